@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nubera {
+
+// Shortest decimal text of at most 15 significant digits, "." as separator,
+// no grouping, no trailing zeros: 12.5, 0.3, 6860, -3.25. Only magnitudes far
+// outside the program's ranges take the exponent form: 1E-05, 1E+15.
+std::string FormatNumber(double value);
+
+// The "0.00" format: at least one digit before the point, exactly two after,
+// a leading "-" for negative values. The value is formatted as it is; callers
+// round with RoundHalf first.
+std::string FormatFixed2(double value);
+
+// The number-prefix rule of the project file: the longest leading part of the
+// text that forms a decimal number (blanks ignored, optional sign and
+// exponent); a text without such a part, the empty text included, reads as 0.
+double ReadNumberPrefix(std::string_view text);
+
+// The entry boxes' number syntax: after leading and trailing blanks, an
+// optional sign, digits with at most one decimal point, at least one digit.
+// Returns the value, or nothing when the text is not numeric.
+std::optional<double> ParseNumericText(std::string_view text);
+
+}  // namespace nubera

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "worksheet.h"
+
+namespace nubera::sheet {
+
+// A workbook read from an Office Open XML package (.xlsx or .xltx), changed
+// through the few operations the report needs, and written back as .xlsx with
+// every part it did not touch (styles, theme, page setup, print settings)
+// carried through unchanged.
+class Workbook {
+public:
+    // Throws SpreadsheetError naming the file when it cannot be read.
+    static std::unique_ptr<Workbook> Open(const std::filesystem::path& path);
+    virtual ~Workbook() = default;
+
+    virtual std::vector<std::string> SheetNames() const = 0;
+    // Throws SpreadsheetError naming the sheet when it does not exist.
+    virtual Worksheet& Sheet(std::string_view name) = 0;
+    virtual Worksheet& SheetAt(std::size_t index) = 0;
+    virtual void DeleteSheet(std::string_view name) = 0;
+    virtual void DeleteSheetAt(std::size_t index) = 0;
+
+    // Writes a workbook (not a template), every formula with its computed
+    // value. Throws SpreadsheetError naming the file and the reason.
+    virtual void SaveAs(const std::filesystem::path& path) = 0;
+};
+
+}  // namespace nubera::sheet

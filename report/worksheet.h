@@ -1,0 +1,67 @@
+#pragma once
+
+// The operations of one sheet of the spreadsheet model. Rows and columns are
+// 1-based as in a spreadsheet program (A1 is row 1, column 1); drawing
+// positions are in points from the sheet's top-left corner.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace nubera::sheet {
+
+// What a cell holds as seen by a reader: nothing, a number or a text. A
+// formula cell shows its computed value.
+using CellValue = std::variant<std::monostate, double, std::string>;
+
+struct LineShape {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // points
+    int dashStyle = 0;                      // 0: the sheet's default; 1 solid; 8 long dash-dot
+    std::optional<int> schemeColor;         // 10 is red
+};
+
+struct Label {
+    std::string name;     // e.g. "LBL_X0"
+    std::string caption;  // the text box's text
+    double left = 0;      // points
+    double top = 0;       // points
+};
+
+
+class Worksheet {
+public:
+    virtual ~Worksheet() = default;
+
+    virtual const std::string& Name() const = 0;
+
+    // Copies rows first..last of `source` (values, formulas, styles, row
+    // heights, merged ranges inside them) so that they land in rows
+    // targetRow.. of this sheet, overwriting those rows completely.
+    virtual void PasteRows(const Worksheet& source, int first, int last, int targetRow) = 0;
+
+    // A horizontal page break before `row`.
+    virtual void AddPageBreakBefore(int row) = 0;
+    virtual std::vector<int> PageBreaks() const = 0;
+
+    // Deletes columns first..last; cells, styles, widths, merged ranges,
+    // drawing anchors and formula references to the right move left.
+    virtual void DeleteColumns(int first, int last) = 0;
+
+    virtual void SetNumber(int row, int column, double value) = 0;
+    virtual void SetText(int row, int column, std::string_view text) = 0;
+    // Clears the value (and formula) but keeps the cell's format.
+    virtual void ClearContents(int row, int column) = 0;
+    virtual CellValue Value(int row, int column) const = 0;
+
+    virtual void AddLine(const LineShape& line) = 0;
+    virtual std::vector<LineShape> Lines() const = 0;
+
+    // Named text boxes. Throws SpreadsheetError when the sheet has no such label.
+    virtual void SetLabelCaption(std::string_view name, std::string_view caption) = 0;
+    virtual void MoveLabel(std::string_view name, double left, double top) = 0;
+    virtual Label GetLabel(std::string_view name) const = 0;
+};
+
+}  // namespace nubera::sheet
