@@ -19,6 +19,7 @@ std::string FormatFixed2(double value);
 // The number-prefix rule of the project file: the longest leading part of the
 // text that forms a decimal number (blanks ignored, optional sign and
 // exponent); a text without such a part, the empty text included, reads as 0.
+// A number beyond the range of double reads as +-infinity, for callers to refuse.
 double ReadNumberPrefix(std::string_view text);
 
 // The entry boxes' number syntax: after leading and trailing blanks, an
