@@ -1,0 +1,103 @@
+#include "focus_point_rules.h"
+
+#include "number_text.h"
+#include "round_half.h"
+
+namespace nubera {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsBlank(const std::string& text) {
+    return Trimmed(text).empty();
+}
+
+std::string FullWidth(const std::string& text) {
+    std::string result;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            // U+FF10 .. U+FF19 in UTF-8: EF BC 90 .. EF BC 99.
+            result += "\xEF\xBC";
+            result += static_cast<char>(0x90 + (c - '0'));
+        } else if (c == '.') {
+            result += "．";
+        } else if (c == '-') {
+            result += "－";
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+PointCheck Failure(PointCheck check, std::size_t box, std::string message) {
+    check.box = box;
+    check.message = std::move(message);
+    return check;
+}
+
+}  // namespace
+
+PointRange PointRangeOf(const FillLoadTable& fillLoads) {
+    const double centre = fillLoads.Number(10, 0);
+    const std::size_t bottom = fillLoads.RowCount() - 1;
+    const double rightToe = fillLoads.Number(5, bottom) + fillLoads.Number(6, bottom) +
+                            fillLoads.Number(7, bottom) + fillLoads.Number(8, bottom);
+    return {-centre, rightToe - centre};
+}
+
+std::string PointRangeText(const PointRange& range) {
+    return FullWidth(FormatFixed2(range.minimum)) + "(m)　～　" +
+           FullWidth(FormatFixed2(range.maximum)) + "(m)";
+}
+
+std::string CircledNumber(std::size_t number) {
+    static const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
+    return kCircled[number - 1];
+}
+
+PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
+    PointCheck check;
+    check.texts = texts;
+    std::array<double, kPointCount> values{};
+    for (std::size_t i = 0; i < kPointCount; ++i) {
+        if (IsBlank(texts[i])) continue;
+        check.entered = true;
+        const auto value = ParseNumericText(texts[i]);
+        if (!value) return Failure(check, i, "入力された値が不正です。");
+        values[i] = RoundHalf(*value);
+        check.texts[i] = FormatFixed2(values[i]);
+        if (values[i] < range.minimum || values[i] > range.maximum) {
+            return Failure(check, i, PointRangeText(range) + "\nの範囲内で入力してください。");
+        }
+    }
+    if (!check.entered) return check;
+    for (std::size_t d = kPointCount; d-- > 0;) {
+        const bool blank = IsBlank(check.texts[d]);
+        if (d > 0 && d < kPointCount - 1 && blank && !IsBlank(check.texts[d + 1])) {
+            return Failure(check, d, "入力してください。");
+        }
+        if (d > 0 && !blank && !IsBlank(check.texts[d - 1]) && values[d - 1] > values[d]) {
+            return Failure(check, d,
+                           "着目点" + CircledNumber(d) + " ≦ 着目点" + CircledNumber(d + 1) +
+                               " で入力してください。");
+        }
+        if (d == 0 && blank) return Failure(check, 0, "入力してください。");
+    }
+    return check;
+}
+
+FocusPointList BuildFocusPointList(const PointTexts& texts) {
+    FocusPointList points;
+    for (std::size_t i = 0; i < kPointCount; ++i) {
+        const std::string text = Trimmed(texts[i]);
+        points[i] = text.empty() ? Cell::Missing() : Cell::Text(text);
+    }
+    return points;
+}
+
+}  // namespace nubera
