@@ -50,7 +50,7 @@ TEST_P(PointCheckTest, ReportsTheFirstOffendingBox) {
     EXPECT_EQ(check.message, c.message);
 }
 
-const char* const kRange = "－５．００(m)　～　５．００(m)\nの範囲内で入力してください。";
+const char* const kRange = "－５．００(m)　～　５．００(m)\r\nの範囲内で入力してください。";
 
 INSTANTIATE_TEST_SUITE_P(
     FocusPointRules, PointCheckTest,
