@@ -74,6 +74,10 @@ std::string FormatFixed2(double value) {
     return (value < 0 && magnitude != 0 ? "-" : "") + std::string(text, end);
 }
 
+double RoundShown(double value) {
+    return ReadNumberPrefix(FormatFixed2(RoundHalf(value)));
+}
+
 double ReadNumberPrefix(std::string_view text) {
     std::string cleaned;
     for (char c : text) {

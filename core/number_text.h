@@ -16,6 +16,10 @@ std::string FormatNumber(double value);
 // round with RoundHalf first.
 std::string FormatFixed2(double value);
 
+// A computed result as the report shows it: RoundHalf to two decimals,
+// formatted "0.00" and read back, so the stored value is exactly the shown one.
+double RoundShown(double value);
+
 // The number-prefix rule of the project file: the longest leading part of the
 // text that forms a decimal number (blanks ignored, optional sign and
 // exponent); a text without such a part, the empty text included, reads as 0.

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace nubera {
+
+inline constexpr const char* kSoilLayersMissing = "土質条件が設定されていません。";
+inline constexpr const char* kFillLoadsMissing = "盛土荷重が設定されていません。";
+inline constexpr const char* kFocusPointsMissing = "着目点が設定されていません。";
+inline constexpr const char* kPointsNotPlaced = "着目点の位置が計算されていません。";
+
+// "着目点①" .. "着目点⑪" for points 0..10.
+std::string PointName(std::size_t point);
+
+// reason + "ため、" + load + " の" + point + "の" + quantity + "を計算できません。", e.g.
+// "Em値(換算変形係数)が0のため、盛土荷重 q1 の着目点①の即時沈下量を計算できません。"
+std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,
+                            std::string_view quantity);
+
+}  // namespace nubera

@@ -1,0 +1,86 @@
+#include "lateral.h"
+
+#include <cmath>
+
+#include "constants.h"
+#include "engine_error.h"
+#include "engine_message.h"
+#include "number_text.h"
+#include "strip_load.h"
+
+namespace nubera {
+namespace {
+
+const char* const kQuantity = "側方変位量";
+
+// The displacement items 1..12 of a point at signed offset x from the load
+// centre, with c half the excavation width and nu Poisson's ratio.
+PointItems LateralItems(const StripLoad& load, double em, double c, double nu, std::size_t point,
+                        double x) {
+    const double a = load.a;
+    const double q = load.q;
+    if (em == 0) {
+        throw EngineError(CannotComputeAt("Em値(換算変形係数)が0の", load.name, point, kQuantity));
+    }
+    if (!(a > 0)) {
+        throw EngineError(CannotComputeAt("載荷幅が0以下の", load.name, point, kQuantity));
+    }
+    double K = (1 - (nu + nu)) * (nu + 1) * q * a / (Pi * em);
+    double R = ((a - x) * (a - x) + c * c) / ((x + a) * (x + a) + c * c);
+    if (!(R > 0 && std::isfinite(R))) {
+        // Only with c = 0, at a strip edge.
+        throw EngineError(
+            CannotComputeAt("開削幅が0で着目点が載荷幅の端にある", load.name, point, kQuantity));
+    }
+    double T1 = c / (a + a) * std::log(R);
+    double T2 = a - x == 0 ? 0 : ((a - x) / a) * std::atan(c / (a - x));
+    double T3 = x + a == 0 ? 0 : ((x + a) / a) * std::atan(c / (x + a));
+    double delta = (T2 + T1 - T3) * K * 100;
+    return {Cell{},
+            Cell::Number(em),
+            Cell::Number(a),
+            Cell::Number(q),
+            Cell::Number(load.centreOffset),
+            Cell::Number(c),
+            Cell::Number(K),
+            Cell::Number(T1),
+            Cell::Number(T2),
+            Cell::Number(T3),
+            Cell{},
+            Cell{},
+            Cell::Number(RoundShown(delta))};
+}
+
+void FillLateral(const StripLoad& load, double em, double c, double nu,
+                 const PointOffsetRow& offsets, PointDetail& detail) {
+    FillPointDetails(load, kQuantity, offsets, detail, [&](std::size_t point, double x) {
+        return LateralItems(load, em, c, nu, point, x);
+    });
+}
+
+}  // namespace
+
+void ComputeLateral(const ProjectData& project, CalcResults& results) {
+    if (!project.fillLoads || project.fillLoads->RowCount() == 0) {
+        throw EngineError(kFillLoadsMissing);
+    }
+    const FillLoadTable& fill = *project.fillLoads;
+    const std::size_t F = fill.RowCount();
+    if (results.pointOffsets.size() < F + (project.surcharge ? 1 : 0)) {
+        throw EngineError(kPointsNotPlaced);
+    }
+    const double c = project.excavationWidth / 2;
+    const double nu = project.poissonRatio;
+    const double em = results.equivalentModulus;
+    for (std::size_t k = 0; k < F; ++k) {
+        results.lateralDetail.resize(k + 1);
+        FillLateral(FillStrip(fill, k), em, c, nu, results.pointOffsets[k],
+                    results.lateralDetail[k]);
+    }
+    if (project.surcharge) {
+        FillLateral(SurchargeStrip(*project.surcharge), em, c, nu, results.pointOffsets[F],
+                    results.surchargeLateralDetail);
+    }
+}
+
+}  // namespace nubera

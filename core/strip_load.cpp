@@ -1,0 +1,48 @@
+#include "strip_load.h"
+
+#include <cmath>
+
+#include "engine_error.h"
+#include "engine_message.h"
+
+namespace nubera {
+
+StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row) {
+    return {"盛土荷重 q" + std::to_string(row + 1), fillLoads.Number(4, row),
+            fillLoads.Number(9, row) / 2, fillLoads.Number(11, row)};
+}
+
+StripLoad SurchargeStrip(const SurchargeTable& surcharge) {
+    return {"上載荷重 qX", surcharge.Number(0, 0), surcharge.Number(1, 0) / 2,
+            surcharge.Number(2, 0)};
+}
+
+namespace {
+
+bool AllFinite(const PointItems& items) {
+    for (const Cell& cell : items) {
+        if (cell.IsNumber() && !std::isfinite(std::get<double>(cell.value))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void FillPointDetails(const StripLoad& load, std::string_view quantity,
+                      const PointOffsetRow& offsets, PointDetail& detail,
+                      const PointFormula& formula) {
+    for (std::size_t p = 0; p < kPointCount; ++p) {
+        if (offsets[p].IsMissing()) {
+            detail[p][0] = Cell::Missing();
+            continue;
+        }
+        PointItems items = formula(p, offsets[p].AsNumber());
+        items[0] = offsets[p];
+        if (!AllFinite(items)) {
+            throw EngineError(CannotComputeAt("値が扱える範囲を超えた", load.name, p, quantity));
+        }
+        detail[p] = items;
+    }
+}
+
+}  // namespace nubera
