@@ -29,11 +29,5 @@ TEST(SplitLines, EndsLinesAtCrLfLoneLfAndLoneCr) {
     }
 }
 
-TEST(FirstLine, StopsAtAnyEnding) {
-    EXPECT_EQ(FirstLine("[a],b\r\nc"), "[a],b");
-    EXPECT_EQ(FirstLine("abc\ndef"), "abc");
-    EXPECT_EQ(FirstLine("abc"), "abc");
-}
-
 }  // namespace
 }  // namespace nubera
