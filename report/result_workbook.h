@@ -21,9 +21,11 @@ inline constexpr const char* kNoFreeResultName =
 // Picks folder/即時沈下量計算結果yyyymmddNN.xlsx with the first free counter
 // NN = 00..99 for `today`, and claims it by creating it exclusively (an empty
 // file), so two runs racing for a name never share one. Returns nothing when
-// every name of the day exists.
+// every name of the day exists (*error, when given, is kNoFreeResultName) or
+// when the folder refuses new files (*error names the file and the reason).
 std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem::path& folder,
-                                                          std::chrono::year_month_day today);
+                                                          std::chrono::year_month_day today,
+                                                          std::string* error = nullptr);
 
 // Fills the template with the inputs and results of a run and saves it to
 // resultPath (a name claimed by ChooseResultFileName), writing a temporary

@@ -1,0 +1,44 @@
+#include "block_plan.h"
+
+namespace nubera {
+namespace {
+
+// Column D holds load block 1 on a summary; H holds load block 5.
+constexpr int kFirstLoadColumn = 4;
+constexpr int kLastLoadColumn = 8;
+
+PlannedBlock PlaceBlock(FillMode mode, int index, int shift) {
+    PlannedBlock block{mode, index, shift, BlockFirstRow(index, shift), std::nullopt};
+    if (index % 2 == 1) {
+        block.pageBreakBefore = block.firstRow + kBlockRows;
+    }
+    return block;
+}
+
+}  // namespace
+
+std::vector<PlannedBlock> PlanBlocks(int loadBlocks, bool withSurcharge) {
+    std::vector<PlannedBlock> blocks;
+    int shift = 0;
+    auto place = [&](FillMode mode, int index) {
+        blocks.push_back(PlaceBlock(mode, index, shift));
+        shift = blocks.back().pageBreakBefore ? 1 : 0;
+    };
+    for (int i = 0; i < loadBlocks; ++i) {
+        place(FillMode::LoadBlock, i);
+    }
+    if (withSurcharge) {
+        place(FillMode::SurchargeBlock, loadBlocks);
+    }
+    return blocks;
+}
+
+std::optional<ColumnRange> SurplusLoadColumns(int loadBlocks) {
+    const int firstSurplus = kFirstLoadColumn + loadBlocks;
+    if (firstSurplus > kLastLoadColumn) {
+        return std::nullopt;
+    }
+    return ColumnRange{firstSurplus, kLastLoadColumn};
+}
+
+}  // namespace nubera

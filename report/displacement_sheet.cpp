@@ -1,0 +1,28 @@
+#include "displacement_sheet.h"
+
+#include "number_text.h"
+#include "report_text.h"
+#include "result_sheet.h"
+
+namespace nubera {
+namespace {
+
+void WriteDisplacementHeader(sheet::Worksheet& sheet, int r, const PointDetail& detail,
+                             const ProjectData& project) {
+    sheet.SetText(r, kColHeaderLeft,
+                  "載荷奥行 = " + NumberTextOrBlank(LoadItem(detail, kItemDepth)) + "m");
+    sheet.SetText(r, kColHeaderRight, "ﾎﾟｱｿﾝ比 = " + FormatNumber(project.poissonRatio));
+    sheet.SetText(r + 1, kColHeaderRight,
+                  "重心位置 = " + NumberTextOrBlank(LoadItem(detail, kItemCentroid)) + "m");
+}
+
+}  // namespace
+
+void FillDisplacementSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                           const CalcResults& results, FillMode mode, int i, int s) {
+    const ResultKind kind{results.lateralDetail, results.surchargeLateralDetail,
+                          WriteDisplacementHeader};
+    FillResultSheet(sheet, project, results, kind, mode, i, s);
+}
+
+}  // namespace nubera

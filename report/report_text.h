@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "cell.h"
+
+namespace nubera {
+
+// The circled digit of point n = 1..11 (U+2460 + n - 1), as UTF-8: ① .. ⑪.
+std::string CircledNumber(int n);
+
+// A value in the "0.00" format, or empty text when it is missing.
+std::string FormatOrBlank(const Cell& value);
+
+// n written with full-width digits (U+FF10..U+FF19), as the block titles
+// number the loads: 3 -> "３".
+std::string FullWidthDigits(int n);
+
+// A value as the report writes it into a sentence: the shortest decimal text
+// of a number (a text cell read by the number-prefix rule), nothing for a
+// missing value.
+std::string NumberTextOrBlank(const Cell& value);
+
+}  // namespace nubera

@@ -1,0 +1,133 @@
+#include "result_sheet.h"
+
+#include <cmath>
+#include <string>
+
+#include "report_text.h"
+
+namespace nubera {
+namespace {
+
+// Columns of a block's point rows.
+constexpr int kColTitle = 1;      // A
+constexpr int kColPoint = 2;      // B
+constexpr int kColOffset = 3;     // C
+constexpr int kColFirstLoad = 4;  // D: offset from the centre of load block 1
+constexpr int kColEm = 5;         // E
+constexpr int kColHalfWidth = 6;  // F
+constexpr int kColLoad = 7;       // G
+constexpr int kColResult = 8;     // H
+
+// Columns of the summary.
+constexpr int kSumColPosition = 3;   // C
+constexpr int kSumColSurcharge = 9;  // I
+constexpr int kSumColTotal = 10;     // J
+constexpr int kSumFirstRow = 4;      // point 0
+
+// Point rows start below the title rows and the column headings.
+constexpr int kPointRowOffset = 3;
+
+void WriteTitle(sheet::Worksheet& sheet, FillMode mode, int i, int r) {
+    if (mode == FillMode::LoadBlock) {
+        sheet.SetText(r, kColTitle, "分布荷重：ｑ" + FullWidthDigits(i + 1));
+    } else {
+        sheet.SetText(r, kColTitle, "分布荷重：ｑＸ");
+        sheet.SetText(r + 1, kColTitle, "（上載荷重）");
+    }
+}
+
+void FillBlock(sheet::Worksheet& sheet, const ProjectData& project, const ResultKind& kind,
+               FillMode mode, int i, int r) {
+    const bool surcharge = mode == FillMode::SurchargeBlock;
+    const PointDetail& detail = surcharge ? kind.surcharge : kind.loadBlocks.at(i);
+    const PointDetail& firstLoad = surcharge ? kind.surcharge : kind.loadBlocks.at(0);
+    WriteTitle(sheet, mode, i, r);
+    kind.writeBlockHeader(sheet, r, detail, project);
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        const auto& point = detail[k];
+        if (point[kItemOffset].IsMissing()) {
+            continue;  // the row keeps the model's contents
+        }
+        const int row = r + kPointRowOffset + static_cast<int>(k);
+        sheet.SetText(row, kColPoint, CircledNumber(static_cast<int>(k) + 1));
+        PutValue(sheet, row, kColOffset, point[kItemOffset]);
+        PutValue(sheet, row, kColFirstLoad, firstLoad[k][kItemOffset]);
+        PutValue(sheet, row, kColEm, point[kItemEm]);
+        PutValue(sheet, row, kColHalfWidth, point[kItemHalfWidth]);
+        PutValue(sheet, row, kColLoad, point[kItemLoad]);
+        PutValue(sheet, row, kColResult, point[kItemResult]);
+    }
+}
+
+void FillSummaryRow(sheet::Worksheet& sheet, const ProjectData& project, const ResultKind& kind,
+                    std::size_t b) {
+    const int row = kSumFirstRow + static_cast<int>(b);
+    const Cell& position = kind.loadBlocks.at(0)[b][kItemOffset];
+    PutValue(sheet, row, kSumColPosition, position);
+    if (position.IsMissing()) {
+        sheet.ClearContents(row, kSumColTotal);
+    } else {
+        sheet.SetText(row, kColPoint, CircledNumber(static_cast<int>(b) + 1));
+    }
+    const std::size_t loadBlocks = project.fillLoads->RowCount();
+    for (std::size_t i = 0; i < loadBlocks; ++i) {
+        PutValue(sheet, row, kColFirstLoad + static_cast<int>(i),
+                 kind.loadBlocks.at(i)[b][kItemResult]);
+    }
+    if (project.surcharge) {
+        PutValue(sheet, row, kSumColSurcharge, kind.surcharge[b][kItemResult]);
+    }
+}
+
+void CaptionLegend(sheet::Worksheet& sheet, const CalcResults& results, const ResultKind& kind) {
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        sheet.SetLabelCaption("LBL_X" + std::to_string(k),
+                              FormatOrBlank(kind.loadBlocks.at(0)[k][kItemOffset]));
+    }
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        const bool placed =
+            !results.pointOffsets.empty() && !results.pointOffsets[0][k].IsMissing();
+        sheet.SetLabelCaption("LBL_XP" + std::to_string(k),
+                              placed ? CircledNumber(static_cast<int>(k) + 1) : std::string());
+    }
+}
+
+void FillSummary(sheet::Worksheet& sheet, const ProjectData& project, const CalcResults& results,
+                 const ResultKind& kind) {
+    for (std::size_t b = 0; b < kPointCount; ++b) {
+        FillSummaryRow(sheet, project, kind, b);
+    }
+    CaptionLegend(sheet, results, kind);
+}
+
+}  // namespace
+
+void FillResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                     const CalcResults& results, const ResultKind& kind, FillMode mode, int i,
+                     int s) {
+    if (mode == FillMode::Summary) {
+        FillSummary(sheet, project, results, kind);
+    } else {
+        FillBlock(sheet, project, kind, mode, i, BlockFirstRow(i, s));
+    }
+}
+
+Cell LoadItem(const PointDetail& detail, std::size_t item) {
+    for (const auto& point : detail) {
+        if (!point[kItemOffset].IsMissing()) {
+            return point[item];
+        }
+    }
+    return Cell::Missing();
+}
+
+void PutValue(sheet::Worksheet& sheet, int row, int column, const Cell& value) {
+    const double number = value.AsNumber();
+    if (value.IsMissing() || !std::isfinite(number)) {
+        sheet.ClearContents(row, column);
+    } else {
+        sheet.SetNumber(row, column, number);
+    }
+}
+
+}  // namespace nubera

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <vector>
+
+#include "calc_results.h"
+#include "fill_mode.h"
+#include "project_data.h"
+#include "worksheet.h"
+
+namespace nubera {
+
+// Items of a detail row that the sheets show.
+inline constexpr std::size_t kItemOffset = 0;  // x from the load's centre (m)
+inline constexpr std::size_t kItemEm = 1;
+inline constexpr std::size_t kItemHalfWidth = 2;
+inline constexpr std::size_t kItemLoad = 3;
+inline constexpr std::size_t kItemCentroid = 4;  // the load's centre from that of load block 1 (m)
+inline constexpr std::size_t kItemDepth = 5;     // H, or the loading depth of the displacement
+inline constexpr std::size_t kItemResult = 12;   // settlement or displacement (cm)
+
+// Where a block's header texts go: row r, columns C and E.
+inline constexpr int kColHeaderLeft = 3;
+inline constexpr int kColHeaderRight = 5;
+
+// The results one kind of sheet shows (immediate settlement or lateral
+// displacement) and the texts beside a block's title, which is all the two
+// kinds differ in.
+struct ResultKind {
+    const std::vector<PointDetail>& loadBlocks;  // [load block]
+    const PointDetail& surcharge;
+    // Writes the texts right of the title of the block starting at row r.
+    void (*writeBlockHeader)(sheet::Worksheet& sheet, int r, const PointDetail& detail,
+                             const ProjectData& project);
+};
+
+// Fills the block of load block i (its first row BlockFirstRow(i, s)), the
+// surcharge block, or the summary sheet, as `mode` says.
+void FillResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                     const CalcResults& results, const ResultKind& kind, FillMode mode, int i,
+                     int s);
+
+// A load's own value that every point of it carries (item 4 or 5), taken from
+// the first point present; missing when no point is.
+Cell LoadItem(const PointDetail& detail, std::size_t item);
+
+// Writes a table value as a number; a missing value leaves the cell empty.
+void PutValue(sheet::Worksheet& sheet, int row, int column, const Cell& value);
+
+}  // namespace nubera

@@ -1,0 +1,250 @@
+#include "result_workbook.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <string_view>
+#include <system_error>
+
+#include "block_plan.h"
+#include "displacement_sheet.h"
+#include "number_text.h"
+#include "result_sheet.h"
+#include "round_half.h"
+#include "section_diagram.h"
+#include "settlement_sheet.h"
+#include "spreadsheet_error.h"
+#include "workbook.h"
+
+namespace nubera {
+namespace {
+
+using sheet::Workbook;
+using sheet::Worksheet;
+
+constexpr int kMaxLoadBlocks = 5;  // the summary has five load columns
+
+// The three sheets of one kind of result and how the run fills them.
+struct ResultPass {
+    const char* modelSheet;
+    const char* calcSheet;
+    const char* summarySheet;
+    void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, FillMode, int, int);
+};
+
+constexpr ResultPass kSettlementPass{"即時沈下量の計算雛形", "即時沈下量の計算",
+                                     "即時沈下量のまとめ", FillSettlementSheet};
+constexpr ResultPass kDisplacementPass{"側方変位量の計算雛形", "側方変位量の計算",
+                                       "側方変位量のまとめ", FillDisplacementSheet};
+
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string TwoDigits(unsigned value) {
+    return std::string{static_cast<char>('0' + value / 10 % 10),
+                       static_cast<char>('0' + value % 10)};
+}
+
+// yyyymmdd
+std::string DateDigits(std::chrono::year_month_day day) {
+    const int year = static_cast<int>(day.year());
+    return TwoDigits(year / 100) + TwoDigits(year % 100) + TwoDigits(unsigned(day.month())) +
+           TwoDigits(unsigned(day.day()));
+}
+
+std::vector<std::string> SummaryLabelNames() {
+    std::vector<std::string> names;
+    for (const char* prefix : {"LBL_X", "LBL_XP"}) {
+        for (std::size_t k = 0; k < kPointCount; ++k) {
+            names.push_back(prefix + std::to_string(k));
+        }
+    }
+    for (int k = 0; k < 10; ++k) {
+        names.push_back("LBL_Tyaku" + std::to_string(k));
+    }
+    names.push_back("LBL_TyakuA");
+    return names;
+}
+
+// Looks up every sheet and label the run will touch, so that a template
+// lacking one fails before anything is written, naming what is missing.
+void CheckTemplate(Workbook& book, bool alsoLateral) {
+    for (const ResultPass* pass : {&kSettlementPass, &kDisplacementPass}) {
+        book.Sheet(pass->modelSheet);
+        book.Sheet(pass->calcSheet);
+        Worksheet& summary = book.Sheet(pass->summarySheet);
+        if (pass == &kDisplacementPass && !alsoLateral) {
+            continue;
+        }
+        for (const std::string& label : SummaryLabelNames()) {
+            summary.GetLabel(label);
+        }
+    }
+}
+
+// Refuses results that do not belong to the project, which would otherwise
+// leave blocks or summary columns half filled.
+std::string CheckRun(const ProjectData& project, const CalcResults& results) {
+    const std::size_t blocks = project.fillLoads ? project.fillLoads->RowCount() : 0;
+    if (blocks < 1 || blocks > kMaxLoadBlocks) {
+        return "盛土荷重は1〜" + std::to_string(kMaxLoadBlocks) + "段で指定してください（" +
+               std::to_string(blocks) + "段）。";
+    }
+    const bool complete = results.settlementDetail.size() >= blocks &&
+                          !results.pointOffsets.empty() &&
+                          (!project.alsoLateral || results.lateralDetail.size() >= blocks);
+    return complete ? std::string() : "計算結果がありません。計算をやり直してください。";
+}
+
+std::string EmText(const CalcResults& results) {
+    return "Em(換算変形係数) = " + FormatNumber(results.equivalentModulus) + " kN/㎡";
+}
+
+std::string Fixed2Text(double value) {
+    return FormatFixed2(RoundHalf(value));
+}
+
+// The text right of the Em text on a summary: the ground's depth, or the
+// loading depth of the displacement.
+std::string SummaryDepthText(const ResultPass& pass, const ProjectData& project,
+                             const CalcResults& results) {
+    if (&pass == &kDisplacementPass) {
+        return "載荷奥行 = " + Fixed2Text(project.excavationWidth / 2) + " m";
+    }
+    const Cell depth = LoadItem(results.settlementDetail.at(0), kItemDepth);
+    return "H(深度) = " + (depth.IsMissing() ? std::string() : Fixed2Text(depth.AsNumber())) + " m";
+}
+
+void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
+                          const CalcResults& results) {
+    const Worksheet& model = book.Sheet(pass.modelSheet);
+    Worksheet& calc = book.Sheet(pass.calcSheet);
+    const int blocks = static_cast<int>(project.fillLoads->RowCount());
+    for (const PlannedBlock& block : PlanBlocks(blocks, project.surcharge.has_value())) {
+        calc.PasteRows(model, kModelFirstRow, kModelLastRow, block.firstRow);
+        pass.fill(calc, project, results, block.mode, block.index, block.shift);
+        if (block.pageBreakBefore) {
+            calc.AddPageBreakBefore(*block.pageBreakBefore);
+        }
+    }
+}
+
+void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
+                      const CalcResults& results) {
+    Worksheet& summary = book.Sheet(pass.summarySheet);
+    pass.fill(summary, project, results, FillMode::Summary, 0, 0);
+    if (const auto surplus = SurplusLoadColumns(static_cast<int>(project.fillLoads->RowCount()))) {
+        summary.DeleteColumns(surplus->first, surplus->last);
+    }
+    summary.SetText(2, 2, EmText(results));
+    summary.SetText(2, 6, SummaryDepthText(pass, project, results));
+    DrawSectionDiagram(summary, project, results);
+}
+
+void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
+    book.DeleteSheetAt(0);  // the settlement model, first in every template
+    book.DeleteSheet(kDisplacementPass.modelSheet);
+    if (!alsoLateral) {
+        book.DeleteSheet(kDisplacementPass.calcSheet);
+        book.DeleteSheet(kDisplacementPass.summarySheet);
+    }
+}
+
+void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results) {
+    CheckTemplate(book, project.alsoLateral);
+    for (const ResultPass* pass : {&kSettlementPass, &kDisplacementPass}) {
+        if (pass == &kDisplacementPass && !project.alsoLateral) {
+            continue;
+        }
+        FillCalculationSheet(book, *pass, project, results);
+        FillSummarySheet(book, *pass, project, results);
+    }
+    DeleteUnusedSheets(book, project.alsoLateral);
+}
+
+// The temporary name the workbook is saved under until it is complete; it
+// derives from the claimed result name, so it is this run's alone.
+std::filesystem::path TemporaryBeside(const std::filesystem::path& resultPath) {
+    std::filesystem::path temporary = resultPath;
+    temporary.replace_filename(PathFromUtf8("." + Utf8FromPath(resultPath.filename()) + ".part"));
+    return temporary;
+}
+
+std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
+                            const std::filesystem::path& templatePath,
+                            const std::filesystem::path& resultPath) {
+    if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
+        return refusal;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(templatePath, ignored)) {
+        return "雛形ファイルが見つかりません: " + Utf8FromPath(templatePath);
+    }
+    const std::filesystem::path temporary = TemporaryBeside(resultPath);
+    try {
+        const std::unique_ptr<Workbook> book = Workbook::Open(templatePath);
+        BuildWorkbook(*book, project, results);
+        book->SaveAs(temporary);
+    } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
+        std::filesystem::remove(temporary, ignored);
+        return std::string("計算結果ファイルを作成できませんでした: ") + failure.what();
+    }
+    std::error_code renameFailure;
+    std::filesystem::rename(temporary, resultPath, renameFailure);
+    if (renameFailure) {
+        std::filesystem::remove(temporary, ignored);
+        return "計算結果ファイルを保存できませんでした: " + Utf8FromPath(resultPath) + ": " +
+               renameFailure.message();
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem::path& folder,
+                                                          std::chrono::year_month_day today,
+                                                          std::string* error) {
+    const std::string stem = "即時沈下量計算結果" + DateDigits(today);
+    for (int counter = 0; counter < 100; ++counter) {
+        const std::filesystem::path candidate =
+            folder / PathFromUtf8(stem + TwoDigits(counter) + ".xlsx");
+        // "x": the name is ours only if this call created it.
+        if (std::FILE* claimed = std::fopen(candidate.c_str(), "wbx")) {
+            std::fclose(claimed);
+            return candidate;
+        }
+        if (errno != EEXIST) {
+            if (error) {
+                *error = "計算結果ファイルを作成できません: " + Utf8FromPath(candidate) + ": " +
+                         std::generic_category().message(errno);
+            }
+            return std::nullopt;
+        }
+    }
+    if (error) {
+        *error = kNoFreeResultName;
+    }
+    return std::nullopt;
+}
+
+bool WriteResultWorkbook(const ProjectData& project, const CalcResults& results,
+                         const std::filesystem::path& templatePath,
+                         const std::filesystem::path& resultPath, std::string* error) {
+    std::string failure = ProduceWorkbook(project, results, templatePath, resultPath);
+    if (failure.empty()) {
+        return true;
+    }
+    std::error_code ignored;
+    std::filesystem::remove(resultPath, ignored);
+    if (error) {
+        *error = std::move(failure);
+    }
+    return false;
+}
+
+}  // namespace nubera

@@ -1,0 +1,26 @@
+#include "settlement_sheet.h"
+
+#include "report_text.h"
+#include "result_sheet.h"
+
+namespace nubera {
+namespace {
+
+void WriteSettlementHeader(sheet::Worksheet& sheet, int r, const PointDetail& detail,
+                           const ProjectData&) {
+    sheet.SetText(r, kColHeaderLeft,
+                  "H = " + NumberTextOrBlank(LoadItem(detail, kItemDepth)) + "m");
+    sheet.SetText(r, kColHeaderRight,
+                  "重心位置 = " + NumberTextOrBlank(LoadItem(detail, kItemCentroid)) + "m");
+}
+
+}  // namespace
+
+void FillSettlementSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                         const CalcResults& results, FillMode mode, int i, int s) {
+    const ResultKind kind{results.settlementDetail, results.surchargeSettlementDetail,
+                          WriteSettlementHeader};
+    FillResultSheet(sheet, project, results, kind, mode, i, s);
+}
+
+}  // namespace nubera

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "calc_results.h"
+#include "fill_mode.h"
+#include "project_data.h"
+#include "worksheet.h"
+
+namespace nubera {
+
+// Writes the immediate settlement of a run into "即時沈下量の計算" (mode
+// LoadBlock: load block i; SurchargeBlock: the surcharge, i = number of load
+// blocks; the block starts at row BlockFirstRow(i, s), already pasted from the
+// model) or into the summary "即時沈下量のまとめ" (mode Summary, i and s
+// unused). Throws sheet::SpreadsheetError when a label is missing.
+void FillSettlementSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                         const CalcResults& results, FillMode mode, int i, int s);
+
+}  // namespace nubera
