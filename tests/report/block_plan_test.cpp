@@ -1,0 +1,61 @@
+#include "block_plan.h"
+
+#include <gtest/gtest.h>
+
+namespace nubera {
+namespace {
+
+struct PlanCase {
+    const char* name;
+    int loadBlocks;
+    bool surcharge;
+    std::vector<int> firstRows;
+    std::vector<int> pageBreaks;
+};
+
+class BlockPlanTest : public testing::TestWithParam<PlanCase> {};
+
+TEST_P(BlockPlanTest, RowsAndPageBreaks) {
+    const PlanCase& c = GetParam();
+    std::vector<int> firstRows;
+    std::vector<int> pageBreaks;
+    for (const PlannedBlock& block : PlanBlocks(c.loadBlocks, c.surcharge)) {
+        firstRows.push_back(block.firstRow);
+        EXPECT_EQ(block.firstRow, BlockFirstRow(block.index, block.shift));
+        if (block.pageBreakBefore) pageBreaks.push_back(*block.pageBreakBefore);
+    }
+    EXPECT_EQ(firstRows, c.firstRows);
+    EXPECT_EQ(pageBreaks, c.pageBreaks);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, BlockPlanTest,
+    testing::Values(PlanCase{"one", 1, false, {2}, {}},
+                    PlanCase{"one_surcharge", 1, true, {2, 18}, {34}},
+                    PlanCase{"two", 2, false, {2, 18}, {34}},
+                    PlanCase{"three", 3, false, {2, 18, 35}, {34}},
+                    PlanCase{"four_surcharge", 4, true, {2, 18, 35, 50, 67}, {34, 66}},
+                    PlanCase{"five_surcharge", 5, true, {2, 18, 35, 50, 67, 82}, {34, 66, 98}}),
+    [](const testing::TestParamInfo<PlanCase>& info) { return info.param.name; });
+
+TEST(BlockPlan, TheSurchargeComesLastNumberedAfterTheLoads) {
+    const std::vector<PlannedBlock> blocks = PlanBlocks(4, true);
+    ASSERT_EQ(blocks.size(), 5u);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(blocks[i].mode, FillMode::LoadBlock);
+        EXPECT_EQ(blocks[i].index, i);
+    }
+    EXPECT_EQ(blocks[4].mode, FillMode::SurchargeBlock);
+    EXPECT_EQ(blocks[4].index, 4);
+    EXPECT_EQ(blocks[4].shift, 1);
+}
+
+TEST(BlockPlan, SurplusLoadColumnsOfTheSummary) {
+    EXPECT_EQ(SurplusLoadColumns(1), (ColumnRange{5, 8}));  // E..H
+    EXPECT_EQ(SurplusLoadColumns(2), (ColumnRange{6, 8}));
+    EXPECT_EQ(SurplusLoadColumns(4), (ColumnRange{8, 8}));  // H alone
+    EXPECT_EQ(SurplusLoadColumns(5), std::nullopt);
+}
+
+}  // namespace
+}  // namespace nubera

@@ -1,0 +1,40 @@
+#include "report_text.h"
+
+#include <gtest/gtest.h>
+
+namespace nubera {
+namespace {
+
+TEST(CircledNumber, RunsFromOneToEleven) {
+    EXPECT_EQ(CircledNumber(1), "①");
+    EXPECT_EQ(CircledNumber(10), "⑩");
+    EXPECT_EQ(CircledNumber(11), "⑪");
+}
+
+TEST(CircledNumber, RefusesPointsOutsideTheEleven) {
+    EXPECT_THROW(CircledNumber(0), std::out_of_range);
+    EXPECT_THROW(CircledNumber(12), std::out_of_range);
+}
+
+TEST(FormatOrBlank, TwoDecimalsOrNothing) {
+    EXPECT_EQ(FormatOrBlank(Cell::Missing()), "");
+    EXPECT_EQ(FormatOrBlank(Cell::Number(2.5)), "2.50");
+    EXPECT_EQ(FormatOrBlank(Cell::Number(-12.345)), "-12.34");  // half toward +infinity
+    EXPECT_EQ(FormatOrBlank(Cell::Number(2.675)), "2.68");
+    EXPECT_EQ(FormatOrBlank(Cell::Text("3.5m")), "3.50");
+}
+
+TEST(FullWidthDigits, NumbersTheLoadBlocks) {
+    EXPECT_EQ(FullWidthDigits(1), "１");
+    EXPECT_EQ(FullWidthDigits(3), "３");
+    EXPECT_EQ(FullWidthDigits(12), "１２");
+}
+
+TEST(NumberTextOrBlank, ShortestTextOfTheValue) {
+    EXPECT_EQ(NumberTextOrBlank(Cell::Number(5)), "5");
+    EXPECT_EQ(NumberTextOrBlank(Cell::Number(-2.25)), "-2.25");
+    EXPECT_EQ(NumberTextOrBlank(Cell::Missing()), "");
+}
+
+}  // namespace
+}  // namespace nubera
