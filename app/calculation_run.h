@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+namespace nubera {
+
+class FRM_Main;
+
+// The run of the main window's 実行 button: the Poisson's-ratio check, the
+// equivalent modulus Em, a free result-file name, the settlement (and lateral
+// displacement) of every load at every point, the result workbook, which is
+// then opened on the desktop. A failure stops the run with a message saying
+// what failed; the pointer and the status text are restored and the project
+// is kept.
+class CalculationRun {
+  public:
+    explicit CalculationRun(FRM_Main& window) : window_(window) {}
+
+    void Execute();
+
+  private:
+    QString Produce(const QString& resultPath);
+    void Report(const QString& text);
+
+    FRM_Main& window_;
+};
+
+// Shown when the soil layers give Em = 0.
+inline const QString kEmZeroMessage = QStringLiteral(
+    "Em値(換算変形係数)の値が0になりました。\r\n"
+    "Em値が0の場合は、計算できません。\r\n"
+    "土質条件入力画面で入力した値をご確認ください。");
+
+}  // namespace nubera

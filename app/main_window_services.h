@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "input_screens.h"
+
+namespace nubera {
+
+class MessageBox;
+class FileDialogs;
+class DocumentOpener;
+
+// What the main window needs from its surroundings: the real program passes
+// message boxes, file dialogs and the desktop; tests pass scripted ones.
+struct MainWindowServices {
+    MessageBox& messages;
+    FileDialogs& dialogs;
+    DocumentOpener& opener;
+    InputScreens screens;
+    // The application folder: the report template, the result workbooks, the
+    // figures and the help all live there.
+    QString appFolder;
+    // Waits the given milliseconds while the windows stay painted (user input
+    // waits until afterwards). Tests pass one that returns at once.
+    std::function<void(int milliseconds)> pause;
+};
+
+}  // namespace nubera

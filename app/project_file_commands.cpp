@@ -1,0 +1,69 @@
+#include "project_file_commands.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <string>
+
+#include "file_dialogs.h"
+#include "frm_main.h"
+#include "message_box.h"
+#include "path_text.h"
+#include "project_file.h"
+#include "wait_cursor.h"
+
+namespace nubera {
+
+void ProjectFileCommands::Load() {
+    const MainWindowServices& services = window_.Services();
+    MessageBox& messages = services.messages;
+    if (!messages.Ask(&window_, kLoadQuestion, MsgIcon::Question)) return;
+    const std::optional<QString> name = services.dialogs.OpenProjectName(&window_);
+    if (!name) return;
+    if (name->trimmed().isEmpty()) {
+        messages.Notice(&window_, kNoFileNameMessage);
+        return;
+    }
+    const auto path = ToPath(*name);
+    switch (CheckProjectHeader(path)) {
+        case HeaderCheck::Ok:
+            break;
+        case HeaderCheck::Unreadable:
+            messages.Warning(&window_, QStringLiteral("ファイルを読み込めませんでした。\r\n") +
+                                           QDir::toNativeSeparators(*name));
+            return;
+        case HeaderCheck::WrongHeader:
+            messages.Notice(&window_, QString::fromUtf8(kProjectFileWrongVersion));
+            return;
+    }
+    std::string error;
+    const std::optional<LoadedProject> loaded = LoadProject(path, &error);
+    if (!loaded) {
+        messages.Warning(&window_, QString::fromUtf8(error.c_str()));
+        return;
+    }
+    ApplyLoadedProject(*loaded, window_.Project());
+    window_.ShowLoadedProject(*loaded);
+}
+
+void ProjectFileCommands::Save() {
+    const MainWindowServices& services = window_.Services();
+    if (window_.Project().alsoLateral && !window_.CheckPoissonRatio()) return;
+    const std::optional<QString> name = services.dialogs.SaveProjectName(&window_);
+    if (!name || name->trimmed().isEmpty()) return;
+    if (QFileInfo::exists(*name) &&
+        !services.messages.Ask(&window_, kOverwriteQuestion, MsgIcon::None)) {
+        return;
+    }
+    std::string error;
+    bool saved = false;
+    {
+        WaitCursor wait;
+        saved = SaveProject(window_.Project(), ToPath(*name), &error);
+    }
+    if (!saved) {
+        services.messages.Warning(&window_, QStringLiteral("ファイルを保存できませんでした。\r\n") +
+                                                QString::fromUtf8(error.c_str()));
+    }
+}
+
+}  // namespace nubera

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace nubera {
+
+class FRM_Main;
+
+// The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
+// messages around reading and writing a project file. A failed load or save
+// leaves the project exactly as it was and says why.
+class ProjectFileCommands {
+  public:
+    explicit ProjectFileCommands(FRM_Main& window) : window_(window) {}
+
+    void Load();
+    void Save();
+
+  private:
+    FRM_Main& window_;
+};
+
+inline const QString kLoadQuestion =
+    QStringLiteral("現在のデータはクリアーされますがよろしいでしょうか？");
+inline const QString kNoFileNameMessage = QStringLiteral("ファイル名を指定してください");
+inline const QString kOverwriteQuestion =
+    QStringLiteral("同名のファイルが存在します、上書きしますか？");
+
+}  // namespace nubera

@@ -1,0 +1,168 @@
+#include "numeric_field.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
+#include <algorithm>
+
+#include "message_box.h"
+#include "number_text.h"
+#include "round_half.h"
+
+namespace nubera {
+
+QString LimitMessage(double limit) {
+    return QStringLiteral("入力値は") + QString::number(static_cast<qint64>(limit)) +
+           QStringLiteral("以下にしてください。");
+}
+
+NumericField::NumericField(MessageBox& messages, KeyFilter filter, QWidget* parent)
+    : QLineEdit(parent), messages_(messages), filter_(filter) {
+    // Characters reach the box only as single key presses or through the
+    // filtered paste: an input method would commit unfiltered text, and a
+    // drop or a middle-click paste would bypass the filter.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setAcceptDrops(false);
+}
+
+bool NumericField::Accepts(QChar c) const {
+    if (c >= u'0' && c <= u'9') return true;
+    switch (filter_) {
+        case KeyFilter::Decimal:
+            return c == u'.';
+        case KeyFilter::SignedDecimal:
+            return c == u'.' || c == u'-';
+        case KeyFilter::Integer:
+            return false;
+    }
+    return false;
+}
+
+void NumericField::SetUpperLimit(double limit) {
+    SetValueCheck(
+        [limit](double value) { return value > limit ? LimitMessage(limit) : QString(); });
+}
+
+void NumericField::SetValueCheck(std::function<QString(double)> check) {
+    valueCheck_ = std::move(check);
+}
+
+void NumericField::SetAfterEnter(std::function<void()> step) {
+    afterEnter_ = std::move(step);
+}
+
+void NumericField::SetEnterHandler(std::function<void()> handler) {
+    enterHandler_ = std::move(handler);
+}
+
+std::optional<double> NumericField::Value() const {
+    return ParseNumericText(text().toStdString());
+}
+
+NumericField::EnterOutcome NumericField::CheckEntry() {
+    if (text().isEmpty()) return EnterOutcome::Empty;
+    const std::optional<double> value = Value();
+    if (!value) {
+        ReportAndRefocus(kInvalidEntryMessage);
+        return EnterOutcome::Rejected;
+    }
+    if (valueCheck_) {
+        if (const QString message = valueCheck_(*value); !message.isEmpty()) {
+            ReportAndRefocus(message);
+            return EnterOutcome::Rejected;
+        }
+    }
+    Normalise(*value);
+    return EnterOutcome::Accepted;
+}
+
+void NumericField::Normalise(double value) {
+    setText(QString::fromStdString(FormatFixed2(RoundHalf(value))));
+}
+
+void NumericField::HandleEnter() {
+    if (enterHandler_) {
+        enterHandler_();
+        return;
+    }
+    switch (CheckEntry()) {
+        case EnterOutcome::Empty:
+            FocusNext();
+            break;
+        case EnterOutcome::Rejected:
+            break;
+        case EnterOutcome::Accepted:
+            afterEnter_ ? afterEnter_() : FocusNext();
+            break;
+    }
+}
+
+void NumericField::ReportAndRefocus(const QString& text) {
+    messages_.Warning(window(), text);
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+}
+
+void NumericField::FocusNext() {
+    focusNextChild();
+}
+
+void NumericField::PasteFiltered(QClipboard::Mode mode) {
+    const QString pasted = Filtered(QGuiApplication::clipboard()->text(mode));
+    if (!pasted.isEmpty()) insert(pasted);
+}
+
+QString NumericField::Filtered(const QString& text) const {
+    QString kept;
+    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
+                 [this](QChar c) { return Accepts(c); });
+    return kept;
+}
+
+void NumericField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    selectAll();
+    // A click places the cursor after the focus has arrived; select once it has.
+    if (event->reason() == Qt::MouseFocusReason) QTimer::singleShot(0, this, &QLineEdit::selectAll);
+}
+
+void NumericField::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        HandleEnter();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        PasteFiltered(QClipboard::Clipboard);
+        return;
+    }
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.front().isPrint();
+    if (printable && Filtered(typed) != typed) return;  // discarded, nothing changes
+    QLineEdit::keyPressEvent(event);
+}
+
+void NumericField::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+        paste->disconnect();
+        connect(paste, &QAction::triggered, this, [this] { PasteFiltered(QClipboard::Clipboard); });
+    }
+    menu->popup(event->globalPos());
+}
+
+void NumericField::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the selection, through the filter here too.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        PasteFiltered(QClipboard::Selection);
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+}  // namespace nubera

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "poisson_ratio.h"
+
+namespace nubera {
+
+class MessageBox;
+
+// The messages of the entry boxes, shared with the screens' own checks.
+inline const QString kInvalidEntryMessage = QString::fromUtf8(kInvalidValueMessage);
+// "入力値は" + limit as an integer + "以下にしてください。"
+QString LimitMessage(double limit);
+
+// Which characters a box lets the user type (or paste).
+enum class KeyFilter {
+    Decimal,        // digits and "."
+    SignedDecimal,  // digits, "." and "-"
+    Integer,        // digits
+};
+
+// The numeric entry box every screen uses: the whole text is selected when the
+// box gets the focus; only characters that can form a number get in, typed or
+// pasted; Enter (with or without Ctrl or Shift) checks the text, rewrites it
+// rounded to two decimals in the "0.00" format and moves on. The box holds
+// plain text; screens read the value when they need it.
+class NumericField : public QLineEdit {
+    Q_OBJECT
+
+  public:
+    enum class EnterOutcome { Empty, Rejected, Accepted };
+
+    NumericField(MessageBox& messages, KeyFilter filter, QWidget* parent = nullptr);
+
+    KeyFilter Filter() const { return filter_; }
+    bool Accepts(QChar c) const;
+
+    // Values above `limit` are refused on Enter with LimitMessage (the limit
+    // itself is accepted).
+    void SetUpperLimit(double limit);
+    // A general check of the value on Enter: returns the message to report,
+    // or an empty text when the value is acceptable. Replaces any limit.
+    void SetValueCheck(std::function<QString(double)> check);
+    // What follows a successful Enter instead of moving to the next control.
+    void SetAfterEnter(std::function<void()> step);
+    // Replaces the whole Enter handling (a screen's own rules for one box).
+    void SetEnterHandler(std::function<void()> handler);
+
+    // The value of the text by the entry syntax, or nothing when not numeric.
+    std::optional<double> Value() const;
+
+    // Enter steps 1 to 4: an empty text passes, a non-numeric text or a value
+    // the check refuses is reported (focus back, text selected), anything else
+    // is rewritten as RoundHalf to two decimals, "0.00". Moves no focus.
+    EnterOutcome CheckEntry();
+    // Rewrites the text as `value` rounded half up to two decimals, "0.00".
+    void Normalise(double value);
+
+    // The whole Enter handling as configured.
+    void HandleEnter();
+
+    // Shows `text` with the exclamation icon and OK, then puts the focus back
+    // on this box with its whole text selected.
+    void ReportAndRefocus(const QString& text);
+
+    // Moves the focus on as Tab does (skipping controls that cannot take it).
+    void FocusNext();
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    // Pastes the clipboard's text through the key filter.
+    void PasteFiltered(QClipboard::Mode mode);
+    QString Filtered(const QString& text) const;
+
+    MessageBox& messages_;
+    KeyFilter filter_;
+    std::function<QString(double)> valueCheck_;
+    std::function<void()> afterEnter_;
+    std::function<void()> enterHandler_;
+};
+
+}  // namespace nubera

@@ -1,0 +1,22 @@
+#include "instance_lock.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace nubera {
+
+InstanceLock::InstanceLock(const QString& path) : lock_(path) {
+    // The program may run for days; only a dead owner makes the lock stale.
+    lock_.setStaleLockTime(0);
+}
+
+bool InstanceLock::TryAcquire() {
+    return lock_.tryLock(0);
+}
+
+QString InstanceLock::DefaultPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QStringLiteral("nubera.lock"));
+}
+
+}  // namespace nubera
