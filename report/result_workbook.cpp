@@ -23,18 +23,43 @@ using sheet::Worksheet;
 
 constexpr int kMaxLoadBlocks = 5;  // the summary has five load columns
 
+std::string Fixed2Text(double value) {
+    return FormatFixed2(RoundHalf(value));
+}
+
+// Right of the Em text on the settlement summary: the depth of the ground.
+std::string GroundDepthText(const ProjectData&, const CalcResults& results) {
+    const Cell depth = LoadItem(results.settlementDetail.at(0), kItemDepth);
+    return "H(深度) = " + (depth.IsMissing() ? std::string() : Fixed2Text(depth.AsNumber())) + " m";
+}
+
+// Right of the Em text on the displacement summary: half the excavation width.
+std::string LoadingDepthText(const ProjectData& project, const CalcResults&) {
+    return "載荷奥行 = " + Fixed2Text(project.excavationWidth / 2) + " m";
+}
+
 // The three sheets of one kind of result and how the run fills them.
 struct ResultPass {
     const char* modelSheet;
     const char* calcSheet;
     const char* summarySheet;
     void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, FillMode, int, int);
+    std::string (*summaryDepthText)(const ProjectData&, const CalcResults&);
 };
 
 constexpr ResultPass kSettlementPass{"即時沈下量の計算雛形", "即時沈下量の計算",
-                                     "即時沈下量のまとめ", FillSettlementSheet};
+                                     "即時沈下量のまとめ", FillSettlementSheet, GroundDepthText};
 constexpr ResultPass kDisplacementPass{"側方変位量の計算雛形", "側方変位量の計算",
-                                       "側方変位量のまとめ", FillDisplacementSheet};
+                                       "側方変位量のまとめ", FillDisplacementSheet,
+                                       LoadingDepthText};
+
+// The passes a run makes: the displacement only when it was computed.
+std::vector<const ResultPass*> UsedPasses(bool alsoLateral) {
+    if (alsoLateral) {
+        return {&kSettlementPass, &kDisplacementPass};
+    }
+    return {&kSettlementPass};
+}
 
 std::filesystem::path PathFromUtf8(std::string_view text) {
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
@@ -77,10 +102,10 @@ void CheckTemplate(Workbook& book, bool alsoLateral) {
     for (const ResultPass* pass : {&kSettlementPass, &kDisplacementPass}) {
         book.Sheet(pass->modelSheet);
         book.Sheet(pass->calcSheet);
+        book.Sheet(pass->summarySheet);
+    }
+    for (const ResultPass* pass : UsedPasses(alsoLateral)) {
         Worksheet& summary = book.Sheet(pass->summarySheet);
-        if (pass == &kDisplacementPass && !alsoLateral) {
-            continue;
-        }
         for (const std::string& label : SummaryLabelNames()) {
             summary.GetLabel(label);
         }
@@ -105,21 +130,6 @@ std::string EmText(const CalcResults& results) {
     return "Em(換算変形係数) = " + FormatNumber(results.equivalentModulus) + " kN/㎡";
 }
 
-std::string Fixed2Text(double value) {
-    return FormatFixed2(RoundHalf(value));
-}
-
-// The text right of the Em text on a summary: the ground's depth, or the
-// loading depth of the displacement.
-std::string SummaryDepthText(const ResultPass& pass, const ProjectData& project,
-                             const CalcResults& results) {
-    if (&pass == &kDisplacementPass) {
-        return "載荷奥行 = " + Fixed2Text(project.excavationWidth / 2) + " m";
-    }
-    const Cell depth = LoadItem(results.settlementDetail.at(0), kItemDepth);
-    return "H(深度) = " + (depth.IsMissing() ? std::string() : Fixed2Text(depth.AsNumber())) + " m";
-}
-
 void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
                           const CalcResults& results) {
     const Worksheet& model = book.Sheet(pass.modelSheet);
@@ -142,7 +152,7 @@ void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData&
         summary.DeleteColumns(surplus->first, surplus->last);
     }
     summary.SetText(2, 2, EmText(results));
-    summary.SetText(2, 6, SummaryDepthText(pass, project, results));
+    summary.SetText(2, 6, pass.summaryDepthText(project, results));
     DrawSectionDiagram(summary, project, results);
 }
 
@@ -157,10 +167,7 @@ void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results) {
     CheckTemplate(book, project.alsoLateral);
-    for (const ResultPass* pass : {&kSettlementPass, &kDisplacementPass}) {
-        if (pass == &kDisplacementPass && !project.alsoLateral) {
-            continue;
-        }
+    for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
         FillCalculationSheet(book, *pass, project, results);
         FillSummarySheet(book, *pass, project, results);
     }
