@@ -1,0 +1,76 @@
+// Prints how many projects per second the engine computes (Em, point
+// placement, settlement and, in mode 1, lateral displacement), with and
+// without reading the project file, for the given project (by default the
+// largest example: five blocks, a surcharge, lateral displacement).
+//   bench [PROJECT.nbr] [SECONDS]
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <string>
+
+#include "calc_results.h"
+#include "equivalent_modulus.h"
+#include "lateral.h"
+#include "poisson_ratio.h"
+#include "project_file.h"
+#include "settlement.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// What a run computes, as the command-line tool does it.
+void Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded,
+               nubera::CalcResults& results) {
+    nubera::ApplyLoadedProject(loaded, project);
+    project.poissonRatio =
+        nubera::CheckPoissonText(project.alsoLateral ? loaded.poissonText : "").ratio;
+    nubera::EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth);
+    nubera::RunSettlementStep(project, results,
+                              loaded.manualPointsLoaded ? nubera::Placement::Manual
+                                                        : nubera::Placement::Automatic);
+    if (project.alsoLateral) nubera::ComputeLateral(project, results);
+}
+
+// Repeats `work` for about `seconds` and returns the repetitions per second.
+double PerSecond(const std::function<void()>& work, double seconds) {
+    const auto start = Clock::now();
+    const auto until = start + std::chrono::duration<double>(seconds);
+    long count = 0;
+    Clock::time_point now;
+    do {
+        for (int i = 0; i < 100; ++i) work();
+        count += 100;
+        now = Clock::now();
+    } while (now < until);
+    return count / std::chrono::duration<double>(now - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string path = argc > 1 ? argv[1] : NUBERA_DEFAULT_PROJECT;
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 2.0;
+    std::string error;
+    const auto loaded = nubera::LoadProject(path, &error);
+    if (!loaded) {
+        std::cerr << path << ": " << error << '\n';
+        return 1;
+    }
+    nubera::ProjectData project;
+    nubera::CalcResults results;
+    try {
+        Calculate(project, *loaded, results);
+    } catch (const std::exception& failure) {
+        std::cerr << failure.what() << '\n';
+        return 1;
+    }
+    const double engine = PerSecond([&] { Calculate(project, *loaded, results); }, seconds);
+    const double withFile = PerSecond(
+        [&] { Calculate(project, *nubera::LoadProject(path, &error), results); }, seconds);
+    std::cout << "project: " << path << '\n'
+              << "engine:               " << static_cast<long>(engine) << " projects/s\n"
+              << "read file + engine:   " << static_cast<long>(withFile) << " projects/s\n";
+}

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Prints the engine's throughput and the whole-process time of
+# `nubera-cli calc --json` on the largest example. Builds into build/ first
+# (or into $BUILD_DIR when set).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${BUILD_DIR:-build}"
+project=examples/five-blocks-lateral.nbr
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" --target bench nubera-cli >/dev/null
+
+"$build/bin/bench" "$project"
+
+cli="$build/bin/nubera-cli calc $project --json"
+echo
+if command -v hyperfine >/dev/null; then
+    hyperfine --warmup 5 --shell=none "$cli --no-workbook"
+    # Every run writes its workbook into a fresh folder (a day has 100 names).
+    out=$(mktemp -d)
+    trap 'rm -rf "$out"' EXIT
+    hyperfine --warmup 2 --prepare "rm -rf $out/wb && mkdir $out/wb" "$cli --out $out/wb >/dev/null"
+else
+    runs=50
+    start=$(date +%s%N)
+    for ((i = 0; i < runs; i++)); do $cli --no-workbook >/dev/null; done
+    end=$(date +%s%N)
+    echo "nubera-cli calc --json --no-workbook: $(((end - start) / runs / 1000)) µs per run ($runs runs)"
+fi
