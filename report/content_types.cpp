@@ -1,0 +1,57 @@
+#include "content_types.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace nubera::sheet {
+namespace {
+
+// Extensions and part names compare without regard to ASCII case.
+bool SameIgnoringCase(std::string_view a, std::string_view b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+}  // namespace
+
+void ContentTypes::Load(std::string_view xml) {
+    ParseXmlPart(document_, xml, kContentTypesPart);
+}
+
+pugi::xml_node ContentTypes::FindOverride(std::string_view part) const {
+    for (pugi::xml_node node : document_.child("Types").children("Override")) {
+        const std::string_view name = node.attribute("PartName").value();
+        if (SameIgnoringCase(name.substr(name.starts_with('/') ? 1 : 0), part)) return node;
+    }
+    return {};
+}
+
+std::string ContentTypes::TypeOf(std::string_view part) const {
+    if (const pugi::xml_node node = FindOverride(part))
+        return node.attribute("ContentType").value();
+    const std::size_t dot = part.rfind('.');
+    const std::string_view extension =
+        dot == std::string_view::npos ? std::string_view() : part.substr(dot + 1);
+    for (pugi::xml_node node : document_.child("Types").children("Default")) {
+        if (SameIgnoringCase(node.attribute("Extension").value(), extension)) {
+            return node.attribute("ContentType").value();
+        }
+    }
+    return {};
+}
+
+void ContentTypes::SetOverride(std::string_view part, std::string_view type) {
+    pugi::xml_node node = FindOverride(part);
+    if (!node) {
+        node = document_.child("Types").append_child("Override");
+        node.append_attribute("PartName") = ("/" + std::string(part)).c_str();
+        node.append_attribute("ContentType");
+    }
+    node.attribute("ContentType") = std::string(type).c_str();
+}
+
+void ContentTypes::RemoveOverride(std::string_view part) {
+    if (const pugi::xml_node node = FindOverride(part)) node.parent().remove_child(node);
+}
+
+}  // namespace nubera::sheet

@@ -1,0 +1,164 @@
+#include "drawing_anchor.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "cell_address.h"
+#include "xml_part.h"
+
+namespace nubera::sheet {
+namespace {
+
+double ToPoints(const pugi::xml_attribute& emu) {
+    return emu.as_llong() / kEmuPerPoint;
+}
+
+std::string ToEmu(double points) {
+    return std::to_string(std::llround(points * kEmuPerPoint));
+}
+
+std::string_view NameOf(const pugi::xml_node& node) {
+    return node.name();
+}
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+
+// Read the <xdr:from> or <xdr:to> cell marker as a position.
+Point ReadMarker(const pugi::xml_node& marker, const SheetGeometry& geometry) {
+    const int column = marker.child("xdr:col").text().as_int() + 1;
+    const int row = marker.child("xdr:row").text().as_int() + 1;
+    return {
+        geometry.ColumnLeft(column) + marker.child("xdr:colOff").text().as_llong() / kEmuPerPoint,
+        geometry.RowTop(row) + marker.child("xdr:rowOff").text().as_llong() / kEmuPerPoint};
+}
+
+void SetMarker(pugi::xml_node marker, int column, double columnOffset, int row, double rowOffset) {
+    ForceChild(marker, "xdr:col").text() = column - 1;
+    ForceChild(marker, "xdr:colOff").text() = ToEmu(columnOffset).c_str();
+    ForceChild(marker, "xdr:row").text() = row - 1;
+    ForceChild(marker, "xdr:rowOff").text() = ToEmu(rowOffset).c_str();
+}
+
+// Write the <xdr:from> or <xdr:to> cell marker for a position.
+void WriteMarker(pugi::xml_node marker, Point at, const SheetGeometry& geometry) {
+    const SheetGeometry::Place column = geometry.ColumnAt(at.x);
+    const SheetGeometry::Place row = geometry.RowAt(at.y);
+    SetMarker(marker, column.index, column.offset, row.index, row.offset);
+}
+
+// Write the <xdr:ext> or <a:ext> size.
+void WriteExtent(pugi::xml_node ext, const AnchorRect& rect) {
+    ForceAttribute(ext, "cx") = ToEmu(rect.width).c_str();
+    ForceAttribute(ext, "cy") = ToEmu(rect.height).c_str();
+}
+
+// The a:xfrm of the anchored object, if it has one.
+pugi::xml_node TransformOf(const pugi::xml_node& object) {
+    for (const char* properties : {"xdr:spPr", "xdr:grpSpPr"}) {
+        if (const pugi::xml_node xfrm = object.child(properties).child("a:xfrm")) return xfrm;
+    }
+    return {};
+}
+
+void SyncTransform(const pugi::xml_node& anchor, const AnchorRect& rect) {
+    const pugi::xml_node xfrm = TransformOf(AnchoredObject(anchor));
+    if (!xfrm) return;
+    const pugi::xml_node off = ForceChild(xfrm, "a:off");
+    ForceAttribute(off, "x") = ToEmu(rect.left).c_str();
+    ForceAttribute(off, "y") = ToEmu(rect.top).c_str();
+    WriteExtent(ForceChild(xfrm, "a:ext"), rect);
+}
+
+// How the anchor follows its cells: "twoCell", "oneCell" or "absolute".
+std::string_view Behaviour(const pugi::xml_node& anchor) {
+    if (NameOf(anchor) == "xdr:absoluteAnchor") return "absolute";
+    if (NameOf(anchor) == "xdr:oneCellAnchor") return "oneCell";
+    const std::string_view editAs = anchor.attribute("editAs").value();
+    return editAs.empty() ? "twoCell" : editAs;
+}
+
+// Moves a cell marker's column as the deletion moves its cells: a marker in a
+// deleted column goes to the start of the gap.
+void MarkerAfterColumnDeletion(pugi::xml_node marker, int first, int last) {
+    const pugi::xml_node col = marker.child("xdr:col");
+    const int column = col.text().as_int() + 1;
+    col.text() = IndexAfterDeletion(column, first, last) - 1;
+    if (column >= first && column <= last) marker.child("xdr:colOff").text() = 0;
+}
+
+}  // namespace
+
+bool IsAnchor(const pugi::xml_node& node) {
+    const std::string_view name = NameOf(node);
+    return name == "xdr:twoCellAnchor" || name == "xdr:oneCellAnchor" ||
+           name == "xdr:absoluteAnchor";
+}
+
+pugi::xml_node AnchoredObject(const pugi::xml_node& anchor) {
+    for (pugi::xml_node child : anchor.children()) {
+        const std::string_view name = NameOf(child);
+        if (name == "xdr:sp" || name == "xdr:cxnSp" || name == "xdr:grpSp" || name == "xdr:pic" ||
+            name == "xdr:graphicFrame") {
+            return child;
+        }
+    }
+    return {};
+}
+
+AnchorRect ReadAnchorRect(const pugi::xml_node& anchor, const SheetGeometry& geometry) {
+    const pugi::xml_node ext = anchor.child("xdr:ext");
+    if (NameOf(anchor) == "xdr:absoluteAnchor") {
+        const pugi::xml_node pos = anchor.child("xdr:pos");
+        return {ToPoints(pos.attribute("x")), ToPoints(pos.attribute("y")),
+                ToPoints(ext.attribute("cx")), ToPoints(ext.attribute("cy"))};
+    }
+    const Point from = ReadMarker(anchor.child("xdr:from"), geometry);
+    if (NameOf(anchor) == "xdr:oneCellAnchor") {
+        return {from.x, from.y, ToPoints(ext.attribute("cx")), ToPoints(ext.attribute("cy"))};
+    }
+    const Point to = ReadMarker(anchor.child("xdr:to"), geometry);
+    return {from.x, from.y, to.x - from.x, to.y - from.y};
+}
+
+void WriteAnchorRect(pugi::xml_node anchor, const AnchorRect& rect, const SheetGeometry& geometry) {
+    if (NameOf(anchor) == "xdr:absoluteAnchor") {
+        const pugi::xml_node pos = ForceChild(anchor, "xdr:pos");
+        ForceAttribute(pos, "x") = ToEmu(rect.left).c_str();
+        ForceAttribute(pos, "y") = ToEmu(rect.top).c_str();
+        WriteExtent(ForceChild(anchor, "xdr:ext"), rect);
+    } else {
+        WriteMarker(anchor.child("xdr:from"), {rect.left, rect.top}, geometry);
+        if (NameOf(anchor) == "xdr:oneCellAnchor") {
+            WriteExtent(anchor.child("xdr:ext"), rect);
+        } else {
+            WriteMarker(anchor.child("xdr:to"), {rect.left + rect.width, rect.top + rect.height},
+                        geometry);
+        }
+    }
+    SyncTransform(anchor, rect);
+}
+
+void AnchorAfterColumnDeletion(pugi::xml_node anchor, int first, int last,
+                               const SheetGeometry& before, const SheetGeometry& after) {
+    const AnchorRect old = ReadAnchorRect(anchor, before);
+    const std::string_view behaviour = Behaviour(anchor);
+    if (behaviour == "absolute") {
+        if (NameOf(anchor) != "xdr:absoluteAnchor") WriteAnchorRect(anchor, old, after);
+        return;
+    }
+    MarkerAfterColumnDeletion(anchor.child("xdr:from"), first, last);
+    AnchorRect moved = ReadAnchorRect(anchor, after);
+    if (behaviour == "oneCell") {
+        moved.width = old.width;
+        moved.height = old.height;
+    } else {
+        MarkerAfterColumnDeletion(anchor.child("xdr:to"), first, last);
+        moved = ReadAnchorRect(anchor, after);
+    }
+    WriteAnchorRect(anchor, moved, after);
+}
+
+}  // namespace nubera::sheet

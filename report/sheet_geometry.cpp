@@ -1,0 +1,86 @@
+#include "sheet_geometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace nubera::sheet {
+namespace {
+
+constexpr double kPointsPerPixel = 0.75;  // 72 points per inch at 96 pixels per inch
+
+}  // namespace
+
+SheetGeometry::SheetGeometry(const std::vector<ColumnFormat>& columns,
+                             const std::map<int, Row>& rows, const SheetDefaults& defaults,
+                             int maxDigitWidth)
+    : columns_(columns), rows_(rows), defaults_(defaults), maxDigitWidth_(maxDigitWidth) {}
+
+// A stored width counts digits of the default font plus its padding; a
+// spreadsheet program draws it in whole pixels.
+double SheetGeometry::WidthInPoints(double characters) const {
+    const double mdw = maxDigitWidth_;
+    const double pixels = std::trunc((256 * characters + std::trunc(128 / mdw)) / 256 * mdw);
+    return std::max(0.0, pixels) * kPointsPerPixel;
+}
+
+// Without a default width the sheet's columns are baseColWidth digits plus
+// 5 pixels of padding, rounded up to a multiple of 8 pixels.
+double SheetGeometry::DefaultColumnWidth() const {
+    if (defaults_.columnWidth) return WidthInPoints(*defaults_.columnWidth);
+    const double pixels = defaults_.baseColumnWidth * maxDigitWidth_ + 5;
+    return std::ceil(pixels / 8) * 8 * kPointsPerPixel;
+}
+
+double SheetGeometry::ColumnWidth(int column) const {
+    for (const ColumnFormat& format : columns_) {
+        if (column < format.min || column > format.max) continue;
+        if (format.hidden) return 0;
+        return format.width ? WidthInPoints(*format.width) : DefaultColumnWidth();
+    }
+    return DefaultColumnWidth();
+}
+
+double SheetGeometry::RowHeight(int row) const {
+    const auto found = rows_.find(row);
+    if (found == rows_.end()) return defaults_.rowHeight;
+    if (found->second.hidden) return 0;
+    return found->second.height.value_or(defaults_.rowHeight);
+}
+
+double SheetGeometry::ColumnLeft(int column) const {
+    double left = (column - 1) * DefaultColumnWidth();
+    for (const ColumnFormat& format : columns_) {
+        const int last = std::min(format.max, column - 1);
+        if (format.min > last) continue;
+        left += (last - format.min + 1) * (ColumnWidth(format.min) - DefaultColumnWidth());
+    }
+    return left;
+}
+
+double SheetGeometry::RowTop(int row) const {
+    double top = (row - 1) * defaults_.rowHeight;
+    for (auto it = rows_.begin(); it != rows_.end() && it->first < row; ++it) {
+        top += RowHeight(it->first) - defaults_.rowHeight;
+    }
+    return top;
+}
+
+SheetGeometry::Place SheetGeometry::ColumnAt(double x) const {
+    Place place{1, std::max(0.0, x)};
+    while (place.index < kMaxColumn && place.offset >= ColumnWidth(place.index)) {
+        place.offset -= ColumnWidth(place.index);
+        ++place.index;
+    }
+    return place;
+}
+
+SheetGeometry::Place SheetGeometry::RowAt(double y) const {
+    Place place{1, std::max(0.0, y)};
+    while (place.index < kMaxRow && place.offset >= RowHeight(place.index)) {
+        place.offset -= RowHeight(place.index);
+        ++place.index;
+    }
+    return place;
+}
+
+}  // namespace nubera::sheet

@@ -1,0 +1,78 @@
+#pragma once
+
+// A workbook read from an Office Open XML package. Parts the model does not
+// change are written back byte for byte; sheets are read when first used.
+
+#include <filesystem>
+#include <memory>
+#include <pugixml.hpp>
+#include <string>
+#include <vector>
+
+#include "content_types.h"
+#include "package.h"
+#include "shared_strings.h"
+#include "styles.h"
+#include "workbook.h"
+#include "xlsx_worksheet.h"
+
+namespace nubera::sheet {
+
+class XlsxWorkbook final : public Workbook {
+  public:
+    // Throws SpreadsheetError naming the file when it cannot be read.
+    explicit XlsxWorkbook(const std::filesystem::path& path);
+
+    std::vector<std::string> SheetNames() const override;
+    Worksheet& Sheet(std::string_view name) override;
+    Worksheet& SheetAt(std::size_t index) override;
+    void DeleteSheet(std::string_view name) override;
+    void DeleteSheetAt(std::size_t index) override;
+    void SaveAs(const std::filesystem::path& path) override;
+
+    // What the sheets share.
+    const Package& Parts() const { return package_; }
+    Package& Parts() { return package_; }
+    SharedStrings& Strings() { return strings_; }
+    const SharedStrings& Strings() const { return strings_; }
+    const Styles& StyleSheet() const { return styles_; }
+    // The sheet of that name, read if it was not yet; nullptr when there is none.
+    XlsxWorksheet* FindSheet(std::string_view name);
+
+    // Every formula of the workbook, defined names included, follows the
+    // deletion of columns first..last of `sheet`.
+    void FormulasAfterColumnDeletion(const XlsxWorksheet& sheet, int first, int last);
+
+  private:
+    struct SheetEntry {
+        std::string name;
+        std::string part;
+        std::string relationshipId;
+        std::unique_ptr<XlsxWorksheet> sheet;  // read when first used
+    };
+
+    void ReadWorkbookPart();
+    void ReadSheetList();
+    XlsxWorksheet& Loaded(SheetEntry& entry);
+    // Reads every sheet whose part mentions `text` (or holds a formula, when
+    // `text` is "<f"), so that a change can reach its formulas.
+    void LoadSheetsMentioning(std::string_view text);
+    void RewriteDefinedNames(const std::function<std::string(const std::string&)>& rewrite);
+    void RemoveSheetEntry(std::size_t index);
+    void WriteWorkbookParts(bool someFormulaUnknown);
+    void WriteSharedStrings();
+    void RemoveSheetTitles();
+
+    Package package_;
+    ContentTypes contentTypes_;
+    std::string workbookPart_;
+    pugi::xml_document workbookXml_;
+    Relationships workbookRelationships_;
+    SharedStrings strings_;
+    std::string stringsPart_;
+    Styles styles_;
+    std::vector<SheetEntry> sheets_;
+    bool sheetsDeleted_ = false;
+};
+
+}  // namespace nubera::sheet

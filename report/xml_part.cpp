@@ -1,0 +1,57 @@
+#include "xml_part.h"
+
+#include <charconv>
+
+#include "spreadsheet_error.h"
+
+namespace nubera::sheet {
+
+void ParseXmlPart(pugi::xml_document& document, std::string_view bytes, std::string_view partName) {
+    const unsigned options =
+        pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
+    const pugi::xml_parse_result result =
+        document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+    if (!result) {
+        throw SpreadsheetError("The part " + std::string(partName) + " is not well-formed XML: " +
+                               result.description() + " at byte " + std::to_string(result.offset));
+    }
+}
+
+namespace {
+
+// Collects pugixml's output straight into a string.
+struct StringWriter : pugi::xml_writer {
+    std::string bytes;
+    void write(const void* data, std::size_t size) override {
+        bytes.append(static_cast<const char*>(data), size);
+    }
+};
+
+}  // namespace
+
+std::string SerializeXml(const pugi::xml_document& document) {
+    StringWriter writer;
+    const bool hasDeclaration = document.first_child().type() == pugi::node_declaration;
+    if (!hasDeclaration) writer.bytes = std::string(kXmlDeclaration) + "\r\n";
+    document.save(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+    return std::move(writer.bytes);
+}
+
+std::string NumberText(double value) {
+    if (value == 0) return "0";  // no "-0"
+    char text[32];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+pugi::xml_attribute ForceAttribute(pugi::xml_node node, const char* name) {
+    pugi::xml_attribute attribute = node.attribute(name);
+    return attribute ? attribute : node.append_attribute(name);
+}
+
+pugi::xml_node ForceChild(pugi::xml_node node, const char* name) {
+    pugi::xml_node child = node.child(name);
+    return child ? child : node.append_child(name);
+}
+
+}  // namespace nubera::sheet

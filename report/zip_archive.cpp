@@ -1,0 +1,124 @@
+#include "zip_archive.h"
+
+#include <zip.h>
+
+#include <memory>
+#include <random>
+#include <system_error>
+
+#include "spreadsheet_error.h"
+
+namespace nubera::sheet {
+namespace {
+
+// A package entry larger than this is not a report template but damage or a
+// zip bomb; refuse it before allocating.
+constexpr zip_uint64_t kMaxEntryBytes = 256u << 20;
+
+struct ArchiveCloser {
+    void operator()(zip_t* archive) const { zip_discard(archive); }
+};
+using Archive = std::unique_ptr<zip_t, ArchiveCloser>;
+
+struct FileCloser {
+    void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "\"" + path.string() + "\"";
+}
+
+std::string OpenErrorText(int code) {
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    std::string text = zip_error_strerror(&error);
+    zip_error_fini(&error);
+    return text;
+}
+
+std::string ReadEntry(zip_t* archive, zip_uint64_t index, const std::filesystem::path& path) {
+    zip_stat_t stat;
+    const char* name = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+    const std::string entryName = name ? name : "?";
+    if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
+        throw SpreadsheetError("Cannot read " + entryName + " in " + Quoted(path) + ": " +
+                               zip_strerror(archive));
+    }
+    if (stat.size > kMaxEntryBytes) {
+        throw SpreadsheetError("Cannot read " + Quoted(path) + ": its part " + entryName +
+                               " is larger than 256 MiB");
+    }
+    std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, index, 0));
+    std::string bytes(stat.size, '\0');
+    if (!file ||
+        zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
+        throw SpreadsheetError("Cannot read " + entryName + " in " + Quoted(path) + ": " +
+                               zip_strerror(archive));
+    }
+    return bytes;
+}
+
+std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path) {
+    std::random_device random;
+    const std::string suffix = std::to_string(random()) + ".tmp";
+    return path.parent_path() / ("." + path.filename().string() + "." + suffix);
+}
+
+void AddEntries(zip_t* archive, const std::vector<ZipEntry>& entries) {
+    for (const ZipEntry& entry : entries) {
+        zip_source_t* source =
+            zip_source_buffer(archive, entry.bytes.data(), entry.bytes.size(), 0);
+        if (!source) throw SpreadsheetError(zip_strerror(archive));
+        const zip_int64_t index =
+            zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            throw SpreadsheetError(zip_strerror(archive));
+        }
+        // Fast deflate: the parts are small and saving time counts more than bytes.
+        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE, 1);
+    }
+}
+
+void WriteTemporary(const std::filesystem::path& temporary, const std::vector<ZipEntry>& entries) {
+    int code = 0;
+    Archive archive(zip_open(temporary.c_str(), ZIP_CREATE | ZIP_EXCL, &code));
+    if (!archive) throw SpreadsheetError(OpenErrorText(code));
+    AddEntries(archive.get(), entries);
+    if (zip_close(archive.get()) != 0) throw SpreadsheetError(zip_strerror(archive.get()));
+    archive.release();  // zip_close freed it
+}
+
+}  // namespace
+
+std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
+    int code = 0;
+    Archive archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
+    if (!archive) {
+        throw SpreadsheetError("Cannot open " + Quoted(path) + ": " + OpenErrorText(code));
+    }
+    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    std::vector<ZipEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        const char* name = zip_get_name(archive.get(), index, 0);
+        if (!name || std::string_view(name).ends_with('/')) continue;  // folder entries
+        entries.push_back({name, ReadEntry(archive.get(), index, path)});
+    }
+    return entries;
+}
+
+void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntry>& entries) {
+    const std::filesystem::path temporary = TemporaryPathBeside(path);
+    try {
+        WriteTemporary(temporary, entries);
+        std::filesystem::rename(temporary, path);
+    } catch (const std::exception& error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        throw SpreadsheetError("Cannot save " + Quoted(path) + ": " + error.what());
+    }
+}
+
+}  // namespace nubera::sheet

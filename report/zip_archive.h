@@ -1,0 +1,26 @@
+#pragma once
+
+// The zip container of an Office Open XML package: every entry read into
+// memory, and a whole package written to a temporary file that replaces the
+// destination only once it is complete.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace nubera::sheet {
+
+struct ZipEntry {
+    std::string name;  // e.g. "xl/workbook.xml" (no leading slash)
+    std::string bytes;
+};
+
+// Throws SpreadsheetError naming the file and the reason.
+std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path);
+
+// Writes the entries in order to a temporary file beside `path` and renames it
+// over `path`; on failure nothing is left behind but what was there before.
+// Throws SpreadsheetError naming the file and the reason.
+void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntry>& entries);
+
+}  // namespace nubera::sheet
