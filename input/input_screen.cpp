@@ -1,0 +1,77 @@
+#include "input_screen.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "message_box.h"
+
+namespace nubera {
+
+QPushButton* MakeButton(const QString& name, const QString& caption) {
+    return Named(new QPushButton(caption), name);
+}
+
+QLabel* MakeDisplayBox(const QString& name) {
+    auto* box = Named(new QLabel, name);
+    box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    box->setAlignment(Qt::AlignCenter);
+    box->setAutoFillBackground(true);
+    return box;
+}
+
+InputScreen::InputScreen(MessageBox& messages, QWidget* parent)
+    : QDialog(parent), messages_(messages) {
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+void InputScreen::CloseScreen() {
+    closing_ = true;
+    close();
+}
+
+void InputScreen::ClearFlags() {
+    changed_ = false;
+    closing_ = false;
+}
+
+void InputScreen::Refocus(QLineEdit* box) {
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+}
+
+void InputScreen::ChainTabOrder(std::initializer_list<QWidget*> controls) {
+    QWidget* previous = nullptr;
+    for (QWidget* control : controls) {
+        if (previous) setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void InputScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    const QRect screenArea = screen()->geometry();
+    const QSize window = frameGeometry().size();
+    move(screenArea.x() + (screenArea.width() - window.width()) / 2,
+         screenArea.y() + (screenArea.height() - window.height()) / 2);
+}
+
+void InputScreen::closeEvent(QCloseEvent* event) {
+    if (!closing_ && changed_ && messages_.Ask(this, kDataChangedQuestion, MsgIcon::Information) &&
+        !CommitOnClose()) {
+        closing_ = false;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+// Esc closes the screen as the close box does.
+void InputScreen::reject() {
+    close();
+}
+
+}  // namespace nubera

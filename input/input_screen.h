@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <initializer_list>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace nubera {
+
+class MessageBox;
+
+// The question of the close box when the working copy holds changes.
+inline const QString kDataChangedQuestion =
+    QStringLiteral("データが変更されています。\r\n更新しますか？");
+// The message of a required box left empty.
+inline const QString kEnterValueMessage = QStringLiteral("入力してください。");
+
+// Gives a control the name testers and tests find it by.
+template <typename Widget>
+Widget* Named(Widget* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& caption);
+// A read-only box showing a computed value, framed like the entry boxes.
+QLabel* MakeDisplayBox(const QString& name);
+
+// What the three input screens share: a modal window centred on the screen,
+// a working copy with a changed flag, and closing that asks before changes are
+// lost. ＯＫ and キャンセル close through CloseScreen (no question); the close
+// box and Esc ask when something changed and let the screen commit.
+class InputScreen : public QDialog {
+  public:
+    InputScreen(MessageBox& messages, QWidget* parent);
+
+  protected:
+    // Commits after a Yes to the close-box question; false keeps the screen open.
+    virtual bool CommitOnClose() = 0;
+
+    // Closes without the question.
+    void CloseScreen();
+    void SetChanged() { changed_ = true; }
+    void ClearFlags();
+    bool Changed() const { return changed_; }
+
+    // Puts the focus on a box with its whole text selected.
+    static void Refocus(QLineEdit* box);
+    // Chains the focus order of the given controls.
+    static void ChainTabOrder(std::initializer_list<QWidget*> controls);
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+    MessageBox& messages_;
+
+  private:
+    bool changed_ = false;
+    bool closing_ = false;
+};
+
+}  // namespace nubera

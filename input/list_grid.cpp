@@ -1,0 +1,105 @@
+#include "list_grid.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <numeric>
+
+#include "twips.h"
+
+namespace nubera {
+
+ListGrid::ListGrid(int columns, const QStringList& headers, QWidget* parent)
+    : QTableWidget(0, columns, parent), fixedRows_(headers.isEmpty() ? 0 : 1) {
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The grids have always used this font; where it is missing the desktop's
+    // Japanese sans-serif stands in.
+    QFont gridFont = font();
+    gridFont.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                          QStringLiteral("Noto Sans CJK JP")});
+    setFont(gridFont);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    if (fixedRows_ == 0) {
+        horizontalHeader()->hide();
+    } else {
+        setHorizontalHeaderLabels(headers);
+    }
+    connect(this, &QTableWidget::cellClicked, this,
+            [this](int row, int) { Q_EMIT RowSelected(row + fixedRows_); });
+    connect(this, &QTableWidget::cellActivated, this,
+            [this](int row, int) { Q_EMIT RowSelected(row + fixedRows_); });
+}
+
+void ListGrid::SetColumnWidthsTwips(const QVector<int>& widths, int extra) {
+    for (int column = 0; column < widths.size(); ++column) {
+        setColumnWidth(column, TwipsToPixels(widths[column], *this));
+    }
+    const int total = std::accumulate(widths.begin(), widths.end(), 0);
+    setFixedWidth(TwipsToPixels(total + extra, *this));
+}
+
+QWidget* ListGrid::ColumnStrip(const QVector<QWidget*>& cells) const {
+    auto* strip = new QWidget;
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(frameWidth(), 0, 0, 0);
+    row->setSpacing(0);
+    for (int column = 0; column < cells.size(); ++column) {
+        QWidget* cell = cells[column] ? cells[column] : new QWidget;
+        cell->setFixedWidth(columnWidth(column));
+        row->addWidget(cell);
+    }
+    row->addStretch();
+    return strip;
+}
+
+int ListGrid::CurrentRow() const {
+    const int row = currentRow();
+    return row < 0 ? -1 : row + fixedRows_;
+}
+
+void ListGrid::ClearCurrentRow() {
+    setCurrentCell(-1, -1);
+    clearSelection();
+}
+
+QString ListGrid::Text(int row, int column) const {
+    const QTableWidgetItem* cell = item(ModelRow(row), column);
+    return cell ? cell->text() : QString();
+}
+
+void ListGrid::SetText(int row, int column, const QString& text) {
+    auto* cell = new QTableWidgetItem(text);
+    cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    cell->setTextAlignment(Qt::AlignCenter);
+    setItem(ModelRow(row), column, cell);
+}
+
+int ListGrid::AddRow() {
+    insertRow(rowCount());
+    return Rows() - 1;
+}
+
+void ListGrid::RemoveRow(int row) {
+    removeRow(ModelRow(row));
+}
+
+void ListGrid::RemoveAllRows() {
+    setRowCount(0);
+}
+
+void ListGrid::ShowRow(int row) {
+    const int modelRow = ModelRow(row);
+    const int top = rowViewportPosition(modelRow);
+    if (top >= 0 && top + rowHeight(modelRow) <= viewport()->height()) return;
+    verticalScrollBar()->setValue(std::max(modelRow - 2, 0));
+}
+
+}  // namespace nubera

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "calc_results.h"
+#include "input_screen.h"
+#include "project_data.h"
+#include "soil_layer_rules.h"
+#include "thumbnail.h"
+
+class QLabel;
+class QPushButton;
+
+namespace nubera {
+
+class ListGrid;
+class NumericField;
+
+// The soil-conditions screen "土質条件入力画面": the excavation and levee widths
+// and up to 20 soil layers (thickness, depth of the layer's bottom, modulus
+// Es), edited in a grid and written to the project only when confirmed, after
+// the equivalent modulus Em has been found computable.
+class FRM_土質条件入力 : public InputScreen {
+  public:
+    FRM_土質条件入力(ProjectData& project, CalcResults& results, MessageBox& messages,
+                     const QString& figureFolder, QWidget* parent = nullptr);
+
+  protected:
+    bool CommitOnClose() override;
+
+  private:
+    enum class Commit { Failed, Emptied, Written };
+
+    void BuildControls();
+    QWidget* BuildWidthFrame();
+    QWidget* BuildLayerArea();
+    QWidget* BuildFigureFrame();
+    QWidget* BuildCommandRow();
+    void ConfigureBoxes();
+    void ShowFigure();
+    void LoadProject();
+
+    std::vector<SoilLayerRow> Layers() const;
+    void ShowLayer(int row, const SoilLayerRow& layer);
+    void RecomputeDepthsFrom(int row);
+
+    void ResetEntryRow();
+    void UpdateAddButton();
+    void UpdateDepthDisplay();
+    void NormaliseModulus();
+    bool CheckEntry();
+    bool CheckWidth(NumericField* box);
+
+    void AddOrUpdate();
+    void SelectRow(int row);
+    void DeleteRow();
+    void ClearAll();
+    Commit CommitToProject();
+    void ConfirmAndClose();
+    void ReportModulusFailure(const QString& reason);
+
+    ProjectData& project_;
+    CalcResults& results_;
+    CThum thumb_;
+    bool editing_ = false;
+    int selectedRow_ = 0;
+
+    NumericField* TXT_開削幅 = nullptr;
+    NumericField* TXT_堤体幅 = nullptr;
+    NumericField* TXT_層厚 = nullptr;
+    QLabel* LBL_深度1 = nullptr;
+    NumericField* TXT_変形係数Es = nullptr;
+    ListGrid* VSF_List = nullptr;
+    QPushButton* CMD_Upd = nullptr;
+    QPushButton* CMD_Del = nullptr;
+    QPushButton* CMD_Alldel = nullptr;
+    QPushButton* CMD_Exec = nullptr;
+    QPushButton* CMD_Cancel = nullptr;
+    QLabel* Pic_Source = nullptr;
+    QLabel* PIC_View = nullptr;
+};
+
+}  // namespace nubera
