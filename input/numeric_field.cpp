@@ -149,9 +149,14 @@ void NumericField::keyPressEvent(QKeyEvent* event) {
 void NumericField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-        paste->disconnect();
-        connect(paste, &QAction::triggered, this, [this] { PasteFiltered(QClipboard::Clipboard); });
+    // The menu's paste item is the one wired to the unfiltered paste (by name
+    // in some Qt versions, by member pointer in others).
+    for (QAction* action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+            disconnect(action, &QAction::triggered, this, &QLineEdit::paste)) {
+            connect(action, &QAction::triggered, this,
+                    [this] { PasteFiltered(QClipboard::Clipboard); });
+        }
     }
     menu->popup(event->globalPos());
 }

@@ -1,0 +1,124 @@
+#pragma once
+
+// The main window on scripted message boxes, fake file dialogs and a recording
+// desktop, with its application folder in a temporary directory.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "document_opener.h"
+#include "file_dialogs.h"
+#include "frm_main.h"
+#include "numeric_field.h"
+#include "shell/scripted_message_box.h"
+
+namespace nubera::test {
+
+class FakeFileDialogs : public FileDialogs {
+  public:
+    // The answers of the next dialogs, in order; nothing means Cancel.
+    void Plan(std::optional<QString> answer) { planned_.push_back(std::move(answer)); }
+
+    std::optional<QString> OpenProjectName(QWidget*) override { return Next(); }
+    std::optional<QString> SaveProjectName(QWidget*) override { return Next(); }
+    int Shown() const { return shown_; }
+
+  private:
+    std::optional<QString> Next() {
+        ++shown_;
+        if (planned_.empty()) {
+            ADD_FAILURE() << "unplanned file dialog";
+            return std::nullopt;
+        }
+        auto answer = planned_.front();
+        planned_.pop_front();
+        return answer;
+    }
+    std::deque<std::optional<QString>> planned_;
+    int shown_ = 0;
+};
+
+class RecordingOpener : public DocumentOpener {
+  public:
+    bool Open(const QUrl& url) override {
+        opened.push_back(url);
+        return true;
+    }
+    std::vector<QUrl> opened;
+};
+
+inline SoilLayerTable OneLayer(double depth = 5, double modulus = 6860) {
+    SoilLayerTable soil = MakeSoilLayerTable();
+    soil.ResizeRows(1);
+    soil.At(0, 0) = Cell::Number(depth);
+    soil.At(1, 0) = Cell::Number(depth);
+    soil.At(2, 0) = Cell::Number(modulus);
+    return soil;
+}
+
+// One block: h 2, hy 0.5, gamma 18, q 45, toe at 0, A 5, B 4, C 5.
+inline FillLoadTable OneBlock() {
+    FillLoadTable fill = MakeFillLoadTable();
+    fill.ResizeRows(1);
+    const double values[] = {2, 0.5, 2.5, 18, 45, 0, 5, 4, 5, 9, 7};
+    for (std::size_t column = 0; column < std::size(values); ++column) {
+        fill.At(column, 0) = Cell::Number(values[column]);
+    }
+    fill.At(11, 0) = Cell::Text("0");
+    return fill;
+}
+
+inline FocusPointList TwoPoints() {
+    FocusPointList points;
+    points[0] = Cell::Text("-2.00");
+    points[1] = Cell::Text("1.50");
+    return points;
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    // Creates, starts and activates the window (after a test set its screens).
+    void Open() {
+        window = std::make_unique<FRM_Main>(
+            project, results,
+            MainWindowServices{messages, dialogs, opener, screens, folder.path(),
+                               [this](int milliseconds) { pauses.push_back(milliseconds); }});
+        window->Start();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Widget>
+    Widget* Find(const QString& name) const {
+        auto* widget = window->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+    QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
+    QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
+    QRadioButton* Option(const QString& name) const { return Find<QRadioButton>(name); }
+    NumericField* Poisson() const { return Find<NumericField>(QStringLiteral("TXT_Poa")); }
+
+    QTemporaryDir folder;
+    ScriptedMessageBox messages;
+    FakeFileDialogs dialogs;
+    RecordingOpener opener;
+    InputScreens screens;
+    std::vector<int> pauses;
+    ProjectData project;
+    CalcResults results;
+    std::unique_ptr<FRM_Main> window;
+};
+
+}  // namespace nubera::test

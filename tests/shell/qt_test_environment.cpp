@@ -1,0 +1,33 @@
+// Every widget test runs inside one QApplication (on the offscreen platform
+// under ctest) with Qt's own Japanese translation loaded, as the program has.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "japanese_desktop.h"
+
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "gui_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = std::make_unique<QApplication>(argc, argv);
+        nubera::SetUpJapaneseDesktop(*app_);
+        // Tests close main windows; that must not end the application.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    void TearDown() override { app_.reset(); }
+
+  private:
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+}  // namespace
