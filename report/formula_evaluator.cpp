@@ -288,6 +288,7 @@ class Evaluator {
         if (name == "SUM" || name == "AVERAGE" || name == "MIN" || name == "MAX") {
             return Aggregate(name, AggregateArguments());
         }
+        if (name != "ABS" && name != "ROUND") throw Unsupported{};
         const auto arguments = NumberArguments();
         if (const auto* error = std::get_if<FormulaError>(&arguments)) return *error;
         const std::vector<double>& x = std::get<std::vector<double>>(arguments);
