@@ -242,7 +242,7 @@ void FRM_盛土荷重入力::LoadProject() {
         VSF_List->ShowRow(row);
     }
     VSF_List->SetRedraw(true);
-    if (project_.surcharge) {
+    if (project_.surcharge && project_.surcharge->RowCount() > 0) {
         const Cell& qx = project_.surcharge->At(0, 0);
         TXT_qX->setText(qx.IsMissing() ? QString() : Fixed2(qx.AsNumber()));
     }

@@ -1,0 +1,396 @@
+#include "fill_load_screen.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <memory>
+
+#include "input/screen_harness.h"
+#include "numeric_field.h"
+#include "section_view.h"
+#include "shell/scripted_message_box.h"
+
+namespace nubera {
+namespace {
+
+using test::Child;
+using test::Click;
+using test::PressEnter;
+using test::Type;
+
+const QString kConfirm = QStringLiteral("入力された盛土荷重は上図の通りです。\r\n確定しますか？");
+const QString kMissingValue =
+    QStringLiteral("入力してください。設定しない場合は、\"0\"を入力してください。");
+
+// Entry texts in list order: base, A, B, C, h, hy, unit weight.
+using BlockTexts = std::array<const char*, 7>;
+
+class FillScreenTest : public ::testing::Test {
+  protected:
+    void Open() {
+        const ManualPointsLink link{[this] { return manual; }, [this] { ++unsetShown; },
+                                    [this](bool on) { pointsEntryEnabled = on; }};
+        screen = std::make_unique<FRM_盛土荷重入力>(project, messages, test::FigureFolder(), link);
+        test::ShowActive(*screen);
+        const char* names[] = {"TXT_Base", "TXT_A",  "TXT_B",     "TXT_C",
+                               "TXT_h",    "TXT_hy", "TXT_土重量"};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            boxes[i] = Child<NumericField>(*screen, QString::fromUtf8(names[i]));
+        }
+        qx = Child<NumericField>(*screen, QStringLiteral("TXT_qX"));
+        grid = Child<ListGrid>(*screen, QStringLiteral("VSF_List"));
+        add = Child<QPushButton>(*screen, QStringLiteral("CMD_Upd"));
+        drawing = Child<SectionView>(*screen, QStringLiteral("PIC_QView"));
+        picture = Child<QLabel>(*screen, QStringLiteral("PIC_View"));
+    }
+
+    // Types a block and ends it with Enter in the unit-weight box.
+    void EnterBlock(const BlockTexts& texts) {
+        if (qx->text().isEmpty()) Type(qx, QStringLiteral("0"));
+        for (std::size_t i = 0; i < boxes.size(); ++i) Type(boxes[i], QString::fromUtf8(texts[i]));
+        PressEnter(boxes.back());
+    }
+
+    void Ok() { Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec"))); }
+
+    ProjectData project;
+    test::ScriptedMessageBox messages;
+    bool manual = false;
+    int unsetShown = 0;
+    std::optional<bool> pointsEntryEnabled;
+    std::unique_ptr<FRM_盛土荷重入力> screen;
+    std::array<NumericField*, 7> boxes{};
+    NumericField* qx = nullptr;
+    ListGrid* grid = nullptr;
+    QPushButton* add = nullptr;
+    SectionView* drawing = nullptr;
+    QLabel* picture = nullptr;
+};
+
+const BlockTexts kLower{"0", "2", "5", "2", "2", "0.5", "18"};
+const BlockTexts kUpper{"2", "1", "3", "1", "1", "", "19"};
+
+TEST_F(FillScreenTest, OpensWithHeadingsOverTheColumns) {
+    Open();
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("盛土荷重入力画面"));
+    EXPECT_EQ(Child<QLabel>(*screen, QStringLiteral("LBL_Title_0"))->text(),
+              QStringLiteral("q:分布荷重"));
+    EXPECT_EQ(Child<QLabel>(*screen, QStringLiteral("LBL_Title2_3"))->text(),
+              QStringLiteral("B:天端幅"));
+    auto* heading = Child<QLabel>(*screen, QStringLiteral("LBL_Title_3"));
+    EXPECT_EQ(heading->mapTo(screen.get(), QPoint(0, 0)).x(),
+              boxes[2]->mapTo(screen.get(), QPoint(0, 0)).x());
+    EXPECT_EQ(heading->width(), grid->columnWidth(3));
+    EXPECT_TRUE(drawing->isHidden());
+    EXPECT_FALSE(picture->isHidden());
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(FillScreenTest, AddingDerivesTheTotalHeightAndLoad) {
+    Open();
+    EnterBlock(kLower);
+    EnterBlock(kUpper);
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(test::RowTexts(grid, 0), (QStringList{"q1", "0.00", "2.00", "5.00", "2.00", "2.00",
+                                                    "0.50", "2.50", "18.00", "45.00"}));
+    EXPECT_EQ(test::RowTexts(grid, 1), (QStringList{"q2", "2.00", "1.00", "3.00", "1.00", "1.00",
+                                                    "0", "1.00", "19.00", "19.00"}));
+    EXPECT_TRUE(boxes[0]->hasFocus());
+    EXPECT_TRUE(boxes[0]->text().isEmpty());
+
+    test::ClickRow(grid, 1);
+    EXPECT_EQ(add->text(), QStringLiteral("更新"));
+    EXPECT_EQ(boxes[4]->text(), QStringLiteral("1.00"));
+    test::ClickRow(grid, 0);
+    Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Del")));
+    EXPECT_EQ(grid->Rows(), 1);
+    EXPECT_EQ(grid->CurrentRow(), -1);
+    EXPECT_EQ(test::RowTexts(grid, 0).mid(0, 2), (QStringList{"q1", "2.00"}));  // relabelled
+    EXPECT_EQ(add->text(), QStringLiteral("追加"));
+}
+
+struct CheckCase {
+    const char* name;
+    BlockTexts texts;
+    const char* surcharge;
+    const char* message;
+    const char* focus;
+};
+
+class FillEntryCheck : public FillScreenTest, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(FillEntryCheck, StopsAtTheFirstFaultWithTheFocusOnItsBox) {
+    Open();
+    Type(qx, QString::fromUtf8(GetParam().surcharge));
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        Type(boxes[i], QString::fromUtf8(GetParam().texts[i]));
+    }
+    Click(add);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QString::fromUtf8(GetParam().message)});
+    EXPECT_TRUE(Child<QWidget>(*screen, QString::fromUtf8(GetParam().focus))->hasFocus());
+    EXPECT_EQ(grid->Rows(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FillEntryCheck,
+    ::testing::Values(
+        CheckCase{"no_base",
+                  {"", "2", "5", "2", "2", "", "18"},
+                  "0",
+                  "入力してください。設定しない場合は、\"0\"を入力してください。",
+                  "TXT_Base"},
+        CheckCase{
+            "bad_c", {"0", "2", "5", ".", "2", "", "18"}, "0", "入力された値が不正です。", "TXT_C"},
+        CheckCase{
+            "no_height", {"0", "2", "5", "2", "", "", "18"}, "0", "入力してください。", "TXT_h"},
+        CheckCase{"zero_height",
+                  {"0", "2", "5", "2", "0.00", "", "18"},
+                  "0",
+                  "0より大きい値を入力してください。",
+                  "TXT_h"},
+        CheckCase{"no_weight",
+                  {"0", "2", "5", "2", "2", "", ""},
+                  "0",
+                  "入力してください。設定しない場合は、\"0\"を入力してください。",
+                  "TXT_土重量"},
+        CheckCase{"no_surcharge",
+                  {"0", "2", "5", "2", "2", "", "18"},
+                  "",
+                  "入力してください。設定しない場合は、\"0\"を入力してください。",
+                  "TXT_qX"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FillScreenTest, TheAddCheckLeavesTheLimitToEnter) {
+    Open();
+    EnterBlock({"0", "150", "5", "2", "2", "", "18"});
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(grid->Text(0, 2), QStringLiteral("150.00"));
+    Type(boxes[1], QStringLiteral("100.001"));
+    PressEnter(boxes[1]);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<QString>{QStringLiteral("入力値は100以下にしてください。")});
+}
+
+TEST_F(FillScreenTest, FiveBlocksAreTheLimitOnEveryPath) {
+    Open();
+    for (int i = 0; i < 5; ++i) EnterBlock(kLower);
+    EXPECT_FALSE(add->isEnabled());
+    EnterBlock(kLower);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<QString>{QStringLiteral("分布荷重は５つまで入力可能です。")});
+    EXPECT_EQ(grid->Rows(), 5);
+    test::ClickRow(grid, 4);
+    EXPECT_TRUE(add->isEnabled());
+    EXPECT_EQ(add->text(), QStringLiteral("更新"));
+}
+
+struct StackCase {
+    const char* name;
+    BlockTexts upper;
+    BlockTexts lower;
+    int row;
+    const char* focus;
+    const char* message;
+};
+
+class StackingTest : public FillScreenTest, public ::testing::WithParamInterface<StackCase> {};
+
+TEST_P(StackingTest, LoadsTheOffendingBlockForEditing) {
+    Open();
+    EnterBlock(GetParam().upper);
+    EnterBlock(GetParam().lower);
+    Ok();
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QString::fromUtf8(GetParam().message)});
+    EXPECT_EQ(add->text(), QStringLiteral("更新"));
+    EXPECT_EQ(grid->CurrentRow(), GetParam().row);
+    EXPECT_EQ(boxes[0]->text(), grid->Text(GetParam().row, 1));
+    EXPECT_TRUE(Child<QWidget>(*screen, QString::fromUtf8(GetParam().focus))->hasFocus());
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_FALSE(project.fillLoads);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, StackingTest,
+    ::testing::Values(
+        StackCase{"bottom_not_at_zero",
+                  kUpper,
+                  {"0.01", "2", "5", "2", "2", "", "18"},
+                  1,
+                  "TXT_Base",
+                  "最下段の基準点距離は\"0\"にしてください。"},
+        StackCase{
+            "left_of_the_crest",
+            {"1.99", "1", "3", "1", "1", "", "19"},
+            kLower,
+            0,
+            "TXT_Base",
+            "基準点距離が不正です。\r\nq1の基準点距離はq2の天端幅内になる様に設定してください。"},
+        StackCase{"beyond_the_crest",
+                  {"2", "1", "3", "1.01", "1", "", "19"},
+                  kLower,
+                  0,
+                  "TXT_A",
+                  "全体長が不正です。\r\nq1の全体長はq2の天端幅内になる様に設定してください。"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
+    Open();
+    Type(qx, QStringLiteral("10"));
+    EnterBlock({"0", "1", "6", "3", "2", "0.5", "18"});
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Ok();
+    ASSERT_EQ(messages.Texts(), std::vector<QString>{kConfirm});
+    EXPECT_EQ(messages.Shown()[0].centredOver, Child<QWidget>(*screen, QStringLiteral("Frame1")));
+    EXPECT_FALSE(screen->isVisible());
+
+    FillLoadTable fill = MakeFillLoadTable();
+    fill.ResizeRows(1);
+    const double values[] = {2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5};
+    for (std::size_t column = 0; column < std::size(values); ++column) {
+        fill.At(column, 0) = Cell::Number(values[column]);
+    }
+    fill.At(11, 0) = Cell::Text("0");
+    EXPECT_EQ(project.fillLoads, fill);
+    SurchargeTable surcharge = MakeSurchargeTable();
+    surcharge.ResizeRows(1);
+    surcharge.At(0, 0) = Cell::Number(10);
+    surcharge.At(1, 0) = Cell::Number(6);
+    surcharge.At(2, 0) = Cell::Text("0");
+    EXPECT_EQ(project.surcharge, surcharge);
+}
+
+TEST_F(FillScreenTest, StackedBlocksTakeTheirSurchargeFromTheTopCrest) {
+    project.surcharge = MakeSurchargeTable();
+    Open();
+    Type(qx, QStringLiteral("0"));
+    EnterBlock({"3", "1", "2", "1", "1", "", "19"});  // centre 5, on the crest 2 to 7
+    EnterBlock(kLower);                               // centre 4.5
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Ok();
+    ASSERT_TRUE(project.fillLoads);
+    EXPECT_EQ(project.fillLoads->At(11, 0), Cell::Number(0));
+    EXPECT_EQ(project.fillLoads->At(11, 1), Cell::Number(-0.5));
+    EXPECT_FALSE(project.surcharge);  // qX of 0 means none
+}
+
+TEST_F(FillScreenTest, NoToTheQuestionKeepsTheDrawingAndCtrlEnterTogglesIt) {
+    Open();
+    EnterBlock(kLower);
+    messages.PlanAnswers({MsgAnswer::No});
+    Ok();
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_FALSE(project.fillLoads);
+    EXPECT_FALSE(drawing->isHidden());
+    EXPECT_TRUE(picture->isHidden());
+    EXPECT_EQ(drawing->Figure().lines.size(), 5u);
+
+    boxes[1]->setFocus();
+    PressEnter(boxes[1], Qt::ControlModifier);
+    EXPECT_TRUE(drawing->isHidden());
+    EXPECT_FALSE(picture->isHidden());
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
+    EXPECT_FALSE(drawing->isHidden());
+    EXPECT_TRUE(picture->isHidden());
+}
+
+TEST_F(FillScreenTest, CommitInManualModeDiscardsTheManualPoints) {
+    manual = true;
+    project.focusPoints = FocusPointList{};
+    Open();
+    EnterBlock(kLower);
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Ok();
+    EXPECT_EQ(
+        messages.Texts(),
+        (std::vector<QString>{kConfirm, QStringLiteral("手動で設定した着目点はクリアされました。"
+                                                       "\r\n再設定してください。")}));
+    EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Information);
+    EXPECT_FALSE(project.focusPoints);
+    EXPECT_EQ(unsetShown, 1);
+    EXPECT_EQ(pointsEntryEnabled, true);
+}
+
+TEST_F(FillScreenTest, AnEmptyListRemovesTheFillAndThePointsSilently) {
+    manual = true;
+    project.fillLoads = BuildFillLoadTable({{.base = 0, .a = 1, .b = 6, .c = 3, .h = 2}});
+    project.focusPoints = FocusPointList{};
+    const SurchargeTable surcharge = BuildSurchargeTable(5, FillBlocksOf(*project.fillLoads));
+    project.surcharge = surcharge;
+    Open();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
+    messages.Clear();
+    Ok();
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_FALSE(project.fillLoads);
+    EXPECT_FALSE(project.focusPoints);
+    EXPECT_EQ(project.surcharge, surcharge);  // left as it was
+    EXPECT_EQ(pointsEntryEnabled, false);
+}
+
+TEST_F(FillScreenTest, ASurchargeOverTheLimitStopsOk) {
+    Open();
+    Type(qx, QStringLiteral("100.5"));
+    Ok();
+    EXPECT_EQ(messages.Texts(),
+              std::vector<QString>{QStringLiteral("入力値は100以下にしてください。")});
+    EXPECT_TRUE(qx->hasFocus());
+    EXPECT_TRUE(screen->isVisible());
+}
+
+TEST_F(FillScreenTest, LoadingASurchargeCountsAsAChangeForTheCloseBox) {
+    project.fillLoads = BuildFillLoadTable({{.base = 0,
+                                             .a = 1,
+                                             .b = 6,
+                                             .c = 3,
+                                             .h = 2,
+                                             .totalHeight = 2,
+                                             .unitWeight = 18,
+                                             .load = 36}});
+    project.surcharge = BuildSurchargeTable(12.5, FillBlocksOf(*project.fillLoads));
+    const ProjectData before = project;
+    Open();
+    EXPECT_EQ(qx->text(), QStringLiteral("12.50"));
+    EXPECT_EQ(test::RowTexts(grid, 0), (QStringList{"q1", "0.00", "1.00", "6.00", "3.00", "2.00",
+                                                    "0.00", "2.00", "18.00", "36.00"}));
+    messages.PlanAnswers({MsgAnswer::No});
+    EXPECT_TRUE(screen->close());
+    EXPECT_EQ(messages.Texts(),
+              std::vector<QString>{QStringLiteral("データが変更されています。\r\n更新しますか？")});
+    EXPECT_EQ(project, before);
+}
+
+TEST_F(FillScreenTest, CloseBoxYesRunsTheStackingCheckAndTheQuestion) {
+    Open();
+    EnterBlock({"0.5", "2", "5", "2", "2", "", "18"});
+    messages.PlanAnswers({MsgAnswer::Yes});
+    EXPECT_FALSE(screen->close());
+    EXPECT_EQ(messages.Texts().back(), QStringLiteral("最下段の基準点距離は\"0\"にしてください。"));
+    Type(boxes[0], QStringLiteral("0"));
+    Click(add);
+    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::No});
+    EXPECT_FALSE(screen->close());  // No to the drawing keeps the screen
+    EXPECT_EQ(messages.Texts().back(), kConfirm);
+    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    EXPECT_TRUE(screen->close());
+    EXPECT_TRUE(project.fillLoads);
+}
+
+TEST_F(FillScreenTest, CancelWritesNothing) {
+    project.fillLoads = BuildFillLoadTable({{.base = 0, .a = 1, .b = 6, .c = 3, .h = 2}});
+    const ProjectData before = project;
+    Open();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
+    Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel")));
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(
+        messages.Texts(),
+        std::vector<QString>{QStringLiteral("盛土荷重入力をクリアします。\r\nよろしいですか？")});
+    EXPECT_EQ(project, before);
+}
+
+}  // namespace
+}  // namespace nubera
