@@ -1,0 +1,196 @@
+// Opens produced workbooks with openpyxl, a reader that shares nothing with
+// the program's spreadsheet model.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "report_run.h"
+#include "report_text.h"
+#include "result_workbook.h"
+
+namespace nubera {
+namespace {
+
+using namespace testing_report;
+
+std::string ColumnLetter(int column) {
+    return std::string(1, static_cast<char>('A' + column - 1));
+}
+
+std::string CellName(int row, int column) {
+    return ColumnLetter(column) + std::to_string(row);
+}
+
+std::string Escaped(std::string text) {
+    for (std::size_t at = 0; (at = text.find('\n', at)) != std::string::npos; at += 2) {
+        text.replace(at, 1, "\\n");
+    }
+    return text;
+}
+
+std::string NumberText(double value) {
+    std::ostringstream out;
+    out.precision(17);
+    out << value;
+    return out.str();
+}
+
+// The expectations file the checking script reads, one line per check.
+class Expectations {
+  public:
+    void Sheets(const std::vector<std::string>& names) {
+        out_ << "sheets";
+        for (const auto& name : names) out_ << '\t' << name;
+        out_ << '\n';
+    }
+    void Text(const std::string& sheet, int row, int column, const std::string& text) {
+        Line("text", sheet, CellName(row, column), Escaped(text));
+    }
+    void Value(const std::string& sheet, int row, int column, const Cell& value) {
+        if (value.IsMissing()) {
+            Line("empty", sheet, CellName(row, column));
+        } else {
+            Line("number", sheet, CellName(row, column), NumberText(value.AsNumber()));
+        }
+    }
+    void Formula(const std::string& sheet, int row, int column, const std::string& formula) {
+        Line("formula", sheet, CellName(row, column), formula);
+    }
+    void Breaks(const std::string& sheet, const std::string& rows) { Line("breaks", sheet, rows); }
+    void MaxColumn(const std::string& sheet, int column) {
+        Line("maxcol", sheet, std::to_string(column));
+    }
+
+    // Runs the script on `workbook`; returns its complaints, empty when all hold.
+    std::string Check(const std::filesystem::path& workbook) const {
+        const auto folder = workbook.parent_path();
+        std::ofstream(folder / "expectations.tsv") << out_.str();
+        const auto report = folder / "openpyxl.txt";
+        const std::string command = "/usr/bin/python3 '" NUBERA_SOURCE_DIR
+                                    "/tests/report/check_result_workbook.py' '" +
+                                    (folder / "expectations.tsv").string() + "' '" +
+                                    workbook.string() + "' > '" + report.string() + "' 2>&1";
+        const int status = std::system(command.c_str());
+        std::ifstream in(report);
+        const std::string complaints(std::istreambuf_iterator<char>(in), {});
+        return status == 0 ? std::string() : "exit " + std::to_string(status) + "\n" + complaints;
+    }
+
+  private:
+    template <typename... Fields>
+    void Line(const char* kind, const Fields&... fields) {
+        out_ << kind;
+        ((out_ << '\t' << fields), ...);
+        out_ << '\n';
+    }
+    std::ostringstream out_;
+};
+
+void ExpectBlock(Expectations& e, const std::string& sheet, int r, const std::string& title,
+                 const PointDetail& detail, const PointDetail& firstLoad) {
+    e.Text(sheet, r, 1, title);
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        const int row = r + 3 + static_cast<int>(k);
+        e.Text(sheet, row, 2, CircledNumber(static_cast<int>(k) + 1));
+        e.Value(sheet, row, 3, detail[k][0]);
+        e.Value(sheet, row, 4, firstLoad[k][0]);
+        e.Value(sheet, row, 5, detail[k][1]);
+        e.Value(sheet, row, 6, detail[k][2]);
+        e.Value(sheet, row, 7, detail[k][3]);
+        e.Value(sheet, row, 8, detail[k][12]);
+    }
+}
+
+void ExpectSummary(Expectations& e, const std::string& sheet, const std::vector<PointDetail>& loads,
+                   const PointDetail* surcharge) {
+    const int loadColumns = static_cast<int>(loads.size());
+    const int totalColumn = 4 + loadColumns + 1;  // the surcharge column stays, used or not
+    e.MaxColumn(sheet, totalColumn);
+    e.Text(sheet, 3, totalColumn, "合計\n(cm)");
+    e.Text(sheet, 3, totalColumn - 1, "qX\n(cm)");
+    for (std::size_t b = 0; b < kPointCount; ++b) {
+        const int row = 4 + static_cast<int>(b);
+        e.Text(sheet, row, 2, CircledNumber(static_cast<int>(b) + 1));
+        e.Value(sheet, row, 3, loads[0][b][0]);
+        double total = 0;
+        for (int i = 0; i < loadColumns; ++i) {
+            e.Value(sheet, row, 4 + i, loads[i][b][12]);
+            total += loads[i][b][12].AsNumber();
+        }
+        if (surcharge) {
+            e.Value(sheet, row, totalColumn - 1, (*surcharge)[b][12]);
+            total += (*surcharge)[b][12].AsNumber();
+        }
+        e.Formula(sheet, row, totalColumn,
+                  "=SUM(D" + std::to_string(row) + ":" + CellName(row, totalColumn - 1) + ")");
+        e.Value(sheet, row, totalColumn, Cell::Number(total));
+    }
+}
+
+std::filesystem::path Produce(const ReportRun& run, std::string_view folderName) {
+    const auto folder = FreshFolder(folderName);
+    const auto path = *ChooseResultFileName(
+        folder, {std::chrono::year{2024}, std::chrono::March, std::chrono::day{5}});
+    std::string error;
+    EXPECT_TRUE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error))
+        << error;
+    return path;
+}
+
+TEST(IndependentReader, OneBlockProject) {
+    const ReportRun run = OneBlockRun();
+    const CalcResults& r = run.results;
+    Expectations e;
+    e.Sheets({"即時沈下量の計算", "即時沈下量のまとめ"});
+    ExpectBlock(e, "即時沈下量の計算", 2, "分布荷重：ｑ１", r.settlementDetail[0],
+                r.settlementDetail[0]);
+    e.Text("即時沈下量の計算", 2, 3, "H = 8m");
+    e.Text("即時沈下量の計算", 2, 5, "重心位置 = 0m");
+    e.Breaks("即時沈下量の計算", "");
+    e.Text("即時沈下量のまとめ", 2, 2,
+           "Em(換算変形係数) = " + NumberTextOrBlank(Cell::Number(r.equivalentModulus)) + " kN/㎡");
+    e.Text("即時沈下量のまとめ", 2, 6, "H(深度) = 8.00 m");
+    e.Text("即時沈下量のまとめ", 3, 4, "q1\n(cm)");
+    ExpectSummary(e, "即時沈下量のまとめ", r.settlementDetail, nullptr);
+    const std::string complaints = e.Check(Produce(run, "openpyxl-one-block"));
+    EXPECT_TRUE(complaints.empty()) << complaints;
+}
+
+TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
+    const ReportRun run = FiveBlockRun();
+    const CalcResults& r = run.results;
+    Expectations e;
+    e.Sheets({"即時沈下量の計算", "即時沈下量のまとめ", "側方変位量の計算", "側方変位量のまとめ"});
+    const int rows[] = {2, 18, 35, 50, 67};
+    for (const bool lateral : {false, true}) {
+        const std::string calc = lateral ? "側方変位量の計算" : "即時沈下量の計算";
+        const auto& loads = lateral ? r.lateralDetail : r.settlementDetail;
+        const auto& surcharge = lateral ? r.surchargeLateralDetail : r.surchargeSettlementDetail;
+        for (int i = 0; i < 5; ++i) {
+            ExpectBlock(e, calc, rows[i], "分布荷重：ｑ" + FullWidthDigits(i + 1), loads[i],
+                        loads[0]);
+        }
+        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, surcharge);
+        e.Text(calc, 83, 1, "（上載荷重）");
+        e.Breaks(calc, "34,66,98");
+        const std::string summary = lateral ? "側方変位量のまとめ" : "即時沈下量のまとめ";
+        ExpectSummary(e, summary, loads, &surcharge);
+        e.Text(summary, 3, 8, "q5\n(cm)");
+    }
+    e.Text("即時沈下量の計算", 2, 3, "H = 8m");
+    e.Text("即時沈下量の計算", 82, 3, "H = 8m");
+    e.Text("即時沈下量の計算", 82, 5, "重心位置 = -1m");
+    e.Text("側方変位量の計算", 18, 3, "載荷奥行 = 5m");
+    e.Text("側方変位量の計算", 18, 5, "ﾎﾟｱｿﾝ比 = 0.3");
+    e.Text("側方変位量の計算", 19, 5, "重心位置 = 1m");
+    e.Text("即時沈下量のまとめ", 2, 6, "H(深度) = 8.00 m");
+    e.Text("側方変位量のまとめ", 2, 6, "載荷奥行 = 5.00 m");
+    const std::string complaints = e.Check(Produce(run, "openpyxl-five-blocks"));
+    EXPECT_TRUE(complaints.empty()) << complaints;
+}
+
+}  // namespace
+}  // namespace nubera

@@ -1,0 +1,121 @@
+#include "report_run.h"
+
+#include "equivalent_modulus.h"
+#include "lateral.h"
+#include "settlement.h"
+
+namespace nubera::testing_report {
+namespace {
+
+struct Tier {
+    double height, toe, a, b, c;
+};
+
+// Fill rows as the fill-load screen commits them: unit weight 18 kN/m3, the
+// loading width, the centre and its offset from the centre of row 0.
+FillLoadTable MakeFill(std::initializer_list<Tier> tiers) {
+    FillLoadTable fill = MakeFillLoadTable();
+    fill.ResizeRows(tiers.size());
+    std::size_t row = 0;
+    for (const Tier& t : tiers) {
+        const double values[] = {t.height,
+                                 0,
+                                 t.height,
+                                 18,
+                                 t.height * 18,
+                                 t.toe,
+                                 t.a,
+                                 t.b,
+                                 t.c,
+                                 t.a / 2 + t.b + t.c / 2,
+                                 t.toe + (t.a + t.b + t.c) / 2};
+        for (std::size_t column = 0; column < std::size(values); ++column) {
+            fill.At(column, row) = Cell::Number(values[column]);
+        }
+        ++row;
+    }
+    for (row = 0; row < fill.RowCount(); ++row) {
+        fill.At(11, row) = Cell::Number(fill.Number(10, row) - fill.Number(10, 0));
+    }
+    if (fill.RowCount() == 1) fill.At(11, 0) = Cell::Text("0");
+    return fill;
+}
+
+SoilLayerTable MakeSoil() {
+    SoilLayerTable soil = MakeSoilLayerTable();
+    soil.ResizeRows(2);
+    const double layers[2][3] = {{3, 3, 5000}, {5, 8, 9000}};
+    for (std::size_t row = 0; row < 2; ++row) {
+        for (std::size_t column = 0; column < 3; ++column) {
+            soil.At(column, row) = Cell::Number(layers[row][column]);
+        }
+    }
+    return soil;
+}
+
+ReportRun Run(ProjectData project, Placement placement) {
+    ReportRun run{std::move(project), {}};
+    EquivalentModulus(run.project, run.results, run.project.excavationWidth,
+                      run.project.leveeWidth);
+    RunSettlementStep(run.project, run.results, placement);
+    if (run.project.alsoLateral) ComputeLateral(run.project, run.results);
+    return run;
+}
+
+ProjectData BaseProject() {
+    ProjectData project;
+    project.excavationWidth = 10;
+    project.leveeWidth = 30;
+    project.soilLayers = MakeSoil();
+    project.poissonRatio = 0.3;
+    return project;
+}
+
+}  // namespace
+
+ReportRun OneBlockRun() {
+    ProjectData project = BaseProject();
+    project.fillLoads = MakeFill({{2.5, 0, 3, 4, 3}});
+    return Run(std::move(project), Placement::Automatic);
+}
+
+ReportRun FiveBlockRun() {
+    ProjectData project = BaseProject();
+    project.fillLoads = MakeFill({{1, 8, 2, 6, 4},
+                                  {1, 6, 2, 12, 4},
+                                  {1, 4, 2, 18, 4},
+                                  {1, 2, 2, 24, 4},
+                                  {1.5, 0, 2, 30, 4}});
+    project.surcharge = MakeSurchargeTable();
+    project.surcharge->ResizeRows(1);
+    project.surcharge->At(0, 0) = Cell::Number(10);
+    project.surcharge->At(1, 0) = Cell::Number(6);
+    project.surcharge->At(2, 0) = Cell::Number(-1);
+    project.alsoLateral = true;
+    return Run(std::move(project), Placement::Automatic);
+}
+
+ReportRun ManualPointsRun() {
+    ProjectData project = BaseProject();
+    project.fillLoads = MakeFill({{1, 2, 2, 6, 2}, {1.5, 0, 2, 10, 2}});
+    project.focusPoints.emplace();
+    for (std::size_t k = 0; k < 6; ++k) {
+        (*project.focusPoints)[k] = Cell::Number(-6 + 2.0 * static_cast<double>(k));
+    }
+    project.alsoLateral = true;
+    return Run(std::move(project), Placement::Manual);
+}
+
+std::filesystem::path TemplatePath() {
+    return std::filesystem::path(NUBERA_BINARY_DIR) / "bin" / u8"即時沈下量計算結果.xltx";
+}
+
+std::filesystem::path FreshFolder(std::string_view name) {
+    const std::filesystem::path folder =
+        std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "report" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+}  // namespace nubera::testing_report

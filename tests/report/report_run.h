@@ -1,0 +1,32 @@
+#pragma once
+
+// Projects run through the engine for the report tests, and the files they use.
+
+#include <filesystem>
+#include <string_view>
+
+#include "calc_results.h"
+#include "placement.h"
+#include "project_data.h"
+
+namespace nubera::testing_report {
+
+struct ReportRun {
+    ProjectData project;
+    CalcResults results;
+};
+
+// One fill block, no surcharge, settlement only, points placed automatically.
+ReportRun OneBlockRun();
+// Five stacked fill blocks, a surcharge on the top one, lateral displacement
+// too (Poisson's ratio 0.3), points placed automatically.
+ReportRun FiveBlockRun();
+// Two blocks with points ① to ⑥ placed by hand and ⑦ to ⑪ left empty.
+ReportRun ManualPointsRun();
+
+// The packed template beside the programs.
+std::filesystem::path TemplatePath();
+// An empty folder of the build tree for one test's files.
+std::filesystem::path FreshFolder(std::string_view name);
+
+}  // namespace nubera::testing_report

@@ -1,0 +1,335 @@
+#include "result_workbook.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "block_plan.h"
+#include "report_run.h"
+#include "report_text.h"
+#include "section_diagram.h"
+#include "workbook.h"
+
+namespace nubera {
+namespace {
+
+using namespace testing_report;
+using sheet::CellValue;
+
+constexpr std::chrono::year_month_day kDay{std::chrono::year{2010}, std::chrono::January,
+                                           std::chrono::day{12}};
+
+std::filesystem::path ResultName(const std::filesystem::path& folder, int counter) {
+    const char digits[] = {static_cast<char>('0' + counter / 10),
+                           static_cast<char>('0' + counter % 10), 0};
+    return folder / std::filesystem::path(u8"即時沈下量計算結果20100112" +
+                                          std::u8string(digits, digits + 2) + u8".xlsx");
+}
+
+void Touch(const std::filesystem::path& path, const std::string& contents = "") {
+    std::ofstream(path, std::ios::binary) << contents;
+}
+
+std::string Contents(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST(ChooseResultFileName, ClaimsTheFirstFreeCounterOfTheDay) {
+    const auto folder = FreshFolder("choose-first");
+    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 0));
+    EXPECT_TRUE(std::filesystem::exists(ResultName(folder, 0)));  // claimed
+    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 1));
+}
+
+TEST(ChooseResultFileName, ReusesADeletedCounter) {
+    const auto folder = FreshFolder("choose-reuse");
+    for (int n = 1; n <= 5; ++n) Touch(ResultName(folder, n), "kept");
+    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 0));
+    EXPECT_EQ(Contents(ResultName(folder, 3)), "kept");
+}
+
+TEST(ChooseResultFileName, NothingWhenAllHundredNamesExistAndNothingOverwritten) {
+    const auto folder = FreshFolder("choose-full");
+    for (int n = 0; n <= 99; ++n) Touch(ResultName(folder, n), "run " + std::to_string(n));
+    std::string error;
+    EXPECT_EQ(ChooseResultFileName(folder, kDay, &error), std::nullopt);
+    EXPECT_EQ(error, kNoFreeResultName);
+    EXPECT_EQ(Contents(ResultName(folder, 0)), "run 0");
+    EXPECT_EQ(Contents(ResultName(folder, 99)), "run 99");
+}
+
+TEST(ChooseResultFileName, AFolderThatRefusesFilesIsNamed) {
+    const auto folder = FreshFolder("choose-missing") / "absent";
+    std::string error;
+    EXPECT_EQ(ChooseResultFileName(folder, kDay, &error), std::nullopt);
+    EXPECT_NE(error.find("absent"), std::string::npos) << error;
+    EXPECT_NE(error, kNoFreeResultName);
+}
+
+// A produced workbook, written through the real template and read back with
+// the spreadsheet model.
+class ProducedWorkbook {
+  public:
+    ProducedWorkbook(const ReportRun& run, std::string_view folderName) {
+        const auto folder = FreshFolder(folderName);
+        path_ = *ChooseResultFileName(folder, kDay);
+        std::string error;
+        ok_ = WriteResultWorkbook(run.project, run.results, TemplatePath(), path_, &error);
+        EXPECT_TRUE(ok_) << error;
+        if (ok_) book_ = sheet::Workbook::Open(path_);
+    }
+    bool ok() const { return ok_ && book_; }
+    sheet::Workbook& book() { return *book_; }
+    sheet::Worksheet& Sheet(std::string_view name) { return book_->Sheet(name); }
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+    bool ok_ = false;
+    std::unique_ptr<sheet::Workbook> book_;
+};
+
+CellValue Expected(const Cell& cell) {
+    if (cell.IsMissing()) return std::monostate{};
+    return cell.AsNumber();
+}
+
+CellValue Text(std::string text) {
+    return text;
+}
+
+const char* const kSettlementCalc = "即時沈下量の計算";
+const char* const kSettlementSummary = "即時沈下量のまとめ";
+const char* const kLateralCalc = "側方変位量の計算";
+const char* const kLateralSummary = "側方変位量のまとめ";
+
+// The point rows of a block, cell for cell.
+void ExpectPointRows(const sheet::Worksheet& sheet, int r, const PointDetail& detail,
+                     const PointDetail& firstLoad) {
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        SCOPED_TRACE("point " + std::to_string(k));
+        const int row = r + 3 + static_cast<int>(k);
+        if (detail[k][0].IsMissing()) {
+            for (int column = 2; column <= 8; ++column) {
+                EXPECT_EQ(sheet.Value(row, column), CellValue{}) << "column " << column;
+            }
+            continue;
+        }
+        EXPECT_EQ(sheet.Value(row, 2), Text(CircledNumber(static_cast<int>(k) + 1)));
+        EXPECT_EQ(sheet.Value(row, 3), Expected(detail[k][0]));
+        EXPECT_EQ(sheet.Value(row, 4), Expected(firstLoad[k][0]));
+        EXPECT_EQ(sheet.Value(row, 5), Expected(detail[k][1]));
+        EXPECT_EQ(sheet.Value(row, 6), Expected(detail[k][2]));
+        EXPECT_EQ(sheet.Value(row, 7), Expected(detail[k][3]));
+        EXPECT_EQ(sheet.Value(row, 8), Expected(detail[k][12]));
+    }
+}
+
+// The summary's point rows: position, load columns (as many as loads), the
+// surcharge column (kept whether used or not) and the total.
+void ExpectSummaryRows(const sheet::Worksheet& sheet, const std::vector<PointDetail>& loads,
+                       const PointDetail* surcharge) {
+    const int surchargeColumn = 4 + static_cast<int>(loads.size());
+    for (std::size_t b = 0; b < kPointCount; ++b) {
+        SCOPED_TRACE("point " + std::to_string(b));
+        const int row = 4 + static_cast<int>(b);
+        const bool present = !loads[0][b][0].IsMissing();
+        EXPECT_EQ(sheet.Value(row, 2),
+                  present ? Text(CircledNumber(static_cast<int>(b) + 1)) : CellValue{});
+        EXPECT_EQ(sheet.Value(row, 3), Expected(loads[0][b][0]));
+        double total = 0;
+        for (std::size_t i = 0; i < loads.size(); ++i) {
+            EXPECT_EQ(sheet.Value(row, 4 + static_cast<int>(i)), Expected(loads[i][b][12]));
+            total += loads[i][b][12].AsNumber();
+        }
+        if (surcharge) {
+            EXPECT_EQ(sheet.Value(row, surchargeColumn), Expected((*surcharge)[b][12]));
+            total += (*surcharge)[b][12].AsNumber();
+        }
+        if (!surcharge) {
+            EXPECT_EQ(sheet.Value(row, surchargeColumn), CellValue{});
+        }
+        const CellValue sum = sheet.Value(row, surchargeColumn + 1);
+        if (present) {
+            ASSERT_TRUE(std::holds_alternative<double>(sum));
+            EXPECT_NEAR(std::get<double>(sum), total, 1e-9);
+        } else {
+            EXPECT_EQ(sum, CellValue{});
+        }
+    }
+}
+
+TEST(WriteResultWorkbook, OneBlockSettlementOnly) {
+    const ReportRun run = OneBlockRun();
+    ProducedWorkbook produced(run, "one-block");
+    ASSERT_TRUE(produced.ok());
+    EXPECT_EQ(produced.book().SheetNames(),
+              (std::vector<std::string>{kSettlementCalc, kSettlementSummary}));
+
+    sheet::Worksheet& calc = produced.Sheet(kSettlementCalc);
+    EXPECT_EQ(calc.Value(2, 1), Text("分布荷重：ｑ１"));
+    EXPECT_EQ(calc.Value(2, 3), Text("H = 8m"));
+    EXPECT_EQ(calc.Value(2, 5), Text("重心位置 = 0m"));
+    EXPECT_EQ(calc.Value(3, 1), CellValue{});
+    ExpectPointRows(calc, 2, run.results.settlementDetail[0], run.results.settlementDetail[0]);
+    EXPECT_EQ(calc.Value(18, 1), CellValue{});  // no second block
+    EXPECT_TRUE(calc.PageBreaks().empty());
+
+    sheet::Worksheet& summary = produced.Sheet(kSettlementSummary);
+    EXPECT_EQ(summary.Value(2, 2),
+              Text("Em(換算変形係数) = " +
+                   NumberTextOrBlank(Cell::Number(run.results.equivalentModulus)) + " kN/㎡"));
+    EXPECT_EQ(summary.Value(2, 6), Text("H(深度) = 8.00 m"));
+    // E..H went: the load column, the surcharge column and the total follow.
+    EXPECT_EQ(summary.Value(3, 4), Text("q1\n(cm)"));
+    EXPECT_EQ(summary.Value(3, 5), Text("qX\n(cm)"));
+    EXPECT_EQ(summary.Value(3, 6), Text("合計\n(cm)"));
+    EXPECT_EQ(summary.Value(3, 7), CellValue{});
+    ExpectSummaryRows(summary, run.results.settlementDetail, nullptr);
+}
+
+TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
+    const ReportRun run = FiveBlockRun();
+    ProducedWorkbook produced(run, "five-blocks");
+    ASSERT_TRUE(produced.ok());
+    EXPECT_EQ(produced.book().SheetNames(),
+              (std::vector<std::string>{kSettlementCalc, kSettlementSummary, kLateralCalc,
+                                        kLateralSummary}));
+    const CalcResults& r = run.results;
+    const int rows[] = {2, 18, 35, 50, 67, 82};
+    for (const char* name : {kSettlementCalc, kLateralCalc}) {
+        SCOPED_TRACE(name);
+        const bool lateral = name == kLateralCalc;
+        const auto& loads = lateral ? r.lateralDetail : r.settlementDetail;
+        const auto& surcharge = lateral ? r.surchargeLateralDetail : r.surchargeSettlementDetail;
+        sheet::Worksheet& calc = produced.Sheet(name);
+        EXPECT_EQ(calc.PageBreaks(), (std::vector<int>{34, 66, 98}));
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(calc.Value(rows[i], 1), Text("分布荷重：ｑ" + FullWidthDigits(i + 1)));
+            ExpectPointRows(calc, rows[i], loads[i], loads[0]);
+        }
+        EXPECT_EQ(calc.Value(82, 1), Text("分布荷重：ｑＸ"));
+        EXPECT_EQ(calc.Value(83, 1), Text("（上載荷重）"));
+        ExpectPointRows(calc, 82, surcharge, surcharge);
+    }
+    sheet::Worksheet& settlement = produced.Sheet(kSettlementCalc);
+    EXPECT_EQ(settlement.Value(35, 3), Text("H = 8m"));
+    EXPECT_EQ(settlement.Value(35, 5), Text("重心位置 = 2m"));
+    EXPECT_EQ(settlement.Value(82, 5), Text("重心位置 = -1m"));
+
+    sheet::Worksheet& lateral = produced.Sheet(kLateralCalc);
+    EXPECT_EQ(lateral.Value(2, 3), Text("載荷奥行 = 5m"));
+    EXPECT_EQ(lateral.Value(2, 5), Text("ﾎﾟｱｿﾝ比 = 0.3"));
+    EXPECT_EQ(lateral.Value(3, 5), Text("重心位置 = 0m"));
+    EXPECT_EQ(lateral.Value(51, 5), Text("重心位置 = 3m"));
+    EXPECT_EQ(lateral.Value(83, 5), Text("重心位置 = -1m"));
+
+    sheet::Worksheet& settlementSummary = produced.Sheet(kSettlementSummary);
+    EXPECT_EQ(settlementSummary.Value(3, 8), Text("q5\n(cm)"));  // nothing deleted
+    EXPECT_EQ(settlementSummary.Value(3, 9), Text("qX\n(cm)"));
+    EXPECT_EQ(settlementSummary.Value(2, 6), Text("H(深度) = 8.00 m"));
+    ExpectSummaryRows(settlementSummary, r.settlementDetail, &r.surchargeSettlementDetail);
+
+    sheet::Worksheet& lateralSummary = produced.Sheet(kLateralSummary);
+    EXPECT_EQ(lateralSummary.Value(2, 2), settlementSummary.Value(2, 2));
+    EXPECT_EQ(lateralSummary.Value(2, 6), Text("載荷奥行 = 5.00 m"));
+    ExpectSummaryRows(lateralSummary, r.lateralDetail, &r.surchargeLateralDetail);
+}
+
+TEST(WriteResultWorkbook, LabelsAndDiagramOnTheSummaries) {
+    const ReportRun run = FiveBlockRun();
+    ProducedWorkbook produced(run, "labels");
+    ASSERT_TRUE(produced.ok());
+    for (const char* name : {kSettlementSummary, kLateralSummary}) {
+        SCOPED_TRACE(name);
+        sheet::Worksheet& summary = produced.Sheet(name);
+        const SectionDiagram expected = LayOutSectionDiagram(run.project, run.results);
+        EXPECT_EQ(summary.Lines().size(), expected.outline.size() + expected.markers.size());
+        EXPECT_EQ(expected.markers.size(), kPointCount);
+        for (std::size_t k = 0; k < kPointCount; ++k) {
+            const std::string index = std::to_string(k);
+            EXPECT_EQ(summary.GetLabel("LBL_XP" + index).caption,
+                      CircledNumber(static_cast<int>(k) + 1));
+            EXPECT_EQ(summary.GetLabel("LBL_X" + index).caption,
+                      FormatOrBlank(run.results.pointOffsets[0][k]));
+            const sheet::Label tick = summary.GetLabel(expected.markers[k].label);
+            EXPECT_EQ(tick.caption, CircledNumber(static_cast<int>(k) + 1));
+            EXPECT_NEAR(tick.left, expected.markers[k].left, 0.5);
+            EXPECT_NEAR(tick.top, 310, 0.5);
+        }
+    }
+}
+
+TEST(WriteResultWorkbook, PointsLeftEmptyKeepTheModelRowsAndClearTheTotal) {
+    const ReportRun run = ManualPointsRun();
+    ProducedWorkbook produced(run, "manual-points");
+    ASSERT_TRUE(produced.ok());
+    sheet::Worksheet& calc = produced.Sheet(kLateralCalc);
+    ExpectPointRows(calc, 18, run.results.lateralDetail[1], run.results.lateralDetail[0]);
+    sheet::Worksheet& summary = produced.Sheet(kSettlementSummary);
+    ExpectSummaryRows(summary, run.results.settlementDetail, nullptr);
+    EXPECT_EQ(summary.Value(14, 2), CellValue{});  // no ⑪
+    EXPECT_EQ(summary.GetLabel("LBL_X10").caption, "");
+    EXPECT_EQ(summary.GetLabel("LBL_XP10").caption, "");
+    EXPECT_EQ(summary.GetLabel("LBL_XP5").caption, "⑥");
+}
+
+TEST(WriteResultWorkbook, PoissonRatioAsEntered) {
+    ReportRun run = FiveBlockRun();
+    run.project.poissonRatio = 0.25;
+    ProducedWorkbook produced(run, "poisson");
+    ASSERT_TRUE(produced.ok());
+    EXPECT_EQ(produced.Sheet(kLateralCalc).Value(82, 5), Text("ﾎﾟｱｿﾝ比 = 0.25"));
+}
+
+// What a failed production leaves: the error and no file of its own.
+std::string FailedProduction(const ReportRun& run, const std::filesystem::path& templatePath,
+                             std::string_view folderName) {
+    const auto folder = FreshFolder(folderName);
+    const auto path = *ChooseResultFileName(folder, kDay);
+    std::string error;
+    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, templatePath, path, &error));
+    EXPECT_TRUE(std::filesystem::is_empty(folder)) << "left behind in " << folder;
+    return error;
+}
+
+TEST(WriteResultWorkbook, AMissingTemplateIsNamed) {
+    const std::string error =
+        FailedProduction(OneBlockRun(), "/nonexistent/テンプレート.xltx", "no-template");
+    EXPECT_NE(error.find("/nonexistent/テンプレート.xltx"), std::string::npos) << error;
+}
+
+TEST(WriteResultWorkbook, ASheetMissingFromTheTemplateIsNamed) {
+    const auto folder = FreshFolder("template-without-summary");
+    const auto broken = folder / "broken.xltx";
+    auto book = sheet::Workbook::Open(TemplatePath());
+    book->DeleteSheet(kSettlementSummary);
+    book->SaveAs(broken);
+    const std::string error = FailedProduction(OneBlockRun(), broken, "missing-sheet");
+    EXPECT_NE(error.find(kSettlementSummary), std::string::npos) << error;
+}
+
+TEST(WriteResultWorkbook, AFolderThatRefusesTheSaveLeavesNothing) {
+    const auto folder = FreshFolder("refused") / "gone";
+    std::filesystem::create_directories(folder);
+    const auto path = *ChooseResultFileName(folder, kDay);
+    std::filesystem::remove_all(folder);
+    std::string error;
+    const ReportRun run = OneBlockRun();
+    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+TEST(WriteResultWorkbook, MoreLoadBlocksThanTheSummaryHoldsAreRefused) {
+    ReportRun run = FiveBlockRun();
+    run.project.fillLoads->ResizeRows(6);
+    run.results.settlementDetail.resize(6);
+    run.results.lateralDetail.resize(6);
+    const std::string error = FailedProduction(run, TemplatePath(), "six-blocks");
+    EXPECT_NE(error.find("6"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace nubera
