@@ -1,0 +1,239 @@
+#include "project_file_commands.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <fstream>
+#include <iterator>
+
+#include "cp932.h"
+#include "main_window_harness.h"
+#include "project_file.h"
+
+namespace nubera::test {
+namespace {
+
+QString Example(const char* name) {
+    return QStringLiteral(NUBERA_SOURCE_DIR "/examples/") + QString::fromUtf8(name);
+}
+
+std::string Bytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class ProjectFileCommandsTest : public MainWindowTest {
+  protected:
+    void Load() { window->findChild<QAction*>(QStringLiteral("mnuLoad"))->trigger(); }
+    void Save() { window->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger(); }
+
+    void LoadExample(const char* name) {
+        messages.PlanAnswers({MsgAnswer::Yes});
+        dialogs.Plan(Example(name));
+        Load();
+    }
+
+    // A project file of this version's header and the given lines (UTF-8 here).
+    QString WriteProject(const QString& name, const std::string& lines) {
+        const auto bytes = Utf8ToCp932(ProjectHeaderLine() + "\r\n" + lines);
+        EXPECT_TRUE(bytes);
+        return WriteFile(name, QByteArray::fromStdString(bytes.value_or("")));
+    }
+
+    QString WriteFile(const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    }
+};
+
+TEST_F(ProjectFileCommandsTest, NoToTheQuestionOpensNoDialogAndChangesNothing) {
+    Open();
+    messages.PlanAnswers({MsgAnswer::No});
+    Load();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, kLoadQuestion);
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Question);
+    EXPECT_EQ(dialogs.Shown(), 0);
+    EXPECT_FALSE(project.soilLayers);
+}
+
+TEST_F(ProjectFileCommandsTest, CancellingTheDialogEndsSilentlyAndABlankNameIsReported) {
+    Open();
+    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    dialogs.Plan(std::nullopt);
+    Load();
+    EXPECT_EQ(messages.Shown().size(), 1u);
+    dialogs.Plan(QStringLiteral("  "));
+    Load();
+    ASSERT_EQ(messages.Shown().size(), 3u);
+    EXPECT_EQ(messages.Shown()[2].text, kNoFileNameMessage);
+    EXPECT_EQ(messages.Shown()[2].icon, MsgIcon::None);
+}
+
+TEST_F(ProjectFileCommandsTest, ASuccessfulLoadSetsTheOptionsLabelsAndTheRunButton) {
+    Open();
+    LoadExample("four-blocks-manual-lateral.nbr");
+    ASSERT_EQ(messages.Shown().size(), 1u);  // the question only
+    EXPECT_TRUE(project.soilLayers && project.fillLoads && project.focusPoints);
+    EXPECT_EQ(project.excavationWidth, 6);
+    EXPECT_TRUE(project.alsoLateral);
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Select_1"))->isChecked());
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.28"));
+    EXPECT_TRUE(Poisson()->isEnabled());
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_1"))->isChecked());
+    EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    for (const char* label : {"LBL_土質条件", "LBL_盛土荷重", "LBL_着目点"}) {
+        EXPECT_EQ(Label(QString::fromUtf8(label))->text(), QStringLiteral("設定されました"));
+    }
+    EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+    EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->hasFocus());
+}
+
+TEST_F(ProjectFileCommandsTest, ALoadInSettlementOnlyModeSelectsItAndLeavesThePoissonBoxEmpty) {
+    Open();
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    LoadExample("one-block.nbr");
+    EXPECT_FALSE(project.alsoLateral);
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Select_0"))->isChecked());
+    EXPECT_TRUE(Poisson()->text().isEmpty());
+    EXPECT_EQ(Label(QStringLiteral("LBL_着目点"))->text(), QStringLiteral("未設定です"));
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_0"))->isChecked());
+    EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+}
+
+TEST_F(ProjectFileCommandsTest, AFileWithoutFillLoadsLeavesTheRunDisabled) {
+    Open();
+    LoadExample("one-block.nbr");
+    ASSERT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+    const QString soilOnly = WriteProject(
+        QStringLiteral("soil-only.nbr"),
+        "[開削幅]\r\n10\r\n!END\r\n[堤体幅]\r\n20\r\n!END\r\n[処理Mode]\r\n0\r\n!END\r\n");
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(soilOnly);
+    Load();
+    EXPECT_FALSE(project.soilLayers || project.fillLoads);
+    EXPECT_EQ(Label(QStringLiteral("LBL_盛土荷重"))->text(), QStringLiteral("未設定です"));
+    EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+}
+
+TEST_F(ProjectFileCommandsTest, AWrongHeaderIsRefusedBeforeReading) {
+    Open();
+    LoadExample("one-block.nbr");
+    const ProjectData before = project;
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(WriteFile(QStringLiteral("old.nbr"), "[Other 1.0]\r\n[開削幅]\r\n5\r\n!END\r\n"));
+    Load();
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[1].text,
+              QStringLiteral("ファイル形式、もしくはバージョンが違います"));
+    EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::None);
+    EXPECT_EQ(project, before);
+}
+
+TEST_F(ProjectFileCommandsTest, ABrokenFileKeepsThePreviousProject) {
+    Open();
+    LoadExample("four-blocks-manual-lateral.nbr");
+    const ProjectData before = project;
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    // A section opened while the previous one is still open.
+    dialogs.Plan(
+        WriteProject(QStringLiteral("broken.nbr"), "[開削幅]\r\n5\r\n[堤体幅]\r\n9\r\n!END\r\n"));
+    Load();
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[1].text, QString::fromUtf8(kProjectFileBroken));
+    EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(project, before);
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_1"))->isChecked());
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.28"));
+}
+
+TEST_F(ProjectFileCommandsTest, AnEmptyFileIsReportedNotIgnored) {
+    Open();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(WriteFile(QStringLiteral("empty.nbr"), QByteArray()));
+    Load();
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_TRUE(messages.Shown()[1].text.contains(QStringLiteral("empty.nbr")));
+}
+
+TEST_F(ProjectFileCommandsTest, SavingInLateralModeChecksAndWritesThePoissonRatio) {
+    Open();
+    LoadExample("one-block.nbr");
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    Poisson()->setText(QStringLiteral("0.255"));
+    const QString target = folder.filePath(QStringLiteral("saved.nbr"));
+    dialogs.Plan(target);
+    Save();
+    EXPECT_EQ(project.poissonRatio, 0.26);
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.26"));
+    const std::string saved = Bytes(target);
+    EXPECT_NE(saved.find(*Utf8ToCp932("[ﾎﾟｱｿﾝ比]\r\n0.26\r\n!END\r\n")), std::string::npos);
+    EXPECT_NE(saved.find(*Utf8ToCp932("[処理Mode]\r\n1\r\n")), std::string::npos);
+}
+
+TEST_F(ProjectFileCommandsTest, AnInvalidPoissonRatioStopsTheSaveBeforeTheDialog) {
+    Open();
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    Poisson()->setText(QStringLiteral("2"));
+    Save();
+    EXPECT_EQ(dialogs.Shown(), 0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。"));
+}
+
+TEST_F(ProjectFileCommandsTest, NoToTheOverwriteQuestionKeepsTheFile) {
+    Open();
+    LoadExample("one-block.nbr");
+    const QString target = WriteFile(QStringLiteral("keep.nbr"), "previous");
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::No, MsgAnswer::Yes});
+    dialogs.Plan(target);
+    Save();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, kOverwriteQuestion);
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::None);
+    EXPECT_EQ(Bytes(target), "previous");
+
+    dialogs.Plan(target);
+    Save();  // Yes: written
+    EXPECT_EQ(Bytes(target).rfind(*Utf8ToCp932(ProjectHeaderLine()), 0), 0u);
+}
+
+TEST_F(ProjectFileCommandsTest, AFailedSaveSaysSoNamingTheFile) {
+    Open();
+    LoadExample("one-block.nbr");
+    messages.Clear();
+    const QString target = folder.filePath(QStringLiteral("missing-folder/p.nbr"));
+    dialogs.Plan(target);
+    Save();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(
+        messages.Shown()[0].text.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
+    EXPECT_TRUE(messages.Shown()[0].text.contains(QStringLiteral("p.nbr")));
+}
+
+TEST_F(ProjectFileCommandsTest, ASavedProjectLoadsBackUnchanged) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    const ProjectData loaded = project;
+    const QString target = folder.filePath(QStringLiteral("again.nbr"));
+    dialogs.Plan(target);
+    Save();
+    EXPECT_EQ(Bytes(target), Bytes(Example("five-blocks-lateral.nbr")));
+    LoadExample("one-block.nbr");
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(target);
+    Load();
+    EXPECT_EQ(project.fillLoads, loaded.fillLoads);
+    EXPECT_EQ(project.soilLayers, loaded.soilLayers);
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.35"));
+}
+
+}  // namespace
+}  // namespace nubera::test
