@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "package_fixture.h"
+#include "spreadsheet_error.h"
+#include "workbook.h"
+
+namespace nubera::sheet {
+namespace {
+
+using testing::FixtureBook;
+using testing::PartNames;
+using testing::PartText;
+using testing::SheetBody;
+using testing::TempFolder;
+using testing::WriteFixture;
+
+constexpr const char* kLabel =
+    R"(<xdr:twoCellAnchor><xdr:from><xdr:col>1</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>14</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from>)"
+    R"(<xdr:to><xdr:col>2</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>15</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:to>)"
+    R"(<xdr:sp macro="" textlink=""><xdr:nvSpPr><xdr:cNvPr id="2" name="LBL_X0"/><xdr:cNvSpPr txBox="1"/></xdr:nvSpPr><xdr:spPr/>)"
+    R"(<xdr:txBody><a:bodyPr/><a:lstStyle/><a:p><a:pPr algn="ctr"/><a:r><a:rPr lang="ja-JP" sz="900"/><a:t>old</a:t></a:r></a:p></xdr:txBody>)"
+    R"(</xdr:sp><xdr:clientData/></xdr:twoCellAnchor>)";
+
+// "Plain" has page settings and no drawing; "Labelled" has one text box.
+FixtureBook DrawingBook() {
+    const std::string plain = SheetBody(
+        "",
+        R"(<pageMargins left="0.7" right="0.7" top="0.75" bottom="0.75" header="0.3" footer="0.3"/>)"
+        R"(<pageSetup paperSize="9"/><extLst/>)");
+    return {{{"Plain", plain, ""}, {"Labelled", SheetBody(""), kLabel}}, {}, "", 0};
+}
+
+class DrawingTest : public ::testing::Test {
+  protected:
+    void SetUp() override { book_ = Workbook::Open(WriteFixture(folder_, DrawingBook())); }
+
+    std::filesystem::path Save() {
+        const auto path = folder_ / "saved.xlsx";
+        book_->SaveAs(path);
+        return path;
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<Workbook> book_;
+};
+
+TEST_F(DrawingTest, TheFirstLineGivesTheSheetADrawingPart) {
+    book_->Sheet("Plain").AddLine({150, 300, 550, 300, 0, {}});
+    const auto path = Save();
+    const auto parts = PartNames(path);
+    EXPECT_NE(std::ranges::find(parts, "xl/drawings/drawing1.xml"), parts.end());
+    EXPECT_NE(PartText(path, "xl/worksheets/sheet1.xml")
+                  .find(R"(<pageSetup paperSize="9"/><drawing r:id="rId1"/><extLst/>)"),
+              std::string::npos);
+    EXPECT_NE(
+        PartText(path, "xl/worksheets/_rels/sheet1.xml.rels")
+            .find(
+                R"(Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/drawing" Target="../drawings/drawing1.xml")"),
+        std::string::npos);
+    EXPECT_NE(
+        PartText(path, "[Content_Types].xml")
+            .find(
+                R"(<Override PartName="/xl/drawings/drawing1.xml" ContentType="application/vnd.openxmlformats-officedocument.drawing+xml"/>)"),
+        std::string::npos);
+}
+
+// Drawn from (200, 310) to (150, 300): up and to the left, so both flips.
+TEST_F(DrawingTest, ALineIsAnAbsolutelyAnchoredConnector) {
+    book_->Sheet("Plain").AddLine({200, 310, 150, 300, 8, 10});
+    const std::string xml = PartText(Save(), "xl/drawings/drawing1.xml");
+    EXPECT_NE(
+        xml.find(
+            R"(<xdr:absoluteAnchor><xdr:pos x="1905000" y="3810000"/><xdr:ext cx="635000" cy="127000"/>)"
+            R"(<xdr:cxnSp macro=""><xdr:nvCxnSpPr><xdr:cNvPr id="2" name="Line 2"/><xdr:cNvCxnSpPr/></xdr:nvCxnSpPr>)"
+            R"(<xdr:spPr><a:xfrm flipH="1" flipV="1"><a:off x="1905000" y="3810000"/><a:ext cx="635000" cy="127000"/></a:xfrm>)"
+            R"(<a:prstGeom prst="line"><a:avLst/></a:prstGeom>)"
+            R"(<a:ln w="9525"><a:solidFill><a:srgbClr val="FF0000"/></a:solidFill><a:prstDash val="lgDashDot"/></a:ln>)"
+            R"(</xdr:spPr></xdr:cxnSp><xdr:clientData/></xdr:absoluteAnchor>)"),
+        std::string::npos)
+        << xml;
+}
+
+TEST_F(DrawingTest, LinesReadBackAsTheyWereDrawn) {
+    Worksheet& sheet = book_->Sheet("Labelled");
+    const LineShape lines[] = {
+        {150, 300, 550, 300, 0, {}},  // the default style
+        {160, 300, 190, 220, 0, {}},  // up and to the right
+        {300, 215, 300, 305, 8, {}},  // long dash-dot
+        {400, 300, 400, 310, 1, 10},  // solid red
+        {90.5, 10, 20.25, 40, 4, 12},
+    };
+    for (const LineShape& line : lines) sheet.AddLine(line);
+    const std::vector<LineShape> read = sheet.Lines();  // the text box is no line
+    ASSERT_EQ(read.size(), std::size(lines));
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(std::tie(read[i].x1, read[i].y1, read[i].x2, read[i].y2),
+                  std::tie(lines[i].x1, lines[i].y1, lines[i].x2, lines[i].y2))
+            << i;
+        EXPECT_EQ(read[i].dashStyle, lines[i].dashStyle) << i;
+        EXPECT_EQ(read[i].schemeColor, lines[i].schemeColor) << i;
+    }
+    // New objects take ids after the text box's.
+    EXPECT_NE(
+        PartText(Save(), "xl/drawings/drawing2.xml").find(R"(<xdr:cNvPr id="3" name="Line 3"/>)"),
+        std::string::npos);
+}
+
+TEST_F(DrawingTest, LinesThatCannotBeDrawnAreRefusedAndNothingIsAdded) {
+    Worksheet& sheet = book_->Sheet("Labelled");
+    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, 3, {}}), SpreadsheetError);  // no such dash
+    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, 1, 64}), SpreadsheetError);  // beyond the palette
+    EXPECT_THROW(sheet.AddLine({0, 0, std::nan(""), 10, 1, {}}), SpreadsheetError);
+    EXPECT_THROW(sheet.AddLine({-1, 0, 10, 10, 1, {}}), SpreadsheetError);
+    EXPECT_TRUE(sheet.Lines().empty());
+}
+
+TEST_F(DrawingTest, ACaptionKeepsTheTextBoxFormat) {
+    Worksheet& sheet = book_->Sheet("Labelled");
+    EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "old");
+    sheet.SetLabelCaption("LBL_X0", "①\n2.50");
+    EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "①\n2.50");
+    std::string xml = PartText(Save(), "xl/drawings/drawing2.xml");
+    EXPECT_NE(
+        xml.find(
+            R"(<a:lstStyle/><a:p><a:pPr algn="ctr"/><a:r><a:rPr lang="ja-JP" sz="900"/><a:t>①</a:t></a:r></a:p>)"
+            R"(<a:p><a:pPr algn="ctr"/><a:r><a:rPr lang="ja-JP" sz="900"/><a:t>2.50</a:t></a:r></a:p></xdr:txBody>)"),
+        std::string::npos)
+        << xml;
+    sheet.SetLabelCaption("LBL_X0", "");
+    EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "");
+    xml = PartText(Save(), "xl/drawings/drawing2.xml");
+    EXPECT_NE(xml.find(R"(<a:lstStyle/><a:p><a:pPr algn="ctr"/></a:p></xdr:txBody>)"),
+              std::string::npos)
+        << xml;
+}
+
+// Default Calibri columns are 48 pt wide and rows 15 pt high: the box spans
+// B15 and moves to (200, 310) with its size.
+TEST_F(DrawingTest, AMovedLabelKeepsItsSizeAndReportsItsPlace) {
+    Worksheet& sheet = book_->Sheet("Labelled");
+    const Label before = sheet.GetLabel("LBL_X0");
+    EXPECT_EQ(std::tie(before.left, before.top), std::make_tuple(48.0, 210.0));
+    sheet.MoveLabel("LBL_X0", 200, 310);
+    const Label after = sheet.GetLabel("LBL_X0");
+    EXPECT_EQ(std::tie(after.left, after.top), std::make_tuple(200.0, 310.0));
+    const std::string xml = PartText(Save(), "xl/drawings/drawing2.xml");
+    EXPECT_NE(
+        xml.find(
+            R"(<xdr:from><xdr:col>4</xdr:col><xdr:colOff>101600</xdr:colOff><xdr:row>20</xdr:row><xdr:rowOff>127000</xdr:rowOff></xdr:from>)"
+            R"(<xdr:to><xdr:col>5</xdr:col><xdr:colOff>101600</xdr:colOff><xdr:row>21</xdr:row><xdr:rowOff>127000</xdr:rowOff></xdr:to>)"),
+        std::string::npos)
+        << xml;
+}
+
+TEST_F(DrawingTest, AMissingLabelIsNamed) {
+    const std::pair<const char*, std::function<void(Worksheet&)>> calls[] = {
+        {"Labelled", [](Worksheet& s) { s.SetLabelCaption("LBL_X99", "x"); }},
+        {"Labelled", [](Worksheet& s) { s.MoveLabel("LBL_X99", 1, 1); }},
+        {"Plain", [](Worksheet& s) { s.GetLabel("LBL_X99"); }},
+    };
+    for (const auto& [sheet, call] : calls) {
+        try {
+            call(book_->Sheet(sheet));
+            ADD_FAILURE() << "no error for " << sheet;
+        } catch (const SpreadsheetError& error) {
+            EXPECT_EQ(error.what(),
+                      "The sheet \"" + std::string(sheet) + "\" has no label \"LBL_X99\"");
+        }
+    }
+    EXPECT_THROW(book_->Sheet("Labelled").SetLabelCaption("LBL_X0", "bell\a"), SpreadsheetError);
+}
+
+}  // namespace
+}  // namespace nubera::sheet
