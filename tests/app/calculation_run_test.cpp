@@ -1,0 +1,164 @@
+#include "calculation_run.h"
+
+#include <QAction>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QStatusBar>
+
+#include "main_window_harness.h"
+#include "result_workbook.h"
+#include "workbook.h"
+
+namespace nubera::test {
+namespace {
+
+class CalculationRunTest : public MainWindowTest {
+  protected:
+    // The application folder holds the report template, as beside the program.
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + Template(),
+                                folder.filePath(Template())));
+    }
+
+    static QString Template() { return QString::fromUtf8(kTemplateFileName); }
+
+    void LoadExample(const char* name) {
+        messages.PlanAnswers({MsgAnswer::Yes});
+        dialogs.Plan(QStringLiteral(NUBERA_SOURCE_DIR "/examples/") + QString::fromUtf8(name));
+        window->findChild<QAction*>(QStringLiteral("mnuLoad"))->trigger();
+        messages.Clear();
+    }
+
+    void Run() { Button(QStringLiteral("CMD_Exec"))->click(); }
+
+    QString FirstResultOfToday() const {
+        return folder.filePath(QStringLiteral("即時沈下量計算結果") +
+                               QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
+                               QStringLiteral("00.xlsx"));
+    }
+
+    // Every file of the folder but the template.
+    QStringList Results() const {
+        QStringList files = QDir(folder.path()).entryList(QDir::Files);
+        files.removeAll(Template());
+        return files;
+    }
+
+    void ExpectCleanEnd() const {
+        EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    }
+
+    std::vector<std::string> SheetsOf(const QString& path) const {
+        return sheet::Workbook::Open(path.toStdString())->SheetNames();
+    }
+};
+
+TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    Run();
+    EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
+    EXPECT_EQ(Results(), QStringList({QFileInfo(FirstResultOfToday()).fileName()}));
+    EXPECT_EQ(opener.opened, std::vector<QUrl>({QUrl::fromLocalFile(FirstResultOfToday())}));
+    EXPECT_EQ(pauses, std::vector<int>({1000}));
+    EXPECT_EQ(project.poissonRatio, 0.35);
+    EXPECT_NE(results.equivalentModulus, 0);
+    EXPECT_EQ(results.lateralDetail.size(), 5u);
+    const auto sheets = SheetsOf(FirstResultOfToday());
+    EXPECT_NE(std::find(sheets.begin(), sheets.end(), "側方変位量のまとめ"), sheets.end());
+    ExpectCleanEnd();
+}
+
+TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLateralStep) {
+    Open();
+    LoadExample("one-block.nbr");
+    results.lateralDetail.resize(3);  // left from an earlier run
+    Run();
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(project.poissonRatio, 0.3);
+    EXPECT_EQ(results.lateralDetail.size(), 3u);
+    EXPECT_EQ(SheetsOf(FirstResultOfToday()),
+              std::vector<std::string>({"即時沈下量の計算", "即時沈下量のまとめ"}));
+    Run();  // the next run takes the next name of the day
+    EXPECT_EQ(Results().size(), 2u);
+}
+
+TEST_F(CalculationRunTest, AnEmZeroStopsTheRunWithItsMessage) {
+    Open();
+    LoadExample("one-block.nbr");
+    project.leveeWidth = project.excavationWidth;  // B = L: every layer's weight is 0
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("Em値(換算変形係数)の値が0になりました。\r\n"
+                             "Em値が0の場合は、計算できません。\r\n"
+                             "土質条件入力画面で入力した値をご確認ください。"));
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(Results().isEmpty());
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(pauses.empty());
+}
+
+TEST_F(CalculationRunTest, AnInvalidPoissonRatioStopsTheRunBeforeAnyCalculation) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    Poisson()->setText(QStringLiteral("0.005"));
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。"));
+    EXPECT_EQ(results.equivalentModulus, 0);
+    EXPECT_TRUE(Results().isEmpty());
+}
+
+TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndGivesTheClaimedNameBack) {
+    Open();
+    LoadExample("one-block.nbr");
+    (*project.fillLoads).At(9, 0) = Cell::Number(0);  // a zero loading width
+    const ProjectData before = project;
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_TRUE(messages.Shown()[0].text.startsWith(QStringLiteral("計算できませんでした。\r\n")));
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(Results().isEmpty());
+    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_EQ(project.fillLoads, before.fillLoads);
+    ExpectCleanEnd();
+}
+
+TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
+    Open();
+    LoadExample("one-block.nbr");
+    ASSERT_TRUE(QFile::remove(folder.filePath(Template())));
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_TRUE(messages.Shown()[0].text.startsWith(
+        QStringLiteral("計算結果ファイルを作成できませんでした。\r\n")));
+    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(opener.opened.empty());
+    ExpectCleanEnd();
+}
+
+TEST_F(CalculationRunTest, ADayWithAllHundredNamesTakenStopsWithItsMessage) {
+    Open();
+    LoadExample("one-block.nbr");
+    const QString day = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    for (int n = 0; n < 100; ++n) {
+        QFile taken(folder.filePath(QStringLiteral("即時沈下量計算結果%1%2.xlsx")
+                                        .arg(day)
+                                        .arg(n, 2, 10, QLatin1Char('0'))));
+        ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    }
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, QString::fromUtf8(kNoFreeResultName));
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(pauses.empty());
+}
+
+}  // namespace
+}  // namespace nubera::test
