@@ -1,0 +1,113 @@
+#include "calc_command.h"
+
+#include <chrono>
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "calc_results.h"
+#include "engine_error.h"
+#include "equivalent_modulus.h"
+#include "lateral.h"
+#include "poisson_ratio.h"
+#include "project_file.h"
+#include "result_workbook.h"
+#include "results_json.h"
+#include "results_table.h"
+#include "settlement.h"
+
+namespace nubera::cli {
+namespace {
+
+// Messages are kept with CR LF line breaks for message boxes; a terminal
+// wants plain line feeds.
+void PrintMessage(std::ostream& err, std::string message) {
+    for (std::size_t at; (at = message.find("\r\n")) != std::string::npos;) message.erase(at, 1);
+    err << message << '\n';
+}
+
+// The load command's header check, then the reader.
+std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std::string* error) {
+    switch (CheckProjectHeader(path)) {
+        case HeaderCheck::Unreadable:
+            *error = "ﾌｧｲﾙを読み込めません: " + path.string();
+            return std::nullopt;
+        case HeaderCheck::WrongHeader:
+            *error = kProjectFileWrongVersion;
+            return std::nullopt;
+        case HeaderCheck::Ok:
+            break;
+    }
+    return LoadProject(path, error);
+}
+
+// The local date, as the result file's name carries it.
+std::chrono::year_month_day Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday;
+}
+
+std::optional<std::filesystem::path> WriteWorkbook(const CalcOptions& options,
+                                                   const ProjectData& project,
+                                                   const CalcResults& results, std::string* error) {
+    auto path = ChooseResultFileName(options.outputFolder, Today(), error);
+    if (!path || !WriteResultWorkbook(project, results, options.templatePath, *path, error)) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+}  // namespace
+
+int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
+    std::string error;
+    const auto loaded = LoadForCalc(options.project, &error);
+    if (!loaded) {
+        PrintMessage(err, error);
+        return 1;
+    }
+    ProjectData project;
+    ApplyLoadedProject(*loaded, project);
+    // In settlement-only mode the Poisson box is empty, which means 0.3.
+    const PoissonCheck poisson = CheckPoissonText(project.alsoLateral ? loaded->poissonText : "");
+    if (!poisson.ok) {
+        PrintMessage(err, poisson.message);
+        return 1;
+    }
+    project.poissonRatio = poisson.ratio;
+    const Placement placement = options.placement.value_or(
+        loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic);
+
+    CalcResults results;
+    std::optional<std::filesystem::path> workbook;
+    try {
+        if (EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth) == 0) {
+            PrintMessage(err, kEquivalentModulusZero);
+            return 1;
+        }
+        RunSettlementStep(project, results, placement);
+        if (project.alsoLateral) ComputeLateral(project, results);
+    } catch (const EngineError& failure) {
+        PrintMessage(err, failure.what());
+        return 1;
+    }
+    if (options.writeWorkbook) {
+        workbook = WriteWorkbook(options, project, results, &error);
+        if (!workbook) {
+            PrintMessage(err, error);
+            return 1;
+        }
+    }
+    const RunSummary summary{project, results, placement, workbook};
+    if (options.json) {
+        out << ResultsJson(summary).dump() << '\n';
+    } else {
+        PrintResultsTable(summary, out);
+    }
+    return 0;
+}
+
+}  // namespace nubera::cli

@@ -1,0 +1,64 @@
+// nubera-cli: runs the calculation of a project file without the window.
+//   nubera-cli calc PROJECT.nbr [--json] [--placement auto|manual]
+//                               [--no-workbook] [--out DIR]
+// Exit status: 0 success, 1 a refused file or input (the program's message on
+// stderr), 2 a usage error.
+
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iostream>
+#include <string>
+
+#include "calc_command.h"
+#include "result_workbook.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// The report template lives beside the executable, as for the window program.
+std::filesystem::path ApplicationFolder(const char* argv0) {
+    std::error_code ignored;
+    auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
+    if (self.empty()) self = std::filesystem::absolute(argv0, ignored);
+    return self.parent_path();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using nubera::Placement;
+    nubera::cli::CalcOptions options;
+    options.templatePath = ApplicationFolder(argv[0]) / nubera::kTemplateFileName;
+
+    CLI::App app{"ヌベラ: immediate settlement and lateral displacement under fill loads",
+                 "nubera-cli"};
+    app.require_subcommand(1);
+    CLI::App* calc = app.add_subcommand("calc", "Calculate a project file (.nbr)");
+    calc->add_option("PROJECT", options.project, "Project file")->required();
+    calc->add_flag("--json", options.json, "Print every result as one JSON object");
+    std::string placementText;
+    calc->add_option("--placement", placementText,
+                     "Points of interest: auto, or manual (the file's points); "
+                     "default: manual when the file has manual points")
+        ->check(CLI::IsMember({"auto", "manual"}));
+    bool noWorkbook = false;
+    calc->add_flag("--no-workbook", noWorkbook, "Do not write the result workbook");
+    calc->add_option("--out", options.outputFolder,
+                     "Folder for the result workbook (default: the current folder)")
+        ->check(CLI::ExistingDirectory);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return app.exit(help);
+    } catch (const CLI::ParseError& error) {
+        app.exit(error);
+        return kUsageError;
+    }
+    if (!placementText.empty()) {
+        options.placement = placementText == "auto" ? Placement::Automatic : Placement::Manual;
+    }
+    options.writeWorkbook = !noWorkbook;
+    return nubera::cli::RunCalc(options, std::cout, std::cerr);
+}

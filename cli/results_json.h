@@ -1,0 +1,17 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include "run_summary.h"
+
+namespace nubera::cli {
+
+// One JSON object with, in this order, the keys alsoLateral, placement ("automatic" /
+// "manual"), poissonRatio, excavationWidth, leveeWidth, equivalentModulus,
+// pointOffsets (load rows x 11), settlementDetail (fill rows x 11 x 13),
+// surchargeSettlementDetail (11 x 13, null without a surcharge),
+// lateralDetail (null in settlement-only mode), surchargeLateralDetail (null
+// unless both apply) and workbook (its path, or null). Missing cells are null.
+nlohmann::ordered_json ResultsJson(const RunSummary& summary);
+
+}  // namespace nubera::cli

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "run_cli.h"
+
+namespace nubera {
+namespace {
+
+using testing_support::Example;
+using testing_support::ReadAll;
+using testing_support::RunCli;
+
+// A copy of an example with one byte sequence replaced; the replaced parts
+// are ASCII, which code page 932 keeps as it is.
+class ChangedExample {
+  public:
+    ChangedExample(const std::string& name, const std::string& from, const std::string& to)
+        : path_(std::filesystem::temp_directory_path() /
+                ("nubera-cli-" + std::to_string(::getpid()) + "-" + std::to_string(++count_) + "-" +
+                 name)) {
+        std::string bytes = ReadAll(std::string(NUBERA_SOURCE_DIR) + "/examples/" + name);
+        const auto at = bytes.find(from);
+        EXPECT_NE(at, std::string::npos) << from;
+        if (at != std::string::npos) bytes.replace(at, from.size(), to);
+        std::ofstream(path_, std::ios::binary) << bytes;
+    }
+    ~ChangedExample() { std::filesystem::remove(path_); }
+    std::string Argument() const { return "'" + path_.string() + "'"; }
+
+  private:
+    static inline int count_ = 0;
+    std::filesystem::path path_;
+};
+
+TEST(CalcExit, RefusedInputGivesOneAndTheProgramsMessage) {
+    struct {
+        const char* name;
+        ChangedExample file;
+        const char* message;
+    } cases[] = {
+        {"other version",
+         {"one-block.nbr", "100]", "104]"},
+         "ファイル形式、もしくはバージョンが違います\n"},
+        {"unclosed section",
+         {"one-block.nbr", "10\r\n!END", "10"},
+         "ﾌｧｲﾙ内容に不備がありましたので、読み込み処理を中止しました。\n"},
+        {"Poisson's ratio out of range",
+         {"five-blocks-lateral.nbr", "0.35", "1.5"},
+         "ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。\n"},
+        {"Em = 0",
+         {"one-block.nbr", "5,5,6860", "0,0,6860"},
+         "Em値(換算変形係数)の値が0になりました。\nEm値が0の場合は、計算できません。\n"
+         "土質条件入力画面で入力した値をご確認ください。\n"},
+        {"zero loading width",
+         {"one-block.nbr", ",9,7,0", ",0,7,0"},
+         "載荷幅が0以下のため、盛土荷重 q1 の着目点①の即時沈下量を計算できません。\n"},
+    };
+    for (const auto& c : cases) {
+        auto run = RunCli("calc " + c.file.Argument() + " --json --no-workbook");
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_EQ(run.err, c.message) << c.name;
+        EXPECT_EQ(run.out, "") << c.name;
+    }
+}
+
+TEST(CalcExit, MissingFileGivesOne) {
+    auto run = RunCli("calc /nonexistent/project.nbr --no-workbook");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("/nonexistent/project.nbr"), std::string::npos);
+}
+
+TEST(CalcExit, ManualPlacementWithoutPointsGivesOne) {
+    auto run = RunCli("calc " + Example("one-block.nbr") + " --placement manual --no-workbook");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "着目点が設定されていません。\n");
+}
+
+TEST(CalcExit, UsageErrorsGiveTwo) {
+    const std::string oneBlock = Example("one-block.nbr");
+    for (const std::string& arguments :
+         {std::string(), std::string("calc"), "calc " + oneBlock + " --placement sideways",
+          "calc " + oneBlock + " --unknown", "compute " + oneBlock,
+          "calc " + oneBlock + " --out /nonexistent/folder"}) {
+        EXPECT_EQ(RunCli(arguments).exitCode, 2) << arguments;
+    }
+    EXPECT_EQ(RunCli("--help").exitCode, 0);
+}
+
+}  // namespace
+}  // namespace nubera

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace nubera::testing_support {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built nubera-cli with the given (shell-quoted) arguments.
+inline CliRun RunCli(const std::string& arguments) {
+    const auto errPath = std::filesystem::temp_directory_path() /
+                         ("nubera-cli-test-" + std::to_string(::getpid()) + ".err");
+    const std::string command = std::string("'") + NUBERA_BINARY_DIR + "/bin/nubera-cli' " +
+                                arguments + " 2>'" + errPath.string() + "'";
+    CliRun run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadAll(errPath);
+    std::filesystem::remove(errPath);
+    return run;
+}
+
+inline std::string Example(const std::string& name) {
+    return std::string("'") + NUBERA_SOURCE_DIR + "/examples/" + name + "'";
+}
+
+}  // namespace nubera::testing_support
