@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 
 #include "block_plan.h"
@@ -308,6 +309,31 @@ TEST(WriteResultWorkbook, ASheetMissingFromTheTemplateIsNamed) {
     book->SaveAs(broken);
     const std::string error = FailedProduction(OneBlockRun(), broken, "missing-sheet");
     EXPECT_NE(error.find(kSettlementSummary), std::string::npos) << error;
+}
+
+// The template packed from its parts with one label renamed.
+std::filesystem::path TemplateWithoutLabel(const std::filesystem::path& folder,
+                                           const std::string& label) {
+    const auto parts = folder / "parts";
+    std::filesystem::copy(std::filesystem::path(NUBERA_SOURCE_DIR) / "report" / "template", parts,
+                          std::filesystem::copy_options::recursive);
+    const auto drawing = parts / "xl" / "drawings" / "drawing1.xml";
+    std::string xml = Contents(drawing);
+    const std::string name = "name=\"" + label + "\"";
+    xml.replace(xml.find(name), name.size(), "name=\"LBL_Other\"");
+    Touch(drawing, xml);
+    const auto packed = folder / "without-label.xltx";
+    const std::string command = "cmake -DSOURCE='" + parts.string() + "' -DOUTPUT='" +
+                                packed.string() +
+                                "' -P '" NUBERA_SOURCE_DIR "/report/pack_template.cmake'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return packed;
+}
+
+TEST(WriteResultWorkbook, ALabelMissingFromTheTemplateIsNamed) {
+    const auto broken = TemplateWithoutLabel(FreshFolder("template-without-label"), "LBL_TyakuA");
+    const std::string error = FailedProduction(OneBlockRun(), broken, "missing-label");
+    EXPECT_NE(error.find("LBL_TyakuA"), std::string::npos) << error;
 }
 
 TEST(WriteResultWorkbook, AFolderThatRefusesTheSaveLeavesNothing) {
