@@ -2,6 +2,9 @@
 
 #include <zip.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <system_error>
@@ -80,13 +83,41 @@ void AddEntries(zip_t* archive, const std::vector<ZipEntry>& entries) {
     }
 }
 
-void WriteTemporary(const std::filesystem::path& temporary, const std::vector<ZipEntry>& entries) {
-    int code = 0;
-    Archive archive(zip_open(temporary.c_str(), ZIP_CREATE | ZIP_EXCL, &code));
-    if (!archive) throw SpreadsheetError(OpenErrorText(code));
+struct SourceFreer {
+    void operator()(zip_source_t* source) const { zip_source_free(source); }
+};
+using Source = std::unique_ptr<zip_source_t, SourceFreer>;
+
+// The whole archive built in memory: libzip then needs no temporary file of
+// its own (whose random name would cost it a cryptographic random source).
+std::string ArchiveBytes(const std::vector<ZipEntry>& entries) {
+    zip_error_t error;
+    zip_error_init(&error);
+    Source buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
+    Archive archive(buffer ? zip_open_from_source(buffer.get(), ZIP_TRUNCATE, &error) : nullptr);
+    if (!archive) throw SpreadsheetError(zip_error_strerror(&error));
+    zip_source_keep(buffer.get());  // the archive takes one reference and frees it on closing
     AddEntries(archive.get(), entries);
     if (zip_close(archive.get()) != 0) throw SpreadsheetError(zip_strerror(archive.get()));
     archive.release();  // zip_close freed it
+    zip_stat_t stat;
+    if (zip_source_stat(buffer.get(), &stat) != 0 || zip_source_open(buffer.get()) != 0) {
+        throw SpreadsheetError(zip_error_strerror(zip_source_error(buffer.get())));
+    }
+    std::string bytes(stat.size, '\0');
+    const zip_int64_t read = zip_source_read(buffer.get(), bytes.data(), stat.size);
+    zip_source_close(buffer.get());
+    if (read != static_cast<zip_int64_t>(stat.size))
+        throw SpreadsheetError("the archive could not be read back");
+    return bytes;
+}
+
+void WriteTemporary(const std::filesystem::path& temporary, const std::vector<ZipEntry>& entries) {
+    const std::string bytes = ArchiveBytes(entries);
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) throw SpreadsheetError(std::strerror(errno));
 }
 
 }  // namespace
