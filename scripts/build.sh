@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (Release, Ninja).
+# Configures and builds everything into build/ (optimised with debug information, Ninja).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
