@@ -158,7 +158,12 @@ QWidget* FRM_盛土荷重入力::BuildEntryFrame() {
         entryTitles.append(LBL_Title2[i]);
         if (i > 0) entries.append(entries_[i - 1]);
     }
+    // The placeholder over the label column keeps its place when hidden.
+    QSizePolicy placeholder = LBL_Title2[0]->sizePolicy();
+    placeholder.setRetainSizeWhenHidden(true);
+    LBL_Title2[0]->setSizePolicy(placeholder);
     LBL_Title2[0]->hide();
+    TXT_qX->setFixedWidth(VSF_List->columnWidth(1));
 
     auto* surcharge = new QHBoxLayout;
     surcharge->addWidget(new QLabel(QStringLiteral("qX(上載荷重kN/㎡)")));

@@ -12,14 +12,19 @@
 #include "numeric_field.h"
 #include "section_figure.h"
 #include "section_view.h"
+#include "twips.h"
 
 namespace nubera {
 namespace {
 
 const QString kClearQuestion = QStringLiteral("着目点設定をクリアします。\r\nよろしいですか？");
 const QString kConfirmQuestion = QStringLiteral("着目点位置を設定してよろしいですか？");
-// Boxes ① to ⑥ stand in the first column, ⑦ to ⑪ in the second.
+// Boxes ① to ⑥ stand in the first column, ⑦ to ⑪ in the second, with a gap
+// (grid column 2) between them.
 constexpr std::size_t kFirstColumnRows = 6;
+// Box width and the gap between the two columns, in twips.
+constexpr int kBoxWidth = 1215;
+constexpr int kColumnGap = 600;
 
 QString ToQt(const std::string& text) {
     return QString::fromStdString(text);
@@ -70,12 +75,14 @@ QWidget* FRM_着目点手動設定::BuildEntryFrame() {
         LBL_着目点[i] = Named(new QLabel(QStringLiteral("着目点") + ToQt(CircledNumber(i + 1))),
                               QStringLiteral("LBL_着目点_%1").arg(i));
         const int row = static_cast<int>(i % kFirstColumnRows);
-        const int column = static_cast<int>(i / kFirstColumnRows) * 2;
+        const int column = static_cast<int>(i / kFirstColumnRows) * 3;
+        TXT_着目点[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));
         boxes->addWidget(LBL_着目点[i], row, column);
         boxes->addWidget(TXT_着目点[i], row, column + 1);
         connect(TXT_着目点[i], &QLineEdit::textChanged, this, [this] { SetChanged(); });
     }
-    boxes->setColumnMinimumWidth(2, 24);
+    boxes->setColumnMinimumWidth(2, TwipsToPixels(kColumnGap, *this));
+    boxes->setColumnStretch(5, 1);
     LBL_範囲 = Named(new QLabel, QStringLiteral("LBL_範囲"));
     LBL_範囲->setAlignment(Qt::AlignCenter);
 

@@ -8,6 +8,12 @@
 #include "twips.h"
 
 namespace nubera {
+namespace {
+
+// Room above and below a row's text, in pixels.
+constexpr int kRowPadding = 8;
+
+}  // namespace
 
 ListGrid::ListGrid(int columns, const QStringList& headers, QWidget* parent)
     : QTableWidget(0, columns, parent), fixedRows_(headers.isEmpty() ? 0 : 1) {
@@ -24,6 +30,7 @@ ListGrid::ListGrid(int columns, const QStringList& headers, QWidget* parent)
     setFont(gridFont);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);

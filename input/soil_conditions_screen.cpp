@@ -89,6 +89,9 @@ QWidget* FRM_土質条件入力::BuildWidthFrame() {
         Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_開削幅"));
     TXT_堤体幅 =
         Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_堤体幅"));
+    for (NumericField* box : {TXT_開削幅, TXT_堤体幅}) {
+        box->setFixedWidth(TwipsToPixels(kColumnWidths[0], *this));
+    }
     form->addRow(QStringLiteral("開削幅(m)"), TXT_開削幅);
     form->addRow(QStringLiteral("堤体幅(m)"), TXT_堤体幅);
     return frame;
