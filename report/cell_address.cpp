@@ -47,11 +47,6 @@ std::string FormatCellAddress(int row, int column) {
     return ColumnLetters(column) + std::to_string(row);
 }
 
-bool CellRange::Overlaps(const CellRange& other) const {
-    return firstRow <= other.lastRow && other.firstRow <= lastRow &&
-           firstColumn <= other.lastColumn && other.firstColumn <= lastColumn;
-}
-
 std::optional<CellRange> ParseCellRange(std::string_view text) {
     const std::size_t colon = text.find(':');
     const auto first = ParseCellAddress(text.substr(0, colon));

@@ -33,8 +33,6 @@ struct CellRange {
     int lastRow = 0;
     int lastColumn = 0;
 
-    bool ContainsRow(int row) const { return firstRow <= row && row <= lastRow; }
-    bool Overlaps(const CellRange& other) const;
     friend bool operator==(const CellRange&, const CellRange&) = default;
 };
 

@@ -50,8 +50,4 @@ void ContentTypes::SetOverride(std::string_view part, std::string_view type) {
     node.attribute("ContentType") = std::string(type).c_str();
 }
 
-void ContentTypes::RemoveOverride(std::string_view part) {
-    if (const pugi::xml_node node = FindOverride(part)) node.parent().remove_child(node);
-}
-
 }  // namespace nubera::sheet

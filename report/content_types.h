@@ -28,7 +28,6 @@ class ContentTypes {
     // Parts are named as in the zip ("xl/workbook.xml").
     std::string TypeOf(std::string_view part) const;
     void SetOverride(std::string_view part, std::string_view type);
-    void RemoveOverride(std::string_view part);
     // Every override whose part `keep` rejects is removed.
     template <typename Keep>
     void RemoveOverridesUnless(Keep keep);

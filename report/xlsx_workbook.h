@@ -36,6 +36,11 @@ class XlsxWorkbook final : public Workbook {
     SharedStrings& Strings() { return strings_; }
     const SharedStrings& Strings() const { return strings_; }
     const Styles& StyleSheet() const { return styles_; }
+    // The workbook part: its defined names hold the print areas and titles.
+    const pugi::xml_document& Document() const { return workbookXml_; }
+    // The workbook part (sheet list, defined names) and its relationships, for readers.
+    const pugi::xml_document& WorkbookDocument() const { return workbookXml_; }
+    const Relationships& WorkbookRelationships() const { return workbookRelationships_; }
     // The sheet of that name, read if it was not yet; nullptr when there is none.
     XlsxWorksheet* FindSheet(std::string_view name);
 
