@@ -52,6 +52,26 @@ unsigned IndexAfterRemoval(unsigned index, unsigned removed, unsigned remaining)
     return std::min(index, remaining - 1);
 }
 
+// What a sheet's part holds when one of its formulas names sheet `name`: the
+// name as XML text, spelt as the sheet spells it (as spreadsheet programs
+// write formulas). A name with an apostrophe is written doubled in formulas,
+// so for it every sheet with a formula counts.
+std::string MentionOf(std::string_view name) {
+    if (name.find('\'') != std::string_view::npos) return "<f";
+    std::string text;
+    for (char c : name) {
+        if (c == '&')
+            text += "&amp;";
+        else if (c == '<')
+            text += "&lt;";
+        else if (c == '>')
+            text += "&gt;";
+        else
+            text += c;
+    }
+    return text;
+}
+
 }  // namespace
 
 std::unique_ptr<Workbook> Workbook::Open(const std::filesystem::path& path) {
@@ -148,7 +168,7 @@ void XlsxWorkbook::RewriteDefinedNames(
 }
 
 void XlsxWorkbook::FormulasAfterColumnDeletion(const XlsxWorksheet& sheet, int first, int last) {
-    LoadSheetsMentioning("<f");
+    LoadSheetsMentioning(MentionOf(sheet.Name()));
     for (SheetEntry& entry : sheets_) {
         if (!entry.sheet) continue;
         const bool onThatSheet = entry.sheet.get() == &sheet;
@@ -182,7 +202,7 @@ void XlsxWorkbook::DeleteSheetAt(std::size_t index) {
                                ": a workbook keeps at least one visible sheet");
     }
     const std::string name = sheets_[index].name;
-    LoadSheetsMentioning("<f");
+    LoadSheetsMentioning(MentionOf(name));
     for (SheetEntry& entry : sheets_) {
         if (entry.sheet && entry.name != name) {
             entry.sheet->RewriteFormulas([&name](const std::string& formula) {

@@ -59,8 +59,8 @@ class XlsxWorkbook final : public Workbook {
     void ReadWorkbookPart();
     void ReadSheetList();
     XlsxWorksheet& Loaded(SheetEntry& entry);
-    // Reads every sheet whose part mentions `text` (or holds a formula, when
-    // `text` is "<f"), so that a change can reach its formulas.
+    // Reads every sheet whose part holds `text`, so that a change can reach
+    // its formulas.
     void LoadSheetsMentioning(std::string_view text);
     void RewriteDefinedNames(const std::function<std::string(const std::string&)>& rewrite);
     void RemoveSheetEntry(std::size_t index);
