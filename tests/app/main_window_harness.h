@@ -26,7 +26,9 @@ namespace nubera::test {
 class FakeFileDialogs : public FileDialogs {
   public:
     // The answers of the next dialogs, in order; nothing means Cancel.
-    void Plan(std::optional<QString> answer) { planned_.push_back(std::move(answer)); }
+    void Plan(std::optional<QString> answer) {
+        planned_.push_back({answer.has_value(), answer.value_or(QString())});
+    }
 
     std::optional<QString> OpenProjectName(QWidget*) override { return Next(); }
     std::optional<QString> SaveProjectName(QWidget*) override { return Next(); }
@@ -39,11 +41,16 @@ class FakeFileDialogs : public FileDialogs {
             ADD_FAILURE() << "unplanned file dialog";
             return std::nullopt;
         }
-        auto answer = planned_.front();
+        const Answer answer = planned_.front();
         planned_.pop_front();
-        return answer;
+        if (!answer.chosen) return std::nullopt;
+        return answer.name;
     }
-    std::deque<std::optional<QString>> planned_;
+    struct Answer {
+        bool chosen;
+        QString name;
+    };
+    std::deque<Answer> planned_;
     int shown_ = 0;
 };
 

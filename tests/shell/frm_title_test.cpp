@@ -1,0 +1,61 @@
+#include "frm_title.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "twips.h"
+
+namespace nubera {
+namespace {
+
+TEST(VersionText, PrintsEachPartAsAPlainInteger) {
+    EXPECT_EQ(VersionText(1, 0, 0), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+    EXPECT_EQ(VersionText(2, 1, 0), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.1.0"));
+    EXPECT_EQ(VersionText(1, 10, 3), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.10.3"));
+}
+
+TEST(TitleWindow, ShowsTheProgramsNameAndVersion) {
+    FRM_Title title;
+    EXPECT_EQ(title.findChild<QLabel*>(QStringLiteral("lblProductName"))->text(),
+              QStringLiteral("ヌベラプログラム"));
+    EXPECT_EQ(title.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+              QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+    EXPECT_EQ(title.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->text(),
+              QStringLiteral("ＯＫ"));
+    for (const char* name : {"imgLogo", "lblCompanyProduct", "Frame1", "Frame2"}) {
+        EXPECT_NE(title.findChild<QWidget*>(QString::fromUtf8(name)), nullptr) << name;
+    }
+}
+
+TEST(TitleWindow, TheSplashIsCutToItsHeightWithoutTheOkButton) {
+    FRM_Title title;
+    title.PrepareSplash();
+    title.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
+    EXPECT_FALSE(title.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->isVisible());
+    EXPECT_EQ(title.height(), TwipsToPixels(6255, title));
+}
+
+// The version window closes on its button, on any key and on a click on its frame.
+TEST(TitleWindow, AsVersionInformationItClosesOnOkAKeyOrAFrameClick) {
+    const std::function<void(FRM_Title&)> closers[] = {
+        [](FRM_Title& t) { t.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->click(); },
+        [](FRM_Title& t) { QTest::keyClick(&t, Qt::Key_A); },
+        [](FRM_Title& t) {
+            QTest::mouseClick(t.findChild<QWidget*>(QStringLiteral("Frame1")), Qt::LeftButton);
+        },
+    };
+    for (const auto& close : closers) {
+        FRM_Title title;
+        QTimer::singleShot(0, &title, [&title, &close] { close(title); });
+        QTimer::singleShot(2000, &title, &QDialog::reject);  // a safety net only
+        EXPECT_EQ(title.exec(), QDialog::Accepted);
+    }
+}
+
+}  // namespace
+}  // namespace nubera

@@ -1,0 +1,85 @@
+// The small desktop services of the shell: the second-copy lock, the help's
+// address, and the real message box's caption and Japanese buttons.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "help.h"
+#include "instance_lock.h"
+#include "message_box.h"
+
+namespace nubera {
+namespace {
+
+TEST(InstanceLock, ASecondCopyCannotTakeTheLockUntilTheFirstEnds) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("nubera.lock"));
+    auto first = std::make_unique<InstanceLock>(path);
+    ASSERT_TRUE(first->TryAcquire());
+    InstanceLock second(path);
+    EXPECT_FALSE(second.TryAcquire());
+    first.reset();
+    EXPECT_TRUE(second.TryAcquire());
+}
+
+TEST(HelpUrl, ContextZeroIsTheContentsAndOtherNumbersTheirAnchor) {
+    EXPECT_EQ(HelpUrl(QStringLiteral("/opt/nubera"), 0),
+              QUrl::fromLocalFile(QStringLiteral("/opt/nubera/Help/index.html")));
+    QUrl topic = HelpUrl(QStringLiteral("/opt/nubera"), 40);
+    EXPECT_EQ(topic.fragment(), QStringLiteral("40"));
+    EXPECT_EQ(topic.adjusted(QUrl::RemoveFragment), HelpUrl(QStringLiteral("/opt/nubera"), 0));
+}
+
+// Every link of the help that is built beside the program leads to a topic.
+TEST(HelpFile, EveryLinkOfTheBuiltHelpHasItsAnchor) {
+    QFile help(QStringLiteral(NUBERA_BINARY_DIR "/bin/Help/index.html"));
+    ASSERT_TRUE(help.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString html = QString::fromUtf8(help.readAll());
+    QStringList anchors;
+    for (const auto& match :
+         QRegularExpression(QStringLiteral("id=\"(\\d+)\"")).globalMatch(html)) {
+        anchors << match.captured(1);
+    }
+    EXPECT_TRUE(anchors.contains(QStringLiteral("0")));
+    int links = 0;
+    for (const auto& match :
+         QRegularExpression(QStringLiteral("href=\"#(\\w+)\"")).globalMatch(html)) {
+        EXPECT_TRUE(anchors.contains(match.captured(1))) << match.captured(1).toStdString();
+        ++links;
+    }
+    EXPECT_GE(links, 10);
+}
+
+TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
+    QString caption;
+    QStringList buttons;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        text = box->text();
+        for (QAbstractButton* button : box->buttons()) buttons << button->text();
+        box->button(QMessageBox::No)->click();
+    });
+    QtMessageBox messages;
+    const MsgAnswer answer = messages.Show(nullptr, QStringLiteral("一行目\r\n二行目"),
+                                           MsgIcon::Question, MsgButtons::YesNo);
+    EXPECT_EQ(answer, MsgAnswer::No);
+    EXPECT_EQ(caption, QStringLiteral("ヌベラ"));
+    EXPECT_EQ(text, QStringLiteral("一行目\n二行目"));
+    buttons.sort();
+    EXPECT_EQ(buttons.join(QLatin1Char(',')).remove(QLatin1Char('&')),
+              QStringLiteral("いいえ(N),はい(Y)"));
+}
+
+}  // namespace
+}  // namespace nubera
