@@ -1,0 +1,315 @@
+#include "cell_painter.h"
+
+#include <QColor>
+#include <QPen>
+#include <algorithm>
+
+namespace nubera::sheet {
+namespace {
+
+constexpr double kTextPaddingX = 2.25;  // points between a cell's edge and its text
+constexpr double kTextPaddingY = 1;
+constexpr double kIndentStep = 9;  // points per indent level: three characters
+const QColor kGridLineColor(0xC0, 0xC0, 0xC0);
+constexpr double kGridLineWidth = 0.25;
+
+QColor ToColor(Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+struct Stroke {
+    double width;
+    Qt::PenStyle style;
+    bool doubled = false;
+};
+
+// Border lines as printed: a thin line is half a point wide.
+Stroke StrokeOf(BorderLine line) {
+    switch (line) {
+        case BorderLine::None:
+            return {0, Qt::NoPen};
+        case BorderLine::Hair:
+            return {0.25, Qt::SolidLine};
+        case BorderLine::Thin:
+            return {0.5, Qt::SolidLine};
+        case BorderLine::Medium:
+            return {1.25, Qt::SolidLine};
+        case BorderLine::Thick:
+            return {2, Qt::SolidLine};
+        case BorderLine::Double:
+            return {0.5, Qt::SolidLine, true};
+        case BorderLine::Dotted:
+            return {0.5, Qt::DotLine};
+        case BorderLine::Dashed:
+            return {0.5, Qt::DashLine};
+        case BorderLine::DashDot:
+            return {0.5, Qt::DashDotLine};
+        case BorderLine::DashDotDot:
+            return {0.5, Qt::DashDotDotLine};
+        case BorderLine::MediumDashed:
+            return {1.25, Qt::DashLine};
+        case BorderLine::MediumDashDot:
+        case BorderLine::SlantDashDot:
+            return {1.25, Qt::DashDotLine};
+        case BorderLine::MediumDashDotDot:
+            return {1.25, Qt::DashDotDotLine};
+    }
+    return {0, Qt::NoPen};
+}
+
+Qt::Alignment HorizontalOf(const CellFormat& format, const ShownValue& value) {
+    switch (format.horizontal) {
+        case HorizontalAlignment::General:
+            return value.number ? Qt::AlignRight : Qt::AlignLeft;
+        case HorizontalAlignment::Center:
+        case HorizontalAlignment::CenterContinuous:
+            return Qt::AlignHCenter;
+        case HorizontalAlignment::Right:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+Qt::Alignment VerticalOf(const CellFormat& format) {
+    switch (format.vertical) {
+        case VerticalAlignment::Top:
+            return Qt::AlignTop;
+        case VerticalAlignment::Bottom:
+            return Qt::AlignBottom;
+        default:
+            return Qt::AlignVCenter;
+    }
+}
+
+bool Wraps(const CellFormat& format) {
+    return format.wrapText || format.horizontal == HorizontalAlignment::Justify ||
+           format.horizontal == HorizontalAlignment::Distributed;
+}
+
+// The text box inside a cell: padding, and the indent on the aligned side.
+QRectF Inner(const QRectF& box, const CellFormat& format, Qt::Alignment horizontal) {
+    QRectF inner = box.adjusted(kTextPaddingX, kTextPaddingY, -kTextPaddingX, -kTextPaddingY);
+    const double indent = format.indent * kIndentStep;
+    if (horizontal == Qt::AlignLeft) inner.setLeft(inner.left() + indent);
+    if (horizontal == Qt::AlignRight) inner.setRight(inner.right() - indent);
+    return inner;
+}
+
+// A number too wide for its cell shows as a row of '#', as in a spreadsheet.
+QString Hashes(const QFontMetricsF& metrics, double width) {
+    const double hash = metrics.horizontalAdvance(QLatin1Char('#'));
+    return QString(std::max(1, static_cast<int>(width / hash)), QLatin1Char('#'));
+}
+
+// The "fill" alignment repeats the text across the cell.
+QString Repeated(const QString& text, const QFontMetricsF& metrics, double width) {
+    const double once = metrics.horizontalAdvance(text);
+    if (text.isEmpty() || once <= 0) return text;
+    return text.repeated(std::max(1, static_cast<int>(width / once)));
+}
+
+}  // namespace
+
+CellPainter::CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
+                         const CellBlock& block)
+    : painter_(painter), fonts_(fonts), sheet_(sheet), block_(block) {
+    for (int row = block.firstRow; row <= block.lastRow; ++row) {
+        for (int column = block.firstColumn; column <= block.lastColumn; ++column) {
+            formats_.push_back(&sheet.FormatAt(row, column));
+        }
+    }
+}
+
+void CellPainter::Paint() {
+    PaintFills();
+    if (sheet_.Setup().gridLines) PaintGridLines();
+    PaintTexts();
+    PaintBorders();
+}
+
+QRectF CellPainter::CellRect(int row, int column) const {
+    return RangeRect({row, column, row, column});
+}
+
+QRectF CellPainter::RangeRect(const CellRange& range) const {
+    return QRectF(
+        QPointF(sheet_.ColumnLeft(range.firstColumn), sheet_.RowTop(range.firstRow)),
+        QPointF(sheet_.ColumnLeft(range.lastColumn + 1), sheet_.RowTop(range.lastRow + 1)));
+}
+
+const CellFormat& CellPainter::Format(int row, int column) const {
+    const int columns = block_.lastColumn - block_.firstColumn + 1;
+    return *formats_[static_cast<std::size_t>((row - block_.firstRow) * columns + column -
+                                              block_.firstColumn)];
+}
+
+const CellRange* CellPainter::DrawnMerge(int row, int column, bool* covered) const {
+    *covered = false;
+    const CellRange* merge = sheet_.MergeAt(row, column);
+    if (!merge) return nullptr;
+    if (row == std::max(merge->firstRow, block_.firstRow) &&
+        column == std::max(merge->firstColumn, block_.firstColumn)) {
+        return merge;
+    }
+    *covered = true;
+    return nullptr;
+}
+
+void CellPainter::PaintFills() {
+    for (int row = block_.firstRow; row <= block_.lastRow; ++row) {
+        for (int column = block_.firstColumn; column <= block_.lastColumn; ++column) {
+            bool covered = false;
+            const CellRange* merge = DrawnMerge(row, column, &covered);
+            if (covered) continue;
+            const CellFormat& format =
+                merge ? sheet_.FormatAt(merge->firstRow, merge->firstColumn) : Format(row, column);
+            if (!format.fill) continue;
+            painter_.fillRect(merge ? RangeRect(*merge) : CellRect(row, column),
+                              ToColor(*format.fill));
+        }
+    }
+}
+
+void CellPainter::PaintGridLines() {
+    painter_.setPen(QPen(kGridLineColor, kGridLineWidth));
+    const double left = sheet_.ColumnLeft(block_.firstColumn);
+    const double right = sheet_.ColumnLeft(block_.lastColumn + 1);
+    const double top = sheet_.RowTop(block_.firstRow);
+    const double bottom = sheet_.RowTop(block_.lastRow + 1);
+    for (int row = block_.firstRow; row <= block_.lastRow + 1; ++row) {
+        painter_.drawLine(QPointF(left, sheet_.RowTop(row)), QPointF(right, sheet_.RowTop(row)));
+    }
+    for (int column = block_.firstColumn; column <= block_.lastColumn + 1; ++column) {
+        const double x = sheet_.ColumnLeft(column);
+        painter_.drawLine(QPointF(x, top), QPointF(x, bottom));
+    }
+}
+
+void CellPainter::PaintTexts() {
+    for (int row = block_.firstRow; row <= block_.lastRow; ++row) {
+        for (int column = block_.firstColumn; column <= block_.lastColumn; ++column) {
+            PaintText(row, column);
+        }
+    }
+}
+
+void CellPainter::PaintText(int row, int column) {
+    bool covered = false;
+    const CellRange* merge = DrawnMerge(row, column, &covered);
+    if (covered) return;
+    const int valueRow = merge ? merge->firstRow : row;
+    const int valueColumn = merge ? merge->firstColumn : column;
+    const std::optional<ShownValue> shown = sheet_.Shown(valueRow, valueColumn);
+    if (!shown || shown->text.empty()) return;
+    const CellFormat& format = merge ? sheet_.FormatAt(valueRow, valueColumn) : Format(row, column);
+    const FontFormat& font = format.font;
+    QFont drawn =
+        fonts_.Font(font.name, font.size, font.bold, font.italic, font.underline, font.strike);
+    QRectF box = merge ? RangeRect(*merge) : CellRect(row, column);
+    const Qt::Alignment horizontal = HorizontalOf(format, *shown);
+    const Qt::Alignment vertical = VerticalOf(format);
+    QRectF inner = Inner(box, format, horizontal);
+    QString text = QString::fromStdString(shown->text);
+    int flags = static_cast<int>(horizontal | vertical);
+    bool clip = false;
+    if (Wraps(format)) {
+        flags |= Qt::TextWordWrap;
+        painter_.setFont(drawn);
+        clip = !box.contains(painter_.boundingRect(inner, flags, text));
+    } else {
+        text.remove(QLatin1Char('\n'));
+        flags |= Qt::TextSingleLine;
+        const QFontMetricsF* metrics = &fonts_.Metrics(drawn);
+        double width = metrics->horizontalAdvance(text);
+        if (format.shrinkToFit && width > inner.width() && width > 0) {
+            drawn.setPointSizeF(drawn.pointSizeF() * inner.width() / width);
+            metrics = &fonts_.Metrics(drawn);
+            width = metrics->horizontalAdvance(text);
+        }
+        if (format.horizontal == HorizontalAlignment::Fill) {
+            text = Repeated(text, *metrics, inner.width());
+        } else if (shown->number && width > inner.width()) {
+            text = Hashes(*metrics, inner.width());
+        } else if (!merge && width > inner.width()) {
+            box = SpillRect(row, column, horizontal, width);
+            inner = Inner(box, format, horizontal);
+        }
+        clip = width > inner.width() || metrics->height() > box.height();
+    }
+    painter_.setFont(drawn);
+    painter_.setPen(ToColor(shown->color.value_or(font.color)));
+    if (clip) {
+        painter_.save();
+        painter_.setClipRect(box, Qt::IntersectClip);
+    }
+    painter_.drawText(inner, flags | Qt::TextDontClip, text);
+    if (clip) painter_.restore();
+}
+
+QRectF CellPainter::SpillRect(int row, int column, Qt::Alignment alignment,
+                              double textWidth) const {
+    const double needed = textWidth + 2 * kTextPaddingX;
+    QRectF box = CellRect(row, column);
+    auto empty = [&](int at) { return !sheet_.HasValue(row, at) && !sheet_.MergeAt(row, at); };
+    const bool centred = alignment == Qt::AlignHCenter;
+    // A centred text spills to both sides by half of what it lacks.
+    const double rightNeed = centred ? box.width() + (needed - box.width()) / 2 : needed;
+    if (alignment != Qt::AlignRight) {
+        for (int next = column + 1;
+             box.width() < rightNeed && next <= block_.lastColumn && empty(next); ++next) {
+            box.setRight(sheet_.ColumnLeft(next + 1));
+        }
+    }
+    if (alignment != Qt::AlignLeft) {
+        const double right = box.right();
+        for (int next = column - 1;
+             right - box.left() < needed && next >= block_.firstColumn && empty(next); --next) {
+            box.setLeft(sheet_.ColumnLeft(next));
+        }
+    }
+    return box;
+}
+
+void CellPainter::PaintBorders() {
+    auto sameMerge = [&](const CellRange* merge, int row, int column) {
+        return merge && merge->firstRow <= row && row <= merge->lastRow &&
+               merge->firstColumn <= column && column <= merge->lastColumn;
+    };
+    auto draw = [&](const BorderSide& side, QPointF from, QPointF to, QPointF across) {
+        const Stroke stroke = StrokeOf(side.line);
+        if (stroke.style == Qt::NoPen) return;
+        QPen pen(ToColor(side.color), stroke.width, stroke.style,
+                 stroke.style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
+        painter_.setPen(pen);
+        if (!stroke.doubled) {
+            painter_.drawLine(from, to);
+            return;
+        }
+        const QPointF shift = across * (stroke.width * 1.5);
+        painter_.drawLine(from - shift, to - shift);
+        painter_.drawLine(from + shift, to + shift);
+    };
+    for (int row = block_.firstRow; row <= block_.lastRow; ++row) {
+        for (int column = block_.firstColumn; column <= block_.lastColumn; ++column) {
+            const CellFormat& format = Format(row, column);
+            if (!format.HasBorder()) continue;
+            const CellRange* merge = sheet_.MergeAt(row, column);
+            const QRectF cell = CellRect(row, column);
+            if (!sameMerge(merge, row, column - 1)) {
+                draw(format.left, cell.topLeft(), cell.bottomLeft(), {1, 0});
+            }
+            if (!sameMerge(merge, row, column + 1)) {
+                draw(format.right, cell.topRight(), cell.bottomRight(), {1, 0});
+            }
+            if (!sameMerge(merge, row - 1, column)) {
+                draw(format.top, cell.topLeft(), cell.topRight(), {0, 1});
+            }
+            if (!sameMerge(merge, row + 1, column)) {
+                draw(format.bottom, cell.bottomLeft(), cell.bottomRight(), {0, 1});
+            }
+        }
+    }
+}
+
+}  // namespace nubera::sheet

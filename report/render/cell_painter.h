@@ -1,0 +1,54 @@
+#pragma once
+
+// Draws the cells of one block of a sheet's rows and columns: fills, grid
+// lines when the sheet prints them, texts in their fonts and alignment
+// (spilling into empty neighbours as a spreadsheet program lets them), and
+// borders. The painter draws in the sheet's points.
+
+#include <QPainter>
+#include <QRectF>
+#include <vector>
+
+#include "print_fonts.h"
+#include "sheet_printout.h"
+
+namespace nubera::sheet {
+
+struct CellBlock {
+    int firstRow;
+    int lastRow;
+    int firstColumn;
+    int lastColumn;
+};
+
+class CellPainter {
+  public:
+    CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
+                const CellBlock& block);
+
+    void Paint();
+
+  private:
+    QRectF CellRect(int row, int column) const;
+    QRectF RangeRect(const CellRange& range) const;
+    const CellFormat& Format(int row, int column) const;
+    // The merged range whose content this cell draws, or nullptr: the
+    // range's first cell within the block draws it; its other cells nothing.
+    const CellRange* DrawnMerge(int row, int column, bool* covered) const;
+
+    void PaintFills();
+    void PaintGridLines();
+    void PaintTexts();
+    void PaintText(int row, int column);
+    void PaintBorders();
+    // How far a text that is too wide may spill over empty neighbours.
+    QRectF SpillRect(int row, int column, Qt::Alignment alignment, double textWidth) const;
+
+    QPainter& painter_;
+    PrintFonts& fonts_;
+    const SheetPrintout& sheet_;
+    CellBlock block_;
+    std::vector<const CellFormat*> formats_;  // by row, then column, within the block
+};
+
+}  // namespace nubera::sheet

@@ -1,0 +1,145 @@
+#include "page_painter.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <vector>
+
+#include "cell_painter.h"
+#include "header_footer.h"
+#include "shape_painter.h"
+
+namespace nubera::sheet {
+namespace {
+
+// A border on a region's edge is centred on it; the clip leaves it whole.
+constexpr double kClipAllowance = 1.5;  // points
+
+double Width(const SheetPrintout& sheet, int first, int last) {
+    return sheet.ColumnLeft(last + 1) - sheet.ColumnLeft(first);
+}
+
+double Height(const SheetPrintout& sheet, int first, int last) {
+    return sheet.RowTop(last + 1) - sheet.RowTop(first);
+}
+
+}  // namespace
+
+// A block of cells and where its top-left corner lies on the paper.
+struct PagePainter::Region {
+    CellBlock block;
+    QPointF at;
+    bool shapes;  // the page's own cells show the sheet's shapes, repeated titles not
+};
+
+PagePainter::PagePainter(QPainter& painter, const WorkbookPrintout& printout)
+    : painter_(painter), printout_(printout), fonts_(painter.device()) {}
+
+void PagePainter::Paint(int index) {
+    const PrintedPage& page = printout_.Page(index);
+    const SheetPrintout& sheet = *page.sheet;
+    const PageArea& area = *page.area;
+    const PageSetup& setup = sheet.Setup();
+    const double scale = sheet.Layout().scale;
+
+    const auto titleRows = area.titleRows.value_or(std::pair{0, -1});
+    const auto titleColumns = area.titleColumns.value_or(std::pair{0, -1});
+    const double titleWidth =
+        area.titleColumns ? Width(sheet, titleColumns.first, titleColumns.second) : 0;
+    const double titleHeight =
+        area.titleRows ? Height(sheet, titleRows.first, titleRows.second) : 0;
+    const double width = (titleWidth + Width(sheet, area.firstColumn, area.lastColumn)) * scale;
+    const double height = (titleHeight + Height(sheet, area.firstRow, area.lastRow)) * scale;
+    const double availableWidth = setup.paperWidth - setup.marginLeft - setup.marginRight;
+    const double availableHeight = setup.paperHeight - setup.marginTop - setup.marginBottom;
+    QPointF origin(setup.marginLeft, setup.marginTop);
+    if (setup.centerHorizontally) origin.rx() += std::max(0.0, (availableWidth - width) / 2);
+    if (setup.centerVertically) origin.ry() += std::max(0.0, (availableHeight - height) / 2);
+    const QPointF body = origin + QPointF(titleWidth, titleHeight) * scale;
+
+    std::vector<Region> regions;
+    if (area.titleRows && area.titleColumns) {
+        regions.push_back(
+            {{titleRows.first, titleRows.second, titleColumns.first, titleColumns.second},
+             origin,
+             false});
+    }
+    if (area.titleRows) {
+        regions.push_back({{titleRows.first, titleRows.second, area.firstColumn, area.lastColumn},
+                           {body.x(), origin.y()},
+                           false});
+    }
+    if (area.titleColumns) {
+        regions.push_back({{area.firstRow, area.lastRow, titleColumns.first, titleColumns.second},
+                           {origin.x(), body.y()},
+                           false});
+    }
+    regions.push_back(
+        {{area.firstRow, area.lastRow, area.firstColumn, area.lastColumn}, body, true});
+    for (const Region& region : regions) PaintRegion(sheet, region, scale);
+    PaintHeaderFooter(page);
+}
+
+void PagePainter::PaintRegion(const SheetPrintout& sheet, const Region& region, double scale) {
+    const CellBlock& block = region.block;
+    const QPointF sheetCorner(sheet.ColumnLeft(block.firstColumn), sheet.RowTop(block.firstRow));
+    const QRectF sheetRect(sheetCorner, QPointF(sheet.ColumnLeft(block.lastColumn + 1),
+                                                sheet.RowTop(block.lastRow + 1)));
+    painter_.save();
+    painter_.translate(region.at);
+    painter_.scale(scale, scale);
+    painter_.translate(-sheetCorner);
+    painter_.setClipRect(
+        sheetRect.adjusted(-kClipAllowance, -kClipAllowance, kClipAllowance, kClipAllowance));
+    CellPainter(painter_, fonts_, sheet, block).Paint();
+    if (region.shapes) {
+        painter_.setClipRect(sheetRect);
+        ShapePainter shapes(painter_, fonts_, printout_.DefaultFont().name);
+        for (const DrawnShape& shape : sheet.Shapes()) {
+            const QRectF bounds(shape.rect.left, shape.rect.top, shape.rect.width,
+                                shape.rect.height);
+            // Lines are boxes of no width or height; they still cross the page.
+            if (bounds.normalized().adjusted(-1, -1, 1, 1).intersects(sheetRect)) {
+                shapes.Paint(shape);
+            }
+        }
+    }
+    painter_.restore();
+}
+
+void PagePainter::PaintHeaderFooter(const PrintedPage& page) {
+    const SheetPrintout& sheet = *page.sheet;
+    const PageSetup& setup = sheet.Setup();
+    const QDateTime now = QDateTime::currentDateTime();
+    PageFields fields;
+    fields.page = page.number;
+    fields.pages = printout_.PageCount();
+    fields.sheetName = sheet.Name();
+    fields.fileName = printout_.Path().filename().string();
+    fields.folder = printout_.Path().parent_path().string();
+    fields.date = now.toString(QStringLiteral("yyyy/MM/dd")).toStdString();
+    fields.time = now.toString(QStringLiteral("HH:mm")).toStdString();
+    const FontFormat& base = printout_.DefaultFont();
+    const double left = setup.marginLeft;
+    const double width = setup.paperWidth - setup.marginLeft - setup.marginRight;
+    auto paint = [&](const std::string& codes, double edge, Qt::Alignment vertical) {
+        const HeaderFooterTexts texts = ExpandHeaderFooter(codes, fields);
+        const std::pair<const HeaderFooterSection*, Qt::Alignment> sections[] = {
+            {&texts.left, Qt::AlignLeft},
+            {&texts.center, Qt::AlignHCenter},
+            {&texts.right, Qt::AlignRight}};
+        for (const auto& [section, horizontal] : sections) {
+            if (section->text.empty()) continue;
+            painter_.setFont(fonts_.Font(base.name, section->fontSize.value_or(base.size),
+                                         section->bold, section->italic));
+            painter_.setPen(Qt::black);
+            const QRectF box = vertical == Qt::AlignTop ? QRectF(left, edge, width, 1000)
+                                                        : QRectF(left, edge - 1000, width, 1000);
+            painter_.drawText(box, static_cast<int>(horizontal | vertical),
+                              QString::fromStdString(section->text));
+        }
+    };
+    paint(setup.header, setup.headerMargin, Qt::AlignTop);
+    paint(setup.footer, setup.paperHeight - setup.footerMargin, Qt::AlignBottom);
+}
+
+}  // namespace nubera::sheet

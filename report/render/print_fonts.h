@@ -1,0 +1,41 @@
+#pragma once
+
+// The fonts a workbook names, found among the installed ones: a Japanese
+// template names the Windows faces (ＭＳ Ｐゴシック, ＭＳ 明朝, …), which
+// stand in here for the CJK faces of the same kind when they are missing.
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPaintDevice>
+#include <QString>
+#include <memory>
+#include <string>
+
+namespace nubera::sheet {
+
+class PrintFonts {
+  public:
+    // Fonts for painting on `device` with a painter scaled to draw in points.
+    explicit PrintFonts(QPaintDevice* device);
+
+    // `size` in points.
+    const QFont& Font(const std::string& name, double size, bool bold, bool italic,
+                      bool underline = false, bool strike = false);
+    // The metrics of a font from Font(), in points.
+    const QFontMetricsF& Metrics(const QFont& font);
+
+  private:
+    QString Family(const std::string& name);
+
+    QPaintDevice* device_;
+    double pointsPerPixel_;
+    QHash<QString, QString> families_;
+    QHash<QString, QFont> fonts_;
+    QHash<QString, std::shared_ptr<QFontMetricsF>> metrics_;
+};
+
+// The installed family printed for a family a workbook names.
+QString InstalledFamily(const QString& family);
+
+}  // namespace nubera::sheet

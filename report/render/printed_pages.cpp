@@ -1,0 +1,84 @@
+#include "printed_pages.h"
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "page_painter.h"
+
+namespace nubera::sheet {
+namespace {
+
+constexpr double kPointsPerInch = 72;
+
+QString FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return QString::fromUtf8(reinterpret_cast<const char*>(text.data()),
+                             static_cast<qsizetype>(text.size()));
+}
+
+// The painter's units become points from the paper's corner.
+void ScaleToPoints(QPainter& painter, const QPaintDevice& device) {
+    painter.resetTransform();
+    painter.scale(device.logicalDpiX() / kPointsPerInch, device.logicalDpiY() / kPointsPerInch);
+}
+
+}  // namespace
+
+QPageLayout PageLayoutOf(const WorkbookPrintout& printout, int index) {
+    const PageSetup& setup = printout.Page(index).sheet->Setup();
+    const bool landscape = setup.paperWidth > setup.paperHeight;
+    const QSizeF portrait = landscape ? QSizeF(setup.paperHeight, setup.paperWidth)
+                                      : QSizeF(setup.paperWidth, setup.paperHeight);
+    return QPageLayout(QPageSize(portrait, QPageSize::Point, QString(), QPageSize::ExactMatch),
+                       landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout, int first, int last) {
+    if (first > last) return true;
+    device.setPageLayout(PageLayoutOf(printout, first));
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    PagePainter pages(painter, printout);
+    for (int index = first; index <= last; ++index) {
+        if (index > first) {
+            device.setPageLayout(PageLayoutOf(printout, index));
+            if (!device.newPage()) return false;
+        }
+        ScaleToPoints(painter, device);
+        pages.Paint(index);
+    }
+    return painter.end();
+}
+
+bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout) {
+    return PrintPages(device, printout, 0, printout.PageCount() - 1);
+}
+
+std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path) {
+    const QString name = FromPath(path);
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return "PDFファイルを作成できません: " + path.string() + ": " +
+               file.errorString().toStdString();
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("ヌベラ"));
+        writer.setTitle(FromPath(printout.Path().stem()));
+        if (printout.PageCount() == 0 || !PrintPages(writer, printout)) {
+            file.cancelWriting();
+            return "PDFファイルを書き込めません: " + path.string();
+        }
+    }
+    if (!file.commit()) {
+        return "PDFファイルを保存できません: " + path.string() + ": " +
+               file.errorString().toStdString();
+    }
+    return {};
+}
+
+}  // namespace nubera::sheet

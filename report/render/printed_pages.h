@@ -1,0 +1,28 @@
+#pragma once
+
+// The printout's pages on a printer or a PDF file, each page on the paper of
+// its sheet.
+
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <filesystem>
+#include <string>
+
+#include "workbook_printout.h"
+
+namespace nubera::sheet {
+
+// The paper of page `index`, without margins: the sheet's margins are drawn
+// into the page.
+QPageLayout PageLayoutOf(const WorkbookPrintout& printout, int index);
+
+// Draws pages first..last (0-based, inclusive) on `device`, which must not
+// be painted on yet. Returns false when the device refuses painting.
+bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout, int first, int last);
+bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout);
+
+// Writes every page into a PDF file, replacing it only once complete.
+// Returns what failed, naming the file; empty on success.
+std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path);
+
+}  // namespace nubera::sheet

@@ -1,0 +1,125 @@
+#include "shape_painter.h"
+
+#include <QColor>
+#include <QPen>
+#include <array>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace nubera::sheet {
+namespace {
+
+// Dash and gap lengths of the preset dashes, in multiples of the line width.
+const auto kDashes = std::to_array<std::pair<std::string_view, std::vector<qreal>>>({
+    {"dot", {1, 3}},
+    {"dash", {4, 3}},
+    {"lgDash", {8, 3}},
+    {"dashDot", {4, 3, 1, 3}},
+    {"lgDashDot", {8, 3, 1, 3}},
+    {"lgDashDotDot", {8, 3, 1, 3, 1, 3}},
+    {"sysDash", {3, 1}},
+    {"sysDot", {1, 1}},
+    {"sysDashDot", {3, 1, 1, 1}},
+    {"sysDashDotDot", {3, 1, 1, 1, 1, 1}},
+});
+
+QColor ToColor(Rgb rgb) {
+    return QColor::fromRgb(static_cast<QRgb>(rgb));
+}
+
+QPen OutlinePen(const ShapeOutline& outline) {
+    QPen pen(ToColor(outline.color), outline.width, Qt::SolidLine, Qt::FlatCap);
+    if (const QList<qreal> dashes = DashPattern(outline.dash); !dashes.isEmpty()) {
+        pen.setDashPattern(dashes);
+    }
+    return pen;
+}
+
+Qt::Alignment AlignmentOf(TextAlignment alignment) {
+    switch (alignment) {
+        case TextAlignment::Center:
+            return Qt::AlignHCenter;
+        case TextAlignment::Right:
+            return Qt::AlignRight;
+        case TextAlignment::Left:
+            break;
+    }
+    return Qt::AlignLeft;
+}
+
+}  // namespace
+
+QList<qreal> DashPattern(const std::string& preset) {
+    for (const auto& [name, pattern] : kDashes) {
+        if (name == preset) return QList<qreal>(pattern.begin(), pattern.end());
+    }
+    return {};
+}
+
+void ShapePainter::Paint(const DrawnShape& shape) {
+    const QRectF rect(shape.rect.left, shape.rect.top, shape.rect.width, shape.rect.height);
+    painter_.setPen(shape.outline ? OutlinePen(*shape.outline) : QPen(Qt::NoPen));
+    painter_.setBrush(shape.fill ? QBrush(ToColor(*shape.fill)) : QBrush(Qt::NoBrush));
+    switch (shape.kind) {
+        case DrawnShape::Kind::Line: {
+            // A line runs corner to corner of its box; flips choose the corners.
+            const double x1 = shape.flipH ? rect.right() : rect.left();
+            const double y1 = shape.flipV ? rect.bottom() : rect.top();
+            const double x2 = shape.flipH ? rect.left() : rect.right();
+            const double y2 = shape.flipV ? rect.top() : rect.bottom();
+            if (shape.outline) painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+            return;
+        }
+        case DrawnShape::Kind::Rectangle:
+            painter_.drawRect(rect);
+            break;
+        case DrawnShape::Kind::Ellipse:
+            painter_.drawEllipse(rect);
+            break;
+    }
+    if (shape.HasText()) PaintText(shape);
+}
+
+// The paragraphs stacked inside the insets, the block anchored at the top,
+// middle or bottom; a text wider than an unwrapped box runs over its edges.
+void ShapePainter::PaintText(const DrawnShape& shape) {
+    const QRectF inner(shape.rect.left + shape.insetLeft, shape.rect.top + shape.insetTop,
+                       shape.rect.width - shape.insetLeft - shape.insetRight,
+                       shape.rect.height - shape.insetTop - shape.insetBottom);
+    struct Laid {
+        const ShapeParagraph* paragraph;
+        QFont font;
+        QRectF box;
+    };
+    std::vector<Laid> laid;
+    double height = 0;
+    const int wrap = shape.wrapText ? Qt::TextWordWrap : 0;
+    for (const ShapeParagraph& paragraph : shape.paragraphs) {
+        const std::string& name = paragraph.fontName.empty() ? defaultFont_ : paragraph.fontName;
+        const QFont& font = fonts_.Font(name, paragraph.fontSize, paragraph.bold, paragraph.italic);
+        const QFontMetricsF& metrics = fonts_.Metrics(font);
+        const QString text = QString::fromStdString(paragraph.text);
+        QRectF box = metrics.boundingRect(QRectF(0, 0, std::max(inner.width(), 0.0), 1e6),
+                                          wrap | static_cast<int>(AlignmentOf(paragraph.alignment)),
+                                          text.isEmpty() ? QStringLiteral(" ") : text);
+        box.setHeight(std::max(box.height(), metrics.lineSpacing()));
+        laid.push_back({&paragraph, font, box});
+        height += box.height();
+    }
+    double y = inner.top();
+    if (shape.textAnchor == TextAnchor::Center) y = inner.center().y() - height / 2;
+    if (shape.textAnchor == TextAnchor::Bottom) y = inner.bottom() - height;
+    for (const Laid& line : laid) {
+        painter_.setFont(line.font);
+        painter_.setPen(ToColor(line.paragraph->color));
+        const QRectF box(inner.left(), y, inner.width(), line.box.height());
+        painter_.drawText(box,
+                          wrap | Qt::TextDontClip | Qt::AlignTop |
+                              static_cast<int>(AlignmentOf(line.paragraph->alignment)),
+                          QString::fromStdString(line.paragraph->text));
+        y += line.box.height();
+    }
+}
+
+}  // namespace nubera::sheet
