@@ -40,6 +40,7 @@ Drawing::Drawing(std::string_view xml, std::string_view partName) {
                                " does not use the prefix xdr: for its elements");
     }
     if (!root.attribute("xmlns:a")) root.append_attribute("xmlns:a") = kDrawingMainNamespace;
+    nextObjectId_ = LargestObjectId() + 1;
 }
 
 std::vector<LineShape> Drawing::Lines(const SheetGeometry& geometry) const {
@@ -51,7 +52,7 @@ std::vector<LineShape> Drawing::Lines(const SheetGeometry& geometry) const {
     return lines;
 }
 
-int Drawing::NextObjectId() const {
+int Drawing::LargestObjectId() const {
     // Ids of drawing objects are unique within the part, groups' members included.
     struct LargestId : pugi::xml_tree_walker {
         int largest = 1;
@@ -64,11 +65,11 @@ int Drawing::NextObjectId() const {
     } walker;
     pugi::xml_node root = Root(document_);
     root.traverse(walker);
-    return walker.largest + 1;
+    return walker.largest;
 }
 
 void Drawing::AddLine(const LineShape& line) {
-    AppendLineAnchor(Root(document_), line, NextObjectId());
+    AppendLineAnchor(Root(document_), line, nextObjectId_++);
     changed_ = true;
 }
 

@@ -42,9 +42,10 @@ class Drawing {
   private:
     // The anchor of the top-level text box (xdr:sp) named `name`.
     pugi::xml_node FindLabelAnchor(std::string_view name) const;
-    int NextObjectId() const;
+    int LargestObjectId() const;
 
     pugi::xml_document document_;
+    int nextObjectId_ = 2;
     bool changed_ = false;
 };
 
