@@ -12,7 +12,7 @@
 #include "app/main_window_harness.h"
 #include "input/screen_harness.h"
 #include "project_file.h"
-#include "settlement.h"
+#include "result_workbook.h"
 
 namespace nubera::test {
 namespace {
@@ -28,6 +28,9 @@ class InputScreensTest : public MainWindowTest {
             QFile::copy(QDir(FigureFolder()).filePath(figure),
                         QDir(folder.path()).filePath(figure));
         }
+        const QString workbookTemplate = QString::fromUtf8(kTemplateFileName);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + workbookTemplate,
+                                QDir(folder.path()).filePath(workbookTemplate)));
         screens = MakeInputScreens();
         Open();
     }
@@ -61,7 +64,7 @@ class InputScreensTest : public MainWindowTest {
     }
 };
 
-TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsAndSurvivesTheFile) {
+TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSurvivesTheFile) {
     OnScreen("CMD_土質条件", [](QDialog& screen) {
         Fill(screen, "TXT_開削幅", "10");
         Fill(screen, "TXT_堤体幅", "20");
@@ -97,7 +100,12 @@ TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsAndSurvivesTheFile)
     EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
     EXPECT_TRUE(messages.AllAnswersUsed());
 
-    EXPECT_NO_THROW(RunSettlementStep(project, results, Placement::Manual));
+    messages.Clear();
+    Button(QStringLiteral("CMD_Exec"))->click();  // the run
+    EXPECT_TRUE(messages.Shown().empty()) << messages.Texts().front().toStdString();
+    EXPECT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(results.settlementDetail.size(), 2u);
+
     const std::filesystem::path file = QDir(folder.path()).filePath("project.nbr").toStdString();
     std::string error;
     ASSERT_TRUE(SaveProject(project, file, &error)) << error;
