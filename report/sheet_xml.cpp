@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <iterator>
+#include <tuple>
 #include <unordered_map>
 
 #include "cell_text.h"
@@ -379,7 +381,65 @@ void WriteRowBreaks(pugi::xml_node worksheet, const std::vector<RowBreak>& break
     }
 }
 
+// "A1:B2 D5" once columns first..last are deleted; empty when nothing is left.
+std::string RangeListAfterColumnDeletion(std::string_view list, int first, int last) {
+    std::string kept;
+    while (!list.empty()) {
+        const std::size_t space = list.find(' ');
+        auto range = ParseCellRange(list.substr(0, space));
+        list = space == std::string_view::npos ? std::string_view() : list.substr(space + 1);
+        if (!range) continue;
+        const auto span = ShrinkSpan(range->firstColumn, range->lastColumn, first, last);
+        if (!span) continue;
+        std::tie(range->firstColumn, range->lastColumn) = *span;
+        kept += (kept.empty() ? "" : " ") + FormatCellRange(*range);
+    }
+    return kept;
+}
+
+// Moves the ranges of each `item` in `parent` (its attribute `attribute`) and
+// the formulas of its children named in `formulas`; drops items left with none.
+void ItemsAfterColumnDeletion(pugi::xml_node parent, const char* item, const char* attribute,
+                              std::initializer_list<const char*> formulas,
+                              std::string_view sheetName, int first, int last) {
+    for (pugi::xml_node node = parent.child(item); node;) {
+        const pugi::xml_node next = node.next_sibling(item);
+        const std::string ranges =
+            RangeListAfterColumnDeletion(node.attribute(attribute).value(), first, last);
+        node.attribute(attribute) = ranges.c_str();
+        for (const char* name : formulas) {
+            for (const pugi::xpath_node& found : node.select_nodes(name)) {
+                pugi::xml_node formula = found.node();
+                formula.text() =
+                    FormulaAfterColumnDeletion(formula.text().get(), true, sheetName, first, last)
+                        .c_str();
+            }
+        }
+        if (ranges.empty()) parent.remove_child(node);
+        node = next;
+    }
+}
+
 }  // namespace
+
+void RangesAfterColumnDeletion(pugi::xml_node worksheet, std::string_view sheetName, int first,
+                               int last) {
+    ItemsAfterColumnDeletion(worksheet, "conditionalFormatting", "sqref", {"cfRule/formula"},
+                             sheetName, first, last);
+    pugi::xml_node validations = worksheet.child("dataValidations");
+    ItemsAfterColumnDeletion(validations, "dataValidation", "sqref", {"formula1", "formula2"},
+                             sheetName, first, last);
+    const auto items = validations.children("dataValidation");
+    const auto count = std::distance(items.begin(), items.end());
+    if (count == 0) {
+        worksheet.remove_child(validations);
+    } else if (pugi::xml_attribute total = validations.attribute("count")) {
+        total = count;
+    }
+    pugi::xml_node hyperlinks = worksheet.child("hyperlinks");
+    ItemsAfterColumnDeletion(hyperlinks, "hyperlink", "ref", {}, sheetName, first, last);
+    if (!hyperlinks.child("hyperlink")) worksheet.remove_child(hyperlinks);
+}
 
 SheetData ReadSheetGrid(pugi::xml_node worksheet, SharedStrings& strings,
                         std::string_view sheetName) {

@@ -30,6 +30,12 @@ using FormulaResults = std::function<std::optional<FormulaValue>(int row, int co
 // the schema's order, removed when it would be empty.
 void WriteSheetGrid(pugi::xml_node worksheet, const SheetData& data, const FormulaResults& results);
 
+// The ranges that sheet elements outside the grid cover (conditional
+// formats, data validations, hyperlinks) and their formulas follow the
+// deletion of columns first..last; an element whose ranges are all deleted goes.
+void RangesAfterColumnDeletion(pugi::xml_node worksheet, std::string_view sheetName, int first,
+                               int last);
+
 // The child `name` of <worksheet>, inserted at its place in the schema's
 // element order when missing.
 pugi::xml_node PlaceWorksheetElement(pugi::xml_node worksheet, const char* name);

@@ -122,6 +122,7 @@ void XlsxWorksheet::DeleteColumns(int first, int last) {
     }
     const std::vector<ColumnFormat> columnsBefore = data_.columns;
     data_.DeleteColumns(first, last);
+    RangesAfterColumnDeletion(document_.child("worksheet"), name_, first, last);
     book_.FormulasAfterColumnDeletion(*this, first, last);
     if (drawing_) {
         const int digit = book_.StyleSheet().MaxDigitWidth();

@@ -43,7 +43,11 @@ FixtureBook SummaryBook() {
         cols +
         SheetBody(
             row4,
-            R"(<mergeCells count="2"><mergeCell ref="D3:H3"/><mergeCell ref="I3:J3"/></mergeCells>)");
+            R"(<mergeCells count="2"><mergeCell ref="D3:H3"/><mergeCell ref="I3:J3"/></mergeCells>)"
+            R"(<conditionalFormatting sqref="D4:J4 F1"><cfRule type="expression" priority="1"><formula>$J4&gt;0</formula></cfRule></conditionalFormatting>)"
+            R"(<dataValidations count="2"><dataValidation type="list" sqref="F6"><formula1>D1</formula1></dataValidation>)"
+            R"(<dataValidation type="list" sqref="J6"><formula1>J1</formula1></dataValidation></dataValidations>)"
+            R"(<hyperlinks><hyperlink ref="J1" location="Other!A1"/></hyperlinks>)");
     const std::string other = SheetBody(
         R"(<row r="1"><c r="A1"><f>Sum!J4*2</f></c><c r="B1"><f>SUM(Sum!E4:H4)</f></c><c r="C1"><f>J4</f></c></row>)");
     const std::string drawing =
@@ -102,6 +106,22 @@ TEST_F(DeleteColumnsTest, WidthsAndMergedRangesFollow) {
     // D3:H3 shrinks to one cell, which is no merge; I3:J3 moves left.
     EXPECT_NE(xml.find(R"(<mergeCells count="1"><mergeCell ref="E3:F3"/></mergeCells>)"),
               std::string::npos)
+        << xml;
+}
+
+TEST_F(DeleteColumnsTest, ConditionalFormatsValidationsAndHyperlinksFollow) {
+    sum_->DeleteColumns(5, 8);
+    const std::string xml = Saved("xl/worksheets/sheet1.xml");
+    EXPECT_NE(
+        xml.find(
+            R"(<conditionalFormatting sqref="D4:F4"><cfRule type="expression" priority="1"><formula>$F4&gt;0</formula>)"),
+        std::string::npos)
+        << xml;
+    EXPECT_NE(
+        xml.find(
+            R"(<dataValidations count="1"><dataValidation type="list" sqref="F6"><formula1>F1</formula1></dataValidation></dataValidations>)"
+            R"(<hyperlinks><hyperlink ref="F1" location="Other!A1"/></hyperlinks>)"),
+        std::string::npos)
         << xml;
 }
 
