@@ -28,9 +28,9 @@ void Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded
     project.poissonRatio =
         nubera::CheckPoissonText(project.alsoLateral ? loaded.poissonText : "").ratio;
     nubera::EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth);
-    nubera::RunSettlementStep(project, results,
-                              loaded.manualPointsLoaded ? nubera::Placement::Manual
-                                                        : nubera::Placement::Automatic);
+    nubera::RunSettlementStep(
+        project, results,
+        loaded.manualPointsLoaded ? nubera::Placement::Manual : nubera::Placement::Automatic);
     if (project.alsoLateral) nubera::ComputeLateral(project, results);
 }
 
