@@ -12,7 +12,8 @@ namespace nubera {
 //        + ((a - x)/a) atan(c/(a - x)) - ((a + x)/a) atan(c/(a + x))]
 // with x signed. Fills lateralDetail and surchargeLateralDetail. Throws
 // EngineError, naming the load row and point, on a zero loading width, Em = 0
-// or a logarithm of 0.
+// a logarithm of 0 or an overflow; rows and points computed before the failing
+// one stay written.
 void ComputeLateral(const ProjectData& project, CalcResults& results);
 
 }  // namespace nubera

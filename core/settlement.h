@@ -7,7 +7,11 @@
 namespace nubera {
 
 // Places the points of interest relative to every load (fill rows, then the
-// surcharge as row F) into results.pointOffsets.
+// surcharge as row F) into results.pointOffsets: automatically five equal
+// steps from the reference point to the centre of fill row 0 and five more to
+// the outer end of the bottom tier (rounded to 2 decimals), or the manual
+// slots as they are. Throws EngineError when the fill loads are absent, the
+// manual points are absent with manual placement, or an offset overflows.
 void PlacePoints(const ProjectData& project, CalcResults& results, Placement placement);
 
 // Immediate settlement (cm) of every fill row and the surcharge at every point,
@@ -16,7 +20,8 @@ void PlacePoints(const ProjectData& project, CalcResults& results, Placement pla
 //       [1 - 3/(4 pi) ((1 + x/a) ln|1 + x/a| + (1 - x/a) ln|1 - x/a|)]
 // with x = |offset|; negative results become 0. Fills settlementDetail and
 // surchargeSettlementDetail with all 13 items. Throws EngineError, naming the
-// load row and point, on a zero loading width, H = 0 or Em = 0.
+// load row and point, on a zero loading width, H = 0, Em = 0 or an overflow;
+// rows and points computed before the failing one stay written.
 void ComputeSettlement(const ProjectData& project, CalcResults& results);
 
 // PlacePoints then ComputeSettlement: the settlement step of a run.
