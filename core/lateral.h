@@ -11,7 +11,7 @@ namespace nubera {
 //       [(c/2a) ln(((a - x)^2 + c^2) / ((a + x)^2 + c^2))
 //        + ((a - x)/a) atan(c/(a - x)) - ((a + x)/a) atan(c/(a + x))]
 // with x signed. Fills lateralDetail and surchargeLateralDetail. Throws
-// EngineError, naming the load row and point, on a zero loading width, Em = 0
+// EngineError, naming the load row and point, on a zero loading width, Em = 0,
 // a logarithm of 0 or an overflow; rows and points computed before the failing
 // one stay written.
 void ComputeLateral(const ProjectData& project, CalcResults& results);
