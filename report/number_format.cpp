@@ -327,7 +327,7 @@ std::string ExponentNumber(double magnitude, const Pattern& pattern) {
 // The number part of a pattern for a non-negative value; `zero` tells
 // whether it shows as nothing but zeros (which then takes no minus sign).
 std::string NumberText(double magnitude, const Pattern& pattern, bool* zero) {
-    if (pattern.general || pattern.date || pattern.text) {
+    if (pattern.general || pattern.text) {
         *zero = magnitude == 0;
         return GeneralNumberText(magnitude);
     }
@@ -378,6 +378,7 @@ FormattedValue FormatNumberValue(double value, std::string_view formatCode) {
     if (value < 0 && sections.size() >= 2) index = 1;
     if (value == 0 && sections.size() >= 3) index = 2;
     const Pattern pattern = PatternReader(sections[index]).Read();
+    if (pattern.date) return {GeneralNumberText(value), std::nullopt};
     if (!pattern.hasNumber) return Shown("", pattern);
     bool zero = false;
     const std::string number = NumberText(std::fabs(value), pattern, &zero);
