@@ -82,7 +82,8 @@ void CalculationRun::Execute() {
     if (!services.opener.Open(QUrl::fromLocalFile(resultPath))) {
         Report(
             QStringLiteral("計算結果ファイルを保存しましたが、開くことができませんでした。\r\n") +
-            QDir::toNativeSeparators(resultPath));
+            QDir::toNativeSeparators(resultPath) +
+            QStringLiteral("\r\n表計算ソフトから開いてください。"));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,11 +28,13 @@
 #include "project_file_commands.h"
 #include "round_half.h"
 #include "run_enabling_rule.h"
+#include "twips.h"
 
 namespace nubera {
 namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
+constexpr double kWindowWidthTwips = 7200;
 
 QPushButton* NamedButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
@@ -79,6 +82,7 @@ FRM_Main::~FRM_Main() = default;
 
 void FRM_Main::BuildControls() {
     auto* central = new QWidget;
+    central->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(BuildInputButtons());
     layout->addWidget(BuildModeFrame());
@@ -340,7 +344,9 @@ void FRM_Main::SetStatusText(const QString& text) {
     } else {
         statusBar()->showMessage(text);
     }
-    QCoreApplication::processEvents();
+    // Repaint only: a click queued during a run (a second 実行, the close box)
+    // is handled once the run has ended, never inside it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void FRM_Main::ShowVersion() {

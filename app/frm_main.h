@@ -69,7 +69,8 @@ class FRM_Main : public QMainWindow {
     // Shows the window's state of a successfully loaded project.
     void ShowLoadedProject(const LoadedProject& loaded);
 
-    // The first status panel's text; the window repaints before it returns.
+    // The first status panel's text; the window repaints before it returns
+    // (user input waits until the caller returns to the event loop).
     void SetStatusText(const QString& text);
 
   protected:

@@ -75,7 +75,7 @@ void FRM_Title::BuildControls() {
     Frame2->setFrameShape(QFrame::HLine);
     imgLogo = new QLabel(Frame1);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(DrawLogo(TwipsToPixels(1800, *this)));
+    imgLogo->setPixmap(DrawLogo(TwipsToPixels(2400, *this)));
     lblProductName = new QLabel(QStringLiteral("ヌベラプログラム"), Frame1);
     lblProductName->setObjectName(QStringLiteral("lblProductName"));
     QFont productFont = lblProductName->font();
