@@ -120,6 +120,39 @@ double SheetPrintout::RowTop(int row) const {
     return index < rowTops_.size() ? rowTops_[index] : geometry_.RowTop(row);
 }
 
+PagePlacement SheetPrintout::Placement(const PageArea& page) const {
+    PagePlacement placement;
+    placement.scale = layout_.scale;
+    double titleWidth = 0;
+    double titleHeight = 0;
+    if (const auto& titles = page.titleColumns) {
+        titleWidth = ColumnLeft(titles->second + 1) - ColumnLeft(titles->first);
+    }
+    if (const auto& titles = page.titleRows) {
+        titleHeight = RowTop(titles->second + 1) - RowTop(titles->first);
+    }
+    const double width =
+        (titleWidth + ColumnLeft(page.lastColumn + 1) - ColumnLeft(page.firstColumn)) *
+        layout_.scale;
+    const double height =
+        (titleHeight + RowTop(page.lastRow + 1) - RowTop(page.firstRow)) * layout_.scale;
+    const double availableWidth = setup_.paperWidth - setup_.marginLeft - setup_.marginRight;
+    const double availableHeight = setup_.paperHeight - setup_.marginTop - setup_.marginBottom;
+    placement.left = setup_.marginLeft;
+    placement.top = setup_.marginTop;
+    if (setup_.centerHorizontally) placement.left += std::max(0.0, (availableWidth - width) / 2);
+    if (setup_.centerVertically) placement.top += std::max(0.0, (availableHeight - height) / 2);
+    placement.bodyLeft = placement.left + titleWidth * layout_.scale;
+    placement.bodyTop = placement.top + titleHeight * layout_.scale;
+    return placement;
+}
+
+std::pair<double, double> SheetPrintout::OnPaper(const PageArea& page, double x, double y) const {
+    const PagePlacement placement = Placement(page);
+    return {placement.bodyLeft + (x - ColumnLeft(page.firstColumn)) * placement.scale,
+            placement.bodyTop + (y - RowTop(page.firstRow)) * placement.scale};
+}
+
 const CellFormat& SheetPrintout::FormatAt(int row, int column) const {
     const SheetData& data = sheet_.Data();
     if (const Cell* cell = data.FindCell(row, column)) return shared_.formats.Of(cell->style);

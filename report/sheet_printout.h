@@ -19,6 +19,17 @@
 
 namespace nubera::sheet {
 
+// Where a page's cells lie on its paper, in points: the corner of the print
+// titles (the body's corner when the page repeats none) and of the body, the
+// page's own first row and column.
+struct PagePlacement {
+    double scale = 1;
+    double left = 0;
+    double top = 0;
+    double bodyLeft = 0;
+    double bodyTop = 0;
+};
+
 // A cell's value as its number format shows it.
 struct ShownValue {
     std::string text;
@@ -47,6 +58,11 @@ class SheetPrintout {
     // columns up to one past the last printed.
     double ColumnLeft(int column) const;
     double RowTop(int row) const;
+
+    // Inside the margins, centred when the sheet asks for it.
+    PagePlacement Placement(const PageArea& page) const;
+    // Where a point of the sheet lands on the paper of `page`.
+    std::pair<double, double> OnPaper(const PageArea& page, double x, double y) const;
 
     const CellFormat& FormatAt(int row, int column) const;
     // Nothing for an empty cell.

@@ -14,14 +14,6 @@ namespace {
 // A border on a region's edge is centred on it; the clip leaves it whole.
 constexpr double kClipAllowance = 1.5;  // points
 
-double Width(const SheetPrintout& sheet, int first, int last) {
-    return sheet.ColumnLeft(last + 1) - sheet.ColumnLeft(first);
-}
-
-double Height(const SheetPrintout& sheet, int first, int last) {
-    return sheet.RowTop(last + 1) - sheet.RowTop(first);
-}
-
 }  // namespace
 
 // A block of cells and where its top-left corner lies on the paper.
@@ -38,44 +30,28 @@ void PagePainter::Paint(int index) {
     const PrintedPage& page = printout_.Page(index);
     const SheetPrintout& sheet = *page.sheet;
     const PageArea& area = *page.area;
-    const PageSetup& setup = sheet.Setup();
-    const double scale = sheet.Layout().scale;
-
-    const auto titleRows = area.titleRows.value_or(std::pair{0, -1});
-    const auto titleColumns = area.titleColumns.value_or(std::pair{0, -1});
-    const double titleWidth =
-        area.titleColumns ? Width(sheet, titleColumns.first, titleColumns.second) : 0;
-    const double titleHeight =
-        area.titleRows ? Height(sheet, titleRows.first, titleRows.second) : 0;
-    const double width = (titleWidth + Width(sheet, area.firstColumn, area.lastColumn)) * scale;
-    const double height = (titleHeight + Height(sheet, area.firstRow, area.lastRow)) * scale;
-    const double availableWidth = setup.paperWidth - setup.marginLeft - setup.marginRight;
-    const double availableHeight = setup.paperHeight - setup.marginTop - setup.marginBottom;
-    QPointF origin(setup.marginLeft, setup.marginTop);
-    if (setup.centerHorizontally) origin.rx() += std::max(0.0, (availableWidth - width) / 2);
-    if (setup.centerVertically) origin.ry() += std::max(0.0, (availableHeight - height) / 2);
-    const QPointF body = origin + QPointF(titleWidth, titleHeight) * scale;
+    const PagePlacement placement = sheet.Placement(area);
+    const QPointF corner(placement.left, placement.top);
+    const QPointF body(placement.bodyLeft, placement.bodyTop);
+    const CellBlock cells{area.firstRow, area.lastRow, area.firstColumn, area.lastColumn};
 
     std::vector<Region> regions;
-    if (area.titleRows && area.titleColumns) {
-        regions.push_back(
-            {{titleRows.first, titleRows.second, titleColumns.first, titleColumns.second},
-             origin,
-             false});
-    }
-    if (area.titleRows) {
-        regions.push_back({{titleRows.first, titleRows.second, area.firstColumn, area.lastColumn},
-                           {body.x(), origin.y()},
+    if (const auto& rows = area.titleRows) {
+        if (const auto& columns = area.titleColumns) {
+            regions.push_back(
+                {{rows->first, rows->second, columns->first, columns->second}, corner, false});
+        }
+        regions.push_back({{rows->first, rows->second, cells.firstColumn, cells.lastColumn},
+                           {body.x(), corner.y()},
                            false});
     }
-    if (area.titleColumns) {
-        regions.push_back({{area.firstRow, area.lastRow, titleColumns.first, titleColumns.second},
-                           {origin.x(), body.y()},
+    if (const auto& columns = area.titleColumns) {
+        regions.push_back({{cells.firstRow, cells.lastRow, columns->first, columns->second},
+                           {corner.x(), body.y()},
                            false});
     }
-    regions.push_back(
-        {{area.firstRow, area.lastRow, area.firstColumn, area.lastColumn}, body, true});
-    for (const Region& region : regions) PaintRegion(sheet, region, scale);
+    regions.push_back({cells, body, true});
+    for (const Region& region : regions) PaintRegion(sheet, region, placement.scale);
     PaintHeaderFooter(page);
 }
 

@@ -61,6 +61,9 @@ const QFont& PrintFonts::Font(const std::string& name, double size, bool bold, b
     // Glyphs keep their outline widths at every zoom, as on paper.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
+    // Japanese and Latin need no shaping; shaped digits would lose their
+    // characters in the PDF's text ("H = 21m" read back as "H = m").
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return *fonts_.insert(key, font);
 }
 

@@ -1,0 +1,85 @@
+#include "example_report.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <regex>
+#include <sstream>
+
+#include "equivalent_modulus.h"
+#include "lateral.h"
+#include "poisson_ratio.h"
+#include "project_file.h"
+#include "result_workbook.h"
+#include "settlement.h"
+
+namespace nubera::testing_render {
+
+ExampleReport RunExample(const std::string& name) {
+    ExampleReport report;
+    std::string error;
+    const auto loaded =
+        LoadProject(std::filesystem::path(NUBERA_SOURCE_DIR) / "examples" / name, &error);
+    EXPECT_TRUE(loaded) << error;
+    if (!loaded) return report;
+    ApplyLoadedProject(*loaded, report.project);
+    report.project.poissonRatio =
+        CheckPoissonText(report.project.alsoLateral ? loaded->poissonText : "").ratio;
+    EquivalentModulus(report.project, report.results, report.project.excavationWidth,
+                      report.project.leveeWidth);
+    RunSettlementStep(report.project, report.results,
+                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic);
+    if (report.project.alsoLateral) ComputeLateral(report.project, report.results);
+
+    const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "render" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    report.workbook = folder / "result.xlsx";
+    EXPECT_TRUE(
+        WriteResultWorkbook(report.project, report.results,
+                            std::filesystem::path(NUBERA_BINARY_DIR) / "bin" / kTemplateFileName,
+                            report.workbook, &error))
+        << error;
+    return report;
+}
+
+std::string CommandOutput(const std::string& command) {
+    std::string output;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return output;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        output.append(buffer, n);
+    }
+    ::pclose(pipe);
+    return output;
+}
+
+std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page) {
+    const std::string number = std::to_string(page);
+    const std::string command =
+        "pdftotext -enc UTF-8 -bbox -f " + number + " -l " + number + " '" + pdf.string() +
+        "' - | /usr/bin/python3 -c \"import sys, unicodedata; sys.stdout.write(''.join("
+        "unicodedata.normalize('NFKC', c) if 0x2E80 <= ord(c) <= 0x2FDF else c "
+        "for c in sys.stdin.read()))\"";
+    static const std::regex word(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    std::vector<PdfWord> words;
+    std::istringstream lines(CommandOutput(command));
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (!std::regex_search(line, match, word)) continue;
+        std::string text = match[5];
+        for (const auto& [entity, character] :
+             {std::pair{"&amp;", "&"}, {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}}) {
+            for (std::size_t at; (at = text.find(entity)) != std::string::npos;) {
+                text.replace(at, std::string(entity).size(), character);
+            }
+        }
+        words.push_back({text, std::stod(match[1]), std::stod(match[2]), std::stod(match[3]),
+                         std::stod(match[4])});
+    }
+    return words;
+}
+
+}  // namespace nubera::testing_render

@@ -1,0 +1,39 @@
+#pragma once
+
+// The example projects run as the command-line tool runs them, with their
+// result workbooks saved for the rendering tests.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "calc_results.h"
+#include "project_data.h"
+
+namespace nubera::testing_render {
+
+struct ExampleReport {
+    ProjectData project;
+    CalcResults results;
+    std::filesystem::path workbook;
+};
+
+// Runs examples/<name> and saves its workbook in a fresh folder of the build tree.
+ExampleReport RunExample(const std::string& name);
+
+// The standard output of a shell command.
+std::string CommandOutput(const std::string& command);
+
+// A word of a PDF page as poppler's pdftotext reads it, in points from the
+// page's top-left corner.
+struct PdfWord {
+    std::string text;
+    double left, top, right, bottom;
+};
+
+// The words of page `page` (1-based). Qt's PDF writer names some ideographs
+// by their radical's compatibility character (⼼ for 心); these are read back
+// as the ideographs they show.
+std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page);
+
+}  // namespace nubera::testing_render

@@ -1,0 +1,156 @@
+// The result workbooks of the examples written as PDF and read back with an
+// independent reader (poppler's pdfinfo and pdftotext): the pages, and on
+// each the titles, point numbers and values that belong there.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "example_report.h"
+#include "number_text.h"
+#include "printed_pages.h"
+#include "result_printout.h"
+#include "round_half.h"
+#include "workbook_printout.h"
+
+namespace nubera::testing_render {
+namespace {
+
+const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
+const char* const kFullWidthDigits[] = {"１", "２", "３", "４", "５"};
+constexpr std::size_t kItemEm = 1;
+constexpr std::size_t kItemResult = 12;
+
+std::string Shown(double value) {
+    return FormatFixed2(RoundHalf(value));
+}
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
+
+std::multiset<std::string> PageWords(const std::filesystem::path& pdf, int page) {
+    std::multiset<std::string> words;
+    for (const PdfWord& word : PdfWords(pdf, page)) words.insert(word.text);
+    return words;
+}
+
+struct Expectation {
+    std::vector<std::string> present;
+    std::vector<std::string> absent;
+};
+
+// One kind of result: its block and summary titles and the detail tables.
+struct Kind {
+    const char* summaryTitle;
+    const std::vector<PointDetail>& blocks;
+    const PointDetail& surcharge;
+};
+
+// The page of calculation blocks b and b + 1 (the surcharge last).
+Expectation BlockPage(const Kind& kind, bool surcharge, std::size_t first, double em) {
+    Expectation page;
+    const std::size_t blocks = kind.blocks.size() + (surcharge ? 1 : 0);
+    std::set<std::size_t> pointsShown;
+    for (std::size_t b = first; b < std::min(first + 2, blocks); ++b) {
+        const bool isSurcharge = b == kind.blocks.size();
+        page.present.push_back(isSurcharge ? "分布荷重：ｑＸ"
+                                           : std::string("分布荷重：ｑ") + kFullWidthDigits[b]);
+        if (isSurcharge) page.present.push_back("（上載荷重）");
+        const PointDetail& detail = isSurcharge ? kind.surcharge : kind.blocks[b];
+        for (std::size_t k = 0; k < kPointCount; ++k) {
+            if (detail[k][0].IsMissing()) continue;
+            pointsShown.insert(k);
+            page.present.push_back(Shown(detail[k][kItemResult].AsNumber()));
+            page.present.push_back(Shown(detail[k][kItemEm].AsNumber()));
+        }
+    }
+    page.present.push_back(Shown(em));
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        (pointsShown.count(k) ? page.present : page.absent).push_back(kCircled[k]);
+    }
+    return page;
+}
+
+// The summary: each present point's number and total over every load.
+Expectation SummaryPage(const Kind& kind, bool surcharge, double em) {
+    Expectation page;
+    page.present = {kind.summaryTitle, "Em(換算変形係数)", FormatNumber(em), "kN/㎡"};
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        if (kind.blocks[0][k][0].IsMissing()) {
+            page.absent.push_back(kCircled[k]);
+            continue;
+        }
+        page.present.push_back(kCircled[k]);
+        double total = 0;
+        for (const PointDetail& block : kind.blocks) total += block[k][kItemResult].AsNumber();
+        if (surcharge) total += kind.surcharge[k][kItemResult].AsNumber();
+        page.present.push_back(Shown(total));
+    }
+    return page;
+}
+
+void ExpectPage(const std::filesystem::path& pdf, int number, const Expectation& expected) {
+    const std::multiset<std::string> words = PageWords(pdf, number);
+    for (const std::string& text : expected.present) {
+        EXPECT_TRUE(words.count(text)) << "page " << number << " lacks " << text;
+    }
+    for (const std::string& text : expected.absent) {
+        EXPECT_FALSE(words.count(text)) << "page " << number << " shows " << text;
+    }
+}
+
+class PrintedPdfTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
+    const ExampleReport report = RunExample(GetParam());
+    const ProjectData& project = report.project;
+    const CalcResults& results = report.results;
+    const auto pdf = report.workbook.parent_path() / "result.pdf";
+    const sheet::WorkbookPrintout printout(report.workbook,
+                                           PrintedResultSheets(project.alsoLateral));
+    ASSERT_EQ(sheet::WritePdf(printout, pdf), "");
+
+    const bool surcharge = project.surcharge.has_value();
+    std::vector<Kind> kinds{
+        {"即時沈下量の計算結果一覧", results.settlementDetail, results.surchargeSettlementDetail}};
+    if (project.alsoLateral) {
+        kinds.push_back(
+            {"側方変位量の計算結果一覧", results.lateralDetail, results.surchargeLateralDetail});
+    }
+    const std::size_t blocks = project.fillLoads->RowCount() + (surcharge ? 1 : 0);
+    const int blockPages = static_cast<int>((blocks + 1) / 2);
+    const int pages = static_cast<int>(kinds.size()) * (blockPages + 1);
+    const std::string info = CommandOutput("pdfinfo " + Quoted(pdf));
+    EXPECT_NE(info.find("Pages:           " + std::to_string(pages) + "\n"), std::string::npos)
+        << info;
+    EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
+
+    int page = 1;
+    for (const Kind& kind : kinds) {
+        for (int p = 0; p < blockPages; ++p) {
+            ExpectPage(pdf, page++,
+                       BlockPage(kind, surcharge, static_cast<std::size_t>(2 * p),
+                                 results.equivalentModulus));
+        }
+        ExpectPage(pdf, page++, SummaryPage(kind, surcharge, results.equivalentModulus));
+    }
+    // Every page's footer numbers it through the whole job.
+    ExpectPage(pdf, pages, {{std::to_string(pages), "/"}, {}});
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, PrintedPdfTest,
+                         ::testing::Values("one-block.nbr", "manual-points.nbr",
+                                           "four-blocks-manual-lateral.nbr",
+                                           "five-blocks-lateral.nbr"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             name = name.substr(0, name.find('.'));
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace nubera::testing_render
