@@ -10,6 +10,7 @@
 #include "engine_error.h"
 #include "equivalent_modulus.h"
 #include "lateral.h"
+#include "pdf_export.h"
 #include "poisson_ratio.h"
 #include "project_file.h"
 #include "result_workbook.h"
@@ -94,14 +95,18 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         PrintMessage(err, failure.what());
         return 1;
     }
+    std::optional<std::filesystem::path> pdf;
     if (options.writeWorkbook) {
         workbook = WriteWorkbook(options, project, results, &error);
-        if (!workbook) {
+        if (workbook && options.writePdf) {
+            pdf = WriteResultPdf(options.pdfTool, *workbook, project.alsoLateral, &error);
+        }
+        if (!workbook || (options.writePdf && !pdf)) {
             PrintMessage(err, error);
             return 1;
         }
     }
-    const RunSummary summary{project, results, placement, workbook};
+    const RunSummary summary{project, results, placement, workbook, pdf};
     if (options.json) {
         out << ResultsJson(summary).dump() << '\n';
     } else {

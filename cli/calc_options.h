@@ -15,6 +15,8 @@ struct CalcOptions {
     bool writeWorkbook = true;
     std::filesystem::path outputFolder = ".";
     std::filesystem::path templatePath;  // the report template beside the executable
+    bool writePdf = false;               // the workbook's printed pages beside it
+    std::filesystem::path pdfTool;       // nubera-pdf beside the executable
 };
 
 }  // namespace nubera::cli

@@ -1,6 +1,6 @@
 // nubera-cli: runs the calculation of a project file without the window.
 //   nubera-cli calc PROJECT.nbr [--json] [--placement auto|manual]
-//                               [--no-workbook] [--out DIR]
+//                               [--no-workbook] [--out DIR] [--pdf]
 // Exit status: 0 success, 1 a refused file or input (the program's message on
 // stderr), 2 a usage error.
 
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "calc_command.h"
+#include "pdf_export.h"
 #include "result_workbook.h"
 
 namespace {
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
     using nubera::Placement;
     nubera::cli::CalcOptions options;
     options.templatePath = ApplicationFolder(argv[0]) / nubera::kTemplateFileName;
+    options.pdfTool = ApplicationFolder(argv[0]) / nubera::cli::kPdfToolName;
 
     CLI::App app{"ヌベラ: immediate settlement and lateral displacement under fill loads",
                  "nubera-cli"};
@@ -43,7 +45,11 @@ int main(int argc, char** argv) {
                      "default: manual when the file has manual points")
         ->check(CLI::IsMember({"auto", "manual"}));
     bool noWorkbook = false;
-    calc->add_flag("--no-workbook", noWorkbook, "Do not write the result workbook");
+    CLI::Option* noWorkbookFlag =
+        calc->add_flag("--no-workbook", noWorkbook, "Do not write the result workbook");
+    calc->add_flag("--pdf", options.writePdf,
+                   "Also write the workbook's printed pages as a PDF beside it")
+        ->excludes(noWorkbookFlag);
     calc->add_option("--out", options.outputFolder,
                      "Folder for the result workbook (default: the current folder)")
         ->check(CLI::ExistingDirectory);

@@ -52,6 +52,7 @@ json ResultsJson(const RunSummary& summary) {
         {"surchargeLateralDetail",
          lateral && surcharge ? DetailJson(results.surchargeLateralDetail) : json(nullptr)},
         {"workbook", summary.workbook ? json(summary.workbook->string()) : json(nullptr)},
+        {"pdf", summary.pdf ? json(summary.pdf->string()) : json(nullptr)},
     };
 }
 

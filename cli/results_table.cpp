@@ -59,6 +59,7 @@ void PrintResultsTable(const RunSummary& summary, std::ostream& out) {
         << '\n';
     if (project.alsoLateral) out << "ﾎﾟｱｿﾝ比: " << FormatFixed2(project.poissonRatio) << '\n';
     if (summary.workbook) out << "計算結果: " << summary.workbook->string() << '\n';
+    if (summary.pdf) out << "PDF: " << summary.pdf->string() << '\n';
     // Offsets from the centre of fill row 0 are the points' section coordinates.
     const PointOffsetRow& sectionX = results.pointOffsets.at(0);
     PrintTable("即時沈下量 (cm)",

@@ -15,6 +15,7 @@ struct RunSummary {
     const CalcResults& results;
     Placement placement;
     std::optional<std::filesystem::path> workbook;  // nothing when none was written
+    std::optional<std::filesystem::path> pdf;       // the workbook's pages, when asked for
 };
 
 }  // namespace nubera::cli

@@ -32,7 +32,7 @@ TEST(CalcJson, HasExactlyTheDocumentedKeys) {
                                               "excavationWidth", "leveeWidth", "equivalentModulus",
                                               "pointOffsets", "settlementDetail",
                                               "surchargeSettlementDetail", "lateralDetail",
-                                              "surchargeLateralDetail", "workbook"}));
+                                              "surchargeLateralDetail", "workbook", "pdf"}));
 }
 
 TEST(CalcJson, OneBlockSettlementOnly) {

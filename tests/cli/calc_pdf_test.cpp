@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "run_cli.h"
+
+namespace nubera {
+namespace {
+
+using json = nlohmann::ordered_json;
+using testing_support::Example;
+using testing_support::RunCli;
+
+std::filesystem::path FreshFolder(const std::string& name) {
+    const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "cli" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// What poppler's pdfinfo reads of a PDF file.
+std::string PdfInfo(const std::filesystem::path& pdf) {
+    std::string text;
+    FILE* pipe = ::popen(("pdfinfo '" + pdf.string() + "'").c_str(), "r");
+    if (!pipe) return text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    ::pclose(pipe);
+    return text;
+}
+
+TEST(CalcPdf, WritesThePrintedPagesBesideTheWorkbookAndNamesThem) {
+    const auto folder = FreshFolder("pdf");
+    const auto run = RunCli("calc " + Example("five-blocks-lateral.nbr") + " --json --pdf --out '" +
+                            folder.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json result = json::parse(run.out);
+    const std::filesystem::path workbook = result["workbook"].get<std::string>();
+    const std::filesystem::path pdf = result["pdf"].get<std::string>();
+    EXPECT_EQ(pdf.parent_path(), workbook.parent_path());
+    EXPECT_EQ(pdf.stem(), workbook.stem());
+    EXPECT_EQ(pdf.extension(), ".pdf");
+    EXPECT_NE(PdfInfo(pdf).find("Pages:           8\n"), std::string::npos);
+}
+
+TEST(CalcPdf, WithoutAskingThereIsNoPdf) {
+    const auto folder = FreshFolder("no-pdf");
+    const auto run =
+        RunCli("calc " + Example("one-block.nbr") + " --json --out '" + folder.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(json::parse(run.out)["pdf"].is_null());
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        EXPECT_NE(entry.path().extension(), ".pdf");
+    }
+}
+
+TEST(CalcPdf, NeedsTheWorkbook) {
+    const auto run = RunCli("calc " + Example("one-block.nbr") + " --pdf --no-workbook");
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_NE(run.err.find("--no-workbook"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace nubera
