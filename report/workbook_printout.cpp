@@ -26,8 +26,8 @@ WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
         const auto found = std::find(names.begin(), names.end(), name);
         XlsxWorksheet* sheet = book_.FindSheet(name);
         if (found == names.end() || !sheet) {
-            throw SpreadsheetError("The workbook " + path.string() + " has no sheet \"" + name +
-                                   "\"");
+            throw SpreadsheetError("ブック「" + path.string() + "」にシート「" + name +
+                                   "」がありません");
         }
         const auto index = static_cast<int>(found - names.begin());
         sheets_.push_back(std::make_unique<SheetPrintout>(*sheet, index, *shared_));
