@@ -36,8 +36,8 @@ Drawing::Drawing(std::string_view xml, std::string_view partName) {
     ParseXmlPart(document_, xml, partName);
     pugi::xml_node root = Root(document_);
     if (!root || std::string_view(root.attribute("xmlns:xdr").value()) != kDrawingNamespace) {
-        throw SpreadsheetError("The drawing part " + std::string(partName) +
-                               " does not use the prefix xdr: for its elements");
+        throw SpreadsheetError("描画パーツ「" + std::string(partName) +
+                               "」の要素に接頭辞xdr:が使われていません");
     }
     if (!root.attribute("xmlns:a")) root.append_attribute("xmlns:a") = kDrawingMainNamespace;
     nextObjectId_ = LargestObjectId() + 1;

@@ -37,7 +37,7 @@ std::string_view DashName(int style) {
     for (const auto& [known, name] : kDashStyles) {
         if (known == style) return name;
     }
-    throw SpreadsheetError("The line dash style " + std::to_string(style) + " is not supported");
+    throw SpreadsheetError("線種" + std::to_string(style) + "には対応していません");
 }
 
 int DashStyle(std::string_view name) {
@@ -50,8 +50,8 @@ int DashStyle(std::string_view name) {
 std::string ColorText(int schemeColor) {
     const auto rgb = IndexedColor(schemeColor);
     if (!rgb) {
-        throw SpreadsheetError("The line colour " + std::to_string(schemeColor) +
-                               " is not in the palette (0-63)");
+        throw SpreadsheetError("線の色" + std::to_string(schemeColor) +
+                               "はカラーパレット（0〜63）にありません");
     }
     char text[8];
     std::snprintf(text, sizeof text, "%06X", static_cast<unsigned>(*rgb));
@@ -137,9 +137,9 @@ bool IsLine(const pugi::xml_node& object) {
 void CheckLine(const LineShape& line) {
     for (double coordinate : {line.x1, line.y1, line.x2, line.y2}) {
         if (!(std::isfinite(coordinate) && coordinate >= 0 && coordinate < 1e7)) {
-            throw SpreadsheetError("The line (" + NumberText(line.x1) + ", " + NumberText(line.y1) +
-                                   ") to (" + NumberText(line.x2) + ", " + NumberText(line.y2) +
-                                   ") leaves the sheet");
+            throw SpreadsheetError("(" + NumberText(line.x1) + ", " + NumberText(line.y1) +
+                                   ")から(" + NumberText(line.x2) + ", " + NumberText(line.y2) +
+                                   ")への線がシートからはみ出しています");
         }
     }
     if (line.dashStyle != 0) DashName(line.dashStyle);

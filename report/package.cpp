@@ -12,9 +12,9 @@ Package Package::Read(const std::filesystem::path& path) {
     package.path_ = path;
     package.parts_ = ReadZipArchive(path);
     if (!package.Has(kContentTypesPart)) {
-        throw SpreadsheetError("\"" + path.string() +
-                               "\" is not an Office Open XML package: it has no " +
-                               kContentTypesPart);
+        throw SpreadsheetError("「" + path.string() +
+                               "」はOffice Open XML形式のファイルではありません（パーツ「" +
+                               kContentTypesPart + "」がありません）");
     }
     return package;
 }
@@ -30,7 +30,8 @@ bool Package::Has(std::string_view part) const {
 
 const std::string& Package::Bytes(std::string_view part) const {
     if (const ZipEntry* entry = Find(part)) return entry->bytes;
-    throw SpreadsheetError("\"" + path_.string() + "\" lacks its part " + std::string(part));
+    throw SpreadsheetError("「" + path_.string() + "」にパーツ「" + std::string(part) +
+                           "」がありません");
 }
 
 void Package::Put(std::string_view part, std::string bytes) {

@@ -190,7 +190,7 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     }
     std::error_code ignored;
     if (!std::filesystem::is_regular_file(templatePath, ignored)) {
-        return "雛形ファイルが見つかりません: " + Utf8FromPath(templatePath);
+        return "雛形ファイル「" + Utf8FromPath(templatePath) + "」が見つかりません";
     }
     const std::filesystem::path temporary = TemporaryBeside(resultPath);
     try {
@@ -205,8 +205,8 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     std::filesystem::rename(temporary, resultPath, renameFailure);
     if (renameFailure) {
         std::filesystem::remove(temporary, ignored);
-        return "計算結果ファイルを保存できませんでした: " + Utf8FromPath(resultPath) + ": " +
-               renameFailure.message();
+        return "計算結果ファイル「" + Utf8FromPath(resultPath) +
+               "」を保存できませんでした: " + renameFailure.message();
     }
     return {};
 }
@@ -227,8 +227,8 @@ std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem:
         }
         if (errno != EEXIST) {
             if (error) {
-                *error = "計算結果ファイルを作成できません: " + Utf8FromPath(candidate) + ": " +
-                         std::generic_category().message(errno);
+                *error = "計算結果ファイル「" + Utf8FromPath(candidate) +
+                         "」を作成できません: " + std::generic_category().message(errno);
             }
             return std::nullopt;
         }

@@ -92,7 +92,7 @@ class GridReader {
         for (pugi::xml_node row : worksheet.child("sheetData").children("row")) {
             previousRow = row.attribute("r").as_int(previousRow + 1);
             if (previousRow < 1 || previousRow > kMaxRow)
-                Fail("row " + std::to_string(previousRow));
+                Fail("行番号" + std::to_string(previousRow));
             data.rows[previousRow] = ReadRow(row, previousRow);
         }
         for (pugi::xml_node merge : worksheet.child("mergeCells").children("mergeCell")) {
@@ -108,13 +108,12 @@ class GridReader {
 
   private:
     [[noreturn]] void Fail(const std::string& what) const {
-        throw SpreadsheetError("The sheet \"" + std::string(sheetName_) + "\" has an invalid " +
-                               what);
+        throw SpreadsheetError("シート「" + std::string(sheetName_) + "」の" + what + "が不正です");
     }
 
     CellRange ReadRange(std::string_view text) const {
         const auto range = ParseCellRange(text);
-        if (!range) Fail("range \"" + std::string(text) + "\"");
+        if (!range) Fail("範囲「" + std::string(text) + "」");
         return *range;
     }
 
@@ -178,7 +177,7 @@ class GridReader {
         if (!r) return implied;
         const auto address = ParseCellAddress(r.value());
         if (!address || address->row != rowNumber)
-            Fail("cell address \"" + std::string(r.value()) + "\"");
+            Fail("セル番地「" + std::string(r.value()) + "」");
         return address->column;
     }
 
@@ -203,7 +202,7 @@ class GridReader {
             cell.kind = CellKind::SharedText;
             cell.sharedText = c.child("v").text().as_int(-1);
             if (cell.sharedText < 0 || cell.sharedText >= strings_.Count()) {
-                Fail("shared text index in cell " + FormatCellAddress(row, column));
+                Fail("セル" + FormatCellAddress(row, column) + "の共有文字列の番号");
             }
         } else if (type == "inlineStr") {
             SetText(cell, StringItemText(c.child("is")));

@@ -28,7 +28,7 @@ constexpr auto kAfterCalcPr = std::to_array<std::string_view>({
 });
 
 std::string Quoted(std::string_view name) {
-    return "\"" + std::string(name) + "\"";
+    return "「" + std::string(name) + "」";
 }
 
 pugi::xml_node PlaceCalcPr(pugi::xml_node workbook) {
@@ -84,18 +84,18 @@ XlsxWorkbook::XlsxWorkbook(const std::filesystem::path& path) : package_(Package
         ReadWorkbookPart();
         ReadSheetList();
     } catch (const SpreadsheetError& error) {
-        throw SpreadsheetError("Cannot read " + Quoted(path.string()) + ": " + error.what());
+        throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + error.what());
     }
 }
 
 void XlsxWorkbook::ReadWorkbookPart() {
     const Relationships packageRelationships = package_.RelationshipsOf("");
     const Relationship* main = packageRelationships.FindByType(kOfficeDocumentRelationship);
-    if (!main) throw SpreadsheetError("the package names no workbook part");
+    if (!main) throw SpreadsheetError("ブックのパーツが指定されていません");
     workbookPart_ = packageRelationships.TargetPart(*main);
     ParseXmlPart(workbookXml_, package_.Bytes(workbookPart_), workbookPart_);
     if (!workbookXml_.child("workbook"))
-        throw SpreadsheetError(workbookPart_ + " is not a workbook");
+        throw SpreadsheetError("パーツ" + Quoted(workbookPart_) + "はブックではありません");
     workbookRelationships_ = package_.RelationshipsOf(workbookPart_);
     if (const Relationship* strings =
             workbookRelationships_.FindByType(kSharedStringsRelationship)) {
@@ -115,7 +115,7 @@ void XlsxWorkbook::ReadSheetList() {
         const std::string name = sheet.attribute("name").value();
         const std::string id = sheet.attribute(idName.c_str()).value();
         const Relationship* relationship = workbookRelationships_.FindById(id);
-        if (!relationship) throw SpreadsheetError("the sheet " + Quoted(name) + " has no part");
+        if (!relationship) throw SpreadsheetError("シート" + Quoted(name) + "のパーツがありません");
         sheets_.push_back({name, workbookRelationships_.TargetPart(*relationship), id, nullptr});
     }
 }
@@ -140,15 +140,15 @@ XlsxWorksheet* XlsxWorkbook::FindSheet(std::string_view name) {
 
 Worksheet& XlsxWorkbook::Sheet(std::string_view name) {
     if (XlsxWorksheet* sheet = FindSheet(name)) return *sheet;
-    throw SpreadsheetError("The workbook " + Quoted(package_.Path().string()) + " has no sheet " +
-                           Quoted(name));
+    throw SpreadsheetError("ブック" + Quoted(package_.Path().string()) + "にシート" + Quoted(name) +
+                           "がありません");
 }
 
 Worksheet& XlsxWorkbook::SheetAt(std::size_t index) {
     if (index >= sheets_.size()) {
-        throw SpreadsheetError("The workbook " + Quoted(package_.Path().string()) +
-                               " has no sheet " + std::to_string(index + 1) + " (it holds " +
-                               std::to_string(sheets_.size()) + ")");
+        throw SpreadsheetError("ブック" + Quoted(package_.Path().string()) + "に" +
+                               std::to_string(index + 1) + "枚目のシートはありません（シートは" +
+                               std::to_string(sheets_.size()) + "枚です）");
     }
     return Loaded(sheets_[index]);
 }
@@ -185,8 +185,8 @@ void XlsxWorkbook::DeleteSheet(std::string_view name) {
     for (std::size_t i = 0; i < sheets_.size(); ++i) {
         if (SameSheetName(sheets_[i].name, name)) return DeleteSheetAt(i);
     }
-    throw SpreadsheetError("The workbook " + Quoted(package_.Path().string()) + " has no sheet " +
-                           Quoted(name) + " to delete");
+    throw SpreadsheetError("ブック" + Quoted(package_.Path().string()) + "に削除するシート" +
+                           Quoted(name) + "がありません");
 }
 
 void XlsxWorkbook::DeleteSheetAt(std::size_t index) {
@@ -198,8 +198,9 @@ void XlsxWorkbook::DeleteSheetAt(std::size_t index) {
     auto sheetNode = list.children("sheet").begin();
     std::advance(sheetNode, static_cast<std::ptrdiff_t>(index));
     if (visible - (IsHidden(*sheetNode) ? 0 : 1) < 1) {
-        throw SpreadsheetError("Cannot delete the sheet " + Quoted(sheets_[index].name) +
-                               ": a workbook keeps at least one visible sheet");
+        throw SpreadsheetError(
+            "シート" + Quoted(sheets_[index].name) +
+            "を削除できません: ブックには表示されるシートが少なくとも1枚必要です");
     }
     const std::string name = sheets_[index].name;
     LoadSheetsMentioning(MentionOf(name));

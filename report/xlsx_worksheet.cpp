@@ -40,25 +40,27 @@ XlsxWorksheet::XlsxWorksheet(XlsxWorkbook& book, std::string name, std::string p
     const Package& package = book_.Parts();
     ParseXmlPart(document_, package.Bytes(part_), part_);
     const pugi::xml_node root = document_.child("worksheet");
-    if (!root) Fail("is not a worksheet (its part " + part_ + " holds no <worksheet>)");
+    if (!root)
+        Fail("はワークシートではありません（パーツ「" + part_ + "」に<worksheet>がありません）");
     data_ = ReadSheetGrid(root, book_.Strings(), name_);
     relationships_ = package.RelationshipsOf(part_);
     LoadDrawing(package);
 }
 
 void XlsxWorksheet::Fail(const std::string& what) const {
-    throw SpreadsheetError("The sheet \"" + name_ + "\" " + what);
+    throw SpreadsheetError("シート「" + name_ + "」" + what);
 }
 
 void XlsxWorksheet::CheckCell(int row, int column) const {
     if (!IsValidCell(row, column)) {
-        Fail("has no cell at row " + std::to_string(row) + ", column " + std::to_string(column));
+        Fail("に" + std::to_string(row) + "行目・" + std::to_string(column) +
+             "列目のセルはありません");
     }
 }
 
 void XlsxWorksheet::CheckRows(int first, int last) const {
     if (first < 1 || last < first || last > kMaxRow) {
-        Fail("has no rows " + std::to_string(first) + " to " + std::to_string(last));
+        Fail("に" + std::to_string(first) + "〜" + std::to_string(last) + "行目はありません");
     }
 }
 
@@ -68,7 +70,7 @@ void XlsxWorksheet::LoadDrawing(const Package& package) {
     if (!element) return;
     const Relationship* relationship =
         relationships_.FindById(element.attribute(RelationshipIdName(root).c_str()).value());
-    if (!relationship) Fail("names a drawing it has no relationship for");
+    if (!relationship) Fail("が参照する描画のリレーションシップがありません");
     drawingPart_ = relationships_.TargetPart(*relationship);
     drawing_.emplace(package.Bytes(drawingPart_), drawingPart_);
 }
@@ -95,7 +97,7 @@ SheetGeometry XlsxWorksheet::Geometry() const {
 void XlsxWorksheet::PasteRows(const Worksheet& source, int first, int last, int targetRow) {
     const auto* sheet = dynamic_cast<const XlsxWorksheet*>(&source);
     if (!sheet || &sheet->book_ != &book_) {
-        Fail("can take rows only from a sheet of its own workbook");
+        Fail("には同じブックのシートからしか行を貼り付けられません");
     }
     sheet->CheckRows(first, last);
     CheckRows(targetRow, targetRow + (last - first));
@@ -103,9 +105,10 @@ void XlsxWorksheet::PasteRows(const Worksheet& source, int first, int last, int 
 }
 
 void XlsxWorksheet::AddPageBreakBefore(int row) {
-    if (row < 2 || row > kMaxRow) Fail("cannot break a page before row " + std::to_string(row));
+    if (row < 2 || row > kMaxRow)
+        Fail("の" + std::to_string(row) + "行目の前には改ページを入れられません");
     if (data_.rowBreaks.size() >= kMaxRowBreaks) {
-        Fail("already has the most page breaks a sheet can hold (1026)");
+        Fail("の改ページはすでに上限の1026個に達しています");
     }
     data_.AddRowBreak(row);
 }
@@ -118,7 +121,7 @@ std::vector<int> XlsxWorksheet::PageBreaks() const {
 
 void XlsxWorksheet::DeleteColumns(int first, int last) {
     if (first < 1 || last < first || last > kMaxColumn) {
-        Fail("has no columns " + std::to_string(first) + " to " + std::to_string(last));
+        Fail("に" + std::to_string(first) + "〜" + std::to_string(last) + "列目はありません");
     }
     const std::vector<ColumnFormat> columnsBefore = data_.columns;
     data_.DeleteColumns(first, last);
@@ -135,8 +138,8 @@ void XlsxWorksheet::DeleteColumns(int first, int last) {
 void XlsxWorksheet::SetNumber(int row, int column, double value) {
     CheckCell(row, column);
     if (!std::isfinite(value)) {
-        Fail("cannot hold the non-finite number " + NumberText(value) + " in cell " +
-             FormatCellAddress(row, column));
+        Fail("のセル" + FormatCellAddress(row, column) + "には有限でない数値（" +
+             NumberText(value) + "）を入れられません");
     }
     Cell& cell = data_.CellAt(row, column);
     cell = Cell{cell.style, CellKind::Number, value, -1, {}, {}};
@@ -145,9 +148,9 @@ void XlsxWorksheet::SetNumber(int row, int column, double value) {
 void XlsxWorksheet::SetText(int row, int column, std::string_view text) {
     CheckCell(row, column);
     const std::string address = FormatCellAddress(row, column);
-    if (!IsValidUtf8(text)) Fail("cannot hold text that is not UTF-8 in cell " + address);
+    if (!IsValidUtf8(text)) Fail("のセル" + address + "にはUTF-8でない文字列を入れられません");
     if (CharacterCount(text) > kMaxCellText) {
-        Fail("cannot hold more than 32767 characters in cell " + address);
+        Fail("のセル" + address + "には32767文字を超える文字列を入れられません");
     }
     if (text.empty()) return ClearContents(row, column);  // an empty value leaves the cell empty
     const int index = book_.Strings().Add(text);
@@ -181,28 +184,28 @@ std::vector<LineShape> XlsxWorksheet::Lines() const {
 
 void XlsxWorksheet::SetLabelCaption(std::string_view name, std::string_view caption) {
     if (!IsDrawableText(caption)) {
-        Fail("cannot show the caption given for label \"" + std::string(name) +
-             "\": it is not UTF-8 or holds control characters");
+        Fail("のラベル「" + std::string(name) +
+             "」に指定された文字列は表示できません（UTF-8でないか、制御文字を含んでいます）");
     }
     if (!drawing_ || !drawing_->SetLabelCaption(name, caption)) {
-        Fail("has no label \"" + std::string(name) + "\"");
+        Fail("にラベル「" + std::string(name) + "」がありません");
     }
 }
 
 void XlsxWorksheet::MoveLabel(std::string_view name, double left, double top) {
     if (!(std::isfinite(left) && std::isfinite(top) && left >= 0 && top >= 0)) {
-        Fail("cannot place label \"" + std::string(name) + "\" at (" + NumberText(left) + ", " +
-             NumberText(top) + ")");
+        Fail("のラベル「" + std::string(name) + "」を位置(" + NumberText(left) + ", " +
+             NumberText(top) + ")に置けません");
     }
     if (!drawing_ || !drawing_->MoveLabel(name, left, top, Geometry())) {
-        Fail("has no label \"" + std::string(name) + "\"");
+        Fail("にラベル「" + std::string(name) + "」がありません");
     }
 }
 
 Label XlsxWorksheet::GetLabel(std::string_view name) const {
     std::optional<Label> label;
     if (drawing_) label = drawing_->FindLabel(name, Geometry());
-    if (!label) Fail("has no label \"" + std::string(name) + "\"");
+    if (!label) Fail("にラベル「" + std::string(name) + "」がありません");
     return *label;
 }
 

@@ -5,6 +5,42 @@
 #include "spreadsheet_error.h"
 
 namespace nubera::sheet {
+namespace {
+
+// What the parser found wrong, in the words the program shows its users
+// (pugixml's own descriptions are English).
+const char* ParseFaultText(pugi::xml_parse_status status) {
+    switch (status) {
+        case pugi::status_out_of_memory:
+            return "メモリが足りません";
+        case pugi::status_unrecognized_tag:
+            return "タグを解釈できません";
+        case pugi::status_bad_pi:
+            return "処理命令が不正です";
+        case pugi::status_bad_comment:
+            return "コメントが不正です";
+        case pugi::status_bad_cdata:
+            return "CDATAセクションが不正です";
+        case pugi::status_bad_doctype:
+            return "文書型宣言が不正です";
+        case pugi::status_bad_pcdata:
+            return "文字データが不正です";
+        case pugi::status_bad_start_element:
+            return "開始タグが不正です";
+        case pugi::status_bad_attribute:
+            return "属性が不正です";
+        case pugi::status_bad_end_element:
+            return "終了タグが不正です";
+        case pugi::status_end_element_mismatch:
+            return "開始タグと終了タグが対応していません";
+        case pugi::status_no_document_element:
+            return "ルート要素がありません";
+        default:
+            return "XMLとして読み込めません";
+    }
+}
+
+}  // namespace
 
 void ParseXmlPart(pugi::xml_document& document, std::string_view bytes, std::string_view partName) {
     const unsigned options =
@@ -12,8 +48,10 @@ void ParseXmlPart(pugi::xml_document& document, std::string_view bytes, std::str
     const pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
     if (!result) {
-        throw SpreadsheetError("The part " + std::string(partName) + " is not well-formed XML: " +
-                               result.description() + " at byte " + std::to_string(result.offset));
+        throw SpreadsheetError("パーツ「" + std::string(partName) +
+                               "」のXMLが正しくありません（先頭から" +
+                               std::to_string(result.offset) +
+                               "バイトの位置: " + ParseFaultText(result.status) + "）");
     }
 }
 

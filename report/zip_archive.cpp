@@ -28,7 +28,7 @@ struct FileCloser {
 };
 
 std::string Quoted(const std::filesystem::path& path) {
-    return "\"" + path.string() + "\"";
+    return "「" + path.string() + "」";
 }
 
 std::string OpenErrorText(int code) {
@@ -44,19 +44,19 @@ std::string ReadEntry(zip_t* archive, zip_uint64_t index, const std::filesystem:
     const char* name = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
     const std::string entryName = name ? name : "?";
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
-        throw SpreadsheetError("Cannot read " + entryName + " in " + Quoted(path) + ": " +
-                               zip_strerror(archive));
+        throw SpreadsheetError(Quoted(path) + "のパーツ「" + entryName +
+                               "」を読み込めません: " + zip_strerror(archive));
     }
     if (stat.size > kMaxEntryBytes) {
-        throw SpreadsheetError("Cannot read " + Quoted(path) + ": its part " + entryName +
-                               " is larger than 256 MiB");
+        throw SpreadsheetError(Quoted(path) + "を読み込めません: パーツ「" + entryName +
+                               "」が256 MiBを超えています");
     }
     std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, index, 0));
     std::string bytes(stat.size, '\0');
     if (!file ||
         zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
-        throw SpreadsheetError("Cannot read " + entryName + " in " + Quoted(path) + ": " +
-                               zip_strerror(archive));
+        throw SpreadsheetError(Quoted(path) + "のパーツ「" + entryName +
+                               "」を読み込めません: " + zip_strerror(archive));
     }
     return bytes;
 }
@@ -108,7 +108,7 @@ std::string ArchiveBytes(const std::vector<ZipEntry>& entries) {
     const zip_int64_t read = zip_source_read(buffer.get(), bytes.data(), stat.size);
     zip_source_close(buffer.get());
     if (read != static_cast<zip_int64_t>(stat.size))
-        throw SpreadsheetError("the archive could not be read back");
+        throw SpreadsheetError("作成したZIPアーカイブを読み出せませんでした");
     return bytes;
 }
 
@@ -126,7 +126,7 @@ std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
     int code = 0;
     Archive archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
     if (!archive) {
-        throw SpreadsheetError("Cannot open " + Quoted(path) + ": " + OpenErrorText(code));
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + OpenErrorText(code));
     }
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     std::vector<ZipEntry> entries;
@@ -144,11 +144,15 @@ void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEnt
     const std::filesystem::path temporary = TemporaryPathBeside(path);
     try {
         WriteTemporary(temporary, entries);
-        std::filesystem::rename(temporary, path);
+        // The error code's text is the system's reason alone, without the
+        // library's own wording around it.
+        std::error_code renameFailure;
+        std::filesystem::rename(temporary, path, renameFailure);
+        if (renameFailure) throw SpreadsheetError(renameFailure.message());
     } catch (const std::exception& error) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        throw SpreadsheetError("Cannot save " + Quoted(path) + ": " + error.what());
+        throw SpreadsheetError(Quoted(path) + "を保存できません: " + error.what());
     }
 }
 

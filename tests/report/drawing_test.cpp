@@ -168,7 +168,7 @@ TEST_F(DrawingTest, AMissingLabelIsNamed) {
             ADD_FAILURE() << "no error for " << sheet;
         } catch (const SpreadsheetError& error) {
             EXPECT_EQ(error.what(),
-                      "The sheet \"" + std::string(sheet) + "\" has no label \"LBL_X99\"");
+                      "シート「" + std::string(sheet) + "」にラベル「LBL_X99」がありません");
         }
     }
     EXPECT_THROW(book_->Sheet("Labelled").SetLabelCaption("LBL_X0", "bell\a"), SpreadsheetError);

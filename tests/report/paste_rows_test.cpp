@@ -113,7 +113,7 @@ TEST_F(PasteRowsTest, RowsOutsideTheSheetAreRefused) {
         FAIL() << "rows of another workbook were taken";
     } catch (const SpreadsheetError& error) {
         EXPECT_STREQ(error.what(),
-                     "The sheet \"Calc\" can take rows only from a sheet of its own workbook");
+                     "シート「Calc」には同じブックのシートからしか行を貼り付けられません");
     }
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <fstream>
+#include <iterator>
 
 #include "package_fixture.h"
 #include "spreadsheet_error.h"
@@ -58,18 +59,19 @@ FixtureBook ReportBook() {
 TEST(Workbook, OpeningFailuresNameTheFileAndTheReason) {
     TempFolder folder;
     EXPECT_TRUE(Contains(ErrorOf([&] { Workbook::Open(folder / "none.xltx"); }),
-                         "Cannot open \"" + (folder / "none.xltx").string() + "\": "));
+                         "「" + (folder / "none.xltx").string() + "」を開けません: "));
     std::ofstream(folder / "text.xltx") << "not a zip";
-    EXPECT_TRUE(Contains(ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
-                         "text.xltx\": Not a zip archive"));
+    EXPECT_EQ(ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
+              "「" + (folder / "text.xltx").string() + "」を開けません: Not a zip archive");
     FixtureBook broken = ReportBook();
     broken.sheets[1].body = "<sheetData><row r=\"1\"><c r=\"A1\"";
     const auto path = WriteFixture(folder, broken);
-    EXPECT_TRUE(Contains(ErrorOf([&] { Workbook::Open(path)->Sheet("Calc"); }),
-                         "The part xl/worksheets/sheet2.xml is not well-formed XML"));
+    EXPECT_EQ(ErrorOf([&] { Workbook::Open(path)->Sheet("Calc"); }),
+              "パーツ「xl/worksheets/sheet2.xml」のXMLが正しくありません（先頭から241バイトの位置: "
+              "開始タグが不正です）");
     const auto book = Workbook::Open(WriteFixture(folder, ReportBook(), "good.xltx"));
     EXPECT_EQ(ErrorOf([&] { book->Sheet("Gone"); }),
-              "The workbook \"" + (folder / "good.xltx").string() + "\" has no sheet \"Gone\"");
+              "ブック「" + (folder / "good.xltx").string() + "」にシート「Gone」がありません");
 }
 
 TEST(Workbook, CellsTakeNumbersTextsAndClearingAndKeepTheirStyle) {
@@ -151,8 +153,8 @@ TEST(Workbook, DeletingASheetTakesItsPartsNamesAndReferences) {
     EXPECT_EQ(book->SheetNames(), (std::vector<std::string>{"Calc", "Summary"}));
     EXPECT_EQ(book->Sheet("Summary").Value(1, 4), CellValue(std::string("#REF!")));
     EXPECT_EQ(ErrorOf([&] { book->DeleteSheet("Model"); }),
-              "The workbook \"" + (folder / "fixture.xltx").string() +
-                  "\" has no sheet \"Model\" to delete");
+              "ブック「" + (folder / "fixture.xltx").string() +
+                  "」に削除するシート「Model」がありません");
     const auto path = folder / "saved.xlsx";
     book->SaveAs(path);
     const auto parts = PartNames(path);
@@ -173,8 +175,9 @@ TEST(Workbook, DeletingASheetTakesItsPartsNamesAndReferences) {
     EXPECT_TRUE(Contains(PartText(path, "xl/worksheets/sheet3.xml"),
                          R"(<c r="D1" t="e"><f>#REF!</f><v>#REF!</v></c>)"));
     book->DeleteSheet("calc");  // names compare without regard to case
-    EXPECT_EQ(ErrorOf([&] { book->DeleteSheetAt(0); }),
-              "Cannot delete the sheet \"Summary\": a workbook keeps at least one visible sheet");
+    EXPECT_EQ(
+        ErrorOf([&] { book->DeleteSheetAt(0); }),
+        "シート「Summary」を削除できません: ブックには表示されるシートが少なくとも1枚必要です");
 }
 
 TEST(Workbook, AFailedSaveLeavesNothingBehind) {
@@ -182,7 +185,13 @@ TEST(Workbook, AFailedSaveLeavesNothingBehind) {
     const auto book = Workbook::Open(WriteFixture(folder, ReportBook()));
     const auto target = folder / "missing" / "saved.xlsx";
     EXPECT_TRUE(Contains(ErrorOf([&] { book->SaveAs(target); }),
-                         "Cannot save \"" + target.string() + "\": "));
+                         "「" + target.string() + "」を保存できません: "));
+    // A name taken by a folder fails at the final rename, with the system's reason alone.
+    const auto taken = folder / "sub" / "taken.xlsx";
+    std::filesystem::create_directories(taken);
+    EXPECT_EQ(ErrorOf([&] { book->SaveAs(taken); }),
+              "「" + taken.string() + "」を保存できません: Is a directory");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "sub"), {}), 1);
     // The saved name exists only when complete; an empty claimed file is replaced.
     std::ofstream(folder / "claimed.xlsx").close();
     book->SaveAs(folder / "claimed.xlsx");
@@ -191,7 +200,7 @@ TEST(Workbook, AFailedSaveLeavesNothingBehind) {
         names.push_back(entry.path().filename().string());
     }
     std::ranges::sort(names);
-    EXPECT_EQ(names, (std::vector<std::string>{"claimed.xlsx", "fixture.xltx"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"claimed.xlsx", "fixture.xltx", "sub"}));
     EXPECT_FALSE(PartNames(folder / "claimed.xlsx").empty());
 }
 
