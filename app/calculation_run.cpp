@@ -3,17 +3,17 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QUrl>
 #include <chrono>
 #include <exception>
 
-#include "document_opener.h"
 #include "engine_error.h"
 #include "equivalent_modulus.h"
 #include "frm_main.h"
 #include "lateral.h"
 #include "message_box.h"
 #include "path_text.h"
+#include "result_preview.h"
+#include "result_printout.h"
 #include "result_workbook.h"
 #include "settlement.h"
 #include "wait_cursor.h"
@@ -79,12 +79,12 @@ void CalculationRun::Execute() {
                FromUtf8(error.what()) + QStringLiteral("\r\n入力した条件をご確認ください。"));
         return;
     }
-    if (!services.opener.Open(QUrl::fromLocalFile(resultPath))) {
-        Report(
-            QStringLiteral("計算結果ファイルを保存しましたが、開くことができませんでした。\r\n") +
-            QDir::toNativeSeparators(resultPath) +
-            QStringLiteral("\r\n表計算ソフトから開いてください。"));
+    // The run ends when the person closes the preview.
+    QStringList sheets;
+    for (const std::string& sheet : PrintedResultSheets(project.alsoLateral)) {
+        sheets.push_back(QString::fromStdString(sheet));
     }
+    services.preview.Show(&window_, resultPath, sheets);
 }
 
 // The calculation and the workbook, under the hourglass with the progress in

@@ -8,8 +8,9 @@ class FRM_Main;
 
 // The run of the main window's 実行 button: the Poisson's-ratio check, the
 // equivalent modulus Em, a free result-file name, the settlement (and lateral
-// displacement) of every load at every point, the result workbook, which is
-// then opened on the desktop. A failure stops the run with a message saying
+// displacement) of every load at every point, the result workbook, whose
+// pages are then shown in the print preview; the run ends when it is closed.
+// A failure stops the run with a message saying
 // what failed; the pointer and the status text are restored and the project
 // is kept.
 class CalculationRun {

@@ -10,13 +10,17 @@ namespace nubera {
 class MessageBox;
 class FileDialogs;
 class DocumentOpener;
+class ResultPreview;
 
 // What the main window needs from its surroundings: the real program passes
-// message boxes, file dialogs and the desktop; tests pass scripted ones.
+// message boxes, file dialogs, the desktop and the print preview; tests pass
+// scripted ones.
 struct MainWindowServices {
     MessageBox& messages;
     FileDialogs& dialogs;
     DocumentOpener& opener;
+    // Shows a saved result workbook's pages until the person closes them.
+    ResultPreview& preview;
     InputScreens screens;
     // The application folder: the report template, the result workbooks, the
     // figures and the help all live there.

@@ -11,6 +11,7 @@
 #include "japanese_desktop.h"
 #include "message_box.h"
 #include "pause.h"
+#include "print_preview_dialog.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -24,7 +25,8 @@ int main(int argc, char* argv[]) {
     nubera::QtMessageBox messages;
     nubera::QtFileDialogs dialogs;
     nubera::DesktopOpener opener;
-    nubera::App app({messages, dialogs, opener, nubera::MakeInputScreens(),
+    nubera::PrintPreview preview(messages, opener);
+    nubera::App app({messages, dialogs, opener, preview, nubera::MakeInputScreens(),
                      QCoreApplication::applicationDirPath(), nubera::PauseKeepingPainted});
     if (!app.Show()) return 1;
     return QApplication::exec();

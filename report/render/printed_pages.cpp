@@ -45,7 +45,10 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout, int
     PagePainter pages(painter, printout);
     for (int index = first; index <= last; ++index) {
         if (index > first) {
-            device.setPageLayout(PageLayoutOf(printout, index));
+            // A printer keeps its paper through a job; only a PDF writer
+            // changes it between pages, for sheets set up differently.
+            const QPageLayout layout = PageLayoutOf(printout, index);
+            if (!device.pageLayout().isEquivalentTo(layout)) device.setPageLayout(layout);
             if (!device.newPage()) return false;
         }
         ScaleToPoints(painter, device);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The printout's pages on a printer or a PDF file, each page on the paper of
-// its sheet.
+// The printout's pages on a printer or a PDF file. A PDF gives each page the
+// paper of its sheet; a printer keeps the first page's paper for the job.
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>

@@ -63,7 +63,14 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     Run();
     EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
     EXPECT_EQ(Results(), QStringList({QFileInfo(FirstResultOfToday()).fileName()}));
-    EXPECT_EQ(opener.opened, std::vector<QUrl>({QUrl::fromLocalFile(FirstResultOfToday())}));
+    // The run ends with the preview of the four sheets, the workbook left unopened.
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
+    EXPECT_EQ(
+        preview.shown[0].sheets,
+        QStringList({QStringLiteral("即時沈下量の計算"), QStringLiteral("即時沈下量のまとめ"),
+                     QStringLiteral("側方変位量の計算"), QStringLiteral("側方変位量のまとめ")}));
+    EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(pauses, std::vector<int>({1000}));
     EXPECT_EQ(project.poissonRatio, 0.35);
     EXPECT_NE(results.equivalentModulus, 0);
@@ -83,6 +90,9 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_EQ(results.lateralDetail.size(), 3u);
     EXPECT_EQ(SheetsOf(FirstResultOfToday()),
               std::vector<std::string>({"即時沈下量の計算", "即時沈下量のまとめ"}));
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(preview.shown[0].sheets, QStringList({QStringLiteral("即時沈下量の計算"),
+                                                    QStringLiteral("即時沈下量のまとめ")}));
     Run();  // the next run takes the next name of the day
     EXPECT_EQ(Results().size(), 2u);
 }
@@ -99,7 +109,7 @@ TEST_F(CalculationRunTest, AnEmZeroStopsTheRunWithItsMessage) {
                              "土質条件入力画面で入力した値をご確認ください。"));
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(Results().isEmpty());
-    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(preview.shown.empty());
     EXPECT_TRUE(pauses.empty());
 }
 
@@ -125,7 +135,7 @@ TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndGivesTheClaimedNameBack) 
     EXPECT_TRUE(messages.Shown()[0].text.startsWith(QStringLiteral("計算できませんでした。\r\n")));
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(Results().isEmpty());
-    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(preview.shown.empty());
     EXPECT_EQ(project.fillLoads, before.fillLoads);
     ExpectCleanEnd();
 }
@@ -139,7 +149,7 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     EXPECT_TRUE(messages.Shown()[0].text.startsWith(
         QStringLiteral("計算結果ファイルを作成できませんでした。\r\n")));
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(opener.opened.empty());
+    EXPECT_TRUE(preview.shown.empty());
     ExpectCleanEnd();
 }
 

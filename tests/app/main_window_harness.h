@@ -19,6 +19,7 @@
 #include "file_dialogs.h"
 #include "frm_main.h"
 #include "numeric_field.h"
+#include "result_preview.h"
 #include "shell/scripted_message_box.h"
 
 namespace nubera::test {
@@ -52,6 +53,19 @@ class FakeFileDialogs : public FileDialogs {
     };
     std::deque<Answer> planned_;
     int shown_ = 0;
+};
+
+// Records the previews a run asks for; each returns at once, as if closed.
+class RecordingPreview : public ResultPreview {
+  public:
+    struct Shown {
+        QString workbook;
+        QStringList sheets;
+    };
+    void Show(QWidget*, const QString& workbook, const QStringList& sheets) override {
+        shown.push_back({workbook, sheets});
+    }
+    std::vector<Shown> shown;
 };
 
 class RecordingOpener : public DocumentOpener {
@@ -99,7 +113,7 @@ class MainWindowTest : public ::testing::Test {
     void Open() {
         window = std::make_unique<FRM_Main>(
             project, results,
-            MainWindowServices{messages, dialogs, opener, screens, folder.path(),
+            MainWindowServices{messages, dialogs, opener, preview, screens, folder.path(),
                                [this](int milliseconds) { pauses.push_back(milliseconds); }});
         window->Start();
         window->activateWindow();
@@ -121,6 +135,7 @@ class MainWindowTest : public ::testing::Test {
     ScriptedMessageBox messages;
     FakeFileDialogs dialogs;
     RecordingOpener opener;
+    RecordingPreview preview;
     InputScreens screens;
     std::vector<int> pauses;
     ProjectData project;

@@ -103,7 +103,7 @@ TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSur
     messages.Clear();
     Button(QStringLiteral("CMD_Exec"))->click();  // the run
     EXPECT_TRUE(messages.Shown().empty()) << messages.Texts().front().toStdString();
-    EXPECT_EQ(opener.opened.size(), 1u);
+    EXPECT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(results.settlementDetail.size(), 2u);
 
     const std::filesystem::path file = QDir(folder.path()).filePath("project.nbr").toStdString();

@@ -16,7 +16,7 @@ namespace {
 class AppTest : public ::testing::Test {
   protected:
     MainWindowServices Services() {
-        return {messages, dialogs, opener, {}, folder.path(), [this](int milliseconds) {
+        return {messages, dialogs, opener, preview, {}, folder.path(), [this](int milliseconds) {
                     // The splash is on screen while start-up waits.
                     splashShown = findTitle() != nullptr;
                     pauses.push_back(milliseconds);
@@ -36,6 +36,7 @@ class AppTest : public ::testing::Test {
     ScriptedMessageBox messages;
     FakeFileDialogs dialogs;
     RecordingOpener opener;
+    RecordingPreview preview;
     std::vector<int> pauses;
     bool splashShown = false;
     bool mainShownDuringSplash = true;
