@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Prints the engine's throughput and the whole-process time of
-# `nubera-cli calc --json` on the largest example. Builds into build/ first
+# Prints the engine's throughput, the whole-process time of
+# `nubera-cli calc --json` and how fast the printed pages of its workbook are
+# drawn, on the largest example. Builds into build/ first
 # (or into $BUILD_DIR when set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,7 +9,7 @@ build="${BUILD_DIR:-build}"
 project=examples/five-blocks-lateral.nbr
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench nubera-cli >/dev/null
+cmake --build "$build" --target bench bench_render nubera-cli >/dev/null
 
 "$build/bin/bench" "$project"
 
@@ -27,3 +28,10 @@ else
     end=$(date +%s%N)
     echo "nubera-cli calc --json --no-workbook: $(((end - start) / runs / 1000)) µs per run ($runs runs)"
 fi
+
+# The printed pages of the example's workbook: preview and PDF.
+pages=$(mktemp -d)
+"$build/bin/nubera-cli" calc "$project" --out "$pages" >/dev/null
+echo
+"$build/bin/bench_render" "$pages"/*.xlsx
+rm -rf "$pages"

@@ -1,0 +1,89 @@
+// Prints how fast the printed pages of a result workbook are prepared and
+// drawn: reading and laying out the pages (what the print preview does before
+// it shows anything), the whole preview (read, lay out and draw every page),
+// and pages per second drawn into a PDF, as printing and `--pdf` draw them.
+//   bench_render WORKBOOK.xlsx [SECONDS]
+// run.sh passes the workbook of the largest example (five blocks, a
+// surcharge, lateral displacement: eight pages).
+
+#include <QBuffer>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPicture>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+
+#include "page_painter.h"
+#include "printed_pages.h"
+#include "result_printout.h"
+#include "workbook_printout.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Repeats `work` for about `seconds`; returns the mean time of one in milliseconds.
+double MeanMilliseconds(const std::function<void()>& work, double seconds) {
+    const auto start = Clock::now();
+    const auto until = start + std::chrono::duration<double>(seconds);
+    long count = 0;
+    Clock::time_point now;
+    do {
+        work();
+        ++count;
+        now = Clock::now();
+    } while (now < until);
+    return std::chrono::duration<double, std::milli>(now - start).count() / count;
+}
+
+// What the preview records before showing: every page drawn once.
+void DrawPreview(const nubera::sheet::WorkbookPrintout& printout) {
+    for (int page = 0; page < printout.PageCount(); ++page) {
+        QPicture picture;
+        QPainter painter(&picture);
+        nubera::sheet::PagePainter(painter, printout).Paint(page);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::cerr << "usage: bench_render WORKBOOK.xlsx [SECONDS]\n";
+        return 2;
+    }
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int qtArgc = 1;
+    QGuiApplication application(qtArgc, argv);
+    const std::filesystem::path workbook = argv[1];
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 2.0;
+    const std::vector<std::string> sheets = nubera::PrintedResultSheets(true);
+    try {
+        const nubera::sheet::WorkbookPrintout printout(workbook, sheets);
+        const int pages = printout.PageCount();
+        const double open =
+            MeanMilliseconds([&] { nubera::sheet::WorkbookPrintout(workbook, sheets); }, seconds);
+        const double preview = MeanMilliseconds(
+            [&] { DrawPreview(nubera::sheet::WorkbookPrintout(workbook, sheets)); }, seconds);
+        const double pdf = MeanMilliseconds(
+            [&] {
+                QBuffer buffer;
+                buffer.open(QIODevice::WriteOnly);
+                QPdfWriter writer(&buffer);
+                nubera::sheet::PrintPages(writer, printout);
+            },
+            seconds);
+        std::cout << "workbook: " << workbook.string() << " (" << pages << " pages)\n"
+                  << "read and lay out:     " << open << " ms\n"
+                  << "preview, all pages:   " << preview << " ms\n"
+                  << "PDF:                  " << static_cast<long>(pages * 1000 / pdf)
+                  << " pages/s (" << pdf << " ms for the workbook)\n";
+    } catch (const std::exception& failure) {
+        std::cerr << failure.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
