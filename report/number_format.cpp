@@ -40,50 +40,62 @@ bool IsPlaceholder(char c) {
     return c == '0' || c == '#' || c == '?';
 }
 
-// The decimal digits of |value| rounded to `decimals` places, halves away
-// from zero, on the value's 15-digit decimal form (so 2.675 shows as 2.68, as
-// it was typed, though the double lies just below). Returns the integer digits
-// (at least "0") and exactly `decimals` fraction digits.
-std::pair<std::string, std::string> RoundedDigits(double value, int decimals) {
+// A magnitude as its 15 significant decimal digits: value = 0.digits × 10^exponent.
+struct Decimal {
     std::string digits;
-    int exponent = 0;  // value = 0.d1d2d3… × 10^exponent
-    if (value != 0) {
-        char text[32];
-        const char* end = std::to_chars(text, text + sizeof text, std::fabs(value),
-                                        std::chars_format::scientific, kSignificantDigits - 1)
-                              .ptr;
-        const std::string_view form(text, static_cast<std::size_t>(end - text));
-        const std::size_t e = form.find('e');
-        digits = std::string(1, form[0]) + std::string(form.substr(2, e - 2));
-        std::from_chars(form.data() + e + (form[e + 1] == '+' ? 2 : 1), end, exponent);
-        exponent += 1;
-    }
-    const int keep = exponent + decimals;  // digits that stay
+    int exponent = 0;
+};
+
+Decimal ToDecimal(double magnitude) {
+    if (magnitude == 0) return {};
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, magnitude,
+                                    std::chars_format::scientific, kSignificantDigits - 1)
+                          .ptr;
+    const std::string_view form(text, static_cast<std::size_t>(end - text));
+    const std::size_t e = form.find('e');
+    Decimal decimal{std::string(1, form[0]) + std::string(form.substr(2, e - 2)), 0};
+    std::from_chars(form.data() + e + (form[e + 1] == '+' ? 2 : 1), end, decimal.exponent);
+    decimal.exponent += 1;
+    return decimal;
+}
+
+// Keeps the first `keep` digits, rounding half away from zero.
+void RoundTo(Decimal& decimal, int keep) {
     if (keep < 0) {
-        digits.clear();
-    } else if (keep < static_cast<int>(digits.size())) {
-        const bool up = digits[static_cast<std::size_t>(keep)] >= '5';
-        digits.resize(static_cast<std::size_t>(keep));
-        if (up) {
-            int i = keep - 1;
-            for (; i >= 0 && digits[static_cast<std::size_t>(i)] == '9'; --i) {
-                digits[static_cast<std::size_t>(i)] = '0';
-            }
-            if (i < 0) {
-                digits.insert(digits.begin(), '1');
-                ++exponent;
-            } else {
-                ++digits[static_cast<std::size_t>(i)];
-            }
-        }
+        decimal.digits.clear();
+        return;
     }
-    // Place the point: pad with zeros on either side as the exponent asks.
-    const int total = exponent + decimals;
+    if (keep >= static_cast<int>(decimal.digits.size())) return;
+    const bool up = decimal.digits[static_cast<std::size_t>(keep)] >= '5';
+    decimal.digits.resize(static_cast<std::size_t>(keep));
+    if (!up) return;
+    for (std::size_t i = decimal.digits.size(); i-- > 0;) {
+        if (decimal.digits[i] != '9') {
+            ++decimal.digits[i];
+            return;
+        }
+        decimal.digits[i] = '0';
+    }
+    decimal.digits.insert(decimal.digits.begin(), '1');  // 9.99 became 10.00
+    ++decimal.exponent;
+}
+
+// The decimal digits of a magnitude rounded to `decimals` places, halves
+// away from zero, on its 15-digit decimal form (so 2.675 shows as 2.68, as it
+// was typed, though the double lies just below). Returns the integer digits
+// (at least "0") and exactly `decimals` fraction digits.
+std::pair<std::string, std::string> RoundedDigits(double magnitude, int decimals) {
+    Decimal decimal = ToDecimal(magnitude);
+    RoundTo(decimal, decimal.exponent + decimals);
+    // Pad with zeros on either side of the point as the exponent asks.
+    std::string digits = decimal.digits;
+    const int total = decimal.exponent + decimals;
     if (static_cast<int>(digits.size()) < total) {
         digits.append(static_cast<std::size_t>(total) - digits.size(), '0');
     }
-    if (exponent < 0) digits.insert(0, static_cast<std::size_t>(-exponent), '0');
-    const std::size_t point = static_cast<std::size_t>(std::max(exponent, 0));
+    if (decimal.exponent < 0) digits.insert(0, static_cast<std::size_t>(-decimal.exponent), '0');
+    const auto point = static_cast<std::size_t>(std::max(decimal.exponent, 0));
     std::string integer = digits.substr(0, point);
     std::string fraction = digits.substr(point, static_cast<std::size_t>(decimals));
     fraction.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');

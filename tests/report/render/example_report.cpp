@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <regex>
 #include <sstream>
@@ -31,7 +32,11 @@ ExampleReport RunExample(const std::string& name) {
                       loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic);
     if (report.project.alsoLateral) ComputeLateral(report.project, report.results);
 
-    const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "render" / name;
+    // A folder of the running test's own: ctest runs tests side by side.
+    const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string own = std::string(test->test_suite_name()) + "." + test->name();
+    std::replace(own.begin(), own.end(), '/', '_');
+    const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "render" / own;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     report.workbook = folder / "result.xlsx";

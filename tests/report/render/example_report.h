@@ -18,7 +18,8 @@ struct ExampleReport {
     std::filesystem::path workbook;
 };
 
-// Runs examples/<name> and saves its workbook in a fresh folder of the build tree.
+// Runs examples/<name> and saves its workbook in a fresh folder of the build
+// tree, named after the running test.
 ExampleReport RunExample(const std::string& name);
 
 // The standard output of a shell command.
