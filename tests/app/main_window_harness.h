@@ -15,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/one_block_project.h"
 #include "document_opener.h"
 #include "file_dialogs.h"
 #include "frm_main.h"
@@ -77,26 +78,8 @@ class RecordingOpener : public DocumentOpener {
     std::vector<QUrl> opened;
 };
 
-inline SoilLayerTable OneLayer(double depth = 5, double modulus = 6860) {
-    SoilLayerTable soil = MakeSoilLayerTable();
-    soil.ResizeRows(1);
-    soil.At(0, 0) = Cell::Number(depth);
-    soil.At(1, 0) = Cell::Number(depth);
-    soil.At(2, 0) = Cell::Number(modulus);
-    return soil;
-}
-
-// One block: h 2, hy 0.5, gamma 18, q 45, toe at 0, A 5, B 4, C 5.
-inline FillLoadTable OneBlock() {
-    FillLoadTable fill = MakeFillLoadTable();
-    fill.ResizeRows(1);
-    const double values[] = {2, 0.5, 2.5, 18, 45, 0, 5, 4, 5, 9, 7};
-    for (std::size_t column = 0; column < std::size(values); ++column) {
-        fill.At(column, 0) = Cell::Number(values[column]);
-    }
-    fill.At(11, 0) = Cell::Text("0");
-    return fill;
-}
+using testing_support::OneBlock;
+using testing_support::OneLayer;
 
 inline FocusPointList TwoPoints() {
     FocusPointList points;

@@ -3,18 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "engine_error.h"
-#include "engine_test_project.h"
+#include "one_block_project.h"
 #include "settlement.h"
 
 namespace nubera {
 namespace {
 
+using testing_support::Item;
 using testing_support::OneBlockProject;
 using testing_support::Points;
-
-double Item(const PointDetail& detail, std::size_t point, std::size_t item) {
-    return detail[point][item].AsNumber();
-}
 
 // Em 6860, nu 0.3, q 45, a 4.5, c 5, points at x = 0, 4.5, 9, -9, 20, one
 // empty slot, -4.5.
@@ -29,7 +26,8 @@ CalcResults WorkedLateral(ProjectData project) {
 }
 
 TEST(ComputeLateral, WorkedExample) {
-    const PointDetail& d = WorkedLateral(OneBlockProject()).lateralDetail.at(0);
+    const CalcResults results = WorkedLateral(OneBlockProject());
+    const PointDetail& d = results.lateralDetail.at(0);
     const double expected[] = {0.00, -0.89, -0.52, 0.52, -0.24};
     for (std::size_t p = 0; p < 5; ++p) EXPECT_EQ(Item(d, p, 12), expected[p]) << p;
     EXPECT_NEAR(Item(d, 0, 6), 0.00488601, 5e-9);  // K
@@ -42,7 +40,8 @@ TEST(ComputeLateral, WorkedExample) {
 }
 
 TEST(ComputeLateral, ItemsKeepTheSignOfXAndLeaveTenAndElevenMissing) {
-    const PointDetail& d = WorkedLateral(OneBlockProject()).lateralDetail.at(0);
+    const CalcResults results = WorkedLateral(OneBlockProject());
+    const PointDetail& d = results.lateralDetail.at(0);
     EXPECT_EQ(d[3][0], Cell::Number(-9));
     const double items[] = {6860, 4.5, 45, 0, 5};  // Em, a, q, centre offset, c
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Item(d, 3, i + 1), items[i]);

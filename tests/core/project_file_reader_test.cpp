@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "one_block_project.h"
 #include "project_file.h"
 #include "project_file_test_support.h"
 #include "scratch_folder.h"
@@ -218,7 +219,7 @@ TEST_F(ProjectFileReader, ReadsLoneLineFeedsAndAMissingFinalEnding) {
 }
 
 TEST(ApplyLoadedProject, ReplacesTablesWidthsAndModeButNotPoissonRatio) {
-    ProjectData project = testing::OneBlockProject();
+    ProjectData project = testing_support::OneBlockProject();
     project.surcharge = MakeSurchargeTable();
     project.focusPoints.emplace();
     project.poissonRatio = 0.25;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "one_block_project.h"
 #include "project_file.h"
 #include "project_file_test_support.h"
 #include "scratch_folder.h"
@@ -68,7 +69,7 @@ class ProjectFileWriter : public ::testing::Test {
 
 TEST_F(ProjectFileWriter, WritesTheOneBlockExampleByteForByte) {
     const auto path = folder_ / "one-block.nbr";
-    ASSERT_TRUE(SaveProject(testing::OneBlockProject(), path, nullptr));
+    ASSERT_TRUE(SaveProject(testing_support::OneBlockProject(), path, nullptr));
     EXPECT_EQ(ReadBytes(path), ReadBytes(testing::OneBlockExample()));
 }
 
@@ -111,7 +112,7 @@ TEST_F(ProjectFileWriter, WritesEveryKindOfCell) {
 // Missing table cells come back as 0 (written empty, the empty text reads as
 // 0), texts as the numbers they stand for, empty point slots as empty slots.
 TEST_F(ProjectFileWriter, RoundTripsAProjectWithManyRows) {
-    ProjectData project = testing::OneBlockProject();
+    ProjectData project = testing_support::OneBlockProject();
     project.soilLayers->ResizeRows(2000);
     for (std::size_t row = 0; row < 2000; ++row) {
         project.soilLayers->At(0, row) = Cell::Number(static_cast<double>(row) + 0.25);
@@ -132,7 +133,7 @@ TEST_F(ProjectFileWriter, RoundTripsAProjectWithManyRows) {
 }
 
 TEST_F(ProjectFileWriter, WritesTextCellsInCodePage932) {
-    ProjectData project = testing::OneBlockProject();
+    ProjectData project = testing_support::OneBlockProject();
     project.fillLoads->At(11, 0) = Cell::Text("～－∥①");
     const auto path = folder_ / "texts.nbr";
     ASSERT_TRUE(SaveProject(project, path, nullptr));
@@ -146,7 +147,7 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
     const auto previous = ProjectFileBytes({"previous"});
     for (const char* text : {"𠮷", "¥", "1,5", "1\r\n2", "3\n"}) {
         folder_.Write("project.nbr", previous);
-        ProjectData project = testing::OneBlockProject();
+        ProjectData project = testing_support::OneBlockProject();
         (*project.fillLoads).At(11, 0) = Cell::Text(text);
         std::string error;
         EXPECT_FALSE(SaveProject(project, path, &error)) << text;
@@ -159,7 +160,7 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
 
 TEST_F(ProjectFileWriter, ReplacesAnExistingFile) {
     const auto path = folder_.Write("project.nbr", std::string(5000, 'x'));
-    ASSERT_TRUE(SaveProject(testing::OneBlockProject(), path, nullptr));
+    ASSERT_TRUE(SaveProject(testing_support::OneBlockProject(), path, nullptr));
     EXPECT_EQ(ReadBytes(path), ReadBytes(testing::OneBlockExample()));
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
 }
@@ -168,7 +169,7 @@ TEST_F(ProjectFileWriter, ReportsAFolderThatCannotHoldTheFile) {
     const auto notAFolder = folder_.Write("plain-file", "x");
     const auto path = notAFolder / "project.nbr";
     std::string error;
-    EXPECT_FALSE(SaveProject(testing::OneBlockProject(), path, &error));
+    EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
     EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: Not a directory");
 }
 
@@ -179,7 +180,7 @@ TEST_F(ProjectFileWriter, LeavesNoTemporaryFileWhenTheRenameFails) {
     std::filesystem::create_directory(path);
     folder_.Write("project.nbr/inside", "kept");
     std::string error;
-    EXPECT_FALSE(SaveProject(testing::OneBlockProject(), path, &error));
+    EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
     EXPECT_NE(error.find(path.string()), std::string::npos) << error;
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
     EXPECT_EQ(ReadBytes(path / "inside"), "kept");
@@ -209,7 +210,7 @@ class FileSizeLimit {
 TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
     const auto previous = ReadBytes(testing::OneBlockExample());
     const auto path = folder_.Write("project.nbr", previous);
-    ProjectData project = testing::OneBlockProject();
+    ProjectData project = testing_support::OneBlockProject();
     project.soilLayers->ResizeRows(1000);
     std::string error;
     {

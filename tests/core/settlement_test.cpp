@@ -5,17 +5,14 @@
 #include <cmath>
 
 #include "engine_error.h"
-#include "engine_test_project.h"
+#include "one_block_project.h"
 
 namespace nubera {
 namespace {
 
+using testing_support::Item;
 using testing_support::OneBlockProject;
 using testing_support::Points;
-
-double Item(const PointDetail& detail, std::size_t point, std::size_t item) {
-    return detail[point][item].AsNumber();
-}
 
 CalcResults ResultsWithEm(double em) {
     CalcResults results;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "core/one_block_project.h"
 #include "input/screen_harness.h"
 #include "numeric_field.h"
 #include "section_view.h"
@@ -243,14 +244,8 @@ TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
     EXPECT_EQ(messages.Shown()[0].centredOver, Child<QWidget>(*screen, QStringLiteral("Frame1")));
     EXPECT_FALSE(screen->isVisible());
 
-    FillLoadTable fill = MakeFillLoadTable();
-    fill.ResizeRows(1);
-    const double values[] = {2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5};
-    for (std::size_t column = 0; column < std::size(values); ++column) {
-        fill.At(column, 0) = Cell::Number(values[column]);
-    }
-    fill.At(11, 0) = Cell::Text("0");
-    EXPECT_EQ(project.fillLoads, fill);
+    EXPECT_EQ(project.fillLoads,
+              testing_support::FillBlock({2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5}));
     SurchargeTable surcharge = MakeSurchargeTable();
     surcharge.ResizeRows(1);
     surcharge.At(0, 0) = Cell::Number(10);
