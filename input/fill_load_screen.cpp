@@ -98,7 +98,7 @@ void FRM_盛土荷重入力::BuildControls() {
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildFigureFrame(), 0, Qt::AlignHCenter);
     window->addWidget(BuildEntryFrame());
-    window->addWidget(BuildCommandRow());
+    window->addWidget(BuildCommandRow([this] { ClearAll(); }, [this] { return Commit(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
     ChainTabOrder({TXT_qX, TXT_Base, TXT_A, TXT_B, TXT_C, TXT_h, TXT_hy, TXT_土重量, CMD_Del,
                    CMD_Upd, CMD_Alldel, CMD_Exec, CMD_Cancel});
@@ -185,25 +185,6 @@ QWidget* FRM_盛土荷重入力::BuildEntryFrame() {
     connect(CMD_Upd, &QPushButton::clicked, this, [this] { AddOrUpdate(); });
     connect(CMD_Del, &QPushButton::clicked, this, [this] { DeleteRow(); });
     return Frame1;
-}
-
-QWidget* FRM_盛土荷重入力::BuildCommandRow() {
-    CMD_Alldel = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
-    CMD_Exec = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
-    CMD_Cancel = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CMD_Alldel);
-    layout->addStretch();
-    layout->addWidget(CMD_Exec);
-    layout->addWidget(CMD_Cancel);
-    connect(CMD_Alldel, &QPushButton::clicked, this, [this] { ClearAll(); });
-    connect(CMD_Exec, &QPushButton::clicked, this, [this] {
-        if (Commit()) CloseScreen();
-    });
-    connect(CMD_Cancel, &QPushButton::clicked, this, [this] { CloseScreen(); });
-    return row;
 }
 
 void FRM_盛土荷重入力::ConfigureBoxes() {

@@ -48,7 +48,6 @@ class FRM_盛土荷重入力 : public InputScreen {
     void BuildControls();
     QWidget* BuildFigureFrame();
     QWidget* BuildEntryFrame();
-    QWidget* BuildCommandRow();
     void ConfigureBoxes();
     void WatchKeys();
     void ShowFigure();
@@ -103,9 +102,6 @@ class FRM_盛土荷重入力 : public InputScreen {
     ListGrid* VSF_List = nullptr;
     QPushButton* CMD_Upd = nullptr;
     QPushButton* CMD_Del = nullptr;
-    QPushButton* CMD_Alldel = nullptr;
-    QPushButton* CMD_Exec = nullptr;
-    QPushButton* CMD_Cancel = nullptr;
     QFrame* Frame1 = nullptr;
     QLabel* Pic_Source = nullptr;
     QLabel* PIC_View = nullptr;

@@ -49,7 +49,7 @@ void FRM_着目点手動設定::BuildControls() {
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildFigureFrame(), 0, Qt::AlignHCenter);
     window->addWidget(BuildEntryFrame());
-    window->addWidget(BuildCommandRow());
+    window->addWidget(BuildCommandRow([this] { ClearAll(); }, [this] { return Commit(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
     for (std::size_t i = 0; i + 1 < kPointCount; ++i) {
         setTabOrder(TXT_着目点[i], TXT_着目点[i + 1]);
@@ -94,25 +94,6 @@ QWidget* FRM_着目点手動設定::BuildEntryFrame() {
     layout->addWidget(
         new QLabel(QStringLiteral("重心位置を着目点にする場合は、\"0\"を入力してください。")));
     return Frame4;
-}
-
-QWidget* FRM_着目点手動設定::BuildCommandRow() {
-    CMD_Alldel = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
-    CMD_Exec = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
-    CMD_Cancel = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CMD_Alldel);
-    layout->addStretch();
-    layout->addWidget(CMD_Exec);
-    layout->addWidget(CMD_Cancel);
-    connect(CMD_Alldel, &QPushButton::clicked, this, [this] { ClearAll(); });
-    connect(CMD_Exec, &QPushButton::clicked, this, [this] {
-        if (Commit()) CloseScreen();
-    });
-    connect(CMD_Cancel, &QPushButton::clicked, this, [this] { CloseScreen(); });
-    return row;
 }
 
 void FRM_着目点手動設定::LoadProject() {

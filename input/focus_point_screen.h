@@ -8,7 +8,6 @@
 
 class QFrame;
 class QLabel;
-class QPushButton;
 
 namespace nubera {
 
@@ -30,7 +29,6 @@ class FRM_着目点手動設定 : public InputScreen {
     void BuildControls();
     QWidget* BuildFigureFrame();
     QWidget* BuildEntryFrame();
-    QWidget* BuildCommandRow();
     void LoadProject();
 
     PointTexts Texts() const;
@@ -47,9 +45,6 @@ class FRM_着目点手動設定 : public InputScreen {
     QLabel* LBL_範囲 = nullptr;
     QFrame* Frame4 = nullptr;
     SectionView* PIC_QView = nullptr;
-    QPushButton* CMD_Alldel = nullptr;
-    QPushButton* CMD_Exec = nullptr;
-    QPushButton* CMD_Cancel = nullptr;
 };
 
 }  // namespace nubera

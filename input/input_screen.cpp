@@ -1,6 +1,7 @@
 #include "input_screen.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -49,6 +50,26 @@ void InputScreen::ChainTabOrder(std::initializer_list<QWidget*> controls) {
         if (previous) setTabOrder(previous, control);
         previous = control;
     }
+}
+
+QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll,
+                                      const std::function<bool()>& commit) {
+    CMD_Alldel = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
+    CMD_Exec = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
+    CMD_Cancel = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(CMD_Alldel);
+    layout->addStretch();
+    layout->addWidget(CMD_Exec);
+    layout->addWidget(CMD_Cancel);
+    connect(CMD_Alldel, &QPushButton::clicked, this, clearAll);
+    connect(CMD_Exec, &QPushButton::clicked, this, [this, commit] {
+        if (commit()) CloseScreen();
+    });
+    connect(CMD_Cancel, &QPushButton::clicked, this, [this] { CloseScreen(); });
+    return row;
 }
 
 void InputScreen::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <initializer_list>
 
 class QLabel;
@@ -52,11 +53,20 @@ class InputScreen : public QDialog {
     // Chains the focus order of the given controls.
     static void ChainTabOrder(std::initializer_list<QWidget*> controls);
 
+    // The row under every screen: 全消去 on the left, ＯＫ and キャンセル on the
+    // right. ＯＫ closes once `commit` succeeds; キャンセル closes without the
+    // question.
+    QWidget* BuildCommandRow(const std::function<void()>& clearAll,
+                             const std::function<bool()>& commit);
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
     MessageBox& messages_;
+    QPushButton* CMD_Alldel = nullptr;
+    QPushButton* CMD_Exec = nullptr;
+    QPushButton* CMD_Cancel = nullptr;
 
   private:
     bool changed_ = false;

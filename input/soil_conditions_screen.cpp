@@ -74,7 +74,8 @@ void FRM_土質条件入力::BuildControls() {
 
     auto* window = new QVBoxLayout(this);
     window->addLayout(body);
-    window->addWidget(BuildCommandRow());
+    window->addWidget(
+        BuildCommandRow([this] { ClearAll(); }, [this] { return CommitWithModulus(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
 
     ChainTabOrder({TXT_開削幅, TXT_堤体幅, TXT_層厚, TXT_変形係数Es, CMD_Upd, CMD_Del, CMD_Alldel,
@@ -143,23 +144,6 @@ QWidget* FRM_土質条件入力::BuildFigureFrame() {
     layout->addWidget(PIC_View, 0, Qt::AlignHCenter | Qt::AlignTop);
     layout->addStretch();
     return frame;
-}
-
-QWidget* FRM_土質条件入力::BuildCommandRow() {
-    CMD_Alldel = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
-    CMD_Exec = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
-    CMD_Cancel = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CMD_Alldel);
-    layout->addStretch();
-    layout->addWidget(CMD_Exec);
-    layout->addWidget(CMD_Cancel);
-    connect(CMD_Alldel, &QPushButton::clicked, this, [this] { ClearAll(); });
-    connect(CMD_Exec, &QPushButton::clicked, this, [this] { ConfirmAndClose(); });
-    connect(CMD_Cancel, &QPushButton::clicked, this, [this] { CloseScreen(); });
-    return row;
 }
 
 void FRM_土質条件入力::ConfigureBoxes() {
@@ -356,20 +340,21 @@ FRM_土質条件入力::Commit FRM_土質条件入力::CommitToProject() {
     return Commit::Written;
 }
 
-void FRM_土質条件入力::ConfirmAndClose() {
+// ＯＫ also needs the equivalent modulus Em to be computable from the layers
+// just written.
+bool FRM_土質条件入力::CommitWithModulus() {
     const Commit commit = CommitToProject();
-    if (commit == Commit::Failed) return;
-    if (commit == Commit::Written) {
-        try {
-            const double em = EquivalentModulus(project_, results_, project_.excavationWidth,
-                                                project_.leveeWidth);
-            if (em == 0) return ReportModulusFailure(kModulusZeroMessage);
-        } catch (const EngineError& error) {
-            return ReportModulusFailure(QString::fromUtf8(error.what()) + QStringLiteral("\r\n") +
-                                        kCheckInput);
-        }
+    if (commit != Commit::Written) return commit == Commit::Emptied;
+    try {
+        const double em =
+            EquivalentModulus(project_, results_, project_.excavationWidth, project_.leveeWidth);
+        if (em != 0) return true;
+        ReportModulusFailure(kModulusZeroMessage);
+    } catch (const EngineError& error) {
+        ReportModulusFailure(QString::fromUtf8(error.what()) + QStringLiteral("\r\n") +
+                             kCheckInput);
     }
-    CloseScreen();
+    return false;
 }
 
 // The committed values stay in the project; the screen stays open to mend them.

@@ -36,7 +36,6 @@ class FRM_土質条件入力 : public InputScreen {
     QWidget* BuildWidthFrame();
     QWidget* BuildLayerArea();
     QWidget* BuildFigureFrame();
-    QWidget* BuildCommandRow();
     void ConfigureBoxes();
     void ShowFigure();
     void LoadProject();
@@ -57,7 +56,7 @@ class FRM_土質条件入力 : public InputScreen {
     void DeleteRow();
     void ClearAll();
     Commit CommitToProject();
-    void ConfirmAndClose();
+    bool CommitWithModulus();
     void ReportModulusFailure(const QString& reason);
 
     ProjectData& project_;
@@ -74,9 +73,6 @@ class FRM_土質条件入力 : public InputScreen {
     ListGrid* VSF_List = nullptr;
     QPushButton* CMD_Upd = nullptr;
     QPushButton* CMD_Del = nullptr;
-    QPushButton* CMD_Alldel = nullptr;
-    QPushButton* CMD_Exec = nullptr;
-    QPushButton* CMD_Cancel = nullptr;
     QLabel* Pic_Source = nullptr;
     QLabel* PIC_View = nullptr;
 };
