@@ -60,9 +60,11 @@ void CalculationRun::Execute() {
             services.messages.Warning(&window_, kEmZeroMessage);
             return;
         }
-        const auto chosen = ChooseResultFileName(ToPath(services.appFolder), Today());
+        std::string refusal;
+        const auto chosen = ChooseResultFileName(ToPath(services.appFolder), Today(), &refusal);
         if (!chosen) {
-            services.messages.Warning(&window_, QString::fromUtf8(kNoFreeResultName));
+            // All names of the day taken, or the folder refusing new files.
+            services.messages.Warning(&window_, FromUtf8(refusal));
             return;
         }
         resultPath = ToQString(*chosen);
@@ -106,7 +108,9 @@ QString CalculationRun::Produce(const QString& resultPath) {
     const auto templatePath =
         ToPath(QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     if (WriteResultWorkbook(project, results, templatePath, ToPath(resultPath), &error)) return {};
-    return QStringLiteral("計算結果ファイルを作成できませんでした。\r\n") + FromUtf8(error);
+    // The error already says that the workbook could not be made, and why.
+    return FromUtf8(error) +
+           QStringLiteral("\r\n雛形ファイルとアプリケーションフォルダをご確認ください。");
 }
 
 void CalculationRun::Report(const QString& text) {

@@ -174,14 +174,6 @@ void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults
     DeleteUnusedSheets(book, project.alsoLateral);
 }
 
-// The temporary name the workbook is saved under until it is complete; it
-// derives from the claimed result name, so it is this run's alone.
-std::filesystem::path TemporaryBeside(const std::filesystem::path& resultPath) {
-    std::filesystem::path temporary = resultPath;
-    temporary.replace_filename(PathFromUtf8("." + Utf8FromPath(resultPath.filename()) + ".part"));
-    return temporary;
-}
-
 std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
                             const std::filesystem::path& templatePath,
                             const std::filesystem::path& resultPath) {
@@ -192,21 +184,14 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (!std::filesystem::is_regular_file(templatePath, ignored)) {
         return "雛形ファイル「" + Utf8FromPath(templatePath) + "」が見つかりません";
     }
-    const std::filesystem::path temporary = TemporaryBeside(resultPath);
+    // SaveAs writes beside the target and renames only a complete file, so the
+    // claimed name never holds half a workbook.
     try {
         const std::unique_ptr<Workbook> book = Workbook::Open(templatePath);
         BuildWorkbook(*book, project, results);
-        book->SaveAs(temporary);
+        book->SaveAs(resultPath);
     } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
-        std::filesystem::remove(temporary, ignored);
-        return std::string("計算結果ファイルを作成できませんでした: ") + failure.what();
-    }
-    std::error_code renameFailure;
-    std::filesystem::rename(temporary, resultPath, renameFailure);
-    if (renameFailure) {
-        std::filesystem::remove(temporary, ignored);
-        return "計算結果ファイル「" + Utf8FromPath(resultPath) +
-               "」を保存できませんでした: " + renameFailure.message();
+        return failure.what();
     }
     return {};
 }
@@ -249,7 +234,7 @@ bool WriteResultWorkbook(const ProjectData& project, const CalcResults& results,
     std::error_code ignored;
     std::filesystem::remove(resultPath, ignored);
     if (error) {
-        *error = std::move(failure);
+        *error = "計算結果ファイルを作成できませんでした: " + failure;
     }
     return false;
 }

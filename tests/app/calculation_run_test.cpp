@@ -147,7 +147,7 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     Run();
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_TRUE(messages.Shown()[0].text.startsWith(
-        QStringLiteral("計算結果ファイルを作成できませんでした。\r\n")));
+        QStringLiteral("計算結果ファイルを作成できませんでした: 雛形ファイル「")));
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(preview.shown.empty());
     ExpectCleanEnd();

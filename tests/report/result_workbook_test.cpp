@@ -297,6 +297,7 @@ std::string FailedProduction(const ReportRun& run, const std::filesystem::path& 
 
 TEST(WriteResultWorkbook, AMissingTemplateIsNamed) {
     EXPECT_EQ(FailedProduction(OneBlockRun(), "/nonexistent/テンプレート.xltx", "no-template"),
+              "計算結果ファイルを作成できませんでした: "
               "雛形ファイル「/nonexistent/テンプレート.xltx」が見つかりません");
 }
 
