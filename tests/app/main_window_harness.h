@@ -19,6 +19,7 @@
 #include "document_opener.h"
 #include "file_dialogs.h"
 #include "frm_main.h"
+#include "input/screen_harness.h"
 #include "numeric_field.h"
 #include "result_preview.h"
 #include "shell/scripted_message_box.h"
@@ -105,9 +106,7 @@ class MainWindowTest : public ::testing::Test {
 
     template <typename Widget>
     Widget* Find(const QString& name) const {
-        auto* widget = window->findChild<Widget*>(name);
-        EXPECT_NE(widget, nullptr) << name.toStdString();
-        return widget;
+        return Child<Widget>(*window, name);
     }
     QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
     QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
