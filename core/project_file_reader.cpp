@@ -107,12 +107,8 @@ class ProjectFileReader {
     // The row the next value line goes to; it counts every line, so "!END"
     // and stray lines take up rows too.
     std::ptrdiff_t lineCounter_ = 0;
-    double excavationWidth_ = 0;
-    double leveeWidth_ = 0;
-    std::optional<CellTable> soilLayers_;
-    std::optional<CellTable> fillLoads_;
-    std::optional<CellTable> surcharge_;
-    std::optional<FocusPointList> focusPoints_;
+    // The widths and tables as read; Finish drops the tables left unset.
+    LoadedProject read_;
     std::string modeText_;
     std::string poissonText_;
 };
@@ -140,15 +136,15 @@ bool ProjectFileReader::ReadValueLine(std::string_view line) {
         case Section::None:
             return true;
         case Section::ExcavationWidth:
-            return ReadWidth(excavationWidth_, line);
+            return ReadWidth(read_.excavationWidth, line);
         case Section::LeveeWidth:
-            return ReadWidth(leveeWidth_, line);
+            return ReadWidth(read_.leveeWidth, line);
         case Section::SoilLayers:
-            return ReadTableRow(soilLayers_, kSoilColumns, line);
+            return ReadTableRow(read_.soilLayers, kSoilColumns, line);
         case Section::FillLoads:
-            return ReadTableRow(fillLoads_, kFillColumns, line);
+            return ReadTableRow(read_.fillLoads, kFillColumns, line);
         case Section::Surcharge:
-            return ReadTableRow(surcharge_, kSurchargeColumns, line);
+            return ReadTableRow(read_.surcharge, kSurchargeColumns, line);
         case Section::FocusPoints:
             return ReadPoints(line);
         case Section::Mode:
@@ -187,9 +183,9 @@ bool ProjectFileReader::ReadTableRow(std::optional<CellTable>& table, std::size_
 bool ProjectFileReader::ReadPoints(std::string_view line) {
     const auto fields = SplitFields(line);
     if (fields.size() > kPointCount) return false;
-    if (!focusPoints_) focusPoints_.emplace();
+    if (!read_.focusPoints) read_.focusPoints.emplace();
     for (std::size_t slot = 0; slot < fields.size(); ++slot) {
-        Cell& cell = (*focusPoints_)[slot];
+        Cell& cell = (*read_.focusPoints)[slot];
         if (fields[slot] == pf::kMissingPoint) {
             cell = Cell::Missing();
             continue;
@@ -202,7 +198,7 @@ bool ProjectFileReader::ReadPoints(std::string_view line) {
 }
 
 std::optional<LoadedProject> ProjectFileReader::Finish() const {
-    LoadedProject loaded;
+    LoadedProject loaded = read_;
     if (modeText_ == pf::kModeAlsoLateral) {
         loaded.alsoLateral = true;
     } else if (modeText_ != pf::kModeSettlementOnly) {
@@ -212,12 +208,10 @@ std::optional<LoadedProject> ProjectFileReader::Finish() const {
     if (!poissonText) return std::nullopt;
     loaded.poissonText = std::move(*poissonText);
 
-    loaded.excavationWidth = excavationWidth_;
-    loaded.leveeWidth = leveeWidth_;
-    loaded.soilLayers = PresentWhenFirstCellSet(soilLayers_);
-    loaded.fillLoads = PresentWhenFirstCellSet(fillLoads_);
-    loaded.surcharge = PresentWhenFirstCellSet(surcharge_);
-    if (focusPoints_ && !(*focusPoints_)[0].IsMissing()) loaded.focusPoints = focusPoints_;
+    loaded.soilLayers = PresentWhenFirstCellSet(read_.soilLayers);
+    loaded.fillLoads = PresentWhenFirstCellSet(read_.fillLoads);
+    loaded.surcharge = PresentWhenFirstCellSet(read_.surcharge);
+    if (loaded.focusPoints && (*loaded.focusPoints)[0].IsMissing()) loaded.focusPoints.reset();
     loaded.manualPointsLoaded = loaded.focusPoints.has_value();
     return loaded;
 }
