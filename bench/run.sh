@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Prints the engine's throughput, the whole-process time of
 # `nubera-cli calc --json` and how fast the printed pages of its workbook are
-# drawn, on the largest example. Builds into build/ first
+# drawn, on the largest example. Builds a Release configuration into build-bench/ first
 # (or into $BUILD_DIR when set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build="${BUILD_DIR:-build}"
+build="${BUILD_DIR:-build-bench}"
 project=examples/five-blocks-lateral.nbr
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
