@@ -79,7 +79,7 @@ QLabel* Heading(const QString& name, const QString& text) {
 FRM_盛土荷重入力::FRM_盛土荷重入力(ProjectData& project, MessageBox& messages,
                                    const QString& figureFolder, ManualPointsLink mainWindow,
                                    QWidget* parent)
-    : InputScreen(messages, parent),
+    : ListEntryScreen(messages, kMaxFillBlocks, kBlockLimitMessage, parent),
       project_(project),
       mainWindow_(std::move(mainWindow)),
       thumb_(messages, figureFolder) {
@@ -89,7 +89,7 @@ FRM_盛土荷重入力::FRM_盛土荷重入力(ProjectData& project, MessageBox&
     ConfigureBoxes();
     WatchKeys();
     ShowFigure();
-    ResetEntryRow(true);
+    ResetScreen();
     ClearFlags();
     LoadProject();
 }
@@ -181,9 +181,7 @@ QWidget* FRM_盛土荷重入力::BuildEntryFrame() {
     grid->addWidget(CMD_Del, 4, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("※") + kBlockLimitMessage), 5, 0);
 
-    connect(VSF_List, &ListGrid::RowSelected, this, [this](int row) { SelectRow(row); });
-    connect(CMD_Upd, &QPushButton::clicked, this, [this] { AddOrUpdate(); });
-    connect(CMD_Del, &QPushButton::clicked, this, [this] { DeleteRow(); });
+    ConnectList();
     return Frame1;
 }
 
@@ -264,26 +262,20 @@ std::vector<FillBlock> FRM_盛土荷重入力::Blocks() const {
     return blocks;
 }
 
-// The full reset also empties the surcharge and brings the picture back.
-void FRM_盛土荷重入力::ResetEntryRow(bool withSurcharge) {
-    for (int column = 1; column <= kEntryColumns; ++column) SetEntryText(column, QString());
-    if (withSurcharge) {
-        TXT_qX->clear();
-        PIC_QView->hide();
-        PIC_View->show();
-        drawingShown_ = false;
-    }
-    CMD_Del->setEnabled(false);
-    CMD_Upd->setText(QStringLiteral("追加"));
-    editing_ = false;
-    selectedRow_ = 0;
-    committed_ = false;
-    UpdateAddButton();
+void FRM_盛土荷重入力::ResetScreen() {
+    ResetEntryRow();
+    TXT_qX->clear();
+    PIC_QView->hide();
+    PIC_View->show();
+    drawingShown_ = false;
 }
 
-// Adding stops at the block limit; a listed block can always be updated.
-void FRM_盛土荷重入力::UpdateAddButton() {
-    CMD_Upd->setEnabled(editing_ || static_cast<std::size_t>(VSF_List->Rows()) < kMaxFillBlocks);
+void FRM_盛土荷重入力::ClearEntry() {
+    for (int column = 1; column <= kEntryColumns; ++column) SetEntryText(column, QString());
+}
+
+QLineEdit* FRM_盛土荷重入力::FirstBox() const {
+    return TXT_Base;
 }
 
 void FRM_盛土荷重入力::UpdateTotalHeight() {
@@ -343,24 +335,11 @@ bool FRM_盛土荷重入力::CheckEntry() {
     return CheckRequired(TXT_qX, kMissingValueMessage);
 }
 
-void FRM_盛土荷重入力::AddOrUpdate() {
-    if (!editing_ && static_cast<std::size_t>(VSF_List->Rows()) >= kMaxFillBlocks) {
-        messages_.Warning(this, kBlockLimitMessage);
-        Refocus(TXT_Base);
-        return;
-    }
-    if (!CheckEntry()) return;
-    VSF_List->SetRedraw(false);
-    const int row = editing_ ? selectedRow_ : VSF_List->AddRow();
+void FRM_盛土荷重入力::WriteRow(int row) {
     VSF_List->SetText(row, 0, RowLabel(row));
     for (int column = 1; column <= kEntryColumns; ++column) {
         VSF_List->SetText(row, column, EntryText(column));
     }
-    VSF_List->ShowRow(row);
-    VSF_List->SetRedraw(true);
-    ResetEntryRow(false);
-    Refocus(TXT_Base);
-    SetChanged();
 }
 
 // Enter in the last box completes the block: its load, then add or update.
@@ -377,36 +356,21 @@ void FRM_盛土荷重入力::EnterUnitWeight() {
     AddOrUpdate();
 }
 
-void FRM_盛土荷重入力::SelectRow(int row) {
-    if (row < 0) return;
-    VSF_List->setCurrentCell(row, 0);
-    editing_ = true;
-    selectedRow_ = row;
-    CMD_Upd->setText(QStringLiteral("更新"));
-    CMD_Del->setEnabled(true);
-    UpdateAddButton();
+void FRM_盛土荷重入力::LoadRow(int row) {
     for (int column = 1; column <= kEntryColumns; ++column) {
         SetEntryText(column, VSF_List->Text(row, column));
     }
-    Refocus(TXT_Base);
 }
 
-// Removes the block loaded for editing; the blocks below it move up a label.
-void FRM_盛土荷重入力::DeleteRow() {
-    if (editing_) {
-        VSF_List->RemoveRow(selectedRow_);
-        VSF_List->ClearCurrentRow();
-        for (int row = 0; row < VSF_List->Rows(); ++row) VSF_List->SetText(row, 0, RowLabel(row));
-    }
-    ResetEntryRow(false);
-    Refocus(TXT_Base);
-    SetChanged();
+// The blocks below a removed one move up a label.
+void FRM_盛土荷重入力::RowsMovedUp(int row) {
+    for (; row < VSF_List->Rows(); ++row) VSF_List->SetText(row, 0, RowLabel(row));
 }
 
 void FRM_盛土荷重入力::ClearAll() {
     if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
     VSF_List->RemoveAllRows();
-    ResetEntryRow(true);
+    ResetScreen();
 }
 
 bool FRM_盛土荷重入力::CheckSurcharge() {
@@ -418,7 +382,6 @@ bool FRM_盛土荷重入力::CheckSurcharge() {
 bool FRM_盛土荷重入力::CommitBlocks() {
     if (VSF_List->Rows() == 0) {
         project_.fillLoads.reset();
-        committed_ = true;
         return true;
     }
     const std::vector<FillBlock> blocks = Blocks();
@@ -438,8 +401,7 @@ bool FRM_盛土荷重入力::Confirm(const std::vector<FillBlock>& blocks) {
     PIC_QView->show();
     PIC_View->hide();
     MsgBoxCenterHook::Install(Frame1);
-    committed_ = messages_.Ask(this, kConfirmQuestion, MsgIcon::Information);
-    if (!committed_) return false;
+    if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
     project_.fillLoads = table;
     const QString qx = TXT_qX->text().trimmed();
     if (!qx.isEmpty() && ValueOf(qx) != 0) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fill_load_rules.h"
-#include "input_screen.h"
+#include "list_entry_screen.h"
 #include "project_data.h"
 #include "thumbnail.h"
 
@@ -32,7 +32,7 @@ struct ManualPointsLink {
 // blocks and a surcharge on the top crest. The blocks are checked to stack on
 // one another and shown as a section drawing for confirmation before they are
 // written to the project.
-class FRM_盛土荷重入力 : public InputScreen {
+class FRM_盛土荷重入力 : public ListEntryScreen {
   public:
     FRM_盛土荷重入力(ProjectData& project, MessageBox& messages, const QString& figureFolder,
                      ManualPointsLink mainWindow, QWidget* parent = nullptr);
@@ -40,6 +40,12 @@ class FRM_盛土荷重入力 : public InputScreen {
   protected:
     bool CommitOnClose() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool CheckEntry() override;
+    void WriteRow(int row) override;
+    void LoadRow(int row) override;
+    void ClearEntry() override;
+    void RowsMovedUp(int row) override;
+    QLineEdit* FirstBox() const override;
 
   private:
     // The list columns after the row label, in order, and the entry control of each.
@@ -57,19 +63,15 @@ class FRM_盛土荷重入力 : public InputScreen {
     void SetEntryText(int column, const QString& text);
     std::vector<FillBlock> Blocks() const;
 
-    void ResetEntryRow(bool withSurcharge);
-    void UpdateAddButton();
+    // Also empties the surcharge and brings the picture back.
+    void ResetScreen();
     void UpdateTotalHeight();
     void UpdateLoad();
     bool CheckRequired(NumericField* box, const QString& missingMessage);
     bool CheckNumber(NumericField* box);
     bool CheckHeight();
-    bool CheckEntry();
 
-    void AddOrUpdate();
     void EnterUnitWeight();
-    void SelectRow(int row);
-    void DeleteRow();
     void ClearAll();
     bool CheckSurcharge();
     bool CommitBlocks();
@@ -81,9 +83,6 @@ class FRM_盛土荷重入力 : public InputScreen {
     ProjectData& project_;
     ManualPointsLink mainWindow_;
     CThum thumb_;
-    bool editing_ = false;
-    int selectedRow_ = 0;
-    bool committed_ = false;
     bool drawingShown_ = false;
 
     NumericField* TXT_qX = nullptr;
@@ -99,9 +98,6 @@ class FRM_盛土荷重入力 : public InputScreen {
     std::array<QWidget*, kEntryColumns> entries_{};
     std::array<QLabel*, kEntryColumns + 1> LBL_Title{};
     std::array<QLabel*, kEntryColumns + 1> LBL_Title2{};
-    ListGrid* VSF_List = nullptr;
-    QPushButton* CMD_Upd = nullptr;
-    QPushButton* CMD_Del = nullptr;
     QFrame* Frame1 = nullptr;
     QLabel* Pic_Source = nullptr;
     QLabel* PIC_View = nullptr;

@@ -45,7 +45,7 @@ QString ToQt(const std::string& text) {
 
 FRM_土質条件入力::FRM_土質条件入力(ProjectData& project, CalcResults& results, MessageBox& messages,
                                    const QString& figureFolder, QWidget* parent)
-    : InputScreen(messages, parent),
+    : ListEntryScreen(messages, kMaxSoilLayers, kLayerLimitMessage, parent),
       project_(project),
       results_(results),
       thumb_(messages, figureFolder) {
@@ -128,9 +128,7 @@ QWidget* FRM_土質条件入力::BuildLayerArea() {
     grid->addWidget(VSF_List, 2, 0);
     grid->addWidget(CMD_Del, 2, 1, Qt::AlignTop);
 
-    connect(VSF_List, &ListGrid::RowSelected, this, [this](int row) { SelectRow(row); });
-    connect(CMD_Upd, &QPushButton::clicked, this, [this] { AddOrUpdate(); });
-    connect(CMD_Del, &QPushButton::clicked, this, [this] { DeleteRow(); });
+    ConnectList();
     return area;
 }
 
@@ -212,27 +210,20 @@ void FRM_土質条件入力::RecomputeDepthsFrom(int row) {
     }
 }
 
-void FRM_土質条件入力::ResetEntryRow() {
-    editing_ = false;
-    selectedRow_ = 0;
-    CMD_Del->setEnabled(false);
-    CMD_Upd->setText(QStringLiteral("追加"));
+void FRM_土質条件入力::ClearEntry() {
     TXT_層厚->clear();
     LBL_深度1->clear();
     TXT_変形係数Es->clear();
-    UpdateAddButton();
 }
 
-// Adding stops at the layer limit; a listed layer can always be updated.
-void FRM_土質条件入力::UpdateAddButton() {
-    CMD_Upd->setEnabled(editing_ ||
-                        static_cast<std::size_t>(VSF_List->DataRows()) < kMaxSoilLayers);
+QLineEdit* FRM_土質条件入力::FirstBox() const {
+    return TXT_層厚;
 }
 
 void FRM_土質条件入力::UpdateDepthDisplay() {
     const std::vector<SoilLayerRow> layers = Layers();
     const std::size_t position =
-        editing_ ? static_cast<std::size_t>(selectedRow_ - VSF_List->FixedRows()) : layers.size();
+        Editing() ? static_cast<std::size_t>(SelectedRow() - VSF_List->FixedRows()) : layers.size();
     const double thickness = ReadNumberPrefix(TXT_層厚->text().toStdString());
     LBL_深度1->setText(ToQt(LayerDepthText(layers, position, thickness)));
 }
@@ -258,51 +249,22 @@ bool FRM_土質条件入力::CheckEntry() {
     return true;
 }
 
-void FRM_土質条件入力::AddOrUpdate() {
-    if (!editing_ && static_cast<std::size_t>(VSF_List->DataRows()) >= kMaxSoilLayers) {
-        messages_.Warning(this, kLayerLimitMessage);
-        Refocus(TXT_層厚);
-        return;
-    }
-    if (!CheckEntry()) return;
-    VSF_List->SetRedraw(false);
-    const int row = editing_ ? selectedRow_ : VSF_List->AddRow();
+// An updated layer changes the depths of every layer below it.
+void FRM_土質条件入力::WriteRow(int row) {
     ShowLayer(row, {TXT_層厚->text().toStdString(), LBL_深度1->text().toStdString(),
                     TXT_変形係数Es->text().toStdString()});
-    VSF_List->ShowRow(row);
-    if (editing_) RecomputeDepthsFrom(row + 1);
-    VSF_List->SetRedraw(true);
-    ResetEntryRow();
-    Refocus(TXT_層厚);
-    SetChanged();
+    if (Editing()) RecomputeDepthsFrom(row + 1);
 }
 
-void FRM_土質条件入力::SelectRow(int row) {
-    if (row < VSF_List->FixedRows()) return;
-    VSF_List->setCurrentCell(row - VSF_List->FixedRows(), 0);
-    editing_ = true;
-    selectedRow_ = row;
-    CMD_Upd->setText(QStringLiteral("更新"));
-    CMD_Del->setEnabled(true);
-    UpdateAddButton();
+void FRM_土質条件入力::LoadRow(int row) {
     TXT_層厚->setText(VSF_List->Text(row, kThicknessColumn));
     LBL_深度1->setText(VSF_List->Text(row, kDepthColumn));
     TXT_変形係数Es->setText(VSF_List->Text(row, kModulusColumn));
-    Refocus(TXT_層厚);
 }
 
-// Removes the layer loaded for editing; the layers below it move up and take
-// their depths from the thicknesses again.
-void FRM_土質条件入力::DeleteRow() {
-    if (VSF_List->DataRows() == 0) return;
-    if (editing_) {
-        VSF_List->RemoveRow(selectedRow_);
-        VSF_List->ClearCurrentRow();
-        RecomputeDepthsFrom(selectedRow_);
-    }
-    ResetEntryRow();
-    Refocus(TXT_層厚);
-    SetChanged();
+// The layers below a removed one take their depths from the thicknesses again.
+void FRM_土質条件入力::RowsMovedUp(int row) {
+    RecomputeDepthsFrom(row);
 }
 
 void FRM_土質条件入力::ClearAll() {

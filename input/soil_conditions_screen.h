@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "calc_results.h"
-#include "input_screen.h"
+#include "list_entry_screen.h"
 #include "project_data.h"
 #include "soil_layer_rules.h"
 #include "thumbnail.h"
@@ -21,13 +21,19 @@ class NumericField;
 // and up to 20 soil layers (thickness, depth of the layer's bottom, modulus
 // Es), edited in a grid and written to the project only when confirmed, after
 // the equivalent modulus Em has been found computable.
-class FRM_土質条件入力 : public InputScreen {
+class FRM_土質条件入力 : public ListEntryScreen {
   public:
     FRM_土質条件入力(ProjectData& project, CalcResults& results, MessageBox& messages,
                      const QString& figureFolder, QWidget* parent = nullptr);
 
   protected:
     bool CommitOnClose() override;
+    bool CheckEntry() override;
+    void WriteRow(int row) override;
+    void LoadRow(int row) override;
+    void ClearEntry() override;
+    void RowsMovedUp(int row) override;
+    QLineEdit* FirstBox() const override;
 
   private:
     enum class Commit { Failed, Emptied, Written };
@@ -44,16 +50,10 @@ class FRM_土質条件入力 : public InputScreen {
     void ShowLayer(int row, const SoilLayerRow& layer);
     void RecomputeDepthsFrom(int row);
 
-    void ResetEntryRow();
-    void UpdateAddButton();
     void UpdateDepthDisplay();
     void NormaliseModulus();
-    bool CheckEntry();
     bool CheckWidth(NumericField* box);
 
-    void AddOrUpdate();
-    void SelectRow(int row);
-    void DeleteRow();
     void ClearAll();
     Commit CommitToProject();
     bool CommitWithModulus();
@@ -62,17 +62,12 @@ class FRM_土質条件入力 : public InputScreen {
     ProjectData& project_;
     CalcResults& results_;
     CThum thumb_;
-    bool editing_ = false;
-    int selectedRow_ = 0;
 
     NumericField* TXT_開削幅 = nullptr;
     NumericField* TXT_堤体幅 = nullptr;
     NumericField* TXT_層厚 = nullptr;
     QLabel* LBL_深度1 = nullptr;
     NumericField* TXT_変形係数Es = nullptr;
-    ListGrid* VSF_List = nullptr;
-    QPushButton* CMD_Upd = nullptr;
-    QPushButton* CMD_Del = nullptr;
     QLabel* Pic_Source = nullptr;
     QLabel* PIC_View = nullptr;
 };
