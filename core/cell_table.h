@@ -11,7 +11,7 @@ namespace nubera {
 // (column, row) from 0 as everywhere in the program. Rows grow on demand and
 // keep their earlier contents.
 class CellTable {
-public:
+  public:
     explicit CellTable(std::size_t columns = 0) : columns_(columns) {}
 
     std::size_t ColumnCount() const { return columns_; }
@@ -28,7 +28,7 @@ public:
 
     bool operator==(const CellTable&) const = default;
 
-private:
+  private:
     std::size_t columns_;
     std::vector<std::vector<Cell>> rows_;
 };

@@ -9,7 +9,7 @@ namespace nubera {
 // of a non-positive number. The message names the load row and point (or the
 // soil layer) in Japanese, ready to show to the user.
 class EngineError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

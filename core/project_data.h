@@ -31,9 +31,15 @@ using SurchargeTable = CellTable;
 // origin is the centre of fill row 0; a missing slot is an empty point.
 using FocusPointList = std::array<Cell, kPointCount>;
 
-inline SoilLayerTable MakeSoilLayerTable() { return SoilLayerTable(kSoilColumns); }
-inline FillLoadTable MakeFillLoadTable() { return FillLoadTable(kFillColumns); }
-inline SurchargeTable MakeSurchargeTable() { return SurchargeTable(kSurchargeColumns); }
+inline SoilLayerTable MakeSoilLayerTable() {
+    return SoilLayerTable(kSoilColumns);
+}
+inline FillLoadTable MakeFillLoadTable() {
+    return FillLoadTable(kFillColumns);
+}
+inline SurchargeTable MakeSurchargeTable() {
+    return SurchargeTable(kSurchargeColumns);
+}
 
 // The inputs of the one open project. Exactly one instance exists while the
 // program runs; every screen and the engine get it by reference.

@@ -8,7 +8,7 @@ namespace nubera::sheet {
 // missing from it, a sheet or label that does not exist, a save the disk
 // refuses. The message says which, naming the file, sheet or object.
 class SpreadsheetError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -15,7 +15,7 @@ namespace nubera::sheet {
 // every part it did not touch (styles, theme, page setup, print settings)
 // carried through unchanged.
 class Workbook {
-public:
+  public:
     // Throws SpreadsheetError naming the file when it cannot be read.
     static std::unique_ptr<Workbook> Open(const std::filesystem::path& path);
     virtual ~Workbook() = default;

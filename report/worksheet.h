@@ -29,9 +29,8 @@ struct Label {
     double top = 0;       // points
 };
 
-
 class Worksheet {
-public:
+  public:
     virtual ~Worksheet() = default;
 
     virtual const std::string& Name() const = 0;
