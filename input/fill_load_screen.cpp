@@ -205,11 +205,7 @@ void FRM_盛土荷重入力::WatchKeys() {
 
 void FRM_盛土荷重入力::ShowFigure() {
     PIC_View->setFixedSize(PIC_QView->size());
-    thumb_.SetObject(Pic_Source, PIC_View);
-    thumb_.GetMaxSize();
-    const CThum::Preview preview = thumb_.PicPreview(kFigureFile, false);
-    PIC_View->setFixedSize(static_cast<int>(Pic_Source->width() * preview.scale),
-                           static_cast<int>(Pic_Source->height() * preview.scale));
+    ShowFittedFigure(thumb_, Pic_Source, PIC_View, kFigureFile);
 }
 
 void FRM_盛土荷重入力::LoadProject() {

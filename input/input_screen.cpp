@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "message_box.h"
+#include "thumbnail.h"
 
 namespace nubera {
 
@@ -21,6 +22,14 @@ QLabel* MakeDisplayBox(const QString& name) {
     box->setAlignment(Qt::AlignCenter);
     box->setAutoFillBackground(true);
     return box;
+}
+
+void ShowFittedFigure(CThum& thumb, QLabel* source, QLabel* view, const QString& fileName) {
+    thumb.SetObject(source, view);
+    thumb.GetMaxSize();
+    const CThum::Preview preview = thumb.PicPreview(fileName, false);
+    view->setFixedSize(static_cast<int>(source->width() * preview.scale),
+                       static_cast<int>(source->height() * preview.scale));
 }
 
 InputScreen::InputScreen(MessageBox& messages, QWidget* parent)

@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace nubera {
 
+class CThum;
 class MessageBox;
 
 // The question of the close box when the working copy holds changes.
@@ -29,6 +30,9 @@ Widget* Named(Widget* widget, const QString& name) {
 QPushButton* MakeButton(const QString& name, const QString& caption);
 // A read-only box showing a computed value, framed like the entry boxes.
 QLabel* MakeDisplayBox(const QString& name);
+// Loads an explanatory figure into `source` and draws it into `view`, fitted
+// into the size `view` has now; `view` then takes the figure's drawn size.
+void ShowFittedFigure(CThum& thumb, QLabel* source, QLabel* view, const QString& fileName);
 
 // What the three input screens share: a modal window centred on the screen,
 // a working copy with a changed flag, and closing that asks before changes are

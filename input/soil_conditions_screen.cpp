@@ -162,11 +162,7 @@ void FRM_土質条件入力::ConfigureBoxes() {
 // The figure takes at most the room its box was given, centred in its frame.
 void FRM_土質条件入力::ShowFigure() {
     PIC_View->setFixedSize(TwipsToPixels(4800, *this), TwipsToPixels(6000, *this));
-    thumb_.SetObject(Pic_Source, PIC_View);
-    thumb_.GetMaxSize();
-    const CThum::Preview preview = thumb_.PicPreview(kFigureFile, false);
-    PIC_View->setFixedSize(static_cast<int>(Pic_Source->width() * preview.scale),
-                           static_cast<int>(Pic_Source->height() * preview.scale));
+    ShowFittedFigure(thumb_, Pic_Source, PIC_View, kFigureFile);
 }
 
 void FRM_土質条件入力::LoadProject() {
