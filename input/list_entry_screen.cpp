@@ -1,6 +1,5 @@
 #include "list_entry_screen.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <utility>
 
