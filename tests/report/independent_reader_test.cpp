@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "package_fixture.h"
 #include "report_run.h"
 #include "report_text.h"
 #include "result_workbook.h"
@@ -190,6 +191,35 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
     e.Text("側方変位量のまとめ", 2, 6, "載荷奥行 = 5.00 m");
     const std::string complaints = e.Check(Produce(run, "openpyxl-five-blocks"));
     EXPECT_TRUE(complaints.empty()) << complaints;
+}
+
+// Deleting the surplus load columns moves the summary's right-hand columns
+// onto F, so the depth text written into F2 afterwards must still find the
+// header style there, however many columns went.
+TEST(IndependentReader, TheDepthTextKeepsTheHeaderStyleWhateverColumnsGo) {
+    const std::string script = R"(
+import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+for name in ("即時沈下量のまとめ", "側方変位量のまとめ"):
+    if name in book.sheetnames:
+        b2, f2 = book[name]["B2"], book[name]["F2"]
+        print(name, f2.style_id == b2.style_id)
+)";
+    const struct {
+        const char* folder;
+        ReportRun run;
+        const char* expected;
+    } cases[] = {
+        {"openpyxl-style-one-block", OneBlockRun(), "即時沈下量のまとめ True\n"},
+        {"openpyxl-style-two-blocks", ManualPointsRun(),
+         "即時沈下量のまとめ True\n側方変位量のまとめ True\n"},
+        {"openpyxl-style-five-blocks", FiveBlockRun(),
+         "即時沈下量のまとめ True\n側方変位量のまとめ True\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        EXPECT_EQ(sheet::testing::RunOpenpyxl(script, Produce(c.run, c.folder)), c.expected);
+    }
 }
 
 }  // namespace
