@@ -284,6 +284,29 @@ TEST(WriteResultWorkbook, PoissonRatioAsEntered) {
     EXPECT_EQ(produced.Sheet(kLateralCalc).Value(82, 5), Text("ﾎﾟｱｿﾝ比 = 0.25"));
 }
 
+// The surcharge block names its own depth and centroid, not those of a load.
+TEST(WriteResultWorkbook, TheSurchargeBlockHeaderReadsTheSurchargeTables) {
+    ReportRun run = FiveBlockRun();
+    for (auto& point : run.results.surchargeSettlementDetail) {
+        point[4] = Cell::Number(-1.25);
+        point[5] = Cell::Number(9.5);
+    }
+    for (auto& point : run.results.surchargeLateralDetail) {
+        point[4] = Cell::Number(2.5);
+        point[5] = Cell::Number(7.25);
+    }
+    ProducedWorkbook produced(run, "surcharge-header");
+    ASSERT_TRUE(produced.ok());
+    sheet::Worksheet& settlement = produced.Sheet(kSettlementCalc);
+    EXPECT_EQ(settlement.Value(82, 3), Text("H = 9.5m"));
+    EXPECT_EQ(settlement.Value(82, 5), Text("重心位置 = -1.25m"));
+    EXPECT_EQ(settlement.Value(67, 3), Text("H = 8m"));
+    sheet::Worksheet& lateral = produced.Sheet(kLateralCalc);
+    EXPECT_EQ(lateral.Value(82, 3), Text("載荷奥行 = 7.25m"));
+    EXPECT_EQ(lateral.Value(83, 5), Text("重心位置 = 2.5m"));
+    EXPECT_EQ(lateral.Value(67, 3), Text("載荷奥行 = 5m"));
+}
+
 // What a failed production leaves: the error and no file of its own.
 std::string FailedProduction(const ReportRun& run, const std::filesystem::path& templatePath,
                              std::string_view folderName) {
