@@ -187,8 +187,11 @@ void FRM_Main::ConnectControls() {
     connect(CMD_盛土荷重, &QPushButton::clicked, this, [this] { OpenScreen(Screen::Fill); });
     connect(CMD_着目点, &QPushButton::clicked, this, [this] { OpenScreen(Screen::Points); });
     for (int i = 0; i < 2; ++i) {
-        connect(OPT_Select[i], &QRadioButton::clicked, this,
-                [this, i] { SelectProcessingMode(i); });
+        // A click on the mode already chosen changes nothing: it would throw
+        // away a Poisson's ratio typed but not yet confirmed.
+        connect(OPT_Select[i], &QRadioButton::clicked, this, [this, i] {
+            if (project_.alsoLateral != (i == 1)) SelectProcessingMode(i);
+        });
         connect(OPT_Tyaku[i], &QRadioButton::clicked, this, [this, i] { SelectPlacement(i); });
     }
     connect(CMD_Exec, &QPushButton::clicked, this, [this] { run_->Execute(); });
@@ -334,7 +337,9 @@ void FRM_Main::ShowLoadedProject(const LoadedProject& loaded) {
     LBL_土質条件->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
     LBL_盛土荷重->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
     LBL_着目点->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
-    if (project_.focusPoints) SelectPlacement(1);
+    // Loaded points select manual placement; either way the points button
+    // follows the loaded fill loads.
+    SelectPlacement(project_.focusPoints || ManualPlacementSelected() ? 1 : 0);
     ApplyRunRule(SelectedPlacement());
 }
 

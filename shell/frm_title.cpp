@@ -64,6 +64,7 @@ FRM_Title::FRM_Title(QWidget* parent) : QDialog(parent) {
     lblVersion->setText(VersionText(kVersionMajor, kVersionMinor, kVersionPatch));
     connect(CMD_OK, &QPushButton::clicked, this, &QDialog::accept);
     Frame1->installEventFilter(this);
+    CMD_OK->installEventFilter(this);
 }
 
 void FRM_Title::BuildControls() {
@@ -134,6 +135,12 @@ void FRM_Title::keyPressEvent(QKeyEvent* event) {
 
 bool FRM_Title::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Frame1 && event->type() == QEvent::MouseButtonPress) accept();
+    // The OK button holds the focus and would keep Tab and the arrow keys for
+    // itself; any key closes the window.
+    if (watched == CMD_OK && event->type() == QEvent::KeyPress) {
+        accept();
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 

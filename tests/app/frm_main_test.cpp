@@ -204,6 +204,17 @@ TEST_F(MainWindowTest, TheLateralModeOpensThePoissonBoxWithTheStoredRatio) {
     }
 }
 
+// Clicking the option already chosen changes nothing: a ratio typed but not
+// yet confirmed stays in the box.
+TEST_F(MainWindowTest, ClickingTheChosenProcessingModeAgainKeepsTheTypedRatio) {
+    Open();
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    Poisson()->setText(QStringLiteral("0.45"));
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.45"));
+    EXPECT_TRUE(project.alsoLateral);
+}
+
 TEST_F(MainWindowTest, SettlementOnlyEmptiesAndLocksThePoissonBoxButKeepsTheRatio) {
     Open();
     project.poissonRatio = 0.25;

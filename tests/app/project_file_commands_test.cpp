@@ -118,6 +118,27 @@ TEST_F(ProjectFileCommandsTest, AFileWithoutFillLoadsLeavesTheRunDisabled) {
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
 }
 
+// A file without manual points leaves the placement option as it was; the
+// points button still follows the loaded fill loads, as if the option were
+// chosen again.
+TEST_F(ProjectFileCommandsTest, ALoadWithoutPointsRefreshesThePointsButtonForTheFillLoads) {
+    Open();
+    Option(QStringLiteral("OPT_Tyaku_1"))->click();
+    ASSERT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    LoadExample("one-block.nbr");
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_1"))->isChecked());
+    EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());  // no points yet
+
+    const QString soilOnly = WriteProject(
+        QStringLiteral("soil-only.nbr"),
+        "[開削幅]\r\n10\r\n!END\r\n[堤体幅]\r\n20\r\n!END\r\n[処理Mode]\r\n0\r\n!END\r\n");
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(soilOnly);
+    Load();
+    EXPECT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+}
+
 TEST_F(ProjectFileCommandsTest, AWrongHeaderIsRefusedBeforeReading) {
     Open();
     LoadExample("one-block.nbr");

@@ -45,6 +45,13 @@ TEST(TitleWindow, AsVersionInformationItClosesOnOkAKeyOrAFrameClick) {
     const std::function<void(FRM_Title&)> closers[] = {
         [](FRM_Title& t) { t.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->click(); },
         [](FRM_Title& t) { QTest::keyClick(&t, Qt::Key_A); },
+        // Keys the focused OK button would otherwise keep for itself.
+        [](FRM_Title& t) {
+            QTest::keyClick(t.findChild<QPushButton*>(QStringLiteral("CMD_OK")), Qt::Key_Down);
+        },
+        [](FRM_Title& t) {
+            QTest::keyClick(t.findChild<QPushButton*>(QStringLiteral("CMD_OK")), Qt::Key_Tab);
+        },
         [](FRM_Title& t) {
             QTest::mouseClick(t.findChild<QWidget*>(QStringLiteral("Frame1")), Qt::LeftButton);
         },
