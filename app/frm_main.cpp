@@ -35,6 +35,9 @@ namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
 constexpr double kWindowWidthTwips = 7200;
+// Enough decimals for any ratio near the accepted range to read back as the
+// same double.
+constexpr int kRoundTripDecimals = 20;
 
 QPushButton* NamedButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
@@ -199,8 +202,11 @@ void FRM_Main::ConnectControls() {
 
     // Enter checks the box like every numeric box, but against the range of a
     // Poisson's ratio; it stores nothing (the check before a run or save does).
+    // The value is handed over in plain digits: the exponent form of a value
+    // far out of range would read as not numeric.
     TXT_Poa->SetValueCheck([](double value) {
-        const PoissonCheck check = CheckPoissonText(FormatNumber(value));
+        const PoissonCheck check =
+            CheckPoissonText(QString::number(value, 'f', kRoundTripDecimals).toStdString());
         return check.ok ? QString() : QString::fromUtf8(check.message);
     });
 }
