@@ -11,7 +11,10 @@ InstanceLock::InstanceLock(const QString& path) : lock_(path) {
 }
 
 bool InstanceLock::TryAcquire() {
-    return lock_.tryLock(0);
+    if (lock_.tryLock(0)) return true;
+    // Only a copy holding the lock stops this one; a folder that refuses the
+    // lock file would otherwise end every start without a word.
+    return lock_.error() != QLockFile::LockFailedError;
 }
 
 QString InstanceLock::DefaultPath() {

@@ -12,7 +12,9 @@ class InstanceLock {
   public:
     explicit InstanceLock(const QString& path = DefaultPath());
 
-    // True when this is the only running copy (the lock is now held).
+    // False only when another running copy holds the lock. True when the lock
+    // is now held, or when no lock file can be made at all (the check is then
+    // skipped rather than refusing every start).
     bool TryAcquire();
 
     static QString DefaultPath();

@@ -30,6 +30,14 @@ TEST(InstanceLock, ASecondCopyCannotTakeTheLockUntilTheFirstEnds) {
     EXPECT_TRUE(second.TryAcquire());
 }
 
+// Only a copy that holds the lock keeps the program from starting; a folder
+// where no lock file can be made must not end every start silently.
+TEST(InstanceLock, AFolderRefusingTheLockFileDoesNotStopTheStart) {
+    QTemporaryDir folder;
+    InstanceLock lock(folder.filePath(QStringLiteral("missing/nubera.lock")));
+    EXPECT_TRUE(lock.TryAcquire());
+}
+
 TEST(HelpUrl, ContextZeroIsTheContentsAndOtherNumbersTheirAnchor) {
     EXPECT_EQ(HelpUrl(QStringLiteral("/opt/nubera"), 0),
               QUrl::fromLocalFile(QStringLiteral("/opt/nubera/Help/index.html")));
