@@ -443,8 +443,11 @@ bool FRM_盛土荷重入力::eventFilter(QObject* watched, QEvent* event) {
     if (watched != (focus ? static_cast<QObject*>(focus) : this)) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (enter && (key->modifiers() & Qt::ControlModifier)) ToggleFigure();
-    return false;
+    if (!enter || !(key->modifiers() & Qt::ControlModifier)) return false;
+    ToggleFigure();
+    // In an entry box Ctrl+Enter is Enter as well; anywhere else it only
+    // toggles, so that a focused button (ＯＫ right after a No) is not pressed.
+    return qobject_cast<NumericField*>(watched) == nullptr;
 }
 
 }  // namespace nubera

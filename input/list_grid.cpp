@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <numeric>
 
@@ -100,6 +101,13 @@ void ListGrid::RemoveRow(int row) {
 
 void ListGrid::RemoveAllRows() {
     setRowCount(0);
+}
+
+// Enter selects the current row and goes no further: passed on, it would
+// press the screen's default button as well (行削除 while a row is loaded).
+void ListGrid::keyPressEvent(QKeyEvent* event) {
+    QTableWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) event->accept();
 }
 
 void ListGrid::ShowRow(int row) {

@@ -52,6 +52,9 @@ class ListGrid : public QTableWidget {
   Q_SIGNALS:
     void RowSelected(int row);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     int ModelRow(int row) const { return row - fixedRows_; }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <memory>
 
@@ -287,6 +288,35 @@ TEST_F(FillScreenTest, NoToTheQuestionKeepsTheDrawingAndCtrlEnterTogglesIt) {
     QTest::keyClick(grid, Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier);
     EXPECT_FALSE(drawing->isHidden());
     EXPECT_TRUE(picture->isHidden());
+}
+
+TEST_F(FillScreenTest, CtrlEnterOnTheFocusedOkButtonOnlyTogglesTheFigure) {
+    Open();
+    EnterBlock(kLower);
+    messages.PlanAnswers({MsgAnswer::No});
+    auto* ok = Child<QPushButton>(*screen, QStringLiteral("CMD_Exec"));
+    Click(ok);
+    ASSERT_EQ(QApplication::focusWidget(), ok);
+    messages.Clear();
+    PressEnter(ok, Qt::ControlModifier);
+    EXPECT_TRUE(messages.Texts().empty());  // ＯＫ did not run again
+    EXPECT_TRUE(drawing->isHidden());
+    EXPECT_FALSE(picture->isHidden());
+}
+
+TEST_F(FillScreenTest, EnterOnTheListLoadsItsRowAndPressesNoButton) {
+    Open();
+    EnterBlock(kLower);
+    test::ClickRow(grid, 0);
+    // A click below the rows leaves the list with the focus and row q1 current.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(5, grid->viewport()->height() - 5));
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    PressEnter(grid);
+    EXPECT_EQ(grid->DataRows(), 1);  // 行削除 was not pressed with it
+    EXPECT_EQ(add->text(), QStringLiteral("更新"));
+    EXPECT_EQ(QApplication::focusWidget(), boxes[0]);
+    EXPECT_TRUE(messages.Texts().empty());
 }
 
 TEST_F(FillScreenTest, CommitInManualModeDiscardsTheManualPoints) {
