@@ -59,7 +59,10 @@ FRM_Title::FRM_Title(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FRM_Title"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     BuildControls();
-    setFixedSize(TwipsToPixels(kWidthTwips, *this), TwipsToPixels(kHeightTwips, *this));
+    // A desktop font larger than the one designed for grows the window rather
+    // than cutting off its texts.
+    const QSize designed(TwipsToPixels(kWidthTwips, *this), TwipsToPixels(kHeightTwips, *this));
+    setFixedSize(designed.expandedTo(minimumSizeHint()));
     CentreOnScreen();
     lblVersion->setText(VersionText(kVersionMajor, kVersionMinor, kVersionPatch));
     connect(CMD_OK, &QPushButton::clicked, this, &QDialog::accept);
@@ -124,7 +127,9 @@ void FRM_Title::CentreOnScreen() {
 void FRM_Title::PrepareSplash() {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     CMD_OK->hide();
-    setFixedHeight(TwipsToPixels(kSplashHeightTwips, *this));
+    // Any growth for a large font is kept.
+    const int growth = height() - TwipsToPixels(kHeightTwips, *this);
+    setFixedHeight(TwipsToPixels(kSplashHeightTwips, *this) + growth);
     CentreOnScreen();
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -38,6 +39,26 @@ TEST(TitleWindow, TheSplashIsCutToItsHeightWithoutTheOkButton) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
     EXPECT_FALSE(title.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->isVisible());
     EXPECT_EQ(title.height(), TwipsToPixels(6255, title));
+}
+
+// With a desktop font larger than designed for, the window grows and every
+// text is shown whole, in the splash too.
+TEST(TitleWindow, ALargeDesktopFontGrowsTheWindowInsteadOfCuttingTexts) {
+    const QFont designed = QApplication::font();
+    QFont large = designed;
+    large.setPointSizeF(designed.pointSizeF() * 1.5);
+    QApplication::setFont(large);
+    for (bool splash : {false, true}) {
+        FRM_Title title;
+        if (splash) title.PrepareSplash();
+        title.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
+        for (const QLabel* label : title.findChildren<QLabel*>()) {
+            EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString();
+            EXPECT_GE(label->height(), label->sizeHint().height()) << label->text().toStdString();
+        }
+    }
+    QApplication::setFont(designed);
 }
 
 // The version window closes on its button, on any key and on a click on its frame.
