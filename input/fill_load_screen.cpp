@@ -14,6 +14,7 @@
 #include "msg_box_center_hook.h"
 #include "number_text.h"
 #include "numeric_field.h"
+#include "round_half.h"
 #include "section_figure.h"
 #include "section_view.h"
 
@@ -307,8 +308,9 @@ bool FRM_盛土荷重入力::CheckHeight() {
         TXT_h->ReportAndRefocus(kEnterValueMessage);
         return false;
     }
+    // Compared as listed, so that no block of height 0.00 gets into the list.
     const std::optional<double> value = TXT_h->Value();
-    if (value && *value == 0) {
+    if (value && RoundHalf(*value) == 0) {
         TXT_h->ReportAndRefocus(kHeightZeroMessage);
         return false;
     }

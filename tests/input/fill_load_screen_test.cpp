@@ -150,6 +150,12 @@ INSTANTIATE_TEST_SUITE_P(
                   "0",
                   "0より大きい値を入力してください。",
                   "TXT_h"},
+        // A height that would be listed as 0.00 is no height either.
+        CheckCase{"height_rounding_to_zero",
+                  {"0", "2", "5", "2", "0.004", "", "18"},
+                  "0",
+                  "0より大きい値を入力してください。",
+                  "TXT_h"},
         CheckCase{"no_weight",
                   {"0", "2", "5", "2", "2", "", ""},
                   "0",
