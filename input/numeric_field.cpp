@@ -125,6 +125,9 @@ QString NumericField::Filtered(const QString& text) const {
 
 void NumericField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
+    // Back from the box's own context menu the person is still editing: the
+    // cursor stays, so that the menu's paste goes where it was.
+    if (event->reason() == Qt::PopupFocusReason) return;
     selectAll();
     // A click places the cursor after the focus has arrived; select once it has.
     if (event->reason() == Qt::MouseFocusReason) QTimer::singleShot(0, this, &QLineEdit::selectAll);

@@ -139,6 +139,21 @@ TEST_F(NumericFieldTest, TheContextMenuPastesThroughTheFilter) {
     EXPECT_EQ(field->text(), QStringLiteral("7.5"));
 }
 
+// The focus coming back from a popup (the box's own context menu) is no new
+// entry into the box: the cursor stays where it was, so a paste goes in there.
+TEST_F(NumericFieldTest, FocusBackFromAPopupKeepsTheCursorWhereItWas) {
+    Build(KeyFilter::Decimal);
+    field->setText(QStringLiteral("12.50"));
+    field->setCursorPosition(2);
+    for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+        QFocusEvent event(type, Qt::PopupFocusReason);
+        QApplication::sendEvent(field, &event);
+    }
+    QApplication::processEvents();
+    EXPECT_FALSE(field->hasSelectedText());
+    EXPECT_EQ(field->cursorPosition(), 2);
+}
+
 struct EnterCase {
     const char* name;
     const char* typed;
