@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDialog>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "main_window_harness.h"
 
@@ -316,6 +318,25 @@ TEST_F(MainWindowTest, AnsweringYesClosesTheWindowAlsoFromTheMenu) {
     messages.PlanAnswers({MsgAnswer::Yes});
     window->findChild<QAction*>(QStringLiteral("mnuEnd"))->trigger();
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, VersionInformationShowsTheTitleWindowModallyWithItsOkButton) {
+    Open();
+    bool shown = false;
+    QTimer::singleShot(0, window.get(), [&shown] {
+        auto* title = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->objectName(), QStringLiteral("FRM_Title"));
+        EXPECT_EQ(title->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+                  QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+        auto* ok = title->findChild<QPushButton*>(QStringLiteral("CMD_OK"));
+        EXPECT_TRUE(ok->isVisible());
+        shown = true;
+        ok->click();
+    });
+    window->findChild<QAction*>(QStringLiteral("mnuVersion"))->trigger();
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(MainWindowTest, HelpOpensTheContentsOfTheHelpInTheApplicationFolder) {
