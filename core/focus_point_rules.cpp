@@ -34,6 +34,13 @@ std::string FullWidth(const std::string& text) {
     return result;
 }
 
+// A bound as the range text shows it. The centre of a block can lie on a
+// third decimal (x.xx5); the check then uses the bound the user reads, so that
+// a value the range message names as its end is not refused.
+double ShownBound(double bound) {
+    return ReadNumberPrefix(FormatFixed2(bound));
+}
+
 PointCheck Failure(PointCheck check, std::size_t box, std::string message) {
     check.box = box;
     check.message = std::move(message);
@@ -63,6 +70,8 @@ std::string CircledNumber(std::size_t number) {
 PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
     PointCheck check;
     check.texts = texts;
+    const double minimum = ShownBound(range.minimum);
+    const double maximum = ShownBound(range.maximum);
     std::array<double, kPointCount> values{};
     for (std::size_t i = 0; i < kPointCount; ++i) {
         if (IsBlank(texts[i])) continue;
@@ -71,7 +80,7 @@ PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
         if (!value) return Failure(check, i, "入力された値が不正です。");
         values[i] = RoundHalf(*value);
         check.texts[i] = FormatFixed2(values[i]);
-        if (values[i] < range.minimum || values[i] > range.maximum) {
+        if (values[i] < minimum || values[i] > maximum) {
             return Failure(check, i, PointRangeText(range) + "\r\nの範囲内で入力してください。");
         }
     }

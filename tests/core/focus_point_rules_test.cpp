@@ -70,6 +70,21 @@ INSTANTIATE_TEST_SUITE_P(
                   true, 10, "着目点⑩ ≦ 着目点⑪ で入力してください。"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A top block 6.25 m wide has its centre 3.125 m from the reference point; the
+// range reads ±3.13 and its ends, as read, are accepted.
+TEST(FocusPointRules, RangeEndsOnAThirdDecimalAreCheckedAsShown) {
+    FillLoadTable table = OneBlock();
+    table.At(7, 0) = Cell::Number(2.25);
+    table.At(10, 0) = Cell::Number(3.125);
+    const PointRange range = PointRangeOf(table);
+    EXPECT_EQ(PointRangeText(range), "－３．１３(m)　～　３．１３(m)");
+    EXPECT_FALSE(CheckFocusPoints(Boxes({"-3.13", "0", "3.13"}), range).box);
+    const PointCheck beyond = CheckFocusPoints(Boxes({"0", "3.14"}), range);
+    ASSERT_TRUE(beyond.box);
+    EXPECT_EQ(*beyond.box, 1u);
+    EXPECT_EQ(beyond.message, "－３．１３(m)　～　３．１３(m)\r\nの範囲内で入力してください。");
+}
+
 TEST(FocusPointRules, CheckRewritesPassedEntriesAndWritesTrimmedTexts) {
     const PointCheck check = CheckFocusPoints(Boxes({"1", "2.345", "x"}), PointRangeOf(OneBlock()));
     EXPECT_EQ(check.texts[0], "1.00");
