@@ -12,7 +12,8 @@ namespace nubera {
 inline constexpr const char* kProjectFileBroken =
     "ﾌｧｲﾙ内容に不備がありましたので、読み込み処理を中止しました。";
 // The message of the load command when the first line is not this version's header.
-inline constexpr const char* kProjectFileWrongVersion = "ファイル形式、もしくはバージョンが違います";
+inline constexpr const char* kProjectFileWrongVersion =
+    "ファイル形式、もしくはバージョンが違います";
 
 // The header line this version writes and accepts, e.g. "[ヌベラ100]" (UTF-8).
 std::string ProjectHeaderLine();
@@ -35,7 +36,7 @@ struct LoadedProject {
 // Result of the load command's header check, made before the reader runs.
 enum class HeaderCheck {
     Ok,
-    Unreadable,   // the file cannot be opened or is empty: the command ends silently
+    Unreadable,   // the file cannot be opened or is empty: the command says so, naming it
     WrongHeader,  // kProjectFileWrongVersion
 };
 
