@@ -4,7 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <numeric>
+#include <algorithm>
 
 #include "twips.h"
 
@@ -47,11 +47,16 @@ ListGrid::ListGrid(int columns, const QStringList& headers, QWidget* parent)
 }
 
 void ListGrid::SetColumnWidthsTwips(const QVector<int>& widths, int extra) {
+    int total = 0;
     for (int column = 0; column < widths.size(); ++column) {
-        setColumnWidth(column, TwipsToPixels(widths[column], *this));
+        int width = TwipsToPixels(widths[column], *this);
+        // A desktop font larger than the widths were made for widens a column
+        // rather than cutting off its header text.
+        if (fixedRows_ > 0) width = std::max(width, horizontalHeader()->sectionSizeHint(column));
+        setColumnWidth(column, width);
+        total += width;
     }
-    const int total = std::accumulate(widths.begin(), widths.end(), 0);
-    setFixedWidth(TwipsToPixels(total + extra, *this));
+    setFixedWidth(total + TwipsToPixels(extra, *this));
 }
 
 QWidget* ListGrid::ColumnStrip(const QVector<QWidget*>& cells) const {

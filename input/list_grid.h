@@ -20,7 +20,8 @@ class ListGrid : public QTableWidget {
     // `headers` gives the fixed header row's texts; none means no header row.
     ListGrid(int columns, const QStringList& headers, QWidget* parent = nullptr);
 
-    // Column widths in twips; the grid is as wide as its columns plus `extra`.
+    // Column widths in twips, widened where a header text needs more room; the
+    // grid is as wide as its columns plus `extra` twips.
     void SetColumnWidthsTwips(const QVector<int>& widths, int extra);
     // A strip of widgets standing over the grid's columns, one per column
     // (null leaves a column's place empty), each as wide as its column, for
