@@ -224,10 +224,10 @@ void FRM_土質条件入力::UpdateDepthDisplay() {
     LBL_深度1->setText(ToQt(LayerDepthText(layers, position, thickness)));
 }
 
+// A text too long to be a number stays as typed, for the entry check to refuse.
 void FRM_土質条件入力::NormaliseModulus() {
-    const QString text = TXT_変形係数Es->text().trimmed();
-    if (!text.isEmpty())
-        TXT_変形係数Es->setText(ToQt(FormatNumber(ReadNumberPrefix(text.toStdString()))));
+    if (const std::optional<double> value = TXT_変形係数Es->Value())
+        TXT_変形係数Es->setText(ToQt(FormatNumber(*value)));
 }
 
 bool FRM_土質条件入力::CheckEntry() {
@@ -239,6 +239,10 @@ bool FRM_土質条件入力::CheckEntry() {
     UpdateDepthDisplay();
     if (TXT_変形係数Es->text().isEmpty()) {
         TXT_変形係数Es->ReportAndRefocus(kEnterValueMessage);
+        return false;
+    }
+    if (!TXT_変形係数Es->Value()) {
+        TXT_変形係数Es->ReportAndRefocus(kInvalidEntryMessage);
         return false;
     }
     NormaliseModulus();

@@ -151,6 +151,18 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{"no_modulus", "100", "", "入力してください。", "TXT_変形係数Es"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(SoilScreenTest, AModulusBeyondAnyNumberIsRefusedNotTurnedIntoZero) {
+    Open();
+    const QString huge(400, u'9');
+    Type(thickness, QStringLiteral("2"));
+    Type(modulus, huge);
+    PressEnter(modulus);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("入力された値が不正です。")});
+    EXPECT_TRUE(modulus->hasFocus());
+    EXPECT_EQ(modulus->text(), huge);
+    EXPECT_EQ(grid->DataRows(), 0);
+}
+
 TEST_F(SoilScreenTest, TwentyLayersAreTheLimitOnEveryPath) {
     Open();
     for (int i = 0; i < 20; ++i) AddLayer(QStringLiteral("1"), QStringLiteral("1000"));
