@@ -11,27 +11,20 @@
 #include <string>
 
 #include "calc_results.h"
+#include "calculation.h"
 #include "equivalent_modulus.h"
-#include "lateral.h"
-#include "poisson_ratio.h"
 #include "project_file.h"
-#include "settlement.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// What a run computes, as the command-line tool does it.
-void Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded,
+// What a run computes, as the command-line tool does it. False when Em = 0.
+bool Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded,
                nubera::CalcResults& results) {
     nubera::ApplyLoadedProject(loaded, project);
-    project.poissonRatio =
-        nubera::CheckPoissonText(project.alsoLateral ? loaded.poissonText : "").ratio;
-    nubera::EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth);
-    nubera::RunSettlementStep(
-        project, results,
-        loaded.manualPointsLoaded ? nubera::Placement::Manual : nubera::Placement::Automatic);
-    if (project.alsoLateral) nubera::ComputeLateral(project, results);
+    project.poissonRatio = nubera::CheckLoadedPoisson(loaded).ratio;
+    return nubera::RunCalculation(project, results, nubera::LoadedPlacement(loaded));
 }
 
 // Repeats `work` for about `seconds` and returns the repetitions per second.
@@ -62,7 +55,10 @@ int main(int argc, char** argv) {
     nubera::ProjectData project;
     nubera::CalcResults results;
     try {
-        Calculate(project, *loaded, results);
+        if (!Calculate(project, *loaded, results)) {
+            std::cerr << nubera::kEquivalentModulusZero << '\n';
+            return 1;
+        }
     } catch (const std::exception& failure) {
         std::cerr << failure.what() << '\n';
         return 1;

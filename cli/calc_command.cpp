@@ -7,16 +7,14 @@
 #include <string>
 
 #include "calc_results.h"
+#include "calculation.h"
 #include "engine_error.h"
 #include "equivalent_modulus.h"
-#include "lateral.h"
 #include "pdf_export.h"
-#include "poisson_ratio.h"
 #include "project_file.h"
 #include "result_workbook.h"
 #include "results_json.h"
 #include "results_table.h"
-#include "settlement.h"
 
 namespace nubera::cli {
 namespace {
@@ -72,25 +70,21 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     ProjectData project;
     ApplyLoadedProject(*loaded, project);
-    // In settlement-only mode the Poisson box is empty, which means 0.3.
-    const PoissonCheck poisson = CheckPoissonText(project.alsoLateral ? loaded->poissonText : "");
+    const PoissonCheck poisson = CheckLoadedPoisson(*loaded);
     if (!poisson.ok) {
         PrintMessage(err, poisson.message);
         return 1;
     }
     project.poissonRatio = poisson.ratio;
-    const Placement placement = options.placement.value_or(
-        loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic);
+    const Placement placement = options.placement.value_or(LoadedPlacement(*loaded));
 
     CalcResults results;
     std::optional<std::filesystem::path> workbook;
     try {
-        if (EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth) == 0) {
+        if (!RunCalculation(project, results, placement)) {
             PrintMessage(err, kEquivalentModulusZero);
             return 1;
         }
-        RunSettlementStep(project, results, placement);
-        if (project.alsoLateral) ComputeLateral(project, results);
     } catch (const EngineError& failure) {
         PrintMessage(err, failure.what());
         return 1;
