@@ -61,14 +61,9 @@ void FillLateral(const StripLoad& load, double em, double c, double nu,
 }  // namespace
 
 void ComputeLateral(const ProjectData& project, CalcResults& results) {
-    if (!project.fillLoads || project.fillLoads->RowCount() == 0) {
-        throw EngineError(kFillLoadsMissing);
-    }
-    const FillLoadTable& fill = *project.fillLoads;
+    const FillLoadTable& fill = RequireFillLoads(project);
+    RequirePlacedPoints(project, results);
     const std::size_t F = fill.RowCount();
-    if (results.pointOffsets.size() < F + (project.surcharge ? 1 : 0)) {
-        throw EngineError(kPointsNotPlaced);
-    }
     const double c = project.excavationWidth / 2;
     const double nu = project.poissonRatio;
     const double em = results.equivalentModulus;

@@ -14,13 +14,6 @@ namespace {
 
 const char* const kQuantity = "即時沈下量";
 
-const FillLoadTable& RequireFillLoads(const ProjectData& project) {
-    if (!project.fillLoads || project.fillLoads->RowCount() == 0) {
-        throw EngineError(kFillLoadsMissing);
-    }
-    return *project.fillLoads;
-}
-
 // Offsets of the automatically placed points from a load centre lying d from
 // the centre of fill row 0: five equal steps from the reference point to that
 // centre, five more to the outer end of the bottom tier's base.
@@ -127,10 +120,8 @@ void ComputeSettlement(const ProjectData& project, CalcResults& results) {
     if (!project.soilLayers || project.soilLayers->RowCount() == 0) {
         throw EngineError(kSoilLayersMissing);
     }
+    RequirePlacedPoints(project, results);
     const std::size_t F = fill.RowCount();
-    if (results.pointOffsets.size() < F + (project.surcharge ? 1 : 0)) {
-        throw EngineError(kPointsNotPlaced);
-    }
     const double H = project.soilLayers->Number(1, project.soilLayers->RowCount() - 1);
     const double em = results.equivalentModulus;
     for (std::size_t k = 0; k < F; ++k) {

@@ -7,6 +7,18 @@
 
 namespace nubera {
 
+const FillLoadTable& RequireFillLoads(const ProjectData& project) {
+    if (!project.fillLoads || project.fillLoads->RowCount() == 0) {
+        throw EngineError(kFillLoadsMissing);
+    }
+    return *project.fillLoads;
+}
+
+void RequirePlacedPoints(const ProjectData& project, const CalcResults& results) {
+    const std::size_t loads = project.fillLoads->RowCount() + (project.surcharge ? 1 : 0);
+    if (results.pointOffsets.size() < loads) throw EngineError(kPointsNotPlaced);
+}
+
 StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row) {
     return {"盛土荷重 q" + std::to_string(row + 1), fillLoads.Number(4, row),
             fillLoads.Number(9, row) / 2, fillLoads.Number(11, row)};

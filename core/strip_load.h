@@ -20,6 +20,13 @@ struct StripLoad {
     double centreOffset = 0;
 };
 
+// The fill loads of a run; throws EngineError (kFillLoadsMissing) when there are none.
+const FillLoadTable& RequireFillLoads(const ProjectData& project);
+
+// After RequireFillLoads: throws EngineError (kPointsNotPlaced) unless results
+// hold the point offsets of every load, the fill rows and the surcharge.
+void RequirePlacedPoints(const ProjectData& project, const CalcResults& results);
+
 StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row);
 StripLoad SurchargeStrip(const SurchargeTable& surcharge);
 
