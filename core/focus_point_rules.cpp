@@ -77,7 +77,7 @@ PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
         if (IsBlank(texts[i])) continue;
         check.entered = true;
         const auto value = ParseNumericText(texts[i]);
-        if (!value) return Failure(check, i, "入力された値が不正です。");
+        if (!value) return Failure(check, i, kInvalidValueMessage);
         values[i] = RoundHalf(*value);
         check.texts[i] = FormatFixed2(values[i]);
         if (values[i] < minimum || values[i] > maximum) {

@@ -26,6 +26,9 @@ double RoundShown(double value);
 // A number beyond the range of double reads as +-infinity, for callers to refuse.
 double ReadNumberPrefix(std::string_view text);
 
+// Shown when a box's text does not follow the number syntax below.
+inline constexpr const char* kInvalidValueMessage = "入力された値が不正です。";
+
 // The entry boxes' number syntax: after leading and trailing blanks, an
 // optional sign, digits with at most one decimal point, at least one digit.
 // Returns the value, or nothing when the text is not numeric.

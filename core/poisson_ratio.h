@@ -3,9 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "number_text.h"
+
 namespace nubera {
 
-inline constexpr const char* kInvalidValueMessage = "入力された値が不正です。";
 inline constexpr const char* kPoissonRangeMessage = "ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。";
 
 // The verdict on the text of the Poisson's-ratio box.
