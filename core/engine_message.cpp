@@ -1,13 +1,8 @@
 #include "engine_message.h"
 
-namespace nubera {
+#include "point_name.h"
 
-std::string PointName(std::size_t point) {
-    // The circled digits U+2460..U+246A are three UTF-8 bytes each, in order.
-    std::string circled = "①";
-    circled[2] = static_cast<char>(static_cast<unsigned char>(circled[2]) + point);
-    return "着目点" + circled;
-}
+namespace nubera {
 
 std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,
                             std::string_view quantity) {

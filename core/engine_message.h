@@ -11,9 +11,6 @@ inline constexpr const char* kFillLoadsMissing = "盛土荷重が設定されて
 inline constexpr const char* kFocusPointsMissing = "着目点が設定されていません。";
 inline constexpr const char* kPointsNotPlaced = "着目点の位置が計算されていません。";
 
-// "着目点①" .. "着目点⑪" for points 0..10.
-std::string PointName(std::size_t point);
-
 // reason + "ため、" + load + " の" + point + "の" + quantity + "を計算できません。", e.g.
 // "Em値(換算変形係数)が0のため、盛土荷重 q1 の着目点①の即時沈下量を計算できません。"
 std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,

@@ -62,11 +62,6 @@ std::string PointRangeText(const PointRange& range) {
            FullWidth(FormatFixed2(range.maximum)) + "(m)";
 }
 
-std::string CircledNumber(std::size_t number) {
-    static const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
-    return kCircled[number - 1];
-}
-
 PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
     PointCheck check;
     check.texts = texts;
@@ -92,8 +87,7 @@ PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
         }
         if (d > 0 && !blank && !IsBlank(check.texts[d - 1]) && values[d - 1] > values[d]) {
             return Failure(check, d,
-                           "着目点" + CircledNumber(d) + " ≦ 着目点" + CircledNumber(d + 1) +
-                               " で入力してください。");
+                           PointName(d - 1) + " ≦ " + PointName(d) + " で入力してください。");
         }
         if (d == 0 && blank) return Failure(check, 0, "入力してください。");
     }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "point_name.h"
 #include "project_data.h"
 
 namespace nubera {
@@ -21,9 +22,6 @@ PointRange PointRangeOf(const FillLoadTable& fillLoads);
 
 // "－５．００(m)　～　５．００(m)": both ends "0.00" in full-width characters.
 std::string PointRangeText(const PointRange& range);
-
-// "①" to "⑪" for 1 to 11.
-std::string CircledNumber(std::size_t number);
 
 // The texts of the eleven point boxes.
 using PointTexts = std::array<std::string, kPointCount>;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "focus_point_rules.h"
+#include "point_name.h"
 
 namespace nubera {
 namespace {
