@@ -35,9 +35,6 @@ namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
 constexpr double kWindowWidthTwips = 7200;
-// Enough decimals for any ratio near the accepted range to read back as the
-// same double.
-constexpr int kRoundTripDecimals = 20;
 
 QPushButton* NamedButton(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
@@ -202,11 +199,9 @@ void FRM_Main::ConnectControls() {
 
     // Enter checks the box like every numeric box, but against the range of a
     // Poisson's ratio; it stores nothing (the check before a run or save does).
-    // The value is handed over in plain digits: the exponent form of a value
-    // far out of range would read as not numeric.
-    TXT_Poa->SetValueCheck([](double value) {
-        const PoissonCheck check =
-            CheckPoissonText(QString::number(value, 'f', kRoundTripDecimals).toStdString());
+    // The rule reads the box's own text, the one the value was read from.
+    TXT_Poa->SetValueCheck([this](double) {
+        const PoissonCheck check = CheckPoissonText(TXT_Poa->text().toStdString());
         return check.ok ? QString() : QString::fromUtf8(check.message);
     });
 }
@@ -261,9 +256,9 @@ void FRM_Main::SelectProcessingMode(int index) {
         TXT_Poa->clear();
         return;
     }
-    const double ratio = project_.poissonRatio;
-    TXT_Poa->setText(
-        QString::fromStdString(FormatFixed2(ratio == 0 || ratio == 0.3 ? 0.3 : RoundHalf(ratio))));
+    // A ratio not stored yet shows the default the run would use.
+    const double ratio = project_.poissonRatio == 0 ? 0.3 : RoundHalf(project_.poissonRatio);
+    TXT_Poa->setText(QString::fromStdString(FormatFixed2(ratio)));
     TXT_Poa->setFocus();
 }
 
