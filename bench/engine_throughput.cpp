@@ -4,7 +4,6 @@
 // largest example: five blocks, a surcharge, lateral displacement).
 //   bench [PROJECT.nbr] [SECONDS]
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
@@ -14,10 +13,9 @@
 #include "calculation.h"
 #include "equivalent_modulus.h"
 #include "project_file.h"
+#include "repeat_timing.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // What a run computes, as the command-line tool does it. False when Em = 0.
 bool Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded,
@@ -27,18 +25,9 @@ bool Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded
     return nubera::RunCalculation(project, results, nubera::LoadedPlacement(loaded));
 }
 
-// Repeats `work` for about `seconds` and returns the repetitions per second.
+// Repetitions of `work` per second, over about `seconds`.
 double PerSecond(const std::function<void()>& work, double seconds) {
-    const auto start = Clock::now();
-    const auto until = start + std::chrono::duration<double>(seconds);
-    long count = 0;
-    Clock::time_point now;
-    do {
-        for (int i = 0; i < 100; ++i) work();
-        count += 100;
-        now = Clock::now();
-    } while (now < until);
-    return count / std::chrono::duration<double>(now - start).count();
+    return 1 / nubera::bench::MeanSeconds(work, seconds, 100);
 }
 
 }  // namespace

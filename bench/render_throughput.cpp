@@ -11,32 +11,21 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPicture>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <iostream>
 
 #include "page_painter.h"
 #include "printed_pages.h"
+#include "repeat_timing.h"
 #include "result_printout.h"
 #include "workbook_printout.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Repeats `work` for about `seconds`; returns the mean time of one in milliseconds.
+// The mean time of one `work`, in milliseconds, over about `seconds`.
 double MeanMilliseconds(const std::function<void()>& work, double seconds) {
-    const auto start = Clock::now();
-    const auto until = start + std::chrono::duration<double>(seconds);
-    long count = 0;
-    Clock::time_point now;
-    do {
-        work();
-        ++count;
-        now = Clock::now();
-    } while (now < until);
-    return std::chrono::duration<double, std::milli>(now - start).count() / count;
+    return 1000 * nubera::bench::MeanSeconds(work, seconds);
 }
 
 // What the preview records before showing: every page drawn once.
