@@ -1,6 +1,5 @@
 #include "drawing_anchor.h"
 
-#include <cmath>
 #include <string_view>
 
 #include "cell_address.h"
@@ -10,11 +9,7 @@ namespace nubera::sheet {
 namespace {
 
 double ToPoints(const pugi::xml_attribute& emu) {
-    return emu.as_llong() / kEmuPerPoint;
-}
-
-std::string ToEmu(double points) {
-    return std::to_string(std::llround(points * kEmuPerPoint));
+    return EmuToPoints(emu.as_llong());
 }
 
 std::string_view NameOf(const pugi::xml_node& node) {
@@ -30,16 +25,15 @@ struct Point {
 Point ReadMarker(const pugi::xml_node& marker, const SheetGeometry& geometry) {
     const int column = marker.child("xdr:col").text().as_int() + 1;
     const int row = marker.child("xdr:row").text().as_int() + 1;
-    return {
-        geometry.ColumnLeft(column) + marker.child("xdr:colOff").text().as_llong() / kEmuPerPoint,
-        geometry.RowTop(row) + marker.child("xdr:rowOff").text().as_llong() / kEmuPerPoint};
+    return {geometry.ColumnLeft(column) + EmuToPoints(marker.child("xdr:colOff").text().as_llong()),
+            geometry.RowTop(row) + EmuToPoints(marker.child("xdr:rowOff").text().as_llong())};
 }
 
 void SetMarker(pugi::xml_node marker, int column, double columnOffset, int row, double rowOffset) {
     ForceChild(marker, "xdr:col").text() = column - 1;
-    ForceChild(marker, "xdr:colOff").text() = ToEmu(columnOffset).c_str();
+    ForceChild(marker, "xdr:colOff").text() = PointsToEmu(columnOffset);
     ForceChild(marker, "xdr:row").text() = row - 1;
-    ForceChild(marker, "xdr:rowOff").text() = ToEmu(rowOffset).c_str();
+    ForceChild(marker, "xdr:rowOff").text() = PointsToEmu(rowOffset);
 }
 
 // Write the <xdr:from> or <xdr:to> cell marker for a position.
@@ -51,8 +45,8 @@ void WriteMarker(pugi::xml_node marker, Point at, const SheetGeometry& geometry)
 
 // Write the <xdr:ext> or <a:ext> size.
 void WriteExtent(pugi::xml_node ext, const AnchorRect& rect) {
-    ForceAttribute(ext, "cx") = ToEmu(rect.width).c_str();
-    ForceAttribute(ext, "cy") = ToEmu(rect.height).c_str();
+    ForceAttribute(ext, "cx") = PointsToEmu(rect.width);
+    ForceAttribute(ext, "cy") = PointsToEmu(rect.height);
 }
 
 // The a:xfrm of the anchored object, if it has one.
@@ -67,8 +61,8 @@ void SyncTransform(const pugi::xml_node& anchor, const AnchorRect& rect) {
     const pugi::xml_node xfrm = TransformOf(AnchoredObject(anchor));
     if (!xfrm) return;
     const pugi::xml_node off = ForceChild(xfrm, "a:off");
-    ForceAttribute(off, "x") = ToEmu(rect.left).c_str();
-    ForceAttribute(off, "y") = ToEmu(rect.top).c_str();
+    ForceAttribute(off, "x") = PointsToEmu(rect.left);
+    ForceAttribute(off, "y") = PointsToEmu(rect.top);
     WriteExtent(ForceChild(xfrm, "a:ext"), rect);
 }
 
@@ -126,8 +120,8 @@ AnchorRect ReadAnchorRect(const pugi::xml_node& anchor, const SheetGeometry& geo
 void WriteAnchorRect(pugi::xml_node anchor, const AnchorRect& rect, const SheetGeometry& geometry) {
     if (NameOf(anchor) == "xdr:absoluteAnchor") {
         const pugi::xml_node pos = ForceChild(anchor, "xdr:pos");
-        ForceAttribute(pos, "x") = ToEmu(rect.left).c_str();
-        ForceAttribute(pos, "y") = ToEmu(rect.top).c_str();
+        ForceAttribute(pos, "x") = PointsToEmu(rect.left);
+        ForceAttribute(pos, "y") = PointsToEmu(rect.top);
         WriteExtent(ForceChild(anchor, "xdr:ext"), rect);
     } else {
         WriteMarker(anchor.child("xdr:from"), {rect.left, rect.top}, geometry);

@@ -7,7 +7,7 @@ namespace {
 
 double EmuAttribute(const pugi::xml_node& node, const char* name, double fallbackPoints) {
     const pugi::xml_attribute attribute = node.attribute(name);
-    return attribute ? attribute.as_llong() / kEmuPerPoint : fallbackPoints;
+    return attribute ? EmuToPoints(attribute.as_llong()) : fallbackPoints;
 }
 
 // The colour of a style reference (xdr:style's lnRef or fillRef), used when

@@ -29,10 +29,6 @@ constexpr auto kDashStyles = std::to_array<std::pair<int, std::string_view>>({
 // A hairline of 0.75 pt, the width a new line gets in a spreadsheet program.
 constexpr long long kLineWidthEmu = 9525;
 
-long long Emu(double points) {
-    return std::llround(points * kEmuPerPoint);
-}
-
 std::string_view DashName(int style) {
     for (const auto& [known, name] : kDashStyles) {
         if (known == style) return name;
@@ -61,11 +57,11 @@ std::string ColorText(int schemeColor) {
 // Write the <xdr:pos> and <xdr:ext> of the absolute anchor.
 void WritePlacement(pugi::xml_node anchor, const LineShape& line) {
     pugi::xml_node pos = anchor.append_child("xdr:pos");
-    pos.append_attribute("x") = Emu(std::min(line.x1, line.x2));
-    pos.append_attribute("y") = Emu(std::min(line.y1, line.y2));
+    pos.append_attribute("x") = PointsToEmu(std::min(line.x1, line.x2));
+    pos.append_attribute("y") = PointsToEmu(std::min(line.y1, line.y2));
     pugi::xml_node ext = anchor.append_child("xdr:ext");
-    ext.append_attribute("cx") = Emu(std::fabs(line.x2 - line.x1));
-    ext.append_attribute("cy") = Emu(std::fabs(line.y2 - line.y1));
+    ext.append_attribute("cx") = PointsToEmu(std::fabs(line.x2 - line.x1));
+    ext.append_attribute("cy") = PointsToEmu(std::fabs(line.y2 - line.y1));
 }
 
 // Write the <xdr:nvCxnSpPr> element: the object's id and name.
@@ -84,11 +80,11 @@ void WriteTransform(pugi::xml_node shapeProperties, const LineShape& line) {
     if (line.x1 > line.x2) xfrm.append_attribute("flipH") = 1;
     if (line.y1 > line.y2) xfrm.append_attribute("flipV") = 1;
     pugi::xml_node off = xfrm.append_child("a:off");
-    off.append_attribute("x") = Emu(std::min(line.x1, line.x2));
-    off.append_attribute("y") = Emu(std::min(line.y1, line.y2));
+    off.append_attribute("x") = PointsToEmu(std::min(line.x1, line.x2));
+    off.append_attribute("y") = PointsToEmu(std::min(line.y1, line.y2));
     pugi::xml_node ext = xfrm.append_child("a:ext");
-    ext.append_attribute("cx") = Emu(std::fabs(line.x2 - line.x1));
-    ext.append_attribute("cy") = Emu(std::fabs(line.y2 - line.y1));
+    ext.append_attribute("cx") = PointsToEmu(std::fabs(line.x2 - line.x1));
+    ext.append_attribute("cy") = PointsToEmu(std::fabs(line.y2 - line.y1));
 }
 
 // Write the <a:prstGeom> element of a straight line.

@@ -4,11 +4,22 @@
 // corner, as a spreadsheet program lays them out at 96 dpi: drawing anchors
 // given in cells become positions in points and back.
 
+#include <cmath>
+
 #include "sheet_data.h"
 
 namespace nubera::sheet {
 
+// Drawings store positions and sizes in whole EMU.
 inline constexpr double kEmuPerPoint = 12700;
+
+inline long long PointsToEmu(double points) {
+    return std::llround(points * kEmuPerPoint);
+}
+
+inline double EmuToPoints(long long emu) {
+    return emu / kEmuPerPoint;
+}
 
 class SheetGeometry {
   public:
