@@ -8,6 +8,17 @@ namespace {
 
 constexpr double kPointsPerPixel = 0.75;  // 72 points per inch at 96 pixels per inch
 
+// Walks from the first row or column past those that end before `position`.
+template <typename Size>
+SheetGeometry::Place PlaceAt(double position, int last, Size size) {
+    SheetGeometry::Place place{1, std::max(0.0, position)};
+    while (place.index < last && place.offset >= size(place.index)) {
+        place.offset -= size(place.index);
+        ++place.index;
+    }
+    return place;
+}
+
 }  // namespace
 
 SheetGeometry::SheetGeometry(const std::vector<ColumnFormat>& columns,
@@ -66,21 +77,11 @@ double SheetGeometry::RowTop(int row) const {
 }
 
 SheetGeometry::Place SheetGeometry::ColumnAt(double x) const {
-    Place place{1, std::max(0.0, x)};
-    while (place.index < kMaxColumn && place.offset >= ColumnWidth(place.index)) {
-        place.offset -= ColumnWidth(place.index);
-        ++place.index;
-    }
-    return place;
+    return PlaceAt(x, kMaxColumn, [this](int column) { return ColumnWidth(column); });
 }
 
 SheetGeometry::Place SheetGeometry::RowAt(double y) const {
-    Place place{1, std::max(0.0, y)};
-    while (place.index < kMaxRow && place.offset >= RowHeight(place.index)) {
-        place.offset -= RowHeight(place.index);
-        ++place.index;
-    }
-    return place;
+    return PlaceAt(y, kMaxRow, [this](int row) { return RowHeight(row); });
 }
 
 }  // namespace nubera::sheet
