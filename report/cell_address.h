@@ -33,6 +33,10 @@ struct CellRange {
     int lastRow = 0;
     int lastColumn = 0;
 
+    bool Contains(int row, int column) const {
+        return firstRow <= row && row <= lastRow && firstColumn <= column && column <= lastColumn;
+    }
+
     friend bool operator==(const CellRange&, const CellRange&) = default;
 };
 

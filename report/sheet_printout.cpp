@@ -200,10 +200,7 @@ bool SheetPrintout::HasValue(int row, int column) const {
 
 const CellRange* SheetPrintout::MergeAt(int row, int column) const {
     for (const CellRange& merge : sheet_.Data().merges) {
-        if (merge.firstRow <= row && row <= merge.lastRow && merge.firstColumn <= column &&
-            column <= merge.lastColumn) {
-            return &merge;
-        }
+        if (merge.Contains(row, column)) return &merge;
     }
     return nullptr;
 }

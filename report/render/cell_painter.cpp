@@ -273,8 +273,7 @@ QRectF CellPainter::SpillRect(int row, int column, Qt::Alignment alignment,
 
 void CellPainter::PaintBorders() {
     auto sameMerge = [&](const CellRange* merge, int row, int column) {
-        return merge && merge->firstRow <= row && row <= merge->lastRow &&
-               merge->firstColumn <= column && column <= merge->lastColumn;
+        return merge && merge->Contains(row, column);
     };
     auto draw = [&](const BorderSide& side, QPointF from, QPointF to, QPointF across) {
         const Stroke stroke = StrokeOf(side.line);
