@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fill_load_rules.h"
 #include "number_text.h"
 
 namespace nubera::cli {
@@ -22,9 +23,9 @@ std::vector<LoadColumn> LoadColumns(const std::vector<PointDetail>& fill,
                                     const PointDetail* surcharge) {
     std::vector<LoadColumn> columns;
     for (std::size_t k = 0; k < fill.size(); ++k) {
-        columns.push_back({"q" + std::to_string(k + 1), &fill[k]});
+        columns.push_back({FillLoadLabel(k), &fill[k]});
     }
-    if (surcharge) columns.push_back({"qX", surcharge});
+    if (surcharge) columns.push_back({kSurchargeLabel, surcharge});
     return columns;
 }
 

@@ -16,11 +16,11 @@ Cell OffsetCell(double offset, std::size_t blockCount) {
     return blockCount < 2 ? Cell::Text("0") : Cell::Number(offset);
 }
 
-std::string RowLabel(std::size_t row) {
+}  // namespace
+
+std::string FillLoadLabel(std::size_t row) {
     return "q" + std::to_string(row + 1);
 }
-
-}  // namespace
 
 double TotalHeight(double h, double hy) {
     return RoundHalf(h + hy);
@@ -94,9 +94,9 @@ std::optional<StackingFailure> CheckStacking(const std::vector<FillBlock>& block
         const double left = RoundHalf(lower.base + lower.a);
         const double right = RoundHalf(lower.base + lower.a + lower.b);
         const double base = RoundHalf(upper.base);
-        const std::string names = RowLabel(i) + "の";
+        const std::string names = FillLoadLabel(i) + "の";
         const std::string within =
-            "は" + RowLabel(i + 1) + "の天端幅内になる様に設定してください。";
+            "は" + FillLoadLabel(i + 1) + "の天端幅内になる様に設定してください。";
         if (base < left || base > right) {
             return StackingFailure{i, StackingFailure::Field::Base,
                                    "基準点距離が不正です。\r\n" + names + "基準点距離" + within};

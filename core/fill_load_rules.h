@@ -12,6 +12,13 @@ namespace nubera {
 // The fill-load screen lists at most this many stacked blocks.
 inline constexpr std::size_t kMaxFillBlocks = 5;
 
+// "q1".."q5": how fill row `row` is named on the screen, in messages and in
+// results.
+std::string FillLoadLabel(std::size_t row);
+
+// The surcharge's name beside them.
+inline constexpr const char* kSurchargeLabel = "qX";
+
 // One trapezoidal fill block as the fill-load screen lists it: the distance of
 // its left toe from the reference point, the slope and crest widths A, B, C,
 // the fill height h and extra height hy (all m), their sum, the unit weight

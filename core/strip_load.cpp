@@ -4,6 +4,7 @@
 
 #include "engine_error.h"
 #include "engine_message.h"
+#include "fill_load_rules.h"
 
 namespace nubera {
 
@@ -20,13 +21,13 @@ void RequirePlacedPoints(const ProjectData& project, const CalcResults& results)
 }
 
 StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row) {
-    return {"盛土荷重 q" + std::to_string(row + 1), fillLoads.Number(4, row),
+    return {"盛土荷重 " + FillLoadLabel(row), fillLoads.Number(4, row),
             fillLoads.Number(9, row) / 2, fillLoads.Number(11, row)};
 }
 
 StripLoad SurchargeStrip(const SurchargeTable& surcharge) {
-    return {"上載荷重 qX", surcharge.Number(0, 0), surcharge.Number(1, 0) / 2,
-            surcharge.Number(2, 0)};
+    return {std::string("上載荷重 ") + kSurchargeLabel, surcharge.Number(0, 0),
+            surcharge.Number(1, 0) / 2, surcharge.Number(2, 0)};
 }
 
 namespace {
