@@ -54,12 +54,13 @@ std::string ColorText(int schemeColor) {
     return text;
 }
 
-// Write the <xdr:pos> and <xdr:ext> of the absolute anchor.
-void WritePlacement(pugi::xml_node anchor, const LineShape& line) {
-    pugi::xml_node pos = anchor.append_child("xdr:pos");
+// Write the top-left corner and the size of the box the line spans, as the
+// anchor's <xdr:pos>/<xdr:ext> or the transform's <a:off>/<a:ext>.
+void WriteBox(pugi::xml_node parent, const char* corner, const char* size, const LineShape& line) {
+    pugi::xml_node pos = parent.append_child(corner);
     pos.append_attribute("x") = PointsToEmu(std::min(line.x1, line.x2));
     pos.append_attribute("y") = PointsToEmu(std::min(line.y1, line.y2));
-    pugi::xml_node ext = anchor.append_child("xdr:ext");
+    pugi::xml_node ext = parent.append_child(size);
     ext.append_attribute("cx") = PointsToEmu(std::fabs(line.x2 - line.x1));
     ext.append_attribute("cy") = PointsToEmu(std::fabs(line.y2 - line.y1));
 }
@@ -79,12 +80,7 @@ void WriteTransform(pugi::xml_node shapeProperties, const LineShape& line) {
     pugi::xml_node xfrm = shapeProperties.append_child("a:xfrm");
     if (line.x1 > line.x2) xfrm.append_attribute("flipH") = 1;
     if (line.y1 > line.y2) xfrm.append_attribute("flipV") = 1;
-    pugi::xml_node off = xfrm.append_child("a:off");
-    off.append_attribute("x") = PointsToEmu(std::min(line.x1, line.x2));
-    off.append_attribute("y") = PointsToEmu(std::min(line.y1, line.y2));
-    pugi::xml_node ext = xfrm.append_child("a:ext");
-    ext.append_attribute("cx") = PointsToEmu(std::fabs(line.x2 - line.x1));
-    ext.append_attribute("cy") = PointsToEmu(std::fabs(line.y2 - line.y1));
+    WriteBox(xfrm, "a:off", "a:ext", line);
 }
 
 // Write the <a:prstGeom> element of a straight line.
@@ -147,7 +143,7 @@ void CheckLine(const LineShape& line) {
 void AppendLineAnchor(pugi::xml_node drawing, const LineShape& line, int id) {
     CheckLine(line);
     pugi::xml_node anchor = drawing.append_child("xdr:absoluteAnchor");
-    WritePlacement(anchor, line);
+    WriteBox(anchor, "xdr:pos", "xdr:ext", line);
     pugi::xml_node connector = anchor.append_child("xdr:cxnSp");
     connector.append_attribute("macro") = "";
     WriteNames(connector, id);
