@@ -16,6 +16,7 @@
 #include "result_printout.h"
 #include "result_workbook.h"
 #include "settlement.h"
+#include "utf8_text.h"
 #include "wait_cursor.h"
 
 namespace nubera {
@@ -28,10 +29,6 @@ std::chrono::year_month_day Today() {
     return std::chrono::year_month_day{std::chrono::year(today.year()),
                                        std::chrono::month(static_cast<unsigned>(today.month())),
                                        std::chrono::day(static_cast<unsigned>(today.day()))};
-}
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.c_str());
 }
 
 // Restores the status text however the run ends.
@@ -64,7 +61,7 @@ void CalculationRun::Execute() {
         const auto chosen = ChooseResultFileName(ToPath(services.appFolder), Today(), &refusal);
         if (!chosen) {
             // All names of the day taken, or the folder refusing new files.
-            services.messages.Warning(&window_, FromUtf8(refusal));
+            services.messages.Warning(&window_, ToQt(refusal));
             return;
         }
         resultPath = ToQString(*chosen);
@@ -78,7 +75,7 @@ void CalculationRun::Execute() {
         const bool engine = dynamic_cast<const EngineError*>(&error) != nullptr;
         Report((engine ? QStringLiteral("計算できませんでした。\r\n")
                        : QStringLiteral("計算中にエラーが発生しました。\r\n")) +
-               FromUtf8(error.what()) + QStringLiteral("\r\n入力した条件をご確認ください。"));
+               ToQt(error.what()) + QStringLiteral("\r\n入力した条件をご確認ください。"));
         return;
     }
     // The run ends when the person closes the preview.
@@ -109,7 +106,7 @@ QString CalculationRun::Produce(const QString& resultPath) {
         ToPath(QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     if (WriteResultWorkbook(project, results, templatePath, ToPath(resultPath), &error)) return {};
     // The error already says that the workbook could not be made, and why.
-    return FromUtf8(error) +
+    return ToQt(error) +
            QStringLiteral("\r\n雛形ファイルとアプリケーションフォルダをご確認ください。");
 }
 

@@ -9,6 +9,7 @@
 #include "message_box.h"
 #include "path_text.h"
 #include "project_file.h"
+#include "utf8_text.h"
 #include "wait_cursor.h"
 
 namespace nubera {
@@ -38,7 +39,7 @@ void ProjectFileCommands::Load() {
     std::string error;
     const std::optional<LoadedProject> loaded = LoadProject(path, &error);
     if (!loaded) {
-        messages.Warning(&window_, QString::fromUtf8(error.c_str()));
+        messages.Warning(&window_, ToQt(error));
         return;
     }
     ApplyLoadedProject(*loaded, window_.Project());
@@ -61,8 +62,8 @@ void ProjectFileCommands::Save() {
         saved = SaveProject(window_.Project(), ToPath(*name), &error);
     }
     if (!saved) {
-        services.messages.Warning(&window_, QStringLiteral("ファイルを保存できませんでした。\r\n") +
-                                                QString::fromUtf8(error.c_str()));
+        services.messages.Warning(
+            &window_, QStringLiteral("ファイルを保存できませんでした。\r\n") + ToQt(error));
     }
 }
 

@@ -17,6 +17,7 @@
 #include "round_half.h"
 #include "section_figure.h"
 #include "section_view.h"
+#include "utf8_text.h"
 
 namespace nubera {
 namespace {
@@ -55,9 +56,6 @@ const std::array<QString, 10> kEntryTitles{QString(),
                                            QStringLiteral("土の単位重量"),
                                            QStringLiteral("盛土荷重")};
 
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 double ValueOf(const QString& text) {
     return ReadNumberPrefix(text.trimmed().toStdString());
 }

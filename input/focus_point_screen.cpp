@@ -13,6 +13,7 @@
 #include "section_figure.h"
 #include "section_view.h"
 #include "twips.h"
+#include "utf8_text.h"
 
 namespace nubera {
 namespace {
@@ -25,10 +26,6 @@ constexpr std::size_t kFirstColumnRows = 6;
 // Box width and the gap between the two columns, in twips.
 constexpr int kBoxWidth = 1215;
 constexpr int kColumnGap = 600;
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 

@@ -15,6 +15,7 @@
 #include "number_text.h"
 #include "numeric_field.h"
 #include "twips.h"
+#include "utf8_text.h"
 
 namespace nubera {
 namespace {
@@ -36,10 +37,6 @@ constexpr int kModulusColumn = 2;
 const QVector<int> kColumnWidths{1215, 1215, 1715};
 constexpr int kGridExtraWidth = 300;
 constexpr int kVisibleRows = 10;
-
-QString ToQt(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
