@@ -11,6 +11,11 @@ inline constexpr const char* kFillLoadsMissing = "盛土荷重が設定されて
 inline constexpr const char* kFocusPointsMissing = "着目点が設定されていません。";
 inline constexpr const char* kPointsNotPlaced = "着目点の位置が計算されていません。";
 
+// Reasons shared by the steps' messages (see CannotComputeAt).
+inline constexpr const char* kBeyondRangeReason = "値が扱える範囲を超えた";
+inline constexpr const char* kEmZeroReason = "Em値(換算変形係数)が0の";
+inline constexpr const char* kZeroWidthReason = "載荷幅が0以下の";
+
 // reason + "ため、" + load + " の" + point + "の" + quantity + "を計算できません。", e.g.
 // "Em値(換算変形係数)が0のため、盛土荷重 q1 の着目点①の即時沈下量を計算できません。"
 std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,

@@ -58,7 +58,7 @@ double EquivalentModulus(const ProjectData& project, CalcResults& results, doubl
     ModulusSums sums = EquivalentModulusSums(*project.soilLayers, B, L);
     double em = sums.S == 0 ? 0 : RoundHalf(sums.N / sums.S);
     if (!std::isfinite(em)) {
-        throw EngineError(std::string("値が扱える範囲を超えた") + kCannotComputeEm);
+        throw EngineError(std::string(kBeyondRangeReason) + kCannotComputeEm);
     }
     results.equivalentModulus = em;
     return em;

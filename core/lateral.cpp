@@ -20,10 +20,10 @@ PointItems LateralItems(const StripLoad& load, double em, double c, double nu, s
     const double a = load.a;
     const double q = load.q;
     if (em == 0) {
-        throw EngineError(CannotComputeAt("Em値(換算変形係数)が0の", load.name, point, kQuantity));
+        throw EngineError(CannotComputeAt(kEmZeroReason, load.name, point, kQuantity));
     }
     if (!(a > 0)) {
-        throw EngineError(CannotComputeAt("載荷幅が0以下の", load.name, point, kQuantity));
+        throw EngineError(CannotComputeAt(kZeroWidthReason, load.name, point, kQuantity));
     }
     double K = (1 - (nu + nu)) * (nu + 1) * q * a / (Pi * em);
     double R = ((a - x) * (a - x) + c * c) / ((x + a) * (x + a) + c * c);

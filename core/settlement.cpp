@@ -36,7 +36,7 @@ PointOffsetRow ManualOffsets(const FocusPointList& points, double d) {
 void RequireFiniteOffsets(const PointOffsetRow& row, const std::string& load) {
     for (std::size_t p = 0; p < kPointCount; ++p) {
         if (row[p].IsNumber() && !std::isfinite(row[p].AsNumber())) {
-            throw EngineError(CannotComputeAt("値が扱える範囲を超えた", load, p, "位置"));
+            throw EngineError(CannotComputeAt(kBeyondRangeReason, load, p, "位置"));
         }
     }
 }
@@ -47,14 +47,14 @@ PointItems SettlementItems(const StripLoad& load, double em, double H, std::size
     const double a = load.a;
     const double q = load.q;
     if (em == 0) {
-        throw EngineError(CannotComputeAt("Em値(換算変形係数)が0の", load.name, point, kQuantity));
+        throw EngineError(CannotComputeAt(kEmZeroReason, load.name, point, kQuantity));
     }
     if (!(H > 0)) {
         throw EngineError(
             CannotComputeAt("土質条件の層厚の合計Hが0以下の", load.name, point, kQuantity));
     }
     if (!(a > 0)) {
-        throw EngineError(CannotComputeAt("載荷幅が0以下の", load.name, point, kQuantity));
+        throw EngineError(CannotComputeAt(kZeroWidthReason, load.name, point, kQuantity));
     }
     double x = std::fabs(offset);
     double C = a * (-3) * q / (Pi * em);

@@ -52,7 +52,7 @@ void FillPointDetails(const StripLoad& load, std::string_view quantity,
         PointItems items = formula(p, offsets[p].AsNumber());
         items[0] = offsets[p];
         if (!AllFinite(items)) {
-            throw EngineError(CannotComputeAt("値が扱える範囲を超えた", load.name, p, quantity));
+            throw EngineError(CannotComputeAt(kBeyondRangeReason, load.name, p, quantity));
         }
         detail[p] = items;
     }
