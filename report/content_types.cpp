@@ -1,27 +1,18 @@
 #include "content_types.h"
 
-#include <algorithm>
-#include <cctype>
+#include "ascii_case.h"
 
 namespace nubera::sheet {
-namespace {
-
-// Extensions and part names compare without regard to ASCII case.
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
-}
-
-}  // namespace
 
 void ContentTypes::Load(std::string_view xml) {
     ParseXmlPart(document_, xml, kContentTypesPart);
 }
 
+// Part names and extensions compare without regard to ASCII case.
 pugi::xml_node ContentTypes::FindOverride(std::string_view part) const {
     for (pugi::xml_node node : document_.child("Types").children("Override")) {
         const std::string_view name = node.attribute("PartName").value();
-        if (SameIgnoringCase(name.substr(name.starts_with('/') ? 1 : 0), part)) return node;
+        if (EqualsIgnoringAsciiCase(name.substr(name.starts_with('/') ? 1 : 0), part)) return node;
     }
     return {};
 }
@@ -33,7 +24,7 @@ std::string ContentTypes::TypeOf(std::string_view part) const {
     const std::string_view extension =
         dot == std::string_view::npos ? std::string_view() : part.substr(dot + 1);
     for (pugi::xml_node node : document_.child("Types").children("Default")) {
-        if (SameIgnoringCase(node.attribute("Extension").value(), extension)) {
+        if (EqualsIgnoringAsciiCase(node.attribute("Extension").value(), extension)) {
             return node.attribute("ContentType").value();
         }
     }

@@ -1,10 +1,9 @@
 #include "formula_references.h"
 
-#include <algorithm>
-#include <cctype>
 #include <functional>
 #include <optional>
 
+#include "ascii_case.h"
 #include "cell_address.h"
 #include "formula_lexer.h"
 
@@ -62,8 +61,7 @@ std::optional<Area> AfterColumnDeletion(Area area, int first, int last) {
 }  // namespace
 
 bool SameSheetName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+    return EqualsIgnoringAsciiCase(a, b);
 }
 
 std::string MoveFormula(std::string_view formula, int rows, int columns) {

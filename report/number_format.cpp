@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "ascii_case.h"
+
 namespace nubera::sheet {
 namespace {
 
@@ -23,18 +25,6 @@ constexpr auto kNamedColors = std::to_array<std::pair<std::string_view, std::uin
     {"white", 0xFFFFFF},
     {"yellow", 0xFFFF00},
 });
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (Lower(a[i]) != Lower(b[i])) return false;
-    }
-    return true;
-}
 
 bool IsPlaceholder(char c) {
     return c == '0' || c == '#' || c == '?';
@@ -199,7 +189,7 @@ class PatternReader {
             i_ += 2;
         } else if (c == '[') {
             Bracket();
-        } else if (EqualsIgnoringCase(code_.substr(i_, 7), "general")) {
+        } else if (EqualsIgnoringAsciiCase(code_.substr(i_, 7), "general")) {
             pattern_.general = pattern_.hasNumber = true;
             i_ += 7;
         } else if (IsPlaceholder(c) || (c == '.' && !numberDone_)) {
@@ -216,12 +206,13 @@ class PatternReader {
             code_.substr(i_ + 1, end == std::string_view::npos ? end : end - i_ - 1);
         i_ = end == std::string_view::npos ? code_.size() : end + 1;
         for (const auto& [name, rgb] : kNamedColors) {
-            if (EqualsIgnoringCase(inside, name)) pattern_.color = rgb;
+            if (EqualsIgnoringAsciiCase(inside, name)) pattern_.color = rgb;
         }
         if (!inside.empty() && inside[0] == '$') {
             Literal() += inside.substr(1, inside.find('-') - 1);
-        } else if (!inside.empty() && (Lower(inside[0]) == 'h' || Lower(inside[0]) == 'm' ||
-                                       Lower(inside[0]) == 's')) {
+        } else if (!inside.empty() &&
+                   (AsciiLower(inside[0]) == 'h' || AsciiLower(inside[0]) == 'm' ||
+                    AsciiLower(inside[0]) == 's')) {
             pattern_.date = true;  // elapsed time
         }
     }
@@ -267,7 +258,7 @@ class PatternReader {
     }
 
     void Other(char c) {
-        const char lower = Lower(c);
+        const char lower = AsciiLower(c);
         if (lower == 'y' || lower == 'm' || lower == 'd' || lower == 'h' || lower == 's') {
             pattern_.date = true;
         } else if (c == '@') {
@@ -362,7 +353,7 @@ FormattedValue Shown(std::string text, const Pattern& pattern) {
 }
 
 bool IsGeneralCode(std::string_view code) {
-    return code.empty() || EqualsIgnoringCase(code, "general");
+    return code.empty() || EqualsIgnoringAsciiCase(code, "general");
 }
 
 }  // namespace
