@@ -4,9 +4,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "file_bytes.h"
 
 namespace nubera::testing_support {
 
@@ -16,11 +16,9 @@ struct CliRun {
     std::string err;
 };
 
+// The whole file; empty when it cannot be read.
 inline std::string ReadAll(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return ReadFileBytes(path).value_or("");
 }
 
 // Runs the built nubera-cli with the given (shell-quoted) arguments.

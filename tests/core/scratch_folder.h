@@ -4,9 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
+
+#include "file_bytes.h"
 
 namespace nubera::testing {
 
@@ -41,9 +42,9 @@ class ScratchFolder {
     std::filesystem::path path_;
 };
 
+// The whole file; empty when it cannot be read.
 inline std::string ReadBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadFileBytes(path).value_or("");
 }
 
 }  // namespace nubera::testing
