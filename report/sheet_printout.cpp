@@ -94,20 +94,28 @@ PageGrid SheetPrintout::Grid(const CellRange& range) const {
     grid.firstRow = range.firstRow;
     grid.firstColumn = range.firstColumn;
     for (int row = range.firstRow; row <= range.lastRow; ++row) {
-        grid.rowHeights.push_back(RowTop(row + 1) - RowTop(row));
+        grid.rowHeights.push_back(Height(row, row));
     }
     for (int column = range.firstColumn; column <= range.lastColumn; ++column) {
-        grid.columnWidths.push_back(ColumnLeft(column + 1) - ColumnLeft(column));
+        grid.columnWidths.push_back(Width(column, column));
     }
     grid.rowBreaks = ManualRowBreaks(sheet_.Data());
     grid.columnBreaks = ColumnBreaks(sheet_.Document().child("worksheet"));
     if (const auto& titles = setup_.titleRows) {
-        grid.titleHeight = RowTop(titles->second + 1) - RowTop(titles->first);
+        grid.titleHeight = Height(titles->first, titles->second);
     }
     if (const auto& titles = setup_.titleColumns) {
-        grid.titleWidth = ColumnLeft(titles->second + 1) - ColumnLeft(titles->first);
+        grid.titleWidth = Width(titles->first, titles->second);
     }
     return grid;
+}
+
+double SheetPrintout::Width(int firstColumn, int lastColumn) const {
+    return ColumnLeft(lastColumn + 1) - ColumnLeft(firstColumn);
+}
+
+double SheetPrintout::Height(int firstRow, int lastRow) const {
+    return RowTop(lastRow + 1) - RowTop(firstRow);
 }
 
 double SheetPrintout::ColumnLeft(int column) const {
@@ -123,19 +131,12 @@ double SheetPrintout::RowTop(int row) const {
 PagePlacement SheetPrintout::Placement(const PageArea& page) const {
     PagePlacement placement;
     placement.scale = layout_.scale;
-    double titleWidth = 0;
-    double titleHeight = 0;
-    if (const auto& titles = page.titleColumns) {
-        titleWidth = ColumnLeft(titles->second + 1) - ColumnLeft(titles->first);
-    }
-    if (const auto& titles = page.titleRows) {
-        titleHeight = RowTop(titles->second + 1) - RowTop(titles->first);
-    }
-    const double width =
-        (titleWidth + ColumnLeft(page.lastColumn + 1) - ColumnLeft(page.firstColumn)) *
-        layout_.scale;
-    const double height =
-        (titleHeight + RowTop(page.lastRow + 1) - RowTop(page.firstRow)) * layout_.scale;
+    const auto& columnTitles = page.titleColumns;
+    const auto& rowTitles = page.titleRows;
+    const double titleWidth = columnTitles ? Width(columnTitles->first, columnTitles->second) : 0;
+    const double titleHeight = rowTitles ? Height(rowTitles->first, rowTitles->second) : 0;
+    const double width = (titleWidth + Width(page.firstColumn, page.lastColumn)) * layout_.scale;
+    const double height = (titleHeight + Height(page.firstRow, page.lastRow)) * layout_.scale;
     const double availableWidth = setup_.paperWidth - setup_.marginLeft - setup_.marginRight;
     const double availableHeight = setup_.paperHeight - setup_.marginTop - setup_.marginBottom;
     placement.left = setup_.marginLeft;

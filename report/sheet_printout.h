@@ -79,6 +79,9 @@ class SheetPrintout {
     CellRange PrintRange() const;
     void Measure(int lastRow, int lastColumn);
     PageGrid Grid(const CellRange& range) const;
+    // The extent of columns first..last, or of rows first..last, in points.
+    double Width(int firstColumn, int lastColumn) const;
+    double Height(int firstRow, int lastRow) const;
 
     const XlsxWorksheet& sheet_;
     const Shared& shared_;
