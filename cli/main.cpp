@@ -30,8 +30,9 @@ std::filesystem::path ApplicationFolder(const char* argv0) {
 int main(int argc, char** argv) {
     using nubera::Placement;
     nubera::cli::CalcOptions options;
-    options.templatePath = ApplicationFolder(argv[0]) / nubera::kTemplateFileName;
-    options.pdfTool = ApplicationFolder(argv[0]) / nubera::cli::kPdfToolName;
+    const std::filesystem::path folder = ApplicationFolder(argv[0]);
+    options.templatePath = folder / nubera::kTemplateFileName;
+    options.pdfTool = folder / nubera::cli::kPdfToolName;
 
     CLI::App app{"ヌベラ: immediate settlement and lateral displacement under fill loads",
                  "nubera-cli"};
