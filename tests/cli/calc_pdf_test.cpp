@@ -22,12 +22,7 @@ std::filesystem::path FreshFolder(const std::string& name) {
 // What poppler's pdfinfo reads of a PDF file.
 std::string PdfInfo(const std::filesystem::path& pdf) {
     std::string text;
-    FILE* pipe = ::popen(("pdfinfo '" + pdf.string() + "'").c_str(), "r");
-    if (!pipe) return text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, n);
-    ::pclose(pipe);
+    testing_support::RunCommand("pdfinfo '" + pdf.string() + "'", &text);
     return text;
 }
 

@@ -21,6 +21,18 @@ inline std::string ReadAll(const std::filesystem::path& path) {
     return ReadFileBytes(path).value_or("");
 }
 
+// Runs a shell command, putting what it prints into *out; returns its exit
+// status, -1 when it could not be run or did not exit.
+inline int RunCommand(const std::string& command, std::string* out) {
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        out->append(buffer, n);
+    const int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 // Runs the built nubera-cli with the given (shell-quoted) arguments.
 inline CliRun RunCli(const std::string& arguments) {
     const auto errPath = std::filesystem::temp_directory_path() /
@@ -28,13 +40,7 @@ inline CliRun RunCli(const std::string& arguments) {
     const std::string command = std::string("'") + NUBERA_BINARY_DIR + "/bin/nubera-cli' " +
                                 arguments + " 2>'" + errPath.string() + "'";
     CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.exitCode = RunCommand(command, &run.out);
     run.err = ReadAll(errPath);
     std::filesystem::remove(errPath);
     return run;
