@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "calculation_run.h"
+#include "centring.h"
 #include "frm_title.h"
 #include "help.h"
 #include "message_box.h"
@@ -221,14 +222,8 @@ void FRM_Main::Start() {
     CMD_着目点->setEnabled(false);
     CMD_Exec->setEnabled(false);
     adjustSize();
-    CentreOnScreen();
+    CentreWindow(*this, screen()->availableGeometry());
     show();
-}
-
-void FRM_Main::CentreOnScreen() {
-    const QRect screen = this->screen()->availableGeometry();
-    move(screen.left() + (screen.width() - frameGeometry().width()) / 2,
-         screen.top() + (screen.height() - frameGeometry().height()) / 2);
 }
 
 bool FRM_Main::ManualPlacementSelected() const {

@@ -86,7 +86,6 @@ class FRM_Main : public QMainWindow {
     void BuildMenus();
     void ConnectControls();
     void SetTabOrder();
-    void CentreOnScreen();
 
     void OpenScreen(Screen screen);
     void AfterScreenClosed(Screen screen);

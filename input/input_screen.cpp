@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "centring.h"
 #include "message_box.h"
 #include "thumbnail.h"
 
@@ -83,10 +84,7 @@ QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll,
 
 void InputScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    const QRect screenArea = screen()->geometry();
-    const QSize window = frameGeometry().size();
-    move(screenArea.x() + (screenArea.width() - window.width()) / 2,
-         screenArea.y() + (screenArea.height() - window.height()) / 2);
+    CentreWindow(*this, screen()->geometry());
 }
 
 void InputScreen::closeEvent(QCloseEvent* event) {

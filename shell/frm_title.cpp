@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "centring.h"
 #include "twips.h"
 #include "version.h"
 
@@ -63,7 +64,7 @@ FRM_Title::FRM_Title(QWidget* parent) : QDialog(parent) {
     // than cutting off its texts.
     const QSize designed(TwipsToPixels(kWidthTwips, *this), TwipsToPixels(kHeightTwips, *this));
     setFixedSize(designed.expandedTo(minimumSizeHint()));
-    CentreOnScreen();
+    CentreWindow(*this, screen()->geometry());
     lblVersion->setText(VersionText(kVersionMajor, kVersionMinor, kVersionPatch));
     connect(CMD_OK, &QPushButton::clicked, this, &QDialog::accept);
     Frame1->installEventFilter(this);
@@ -118,19 +119,13 @@ void FRM_Title::BuildControls() {
     layout->addLayout(buttons);
 }
 
-void FRM_Title::CentreOnScreen() {
-    const QRect screen = this->screen()->geometry();
-    move(screen.left() + (screen.width() - width()) / 2,
-         screen.top() + (screen.height() - height()) / 2);
-}
-
 void FRM_Title::PrepareSplash() {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     CMD_OK->hide();
     // Any growth for a large font is kept.
     const int growth = height() - TwipsToPixels(kHeightTwips, *this);
     setFixedHeight(TwipsToPixels(kSplashHeightTwips, *this) + growth);
-    CentreOnScreen();
+    CentreWindow(*this, screen()->geometry());
 }
 
 void FRM_Title::keyPressEvent(QKeyEvent* event) {

@@ -29,7 +29,6 @@ class FRM_Title : public QDialog {
 
   private:
     void BuildControls();
-    void CentreOnScreen();
 
     QFrame* Frame1 = nullptr;
     QFrame* Frame2 = nullptr;
