@@ -112,7 +112,7 @@ QString Repeated(const QString& text, const QFontMetricsF& metrics, double width
 }  // namespace
 
 CellPainter::CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
-                         const CellBlock& block)
+                         const CellRange& block)
     : painter_(painter), fonts_(fonts), sheet_(sheet), block_(block) {
     for (int row = block.firstRow; row <= block.lastRow; ++row) {
         for (int column = block.firstColumn; column <= block.lastColumn; ++column) {

@@ -14,17 +14,10 @@
 
 namespace nubera::sheet {
 
-struct CellBlock {
-    int firstRow;
-    int lastRow;
-    int firstColumn;
-    int lastColumn;
-};
-
 class CellPainter {
   public:
     CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
-                const CellBlock& block);
+                const CellRange& block);
 
     void Paint();
 
@@ -47,7 +40,7 @@ class CellPainter {
     QPainter& painter_;
     PrintFonts& fonts_;
     const SheetPrintout& sheet_;
-    CellBlock block_;
+    CellRange block_;
     std::vector<const CellFormat*> formats_;  // by row, then column, within the block
 };
 

@@ -18,7 +18,7 @@ constexpr double kClipAllowance = 1.5;  // points
 
 // A block of cells and where its top-left corner lies on the paper.
 struct PagePainter::Region {
-    CellBlock block;
+    CellRange block;
     QPointF at;
     bool shapes;  // the page's own cells show the sheet's shapes, repeated titles not
 };
@@ -33,20 +33,20 @@ void PagePainter::Paint(int index) {
     const PagePlacement placement = sheet.Placement(area);
     const QPointF corner(placement.left, placement.top);
     const QPointF body(placement.bodyLeft, placement.bodyTop);
-    const CellBlock cells{area.firstRow, area.lastRow, area.firstColumn, area.lastColumn};
+    const CellRange cells{area.firstRow, area.firstColumn, area.lastRow, area.lastColumn};
 
     std::vector<Region> regions;
     if (const auto& rows = area.titleRows) {
         if (const auto& columns = area.titleColumns) {
             regions.push_back(
-                {{rows->first, rows->second, columns->first, columns->second}, corner, false});
+                {{rows->first, columns->first, rows->second, columns->second}, corner, false});
         }
-        regions.push_back({{rows->first, rows->second, cells.firstColumn, cells.lastColumn},
+        regions.push_back({{rows->first, cells.firstColumn, rows->second, cells.lastColumn},
                            {body.x(), corner.y()},
                            false});
     }
     if (const auto& columns = area.titleColumns) {
-        regions.push_back({{cells.firstRow, cells.lastRow, columns->first, columns->second},
+        regions.push_back({{cells.firstRow, columns->first, cells.lastRow, columns->second},
                            {corner.x(), body.y()},
                            false});
     }
@@ -56,7 +56,7 @@ void PagePainter::Paint(int index) {
 }
 
 void PagePainter::PaintRegion(const SheetPrintout& sheet, const Region& region, double scale) {
-    const CellBlock& block = region.block;
+    const CellRange& block = region.block;
     const QPointF sheetCorner(sheet.ColumnLeft(block.firstColumn), sheet.RowTop(block.firstRow));
     const QRectF sheetRect(sheetCorner, QPointF(sheet.ColumnLeft(block.lastColumn + 1),
                                                 sheet.RowTop(block.lastRow + 1)));
