@@ -12,8 +12,9 @@ namespace nubera {
 std::string FormatNumber(double value);
 
 // The "0.00" format: at least one digit before the point, exactly two after,
-// a leading "-" for negative values. The value is formatted as it is; callers
-// round with RoundHalf first.
+// a leading "-" for negative values. A third decimal of 5 rounds away from
+// zero (-2.345 shows -2.35); callers wanting the program's rounding, half
+// toward +infinity (-2.34), apply RoundHalf first.
 std::string FormatFixed2(double value);
 
 // A computed result as the report shows it: RoundHalf to two decimals,
