@@ -2,25 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include "fill_load_rules.h"
+
 namespace nubera {
 namespace {
 
 using Style = FigureLine::Style;
 
+// The fill table of blocks given as total height, left toe, A, B, C.
 FillLoadTable Blocks(std::initializer_list<std::array<double, 5>> rows) {
-    FillLoadTable table = MakeFillLoadTable();
-    table.ResizeRows(rows.size());
-    std::size_t r = 0;
+    std::vector<FillBlock> blocks;
     for (const auto& [total, base, a, b, c] : rows) {
-        table.At(2, r) = Cell::Number(total);
-        table.At(5, r) = Cell::Number(base);
-        table.At(6, r) = Cell::Number(a);
-        table.At(7, r) = Cell::Number(b);
-        table.At(8, r) = Cell::Number(c);
-        table.At(10, r) = Cell::Number(base + (a + b + c) / 2);
-        ++r;
+        blocks.push_back({.base = base, .a = a, .b = b, .c = c, .totalHeight = total});
     }
-    return table;
+    return BuildFillLoadTable(blocks);
 }
 
 TEST(SectionFigure, OneBlockOnTheFillLoadScreen) {
