@@ -63,8 +63,7 @@ struct Available {
 
 // The paper left for the sheet inside the margins, in sheet points at `scale`.
 Available AvailableAt(const PageSetup& setup, double scale) {
-    return {(setup.paperWidth - setup.marginLeft - setup.marginRight) / scale,
-            (setup.paperHeight - setup.marginTop - setup.marginBottom) / scale};
+    return {setup.PrintableWidth() / scale, setup.PrintableHeight() / scale};
 }
 
 Lines RowLines(const PageGrid& grid, const PageSetup& setup) {

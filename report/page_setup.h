@@ -36,6 +36,10 @@ struct PageSetup {
     std::optional<CellRange> printArea;
     std::optional<std::pair<int, int>> titleRows;     // first, last
     std::optional<std::pair<int, int>> titleColumns;  // first, last
+
+    // The paper left inside the margins.
+    double PrintableWidth() const { return paperWidth - marginLeft - marginRight; }
+    double PrintableHeight() const { return paperHeight - marginTop - marginBottom; }
 };
 
 // The paper of a paperSize code in points (portrait); A4 for codes it does not know.

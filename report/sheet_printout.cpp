@@ -137,12 +137,14 @@ PagePlacement SheetPrintout::Placement(const PageArea& page) const {
     const double titleHeight = rowTitles ? Height(rowTitles->first, rowTitles->second) : 0;
     const double width = (titleWidth + Width(page.firstColumn, page.lastColumn)) * layout_.scale;
     const double height = (titleHeight + Height(page.firstRow, page.lastRow)) * layout_.scale;
-    const double availableWidth = setup_.paperWidth - setup_.marginLeft - setup_.marginRight;
-    const double availableHeight = setup_.paperHeight - setup_.marginTop - setup_.marginBottom;
     placement.left = setup_.marginLeft;
     placement.top = setup_.marginTop;
-    if (setup_.centerHorizontally) placement.left += std::max(0.0, (availableWidth - width) / 2);
-    if (setup_.centerVertically) placement.top += std::max(0.0, (availableHeight - height) / 2);
+    if (setup_.centerHorizontally) {
+        placement.left += std::max(0.0, (setup_.PrintableWidth() - width) / 2);
+    }
+    if (setup_.centerVertically) {
+        placement.top += std::max(0.0, (setup_.PrintableHeight() - height) / 2);
+    }
     placement.bodyLeft = placement.left + titleWidth * layout_.scale;
     placement.bodyTop = placement.top + titleHeight * layout_.scale;
     return placement;

@@ -96,7 +96,7 @@ void PagePainter::PaintHeaderFooter(const PrintedPage& page) {
     fields.time = now.toString(QStringLiteral("HH:mm")).toStdString();
     const FontFormat& base = printout_.DefaultFont();
     const double left = setup.marginLeft;
-    const double width = setup.paperWidth - setup.marginLeft - setup.marginRight;
+    const double width = setup.PrintableWidth();
     auto paint = [&](const std::string& codes, double edge, Qt::Alignment vertical) {
         const HeaderFooterTexts texts = ExpandHeaderFooter(codes, fields);
         const std::pair<const HeaderFooterSection*, Qt::Alignment> sections[] = {
