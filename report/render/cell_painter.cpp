@@ -144,29 +144,24 @@ const CellFormat& CellPainter::Format(int row, int column) const {
                                               block_.firstColumn)];
 }
 
-const CellRange* CellPainter::DrawnMerge(int row, int column, bool* covered) const {
-    *covered = false;
+std::optional<CellPainter::Drawn> CellPainter::DrawnAt(int row, int column) const {
     const CellRange* merge = sheet_.MergeAt(row, column);
-    if (!merge) return nullptr;
-    if (row == std::max(merge->firstRow, block_.firstRow) &&
-        column == std::max(merge->firstColumn, block_.firstColumn)) {
-        return merge;
+    if (!merge) return Drawn{CellRect(row, column), &Format(row, column), row, column, false};
+    if (row != std::max(merge->firstRow, block_.firstRow) ||
+        column != std::max(merge->firstColumn, block_.firstColumn)) {
+        return std::nullopt;
     }
-    *covered = true;
-    return nullptr;
+    return Drawn{RangeRect(*merge), &sheet_.FormatAt(merge->firstRow, merge->firstColumn),
+                 merge->firstRow, merge->firstColumn, true};
 }
 
 void CellPainter::PaintFills() {
     for (int row = block_.firstRow; row <= block_.lastRow; ++row) {
         for (int column = block_.firstColumn; column <= block_.lastColumn; ++column) {
-            bool covered = false;
-            const CellRange* merge = DrawnMerge(row, column, &covered);
-            if (covered) continue;
-            const CellFormat& format =
-                merge ? sheet_.FormatAt(merge->firstRow, merge->firstColumn) : Format(row, column);
-            if (!format.fill) continue;
-            painter_.fillRect(merge ? RangeRect(*merge) : CellRect(row, column),
-                              ToColor(*format.fill));
+            const std::optional<Drawn> cell = DrawnAt(row, column);
+            if (cell && cell->format->fill) {
+                painter_.fillRect(cell->box, ToColor(*cell->format->fill));
+            }
         }
     }
 }
@@ -195,18 +190,15 @@ void CellPainter::PaintTexts() {
 }
 
 void CellPainter::PaintText(int row, int column) {
-    bool covered = false;
-    const CellRange* merge = DrawnMerge(row, column, &covered);
-    if (covered) return;
-    const int valueRow = merge ? merge->firstRow : row;
-    const int valueColumn = merge ? merge->firstColumn : column;
-    const std::optional<ShownValue> shown = sheet_.Shown(valueRow, valueColumn);
+    const std::optional<Drawn> cell = DrawnAt(row, column);
+    if (!cell) return;
+    const std::optional<ShownValue> shown = sheet_.Shown(cell->row, cell->column);
     if (!shown || shown->text.empty()) return;
-    const CellFormat& format = merge ? sheet_.FormatAt(valueRow, valueColumn) : Format(row, column);
+    const CellFormat& format = *cell->format;
     const FontFormat& font = format.font;
     QFont drawn =
         fonts_.Font(font.name, font.size, font.bold, font.italic, font.underline, font.strike);
-    QRectF box = merge ? RangeRect(*merge) : CellRect(row, column);
+    QRectF box = cell->box;
     const Qt::Alignment horizontal = HorizontalOf(format, *shown);
     const Qt::Alignment vertical = VerticalOf(format);
     QRectF inner = Inner(box, format, horizontal);
@@ -231,7 +223,7 @@ void CellPainter::PaintText(int row, int column) {
             text = Repeated(text, *metrics, inner.width());
         } else if (shown->number && width > inner.width()) {
             text = Hashes(*metrics, inner.width());
-        } else if (!merge && width > inner.width()) {
+        } else if (!cell->merged && width > inner.width()) {
             box = SpillRect(row, column, horizontal, width);
             inner = Inner(box, format, horizontal);
         }

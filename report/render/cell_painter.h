@@ -7,6 +7,7 @@
 
 #include <QPainter>
 #include <QRectF>
+#include <optional>
 #include <vector>
 
 #include "print_fonts.h"
@@ -25,9 +26,17 @@ class CellPainter {
     QRectF CellRect(int row, int column) const;
     QRectF RangeRect(const CellRange& range) const;
     const CellFormat& Format(int row, int column) const;
-    // The merged range whose content this cell draws, or nullptr: the
-    // range's first cell within the block draws it; its other cells nothing.
-    const CellRange* DrawnMerge(int row, int column, bool* covered) const;
+    // What a cell draws: its own box and format, or those of the merged
+    // range it lies in when it is the range's first cell within the block.
+    struct Drawn {
+        QRectF box;
+        const CellFormat* format;
+        int row;  // the cell holding the value
+        int column;
+        bool merged;
+    };
+    // Nothing for the other cells of a merged range.
+    std::optional<Drawn> DrawnAt(int row, int column) const;
 
     void PaintFills();
     void PaintGridLines();
