@@ -73,6 +73,12 @@ const Relationship* Relationships::FindByType(std::string_view type) const {
     return found == items_.end() ? nullptr : &*found;
 }
 
+std::optional<std::string> Relationships::PartOfType(std::string_view type) const {
+    const Relationship* found = FindByType(type);
+    if (!found) return std::nullopt;
+    return TargetPart(*found);
+}
+
 std::string Relationships::TargetPart(const Relationship& relationship) const {
     return ResolveTarget(sourcePart_, relationship.target);
 }

@@ -3,6 +3,7 @@
 // The relationships of one package part: its .rels part read into a list,
 // changed, and written back.
 
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
@@ -39,6 +40,8 @@ class Relationships {
 
     const Relationship* FindById(std::string_view id) const;
     const Relationship* FindByType(std::string_view type) const;
+    // The part the first relationship of `type` points to; nothing when there is none.
+    std::optional<std::string> PartOfType(std::string_view type) const;
     // The package part a relationship points to ("xl/worksheets/sheet1.xml").
     std::string TargetPart(const Relationship& relationship) const;
     const std::vector<Relationship>& Items() const { return items_; }

@@ -42,12 +42,11 @@ WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
 WorkbookPrintout::~WorkbookPrintout() = default;
 
 void WorkbookPrintout::ReadTheme() {
-    const Relationship* theme = book_.WorkbookRelationships().FindByType(kThemeRelationship);
-    if (!theme) return;
-    const std::string part = book_.WorkbookRelationships().TargetPart(*theme);
-    if (!book_.Parts().Has(part)) return;
+    const std::optional<std::string> part =
+        book_.WorkbookRelationships().PartOfType(kThemeRelationship);
+    if (!part || !book_.Parts().Has(*part)) return;
     pugi::xml_document document;
-    ParseXmlPart(document, book_.Parts().Bytes(part), part);
+    ParseXmlPart(document, book_.Parts().Bytes(*part), *part);
     theme_.Load(document.child("a:theme"));
 }
 

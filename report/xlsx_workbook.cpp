@@ -89,22 +89,20 @@ XlsxWorkbook::XlsxWorkbook(const std::filesystem::path& path) : package_(Package
 }
 
 void XlsxWorkbook::ReadWorkbookPart() {
-    const Relationships packageRelationships = package_.RelationshipsOf("");
-    const Relationship* main = packageRelationships.FindByType(kOfficeDocumentRelationship);
+    const std::optional<std::string> main =
+        package_.RelationshipsOf("").PartOfType(kOfficeDocumentRelationship);
     if (!main) throw SpreadsheetError("ブックのパーツが指定されていません");
-    workbookPart_ = packageRelationships.TargetPart(*main);
+    workbookPart_ = *main;
     ParseXmlPart(workbookXml_, package_.Bytes(workbookPart_), workbookPart_);
     if (!workbookXml_.child("workbook"))
         throw SpreadsheetError("パーツ" + Quoted(workbookPart_) + "はブックではありません");
     workbookRelationships_ = package_.RelationshipsOf(workbookPart_);
-    if (const Relationship* strings =
-            workbookRelationships_.FindByType(kSharedStringsRelationship)) {
-        stringsPart_ = workbookRelationships_.TargetPart(*strings);
+    if (const auto strings = workbookRelationships_.PartOfType(kSharedStringsRelationship)) {
+        stringsPart_ = *strings;
         strings_.Load(package_.Bytes(stringsPart_), stringsPart_);
     }
-    if (const Relationship* styles = workbookRelationships_.FindByType(kStylesRelationship)) {
-        const std::string stylesPart = workbookRelationships_.TargetPart(*styles);
-        styles_.Load(package_.Bytes(stylesPart), stylesPart);
+    if (const auto stylesPart = workbookRelationships_.PartOfType(kStylesRelationship)) {
+        styles_.Load(package_.Bytes(*stylesPart), *stylesPart);
     }
 }
 
@@ -279,18 +277,15 @@ void XlsxWorkbook::WriteWorkbookParts(bool someFormulaUnknown) {
 // The document properties list the sheet names as the template was saved;
 // the list is optional, and a stale one is dropped.
 void XlsxWorkbook::RemoveSheetTitles() {
-    const Relationships packageRelationships = package_.RelationshipsOf("");
-    const Relationship* properties =
-        packageRelationships.FindByType(kExtendedPropertiesRelationship);
-    if (!properties) return;
-    const std::string part = packageRelationships.TargetPart(*properties);
-    if (!package_.Has(part)) return;
+    const std::optional<std::string> part =
+        package_.RelationshipsOf("").PartOfType(kExtendedPropertiesRelationship);
+    if (!part || !package_.Has(*part)) return;
     pugi::xml_document document;
-    ParseXmlPart(document, package_.Bytes(part), part);
+    ParseXmlPart(document, package_.Bytes(*part), *part);
     pugi::xml_node root = document.child("Properties");
     root.remove_child("HeadingPairs");
     root.remove_child("TitlesOfParts");
-    package_.Put(part, SerializeXml(document));
+    package_.Put(*part, SerializeXml(document));
 }
 
 void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
