@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +14,6 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <cmath>
 
 #include "calculation_run.h"
 #include "centring.h"
@@ -57,10 +55,6 @@ QRadioButton* NamedOption(const QString& name, int index, const QString& caption
 
 QLabel* Note(const QString& text) {
     return new QLabel(text);
-}
-
-int RoundHalfEven(double value) {
-    return static_cast<int>(std::nearbyint(value));
 }
 
 }  // namespace
@@ -288,9 +282,7 @@ bool FRM_Main::CheckPoissonRatio() {
 }
 
 void FRM_Main::MoveCursorToRun() {
-    const QPoint topLeft = CMD_Exec->mapToGlobal(QPoint(0, 0));
-    QCursor::setPos(RoundHalfEven(topLeft.x() + CMD_Exec->width() / 2.0),
-                    RoundHalfEven(topLeft.y() + CMD_Exec->height() / 2.0));
+    PointAtCentre(QRect(CMD_Exec->mapToGlobal(QPoint(0, 0)), CMD_Exec->size()));
 }
 
 void FRM_Main::OpenScreen(Screen screen) {

@@ -1,29 +1,23 @@
 #include "msg_box_center_hook.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <cmath>
+
+#include "centring.h"
 
 namespace nubera {
 namespace {
 
 MsgBoxCenterHook* pendingHook = nullptr;
 
-// Halves go to the even pixel, as every other rounding of a screen position.
-int RoundToPixel(double value) {
-    return static_cast<int>(std::nearbyint(value));
-}
-
 void PlaceOverFrame(QWidget* box, const QWidget* frame) {
     const QRect frameRect(frame->mapToGlobal(QPoint(0, 0)), frame->size());
     const QSize boxSize = box->frameGeometry().size();
     const QPoint topLeft = MsgBoxCenterHook::CentredTopLeft(frameRect, boxSize);
     box->move(topLeft);
-    QCursor::setPos(RoundToPixel(topLeft.x() + boxSize.width() * 0.5),
-                    RoundToPixel(topLeft.y() + boxSize.height() * 0.5));
+    PointAtCentre(QRect(topLeft, boxSize));
 }
 
 }  // namespace
