@@ -2,13 +2,9 @@
 
 #include <zip.h>
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <memory>
-#include <random>
-#include <system_error>
 
+#include "atomic_file.h"
 #include "spreadsheet_error.h"
 
 namespace nubera::sheet {
@@ -61,12 +57,6 @@ std::string ReadEntry(zip_t* archive, zip_uint64_t index, const std::filesystem:
     return bytes;
 }
 
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path) {
-    std::random_device random;
-    const std::string suffix = std::to_string(random()) + ".tmp";
-    return path.parent_path() / ("." + path.filename().string() + "." + suffix);
-}
-
 void AddEntries(zip_t* archive, const std::vector<ZipEntry>& entries) {
     for (const ZipEntry& entry : entries) {
         zip_source_t* source =
@@ -112,14 +102,6 @@ std::string ArchiveBytes(const std::vector<ZipEntry>& entries) {
     return bytes;
 }
 
-void WriteTemporary(const std::filesystem::path& temporary, const std::vector<ZipEntry>& entries) {
-    const std::string bytes = ArchiveBytes(entries);
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) throw SpreadsheetError(std::strerror(errno));
-}
-
 }  // namespace
 
 std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
@@ -141,19 +123,13 @@ std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
 }
 
 void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntry>& entries) {
-    const std::filesystem::path temporary = TemporaryPathBeside(path);
+    std::string reason;  // the system's reason alone, without a library's wording around it
     try {
-        WriteTemporary(temporary, entries);
-        // The error code's text is the system's reason alone, without the
-        // library's own wording around it.
-        std::error_code renameFailure;
-        std::filesystem::rename(temporary, path, renameFailure);
-        if (renameFailure) throw SpreadsheetError(renameFailure.message());
+        if (WriteFileAtomically(path, ArchiveBytes(entries), &reason)) return;
     } catch (const std::exception& error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        throw SpreadsheetError(Quoted(path) + "を保存できません: " + error.what());
+        reason = error.what();
     }
+    throw SpreadsheetError(Quoted(path) + "を保存できません: " + reason);
 }
 
 }  // namespace nubera::sheet
