@@ -20,6 +20,7 @@
 #include "frm_title.h"
 #include "help.h"
 #include "message_box.h"
+#include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
 #include "poisson_ratio.h"
@@ -27,6 +28,7 @@
 #include "project_file_commands.h"
 #include "round_half.h"
 #include "run_enabling_rule.h"
+#include "tab_order.h"
 #include "twips.h"
 
 namespace nubera {
@@ -34,18 +36,6 @@ namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
 constexpr double kWindowWidthTwips = 7200;
-
-QPushButton* NamedButton(const QString& name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
-QLabel* NamedLabel(const QString& name, const QString& text) {
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    return label;
-}
 
 QRadioButton* NamedOption(const QString& name, int index, const QString& caption) {
     auto* option = new QRadioButton(caption);
@@ -84,8 +74,8 @@ void FRM_Main::BuildControls() {
     layout->addWidget(BuildPlacementFrame());
     layout->addWidget(Note(QStringLiteral("※着目点の手動設定は、盛土荷重入力後可能になります。")));
     layout->addWidget(Note(QStringLiteral("※即時沈下量計算を行うには、条件の入力が必要です。")));
-    CMD_Exec = NamedButton(QStringLiteral("CMD_Exec"), QStringLiteral("実行"));
-    CMD_Cancel = NamedButton(QStringLiteral("CMD_Cancel"), QStringLiteral("終了"));
+    CMD_Exec = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("実行"));
+    CMD_Cancel = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("終了"));
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(CMD_Exec);
@@ -100,10 +90,10 @@ void FRM_Main::BuildControls() {
 QWidget* FRM_Main::BuildInputButtons() {
     auto* frame = new QGroupBox(QStringLiteral("条件入力"));
     auto* grid = new QGridLayout(frame);
-    CMD_土質条件 = NamedButton(QStringLiteral("CMD_土質条件"), QStringLiteral("土質条件入力"));
-    CMD_盛土荷重 = NamedButton(QStringLiteral("CMD_盛土荷重"), QStringLiteral("盛土荷重入力"));
-    LBL_土質条件 = NamedLabel(QStringLiteral("LBL_土質条件"), kStatusUnsetInitial);
-    LBL_盛土荷重 = NamedLabel(QStringLiteral("LBL_盛土荷重"), kStatusUnsetInitial);
+    CMD_土質条件 = MakeButton(QStringLiteral("CMD_土質条件"), QStringLiteral("土質条件入力"));
+    CMD_盛土荷重 = MakeButton(QStringLiteral("CMD_盛土荷重"), QStringLiteral("盛土荷重入力"));
+    LBL_土質条件 = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_土質条件"));
+    LBL_盛土荷重 = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_盛土荷重"));
     grid->addWidget(CMD_土質条件, 0, 0);
     grid->addWidget(LBL_土質条件, 0, 1);
     grid->addWidget(CMD_盛土荷重, 1, 0);
@@ -139,8 +129,8 @@ QWidget* FRM_Main::BuildPlacementFrame() {
     auto* frame = new QGroupBox(QStringLiteral("着目点設定機能選択"));
     OPT_Tyaku[0] = NamedOption(QStringLiteral("OPT_Tyaku"), 0, QStringLiteral("自動設定"));
     OPT_Tyaku[1] = NamedOption(QStringLiteral("OPT_Tyaku"), 1, QStringLiteral("手動設定"));
-    CMD_着目点 = NamedButton(QStringLiteral("CMD_着目点"), QStringLiteral("着目点設定"));
-    LBL_着目点 = NamedLabel(QStringLiteral("LBL_着目点"), kStatusUnsetInitial);
+    CMD_着目点 = MakeButton(QStringLiteral("CMD_着目点"), QStringLiteral("着目点設定"));
+    LBL_着目点 = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_着目点"));
     auto* grid = new QGridLayout(frame);
     grid->addWidget(OPT_Tyaku[0], 0, 0);
     grid->addWidget(OPT_Tyaku[1], 1, 0);
@@ -202,9 +192,8 @@ void FRM_Main::ConnectControls() {
 }
 
 void FRM_Main::SetTabOrder() {
-    QWidget* order[] = {CMD_土質条件, CMD_盛土荷重, OPT_Select[0], OPT_Select[1], TXT_Poa,
-                        OPT_Tyaku[0], OPT_Tyaku[1], CMD_着目点,    CMD_Exec,      CMD_Cancel};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    ChainTabOrder({CMD_土質条件, CMD_盛土荷重, OPT_Select[0], OPT_Select[1], TXT_Poa, OPT_Tyaku[0],
+                   OPT_Tyaku[1], CMD_着目点, CMD_Exec, CMD_Cancel});
 }
 
 void FRM_Main::Start() {

@@ -12,11 +12,13 @@
 #include "list_grid.h"
 #include "message_box.h"
 #include "msg_box_center_hook.h"
+#include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
 #include "round_half.h"
 #include "section_figure.h"
 #include "section_view.h"
+#include "tab_order.h"
 #include "utf8_text.h"
 
 namespace nubera {

@@ -8,10 +8,12 @@
 
 #include "message_box.h"
 #include "msg_box_center_hook.h"
+#include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
 #include "section_figure.h"
 #include "section_view.h"
+#include "tab_order.h"
 #include "twips.h"
 #include "utf8_text.h"
 

@@ -9,13 +9,10 @@
 
 #include "centring.h"
 #include "message_box.h"
+#include "named_control.h"
 #include "thumbnail.h"
 
 namespace nubera {
-
-QPushButton* MakeButton(const QString& name, const QString& caption) {
-    return Named(new QPushButton(caption), name);
-}
 
 QLabel* MakeDisplayBox(const QString& name) {
     auto* box = Named(new QLabel, name);
@@ -52,14 +49,6 @@ void InputScreen::ClearFlags() {
 void InputScreen::Refocus(QLineEdit* box) {
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
-}
-
-void InputScreen::ChainTabOrder(std::initializer_list<QWidget*> controls) {
-    QWidget* previous = nullptr;
-    for (QWidget* control : controls) {
-        if (previous) setTabOrder(previous, control);
-        previous = control;
-    }
 }
 
 QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll,

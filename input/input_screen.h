@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
-#include <initializer_list>
 
 class QLabel;
 class QLineEdit;
@@ -20,14 +19,6 @@ inline const QString kDataChangedQuestion =
 // The message of a required box left empty.
 inline const QString kEnterValueMessage = QStringLiteral("入力してください。");
 
-// Gives a control the name testers and tests find it by.
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-    widget->setObjectName(name);
-    return widget;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& caption);
 // A read-only box showing a computed value, framed like the entry boxes.
 QLabel* MakeDisplayBox(const QString& name);
 // Loads an explanatory figure into `source` and draws it into `view`, fitted
@@ -54,8 +45,6 @@ class InputScreen : public QDialog {
 
     // Puts the focus on a box with its whole text selected.
     static void Refocus(QLineEdit* box);
-    // Chains the focus order of the given controls.
-    static void ChainTabOrder(std::initializer_list<QWidget*> controls);
 
     // The row under every screen: 全消去 on the left, ＯＫ and キャンセル on the
     // right. ＯＫ closes once `commit` succeeds; キャンセル closes without the

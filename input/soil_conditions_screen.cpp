@@ -12,8 +12,10 @@
 #include "equivalent_modulus.h"
 #include "list_grid.h"
 #include "message_box.h"
+#include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
+#include "tab_order.h"
 #include "twips.h"
 #include "utf8_text.h"
 

@@ -1,0 +1,11 @@
+#include "named_control.h"
+
+#include <QPushButton>
+
+namespace nubera {
+
+QPushButton* MakeButton(const QString& name, const QString& caption) {
+    return Named(new QPushButton(caption), name);
+}
+
+}  // namespace nubera
