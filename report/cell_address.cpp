@@ -25,6 +25,16 @@ std::string ColumnLetters(int column) {
     return letters;
 }
 
+std::optional<int> RowNumber(std::string_view digits) {
+    if (digits.empty() || digits.front() == '0') return std::nullopt;
+    int row = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), row);
+    if (error != std::errc() || end != digits.data() + digits.size() || row > kMaxRow) {
+        return std::nullopt;
+    }
+    return row;
+}
+
 bool IsValidCell(int row, int column) {
     return row >= 1 && row <= kMaxRow && column >= 1 && column <= kMaxColumn;
 }
@@ -33,14 +43,9 @@ std::optional<CellAddress> ParseCellAddress(std::string_view a1) {
     std::size_t split = 0;
     while (split < a1.size() && a1[split] >= 'A' && a1[split] <= 'Z') ++split;
     const auto column = ColumnNumber(a1.substr(0, split));
-    const std::string_view digits = a1.substr(split);
-    if (!column || digits.empty() || digits.front() == '0') return std::nullopt;
-    int row = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), row);
-    if (error != std::errc() || end != digits.data() + digits.size() || row > kMaxRow) {
-        return std::nullopt;
-    }
-    return CellAddress{row, *column};
+    const auto row = RowNumber(a1.substr(split));
+    if (!column || !row) return std::nullopt;
+    return CellAddress{*row, *column};
 }
 
 std::string FormatCellAddress(int row, int column) {

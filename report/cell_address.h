@@ -15,6 +15,8 @@ inline constexpr int kMaxColumn = 16384;  // column XFD
 // "A" → 1, "XFD" → 16384 (upper case only); nothing for anything else.
 std::optional<int> ColumnNumber(std::string_view letters);
 std::string ColumnLetters(int column);
+// "12" → 12, up to kMaxRow; nothing for anything else (a leading zero included).
+std::optional<int> RowNumber(std::string_view digits);
 
 bool IsValidCell(int row, int column);
 

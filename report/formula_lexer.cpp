@@ -1,7 +1,6 @@
 #include "formula_lexer.h"
 
 #include <array>
-#include <charconv>
 
 #include "cell_address.h"
 
@@ -49,10 +48,9 @@ std::size_t MatchRow(std::string_view s, std::size_t at, AreaEnd& end) {
     const std::size_t stop = MatchMarked(s, at, end.rowAbsolute, IsDigit);
     if (stop == std::string_view::npos) return stop;
     const std::size_t start = at + (end.rowAbsolute ? 1 : 0);
-    int row = 0;
-    std::from_chars(s.data() + start, s.data() + stop, row);
-    if (s[start] == '0' || row < 1 || row > kMaxRow) return std::string_view::npos;
-    end.row = row;
+    const std::optional<int> row = RowNumber(s.substr(start, stop - start));
+    if (!row) return std::string_view::npos;
+    end.row = *row;
     return stop;
 }
 

@@ -58,29 +58,13 @@ std::string BareReference(std::string_view area) {
     return bare;
 }
 
-bool AllOf(std::string_view text, bool (*test)(char)) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), test);
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool IsLetter(char c) {
-    return c >= 'A' && c <= 'Z';
-}
-
 // "1:3" (rows) or "A:B" (columns), as first and last numbers.
-std::optional<std::pair<int, int>> WholeLines(const std::string& reference, bool rows) {
+std::optional<std::pair<int, int>> WholeLines(std::string_view reference, bool rows) {
     const std::size_t colon = reference.find(':');
-    if (colon == std::string::npos) return std::nullopt;
-    const std::string first = reference.substr(0, colon);
-    const std::string last = reference.substr(colon + 1);
-    if (rows) {
-        if (!AllOf(first, IsDigit) || !AllOf(last, IsDigit)) return std::nullopt;
-        return std::pair{std::stoi(first), std::stoi(last)};
-    }
-    const auto from = AllOf(first, IsLetter) ? ColumnNumber(first) : std::nullopt;
-    const auto to = AllOf(last, IsLetter) ? ColumnNumber(last) : std::nullopt;
+    if (colon == std::string_view::npos) return std::nullopt;
+    const auto number = rows ? &RowNumber : &ColumnNumber;
+    const std::optional<int> from = number(reference.substr(0, colon));
+    const std::optional<int> to = number(reference.substr(colon + 1));
     if (!from || !to) return std::nullopt;
     return std::pair{*from, *to};
 }

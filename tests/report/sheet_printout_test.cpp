@@ -110,6 +110,26 @@ TEST_F(SheetPrintoutTest, ReadsPageSetupPrintAreaAndTitles) {
     EXPECT_EQ(printout.Page(1).area->titleRows, (std::pair{1, 2}));
 }
 
+// Title rows are read as the cell addresses read them: a row number beyond
+// the grid (even beyond int) or with a leading zero names no titles.
+TEST(PrintNames, TitleRowsOutsideTheGridAreIgnored) {
+    const std::pair<const char*, std::optional<std::pair<int, int>>> cases[] = {
+        {"Data!$1:$2", std::pair{1, 2}},    {"Data!$1:$1048576", std::pair{1, 1048576}},
+        {"Data!$1:$1048577", std::nullopt}, {"Data!$1:$99999999999", std::nullopt},
+        {"Data!$0:$2", std::nullopt},       {"Data!$01:$2", std::nullopt},
+    };
+    for (const auto& [titles, expected] : cases) {
+        pugi::xml_document workbook;
+        const std::string xml = R"(<workbook><definedNames><definedName )"
+                                R"(name="_xlnm.Print_Titles" localSheetId="0">)" +
+                                std::string(titles) + "</definedName></definedNames></workbook>";
+        ASSERT_TRUE(workbook.load_string(xml.c_str()));
+        PageSetup setup;
+        ReadPrintNames(workbook.child("workbook"), 0, setup);
+        EXPECT_EQ(setup.titleRows, expected) << titles;
+    }
+}
+
 TEST_F(SheetPrintoutTest, PagesAreNumberedThroughTheSheetsAsOneJob) {
     FixtureBook book;
     const std::string value = SheetBody(R"(<row r="1"><c r="A1"><v>1</v></c></row>)");
