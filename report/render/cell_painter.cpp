@@ -111,6 +111,11 @@ QString Repeated(const QString& text, const QFontMetricsF& metrics, double width
 
 }  // namespace
 
+QRectF RangeRect(const SheetPrintout& sheet, const CellRange& range) {
+    return QRectF(QPointF(sheet.ColumnLeft(range.firstColumn), sheet.RowTop(range.firstRow)),
+                  QPointF(sheet.ColumnLeft(range.lastColumn + 1), sheet.RowTop(range.lastRow + 1)));
+}
+
 CellPainter::CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
                          const CellRange& block)
     : painter_(painter), fonts_(fonts), sheet_(sheet), block_(block) {
@@ -129,13 +134,7 @@ void CellPainter::Paint() {
 }
 
 QRectF CellPainter::CellRect(int row, int column) const {
-    return RangeRect({row, column, row, column});
-}
-
-QRectF CellPainter::RangeRect(const CellRange& range) const {
-    return QRectF(
-        QPointF(sheet_.ColumnLeft(range.firstColumn), sheet_.RowTop(range.firstRow)),
-        QPointF(sheet_.ColumnLeft(range.lastColumn + 1), sheet_.RowTop(range.lastRow + 1)));
+    return RangeRect(sheet_, {row, column, row, column});
 }
 
 const CellFormat& CellPainter::Format(int row, int column) const {
@@ -151,7 +150,7 @@ std::optional<CellPainter::Drawn> CellPainter::DrawnAt(int row, int column) cons
         column != std::max(merge->firstColumn, block_.firstColumn)) {
         return std::nullopt;
     }
-    return Drawn{RangeRect(*merge), &sheet_.FormatAt(merge->firstRow, merge->firstColumn),
+    return Drawn{RangeRect(sheet_, *merge), &sheet_.FormatAt(merge->firstRow, merge->firstColumn),
                  merge->firstRow, merge->firstColumn, true};
 }
 

@@ -15,6 +15,9 @@
 
 namespace nubera::sheet {
 
+// Where a range of cells lies on the sheet, in points.
+QRectF RangeRect(const SheetPrintout& sheet, const CellRange& range);
+
 class CellPainter {
   public:
     CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
@@ -24,7 +27,6 @@ class CellPainter {
 
   private:
     QRectF CellRect(int row, int column) const;
-    QRectF RangeRect(const CellRange& range) const;
     const CellFormat& Format(int row, int column) const;
     // What a cell draws: its own box and format, or those of the merged
     // range it lies in when it is the range's first cell within the block.

@@ -57,9 +57,8 @@ void PagePainter::Paint(int index) {
 
 void PagePainter::PaintRegion(const SheetPrintout& sheet, const Region& region, double scale) {
     const CellRange& block = region.block;
-    const QPointF sheetCorner(sheet.ColumnLeft(block.firstColumn), sheet.RowTop(block.firstRow));
-    const QRectF sheetRect(sheetCorner, QPointF(sheet.ColumnLeft(block.lastColumn + 1),
-                                                sheet.RowTop(block.lastRow + 1)));
+    const QRectF sheetRect = RangeRect(sheet, block);
+    const QPointF sheetCorner = sheetRect.topLeft();
     painter_.save();
     painter_.translate(region.at);
     painter_.scale(scale, scale);
