@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "poisson_ratio.h"
+#include "number_text.h"
 
 namespace nubera {
 
