@@ -230,11 +230,7 @@ void FRM_土質条件入力::NormaliseModulus() {
 }
 
 bool FRM_土質条件入力::CheckEntry() {
-    if (TXT_層厚->text().isEmpty()) {
-        TXT_層厚->ReportAndRefocus(kEnterValueMessage);
-        return false;
-    }
-    if (TXT_層厚->CheckEntry() != NumericField::EnterOutcome::Accepted) return false;
+    if (!CheckRequired(TXT_層厚)) return false;
     UpdateDepthDisplay();
     if (TXT_変形係数Es->text().isEmpty()) {
         TXT_変形係数Es->ReportAndRefocus(kEnterValueMessage);
@@ -274,7 +270,8 @@ void FRM_土質条件入力::ClearAll() {
     TXT_堤体幅->clear();
 }
 
-bool FRM_土質条件入力::CheckWidth(NumericField* box) {
+// Required, numeric and within the box's limit; rewritten "0.00".
+bool FRM_土質条件入力::CheckRequired(NumericField* box) {
     if (box->text().isEmpty()) {
         box->ReportAndRefocus(kEnterValueMessage);
         return false;
@@ -290,7 +287,7 @@ FRM_土質条件入力::Commit FRM_土質条件入力::CommitToProject() {
         project_.leveeWidth = 0;
         return Commit::Emptied;
     }
-    if (!CheckWidth(TXT_開削幅) || !CheckWidth(TXT_堤体幅)) return Commit::Failed;
+    if (!CheckRequired(TXT_開削幅) || !CheckRequired(TXT_堤体幅)) return Commit::Failed;
     if (VSF_List->DataRows() == 0) {
         project_.soilLayers.reset();
     } else {

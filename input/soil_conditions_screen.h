@@ -52,7 +52,7 @@ class FRM_土質条件入力 : public ListEntryScreen {
 
     void UpdateDepthDisplay();
     void NormaliseModulus();
-    bool CheckWidth(NumericField* box);
+    bool CheckRequired(NumericField* box);
 
     void ClearAll();
     Commit CommitToProject();
