@@ -27,10 +27,18 @@ class ProjectFileCommandsTest : public MainWindowTest {
     void Load() { window->findChild<QAction*>(QStringLiteral("mnuLoad"))->trigger(); }
     void Save() { window->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger(); }
 
-    void LoadExample(const char* name) {
+    // Loads `path`, answering Yes to the question.
+    void LoadFile(const QString& path) {
         messages.PlanAnswers({MsgAnswer::Yes});
-        dialogs.Plan(Example(name));
+        dialogs.Plan(path);
         Load();
+    }
+    void LoadExample(const char* name) { LoadFile(Example(name)); }
+    // Loads a project of the widths and the mode alone: no soil layers, no fill loads.
+    void LoadSoilOnly() {
+        LoadFile(WriteProject(
+            QStringLiteral("soil-only.nbr"),
+            "[開削幅]\r\n10\r\n!END\r\n[堤体幅]\r\n20\r\n!END\r\n[処理Mode]\r\n0\r\n!END\r\n"));
     }
 
     // A project file of this version's header and the given lines (UTF-8 here).
@@ -107,12 +115,7 @@ TEST_F(ProjectFileCommandsTest, AFileWithoutFillLoadsLeavesTheRunDisabled) {
     Open();
     LoadExample("one-block.nbr");
     ASSERT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
-    const QString soilOnly = WriteProject(
-        QStringLiteral("soil-only.nbr"),
-        "[開削幅]\r\n10\r\n!END\r\n[堤体幅]\r\n20\r\n!END\r\n[処理Mode]\r\n0\r\n!END\r\n");
-    messages.PlanAnswers({MsgAnswer::Yes});
-    dialogs.Plan(soilOnly);
-    Load();
+    LoadSoilOnly();
     EXPECT_FALSE(project.soilLayers || project.fillLoads);
     EXPECT_EQ(Label(QStringLiteral("LBL_盛土荷重"))->text(), QStringLiteral("未設定です"));
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
@@ -130,12 +133,7 @@ TEST_F(ProjectFileCommandsTest, ALoadWithoutPointsRefreshesThePointsButtonForThe
     EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());  // no points yet
 
-    const QString soilOnly = WriteProject(
-        QStringLiteral("soil-only.nbr"),
-        "[開削幅]\r\n10\r\n!END\r\n[堤体幅]\r\n20\r\n!END\r\n[処理Mode]\r\n0\r\n!END\r\n");
-    messages.PlanAnswers({MsgAnswer::Yes});
-    dialogs.Plan(soilOnly);
-    Load();
+    LoadSoilOnly();
     EXPECT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
 }
 
@@ -144,9 +142,7 @@ TEST_F(ProjectFileCommandsTest, AWrongHeaderIsRefusedBeforeReading) {
     LoadExample("one-block.nbr");
     const ProjectData before = project;
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Yes});
-    dialogs.Plan(WriteFile(QStringLiteral("old.nbr"), "[Other 1.0]\r\n[開削幅]\r\n5\r\n!END\r\n"));
-    Load();
+    LoadFile(WriteFile(QStringLiteral("old.nbr"), "[Other 1.0]\r\n[開削幅]\r\n5\r\n!END\r\n"));
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[1].text,
               QStringLiteral("ファイル形式、もしくはバージョンが違います"));
@@ -159,11 +155,9 @@ TEST_F(ProjectFileCommandsTest, ABrokenFileKeepsThePreviousProject) {
     LoadExample("four-blocks-manual-lateral.nbr");
     const ProjectData before = project;
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Yes});
     // A section opened while the previous one is still open.
-    dialogs.Plan(
+    LoadFile(
         WriteProject(QStringLiteral("broken.nbr"), "[開削幅]\r\n5\r\n[堤体幅]\r\n9\r\n!END\r\n"));
-    Load();
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[1].text, QString::fromUtf8(kProjectFileBroken));
     EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Exclamation);
@@ -174,9 +168,7 @@ TEST_F(ProjectFileCommandsTest, ABrokenFileKeepsThePreviousProject) {
 
 TEST_F(ProjectFileCommandsTest, AnEmptyFileIsReportedNotIgnored) {
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes});
-    dialogs.Plan(WriteFile(QStringLiteral("empty.nbr"), QByteArray()));
-    Load();
+    LoadFile(WriteFile(QStringLiteral("empty.nbr"), QByteArray()));
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_TRUE(messages.Shown()[1].text.contains(QStringLiteral("empty.nbr")));
 }
@@ -248,9 +240,7 @@ TEST_F(ProjectFileCommandsTest, ASavedProjectLoadsBackUnchanged) {
     Save();
     EXPECT_EQ(Bytes(target), Bytes(Example("five-blocks-lateral.nbr")));
     LoadExample("one-block.nbr");
-    messages.PlanAnswers({MsgAnswer::Yes});
-    dialogs.Plan(target);
-    Load();
+    LoadFile(target);
     EXPECT_EQ(project.fillLoads, loaded.fillLoads);
     EXPECT_EQ(project.soilLayers, loaded.soilLayers);
     EXPECT_EQ(Poisson()->text(), QStringLiteral("0.35"));
