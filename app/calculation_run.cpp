@@ -54,7 +54,7 @@ void CalculationRun::Execute() {
     try {
         if (EquivalentModulus(project, window_.Results(), project.excavationWidth,
                               project.leveeWidth) == 0) {
-            services.messages.Warning(&window_, kEmZeroMessage);
+            services.messages.Warning(&window_, QString::fromUtf8(kEquivalentModulusZero));
             return;
         }
         std::string refusal;

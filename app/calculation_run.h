@@ -26,10 +26,4 @@ class CalculationRun {
     FRM_Main& window_;
 };
 
-// Shown when the soil layers give Em = 0.
-inline const QString kEmZeroMessage = QStringLiteral(
-    "Em値(換算変形係数)の値が0になりました。\r\n"
-    "Em値が0の場合は、計算できません。\r\n"
-    "土質条件入力画面で入力した値をご確認ください。");
-
 }  // namespace nubera

@@ -5,7 +5,7 @@
 
 namespace nubera {
 
-// "①" to "⑪" for 1 to 11.
+// "①" to "⑪" for 1 to 11; std::out_of_range for any other number.
 std::string CircledNumber(std::size_t number);
 
 // "着目点①" .. "着目点⑪" for points 0..10.

@@ -1,7 +1,5 @@
 #include "report_text.h"
 
-#include <stdexcept>
-
 #include "number_text.h"
 #include "round_half.h"
 
@@ -22,13 +20,6 @@ std::string Utf8(char32_t codePoint) {
 }
 
 }  // namespace
-
-std::string CircledNumber(int n) {
-    if (n < 1 || n > 11) {
-        throw std::out_of_range("CircledNumber: point " + std::to_string(n) + " is not 1..11");
-    }
-    return Utf8(U'\u2460' + static_cast<char32_t>(n - 1));
-}
 
 std::string FormatOrBlank(const Cell& value) {
     return value.IsMissing() ? std::string() : FormatFixed2(RoundHalf(value.AsNumber()));

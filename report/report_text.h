@@ -3,11 +3,9 @@
 #include <string>
 
 #include "cell.h"
+#include "point_name.h"  // CircledNumber, shared with the engine's messages
 
 namespace nubera {
-
-// The circled digit of point n = 1..11 (U+2460 + n - 1), as UTF-8: ① .. ⑪.
-std::string CircledNumber(int n);
 
 // A value in the "0.00" format, or empty text when it is missing.
 std::string FormatOrBlank(const Cell& value);

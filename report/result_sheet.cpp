@@ -49,7 +49,7 @@ void FillBlock(sheet::Worksheet& sheet, const ProjectData& project, const Result
             continue;  // the row keeps the model's contents
         }
         const int row = r + kPointRowOffset + static_cast<int>(k);
-        sheet.SetText(row, kColPoint, CircledNumber(static_cast<int>(k) + 1));
+        sheet.SetText(row, kColPoint, CircledNumber(k + 1));
         PutValue(sheet, row, kColOffset, point[kItemOffset]);
         PutValue(sheet, row, kColFirstLoad, firstLoad[k][kItemOffset]);
         PutValue(sheet, row, kColEm, point[kItemEm]);
@@ -67,7 +67,7 @@ void FillSummaryRow(sheet::Worksheet& sheet, const ProjectData& project, const R
     if (position.IsMissing()) {
         sheet.ClearContents(row, kSumColTotal);
     } else {
-        sheet.SetText(row, kColPoint, CircledNumber(static_cast<int>(b) + 1));
+        sheet.SetText(row, kColPoint, CircledNumber(b + 1));
     }
     const std::size_t loadBlocks = project.fillLoads->RowCount();
     for (std::size_t i = 0; i < loadBlocks; ++i) {
@@ -88,7 +88,7 @@ void CaptionLegend(sheet::Worksheet& sheet, const CalcResults& results, const Re
         const bool placed =
             !results.pointOffsets.empty() && !results.pointOffsets[0][k].IsMissing();
         sheet.SetLabelCaption("LBL_XP" + std::to_string(k),
-                              placed ? CircledNumber(static_cast<int>(k) + 1) : std::string());
+                              placed ? CircledNumber(k + 1) : std::string());
     }
 }
 

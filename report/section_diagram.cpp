@@ -80,7 +80,7 @@ std::vector<PointMarker> LayOutMarkers(const FillLoadTable& fill, const CalcResu
         const double tickEnd = kGroundY + kTickLength;
         markers.push_back({{x, kGroundY, x, tickEnd, kSolid, kRed},
                            TickLabelName(k),
-                           CircledNumber(static_cast<int>(k) + 1),
+                           CircledNumber(k + 1),
                            x,
                            tickEnd});
     }
