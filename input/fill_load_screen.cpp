@@ -65,7 +65,7 @@ QString Fixed2(double value) {
     return ToQt(FormatFixed2(value));
 }
 QString RowLabel(int row) {
-    return QStringLiteral("q") + QString::number(row + 1);
+    return ToQt(FillLoadLabel(static_cast<std::size_t>(row)));
 }
 
 QLabel* Heading(const QString& name, const QString& text) {

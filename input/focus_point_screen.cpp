@@ -11,6 +11,7 @@
 #include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
+#include "point_name.h"
 #include "section_figure.h"
 #include "section_view.h"
 #include "tab_order.h"
@@ -71,8 +72,8 @@ QWidget* FRM_着目点手動設定::BuildEntryFrame() {
     for (std::size_t i = 0; i < kPointCount; ++i) {
         TXT_着目点[i] = Named(new NumericField(messages_, KeyFilter::SignedDecimal),
                               QStringLiteral("TXT_着目点_%1").arg(i));
-        LBL_着目点[i] = Named(new QLabel(QStringLiteral("着目点") + ToQt(CircledNumber(i + 1))),
-                              QStringLiteral("LBL_着目点_%1").arg(i));
+        LBL_着目点[i] =
+            Named(new QLabel(ToQt(PointName(i))), QStringLiteral("LBL_着目点_%1").arg(i));
         const int row = static_cast<int>(i % kFirstColumnRows);
         const int column = static_cast<int>(i / kFirstColumnRows) * 3;
         TXT_着目点[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));
