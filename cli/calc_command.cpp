@@ -1,7 +1,5 @@
 #include "calc_command.h"
 
-#include <chrono>
-#include <ctime>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -10,6 +8,7 @@
 #include "calculation.h"
 #include "engine_error.h"
 #include "equivalent_modulus.h"
+#include "local_date.h"
 #include "pdf_export.h"
 #include "project_file.h"
 #include "result_workbook.h"
@@ -41,18 +40,10 @@ std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std:
     return LoadProject(path, error);
 }
 
-// The local date, as the result file's name carries it.
-std::chrono::year_month_day Today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::chrono::year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday;
-}
-
 std::optional<std::filesystem::path> WriteWorkbook(const CalcOptions& options,
                                                    const ProjectData& project,
                                                    const CalcResults& results, std::string* error) {
-    auto path = ChooseResultFileName(options.outputFolder, Today(), error);
+    auto path = ChooseResultFileName(options.outputFolder, LocalToday(), error);
     if (!path || !WriteResultWorkbook(project, results, options.templatePath, *path, error)) {
         return std::nullopt;
     }
@@ -81,7 +72,7 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     CalcResults results;
     std::optional<std::filesystem::path> workbook;
     try {
-        if (!RunCalculation(project, results, placement)) {
+        if (RunCalculation(project, results, placement) != RunOutcome::Computed) {
             PrintMessage(err, kEquivalentModulusZero);
             return 1;
         }

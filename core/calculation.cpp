@@ -14,13 +14,15 @@ Placement LoadedPlacement(const LoadedProject& loaded) {
     return loaded.manualPointsLoaded ? Placement::Manual : Placement::Automatic;
 }
 
-bool RunCalculation(const ProjectData& project, CalcResults& results, Placement placement) {
+RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
+                          const AfterModulus& afterModulus) {
     if (EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth) == 0) {
-        return false;
+        return RunOutcome::ModulusZero;
     }
+    if (afterModulus && !afterModulus()) return RunOutcome::Stopped;
     RunSettlementStep(project, results, placement);
     if (project.alsoLateral) ComputeLateral(project, results);
-    return true;
+    return RunOutcome::Computed;
 }
 
 }  // namespace nubera

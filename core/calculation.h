@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "calc_results.h"
 #include "placement.h"
 #include "poisson_ratio.h"
@@ -16,9 +18,21 @@ PoissonCheck CheckLoadedPoisson(const LoadedProject& loaded);
 // the file has manual points.
 Placement LoadedPlacement(const LoadedProject& loaded);
 
-// One run: Em, then the settlement step and, in mode 1, the lateral step.
-// Returns false, computing nothing further, when Em = 0 (callers report
-// kEquivalentModulusZero). Throws EngineError as the steps do.
-bool RunCalculation(const ProjectData& project, CalcResults& results, Placement placement);
+// What a caller does once Em is known and not 0, before the points are placed
+// (the desktop program claims its result file's name there). Returning false
+// ends the run.
+using AfterModulus = std::function<bool()>;
+
+enum class RunOutcome {
+    Computed,
+    ModulusZero,  // Em = 0; callers report kEquivalentModulusZero
+    Stopped,      // afterModulus said stop
+};
+
+// One run: Em, then the placement and settlement step and, when the project
+// asks for it, the lateral step; nothing further once Em = 0 or
+// `afterModulus` said stop. Throws EngineError as the steps do.
+RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
+                          const AfterModulus& afterModulus = {});
 
 }  // namespace nubera
