@@ -22,7 +22,8 @@ bool Calculate(nubera::ProjectData& project, const nubera::LoadedProject& loaded
                nubera::CalcResults& results) {
     nubera::ApplyLoadedProject(loaded, project);
     project.poissonRatio = nubera::CheckLoadedPoisson(loaded).ratio;
-    return nubera::RunCalculation(project, results, nubera::LoadedPlacement(loaded));
+    return nubera::RunCalculation(project, results, nubera::LoadedPlacement(loaded)) ==
+           nubera::RunOutcome::Computed;
 }
 
 // Repetitions of `work` per second, over about `seconds`.
