@@ -8,10 +8,9 @@
 
 namespace nubera {
 
-inline constexpr std::size_t kDetailItems = 13;
-
-// The 13 detail items of every point for one load: [point][item].
-using PointDetail = std::array<std::array<Cell, kDetailItems>, kPointCount>;
+// The 13 detail items of every point for one load: [point][item], the items
+// named in table_columns.h.
+using PointDetail = std::array<std::array<Cell, point_item::kCount>, kPointCount>;
 
 // Offsets of the 11 points from the centre of one load: [point].
 using PointOffsetRow = std::array<Cell, kPointCount>;

@@ -31,8 +31,8 @@ ModulusSums EquivalentModulusSums(const SoilLayerTable& layers, double B, double
     ModulusSums sums;
     double previousDepth = 0;
     for (std::size_t i = 0; i < layers.RowCount(); ++i) {
-        double depth = layers.Number(1, i);
-        double modulus = layers.Number(2, i);
+        double depth = layers.Number(soil_column::kDepth, i);
+        double modulus = layers.Number(soil_column::kModulus, i);
         double ratio = ((L + 2 * previousDepth * T) * (B + 2 * depth * T)) /
                        ((B + 2 * previousDepth * T) * (L + 2 * depth * T));
         if (!PositiveFinite(ratio)) {
@@ -44,7 +44,7 @@ ModulusSums EquivalentModulusSums(const SoilLayerTable& layers, double B, double
         sums.S = sums.S + std::log(ratio) * (1 / modulus);
         previousDepth = depth;
     }
-    double H = layers.Number(1, layers.RowCount() - 1);
+    double H = layers.Number(soil_column::kDepth, layers.RowCount() - 1);
     double total = (L * (B + 2 * H * T)) / (B * (L + 2 * H * T));
     if (!PositiveFinite(total)) {
         throw EngineError(std::string("土質条件の深度が不正な") + kCannotComputeEm);

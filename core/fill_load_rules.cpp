@@ -33,15 +33,15 @@ double LoadIntensity(double totalHeight, double unitWeight) {
 std::vector<FillBlock> FillBlocksOf(const FillLoadTable& table) {
     std::vector<FillBlock> blocks;
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
-        blocks.push_back({.base = table.Number(5, r),
-                          .a = table.Number(6, r),
-                          .b = table.Number(7, r),
-                          .c = table.Number(8, r),
-                          .h = table.Number(0, r),
-                          .hy = table.Number(1, r),
-                          .totalHeight = table.Number(2, r),
-                          .unitWeight = table.Number(3, r),
-                          .load = table.Number(4, r)});
+        blocks.push_back({.base = table.Number(fill_column::kToeDistance, r),
+                          .a = table.Number(fill_column::kLeftSlope, r),
+                          .b = table.Number(fill_column::kCrest, r),
+                          .c = table.Number(fill_column::kRightSlope, r),
+                          .h = table.Number(fill_column::kHeight, r),
+                          .hy = table.Number(fill_column::kExtraHeight, r),
+                          .totalHeight = table.Number(fill_column::kTotalHeight, r),
+                          .unitWeight = table.Number(fill_column::kUnitWeight, r),
+                          .load = table.Number(fill_column::kLoad, r)});
     }
     return blocks;
 }
@@ -65,7 +65,7 @@ FillLoadTable BuildFillLoadTable(const std::vector<FillBlock>& blocks) {
         for (std::size_t column = 0; column < std::size(values); ++column) {
             table.At(column, r) = Cell::Number(values[column]);
         }
-        table.At(11, r) =
+        table.At(fill_column::kCentreOffset, r) =
             OffsetCell(CentreDistance(block) - CentreDistance(blocks.front()), blocks.size());
     }
     return table;
@@ -75,9 +75,10 @@ SurchargeTable BuildSurchargeTable(double qx, const std::vector<FillBlock>& bloc
     const FillBlock& top = blocks.front();
     SurchargeTable table = MakeSurchargeTable();
     table.ResizeRows(1);
-    table.At(0, 0) = Cell::Number(qx);
-    table.At(1, 0) = Cell::Number(top.b);
-    table.At(2, 0) = OffsetCell(top.base + top.a + top.b / 2 - CentreDistance(top), blocks.size());
+    table.At(surcharge_column::kLoad, 0) = Cell::Number(qx);
+    table.At(surcharge_column::kLoadingWidth, 0) = Cell::Number(top.b);
+    table.At(surcharge_column::kCentreOffset, 0) =
+        OffsetCell(top.base + top.a + top.b / 2 - CentreDistance(top), blocks.size());
     return table;
 }
 

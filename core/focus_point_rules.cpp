@@ -50,10 +50,12 @@ PointCheck Failure(PointCheck check, std::size_t box, std::string message) {
 }  // namespace
 
 PointRange PointRangeOf(const FillLoadTable& fillLoads) {
-    const double centre = fillLoads.Number(10, 0);
+    const double centre = fillLoads.Number(fill_column::kCentreDistance, 0);
     const std::size_t bottom = fillLoads.RowCount() - 1;
-    const double rightToe = fillLoads.Number(5, bottom) + fillLoads.Number(6, bottom) +
-                            fillLoads.Number(7, bottom) + fillLoads.Number(8, bottom);
+    const double rightToe = fillLoads.Number(fill_column::kToeDistance, bottom) +
+                            fillLoads.Number(fill_column::kLeftSlope, bottom) +
+                            fillLoads.Number(fill_column::kCrest, bottom) +
+                            fillLoads.Number(fill_column::kRightSlope, bottom);
     return {-centre, rightToe - centre};
 }
 

@@ -36,19 +36,19 @@ PointItems LateralItems(const StripLoad& load, double em, double c, double nu, s
     double T2 = a - x == 0 ? 0 : ((a - x) / a) * std::atan(c / (a - x));
     double T3 = x + a == 0 ? 0 : ((x + a) / a) * std::atan(c / (x + a));
     double delta = (T2 + T1 - T3) * K * 100;
-    return {Cell{},
-            Cell::Number(em),
-            Cell::Number(a),
-            Cell::Number(q),
-            Cell::Number(load.centreOffset),
-            Cell::Number(c),
-            Cell::Number(K),
-            Cell::Number(T1),
-            Cell::Number(T2),
-            Cell::Number(T3),
-            Cell{},
-            Cell{},
-            Cell::Number(RoundShown(delta))};
+    using namespace point_item;
+    PointItems items{};
+    items[kModulus] = Cell::Number(em);
+    items[kHalfWidth] = Cell::Number(a);
+    items[kLoad] = Cell::Number(q);
+    items[kCentreOffset] = Cell::Number(load.centreOffset);
+    items[kHalfExcavation] = Cell::Number(c);
+    items[kFactorK] = Cell::Number(K);
+    items[kTermT1] = Cell::Number(T1);
+    items[kTermT2] = Cell::Number(T2);
+    items[kTermT3] = Cell::Number(T3);
+    items[kResult] = Cell::Number(RoundShown(delta));
+    return items;
 }
 
 void FillLateral(const StripLoad& load, double em, double c, double nu,

@@ -4,27 +4,15 @@
 #include <optional>
 
 #include "cell_table.h"
+#include "table_columns.h"
 
 namespace nubera {
 
-// Column counts of the project's tables.
-inline constexpr std::size_t kSoilColumns = 3;
-inline constexpr std::size_t kFillColumns = 12;
-inline constexpr std::size_t kSurchargeColumns = 3;
 inline constexpr std::size_t kPointCount = 11;
 
-// Soil layers, top layer in row 0: 0 thickness (m), 1 depth of the layer's
-// bottom (m, cumulative), 2 deformation modulus Es (kN/m2).
+// The tables' columns are named in table_columns.h.
 using SoilLayerTable = CellTable;
-
-// Fill-load blocks, top tier in row 0: 0 h, 1 hy, 2 h + hy (m), 3 unit weight
-// (kN/m3), 4 load q (kN/m2), 5 distance of the left toe from the reference
-// point, 6 A, 7 B, 8 C (m), 9 loading width 2a, 10 centre from the reference
-// point, 11 centre offset from the centre of row 0 (m; the text "0" for one row).
 using FillLoadTable = CellTable;
-
-// The surcharge, one row: 0 qX (kN/m2), 1 loading width (m), 2 centre offset
-// from the centre of fill row 0 (m; the text "0" when there is one fill row).
 using SurchargeTable = CellTable;
 
 // Manually placed points of interest: x in the section coordinate (m), whose
@@ -32,13 +20,13 @@ using SurchargeTable = CellTable;
 using FocusPointList = std::array<Cell, kPointCount>;
 
 inline SoilLayerTable MakeSoilLayerTable() {
-    return SoilLayerTable(kSoilColumns);
+    return SoilLayerTable(soil_column::kCount);
 }
 inline FillLoadTable MakeFillLoadTable() {
-    return FillLoadTable(kFillColumns);
+    return FillLoadTable(fill_column::kCount);
 }
 inline SurchargeTable MakeSurchargeTable() {
-    return SurchargeTable(kSurchargeColumns);
+    return SurchargeTable(surcharge_column::kCount);
 }
 
 // The inputs of the one open project. Exactly one instance exists while the

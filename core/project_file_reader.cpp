@@ -140,11 +140,11 @@ bool ProjectFileReader::ReadValueLine(std::string_view line) {
         case Section::LeveeWidth:
             return ReadWidth(read_.leveeWidth, line);
         case Section::SoilLayers:
-            return ReadTableRow(read_.soilLayers, kSoilColumns, line);
+            return ReadTableRow(read_.soilLayers, soil_column::kCount, line);
         case Section::FillLoads:
-            return ReadTableRow(read_.fillLoads, kFillColumns, line);
+            return ReadTableRow(read_.fillLoads, fill_column::kCount, line);
         case Section::Surcharge:
-            return ReadTableRow(read_.surcharge, kSurchargeColumns, line);
+            return ReadTableRow(read_.surcharge, surcharge_column::kCount, line);
         case Section::FocusPoints:
             return ReadPoints(line);
         case Section::Mode:

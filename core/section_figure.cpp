@@ -15,10 +15,10 @@ constexpr double kCentreOverhang = 100;
 void AddBlock(SectionFigure& figure, const FillLoadTable& fill, std::size_t r, double baseY,
               double topY) {
     const double s = figure.scale;
-    const double x0 = fill.Number(5, r) * s + figure.layout.leftMargin;
-    const double crestLeft = x0 + fill.Number(6, r) * s;
-    const double crestRight = crestLeft + fill.Number(7, r) * s;
-    const double toe = crestRight + fill.Number(8, r) * s;
+    const double x0 = fill.Number(fill_column::kToeDistance, r) * s + figure.layout.leftMargin;
+    const double crestLeft = x0 + fill.Number(fill_column::kLeftSlope, r) * s;
+    const double crestRight = crestLeft + fill.Number(fill_column::kCrest, r) * s;
+    const double toe = crestRight + fill.Number(fill_column::kRightSlope, r) * s;
     figure.lines.push_back({x0, baseY, toe, baseY});
     figure.lines.push_back({x0, baseY, crestLeft, topY});
     figure.lines.push_back({crestLeft, topY, crestRight, topY});
@@ -32,9 +32,12 @@ SectionFigure DrawSection(const FillLoadTable& fill, const SectionLayout& layout
     figure.layout = layout;
     if (fill.RowCount() == 0) return figure;
     const std::size_t bottom = fill.RowCount() - 1;
-    const double width = fill.Number(6, bottom) + fill.Number(7, bottom) + fill.Number(8, bottom);
+    const double width = fill.Number(fill_column::kLeftSlope, bottom) +
+                         fill.Number(fill_column::kCrest, bottom) +
+                         fill.Number(fill_column::kRightSlope, bottom);
     double height = 0;
-    for (std::size_t r = 0; r < fill.RowCount(); ++r) height += fill.Number(2, r);
+    for (std::size_t r = 0; r < fill.RowCount(); ++r)
+        height += fill.Number(fill_column::kTotalHeight, r);
     const double scale = std::min(layout.widthBudget / width, layout.heightBudget / height);
     if (width == 0 || height == 0 || !std::isfinite(scale)) return figure;
     figure.scale = scale;
@@ -42,11 +45,11 @@ SectionFigure DrawSection(const FillLoadTable& fill, const SectionLayout& layout
     double baseY = layout.groundY;
     double topY = baseY;
     for (std::size_t r = bottom + 1; r-- > 0;) {
-        topY = baseY - fill.Number(2, r) * scale;
+        topY = baseY - fill.Number(fill_column::kTotalHeight, r) * scale;
         AddBlock(figure, fill, r, baseY, topY);
         baseY = topY;
     }
-    const double centreX = fill.Number(10, 0) * scale + layout.leftMargin;
+    const double centreX = fill.Number(fill_column::kCentreDistance, 0) * scale + layout.leftMargin;
     figure.lines.push_back({centreX, topY - kCentreOverhang, centreX,
                             layout.groundY + kCentreOverhang, FigureLine::Style::DashDot});
     return figure;

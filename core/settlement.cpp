@@ -65,19 +65,21 @@ PointItems SettlementItems(const StripLoad& load, double em, double H, std::size
     double Lv = v != 0 ? std::log(std::fabs(v)) : 0;  // v = 0 at the strip's edge
     double s = (1 - (Lu * u + Lv * v) * (0.75 / Pi)) * (G * C) * 100;
     if (s < 0) s = 0;  // far from the strip the formula goes negative
-    return {Cell{},
-            Cell::Number(em),
-            Cell::Number(a),
-            Cell::Number(q),
-            Cell::Number(load.centreOffset),
-            Cell::Number(H),
-            Cell::Number(C),
-            Cell::Number(G),
-            Cell::Number(u),
-            Cell::Number(Lu),
-            Cell::Number(v),
-            Cell::Number(Lv),
-            Cell::Number(RoundShown(s))};
+    using namespace point_item;
+    PointItems items{};
+    items[kModulus] = Cell::Number(em);
+    items[kHalfWidth] = Cell::Number(a);
+    items[kLoad] = Cell::Number(q);
+    items[kCentreOffset] = Cell::Number(load.centreOffset);
+    items[kDepth] = Cell::Number(H);
+    items[kFactorC] = Cell::Number(C);
+    items[kFactorG] = Cell::Number(G);
+    items[kU] = Cell::Number(u);
+    items[kLogU] = Cell::Number(Lu);
+    items[kV] = Cell::Number(v);
+    items[kLogV] = Cell::Number(Lv);
+    items[kResult] = Cell::Number(RoundShown(s));
+    return items;
 }
 
 void FillSettlement(const StripLoad& load, double em, double H, const PointOffsetRow& offsets,
@@ -96,8 +98,9 @@ void PlacePoints(const ProjectData& project, CalcResults& results, Placement pla
     }
     const std::size_t F = fill.RowCount();
     const std::size_t last = F - 1;
-    double W = fill.Number(6, last) + fill.Number(7, last) + fill.Number(8, last);
-    double c0 = fill.Number(10, 0);
+    double W = fill.Number(fill_column::kLeftSlope, last) + fill.Number(fill_column::kCrest, last) +
+               fill.Number(fill_column::kRightSlope, last);
+    double c0 = fill.Number(fill_column::kCentreDistance, 0);
     double s1 = c0 / 5;
     double s2 = (W - c0) / 5;
     auto place = [&](std::size_t row, double d, const std::string& load) {
@@ -108,7 +111,8 @@ void PlacePoints(const ProjectData& project, CalcResults& results, Placement pla
         RequireFiniteOffsets(offsets, load);
         results.pointOffsets[row] = offsets;
     };
-    for (std::size_t k = 0; k < F; ++k) place(k, fill.Number(11, k), FillStrip(fill, k).name);
+    for (std::size_t k = 0; k < F; ++k)
+        place(k, fill.Number(fill_column::kCentreOffset, k), FillStrip(fill, k).name);
     if (project.surcharge) {
         StripLoad surcharge = SurchargeStrip(*project.surcharge);
         place(F, surcharge.centreOffset, surcharge.name);
@@ -122,7 +126,8 @@ void ComputeSettlement(const ProjectData& project, CalcResults& results) {
     }
     RequirePlacedPoints(project, results);
     const std::size_t F = fill.RowCount();
-    const double H = project.soilLayers->Number(1, project.soilLayers->RowCount() - 1);
+    const double H =
+        project.soilLayers->Number(soil_column::kDepth, project.soilLayers->RowCount() - 1);
     const double em = results.equivalentModulus;
     for (std::size_t k = 0; k < F; ++k) {
         results.settlementDetail.resize(k + 1);

@@ -14,8 +14,9 @@ double DepthAbove(const std::vector<SoilLayerRow>& rows, std::size_t row) {
 std::vector<SoilLayerRow> SoilLayerRowsOf(const SoilLayerTable& table) {
     std::vector<SoilLayerRow> rows;
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
-        rows.push_back({FormatFixed2(table.Number(0, r)), FormatFixed2(table.Number(1, r)),
-                        FormatNumber(table.Number(2, r))});
+        rows.push_back({FormatFixed2(table.Number(soil_column::kThickness, r)),
+                        FormatFixed2(table.Number(soil_column::kDepth, r)),
+                        FormatNumber(table.Number(soil_column::kModulus, r))});
     }
     return rows;
 }
@@ -24,9 +25,9 @@ SoilLayerTable BuildSoilLayerTable(const std::vector<SoilLayerRow>& rows) {
     SoilLayerTable table = MakeSoilLayerTable();
     table.ResizeRows(rows.size());
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        table.At(0, r) = Cell::Number(ReadNumberPrefix(rows[r].thickness));
-        table.At(1, r) = Cell::Number(ReadNumberPrefix(rows[r].depth));
-        table.At(2, r) = Cell::Number(ReadNumberPrefix(rows[r].modulus));
+        table.At(soil_column::kThickness, r) = Cell::Number(ReadNumberPrefix(rows[r].thickness));
+        table.At(soil_column::kDepth, r) = Cell::Number(ReadNumberPrefix(rows[r].depth));
+        table.At(soil_column::kModulus, r) = Cell::Number(ReadNumberPrefix(rows[r].modulus));
     }
     return table;
 }

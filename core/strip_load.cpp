@@ -21,13 +21,16 @@ void RequirePlacedPoints(const ProjectData& project, const CalcResults& results)
 }
 
 StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row) {
-    return {"盛土荷重 " + FillLoadLabel(row), fillLoads.Number(4, row),
-            fillLoads.Number(9, row) / 2, fillLoads.Number(11, row)};
+    return {"盛土荷重 " + FillLoadLabel(row), fillLoads.Number(fill_column::kLoad, row),
+            fillLoads.Number(fill_column::kLoadingWidth, row) / 2,
+            fillLoads.Number(fill_column::kCentreOffset, row)};
 }
 
 StripLoad SurchargeStrip(const SurchargeTable& surcharge) {
-    return {std::string("上載荷重 ") + kSurchargeLabel, surcharge.Number(0, 0),
-            surcharge.Number(1, 0) / 2, surcharge.Number(2, 0)};
+    return {std::string("上載荷重 ") + kSurchargeLabel,
+            surcharge.Number(surcharge_column::kLoad, 0),
+            surcharge.Number(surcharge_column::kLoadingWidth, 0) / 2,
+            surcharge.Number(surcharge_column::kCentreOffset, 0)};
 }
 
 namespace {
@@ -46,11 +49,11 @@ void FillPointDetails(const StripLoad& load, std::string_view quantity,
                       const PointFormula& formula) {
     for (std::size_t p = 0; p < kPointCount; ++p) {
         if (offsets[p].IsMissing()) {
-            detail[p][0] = Cell::Missing();
+            detail[p][point_item::kOffset] = Cell::Missing();
             continue;
         }
         PointItems items = formula(p, offsets[p].AsNumber());
-        items[0] = offsets[p];
+        items[point_item::kOffset] = offsets[p];
         if (!AllFinite(items)) {
             throw EngineError(CannotComputeAt(kBeyondRangeReason, load.name, p, quantity));
         }

@@ -30,7 +30,7 @@ void RequirePlacedPoints(const ProjectData& project, const CalcResults& results)
 StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row);
 StripLoad SurchargeStrip(const SurchargeTable& surcharge);
 
-using PointItems = std::array<Cell, kDetailItems>;
+using PointItems = std::array<Cell, point_item::kCount>;
 
 // The detail items of one placed point at signed offset x (m) from the load's
 // centre. May throw EngineError for input the formula cannot take.

@@ -16,9 +16,9 @@ SoilLayerTable Layers(const std::vector<std::pair<double, double>>& layers) {
     table.ResizeRows(layers.size());
     double previous = 0;
     for (std::size_t r = 0; r < layers.size(); ++r) {
-        table.At(0, r) = Cell::Number(layers[r].first - previous);
-        table.At(1, r) = Cell::Number(layers[r].first);
-        table.At(2, r) = Cell::Number(layers[r].second);
+        table.At(soil_column::kThickness, r) = Cell::Number(layers[r].first - previous);
+        table.At(soil_column::kDepth, r) = Cell::Number(layers[r].first);
+        table.At(soil_column::kModulus, r) = Cell::Number(layers[r].second);
         previous = layers[r].first;
     }
     return table;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace nubera {
 namespace {
 
@@ -27,14 +29,15 @@ TEST(FillLoadRules, SingleBlockStoresItsOffsetsAsTextZero) {
     const std::vector<FillBlock> blocks{Block(0, 1, 6, 3)};
     const FillLoadTable table = BuildFillLoadTable(blocks);
     ASSERT_EQ(table.RowCount(), 1u);
-    EXPECT_DOUBLE_EQ(table.Number(9, 0), 0.5 + 6 + 1.5);
-    EXPECT_DOUBLE_EQ(table.Number(10, 0), 5);
-    EXPECT_EQ(table.At(11, 0), Cell::Text("0"));
+    EXPECT_DOUBLE_EQ(table.Number(fill_column::kLoadingWidth, 0), 0.5 + 6 + 1.5);
+    EXPECT_DOUBLE_EQ(table.Number(fill_column::kCentreDistance, 0), 5);
+    EXPECT_EQ(table.At(fill_column::kCentreOffset, 0), Cell::Text("0"));
 
     const SurchargeTable surcharge = BuildSurchargeTable(10, blocks);
-    EXPECT_EQ(surcharge.At(0, 0), Cell::Number(10));
-    EXPECT_EQ(surcharge.At(1, 0), Cell::Number(6));
-    EXPECT_EQ(surcharge.At(2, 0), Cell::Text("0"));  // even though A != C
+    EXPECT_EQ(surcharge.At(surcharge_column::kLoad, 0), Cell::Number(10));
+    EXPECT_EQ(surcharge.At(surcharge_column::kLoadingWidth, 0), Cell::Number(6));
+    EXPECT_EQ(surcharge.At(surcharge_column::kCentreOffset, 0),
+              Cell::Text("0"));  // even though A != C
 }
 
 TEST(FillLoadRules, StackedBlocksGetColumnsInTableOrder) {
@@ -48,12 +51,13 @@ TEST(FillLoadRules, StackedBlocksGetColumnsInTableOrder) {
     for (std::size_t column = 0; column < std::size(expectedTop); ++column) {
         EXPECT_EQ(table.At(column, 0), Cell::Number(expectedTop[column])) << column;
     }
-    EXPECT_EQ(table.At(11, 0), Cell::Number(0));
-    EXPECT_EQ(table.At(10, 1), Cell::Number(4.5));
-    EXPECT_EQ(table.At(11, 1), Cell::Number(0.25));
+    EXPECT_EQ(table.At(fill_column::kCentreOffset, 0), Cell::Number(0));
+    EXPECT_EQ(table.At(fill_column::kCentreDistance, 1), Cell::Number(4.5));
+    EXPECT_EQ(table.At(fill_column::kCentreOffset, 1), Cell::Number(0.25));
 
     // The crest centre of the top block (2 + 1 + 1) lies 0.25 left of its centre.
-    EXPECT_EQ(BuildSurchargeTable(5, blocks).At(2, 0), Cell::Number(-0.25));
+    EXPECT_EQ(BuildSurchargeTable(5, blocks).At(surcharge_column::kCentreOffset, 0),
+              Cell::Number(-0.25));
     EXPECT_EQ(FillBlocksOf(table).front().hy, 0.5);
 }
 
@@ -132,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
                      1,
                      Field::Base,
                      "最下段の基準点距離は\"0\"にしてください。"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 }  // namespace
 }  // namespace nubera

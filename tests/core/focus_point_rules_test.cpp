@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace nubera {
 namespace {
 
@@ -9,11 +11,11 @@ namespace {
 FillLoadTable OneBlock() {
     FillLoadTable table = MakeFillLoadTable();
     table.ResizeRows(1);
-    table.At(5, 0) = Cell::Number(0);
-    table.At(6, 0) = Cell::Number(2);
-    table.At(7, 0) = Cell::Number(6);
-    table.At(8, 0) = Cell::Number(2);
-    table.At(10, 0) = Cell::Number(5);
+    table.At(fill_column::kToeDistance, 0) = Cell::Number(0);
+    table.At(fill_column::kLeftSlope, 0) = Cell::Number(2);
+    table.At(fill_column::kCrest, 0) = Cell::Number(6);
+    table.At(fill_column::kRightSlope, 0) = Cell::Number(2);
+    table.At(fill_column::kCentreDistance, 0) = Cell::Number(5);
     return table;
 }
 
@@ -68,14 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
                   "着目点① ≦ 着目点② で入力してください。"},
         PointCase{"last_pair_first", Boxes({"3", "1", "4", "4", "4", "4", "4", "4", "4", "4", "3"}),
                   true, 10, "着目点⑩ ≦ 着目点⑪ で入力してください。"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 // A top block 6.25 m wide has its centre 3.125 m from the reference point; the
 // range reads ±3.13 and its ends, as read, are accepted.
 TEST(FocusPointRules, RangeEndsOnAThirdDecimalAreCheckedAsShown) {
     FillLoadTable table = OneBlock();
-    table.At(7, 0) = Cell::Number(2.25);
-    table.At(10, 0) = Cell::Number(3.125);
+    table.At(fill_column::kCrest, 0) = Cell::Number(2.25);
+    table.At(fill_column::kCentreDistance, 0) = Cell::Number(3.125);
     const PointRange range = PointRangeOf(table);
     EXPECT_EQ(PointRangeText(range), "－３．１３(m)　～　３．１３(m)");
     EXPECT_FALSE(CheckFocusPoints(Boxes({"-3.13", "0", "3.13"}), range).box);

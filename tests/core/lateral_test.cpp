@@ -29,24 +29,25 @@ TEST(ComputeLateral, WorkedExample) {
     const CalcResults results = WorkedLateral(OneBlockProject());
     const PointDetail& d = results.lateralDetail.at(0);
     const double expected[] = {0.00, -0.89, -0.52, 0.52, -0.24};
-    for (std::size_t p = 0; p < 5; ++p) EXPECT_EQ(Item(d, p, 12), expected[p]) << p;
-    EXPECT_NEAR(Item(d, 0, 6), 0.00488601, 5e-9);  // K
-    EXPECT_EQ(Item(d, 0, 7), 0);                   // T1 at the centre
-    EXPECT_NEAR(Item(d, 0, 8), 0.837981, 5e-7);    // T2
-    EXPECT_NEAR(Item(d, 0, 9), 0.837981, 5e-7);    // T3
-    EXPECT_EQ(Item(d, 1, 8), 0) << "T2 is 0 at the strip's edge x = a";
-    EXPECT_EQ(Item(d, 6, 9), 0) << "T3 is 0 at x = -a";
-    EXPECT_EQ(Item(d, 6, 12), 0.89);
+    for (std::size_t p = 0; p < 5; ++p)
+        EXPECT_EQ(Item(d, p, point_item::kResult), expected[p]) << p;
+    EXPECT_NEAR(Item(d, 0, point_item::kFactorK), 0.00488601, 5e-9);  // K
+    EXPECT_EQ(Item(d, 0, point_item::kTermT1), 0);                    // T1 at the centre
+    EXPECT_NEAR(Item(d, 0, point_item::kTermT2), 0.837981, 5e-7);     // T2
+    EXPECT_NEAR(Item(d, 0, point_item::kTermT3), 0.837981, 5e-7);     // T3
+    EXPECT_EQ(Item(d, 1, point_item::kTermT2), 0) << "T2 is 0 at the strip's edge x = a";
+    EXPECT_EQ(Item(d, 6, point_item::kTermT3), 0) << "T3 is 0 at x = -a";
+    EXPECT_EQ(Item(d, 6, point_item::kResult), 0.89);
 }
 
 TEST(ComputeLateral, ItemsKeepTheSignOfXAndLeaveTenAndElevenMissing) {
     const CalcResults results = WorkedLateral(OneBlockProject());
     const PointDetail& d = results.lateralDetail.at(0);
-    EXPECT_EQ(d[3][0], Cell::Number(-9));
+    EXPECT_EQ(d[3][point_item::kOffset], Cell::Number(-9));
     const double items[] = {6860, 4.5, 45, 0, 5};  // Em, a, q, centre offset, c
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Item(d, 3, i + 1), items[i]);
-    EXPECT_TRUE(d[3][10].IsMissing());
-    EXPECT_TRUE(d[3][11].IsMissing());
+    EXPECT_TRUE(d[3][point_item::kV].IsMissing());
+    EXPECT_TRUE(d[3][point_item::kLogV].IsMissing());
     for (const Cell& cell : d[5]) EXPECT_TRUE(cell.IsMissing());
 }
 
@@ -60,8 +61,8 @@ TEST(ComputeLateral, PointsMirroredAboutTheCentreGetOppositeDisplacements) {
     ComputeLateral(project, results);
     const PointDetail& d = results.lateralDetail.at(0);
     for (std::size_t p = 0; p < 6; p += 2) {
-        EXPECT_NE(Item(d, p, 12), 0);
-        EXPECT_EQ(Item(d, p, 12), -Item(d, p + 1, 12)) << p;
+        EXPECT_NE(Item(d, p, point_item::kResult), 0);
+        EXPECT_EQ(Item(d, p, point_item::kResult), -Item(d, p + 1, point_item::kResult)) << p;
     }
 }
 
@@ -73,7 +74,7 @@ TEST(ComputeLateral, HalfPoissonRatioGivesNoDisplacement) {
     RunSettlementStep(project, results, Placement::Automatic);
     ComputeLateral(project, results);
     for (std::size_t p = 0; p < kPointCount; ++p)
-        EXPECT_EQ(Item(results.lateralDetail[0], p, 12), 0);
+        EXPECT_EQ(Item(results.lateralDetail[0], p, point_item::kResult), 0);
 }
 
 TEST(ComputeLateral, RefusesDivisionsByZeroNamingLoadAndPoint) {
@@ -104,8 +105,9 @@ TEST(ComputeLateral, RefusesDivisionsByZeroNamingLoadAndPoint) {
                      "開削幅が0で着目点が載荷幅の端にあるため、盛土荷重 q1 "
                      "の着目点③の側方変位量を計算できません。");
     }
-    EXPECT_EQ(Item(results.lateralDetail.at(0), 1, 12), 0) << "point 2 was written";
-    EXPECT_TRUE(results.lateralDetail[0][2][0].IsMissing()) << "point 3 was not";
+    EXPECT_EQ(Item(results.lateralDetail.at(0), 1, point_item::kResult), 0)
+        << "point 2 was written";
+    EXPECT_TRUE(results.lateralDetail[0][2][point_item::kOffset].IsMissing()) << "point 3 was not";
 }
 
 TEST(ComputeLateral, NeedsThePlacedPoints) {

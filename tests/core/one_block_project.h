@@ -17,7 +17,7 @@ inline FillLoadTable FillBlock(const std::array<double, 11>& values) {
     for (std::size_t column = 0; column < values.size(); ++column) {
         fill.At(column, 0) = Cell::Number(values[column]);
     }
-    fill.At(11, 0) = Cell::Text("0");
+    fill.At(fill_column::kCentreOffset, 0) = Cell::Text("0");
     return fill;
 }
 

@@ -34,10 +34,10 @@ TEST_F(ProjectFileReader, ReadsTheOneBlockExample) {
     EXPECT_EQ(loaded->leveeWidth, 20);
     ASSERT_TRUE(loaded->soilLayers);
     EXPECT_EQ(loaded->soilLayers->RowCount(), 1u);
-    EXPECT_EQ(loaded->soilLayers->At(2, 0), Cell::Number(6860));
+    EXPECT_EQ(loaded->soilLayers->At(soil_column::kModulus, 0), Cell::Number(6860));
     ASSERT_TRUE(loaded->fillLoads);
-    EXPECT_EQ(loaded->fillLoads->At(1, 0), Cell::Number(0.5));
-    EXPECT_EQ(loaded->fillLoads->At(11, 0), Cell::Number(0));
+    EXPECT_EQ(loaded->fillLoads->At(fill_column::kExtraHeight, 0), Cell::Number(0.5));
+    EXPECT_EQ(loaded->fillLoads->At(fill_column::kCentreOffset, 0), Cell::Number(0));
     EXPECT_FALSE(loaded->surcharge);
     EXPECT_FALSE(loaded->focusPoints);
     EXPECT_FALSE(loaded->manualPointsLoaded);
@@ -125,9 +125,9 @@ TEST_F(ProjectFileReader, ReadsEveryValueByTheNumberPrefixRule) {
     EXPECT_EQ(loaded->excavationWidth, 12.5);
     EXPECT_EQ(loaded->leveeWidth, -3.25);
     ASSERT_TRUE(loaded->surcharge);
-    EXPECT_EQ(loaded->surcharge->At(0, 0), Cell::Number(0));
-    EXPECT_EQ(loaded->surcharge->At(1, 0), Cell::Number(0));
-    EXPECT_EQ(loaded->surcharge->At(2, 0), Cell::Number(10));
+    EXPECT_EQ(loaded->surcharge->At(surcharge_column::kLoad, 0), Cell::Number(0));
+    EXPECT_EQ(loaded->surcharge->At(surcharge_column::kLoadingWidth, 0), Cell::Number(0));
+    EXPECT_EQ(loaded->surcharge->At(surcharge_column::kCentreOffset, 0), Cell::Number(10));
 }
 
 TEST_F(ProjectFileReader, FewerValuesLeaveTheRestOfTheRowMissing) {
@@ -135,9 +135,9 @@ TEST_F(ProjectFileReader, FewerValuesLeaveTheRestOfTheRowMissing) {
         {ProjectHeaderLine(), "[土質条件]", "1,1,100", "2", "!END", "[処理Mode]", "0", "!END"});
     ASSERT_TRUE(loaded);
     ASSERT_EQ(loaded->soilLayers->RowCount(), 2u);
-    EXPECT_EQ(loaded->soilLayers->At(0, 1), Cell::Number(2));
-    EXPECT_TRUE(loaded->soilLayers->At(1, 1).IsMissing());
-    EXPECT_TRUE(loaded->soilLayers->At(2, 1).IsMissing());
+    EXPECT_EQ(loaded->soilLayers->At(soil_column::kThickness, 1), Cell::Number(2));
+    EXPECT_TRUE(loaded->soilLayers->At(soil_column::kDepth, 1).IsMissing());
+    EXPECT_TRUE(loaded->soilLayers->At(soil_column::kModulus, 1).IsMissing());
 }
 
 // Every line counts towards the row number, "!END" included, so a value line
@@ -147,8 +147,8 @@ TEST_F(ProjectFileReader, RowsFollowTheLineCountSinceTheSectionLine) {
                               "[処理Mode]", "0", "!END"});
     ASSERT_TRUE(loaded);
     ASSERT_EQ(loaded->soilLayers->RowCount(), 3u);
-    EXPECT_TRUE(loaded->soilLayers->At(0, 1).IsMissing());
-    EXPECT_EQ(loaded->soilLayers->At(2, 2), Cell::Number(200));
+    EXPECT_TRUE(loaded->soilLayers->At(soil_column::kThickness, 1).IsMissing());
+    EXPECT_EQ(loaded->soilLayers->At(soil_column::kModulus, 2), Cell::Number(200));
 }
 
 TEST_F(ProjectFileReader, ARepeatedSectionOverwritesFromRowZeroAndKeepsLaterRows) {
@@ -157,8 +157,8 @@ TEST_F(ProjectFileReader, ARepeatedSectionOverwritesFromRowZeroAndKeepsLaterRows
               "5,5,500", "!END", "[開削幅]", "4", "9", "!END", "[処理Mode]", "0", "!END"});
     ASSERT_TRUE(loaded);
     ASSERT_EQ(loaded->soilLayers->RowCount(), 2u);
-    EXPECT_EQ(loaded->soilLayers->At(2, 0), Cell::Number(500));
-    EXPECT_EQ(loaded->soilLayers->At(2, 1), Cell::Number(200));
+    EXPECT_EQ(loaded->soilLayers->At(soil_column::kModulus, 0), Cell::Number(500));
+    EXPECT_EQ(loaded->soilLayers->At(soil_column::kModulus, 1), Cell::Number(200));
     EXPECT_EQ(loaded->excavationWidth, 9);
 }
 

@@ -91,8 +91,8 @@ TEST_F(ProjectFileWriter, WritesEveryKindOfCell) {
     project.leveeWidth = -3.25;
     project.surcharge = MakeSurchargeTable();
     project.surcharge->ResizeRows(1);
-    project.surcharge->At(0, 0) = Cell::Number(12.5);
-    project.surcharge->At(2, 0) = Cell::Text("0");
+    project.surcharge->At(surcharge_column::kLoad, 0) = Cell::Number(12.5);
+    project.surcharge->At(surcharge_column::kCentreOffset, 0) = Cell::Text("0");
     project.focusPoints.emplace();
     (*project.focusPoints)[0] = Cell::Text("-5.00");
     (*project.focusPoints)[1] = Cell::Number(1e15);
@@ -115,14 +115,15 @@ TEST_F(ProjectFileWriter, RoundTripsAProjectWithManyRows) {
     ProjectData project = testing_support::OneBlockProject();
     project.soilLayers->ResizeRows(2000);
     for (std::size_t row = 0; row < 2000; ++row) {
-        project.soilLayers->At(0, row) = Cell::Number(static_cast<double>(row) + 0.25);
-        project.soilLayers->At(2, row) = Cell::Text(std::to_string(row));
+        project.soilLayers->At(soil_column::kThickness, row) =
+            Cell::Number(static_cast<double>(row) + 0.25);
+        project.soilLayers->At(soil_column::kModulus, row) = Cell::Text(std::to_string(row));
     }
     project.fillLoads->ResizeRows(5);
-    project.fillLoads->At(11, 4) = Cell::Number(-12.34);
+    project.fillLoads->At(fill_column::kCentreOffset, 4) = Cell::Number(-12.34);
     project.surcharge = MakeSurchargeTable();
     project.surcharge->ResizeRows(1);
-    project.surcharge->At(0, 0) = Cell::Number(10);
+    project.surcharge->At(surcharge_column::kLoad, 0) = Cell::Number(10);
     project.focusPoints.emplace();
     (*project.focusPoints)[0] = Cell::Text("-5.00");
     (*project.focusPoints)[3] = Cell::Number(7.25);
@@ -134,7 +135,7 @@ TEST_F(ProjectFileWriter, RoundTripsAProjectWithManyRows) {
 
 TEST_F(ProjectFileWriter, WritesTextCellsInCodePage932) {
     ProjectData project = testing_support::OneBlockProject();
-    project.fillLoads->At(11, 0) = Cell::Text("～－∥①");
+    project.fillLoads->At(fill_column::kCentreOffset, 0) = Cell::Text("～－∥①");
     const auto path = folder_ / "texts.nbr";
     ASSERT_TRUE(SaveProject(project, path, nullptr));
     EXPECT_NE(ReadBytes(path).find("\x81\x60\x81\x7C\x81\x61\x87\x40\r\n"), std::string::npos);
@@ -148,7 +149,7 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
     for (const char* text : {"𠮷", "¥", "1,5", "1\r\n2", "3\n"}) {
         folder_.Write("project.nbr", previous);
         ProjectData project = testing_support::OneBlockProject();
-        (*project.fillLoads).At(11, 0) = Cell::Text(text);
+        (*project.fillLoads).At(fill_column::kCentreOffset, 0) = Cell::Text(text);
         std::string error;
         EXPECT_FALSE(SaveProject(project, path, &error)) << text;
         EXPECT_NE(error.find(path.string()), std::string::npos) << error;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace nubera {
 namespace {
 
@@ -30,7 +32,10 @@ INSTANTIATE_TEST_SUITE_P(
                     RoundCase{1e-300, 0}, RoundCase{-1e-300, 0},
                     // Large magnitudes have nothing to round.
                     RoundCase{123456789012.345, 123456789012.35}, RoundCase{1e20, 1e20},
-                    RoundCase{-1.5e300, -1.5e300}));
+                    RoundCase{-1.5e300, -1.5e300}),
+    [](const testing::TestParamInfo<RoundCase>& info) {
+        return test::NumberName(info.param.value);
+    });
 
 TEST(RoundHalfDigits, OtherDigitCountsAndBiasesFollowTheSameRule) {
     EXPECT_EQ(RoundHalf(2.345, 1), 2.3);

@@ -34,7 +34,7 @@ TEST(SectionFigure, MarkerOnThePointsScreen) {
     const FillLoadTable fill = Blocks({{2, 0, 2, 6, 2}});
     SectionFigure figure = DrawSection(fill, kFocusPointSectionLayout);
     EXPECT_EQ(figure.scale, 750);
-    AddPointMarker(figure, fill.Number(10, 0), 0, 0);
+    AddPointMarker(figure, fill.Number(fill_column::kCentreDistance, 0), 0, 0);
     EXPECT_EQ(figure.lines.back(), (FigureLine{4050, 2200, 4050, 2400, Style::Solid, true}));
     EXPECT_EQ(figure.texts, (std::vector<FigureText>{{4050, 2400, "①"}}));
     EXPECT_EQ(figure.lines[4].x1, 4050);  // x = 0 lies on the centre line

@@ -34,29 +34,30 @@ class WorkedSettlement : public testing::Test {
 TEST_F(WorkedSettlement, SettlementsOfTheWorkedExample) {
     const PointDetail& d = results.settlementDetail.at(0);
     const double expected[] = {1.13, 0.76, 0.76, 0.24, 1.00, 0};
-    for (std::size_t p = 0; p < 6; ++p) EXPECT_EQ(Item(d, p, 12), expected[p]) << p;
-    EXPECT_NEAR(Item(d, 0, 6), -0.0281885, 5e-8);  // C
-    EXPECT_NEAR(Item(d, 0, 7), -0.4020239, 5e-8);  // G
+    for (std::size_t p = 0; p < 6; ++p)
+        EXPECT_EQ(Item(d, p, point_item::kResult), expected[p]) << p;
+    EXPECT_NEAR(Item(d, 0, point_item::kFactorC), -0.0281885, 5e-8);  // C
+    EXPECT_NEAR(Item(d, 0, point_item::kFactorG), -0.4020239, 5e-8);  // G
 }
 
 TEST_F(WorkedSettlement, StoresTheInputsAndIntermediateItems) {
     const PointDetail& d = results.settlementDetail.at(0);
-    EXPECT_EQ(d[2][0], Cell::Number(-4.5)) << "x keeps its sign";
+    EXPECT_EQ(d[2][point_item::kOffset], Cell::Number(-4.5)) << "x keeps its sign";
     const double items[] = {6860, 4.5, 45, 0, 5};  // Em, a, q, centre offset, H
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Item(d, 4, i + 1), items[i]);
-    EXPECT_EQ(Item(d, 4, 8), 3 / 4.5 + 1);  // u from |x|
-    EXPECT_EQ(Item(d, 4, 10), 1 - 3 / 4.5);
+    EXPECT_EQ(Item(d, 4, point_item::kU), 3 / 4.5 + 1);  // u from |x|
+    EXPECT_EQ(Item(d, 4, point_item::kV), 1 - 3 / 4.5);
     // At the strip's edge v = 0 and ln|v| is taken as 0.
-    EXPECT_EQ(Item(d, 1, 10), 0);
-    EXPECT_EQ(Item(d, 1, 11), 0);
+    EXPECT_EQ(Item(d, 1, point_item::kV), 0);
+    EXPECT_EQ(Item(d, 1, point_item::kLogV), 0);
 }
 
 TEST_F(WorkedSettlement, EmptySlotWritesOnlyItemZero) {
     const PointDetail& d = results.settlementDetail.at(0);
     EXPECT_TRUE(results.pointOffsets.at(0)[6].IsMissing());
     for (const Cell& cell : d[6]) EXPECT_TRUE(cell.IsMissing());
-    EXPECT_TRUE(d[8][0].IsMissing());
-    EXPECT_EQ(Item(d, 7, 12), 0.40);
+    EXPECT_TRUE(d[8][point_item::kOffset].IsMissing());
+    EXPECT_EQ(Item(d, 7, point_item::kResult), 0.40);
 }
 
 TEST(PlacePoints, AutomaticWithOneBlockSpansReferencePointToTheBaseEnd) {
@@ -81,13 +82,14 @@ ProjectData TwoBlocksWithSurcharge() {
     const double rows[2][12] = {{1, 0, 1, 18, 18, 4, 1.5, 2, 0.5, 3, 6, 0},
                                 {1, 0, 1, 18, 18, 0, 2, 6, 2, 8, 5, -1}};
     for (std::size_t r = 0; r < 2; ++r) {
-        for (std::size_t c = 0; c < kFillColumns; ++c) fill.At(c, r) = Cell::Number(rows[r][c]);
+        for (std::size_t c = 0; c < fill_column::kCount; ++c)
+            fill.At(c, r) = Cell::Number(rows[r][c]);
     }
     project.surcharge = MakeSurchargeTable();
     project.surcharge->ResizeRows(1);
-    project.surcharge->At(0, 0) = Cell::Number(10);
-    project.surcharge->At(1, 0) = Cell::Number(2);
-    project.surcharge->At(2, 0) = Cell::Number(0.5);
+    project.surcharge->At(surcharge_column::kLoad, 0) = Cell::Number(10);
+    project.surcharge->At(surcharge_column::kLoadingWidth, 0) = Cell::Number(2);
+    project.surcharge->At(surcharge_column::kCentreOffset, 0) = Cell::Number(0.5);
     return project;
 }
 
@@ -124,13 +126,14 @@ TEST(ComputeSettlement, SurchargeResultsGoToTheirOwnTable) {
     CalcResults results = ResultsWithEm(6860);
     RunSettlementStep(project, results, Placement::Automatic);
     EXPECT_EQ(results.settlementDetail.size(), 2u);
-    EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, 3), 10);   // q
-    EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, 2), 1);    // a
-    EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, 4), 0.5);  // centre offset
-    EXPECT_EQ(Item(results.settlementDetail[1], 0, 4), -1);
+    EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, point_item::kLoad), 10);      // q
+    EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, point_item::kHalfWidth), 1);  // a
+    EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, point_item::kCentreOffset),
+              0.5);  // centre offset
+    EXPECT_EQ(Item(results.settlementDetail[1], 0, point_item::kCentreOffset), -1);
     // Points 4 and 6 of the surcharge lie 1.7 m and 0.3 m from its centre.
-    EXPECT_GT(Item(results.surchargeSettlementDetail, 6, 12),
-              Item(results.surchargeSettlementDetail, 4, 12));
+    EXPECT_GT(Item(results.surchargeSettlementDetail, 6, point_item::kResult),
+              Item(results.surchargeSettlementDetail, 4, point_item::kResult));
 }
 
 TEST(ComputeSettlement, RerunsResizeKeepingEarlierRowsAndSurchargeCells) {
@@ -145,8 +148,8 @@ TEST(ComputeSettlement, RerunsResizeKeepingEarlierRowsAndSurchargeCells) {
     RunSettlementStep(project, results, Placement::Manual);
     EXPECT_EQ(results.pointOffsets.size(), 2u);
     EXPECT_EQ(results.settlementDetail.size(), 1u);
-    EXPECT_TRUE(results.surchargeSettlementDetail[1][0].IsMissing());
-    for (std::size_t i = 1; i < kDetailItems; ++i) {
+    EXPECT_TRUE(results.surchargeSettlementDetail[1][point_item::kOffset].IsMissing());
+    for (std::size_t i = 1; i < point_item::kCount; ++i) {
         EXPECT_EQ(results.surchargeSettlementDetail[1][i], earlierSurcharge[1][i]) << i;
     }
 }
@@ -160,20 +163,29 @@ TEST(ComputeSettlement, RefusesDivisionsByZeroNamingLoadAndPoint) {
     const Case cases[] = {
         {"Em 0", [](ProjectData&, CalcResults& r) { r.equivalentModulus = 0; },
          "Em値(換算変形係数)が0のため、盛土荷重 q1 の着目点②の即時沈下量を計算できません。"},
-        {"H 0", [](ProjectData& p, CalcResults&) { p.soilLayers->At(1, 0) = Cell::Number(0); },
+        {"H 0",
+         [](ProjectData& p, CalcResults&) {
+             p.soilLayers->At(soil_column::kDepth, 0) = Cell::Number(0);
+         },
          "土質条件の層厚の合計Hが0以下のため、盛土荷重 q1 "
          "の着目点②の即時沈下量を計算できません。"},
         {"zero width of q2",
-         [](ProjectData& p, CalcResults&) { p.fillLoads->At(9, 1) = Cell::Number(0); },
+         [](ProjectData& p, CalcResults&) {
+             p.fillLoads->At(fill_column::kLoadingWidth, 1) = Cell::Number(0);
+         },
          "載荷幅が0以下のため、盛土荷重 q2 の着目点②の即時沈下量を計算できません。"},
         {"zero surcharge width",
-         [](ProjectData& p, CalcResults&) { p.surcharge->At(1, 0) = Cell::Number(0); },
+         [](ProjectData& p, CalcResults&) {
+             p.surcharge->At(surcharge_column::kLoadingWidth, 0) = Cell::Number(0);
+         },
          "載荷幅が0以下のため、上載荷重 qX の着目点②の即時沈下量を計算できません。"},
         {"overflowing point",
          [](ProjectData& p, CalcResults&) { p.focusPoints->at(3) = Cell::Text("1e309"); },
          "値が扱える範囲を超えたため、盛土荷重 q1 の着目点④の位置を計算できません。"},
         {"overflowing load",
-         [](ProjectData& p, CalcResults&) { p.fillLoads->At(4, 1) = Cell::Number(1e308); },
+         [](ProjectData& p, CalcResults&) {
+             p.fillLoads->At(fill_column::kLoad, 1) = Cell::Number(1e308);
+         },
          "値が扱える範囲を超えたため、盛土荷重 q2 の着目点②の即時沈下量を計算できません。"},
     };
     for (const Case& c : cases) {
@@ -192,11 +204,11 @@ TEST(ComputeSettlement, RefusesDivisionsByZeroNamingLoadAndPoint) {
 
 TEST(ComputeSettlement, AFailedRowLeavesEarlierResultsAndNothingOfTheFailedPoint) {
     ProjectData project = TwoBlocksWithSurcharge();
-    project.fillLoads->At(9, 1) = Cell::Number(0);
+    project.fillLoads->At(fill_column::kLoadingWidth, 1) = Cell::Number(0);
     CalcResults results = ResultsWithEm(6860);
     EXPECT_THROW(RunSettlementStep(project, results, Placement::Automatic), EngineError);
     ASSERT_EQ(results.settlementDetail.size(), 2u);
-    EXPECT_EQ(Item(results.settlementDetail[0], 10, 3), 18);
+    EXPECT_EQ(Item(results.settlementDetail[0], 10, point_item::kLoad), 18);
     for (const Cell& cell : results.settlementDetail[1][0]) EXPECT_TRUE(cell.IsMissing());
 }
 

@@ -31,8 +31,8 @@ TEST(SoilLayerRules, RecomputedDepthsFollowTheThicknesses) {
 TEST(SoilLayerRules, TableRoundTripsThroughTheGridTexts) {
     const std::vector<SoilLayerRow> rows{{"2.50", "2.50", "3000"}, {"1.25", "3.75", "012"}};
     const SoilLayerTable table = BuildSoilLayerTable(rows);
-    EXPECT_EQ(table.At(1, 1), Cell::Number(3.75));
-    EXPECT_EQ(table.At(2, 1), Cell::Number(12));
+    EXPECT_EQ(table.At(soil_column::kDepth, 1), Cell::Number(3.75));
+    EXPECT_EQ(table.At(soil_column::kModulus, 1), Cell::Number(12));
     const std::vector<SoilLayerRow> shown = SoilLayerRowsOf(table);
     EXPECT_EQ(shown[0], rows[0]);
     EXPECT_EQ(shown[1].modulus, "12");  // leading zeros dropped
