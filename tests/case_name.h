@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace nubera::test {
@@ -21,9 +21,9 @@ struct CaseName {
 // A number as a name: "minus_2_345" for -2.345, "1e_minus_300" for 1e-300.
 inline std::string NumberName(double value) {
     char text[40];
-    std::snprintf(text, sizeof text, "%.17g", value);
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
     std::string name;
-    for (const char c : std::string(text)) {
+    for (const char c : std::string(text, end)) {
         if (c == '-') {
             name += name.empty() ? "minus_" : "_minus_";
         } else if (c == '+') {
