@@ -2,6 +2,7 @@
 
 #include "equivalent_modulus.h"
 #include "lateral.h"
+#include "run_input_check.h"
 #include "settlement.h"
 
 namespace nubera {
@@ -16,6 +17,9 @@ Placement LoadedPlacement(const LoadedProject& loaded) {
 
 RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
                           const AfterModulus& afterModulus) {
+    CheckRunInputs(project);
+    // Nothing of an earlier run may show up beside this one's results.
+    results = CalcResults{};
     if (EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth) == 0) {
         return RunOutcome::ModulusZero;
     }

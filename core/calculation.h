@@ -29,9 +29,9 @@ enum class RunOutcome {
     Stopped,      // afterModulus said stop
 };
 
-// One run: Em, then the placement and settlement step and, when the project
-// asks for it, the lateral step; nothing further once Em = 0 or
-// `afterModulus` said stop. Throws EngineError as the steps do.
+// One run: the inputs' bounds (CheckRunInputs), Em, then the placement and settlement step and,
+// when the project asks for it, the lateral step; nothing further once Em = 0 or `afterModulus`
+// said stop. Throws EngineError as the steps do.
 RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
                           const AfterModulus& afterModulus = {});
 

@@ -27,5 +27,9 @@ inline constexpr std::string_view kModeAlsoLateral = "1";
 // No line the program writes comes near this; a longer one means the file is
 // not a project file, and refusing it bounds what a single line can cost.
 inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
+// A project the screens write holds at most 20 layers and 5 blocks and comes
+// to a few kilobytes; these bounds keep whatever a file holds cheap to refuse.
+inline constexpr std::size_t kMaxFileBytes = 8 * 1024 * 1024;
+inline constexpr std::size_t kMaxTableRows = 1000;
 
 }  // namespace nubera::project_file

@@ -171,6 +171,7 @@ bool ProjectFileReader::ReadTableRow(std::optional<CellTable>& table, std::size_
     if (fields.size() > columns) return false;
     if (!table) table.emplace(columns);
     const auto row = static_cast<std::size_t>(lineCounter_);
+    if (row >= pf::kMaxTableRows) return false;
     if (table->RowCount() <= row) table->ResizeRows(row + 1);
     for (std::size_t column = 0; column < fields.size(); ++column) {
         const auto value = ReadNumber(fields[column]);
@@ -227,8 +228,10 @@ bool HasProjectFileShape(std::string_view bytes) {
 }
 
 std::optional<LoadedProject> ReadProjectFile(const std::filesystem::path& path) {
-    const auto bytes = ReadFileBytes(path);
-    if (!bytes || !HasProjectFileShape(*bytes)) return std::nullopt;
+    const auto bytes = ReadFileBytes(path, pf::kMaxFileBytes + 1);
+    if (!bytes || bytes->size() > pf::kMaxFileBytes || !HasProjectFileShape(*bytes)) {
+        return std::nullopt;
+    }
     const auto text = Cp932ToUtf8(*bytes);
     if (!text) return std::nullopt;
     ProjectFileReader reader(ProjectHeaderLine());

@@ -104,6 +104,26 @@ TEST_F(ProjectFileReader, AcceptsALineOfExactly64KiB) {
     EXPECT_EQ(loaded->excavationWidth, 7);
 }
 
+TEST_F(ProjectFileReader, RefusesTablesAndFilesBeyondTheirBounds) {
+    std::string rows = ProjectFileBytes({ProjectHeaderLine(), "[盛土荷重]"});
+    const std::string row = ProjectFileBytes({"1,0,1,18,18,0,1,2,1,3,2,0"});
+    for (int i = 0; i < 999; ++i) rows += row;
+    const std::string end = ProjectFileBytes({"!END", "[処理Mode]", "0", "!END"});
+    const auto thousand = LoadBytes(rows + end);
+    ASSERT_TRUE(thousand) << "999 rows and the !END line stay within the bound";
+    EXPECT_EQ(thousand->fillLoads->RowCount(), 999u);
+
+    EXPECT_FALSE(LoadBytes(rows + row + row + end)) << "row 1000 is beyond the bound";
+    EXPECT_EQ(error_, kProjectFileBroken);
+
+    // Blank lines outside any section cost nothing to read, but the file's
+    // size alone refuses it.
+    const std::string huge = ProjectFileBytes({ProjectHeaderLine(), "[処理Mode]", "0", "!END"}) +
+                             std::string(8 * 1024 * 1024, '\n');
+    EXPECT_FALSE(LoadBytes(huge));
+    EXPECT_EQ(error_, kProjectFileBroken);
+}
+
 TEST_F(ProjectFileReader, SectionsWithoutValuesLeaveTheirTablesAbsent) {
     const auto loaded =
         Load({ProjectHeaderLine(), "[土質条件]", "!END", "[盛土荷重]", "!END", "[上載荷重]", "!END",
