@@ -93,7 +93,11 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     const RunSummary summary{project, results, placement, workbook, pdf};
     if (options.json) {
-        out << ResultsJson(summary).dump() << '\n';
+        // A path need not be UTF-8 (a folder named in code page 932, say);
+        // its invalid bytes print as U+FFFD rather than end the program.
+        out << ResultsJson(summary).dump(-1, ' ', false,
+                                         nlohmann::ordered_json::error_handler_t::replace)
+            << '\n';
     } else {
         PrintResultsTable(summary, out);
     }

@@ -39,7 +39,9 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     CLI::App* calc = app.add_subcommand("calc", "Calculate a project file (.nbr)");
     calc->add_option("PROJECT", options.project, "Project file")->required();
-    calc->add_flag("--json", options.json, "Print every result as one JSON object");
+    calc->add_flag("--json", options.json,
+                   "Print every result as one JSON object (UTF-8; bytes of a path that are "
+                   "not UTF-8 print as U+FFFD)");
     std::string placementText;
     calc->add_option("--placement", placementText,
                      "Points of interest: auto, or manual (the file's points); "

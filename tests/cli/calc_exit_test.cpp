@@ -65,6 +65,37 @@ TEST(CalcExit, RefusedInputGivesOneAndTheProgramsMessage) {
     }
 }
 
+TEST(CalcExit, HandEditedTablesBeyondTheScreensLimitsAreRefusedBeforeComputing) {
+    // A sixth block (a copy of the fifth) and a 21st layer, with and without a workbook.
+    const std::string block = "2,0,2,19,38,0,3,30,3,33,18,2.25\r\n";
+    ChangedExample sixBlocks("five-blocks-lateral.nbr", block, block + block);
+    for (const char* workbook : {" --no-workbook", ""}) {
+        auto run = RunCli("calc " + sixBlocks.Argument() + workbook + " --out /tmp");
+        EXPECT_EQ(run.exitCode, 1) << workbook;
+        EXPECT_EQ(run.err, "盛土荷重が6段あります。5段以下にしてください。\n") << workbook;
+        EXPECT_EQ(run.out, "") << workbook;
+    }
+    std::string layers;
+    for (int depth = 1; depth <= 21; ++depth) {
+        layers += "1," + std::to_string(depth) + ",6860\r\n";
+    }
+    ChangedExample manyLayers("one-block.nbr", "5,5,6860\r\n", layers);
+    auto run = RunCli("calc " + manyLayers.Argument() + " --no-workbook");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "土質条件が21層あります。20層以下にしてください。\n");
+}
+
+TEST(CalcExit, AnOutputFolderThatIsNotUtf8StillGivesJson) {
+    const auto folder = std::filesystem::temp_directory_path() /
+                        ("nubera-cli-" + std::to_string(::getpid()) + "-x\xff");
+    std::filesystem::create_directory(folder);
+    auto run =
+        RunCli("calc " + Example("one-block.nbr") + " --json --out '" + folder.string() + "'");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("-x\xef\xbf\xbd/"), std::string::npos) << run.out;
+    std::filesystem::remove_all(folder);
+}
+
 TEST(CalcExit, MissingFileGivesOne) {
     auto run = RunCli("calc /nonexistent/project.nbr --no-workbook");
     EXPECT_EQ(run.exitCode, 1);
