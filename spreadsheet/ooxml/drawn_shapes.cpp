@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "drawing_anchor.h"
+
 namespace nubera::sheet {
 namespace {
 
@@ -134,13 +136,6 @@ std::optional<DrawnShape> ReadShape(const pugi::xml_node& anchor, const SheetGeo
 }
 
 }  // namespace
-
-bool DrawnShape::HasText() const {
-    for (const ShapeParagraph& paragraph : paragraphs) {
-        if (!paragraph.text.empty()) return true;
-    }
-    return false;
-}
 
 std::vector<DrawnShape> ReadDrawnShapes(const pugi::xml_node& drawing,
                                         const SheetGeometry& geometry, const ThemeColors& theme) {

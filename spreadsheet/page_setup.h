@@ -5,7 +5,6 @@
 // and print titles that the workbook defines for it. Lengths in points.
 
 #include <optional>
-#include <pugixml.hpp>
 #include <string>
 #include <utility>
 
@@ -41,15 +40,5 @@ struct PageSetup {
     double PrintableWidth() const { return paperWidth - marginLeft - marginRight; }
     double PrintableHeight() const { return paperHeight - marginTop - marginBottom; }
 };
-
-// The paper of a paperSize code in points (portrait); A4 for codes it does not know.
-std::pair<double, double> PaperSize(int code);
-
-// Reads the <worksheet> element's print settings.
-PageSetup ReadPageSetup(const pugi::xml_node& worksheet);
-
-// Adds the print area and print titles that the <workbook> element defines
-// for the sheet at `sheetIndex` (0-based, as localSheetId counts).
-void ReadPrintNames(const pugi::xml_node& workbook, int sheetIndex, PageSetup& setup);
 
 }  // namespace nubera::sheet

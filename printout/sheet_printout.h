@@ -5,17 +5,12 @@
 // where each row and column lies, and what each cell shows in which format.
 
 #include <optional>
-#include <pugixml.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "cell_formats.h"
-#include "drawn_shapes.h"
-#include "number_format.h"
 #include "page_layout.h"
-#include "page_setup.h"
-#include "shared_strings.h"
-#include "xlsx_worksheet.h"
+#include "printable_sheet.h"
 
 namespace nubera::sheet {
 
@@ -30,28 +25,12 @@ struct PagePlacement {
     double bodyTop = 0;
 };
 
-// A cell's value as its number format shows it.
-struct ShownValue {
-    std::string text;
-    bool number = false;       // numbers align right by default, texts left
-    std::optional<Rgb> color;  // from the number format; else the font's
-};
-
 class SheetPrintout {
   public:
-    // What the sheets of one workbook share.
-    struct Shared {
-        const CellFormats& formats;
-        const ThemeColors& theme;
-        const SharedStrings& strings;
-        const pugi::xml_node workbook;  // the <workbook> element (defined names)
-    };
-
-    // `sheetIndex` is the sheet's position in the workbook (0-based).
-    SheetPrintout(const XlsxWorksheet& sheet, int sheetIndex, const Shared& shared);
+    explicit SheetPrintout(const PrintableSheet& sheet);
 
     const std::string& Name() const { return sheet_.Name(); }
-    const PageSetup& Setup() const { return setup_; }
+    const PageSetup& Setup() const { return sheet_.Setup(); }
     const PageLayout& Layout() const { return layout_; }
 
     // Positions in points from the sheet's top-left corner, for rows and
@@ -64,15 +43,15 @@ class SheetPrintout {
     // Where a point of the sheet lands on the paper of `page`.
     std::pair<double, double> OnPaper(const PageArea& page, double x, double y) const;
 
-    const CellFormat& FormatAt(int row, int column) const;
+    const CellFormat& FormatAt(int row, int column) const { return sheet_.FormatAt(row, column); }
     // Nothing for an empty cell.
-    std::optional<ShownValue> Shown(int row, int column) const;
-    bool HasValue(int row, int column) const;
+    std::optional<ShownValue> Shown(int row, int column) const { return sheet_.Shown(row, column); }
+    bool HasValue(int row, int column) const { return sheet_.HasValue(row, column); }
 
-    const std::vector<CellRange>& Merges() const { return sheet_.Data().merges; }
+    const std::vector<CellRange>& Merges() const { return sheet_.Merges(); }
     // The merged range holding the cell; nullptr when it is in none.
     const CellRange* MergeAt(int row, int column) const;
-    const std::vector<DrawnShape>& Shapes() const { return shapes_; }
+    const std::vector<DrawnShape>& Shapes() const { return sheet_.Shapes(); }
 
   private:
     // Row and column 0 when the sheet prints nothing.
@@ -83,11 +62,7 @@ class SheetPrintout {
     double Width(int firstColumn, int lastColumn) const;
     double Height(int firstRow, int lastRow) const;
 
-    const XlsxWorksheet& sheet_;
-    const Shared& shared_;
-    SheetGeometry geometry_;
-    PageSetup setup_;
-    std::vector<DrawnShape> shapes_;
+    const PrintableSheet& sheet_;
     std::vector<double> rowTops_;      // [row − 1], one past the last measured
     std::vector<double> columnLefts_;  // [column − 1]
     PageLayout layout_;

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <string>
 
-#include "drawn_shapes.h"
+#include "drawn_shape.h"
 #include "print_fonts.h"
 
 namespace nubera::sheet {

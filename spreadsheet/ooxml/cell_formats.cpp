@@ -123,13 +123,6 @@ void ReadAlignment(const pugi::xml_node& alignment, CellFormat& format) {
 
 }  // namespace
 
-bool CellFormat::HasBorder() const {
-    for (const BorderSide* side : {&left, &right, &top, &bottom}) {
-        if (side->line != BorderLine::None) return true;
-    }
-    return false;
-}
-
 CellFormats::CellFormats(const Styles& styles, const ThemeColors& theme) {
     const pugi::xml_node root = styles.Document().child("styleSheet");
     const pugi::xml_node fonts = root.child("fonts");

@@ -6,16 +6,10 @@
 
 #include <pugixml.hpp>
 
+#include "anchor_rect.h"
 #include "sheet_geometry.h"
 
 namespace nubera::sheet {
-
-struct AnchorRect {
-    double left = 0;  // points from the sheet's left edge
-    double top = 0;   // points from the sheet's top edge
-    double width = 0;
-    double height = 0;
-};
 
 bool IsAnchor(const pugi::xml_node& node);
 

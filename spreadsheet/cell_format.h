@@ -1,14 +1,12 @@
 #pragma once
 
-// The cell styles of a workbook resolved into what printing a cell needs:
-// font, fill, borders, alignment and number format.
+// How one cell prints: font, fill, borders, alignment and number format,
+// resolved from the workbook's cell styles.
 
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "styles.h"
-#include "theme_colors.h"
+#include "rgb.h"
 
 namespace nubera::sheet {
 
@@ -68,19 +66,6 @@ struct CellFormat {
     std::string numberFormat = "General";
 
     bool HasBorder() const;
-};
-
-class CellFormats {
-  public:
-    CellFormats(const Styles& styles, const ThemeColors& theme);
-
-    // The format of cell style `style`; the first one for an index out of range.
-    const CellFormat& Of(int style) const;
-    const FontFormat& DefaultFont() const { return defaultFont_; }
-
-  private:
-    std::vector<CellFormat> formats_;
-    FontFormat defaultFont_;
 };
 
 }  // namespace nubera::sheet

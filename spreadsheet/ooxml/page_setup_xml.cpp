@@ -1,4 +1,4 @@
-#include "page_setup.h"
+#include "page_setup_xml.h"
 
 #include <algorithm>
 #include <array>

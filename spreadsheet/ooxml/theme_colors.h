@@ -5,14 +5,13 @@
 // as the system's window colours.
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <pugixml.hpp>
 #include <string_view>
 
-namespace nubera::sheet {
+#include "rgb.h"
 
-using Rgb = std::uint32_t;  // 0xRRGGBB
+namespace nubera::sheet {
 
 class ThemeColors {
   public:

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "package_fixture.h"
-#include "report_run.h"
-#include "result_printout.h"
-#include "result_workbook.h"
 #include "spreadsheet_error.h"
 #include "workbook_printout.h"
 
@@ -110,26 +107,6 @@ TEST_F(SheetPrintoutTest, ReadsPageSetupPrintAreaAndTitles) {
     EXPECT_EQ(printout.Page(1).area->titleRows, (std::pair{1, 2}));
 }
 
-// Title rows are read as the cell addresses read them: a row number beyond
-// the grid (even beyond int) or with a leading zero names no titles.
-TEST(PrintNames, TitleRowsOutsideTheGridAreIgnored) {
-    const std::pair<const char*, std::optional<std::pair<int, int>>> cases[] = {
-        {"Data!$1:$2", std::pair{1, 2}},    {"Data!$1:$1048576", std::pair{1, 1048576}},
-        {"Data!$1:$1048577", std::nullopt}, {"Data!$1:$99999999999", std::nullopt},
-        {"Data!$0:$2", std::nullopt},       {"Data!$01:$2", std::nullopt},
-    };
-    for (const auto& [titles, expected] : cases) {
-        pugi::xml_document workbook;
-        const std::string xml = R"(<workbook><definedNames><definedName )"
-                                R"(name="_xlnm.Print_Titles" localSheetId="0">)" +
-                                std::string(titles) + "</definedName></definedNames></workbook>";
-        ASSERT_TRUE(workbook.load_string(xml.c_str()));
-        PageSetup setup;
-        ReadPrintNames(workbook.child("workbook"), 0, setup);
-        EXPECT_EQ(setup.titleRows, expected) << titles;
-    }
-}
-
 TEST_F(SheetPrintoutTest, PagesAreNumberedThroughTheSheetsAsOneJob) {
     FixtureBook book;
     const std::string value = SheetBody(R"(<row r="1"><c r="A1"><v>1</v></c></row>)");
@@ -140,45 +117,6 @@ TEST_F(SheetPrintoutTest, PagesAreNumberedThroughTheSheetsAsOneJob) {
     EXPECT_EQ(printout.Page(1).sheet->Name(), "One");
     EXPECT_EQ(printout.Page(1).number, 2);
     EXPECT_THROW(Open(book, {"Missing"}), SpreadsheetError);
-}
-
-// The result workbook of a run, saved and read back as printed pages.
-WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run, std::string_view name) {
-    const auto path = testing_report::FreshFolder(name) / "result.xlsx";
-    std::string error;
-    EXPECT_TRUE(
-        WriteResultWorkbook(run.project, run.results, testing_report::TemplatePath(), path, &error))
-        << error;
-    return WorkbookPrintout(path, PrintedResultSheets(run.project.alsoLateral));
-}
-
-TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
-    const WorkbookPrintout printout = ResultPrintout(testing_report::FiveBlockRun(), "print-five");
-    ASSERT_EQ(printout.PageCount(), 8);
-    // Blocks at rows 2, 18, 35, 50, 67 and 82 with breaks before rows 34,
-    // 66 and 98; the last block's bordered rows end at 95.
-    const std::pair<int, int> rows[] = {{1, 33}, {34, 65}, {66, 95}};
-    for (int kind = 0; kind < 2; ++kind) {
-        for (int page = 0; page < 3; ++page) {
-            const PrintedPage& printed = printout.Page(kind * 4 + page);
-            EXPECT_EQ(printed.number, kind * 4 + page + 1);
-            EXPECT_EQ(printed.area->firstRow, rows[page].first) << kind << page;
-            EXPECT_EQ(printed.area->lastRow, rows[page].second) << kind << page;
-            EXPECT_EQ(printed.area->lastColumn, 8);  // A to H
-        }
-        const PrintedPage& summary = printout.Page(kind * 4 + 3);
-        EXPECT_EQ(summary.sheet->Name(), kind == 0 ? "即時沈下量のまとめ" : "側方変位量のまとめ");
-        EXPECT_EQ(summary.sheet->Layout().pages.size(), 1u);
-        EXPECT_GE(summary.area->lastColumn, 10);  // the totals in J and the diagram
-        EXPECT_LE(summary.sheet->Layout().scale, 1);
-    }
-}
-
-TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheets) {
-    const WorkbookPrintout printout = ResultPrintout(testing_report::OneBlockRun(), "print-one");
-    ASSERT_EQ(printout.PageCount(), 2);
-    EXPECT_EQ(printout.Page(0).sheet->Name(), "即時沈下量の計算");
-    EXPECT_EQ(printout.Page(1).sheet->Name(), "即時沈下量のまとめ");
 }
 
 }  // namespace

@@ -1,18 +1,15 @@
 #pragma once
 
-// The shapes of a sheet's drawing as printing needs them: straight lines,
-// rectangles, ellipses and text boxes with their outline, fill and text, in
-// points from the sheet's top-left corner, in the drawing's stacking order.
-// Pictures, charts and grouped shapes are not drawn.
+// A shape of a sheet's drawing as printing needs it: a straight line,
+// rectangle, ellipse or text box with its outline, fill and text, in points
+// from the sheet's top-left corner.
 
 #include <optional>
-#include <pugixml.hpp>
 #include <string>
 #include <vector>
 
-#include "drawing_anchor.h"
-#include "sheet_geometry.h"
-#include "theme_colors.h"
+#include "anchor_rect.h"
+#include "rgb.h"
 
 namespace nubera::sheet {
 
@@ -55,9 +52,5 @@ struct DrawnShape {
 
     bool HasText() const;
 };
-
-// Reads the shapes of an <xdr:wsDr> element.
-std::vector<DrawnShape> ReadDrawnShapes(const pugi::xml_node& drawing,
-                                        const SheetGeometry& geometry, const ThemeColors& theme);
 
 }  // namespace nubera::sheet

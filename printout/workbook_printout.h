@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "printable_workbook.h"
 #include "sheet_printout.h"
-#include "xlsx_workbook.h"
 
 namespace nubera::sheet {
 
@@ -32,16 +32,11 @@ class WorkbookPrintout {
     int PageCount() const { return static_cast<int>(pages_.size()); }
     const PrintedPage& Page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     const std::filesystem::path& Path() const { return path_; }
-    const FontFormat& DefaultFont() const { return formats_->DefaultFont(); }
+    const FontFormat& DefaultFont() const { return book_->DefaultFont(); }
 
   private:
-    void ReadTheme();
-
     std::filesystem::path path_;
-    XlsxWorkbook book_;
-    ThemeColors theme_;
-    std::unique_ptr<CellFormats> formats_;
-    std::unique_ptr<SheetPrintout::Shared> shared_;
+    std::unique_ptr<PrintableWorkbook> book_;
     std::vector<std::unique_ptr<SheetPrintout>> sheets_;
     std::vector<PrintedPage> pages_;
 };

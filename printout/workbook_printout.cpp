@@ -1,0 +1,28 @@
+#include "workbook_printout.h"
+
+#include "spreadsheet_error.h"
+
+namespace nubera::sheet {
+
+WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
+                                   const std::vector<std::string>& sheetNames)
+    : path_(path), book_(PrintableWorkbook::Open(path)) {
+    int number = 1;
+    for (const std::string& name : sheetNames) {
+        const PrintableSheet* sheet = book_->FindSheet(name);
+        if (!sheet) {
+            throw SpreadsheetError("ブック「" + path.string() + "」にシート「" + name +
+                                   "」がありません");
+        }
+        sheets_.push_back(std::make_unique<SheetPrintout>(*sheet));
+        const SheetPrintout& printout = *sheets_.back();
+        number = printout.Setup().firstPageNumber.value_or(number);
+        for (const PageArea& area : printout.Layout().pages) {
+            pages_.push_back({&printout, &area, number++});
+        }
+    }
+}
+
+WorkbookPrintout::~WorkbookPrintout() = default;
+
+}  // namespace nubera::sheet

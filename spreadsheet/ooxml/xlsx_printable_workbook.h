@@ -1,0 +1,36 @@
+#pragma once
+
+// A saved Office Open XML workbook read for printing: its theme and cell
+// styles resolved once, its sheets read as they are asked for.
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "cell_formats.h"
+#include "printable_workbook.h"
+#include "theme_colors.h"
+#include "xlsx_printable_sheet.h"
+#include "xlsx_workbook.h"
+
+namespace nubera::sheet {
+
+class XlsxPrintableWorkbook final : public PrintableWorkbook {
+  public:
+    // Throws SpreadsheetError naming the file when it cannot be read.
+    explicit XlsxPrintableWorkbook(const std::filesystem::path& path);
+
+    const PrintableSheet* FindSheet(std::string_view name) override;
+    const FontFormat& DefaultFont() const override { return formats_->DefaultFont(); }
+
+  private:
+    void ReadTheme();
+
+    XlsxWorkbook book_;
+    ThemeColors theme_;
+    std::unique_ptr<CellFormats> formats_;
+    std::unique_ptr<XlsxPrintableSheet::Shared> shared_;
+    std::vector<std::unique_ptr<XlsxPrintableSheet>> sheets_;
+};
+
+}  // namespace nubera::sheet
