@@ -1,4 +1,4 @@
-#include "document_opener.h"
+#include "desktop_opener.h"
 
 #include <QDesktopServices>
 

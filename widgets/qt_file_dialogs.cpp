@@ -1,4 +1,4 @@
-#include "file_dialogs.h"
+#include "qt_file_dialogs.h"
 
 #include <QFileDialog>
 

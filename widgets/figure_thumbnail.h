@@ -13,10 +13,10 @@ class MessageBox;
 
 // Loads an explanatory figure (an SVG file of the application folder) into a
 // source picture box at its natural size and draws it into a target picture
-// box, scaled down to fit but never enlarged. Screens call SetObject, then
-// GetMaxSize, then PicPreview, and size the target to the source's size times
-// the returned scale.
-class CThum {
+// box, scaled down to fit but never enlarged. Screens call SetPictureBoxes,
+// then KeepTargetSizeAsLimit, then ShowFigure, and size the target to the
+// source's size times the returned scale.
+class FigureThumbnail {
   public:
     struct Preview {
         int width = 0;     // the source after loading, pixels
@@ -25,23 +25,22 @@ class CThum {
     };
 
     // `folder` is where the figures are looked for (the application folder).
-    CThum(MessageBox& messages, QString folder);
+    FigureThumbnail(MessageBox& messages, QString folder);
 
-    // Stores both picture boxes; always returns 0.
-    short SetObject(QLabel* source, QLabel* target);
+    void SetPictureBoxes(QLabel* source, QLabel* target);
 
     // The target's current size, kept as the largest size a figure may take.
-    QSize GetMaxSize();
+    QSize KeepTargetSizeAsLimit();
 
     // Loads folder/fileName into the source and draws it into the target. A
     // missing or unreadable file is reported (critical icon) and gives scale 0.
     // With `fade` the figure fades in from black.
-    Preview PicPreview(const QString& fileName, bool fade);
+    Preview ShowFigure(const QString& fileName, bool fade);
 
     // The fitting rule: 0 when the maximum width is 0 (or the rule cannot be
     // computed); 1 when the picture fits; otherwise the factor that makes the
     // limiting side fit exactly.
-    static double GetBairitu(double sourceWidth, double sourceHeight, double maxWidth,
+    static double FitScale(double sourceWidth, double sourceHeight, double maxWidth,
                              double maxHeight);
 
   private:

@@ -1,4 +1,4 @@
-#include "thumbnail.h"
+#include "figure_thumbnail.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,22 +27,21 @@ QPixmap Render(QSvgRenderer& renderer, QSize size) {
 
 }  // namespace
 
-CThum::CThum(MessageBox& messages, QString folder)
+FigureThumbnail::FigureThumbnail(MessageBox& messages, QString folder)
     : messages_(messages), folder_(std::move(folder)) {}
 
-short CThum::SetObject(QLabel* source, QLabel* target) {
+void FigureThumbnail::SetPictureBoxes(QLabel* source, QLabel* target) {
     source_ = source;
     target_ = target;
-    return 0;
 }
 
-QSize CThum::GetMaxSize() {
+QSize FigureThumbnail::KeepTargetSizeAsLimit() {
     maxWidth_ = target_->width();
     maxHeight_ = target_->height();
     return {maxWidth_, maxHeight_};
 }
 
-double CThum::GetBairitu(double sourceWidth, double sourceHeight, double maxWidth,
+double FigureThumbnail::FitScale(double sourceWidth, double sourceHeight, double maxWidth,
                          double maxHeight) {
     if (maxWidth == 0) return 0;
     if (maxWidth >= sourceWidth && maxHeight >= sourceHeight) return 1;
@@ -50,7 +49,7 @@ double CThum::GetBairitu(double sourceWidth, double sourceHeight, double maxWidt
     return std::isfinite(scale) && scale > 0 ? scale : 0;
 }
 
-CThum::Preview CThum::PicPreview(const QString& fileName, bool fade) {
+FigureThumbnail::Preview FigureThumbnail::ShowFigure(const QString& fileName, bool fade) {
     const QString path = QDir(folder_).filePath(fileName);
     QSvgRenderer renderer(path);
     if (!renderer.isValid()) {
@@ -65,7 +64,7 @@ CThum::Preview CThum::PicPreview(const QString& fileName, bool fade) {
 
     Preview preview{natural.width(), natural.height(), 0};
     target_->clear();
-    preview.scale = GetBairitu(preview.width, preview.height, maxWidth_, maxHeight_);
+    preview.scale = FitScale(preview.width, preview.height, maxWidth_, maxHeight_);
     if (preview.scale == 0) return preview;
 
     const QSize drawn(static_cast<int>(preview.width * preview.scale),
@@ -78,7 +77,7 @@ CThum::Preview CThum::PicPreview(const QString& fileName, bool fade) {
 }
 
 // Draws the figure at `size` darkened to `greyLevel` (255: as it is).
-void CThum::Draw(QSvgRenderer& renderer, QSize size, int greyLevel) {
+void FigureThumbnail::Draw(QSvgRenderer& renderer, QSize size, int greyLevel) {
     QPixmap pixmap = Render(renderer, size);
     if (greyLevel < kOpaque) {
         QPainter painter(&pixmap);

@@ -1,4 +1,4 @@
-#include "message_box.h"
+#include "qt_message_box.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 # The help and the explanatory figures are files of the application folder:
 # copied beside the programs at build time, where the program looks for them.
-set(nubera_assets_dir ${CMAKE_SOURCE_DIR}/shell)
+set(nubera_assets_dir ${CMAKE_CURRENT_LIST_DIR})
 file(GLOB nubera_help_files CONFIGURE_DEPENDS ${nubera_assets_dir}/help/*)
 file(GLOB nubera_figure_files CONFIGURE_DEPENDS ${nubera_assets_dir}/figures/*.svg)
 

@@ -12,9 +12,4 @@ class DocumentOpener {
     virtual bool Open(const QUrl& url) = 0;
 };
 
-class DesktopOpener : public DocumentOpener {
-  public:
-    bool Open(const QUrl& url) override;
-};
-
 }  // namespace nubera

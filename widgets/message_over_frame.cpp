@@ -1,4 +1,4 @@
-#include "msg_box_center_hook.h"
+#include "message_over_frame.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -10,45 +10,45 @@
 namespace nubera {
 namespace {
 
-MsgBoxCenterHook* pendingHook = nullptr;
+MessageOverFrame* pending = nullptr;
 
 void PlaceOverFrame(QWidget* box, const QWidget* frame) {
     const QRect frameRect(frame->mapToGlobal(QPoint(0, 0)), frame->size());
     const QSize boxSize = box->frameGeometry().size();
-    const QPoint topLeft = MsgBoxCenterHook::CentredTopLeft(frameRect, boxSize);
+    const QPoint topLeft = MessageOverFrame::CentredTopLeft(frameRect, boxSize);
     box->move(topLeft);
     PointAtCentre(QRect(topLeft, boxSize));
 }
 
 }  // namespace
 
-MsgBoxCenterHook::MsgBoxCenterHook(QWidget* frame) : frame_(frame) {}
+MessageOverFrame::MessageOverFrame(QWidget* frame) : frame_(frame) {}
 
-void MsgBoxCenterHook::Install(QWidget* frame) {
+void MessageOverFrame::Install(QWidget* frame) {
     Take();
-    pendingHook = new MsgBoxCenterHook(frame);
-    qApp->installEventFilter(pendingHook);
+    pending = new MessageOverFrame(frame);
+    qApp->installEventFilter(pending);
 }
 
-QWidget* MsgBoxCenterHook::Pending() {
-    return pendingHook ? pendingHook->frame_.data() : nullptr;
+QWidget* MessageOverFrame::Pending() {
+    return pending ? pending->frame_.data() : nullptr;
 }
 
-QWidget* MsgBoxCenterHook::Take() {
-    if (!pendingHook) return nullptr;
-    QWidget* frame = pendingHook->frame_;
-    qApp->removeEventFilter(pendingHook);
-    pendingHook->deleteLater();
-    pendingHook = nullptr;
+QWidget* MessageOverFrame::Take() {
+    if (!pending) return nullptr;
+    QWidget* frame = pending->frame_;
+    qApp->removeEventFilter(pending);
+    pending->deleteLater();
+    pending = nullptr;
     return frame;
 }
 
-QPoint MsgBoxCenterHook::CentredTopLeft(const QRect& frame, const QSize& box) {
+QPoint MessageOverFrame::CentredTopLeft(const QRect& frame, const QSize& box) {
     return {RoundToPixel(frame.left() + frame.width() / 2.0 - box.width() / 2.0),
             RoundToPixel(frame.top() + frame.height() / 2.0 - box.height() / 2.0)};
 }
 
-bool MsgBoxCenterHook::eventFilter(QObject* watched, QEvent* event) {
+bool MessageOverFrame::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
     auto* window = static_cast<QWidget*>(watched);
     if (!window->isWindow()) return false;

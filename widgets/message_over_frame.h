@@ -15,7 +15,7 @@ namespace nubera {
 // of the given frame, and the mouse pointer is put on its centre, so that a
 // drawing beside the frame stays visible. It removes itself after that one
 // window. Pointer moves do nothing where the platform forbids them.
-class MsgBoxCenterHook : public QObject {
+class MessageOverFrame : public QObject {
   public:
     // Installs the hook for the next window; a hook still pending is replaced.
     static void Install(QWidget* frame);
@@ -35,7 +35,7 @@ class MsgBoxCenterHook : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    explicit MsgBoxCenterHook(QWidget* frame);
+    explicit MessageOverFrame(QWidget* frame);
 
     QPointer<QWidget> frame_;
 };
