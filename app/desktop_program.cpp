@@ -1,13 +1,13 @@
-#include "app.h"
+#include "desktop_program.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include "frm_main.h"
-#include "frm_title.h"
+#include "main_window.h"
 #include "message_box.h"
 #include "result_workbook.h"
+#include "title_window.h"
 
 namespace nubera {
 namespace {
@@ -16,13 +16,13 @@ constexpr int kSplashMs = 1000;
 
 }  // namespace
 
-App::App(MainWindowServices services)
-    : main_(std::make_unique<FRM_Main>(project_, results_, std::move(services))),
-      title_(std::make_unique<FRM_Title>()) {}
+DesktopProgram::DesktopProgram(MainWindowServices services)
+    : main_(std::make_unique<MainWindow>(project_, results_, std::move(services))),
+      title_(std::make_unique<TitleWindow>()) {}
 
-App::~App() = default;
+DesktopProgram::~DesktopProgram() = default;
 
-bool App::Show() {
+bool DesktopProgram::Show() {
     const MainWindowServices& services = main_->Services();
     if (!TemplateReadable()) {
         const QString path =
@@ -43,7 +43,7 @@ bool App::Show() {
     return true;
 }
 
-bool App::TemplateReadable() const {
+bool DesktopProgram::TemplateReadable() const {
     QFile file(QDir(main_->Services().appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     return file.open(QIODevice::ReadOnly);
 }

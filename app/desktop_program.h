@@ -8,30 +8,30 @@
 
 namespace nubera {
 
-class FRM_Main;
-class FRM_Title;
+class MainWindow;
+class TitleWindow;
 
 // The program: the one project and the one set of results, the title window
 // and the main window. Created once the second-copy check has passed.
-class App {
+class DesktopProgram {
   public:
-    explicit App(MainWindowServices services);
-    ~App();
+    explicit DesktopProgram(MainWindowServices services);
+    ~DesktopProgram();
 
     // Checks that the report template is readable in the application folder
     // (when it is not, says so, naming the file, and returns false), shows the
     // title window for one second, then the main window.
     bool Show();
 
-    FRM_Main& MainWindow() { return *main_; }
+    MainWindow& Window() { return *main_; }
 
   private:
     bool TemplateReadable() const;
 
     ProjectData project_;
     CalcResults results_;
-    std::unique_ptr<FRM_Main> main_;
-    std::unique_ptr<FRM_Title> title_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<TitleWindow> title_;
 };
 
 }  // namespace nubera

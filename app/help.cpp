@@ -21,8 +21,8 @@ QUrl HelpUrl(const QString& appFolder, int context) {
     return url;
 }
 
-void myHelpShow(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
-                MessageBox& messages) {
+void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
+              MessageBox& messages) {
     const QString file = QDir::toNativeSeparators(HelpFile(appFolder));
     if (!QFileInfo(HelpFile(appFolder)).isReadable()) {
         messages.Critical(owner, QStringLiteral("ヘルプファイルが見つかりません。\r\n") + file);

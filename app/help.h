@@ -16,7 +16,7 @@ QUrl HelpUrl(const QString& appFolder, int context);
 
 // Opens the help in the desktop's browser. A missing help file, or a desktop
 // that cannot open it, is reported with the critical icon.
-void myHelpShow(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
-                MessageBox& messages);
+void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
+              MessageBox& messages);
 
 }  // namespace nubera

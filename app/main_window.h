@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
-#include <array>
 
 #include "calc_results.h"
 #include "main_window_services.h"
 #include "placement.h"
+#include "processing_mode.h"
 #include "project_data.h"
 
 class QLabel;
@@ -31,12 +31,12 @@ inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 // labels, the processing mode with Poisson's ratio, the placement of the
 // points of interest, the run, the file commands and the menus. It works on
 // the one project and the one set of results of the program.
-class FRM_Main : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    FRM_Main(ProjectData& project, CalcResults& results, MainWindowServices services);
-    ~FRM_Main() override;
+    MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services);
+    ~MainWindow() override;
 
     // Puts the window into its initial state (no soil, fill or point data,
     // settlement only, automatic placement, run disabled) and shows it centred.
@@ -46,17 +46,11 @@ class FRM_Main : public QMainWindow {
     CalcResults& Results() { return results_; }
     const MainWindowServices& Services() const { return services_; }
 
-    // What the fill-load screen reaches on its commit in manual mode.
-    bool ManualPlacementSelected() const;
-    void SetPointsStatus(const QString& text);
-    void SetPointsButtonEnabled(bool enabled);
-
     Placement SelectedPlacement() const;
-    // The processing-mode option (0 settlement only, 1 with lateral
-    // displacement) and the placement option (0 automatic, 1 manual) as if
-    // clicked: selected, with their behaviour.
-    void SelectProcessingMode(int index);
-    void SelectPlacement(int index);
+    // The processing-mode option and the placement option as if clicked:
+    // selected, with their behaviour.
+    void SelectProcessingMode(ProcessingMode mode);
+    void SelectPlacement(Placement placement);
 
     // Validates the Poisson's-ratio box and stores the ratio (0.3 when the box
     // is empty). False, after a message with the focus back in the box, when
@@ -87,8 +81,11 @@ class FRM_Main : public QMainWindow {
     void ConnectControls();
     void SetTabOrder();
 
+    // Opens the screen on copies of its values and commits what it accepted.
     void OpenScreen(Screen screen);
     void AfterScreenClosed(Screen screen);
+    // The points' status and button once a fill-load commit discards them.
+    void ShowPointsDiscarded(bool fillLoadsRemain);
     // Enables the run button by the rule; when enabled it also takes the focus
     // and the pointer.
     void ApplyRunRule(Placement placement);
@@ -101,17 +98,19 @@ class FRM_Main : public QMainWindow {
     std::unique_ptr<CalculationRun> run_;
     std::unique_ptr<ProjectFileCommands> fileCommands_;
 
-    QPushButton* CMD_土質条件 = nullptr;
-    QPushButton* CMD_盛土荷重 = nullptr;
-    QPushButton* CMD_着目点 = nullptr;
-    QLabel* LBL_土質条件 = nullptr;
-    QLabel* LBL_盛土荷重 = nullptr;
-    QLabel* LBL_着目点 = nullptr;
-    std::array<QRadioButton*, 2> OPT_Select{};
-    std::array<QRadioButton*, 2> OPT_Tyaku{};
-    NumericField* TXT_Poa = nullptr;
-    QPushButton* CMD_Exec = nullptr;
-    QPushButton* CMD_Cancel = nullptr;
+    QPushButton* soilButton_ = nullptr;
+    QPushButton* fillButton_ = nullptr;
+    QPushButton* pointsButton_ = nullptr;
+    QLabel* soilStatus_ = nullptr;
+    QLabel* fillStatus_ = nullptr;
+    QLabel* pointsStatus_ = nullptr;
+    QRadioButton* settlementOnlyOption_ = nullptr;
+    QRadioButton* alsoLateralOption_ = nullptr;
+    QRadioButton* automaticOption_ = nullptr;
+    QRadioButton* manualOption_ = nullptr;
+    NumericField* poissonBox_ = nullptr;
+    QPushButton* runButton_ = nullptr;
+    QPushButton* endButton_ = nullptr;
 };
 
 }  // namespace nubera

@@ -1,35 +1,46 @@
-#include "input_screens.h"
+#include "modal_input_screens.h"
+
+#include <QDialog>
+#include <utility>
 
 #include "fill_load_screen.h"
 #include "focus_point_screen.h"
-#include "frm_main.h"
 #include "soil_conditions_screen.h"
 
 namespace nubera {
+namespace {
 
-InputScreens MakeInputScreens() {
-    InputScreens screens;
-    screens.soil = [](FRM_Main& main) {
-        const MainWindowServices& services = main.Services();
-        FRM_土質条件入力 screen(main.Project(), main.Results(), services.messages,
-                                services.appFolder, &main);
-        screen.exec();
-    };
-    screens.fill = [](FRM_Main& main) {
-        const MainWindowServices& services = main.Services();
-        const ManualPointsLink points{
-            [&main] { return main.ManualPlacementSelected(); },
-            [&main] { main.SetPointsStatus(kStatusUnsetInitial); },
-            [&main](bool enabled) { main.SetPointsButtonEnabled(enabled); }};
-        FRM_盛土荷重入力 screen(main.Project(), services.messages, services.appFolder, points,
-                                &main);
-        screen.exec();
-    };
-    screens.points = [](FRM_Main& main) {
-        FRM_着目点手動設定 screen(main.Project(), main.Services().messages, &main);
-        screen.exec();
-    };
-    return screens;
+// Runs the screen; when the person accepted, its values replace `values`.
+template <typename Screen, typename Values>
+bool Edit(Screen& screen, Values& values, const Values& (Screen::*accepted)() const) {
+    if (screen.exec() != QDialog::Accepted) return false;
+    values = (screen.*accepted)();
+    return true;
+}
+
+}  // namespace
+
+ModalInputScreens::ModalInputScreens(MessageBox& messages, QString figureFolder)
+    : messages_(messages), figureFolder_(std::move(figureFolder)) {}
+
+bool ModalInputScreens::EditSoilConditions(QWidget* owner, SoilConditions& conditions) {
+    SoilConditionsScreen screen(conditions, messages_, figureFolder_, owner);
+    return Edit(screen, conditions, &SoilConditionsScreen::Conditions);
+}
+
+bool ModalInputScreens::EditFillLoads(
+    QWidget* owner, FillLoads& loads, Placement placement, bool manualPointsSet,
+    const std::function<void(bool fillLoadsRemain)>& pointsDiscarded) {
+    FillLoadScreen screen(loads, placement, manualPointsSet, messages_, figureFolder_, owner);
+    QObject::connect(&screen, &FillLoadScreen::ManualPointsDiscarded, &screen, pointsDiscarded);
+    return Edit(screen, loads, &FillLoadScreen::Loads);
+}
+
+bool ModalInputScreens::EditFocusPoints(QWidget* owner,
+                                        const std::optional<FillLoadTable>& fillLoads,
+                                        std::optional<FocusPointList>& points) {
+    FocusPointScreen screen(fillLoads, points, messages_, owner);
+    return Edit(screen, points, &FocusPointScreen::Points);
 }
 
 }  // namespace nubera

@@ -8,7 +8,6 @@
 #include <QDialog>
 #include <memory>
 
-#include "result_preview.h"
 #include "workbook_printout.h"
 
 class QLabel;
@@ -41,20 +40,6 @@ class PrintPreviewDialog : public QDialog {
     DocumentOpener& opener_;
     QPrintPreviewWidget* preview_ = nullptr;
     QLabel* pageNumber_ = nullptr;
-};
-
-// The desktop's preview: reads the workbook and shows the dialog modally,
-// maximised; a workbook that cannot be read is reported.
-class PrintPreview : public ResultPreview {
-  public:
-    PrintPreview(MessageBox& messages, DocumentOpener& opener)
-        : messages_(messages), opener_(opener) {}
-
-    void Show(QWidget* owner, const QString& workbook, const QStringList& sheets) override;
-
-  private:
-    MessageBox& messages_;
-    DocumentOpener& opener_;
 };
 
 }  // namespace nubera

@@ -1,4 +1,4 @@
-#include "frm_title.h"
+#include "title_window.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -56,7 +56,7 @@ QString VersionText(int major, int minor, int patch) {
     return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(major).arg(minor).arg(patch);
 }
 
-FRM_Title::FRM_Title(QWidget* parent) : QDialog(parent) {
+TitleWindow::TitleWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FRM_Title"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
     BuildControls();
@@ -65,79 +65,79 @@ FRM_Title::FRM_Title(QWidget* parent) : QDialog(parent) {
     const QSize designed(TwipsToPixels(kWidthTwips, *this), TwipsToPixels(kHeightTwips, *this));
     setFixedSize(designed.expandedTo(minimumSizeHint()));
     CentreWindow(*this, screen()->geometry());
-    lblVersion->setText(VersionText(kVersionMajor, kVersionMinor, kVersionPatch));
-    connect(CMD_OK, &QPushButton::clicked, this, &QDialog::accept);
-    Frame1->installEventFilter(this);
-    CMD_OK->installEventFilter(this);
+    version_->setText(VersionText(kVersionMajor, kVersionMinor, kVersionPatch));
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    frame_->installEventFilter(this);
+    okButton_->installEventFilter(this);
 }
 
-void FRM_Title::BuildControls() {
-    Frame1 = new QFrame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setFrameShape(QFrame::Box);
-    Frame2 = new QFrame(Frame1);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFrameShape(QFrame::HLine);
-    imgLogo = new QLabel(Frame1);
-    imgLogo->setObjectName(QStringLiteral("imgLogo"));
-    imgLogo->setPixmap(DrawLogo(TwipsToPixels(2400, *this)));
-    lblProductName = new QLabel(QStringLiteral("ヌベラプログラム"), Frame1);
-    lblProductName->setObjectName(QStringLiteral("lblProductName"));
-    QFont productFont = lblProductName->font();
+void TitleWindow::BuildControls() {
+    frame_ = new QFrame(this);
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    frame_->setFrameShape(QFrame::Box);
+    rule_ = new QFrame(frame_);
+    rule_->setObjectName(QStringLiteral("Frame2"));
+    rule_->setFrameShape(QFrame::HLine);
+    logo_ = new QLabel(frame_);
+    logo_->setObjectName(QStringLiteral("imgLogo"));
+    logo_->setPixmap(DrawLogo(TwipsToPixels(2400, *this)));
+    productName_ = new QLabel(QStringLiteral("ヌベラプログラム"), frame_);
+    productName_->setObjectName(QStringLiteral("lblProductName"));
+    QFont productFont = productName_->font();
     productFont.setPointSizeF(productFont.pointSizeF() * 2.2);
     productFont.setBold(true);
-    lblProductName->setFont(productFont);
-    lblCompanyProduct = new QLabel(QStringLiteral("ヌベラ開発グループ"), Frame1);
-    lblCompanyProduct->setObjectName(QStringLiteral("lblCompanyProduct"));
-    lblVersion = new QLabel(Frame1);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    productName_->setFont(productFont);
+    maker_ = new QLabel(QStringLiteral("ヌベラ開発グループ"), frame_);
+    maker_->setObjectName(QStringLiteral("lblCompanyProduct"));
+    version_ = new QLabel(frame_);
+    version_->setObjectName(QStringLiteral("lblVersion"));
     auto* subtitle =
-        new QLabel(QStringLiteral("盛土荷重による即時沈下量・側方変位量の計算"), Frame1);
+        new QLabel(QStringLiteral("盛土荷重による即時沈下量・側方変位量の計算"), frame_);
 
-    auto* frameLayout = new QVBoxLayout(Frame1);
+    auto* frameLayout = new QVBoxLayout(frame_);
     auto* top = new QHBoxLayout;
-    top->addWidget(imgLogo);
+    top->addWidget(logo_);
     auto* names = new QVBoxLayout;
     names->addStretch();
-    names->addWidget(lblCompanyProduct);
-    names->addWidget(lblProductName);
+    names->addWidget(maker_);
+    names->addWidget(productName_);
     names->addWidget(subtitle);
     names->addStretch();
     top->addLayout(names, 1);
     frameLayout->addLayout(top, 1);
-    frameLayout->addWidget(Frame2);
-    frameLayout->addWidget(lblVersion, 0, Qt::AlignRight);
+    frameLayout->addWidget(rule_);
+    frameLayout->addWidget(version_, 0, Qt::AlignRight);
 
-    CMD_OK = new QPushButton(QStringLiteral("ＯＫ"), this);
-    CMD_OK->setObjectName(QStringLiteral("CMD_OK"));
-    CMD_OK->setDefault(true);
+    okButton_ = new QPushButton(QStringLiteral("ＯＫ"), this);
+    okButton_->setObjectName(QStringLiteral("CMD_OK"));
+    okButton_->setDefault(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Frame1, 1);
+    layout->addWidget(frame_, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(CMD_OK);
+    buttons->addWidget(okButton_);
     layout->addLayout(buttons);
 }
 
-void FRM_Title::PrepareSplash() {
+void TitleWindow::PrepareSplash() {
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    CMD_OK->hide();
+    okButton_->hide();
     // Any growth for a large font is kept.
     const int growth = height() - TwipsToPixels(kHeightTwips, *this);
     setFixedHeight(TwipsToPixels(kSplashHeightTwips, *this) + growth);
     CentreWindow(*this, screen()->geometry());
 }
 
-void FRM_Title::keyPressEvent(QKeyEvent* event) {
+void TitleWindow::keyPressEvent(QKeyEvent* event) {
     event->accept();
     accept();
 }
 
-bool FRM_Title::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Frame1 && event->type() == QEvent::MouseButtonPress) accept();
+bool TitleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == frame_ && event->type() == QEvent::MouseButtonPress) accept();
     // The OK button holds the focus and would keep Tab and the arrow keys for
     // itself; any key closes the window.
-    if (watched == CMD_OK && event->type() == QEvent::KeyPress) {
+    if (watched == okButton_ && event->type() == QEvent::KeyPress) {
         accept();
         return true;
     }

@@ -14,11 +14,11 @@ QString VersionText(int major, int minor, int patch);
 // The title window: the start-up splash, and the version information that the
 // main window's menu shows modally. As version information it closes on its
 // OK button, on any key and on a click on its upper frame.
-class FRM_Title : public QDialog {
+class TitleWindow : public QDialog {
     Q_OBJECT
 
   public:
-    explicit FRM_Title(QWidget* parent = nullptr);
+    explicit TitleWindow(QWidget* parent = nullptr);
 
     // Cuts the window to the splash height and hides the OK button.
     void PrepareSplash();
@@ -30,13 +30,13 @@ class FRM_Title : public QDialog {
   private:
     void BuildControls();
 
-    QFrame* Frame1 = nullptr;
-    QFrame* Frame2 = nullptr;
-    QLabel* imgLogo = nullptr;
-    QLabel* lblProductName = nullptr;
-    QLabel* lblCompanyProduct = nullptr;
-    QLabel* lblVersion = nullptr;
-    QPushButton* CMD_OK = nullptr;
+    QFrame* frame_ = nullptr;
+    QFrame* rule_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* productName_ = nullptr;
+    QLabel* maker_ = nullptr;
+    QLabel* version_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace nubera

@@ -10,8 +10,7 @@ bool CommitDiscardsManualPoints(Placement placement) {
     return placement == Placement::Manual;
 }
 
-bool TellsOfDiscardedPoints(const FillLoads& accepted, Placement placement,
-                            bool manualPointsSet) {
+bool TellsOfDiscardedPoints(const FillLoads& accepted, Placement placement, bool manualPointsSet) {
     return CommitDiscardsManualPoints(placement) && accepted.blocks && manualPointsSet;
 }
 

@@ -25,8 +25,7 @@ bool CommitDiscardsManualPoints(Placement placement);
 // The person is told of the discarded points when there were points and new
 // fill loads take the place of the old ones; removing the fill loads
 // altogether discards the points silently.
-bool TellsOfDiscardedPoints(const FillLoads& accepted, Placement placement,
-                            bool manualPointsSet);
+bool TellsOfDiscardedPoints(const FillLoads& accepted, Placement placement, bool manualPointsSet);
 
 // Writes accepted fill loads into the project and discards the manual points
 // when the placement says so.

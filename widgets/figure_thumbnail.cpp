@@ -42,7 +42,7 @@ QSize FigureThumbnail::KeepTargetSizeAsLimit() {
 }
 
 double FigureThumbnail::FitScale(double sourceWidth, double sourceHeight, double maxWidth,
-                         double maxHeight) {
+                                 double maxHeight) {
     if (maxWidth == 0) return 0;
     if (maxWidth >= sourceWidth && maxHeight >= sourceHeight) return 1;
     const double scale = 1 / std::max(sourceWidth / maxWidth, sourceHeight / maxHeight);

@@ -41,7 +41,7 @@ class FigureThumbnail {
     // computed); 1 when the picture fits; otherwise the factor that makes the
     // limiting side fit exactly.
     static double FitScale(double sourceWidth, double sourceHeight, double maxWidth,
-                             double maxHeight);
+                           double maxHeight);
 
   private:
     void Draw(QSvgRenderer& renderer, QSize size, int greyLevel);

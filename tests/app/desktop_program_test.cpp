@@ -1,5 +1,6 @@
-#include "app.h"
+#include "desktop_program.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,21 +8,24 @@
 #include <QTemporaryDir>
 
 #include "app/main_window_harness.h"
-#include "frm_main.h"
+#include "main_window.h"
 #include "result_workbook.h"
 
 namespace nubera::test {
 namespace {
 
-class AppTest : public ::testing::Test {
+using ::testing::HasSubstr;
+
+class DesktopProgramTest : public ::testing::Test {
   protected:
     MainWindowServices Services() {
-        return {messages, dialogs, opener, preview, {}, folder.path(), [this](int milliseconds) {
-                    // The splash is on screen while start-up waits.
-                    splashShown = findTitle() != nullptr;
-                    pauses.push_back(milliseconds);
-                    mainShownDuringSplash = app->MainWindow().isVisible();
-                }};
+        return {
+            messages, dialogs, opener, preview, screens, folder.path(), [this](int milliseconds) {
+                // The splash is on screen while start-up waits.
+                splashShown = findTitle() != nullptr;
+                pauses.push_back(milliseconds);
+                mainShownDuringSplash = program->Window().isVisible();
+            }};
     }
     static QWidget* findTitle() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -37,32 +41,33 @@ class AppTest : public ::testing::Test {
     FakeFileDialogs dialogs;
     RecordingOpener opener;
     RecordingPreview preview;
+    FakeInputScreens screens;
     std::vector<int> pauses;
     bool splashShown = false;
     bool mainShownDuringSplash = true;
-    std::unique_ptr<App> app;
+    std::unique_ptr<DesktopProgram> program;
 };
 
-TEST_F(AppTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissingAndEnds) {
-    app = std::make_unique<App>(Services());
-    EXPECT_FALSE(app->Show());
+TEST_F(DesktopProgramTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissingAndEnds) {
+    program = std::make_unique<DesktopProgram>(Services());
+    EXPECT_FALSE(program->Show());
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages.Shown()[0].text.contains(QString::fromUtf8(kTemplateFileName)));
-    EXPECT_FALSE(app->MainWindow().isVisible());
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
+    EXPECT_FALSE(program->Window().isVisible());
     EXPECT_TRUE(pauses.empty());
 }
 
-TEST_F(AppTest, ShowsTheSplashForASecondThenTheMainWindow) {
+TEST_F(DesktopProgramTest, ShowsTheSplashForASecondThenTheMainWindow) {
     QFile file(TemplatePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    app = std::make_unique<App>(Services());
-    EXPECT_TRUE(app->Show());
+    program = std::make_unique<DesktopProgram>(Services());
+    EXPECT_TRUE(program->Show());
     EXPECT_EQ(pauses, std::vector<int>({1000}));
     EXPECT_TRUE(splashShown);
     EXPECT_FALSE(mainShownDuringSplash);
-    EXPECT_TRUE(app->MainWindow().isVisible());
+    EXPECT_TRUE(program->Window().isVisible());
     EXPECT_EQ(findTitle(), nullptr);
     EXPECT_TRUE(messages.Shown().empty());
 }

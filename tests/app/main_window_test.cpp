@@ -1,4 +1,6 @@
-#include "frm_main.h"
+#include "main_window.h"
+
+#include <gmock/gmock.h>
 
 #include <QApplication>
 #include <QCursor>
@@ -13,13 +15,33 @@
 namespace nubera::test {
 namespace {
 
+using ::testing::HasSubstr;
+
 QPoint Centre(const QWidget* widget) {
     return widget->mapToGlobal(QPoint(0, 0)) +
            QPoint(qRound(widget->width() / 2.0), qRound(widget->height() / 2.0));
 }
 
-ScreenOpener Setting(std::function<void(ProjectData&)> change) {
-    return [change](FRM_Main& window) { change(window.Project()); };
+// Fake screens whose person accepts the given table (none: the table removed).
+std::function<bool(SoilConditions&)> SoilAccepted(std::optional<SoilLayerTable> layers) {
+    return [layers](SoilConditions& conditions) {
+        conditions.layers = layers;
+        return true;
+    };
+}
+std::function<bool(FillLoads&, Placement, const FakeInputScreens::PointsDiscarded&)> FillAccepted(
+    std::optional<FillLoadTable> blocks) {
+    return [blocks](FillLoads& loads, Placement, const FakeInputScreens::PointsDiscarded&) {
+        loads.blocks = blocks;
+        return true;
+    };
+}
+std::function<bool(std::optional<FocusPointList>&)> PointsAccepted(
+    std::optional<FocusPointList> accepted) {
+    return [accepted](std::optional<FocusPointList>& points) {
+        points = accepted;
+        return true;
+    };
 }
 
 TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
@@ -73,8 +95,8 @@ TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacemen
 }
 
 TEST_F(MainWindowTest, ClosingTheSoilScreenWithFillAndAutomaticPlacementEnablesTheRun) {
-    screens.soil = Setting([](ProjectData& p) { p.soilLayers = OneLayer(); });
-    screens.fill = Setting([](ProjectData& p) { p.fillLoads = OneBlock(); });
+    screens.soil = SoilAccepted(OneLayer());
+    screens.fill = FillAccepted(OneBlock());
     Open();
     Button(QStringLiteral("CMD_盛土荷重"))->click();
     EXPECT_EQ(Label(QStringLiteral("LBL_盛土荷重"))->text(), QStringLiteral("設定されました"));
@@ -90,15 +112,15 @@ TEST_F(MainWindowTest, ClosingTheSoilScreenWithFillAndAutomaticPlacementEnablesT
 
 TEST_F(MainWindowTest, AScreenThatLeavesItsTableAbsentShowsUnsetAndDisablesTheRun) {
     bool commitLayers = true;
-    screens.soil = [&commitLayers](FRM_Main& window) {
-        auto& soil = window.Project().soilLayers;
+    screens.soil = [&commitLayers](SoilConditions& conditions) {
         if (commitLayers) {
-            soil = OneLayer();
+            conditions.layers = OneLayer();
         } else {
-            soil.reset();
+            conditions.layers.reset();
         }
+        return true;
     };
-    screens.fill = Setting([](ProjectData& p) { p.fillLoads = OneBlock(); });
+    screens.fill = FillAccepted(OneBlock());
     Open();
     Button(QStringLiteral("CMD_盛土荷重"))->click();
     Button(QStringLiteral("CMD_土質条件"))->click();
@@ -111,9 +133,9 @@ TEST_F(MainWindowTest, AScreenThatLeavesItsTableAbsentShowsUnsetAndDisablesTheRu
 }
 
 TEST_F(MainWindowTest, WithManualPlacementTheRunNeedsTheManualPoints) {
-    screens.soil = Setting([](ProjectData& p) { p.soilLayers = OneLayer(); });
-    screens.fill = Setting([](ProjectData& p) { p.fillLoads = OneBlock(); });
-    screens.points = Setting([](ProjectData& p) { p.focusPoints.reset(); });
+    screens.soil = SoilAccepted(OneLayer());
+    screens.fill = FillAccepted(OneBlock());
+    screens.points = PointsAccepted(std::nullopt);
     Open();
     Button(QStringLiteral("CMD_土質条件"))->click();
     Button(QStringLiteral("CMD_盛土荷重"))->click();
@@ -130,9 +152,9 @@ TEST_F(MainWindowTest, WithManualPlacementTheRunNeedsTheManualPoints) {
 }
 
 TEST_F(MainWindowTest, ClosingThePointsScreenWithPointsEnablesTheRun) {
-    screens.soil = Setting([](ProjectData& p) { p.soilLayers = OneLayer(); });
-    screens.fill = Setting([](ProjectData& p) { p.fillLoads = OneBlock(); });
-    screens.points = Setting([](ProjectData& p) { p.focusPoints = TwoPoints(); });
+    screens.soil = SoilAccepted(OneLayer());
+    screens.fill = FillAccepted(OneBlock());
+    screens.points = PointsAccepted(TwoPoints());
     Open();
     Button(QStringLiteral("CMD_土質条件"))->click();
     Button(QStringLiteral("CMD_盛土荷重"))->click();
@@ -143,13 +165,16 @@ TEST_F(MainWindowTest, ClosingThePointsScreenWithPointsEnablesTheRun) {
     EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->hasFocus());
 }
 
-TEST_F(MainWindowTest, ScreensReachTheSharedControlsOfTheMainWindow) {
-    screens.fill = [](FRM_Main& window) {
-        EXPECT_TRUE(window.ManualPlacementSelected());
-        window.SetPointsStatus(kStatusUnsetInitial);
-        window.SetPointsButtonEnabled(false);
+// While the fill-load screen is still open, discarding the manual points
+// shows at once in the main window's points controls.
+TEST_F(MainWindowTest, TheFillScreenReachesThePointsControlsWhileItIsOpen) {
+    screens.fill = [](FillLoads&, Placement placement,
+                      const FakeInputScreens::PointsDiscarded& pointsDiscarded) {
+        EXPECT_EQ(placement, Placement::Manual);
+        pointsDiscarded(false);
+        return false;
     };
-    screens.soil = Setting([](ProjectData& p) { p.soilLayers = OneLayer(); });
+    screens.soil = SoilAccepted(OneLayer());
     Open();
     project.fillLoads = OneBlock();
     Option(QStringLiteral("OPT_Tyaku_1"))->click();
@@ -157,6 +182,30 @@ TEST_F(MainWindowTest, ScreensReachTheSharedControlsOfTheMainWindow) {
     Button(QStringLiteral("CMD_盛土荷重"))->click();
     EXPECT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
     EXPECT_EQ(Label(QStringLiteral("LBL_着目点"))->text(), QStringLiteral("未設定です"));
+}
+
+// Only what a screen accepted is committed; accepted fill loads in manual
+// mode take the manual points with them.
+TEST_F(MainWindowTest, FillLoadsAreCommittedOnlyWhenAcceptedAndThenDiscardManualPoints) {
+    bool accept = false;
+    screens.fill = [&accept](FillLoads& loads, Placement,
+                             const FakeInputScreens::PointsDiscarded&) {
+        loads.blocks.reset();
+        return accept;
+    };
+    Open();
+    project.fillLoads = OneBlock();
+    project.focusPoints = TwoPoints();
+    Option(QStringLiteral("OPT_Tyaku_1"))->click();
+    Button(QStringLiteral("CMD_盛土荷重"))->click();
+    EXPECT_EQ(project.fillLoads, OneBlock());
+    EXPECT_EQ(project.focusPoints, TwoPoints());
+
+    accept = true;
+    Button(QStringLiteral("CMD_盛土荷重"))->click();
+    EXPECT_FALSE(project.fillLoads);
+    EXPECT_FALSE(project.focusPoints);
+    EXPECT_EQ(Label(QStringLiteral("LBL_盛土荷重"))->text(), QStringLiteral("未設定です。"));
 }
 
 TEST_F(MainWindowTest, ManualPlacementBeforeAnyFillLoadLeavesThePointsButtonDisabled) {
@@ -298,7 +347,7 @@ TEST_F(MainWindowTest, MoveCursorToRunPutsThePointerOnTheRunButton) {
 }
 
 TEST_F(MainWindowTest, AnsweringNoToTheClosingQuestionKeepsTheWindowAndTheData) {
-    screens.soil = Setting([](ProjectData& p) { p.soilLayers = OneLayer(); });
+    screens.soil = SoilAccepted(OneLayer());
     Open();
     Button(QStringLiteral("CMD_土質条件"))->click();
     messages.PlanAnswers({MsgAnswer::No, MsgAnswer::No});
@@ -316,7 +365,7 @@ TEST_F(MainWindowTest, AnsweringNoToTheClosingQuestionKeepsTheWindowAndTheData) 
 TEST_F(MainWindowTest, AnsweringYesClosesTheWindowAlsoFromTheMenu) {
     Open();
     messages.PlanAnswers({MsgAnswer::Yes});
-    window->findChild<QAction*>(QStringLiteral("mnuEnd"))->trigger();
+    Trigger("mnuEnd");
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -327,14 +376,16 @@ TEST_F(MainWindowTest, VersionInformationShowsTheTitleWindowModallyWithItsOkButt
         auto* title = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(title, nullptr);
         EXPECT_EQ(title->objectName(), QStringLiteral("FRM_Title"));
-        EXPECT_EQ(title->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
-                  QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
-        auto* ok = title->findChild<QPushButton*>(QStringLiteral("CMD_OK"));
-        EXPECT_TRUE(ok->isVisible());
-        shown = true;
-        ok->click();
+        InEventLoop([&] {
+            EXPECT_EQ(Child<QLabel>(*title, QStringLiteral("lblVersion"))->text(),
+                      QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+            auto* ok = Child<QPushButton>(*title, QStringLiteral("CMD_OK"));
+            EXPECT_TRUE(ok->isVisible());
+            shown = true;
+            ok->click();
+        });
     });
-    window->findChild<QAction*>(QStringLiteral("mnuVersion"))->trigger();
+    Trigger("mnuVersion");
     EXPECT_TRUE(shown);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -345,7 +396,7 @@ TEST_F(MainWindowTest, HelpOpensTheContentsOfTheHelpInTheApplicationFolder) {
     ASSERT_TRUE(page.open(QIODevice::WriteOnly));
     page.close();
     Open();
-    window->findChild<QAction*>(QStringLiteral("mnuHelp"))->trigger();
+    Trigger("mnuHelp");
     ASSERT_EQ(opener.opened.size(), 1u);
     EXPECT_EQ(opener.opened[0], QUrl::fromLocalFile(page.fileName()));
     EXPECT_TRUE(messages.Shown().empty());
@@ -353,11 +404,11 @@ TEST_F(MainWindowTest, HelpOpensTheContentsOfTheHelpInTheApplicationFolder) {
 
 TEST_F(MainWindowTest, AMissingHelpIsReported) {
     Open();
-    window->findChild<QAction*>(QStringLiteral("mnuHelp"))->trigger();
+    Trigger("mnuHelp");
     EXPECT_TRUE(opener.opened.empty());
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages.Shown()[0].text.contains(QStringLiteral("index.html")));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr("index.html"));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "input_screens.h"
+#include "modal_input_screens.h"
 
 #include <gtest/gtest.h>
 
@@ -31,8 +31,7 @@ class InputScreensTest : public MainWindowTest {
         const QString workbookTemplate = QString::fromUtf8(kTemplateFileName);
         ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + workbookTemplate,
                                 QDir(folder.path()).filePath(workbookTemplate)));
-        screens = MakeInputScreens();
-        Open();
+        Open(real);
     }
 
     // Clicks a main-window button and works the modal screen it opens.
@@ -40,7 +39,7 @@ class InputScreensTest : public MainWindowTest {
         QTimer::singleShot(0, [&steps] {
             auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(screen, nullptr);
-            steps(*screen);
+            InEventLoop([&] { steps(*screen); });
             if (screen->isVisible()) {
                 ADD_FAILURE() << "the screen stayed open";
                 screen->hide();
@@ -62,6 +61,8 @@ class InputScreensTest : public MainWindowTest {
         for (std::size_t i = 0; i < texts.size(); ++i) Fill(screen, names[i], texts[i]);
         PressEnter(Child<QLineEdit>(screen, QStringLiteral("TXT_土重量")));
     }
+
+    ModalInputScreens real{messages, folder.path()};
 };
 
 TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSurvivesTheFile) {
@@ -88,7 +89,7 @@ TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSur
     EXPECT_EQ(Label(QStringLiteral("LBL_盛土荷重"))->text(), QStringLiteral("設定されました"));
     EXPECT_TRUE(project.surcharge);
 
-    window->SelectPlacement(1);
+    window->SelectPlacement(Placement::Manual);
     messages.PlanAnswers({MsgAnswer::Yes});
     OnScreen("CMD_着目点", [](QDialog& screen) {
         Fill(screen, "TXT_着目点_0", "-4.5");
@@ -129,9 +130,24 @@ TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSur
 TEST_F(InputScreensTest, ConfirmingFillLoadsAgainInManualModeClearsThePoints) {
     project.fillLoads = OneBlock();
     project.focusPoints = TwoPoints();
-    window->SelectPlacement(1);
+    window->SelectPlacement(Placement::Manual);
     messages.PlanAnswers({MsgAnswer::Yes});
+    // The points' controls already show the discarded points while the
+    // message about them is up, over the still open screen.
+    QString statusDuringMessage;
+    bool buttonDuringMessage = false;
+    QWidget* screenDuringMessage = nullptr;
+    messages.OnShow([&](const ShownMessage& shown) {
+        if (!shown.text.startsWith(QStringLiteral("手動で設定した着目点"))) return;
+        statusDuringMessage = Label(QStringLiteral("LBL_着目点"))->text();
+        buttonDuringMessage = Button(QStringLiteral("CMD_着目点"))->isEnabled();
+        screenDuringMessage = QApplication::activeModalWidget();
+    });
     OnScreen("CMD_盛土荷重", [](QDialog& screen) { Press(screen, "CMD_Exec"); });
+    EXPECT_EQ(statusDuringMessage, QStringLiteral("未設定です"));
+    EXPECT_TRUE(buttonDuringMessage);
+    ASSERT_NE(screenDuringMessage, nullptr);
+    EXPECT_EQ(screenDuringMessage->objectName(), QStringLiteral("FRM_盛土荷重入力"));
     EXPECT_EQ(messages.Texts().back(),
               QStringLiteral("手動で設定した着目点はクリアされました。\r\n再設定してください。"));
     EXPECT_FALSE(project.focusPoints);

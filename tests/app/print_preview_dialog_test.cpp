@@ -1,5 +1,6 @@
 #include "print_preview_dialog.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,10 +11,14 @@
 
 #include "app/main_window_harness.h"
 #include "path_text.h"
+#include "print_preview.h"
 #include "result_workbook.h"
 
 namespace nubera::test {
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
 
 // The packed report template prints too: each summary sheet on one page.
 QString TemplatePath() {
@@ -41,9 +46,7 @@ class PrintPreviewDialogTest : public ::testing::Test {
     }
     template <typename Widget>
     static Widget* Find(QWidget& dialog, const char* name) {
-        auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return Child<Widget>(dialog, QString::fromLatin1(name));
     }
 
     ScriptedMessageBox messages;
@@ -78,7 +81,7 @@ TEST_F(PrintPreviewDialogTest, AWorkbookTheDesktopCannotOpenIsReported) {
     auto dialog = Dialog(failing);
     Find<QPushButton>(*dialog, "CMD_OpenWorkbook")->click();
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_TRUE(messages.Shown()[0].text.contains(QString::fromUtf8(kTemplateFileName)));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
 }
 
 TEST_F(PrintPreviewDialogTest, ShowWaitsForTheMaximisedModalPreviewToClose) {
@@ -88,7 +91,7 @@ TEST_F(PrintPreviewDialogTest, ShowWaitsForTheMaximisedModalPreviewToClose) {
         auto* dialog = qobject_cast<PrintPreviewDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         sawModalMaximised = dialog->isModal() && (dialog->windowState() & Qt::WindowMaximized);
-        Find<QPushButton>(*dialog, "CMD_Close")->click();
+        InEventLoop([&] { Find<QPushButton>(*dialog, "CMD_Close")->click(); });
     });
     preview.Show(nullptr, TemplatePath(), kSummaries);
     EXPECT_TRUE(sawModalMaximised);
@@ -100,8 +103,8 @@ TEST_F(PrintPreviewDialogTest, AWorkbookThatCannotBeReadIsReportedWithoutAPrevie
     PrintPreview preview(messages, opener);
     preview.Show(nullptr, QStringLiteral(NUBERA_BINARY_DIR "/no-such-workbook.xlsx"), kSummaries);
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_TRUE(messages.Shown()[0].text.startsWith(
-        QStringLiteral("計算結果ファイルを保存しましたが、表示できませんでした。")));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(),
+                StartsWith("計算結果ファイルを保存しましたが、表示できませんでした。"));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 

@@ -1,4 +1,4 @@
-#include "frm_title.h"
+#include "title_window.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "twips.h"
+#include "widgets/find_child.h"
 
 namespace nubera {
 namespace {
@@ -20,24 +21,24 @@ TEST(VersionText, PrintsEachPartAsAPlainInteger) {
 }
 
 TEST(TitleWindow, ShowsTheProgramsNameAndVersion) {
-    FRM_Title title;
-    EXPECT_EQ(title.findChild<QLabel*>(QStringLiteral("lblProductName"))->text(),
+    TitleWindow title;
+    EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblProductName"))->text(),
               QStringLiteral("ヌベラプログラム"));
-    EXPECT_EQ(title.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+    EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblVersion"))->text(),
               QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
-    EXPECT_EQ(title.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->text(),
+    EXPECT_EQ(test::Child<QPushButton>(title, QStringLiteral("CMD_OK"))->text(),
               QStringLiteral("ＯＫ"));
     for (const char* name : {"imgLogo", "lblCompanyProduct", "Frame1", "Frame2"}) {
-        EXPECT_NE(title.findChild<QWidget*>(QString::fromUtf8(name)), nullptr) << name;
+        EXPECT_NE(test::Child<QWidget>(title, QString::fromUtf8(name)), nullptr) << name;
     }
 }
 
 TEST(TitleWindow, TheSplashIsCutToItsHeightWithoutTheOkButton) {
-    FRM_Title title;
+    TitleWindow title;
     title.PrepareSplash();
     title.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
-    EXPECT_FALSE(title.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->isVisible());
+    EXPECT_FALSE(test::Child<QPushButton>(title, QStringLiteral("CMD_OK"))->isVisible());
     EXPECT_EQ(title.height(), TwipsToPixels(6255, title));
 }
 
@@ -49,7 +50,7 @@ TEST(TitleWindow, ALargeDesktopFontGrowsTheWindowInsteadOfCuttingTexts) {
     large.setPointSizeF(designed.pointSizeF() * 1.5);
     QApplication::setFont(large);
     for (bool splash : {false, true}) {
-        FRM_Title title;
+        TitleWindow title;
         if (splash) title.PrepareSplash();
         title.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
@@ -63,23 +64,24 @@ TEST(TitleWindow, ALargeDesktopFontGrowsTheWindowInsteadOfCuttingTexts) {
 
 // The version window closes on its button, on any key and on a click on its frame.
 TEST(TitleWindow, AsVersionInformationItClosesOnOkAKeyOrAFrameClick) {
-    const std::function<void(FRM_Title&)> closers[] = {
-        [](FRM_Title& t) { t.findChild<QPushButton*>(QStringLiteral("CMD_OK"))->click(); },
-        [](FRM_Title& t) { QTest::keyClick(&t, Qt::Key_A); },
+    const std::function<void(TitleWindow&)> closers[] = {
+        [](TitleWindow& t) { test::Child<QPushButton>(t, QStringLiteral("CMD_OK"))->click(); },
+        [](TitleWindow& t) { QTest::keyClick(&t, Qt::Key_A); },
         // Keys the focused OK button would otherwise keep for itself.
-        [](FRM_Title& t) {
-            QTest::keyClick(t.findChild<QPushButton*>(QStringLiteral("CMD_OK")), Qt::Key_Down);
+        [](TitleWindow& t) {
+            QTest::keyClick(test::Child<QPushButton>(t, QStringLiteral("CMD_OK")), Qt::Key_Down);
         },
-        [](FRM_Title& t) {
-            QTest::keyClick(t.findChild<QPushButton*>(QStringLiteral("CMD_OK")), Qt::Key_Tab);
+        [](TitleWindow& t) {
+            QTest::keyClick(test::Child<QPushButton>(t, QStringLiteral("CMD_OK")), Qt::Key_Tab);
         },
-        [](FRM_Title& t) {
-            QTest::mouseClick(t.findChild<QWidget*>(QStringLiteral("Frame1")), Qt::LeftButton);
+        [](TitleWindow& t) {
+            QTest::mouseClick(test::Child<QWidget>(t, QStringLiteral("Frame1")), Qt::LeftButton);
         },
     };
     for (const auto& close : closers) {
-        FRM_Title title;
-        QTimer::singleShot(0, &title, [&title, &close] { close(title); });
+        TitleWindow title;
+        QTimer::singleShot(0, &title,
+                           [&title, &close] { test::InEventLoop([&] { close(title); }); });
         QTimer::singleShot(2000, &title, &QDialog::reject);  // a safety net only
         EXPECT_EQ(title.exec(), QDialog::Accepted);
     }

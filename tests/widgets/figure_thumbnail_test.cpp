@@ -1,5 +1,6 @@
-#include "thumbnail.h"
+#include "figure_thumbnail.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -11,11 +12,13 @@
 namespace nubera {
 namespace {
 
+using ::testing::HasSubstr;
+
 struct FitCase {
     double width, height, maxWidth, maxHeight, scale;
 };
 
-TEST(GetBairitu, FitsTheLimitingSideAndNeverEnlarges) {
+TEST(FitScale, FitsTheLimitingSideAndNeverEnlarges) {
     const FitCase cases[] = {
         {640, 480, 320, 240, 0.5},  // both sides twice too large
         {100, 50, 320, 240, 1},     // fits: natural size
@@ -26,12 +29,13 @@ TEST(GetBairitu, FitsTheLimitingSideAndNeverEnlarges) {
         {640, 480, 320, 0, 0},      // a zero height cannot be fitted
     };
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(CThum::GetBairitu(c.width, c.height, c.maxWidth, c.maxHeight), c.scale)
+        EXPECT_DOUBLE_EQ(FigureThumbnail::FitScale(c.width, c.height, c.maxWidth, c.maxHeight),
+                         c.scale)
             << c.width << "x" << c.height << " into " << c.maxWidth << "x" << c.maxHeight;
     }
 }
 
-class PicPreviewTest : public ::testing::Test {
+class ShowFigureTest : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
@@ -46,21 +50,21 @@ class PicPreviewTest : public ::testing::Test {
                 .toUtf8());
     }
 
-    CThum::Preview Preview(const QString& name, QSize target, bool fade = false) {
-        thumb.SetObject(&source, &view);
+    FigureThumbnail::Preview Preview(const QString& name, QSize target, bool fade = false) {
+        thumb.SetPictureBoxes(&source, &view);
         view.resize(target);
-        thumb.GetMaxSize();
-        return thumb.PicPreview(name, fade);
+        thumb.KeepTargetSizeAsLimit();
+        return thumb.ShowFigure(name, fade);
     }
 
     QTemporaryDir folder;
     test::ScriptedMessageBox messages;
-    CThum thumb{messages, folder.path()};
+    FigureThumbnail thumb{messages, folder.path()};
     QLabel source;
     QLabel view;
 };
 
-TEST_F(PicPreviewTest, ScalesALargeFigureDownIntoTheTarget) {
+TEST_F(ShowFigureTest, ScalesALargeFigureDownIntoTheTarget) {
     WriteSvg(QStringLiteral("図.svg"), 640, 480);
     const auto preview = Preview(QStringLiteral("図.svg"), QSize(320, 240));
     EXPECT_EQ(preview.width, 640);
@@ -71,14 +75,14 @@ TEST_F(PicPreviewTest, ScalesALargeFigureDownIntoTheTarget) {
     EXPECT_EQ(view.pixmap().toImage().pixelColor(160, 120), QColor(Qt::red));
 }
 
-TEST_F(PicPreviewTest, DrawsWidthLimitedFiguresWithTheIntegerPartOfTheScaledSize) {
+TEST_F(ShowFigureTest, DrawsWidthLimitedFiguresWithTheIntegerPartOfTheScaledSize) {
     WriteSvg(QStringLiteral("wide.svg"), 400, 100);
     const auto preview = Preview(QStringLiteral("wide.svg"), QSize(320, 240));
     EXPECT_DOUBLE_EQ(preview.scale, 0.8);
     EXPECT_EQ(view.pixmap().size(), QSize(320, 80));
 }
 
-TEST_F(PicPreviewTest, AFigureThatFitsKeepsItsSizeAndTheFadeEndsOnTheFigure) {
+TEST_F(ShowFigureTest, AFigureThatFitsKeepsItsSizeAndTheFadeEndsOnTheFigure) {
     WriteSvg(QStringLiteral("small.svg"), 100, 50);
     const auto preview = Preview(QStringLiteral("small.svg"), QSize(320, 240), true);
     EXPECT_DOUBLE_EQ(preview.scale, 1);
@@ -86,7 +90,7 @@ TEST_F(PicPreviewTest, AFigureThatFitsKeepsItsSizeAndTheFadeEndsOnTheFigure) {
     EXPECT_EQ(view.pixmap().toImage().pixelColor(50, 25), QColor(Qt::red));
 }
 
-TEST_F(PicPreviewTest, AZeroWidthTargetDrawsNothing) {
+TEST_F(ShowFigureTest, AZeroWidthTargetDrawsNothing) {
     WriteSvg(QStringLiteral("a.svg"), 100, 50);
     const auto preview = Preview(QStringLiteral("a.svg"), QSize(0, 240));
     EXPECT_EQ(preview.scale, 0);
@@ -94,12 +98,12 @@ TEST_F(PicPreviewTest, AZeroWidthTargetDrawsNothing) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(PicPreviewTest, AMissingFigureIsReportedAndGivesScaleZero) {
+TEST_F(ShowFigureTest, AMissingFigureIsReportedAndGivesScaleZero) {
     const auto preview = Preview(QStringLiteral("none.svg"), QSize(320, 240));
     EXPECT_EQ(preview.scale, 0);
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
-    EXPECT_TRUE(messages.Shown()[0].text.contains(QStringLiteral("none.svg")));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr("none.svg"));
 }
 
 }  // namespace

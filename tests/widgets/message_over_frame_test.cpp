@@ -1,4 +1,4 @@
-#include "msg_box_center_hook.h"
+#include "message_over_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 namespace nubera {
 namespace {
 
-TEST(MsgBoxCenterHook, CentresABoxOverTheFrame) {
-    EXPECT_EQ(MsgBoxCenterHook::CentredTopLeft(QRect(100, 200, 400, 300), QSize(200, 100)),
+TEST(MessageOverFrame, CentresABoxOverTheFrame) {
+    EXPECT_EQ(MessageOverFrame::CentredTopLeft(QRect(100, 200, 400, 300), QSize(200, 100)),
               QPoint(200, 300));
-    EXPECT_EQ(MsgBoxCenterHook::CentredTopLeft(QRect(0, 0, 301, 101), QSize(100, 50)),
+    EXPECT_EQ(MessageOverFrame::CentredTopLeft(QRect(0, 0, 301, 101), QSize(100, 50)),
               QPoint(100, 26));  // 100.5 goes to the even pixel, 25.5 as well
 }
 
@@ -28,7 +28,7 @@ class HookedBoxTest : public ::testing::Test {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override { MsgBoxCenterHook::Take(); }
+    void TearDown() override { MessageOverFrame::Take(); }
 
     // Shows a message box without blocking and waits until it has settled.
     void ShowBox(QMessageBox& box) {
@@ -45,20 +45,20 @@ class HookedBoxTest : public ::testing::Test {
 };
 
 TEST_F(HookedBoxTest, PlacesTheNextBoxOverTheFrameWithThePointerOnIt) {
-    MsgBoxCenterHook::Install(frame);
-    EXPECT_EQ(MsgBoxCenterHook::Pending(), frame);
+    MessageOverFrame::Install(frame);
+    EXPECT_EQ(MessageOverFrame::Pending(), frame);
     QMessageBox box(&window);
     ShowBox(box);
     const QSize size = box.frameGeometry().size();
     EXPECT_EQ(box.frameGeometry().topLeft(),
-              MsgBoxCenterHook::CentredTopLeft(FrameOnScreen(), size));
+              MessageOverFrame::CentredTopLeft(FrameOnScreen(), size));
     EXPECT_EQ(QCursor::pos(), box.frameGeometry().topLeft() +
                                   QPoint(qRound(size.width() * 0.5), qRound(size.height() * 0.5)));
-    EXPECT_EQ(MsgBoxCenterHook::Pending(), nullptr);
+    EXPECT_EQ(MessageOverFrame::Pending(), nullptr);
 }
 
 TEST_F(HookedBoxTest, WorksOnceOnly) {
-    MsgBoxCenterHook::Install(frame);
+    MessageOverFrame::Install(frame);
     QMessageBox first(&window);
     ShowBox(first);
     first.close();
@@ -66,13 +66,13 @@ TEST_F(HookedBoxTest, WorksOnceOnly) {
     QMessageBox second(&window);
     ShowBox(second);
     EXPECT_NE(second.frameGeometry().topLeft(),
-              MsgBoxCenterHook::CentredTopLeft(FrameOnScreen(), second.frameGeometry().size()));
+              MessageOverFrame::CentredTopLeft(FrameOnScreen(), second.frameGeometry().size()));
 }
 
 TEST_F(HookedBoxTest, TakeRemovesThePendingHook) {
-    MsgBoxCenterHook::Install(frame);
-    EXPECT_EQ(MsgBoxCenterHook::Take(), frame);
-    EXPECT_EQ(MsgBoxCenterHook::Take(), nullptr);
+    MessageOverFrame::Install(frame);
+    EXPECT_EQ(MessageOverFrame::Take(), frame);
+    EXPECT_EQ(MessageOverFrame::Take(), nullptr);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "shell/scripted_message_box.h"
+#include "widgets/scripted_message_box.h"
 
 namespace nubera {
 namespace {

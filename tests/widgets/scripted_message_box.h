@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "message_box.h"
-#include "msg_box_center_hook.h"
+#include "message_over_frame.h"
 
 namespace nubera::test {
 
@@ -21,7 +21,7 @@ struct ShownMessage {
     QString text;
     MsgIcon icon = MsgIcon::None;
     MsgButtons buttons = MsgButtons::Ok;
-    // The frame a MsgBoxCenterHook installed just before was to centre it over.
+    // The frame a MessageOverFrame installed just before was to centre it over.
     QPointer<QWidget> centredOver;
 };
 
@@ -36,7 +36,7 @@ class ScriptedMessageBox : public MessageBox {
     void OnShow(std::function<void(const ShownMessage&)> probe) { probe_ = std::move(probe); }
 
     MsgAnswer Show(QWidget*, const QString& text, MsgIcon icon, MsgButtons buttons) override {
-        shown_.push_back({text, icon, buttons, MsgBoxCenterHook::Take()});
+        shown_.push_back({text, icon, buttons, MessageOverFrame::Take()});
         if (probe_) probe_(shown_.back());
         if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
         if (planned_.empty()) {

@@ -1,20 +1,15 @@
-// The small desktop services of the shell: the second-copy lock, the help's
-// address, and the real message box's caption and Japanese buttons.
+// The small start-up services of the application: the second-copy lock and
+// the help's address.
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "help.h"
 #include "instance_lock.h"
-#include "message_box.h"
 
 namespace nubera {
 namespace {
@@ -64,29 +59,6 @@ TEST(HelpFile, EveryLinkOfTheBuiltHelpHasItsAnchor) {
         ++links;
     }
     EXPECT_GE(links, 10);
-}
-
-TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
-    QString caption;
-    QStringList buttons;
-    QString text;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        caption = box->windowTitle();
-        text = box->text();
-        for (QAbstractButton* button : box->buttons()) buttons << button->text();
-        box->button(QMessageBox::No)->click();
-    });
-    QtMessageBox messages;
-    const MsgAnswer answer = messages.Show(nullptr, QStringLiteral("一行目\r\n二行目"),
-                                           MsgIcon::Question, MsgButtons::YesNo);
-    EXPECT_EQ(answer, MsgAnswer::No);
-    EXPECT_EQ(caption, QStringLiteral("ヌベラ"));
-    EXPECT_EQ(text, QStringLiteral("一行目\n二行目"));
-    buttons.sort();
-    EXPECT_EQ(buttons.join(QLatin1Char(',')).remove(QLatin1Char('&')),
-              QStringLiteral("いいえ(N),はい(Y)"));
 }
 
 }  // namespace
