@@ -23,8 +23,8 @@ struct LoadedProject;
 // The status texts of the three input buttons' labels.
 inline const QString kStatusSet = QStringLiteral("設定されました");
 inline const QString kStatusUnset = QStringLiteral("未設定です。");  // after a screen closes
-// The text the window starts with; the project loader and the fill-load
-// screen use it too.
+// The text the window starts with; a loaded project and manual points
+// discarded with new fill loads show it too.
 inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 
 // The main window "ヌベラプログラム": the three input buttons with their status
