@@ -4,7 +4,7 @@
 
 namespace nubera {
 
-class FRM_Main;
+class MainWindow;
 
 // The run of the main window's 実行 button: the Poisson's-ratio check, the
 // equivalent modulus Em, a free result-file name, the settlement (and lateral
@@ -15,15 +15,15 @@ class FRM_Main;
 // is kept.
 class CalculationRun {
   public:
-    explicit CalculationRun(FRM_Main& window) : window_(window) {}
+    explicit CalculationRun(MainWindow& window) : window_(window) {}
 
     void Execute();
 
   private:
-    QString Produce(const QString& resultPath);
+    QString Produce(QString& resultPath);
     void Report(const QString& text);
 
-    FRM_Main& window_;
+    MainWindow& window_;
 };
 
 }  // namespace nubera

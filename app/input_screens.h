@@ -1,25 +1,38 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+
+#include "fill_loads.h"
+#include "placement.h"
+#include "project_data.h"
+#include "soil_conditions.h"
+
+class QWidget;
 
 namespace nubera {
 
-class FRM_Main;
+// The three input screens the main window's buttons open. Each opens modally
+// over `owner` on the values it is given and returns once it has closed:
+// true, with the accepted values in place of the given ones, when the person
+// accepted them; false, with the values untouched, otherwise. The caller
+// commits accepted values.
+class InputScreens {
+  public:
+    virtual ~InputScreens() = default;
 
-// Opens one input screen modally over the main window and returns when the
-// screen has closed. The screen reaches the project, the results and the main
-// window's few shared controls through the window it is given.
-using ScreenOpener = std::function<void(FRM_Main&)>;
+    virtual bool EditSoilConditions(QWidget* owner, SoilConditions& conditions) = 0;
 
-// The three input screens the main window's buttons open. An empty opener
-// opens nothing (the button still refreshes its label and the run button).
-struct InputScreens {
-    ScreenOpener soil;    // FRM_土質条件入力
-    ScreenOpener fill;    // FRM_盛土荷重入力
-    ScreenOpener points;  // FRM_着目点手動設定
+    // `pointsDiscarded` runs while the screen is still open, as soon as the
+    // accepted loads discard the manual points (with manual placement
+    // selected); it is told whether fill loads remain to set points on.
+    virtual bool EditFillLoads(
+        QWidget* owner, FillLoads& loads, Placement placement, bool manualPointsSet,
+        const std::function<void(bool fillLoadsRemain)>& pointsDiscarded) = 0;
+
+    // The points are placed across `fillLoads`, which the screen only shows.
+    virtual bool EditFocusPoints(QWidget* owner, const std::optional<FillLoadTable>& fillLoads,
+                                 std::optional<FocusPointList>& points) = 0;
 };
-
-// The program's input screens; defined with the screens themselves.
-InputScreens MakeInputScreens();
 
 }  // namespace nubera

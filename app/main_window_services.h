@@ -13,7 +13,8 @@ class DocumentOpener;
 class ResultPreview;
 
 // What the main window needs from its surroundings: the real program passes
-// message boxes, file dialogs, the desktop and the print preview; tests pass
+// message boxes, file dialogs, the desktop, the print preview and the input
+// screens; tests pass
 // scripted ones.
 struct MainWindowServices {
     MessageBox& messages;
@@ -21,7 +22,7 @@ struct MainWindowServices {
     DocumentOpener& opener;
     // Shows a saved result workbook's pages until the person closes them.
     ResultPreview& preview;
-    InputScreens screens;
+    InputScreens& screens;
     // The application folder: the report template, the result workbooks, the
     // figures and the help all live there.
     QString appFolder;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "file_dialogs.h"
-#include "frm_main.h"
+#include "main_window.h"
 #include "message_box.h"
 #include "path_text.h"
 #include "project_file.h"

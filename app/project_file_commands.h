@@ -4,20 +4,20 @@
 
 namespace nubera {
 
-class FRM_Main;
+class MainWindow;
 
 // The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
 // messages around reading and writing a project file. A failed load or save
 // leaves the project exactly as it was and says why.
 class ProjectFileCommands {
   public:
-    explicit ProjectFileCommands(FRM_Main& window) : window_(window) {}
+    explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
 
     void Load();
     void Save();
 
   private:
-    FRM_Main& window_;
+    MainWindow& window_;
 };
 
 inline const QString kLoadQuestion =

@@ -11,7 +11,7 @@
 
 #include "list_grid.h"
 #include "message_box.h"
-#include "msg_box_center_hook.h"
+#include "message_over_frame.h"
 #include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
@@ -77,12 +77,12 @@ QLabel* Heading(const QString& name, const QString& text) {
 
 }  // namespace
 
-FRM_盛土荷重入力::FRM_盛土荷重入力(ProjectData& project, MessageBox& messages,
-                                   const QString& figureFolder, ManualPointsLink mainWindow,
-                                   QWidget* parent)
+FillLoadScreen::FillLoadScreen(FillLoads loads, Placement placement, bool manualPointsSet,
+                               MessageBox& messages, const QString& figureFolder, QWidget* parent)
     : ListEntryScreen(messages, kMaxFillBlocks, kBlockLimitMessage, parent),
-      project_(project),
-      mainWindow_(std::move(mainWindow)),
+      loads_(std::move(loads)),
+      placement_(placement),
+      manualPointsSet_(manualPointsSet),
       thumb_(messages, figureFolder) {
     setObjectName(QStringLiteral("FRM_盛土荷重入力"));
     setWindowTitle(QStringLiteral("盛土荷重入力画面"));
@@ -92,160 +92,163 @@ FRM_盛土荷重入力::FRM_盛土荷重入力(ProjectData& project, MessageBox&
     ShowFigure();
     ResetScreen();
     ClearFlags();
-    LoadProject();
+    LoadBlocks();
 }
 
-void FRM_盛土荷重入力::BuildControls() {
+void FillLoadScreen::BuildControls() {
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildFigureFrame(), 0, Qt::AlignHCenter);
     window->addWidget(BuildEntryFrame());
     window->addWidget(BuildCommandRow([this] { ClearAll(); }, [this] { return Commit(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
-    ChainTabOrder({TXT_qX, TXT_Base, TXT_A, TXT_B, TXT_C, TXT_h, TXT_hy, TXT_土重量, CMD_Del,
-                   CMD_Upd, CMD_Alldel, CMD_Exec, CMD_Cancel});
+    ChainTabOrder({surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_, heightBox_,
+                   extraHeightBox_, unitWeightBox_, deleteButton_, addButton_, clearAllButton_,
+                   okButton_, cancelButton_});
 }
 
 // The explanatory picture and the section drawing share one place; only one
 // of them is visible at a time.
-QWidget* FRM_盛土荷重入力::BuildFigureFrame() {
+QWidget* FillLoadScreen::BuildFigureFrame() {
     auto* frame = Named(new QFrame, QStringLiteral("FRA_View"));
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QGridLayout(frame);
-    Pic_Source = Named(new QLabel(frame), QStringLiteral("Pic_Source"));
-    Pic_Source->hide();
-    PIC_View = Named(new QLabel, QStringLiteral("PIC_View"));
-    PIC_QView = Named(new SectionView(kFillLoadSectionLayout), QStringLiteral("PIC_QView"));
-    layout->addWidget(PIC_View, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
-    layout->addWidget(PIC_QView, 0, 0);
+    figureSource_ = Named(new QLabel(frame), QStringLiteral("Pic_Source"));
+    figureSource_->hide();
+    figureView_ = Named(new QLabel, QStringLiteral("PIC_View"));
+    sectionView_ = Named(new SectionView(kFillLoadSectionLayout), QStringLiteral("PIC_QView"));
+    layout->addWidget(figureView_, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(sectionView_, 0, 0);
     frame->setMinimumSize(
-        PIC_QView->size() + QSize(2, 2) * frame->frameWidth() +
+        sectionView_->size() + QSize(2, 2) * frame->frameWidth() +
         QSize(layout->contentsMargins().left() * 2, layout->contentsMargins().top() * 2));
     return frame;
 }
 
-QWidget* FRM_盛土荷重入力::BuildEntryFrame() {
-    Frame1 = Named(new QFrame, QStringLiteral("Frame1"));
+QWidget* FillLoadScreen::BuildEntryFrame() {
+    entryFrame_ = Named(new QFrame, QStringLiteral("Frame1"));
     const auto box = [this](const char* name) {
         return Named(new NumericField(messages_, KeyFilter::Decimal), QString::fromUtf8(name));
     };
-    TXT_qX = box("TXT_qX");
-    TXT_Base = box("TXT_Base");
-    TXT_A = box("TXT_A");
-    TXT_B = box("TXT_B");
-    TXT_C = box("TXT_C");
-    TXT_h = box("TXT_h");
-    TXT_hy = box("TXT_hy");
-    LBL_hsum = MakeDisplayBox(QStringLiteral("LBL_hsum"));
-    TXT_土重量 = box("TXT_土重量");
-    LBL_mtwait = MakeDisplayBox(QStringLiteral("LBL_mtwait"));
-    entries_ = {TXT_Base, TXT_A, TXT_B, TXT_C, TXT_h, TXT_hy, LBL_hsum, TXT_土重量, LBL_mtwait};
+    surchargeBox_ = box("TXT_qX");
+    baseBox_ = box("TXT_Base");
+    slopeABox_ = box("TXT_A");
+    crestBox_ = box("TXT_B");
+    slopeCBox_ = box("TXT_C");
+    heightBox_ = box("TXT_h");
+    extraHeightBox_ = box("TXT_hy");
+    totalHeightDisplay_ = MakeDisplayBox(QStringLiteral("LBL_hsum"));
+    unitWeightBox_ = box("TXT_土重量");
+    loadDisplay_ = MakeDisplayBox(QStringLiteral("LBL_mtwait"));
+    entries_ = {baseBox_,        slopeABox_,          crestBox_,      slopeCBox_,  heightBox_,
+                extraHeightBox_, totalHeightDisplay_, unitWeightBox_, loadDisplay_};
 
-    VSF_List = Named(new ListGrid(kListColumns, {}), QStringLiteral("VSF_List"));
-    VSF_List->SetColumnWidthsTwips(QVector<int>(kListColumns, kColumnWidth), kGridExtraWidth);
-    VSF_List->setFixedHeight(VSF_List->verticalHeader()->defaultSectionSize() *
-                                 static_cast<int>(kMaxFillBlocks) +
-                             2 * VSF_List->frameWidth());
-    VSF_List->setFocusPolicy(Qt::ClickFocus);
-    CMD_Upd = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加"));
-    CMD_Del = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
+    list_ = Named(new ListGrid(kListColumns, {}), QStringLiteral("VSF_List"));
+    list_->SetColumnWidthsTwips(QVector<int>(kListColumns, kColumnWidth), kGridExtraWidth);
+    list_->setFixedHeight(list_->verticalHeader()->defaultSectionSize() *
+                              static_cast<int>(kMaxFillBlocks) +
+                          2 * list_->frameWidth());
+    list_->setFocusPolicy(Qt::ClickFocus);
+    addButton_ = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加"));
+    deleteButton_ = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
 
     QVector<QWidget*> titles;
     QVector<QWidget*> entryTitles;
     QVector<QWidget*> entries{nullptr};
     for (int i = 0; i < kListColumns; ++i) {
-        LBL_Title[i] = Heading(QStringLiteral("LBL_Title_%1").arg(i), kTitles[i]);
-        LBL_Title2[i] = Heading(QStringLiteral("LBL_Title2_%1").arg(i), kEntryTitles[i]);
-        titles.append(LBL_Title[i]);
-        entryTitles.append(LBL_Title2[i]);
+        headings_[i] = Heading(QStringLiteral("LBL_Title_%1").arg(i), kTitles[i]);
+        entryHeadings_[i] = Heading(QStringLiteral("LBL_Title2_%1").arg(i), kEntryTitles[i]);
+        titles.append(headings_[i]);
+        entryTitles.append(entryHeadings_[i]);
         if (i > 0) entries.append(entries_[i - 1]);
     }
     // The placeholder over the label column keeps its place when hidden.
-    QSizePolicy placeholder = LBL_Title2[0]->sizePolicy();
+    QSizePolicy placeholder = entryHeadings_[0]->sizePolicy();
     placeholder.setRetainSizeWhenHidden(true);
-    LBL_Title2[0]->setSizePolicy(placeholder);
-    LBL_Title2[0]->hide();
-    TXT_qX->setFixedWidth(VSF_List->columnWidth(1));
+    entryHeadings_[0]->setSizePolicy(placeholder);
+    entryHeadings_[0]->hide();
+    surchargeBox_->setFixedWidth(list_->columnWidth(1));
 
     auto* surcharge = new QHBoxLayout;
     surcharge->addWidget(new QLabel(QStringLiteral("qX(上載荷重kN/㎡)")));
-    surcharge->addWidget(TXT_qX);
+    surcharge->addWidget(surchargeBox_);
     surcharge->addStretch();
 
-    auto* grid = new QGridLayout(Frame1);
+    auto* grid = new QGridLayout(entryFrame_);
     grid->setHorizontalSpacing(0);
     grid->addLayout(surcharge, 0, 0);
-    grid->addWidget(VSF_List->ColumnStrip(entryTitles), 1, 0);
-    grid->addWidget(VSF_List->ColumnStrip(entries), 2, 0);
-    grid->addWidget(CMD_Upd, 2, 1);
-    grid->addWidget(VSF_List->ColumnStrip(titles), 3, 0);
-    grid->addWidget(VSF_List, 4, 0);
-    grid->addWidget(CMD_Del, 4, 1, Qt::AlignTop);
+    grid->addWidget(list_->ColumnStrip(entryTitles), 1, 0);
+    grid->addWidget(list_->ColumnStrip(entries), 2, 0);
+    grid->addWidget(addButton_, 2, 1);
+    grid->addWidget(list_->ColumnStrip(titles), 3, 0);
+    grid->addWidget(list_, 4, 0);
+    grid->addWidget(deleteButton_, 4, 1, Qt::AlignTop);
     grid->addWidget(new QLabel(QStringLiteral("※") + kBlockLimitMessage), 5, 0);
 
     ConnectList();
-    return Frame1;
+    return entryFrame_;
 }
 
-void FRM_盛土荷重入力::ConfigureBoxes() {
-    for (NumericField* box : {TXT_qX, TXT_Base, TXT_A, TXT_B, TXT_C, TXT_h, TXT_hy, TXT_土重量}) {
+void FillLoadScreen::ConfigureBoxes() {
+    for (NumericField* box : {surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_,
+                              heightBox_, extraHeightBox_, unitWeightBox_}) {
         box->SetUpperLimit(kEntryLimit);
     }
-    connect(TXT_qX, &QLineEdit::textChanged, this, [this] { SetChanged(); });
-    TXT_hy->SetAfterEnter([this] {
+    connect(surchargeBox_, &QLineEdit::textChanged, this, [this] { SetChanged(); });
+    extraHeightBox_->SetAfterEnter([this] {
         UpdateTotalHeight();
-        TXT_hy->FocusNext();
+        extraHeightBox_->FocusNext();
     });
-    TXT_土重量->SetEnterHandler([this] { EnterUnitWeight(); });
+    unitWeightBox_->SetEnterHandler([this] { EnterUnitWeight(); });
 }
 
 // The screen sees every key before its controls, for the figure toggle.
-void FRM_盛土荷重入力::WatchKeys() {
+void FillLoadScreen::WatchKeys() {
     installEventFilter(this);
     for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 }
 
-void FRM_盛土荷重入力::ShowFigure() {
-    PIC_View->setFixedSize(PIC_QView->size());
-    ShowFittedFigure(thumb_, Pic_Source, PIC_View, kFigureFile);
+void FillLoadScreen::ShowFigure() {
+    figureView_->setFixedSize(sectionView_->size());
+    ShowFittedFigure(thumb_, figureSource_, figureView_, kFigureFile);
 }
 
-void FRM_盛土荷重入力::LoadProject() {
-    if (!project_.fillLoads) return;
-    const FillLoadTable& table = *project_.fillLoads;
+void FillLoadScreen::LoadBlocks() {
+    if (!loads_.blocks) return;
+    const FillLoadTable& table = *loads_.blocks;
     static constexpr std::size_t kListedColumns[] = {5, 6, 7, 8, 0, 1, 2, 3, 4};
-    VSF_List->SetRedraw(false);
+    list_->SetRedraw(false);
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
-        const int row = VSF_List->AddRow();
-        VSF_List->SetText(row, 0, RowLabel(row));
+        const int row = list_->AddRow();
+        list_->SetText(row, 0, RowLabel(row));
         for (int column = 1; column <= kEntryColumns; ++column) {
-            VSF_List->SetText(row, column, Fixed2(table.Number(kListedColumns[column - 1], r)));
+            list_->SetText(row, column, Fixed2(table.Number(kListedColumns[column - 1], r)));
         }
-        VSF_List->ShowRow(row);
+        list_->ShowRow(row);
     }
-    VSF_List->SetRedraw(true);
-    if (project_.surcharge && project_.surcharge->RowCount() > 0) {
-        const Cell& qx = project_.surcharge->At(0, 0);
-        TXT_qX->setText(qx.IsMissing() ? QString() : Fixed2(qx.AsNumber()));
+    list_->SetRedraw(true);
+    if (loads_.surcharge && loads_.surcharge->RowCount() > 0) {
+        const Cell& qx = loads_.surcharge->At(0, 0);
+        surchargeBox_->setText(qx.IsMissing() ? QString() : Fixed2(qx.AsNumber()));
     }
     UpdateAddButton();
 }
 
-QString FRM_盛土荷重入力::EntryText(int column) const {
+QString FillLoadScreen::EntryText(int column) const {
     QWidget* entry = entries_[column - 1];
     if (auto* label = qobject_cast<QLabel*>(entry)) return label->text();
     return static_cast<QLineEdit*>(entry)->text();
 }
 
-void FRM_盛土荷重入力::SetEntryText(int column, const QString& text) {
+void FillLoadScreen::SetEntryText(int column, const QString& text) {
     QWidget* entry = entries_[column - 1];
     if (auto* label = qobject_cast<QLabel*>(entry)) return label->setText(text);
     static_cast<QLineEdit*>(entry)->setText(text);
 }
 
-std::vector<FillBlock> FRM_盛土荷重入力::Blocks() const {
+std::vector<FillBlock> FillLoadScreen::Blocks() const {
     std::vector<FillBlock> blocks;
-    for (int row = 0; row < VSF_List->Rows(); ++row) {
-        const auto cell = [&](int column) { return ValueOf(VSF_List->Text(row, column)); };
+    for (int row = 0; row < list_->Rows(); ++row) {
+        const auto cell = [&](int column) { return ValueOf(list_->Text(row, column)); };
         blocks.push_back({.base = cell(1),
                           .a = cell(2),
                           .b = cell(3),
@@ -259,32 +262,33 @@ std::vector<FillBlock> FRM_盛土荷重入力::Blocks() const {
     return blocks;
 }
 
-void FRM_盛土荷重入力::ResetScreen() {
+void FillLoadScreen::ResetScreen() {
     ResetEntryRow();
-    TXT_qX->clear();
-    PIC_QView->hide();
-    PIC_View->show();
+    surchargeBox_->clear();
+    sectionView_->hide();
+    figureView_->show();
     drawingShown_ = false;
 }
 
-void FRM_盛土荷重入力::ClearEntry() {
+void FillLoadScreen::ClearEntry() {
     for (int column = 1; column <= kEntryColumns; ++column) SetEntryText(column, QString());
 }
 
-QLineEdit* FRM_盛土荷重入力::FirstBox() const {
-    return TXT_Base;
+QLineEdit* FillLoadScreen::FirstBox() const {
+    return baseBox_;
 }
 
-void FRM_盛土荷重入力::UpdateTotalHeight() {
-    LBL_hsum->setText(Fixed2(TotalHeight(ValueOf(TXT_h->text()), ValueOf(TXT_hy->text()))));
+void FillLoadScreen::UpdateTotalHeight() {
+    totalHeightDisplay_->setText(
+        Fixed2(TotalHeight(ValueOf(heightBox_->text()), ValueOf(extraHeightBox_->text()))));
 }
 
-void FRM_盛土荷重入力::UpdateLoad() {
-    LBL_mtwait->setText(
-        Fixed2(LoadIntensity(ValueOf(LBL_hsum->text()), ValueOf(TXT_土重量->text()))));
+void FillLoadScreen::UpdateLoad() {
+    loadDisplay_->setText(Fixed2(
+        LoadIntensity(ValueOf(totalHeightDisplay_->text()), ValueOf(unitWeightBox_->text()))));
 }
 
-bool FRM_盛土荷重入力::CheckRequired(NumericField* box, const QString& missingMessage) {
+bool FillLoadScreen::CheckRequired(NumericField* box, const QString& missingMessage) {
     if (box->text().isEmpty()) {
         box->ReportAndRefocus(missingMessage);
         return false;
@@ -293,7 +297,7 @@ bool FRM_盛土荷重入力::CheckRequired(NumericField* box, const QString& mis
 }
 
 // Numeric and rewritten "0.00"; the limit of 100 belongs to Enter alone.
-bool FRM_盛土荷重入力::CheckNumber(NumericField* box) {
+bool FillLoadScreen::CheckNumber(NumericField* box) {
     const std::optional<double> value = box->Value();
     if (!value) {
         box->ReportAndRefocus(kInvalidEntryMessage);
@@ -303,46 +307,46 @@ bool FRM_盛土荷重入力::CheckNumber(NumericField* box) {
     return true;
 }
 
-bool FRM_盛土荷重入力::CheckHeight() {
-    if (TXT_h->text().isEmpty()) {
-        TXT_h->ReportAndRefocus(kEnterValueMessage);
+bool FillLoadScreen::CheckHeight() {
+    if (heightBox_->text().isEmpty()) {
+        heightBox_->ReportAndRefocus(kEnterValueMessage);
         return false;
     }
     // Compared as listed, so that no block of height 0.00 gets into the list.
-    const std::optional<double> value = TXT_h->Value();
+    const std::optional<double> value = heightBox_->Value();
     if (value && RoundHalf(*value) == 0) {
-        TXT_h->ReportAndRefocus(kHeightZeroMessage);
+        heightBox_->ReportAndRefocus(kHeightZeroMessage);
         return false;
     }
-    return CheckNumber(TXT_h);
+    return CheckNumber(heightBox_);
 }
 
-bool FRM_盛土荷重入力::CheckEntry() {
-    for (NumericField* box : {TXT_Base, TXT_A, TXT_B, TXT_C}) {
+bool FillLoadScreen::CheckEntry() {
+    for (NumericField* box : {baseBox_, slopeABox_, crestBox_, slopeCBox_}) {
         if (!CheckRequired(box, kMissingValueMessage)) return false;
     }
     if (!CheckHeight()) return false;
-    if (TXT_hy->text().isEmpty()) {
-        TXT_hy->setText(QStringLiteral("0"));
-    } else if (!CheckNumber(TXT_hy)) {
+    if (extraHeightBox_->text().isEmpty()) {
+        extraHeightBox_->setText(QStringLiteral("0"));
+    } else if (!CheckNumber(extraHeightBox_)) {
         return false;
     }
     UpdateTotalHeight();
-    if (!CheckRequired(TXT_土重量, kMissingValueMessage)) return false;
+    if (!CheckRequired(unitWeightBox_, kMissingValueMessage)) return false;
     UpdateLoad();
-    return CheckRequired(TXT_qX, kMissingValueMessage);
+    return CheckRequired(surchargeBox_, kMissingValueMessage);
 }
 
-void FRM_盛土荷重入力::WriteRow(int row) {
-    VSF_List->SetText(row, 0, RowLabel(row));
+void FillLoadScreen::WriteRow(int row) {
+    list_->SetText(row, 0, RowLabel(row));
     for (int column = 1; column <= kEntryColumns; ++column) {
-        VSF_List->SetText(row, column, EntryText(column));
+        list_->SetText(row, column, EntryText(column));
     }
 }
 
 // Enter in the last box completes the block: its load, then add or update.
-void FRM_盛土荷重入力::EnterUnitWeight() {
-    switch (TXT_土重量->CheckEntry()) {
+void FillLoadScreen::EnterUnitWeight() {
+    switch (unitWeightBox_->CheckEntry()) {
         case NumericField::EnterOutcome::Rejected:
             return;
         case NumericField::EnterOutcome::Accepted:
@@ -354,91 +358,90 @@ void FRM_盛土荷重入力::EnterUnitWeight() {
     AddOrUpdate();
 }
 
-void FRM_盛土荷重入力::LoadRow(int row) {
+void FillLoadScreen::LoadRow(int row) {
     for (int column = 1; column <= kEntryColumns; ++column) {
-        SetEntryText(column, VSF_List->Text(row, column));
+        SetEntryText(column, list_->Text(row, column));
     }
 }
 
 // The blocks below a removed one move up a label.
-void FRM_盛土荷重入力::RowsMovedUp(int row) {
-    for (; row < VSF_List->Rows(); ++row) VSF_List->SetText(row, 0, RowLabel(row));
+void FillLoadScreen::RowsMovedUp(int row) {
+    for (; row < list_->Rows(); ++row) list_->SetText(row, 0, RowLabel(row));
 }
 
-void FRM_盛土荷重入力::ClearAll() {
+void FillLoadScreen::ClearAll() {
     if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
-    VSF_List->RemoveAllRows();
+    list_->RemoveAllRows();
     ResetScreen();
 }
 
-bool FRM_盛土荷重入力::CheckSurcharge() {
-    return TXT_qX->CheckEntry() != NumericField::EnterOutcome::Rejected;
+bool FillLoadScreen::CheckSurcharge() {
+    return surchargeBox_->CheckEntry() != NumericField::EnterOutcome::Rejected;
 }
 
-// Writes the blocks once they stack and the user has confirmed their drawing;
+// Takes the blocks once they stack and the user has confirmed their drawing;
 // an empty list removes the fill loads.
-bool FRM_盛土荷重入力::CommitBlocks() {
-    if (VSF_List->Rows() == 0) {
-        project_.fillLoads.reset();
+bool FillLoadScreen::CommitBlocks() {
+    if (list_->Rows() == 0) {
+        loads_.blocks.reset();
         return true;
     }
     const std::vector<FillBlock> blocks = Blocks();
     if (const auto failure = CheckStacking(blocks)) {
         messages_.Warning(this, ToQt(failure->message));
         SelectRow(static_cast<int>(failure->row));
-        Refocus(failure->focus == StackingFailure::Field::Base ? TXT_Base : TXT_A);
+        Refocus(failure->focus == StackingFailure::Field::Base ? baseBox_ : slopeABox_);
         return false;
     }
     drawingShown_ = true;
     return Confirm(blocks);
 }
 
-bool FRM_盛土荷重入力::Confirm(const std::vector<FillBlock>& blocks) {
+bool FillLoadScreen::Confirm(const std::vector<FillBlock>& blocks) {
     const FillLoadTable table = BuildFillLoadTable(blocks);
-    PIC_QView->SetFigure(DrawSection(table, kFillLoadSectionLayout));
-    PIC_QView->show();
-    PIC_View->hide();
-    MsgBoxCenterHook::Install(Frame1);
+    sectionView_->SetFigure(DrawSection(table, kFillLoadSectionLayout));
+    sectionView_->show();
+    figureView_->hide();
+    MessageOverFrame::Install(entryFrame_);
     if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
-    project_.fillLoads = table;
-    const QString qx = TXT_qX->text().trimmed();
+    loads_.blocks = table;
+    const QString qx = surchargeBox_->text().trimmed();
     if (!qx.isEmpty() && ValueOf(qx) != 0) {
-        project_.surcharge = BuildSurchargeTable(ValueOf(qx), blocks);
+        loads_.surcharge = BuildSurchargeTable(ValueOf(qx), blocks);
     } else {
-        project_.surcharge.reset();
+        loads_.surcharge.reset();
     }
     return true;
 }
 
-bool FRM_盛土荷重入力::Commit() {
+bool FillLoadScreen::Commit() {
     if (!CheckSurcharge() || !CommitBlocks()) return false;
-    DiscardManualPoints();
+    MarkAccepted();
+    AnnounceDiscardedPoints();
     return true;
 }
 
 // Manual points are measured from the fill geometry that has just changed.
-void FRM_盛土荷重入力::DiscardManualPoints() {
-    if (!mainWindow_.manualSelected || !mainWindow_.manualSelected()) return;
-    mainWindow_.showUnset();
-    mainWindow_.enableEntry(project_.fillLoads.has_value());
-    if (project_.fillLoads && project_.focusPoints) {
-        MsgBoxCenterHook::Install(Frame1);
+void FillLoadScreen::AnnounceDiscardedPoints() {
+    if (!CommitDiscardsManualPoints(placement_)) return;
+    Q_EMIT ManualPointsDiscarded(loads_.blocks.has_value());
+    if (TellsOfDiscardedPoints(loads_, placement_, manualPointsSet_)) {
+        MessageOverFrame::Install(entryFrame_);
         messages_.Information(this, kPointsClearedMessage);
     }
-    project_.focusPoints.reset();
 }
 
-bool FRM_盛土荷重入力::CommitOnClose() {
+bool FillLoadScreen::CommitOnClose() {
     return Commit();
 }
 
-void FRM_盛土荷重入力::ToggleFigure() {
-    const bool showDrawing = PIC_QView->isHidden();
-    PIC_QView->setVisible(showDrawing);
-    PIC_View->setVisible(!showDrawing);
+void FillLoadScreen::ToggleFigure() {
+    const bool showDrawing = sectionView_->isHidden();
+    sectionView_->setVisible(showDrawing);
+    figureView_->setVisible(!showDrawing);
 }
 
-bool FRM_盛土荷重入力::eventFilter(QObject* watched, QEvent* event) {
+bool FillLoadScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !drawingShown_) return false;
     // A key travels up from the focused control; look at it once, there.
     QWidget* focus = QApplication::focusWidget();

@@ -2,13 +2,13 @@
 
 #include <QString>
 #include <array>
-#include <functional>
 #include <vector>
 
+#include "figure_thumbnail.h"
 #include "fill_load_rules.h"
+#include "fill_loads.h"
 #include "list_entry_screen.h"
-#include "project_data.h"
-#include "thumbnail.h"
+#include "placement.h"
 
 class QFrame;
 class QLabel;
@@ -20,22 +20,25 @@ class ListGrid;
 class NumericField;
 class SectionView;
 
-// The main window's manual-points controls. Manual points are measured from
-// the fill geometry, so a fill-load commit in manual mode discards them.
-struct ManualPointsLink {
-    std::function<bool()> manualSelected;   // manual placement is chosen
-    std::function<void()> showUnset;        // the points' status reads unset
-    std::function<void(bool)> enableEntry;  // the points button
-};
-
 // The fill-load screen "盛土荷重入力画面": up to five stacked trapezoidal fill
 // blocks and a surcharge on the top crest. The blocks are checked to stack on
 // one another and shown as a section drawing for confirmation before they are
-// written to the project.
-class FRM_盛土荷重入力 : public ListEntryScreen {
+// accepted. Accepting them with manual placement selected discards the manual
+// points, which the screen announces while it is still open.
+class FillLoadScreen : public ListEntryScreen {
+    Q_OBJECT
+
   public:
-    FRM_盛土荷重入力(ProjectData& project, MessageBox& messages, const QString& figureFolder,
-                     ManualPointsLink mainWindow, QWidget* parent = nullptr);
+    FillLoadScreen(FillLoads loads, Placement placement, bool manualPointsSet, MessageBox& messages,
+                   const QString& figureFolder, QWidget* parent = nullptr);
+
+    // The accepted fill loads once exec() returned Accepted.
+    const FillLoads& Loads() const { return loads_; }
+
+  Q_SIGNALS:
+    // The accepted loads discard the manual points; `fillLoadsRemain` says
+    // whether points can be set again on them.
+    void ManualPointsDiscarded(bool fillLoadsRemain);
 
   protected:
     bool CommitOnClose() override;
@@ -57,7 +60,7 @@ class FRM_盛土荷重入力 : public ListEntryScreen {
     void ConfigureBoxes();
     void WatchKeys();
     void ShowFigure();
-    void LoadProject();
+    void LoadBlocks();
 
     QString EntryText(int column) const;
     void SetEntryText(int column, const QString& text);
@@ -77,31 +80,32 @@ class FRM_盛土荷重入力 : public ListEntryScreen {
     bool CommitBlocks();
     bool Confirm(const std::vector<FillBlock>& blocks);
     bool Commit();
-    void DiscardManualPoints();
+    void AnnounceDiscardedPoints();
     void ToggleFigure();
 
-    ProjectData& project_;
-    ManualPointsLink mainWindow_;
-    CThum thumb_;
+    FillLoads loads_;
+    Placement placement_;
+    bool manualPointsSet_;
+    FigureThumbnail thumb_;
     bool drawingShown_ = false;
 
-    NumericField* TXT_qX = nullptr;
-    NumericField* TXT_Base = nullptr;
-    NumericField* TXT_A = nullptr;
-    NumericField* TXT_B = nullptr;
-    NumericField* TXT_C = nullptr;
-    NumericField* TXT_h = nullptr;
-    NumericField* TXT_hy = nullptr;
-    QLabel* LBL_hsum = nullptr;
-    NumericField* TXT_土重量 = nullptr;
-    QLabel* LBL_mtwait = nullptr;
+    NumericField* surchargeBox_ = nullptr;
+    NumericField* baseBox_ = nullptr;
+    NumericField* slopeABox_ = nullptr;
+    NumericField* crestBox_ = nullptr;
+    NumericField* slopeCBox_ = nullptr;
+    NumericField* heightBox_ = nullptr;
+    NumericField* extraHeightBox_ = nullptr;
+    QLabel* totalHeightDisplay_ = nullptr;
+    NumericField* unitWeightBox_ = nullptr;
+    QLabel* loadDisplay_ = nullptr;
     std::array<QWidget*, kEntryColumns> entries_{};
-    std::array<QLabel*, kEntryColumns + 1> LBL_Title{};
-    std::array<QLabel*, kEntryColumns + 1> LBL_Title2{};
-    QFrame* Frame1 = nullptr;
-    QLabel* Pic_Source = nullptr;
-    QLabel* PIC_View = nullptr;
-    SectionView* PIC_QView = nullptr;
+    std::array<QLabel*, kEntryColumns + 1> headings_{};
+    std::array<QLabel*, kEntryColumns + 1> entryHeadings_{};
+    QFrame* entryFrame_ = nullptr;
+    QLabel* figureSource_ = nullptr;
+    QLabel* figureView_ = nullptr;
+    SectionView* sectionView_ = nullptr;
 };
 
 }  // namespace nubera

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "message_box.h"
-#include "msg_box_center_hook.h"
+#include "message_over_frame.h"
 #include "named_control.h"
 #include "number_text.h"
 #include "numeric_field.h"
@@ -32,75 +32,75 @@ constexpr int kColumnGap = 600;
 
 }  // namespace
 
-FRM_着目点手動設定::FRM_着目点手動設定(ProjectData& project, MessageBox& messages, QWidget* parent)
-    : InputScreen(messages, parent), project_(project) {
+FocusPointScreen::FocusPointScreen(std::optional<FillLoadTable> fillLoads,
+                                   std::optional<FocusPointList> points, MessageBox& messages,
+                                   QWidget* parent)
+    : InputScreen(messages, parent), fillLoads_(std::move(fillLoads)), points_(std::move(points)) {
     setObjectName(QStringLiteral("FRM_着目点手動設定"));
     setWindowTitle(QStringLiteral("着目点手動設定画面"));
     BuildControls();
-    if (project_.fillLoads && project_.fillLoads->RowCount() > 0) {
-        range_ = PointRangeOf(*project_.fillLoads);
-    }
-    LBL_範囲->setText(ToQt(PointRangeText(range_)));
-    LoadProject();
+    if (fillLoads_ && fillLoads_->RowCount() > 0) range_ = PointRangeOf(*fillLoads_);
+    rangeLabel_->setText(ToQt(PointRangeText(range_)));
+    LoadPoints();
     ClearFlags();
 }
 
-void FRM_着目点手動設定::BuildControls() {
+void FocusPointScreen::BuildControls() {
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildFigureFrame(), 0, Qt::AlignHCenter);
     window->addWidget(BuildEntryFrame());
     window->addWidget(BuildCommandRow([this] { ClearAll(); }, [this] { return Commit(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
     for (std::size_t i = 0; i + 1 < kPointCount; ++i) {
-        setTabOrder(TXT_着目点[i], TXT_着目点[i + 1]);
+        setTabOrder(pointBoxes_[i], pointBoxes_[i + 1]);
     }
-    ChainTabOrder({TXT_着目点.back(), CMD_Alldel, CMD_Exec, CMD_Cancel});
+    ChainTabOrder({pointBoxes_.back(), clearAllButton_, okButton_, cancelButton_});
 }
 
-QWidget* FRM_着目点手動設定::BuildFigureFrame() {
+QWidget* FocusPointScreen::BuildFigureFrame() {
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(frame);
-    PIC_QView = Named(new SectionView(kFocusPointSectionLayout), QStringLiteral("PIC_QView"));
-    layout->addWidget(PIC_QView);
+    sectionView_ = Named(new SectionView(kFocusPointSectionLayout), QStringLiteral("PIC_QView"));
+    layout->addWidget(sectionView_);
     return frame;
 }
 
-QWidget* FRM_着目点手動設定::BuildEntryFrame() {
-    Frame4 = Named(new QFrame, QStringLiteral("Frame4"));
+QWidget* FocusPointScreen::BuildEntryFrame() {
+    entryFrame_ = Named(new QFrame, QStringLiteral("Frame4"));
     auto* boxes = new QGridLayout;
     for (std::size_t i = 0; i < kPointCount; ++i) {
-        TXT_着目点[i] = Named(new NumericField(messages_, KeyFilter::SignedDecimal),
-                              QStringLiteral("TXT_着目点_%1").arg(i));
-        LBL_着目点[i] =
+        pointBoxes_[i] = Named(new NumericField(messages_, KeyFilter::SignedDecimal),
+                               QStringLiteral("TXT_着目点_%1").arg(i));
+        pointLabels_[i] =
             Named(new QLabel(ToQt(PointName(i))), QStringLiteral("LBL_着目点_%1").arg(i));
         const int row = static_cast<int>(i % kFirstColumnRows);
         const int column = static_cast<int>(i / kFirstColumnRows) * 3;
-        TXT_着目点[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));
-        boxes->addWidget(LBL_着目点[i], row, column);
-        boxes->addWidget(TXT_着目点[i], row, column + 1);
-        connect(TXT_着目点[i], &QLineEdit::textChanged, this, [this] { SetChanged(); });
+        pointBoxes_[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));
+        boxes->addWidget(pointLabels_[i], row, column);
+        boxes->addWidget(pointBoxes_[i], row, column + 1);
+        connect(pointBoxes_[i], &QLineEdit::textChanged, this, [this] { SetChanged(); });
     }
     boxes->setColumnMinimumWidth(2, TwipsToPixels(kColumnGap, *this));
     boxes->setColumnStretch(5, 1);
-    LBL_範囲 = Named(new QLabel, QStringLiteral("LBL_範囲"));
-    LBL_範囲->setAlignment(Qt::AlignCenter);
+    rangeLabel_ = Named(new QLabel, QStringLiteral("LBL_範囲"));
+    rangeLabel_->setAlignment(Qt::AlignCenter);
 
-    auto* layout = new QVBoxLayout(Frame4);
+    auto* layout = new QVBoxLayout(entryFrame_);
     layout->addWidget(new QLabel(QStringLiteral("着目点を入力してください。")));
     layout->addLayout(boxes);
     layout->addWidget(new QLabel(QStringLiteral("着目点は以下の範囲で入力してください。")));
-    layout->addWidget(LBL_範囲);
+    layout->addWidget(rangeLabel_);
     layout->addWidget(
         new QLabel(QStringLiteral("重心位置を着目点にする場合は、\"0\"を入力してください。")));
-    return Frame4;
+    return entryFrame_;
 }
 
-void FRM_着目点手動設定::LoadProject() {
+void FocusPointScreen::LoadPoints() {
     PointTexts texts;
-    if (project_.focusPoints) {
+    if (points_) {
         for (std::size_t i = 0; i < kPointCount; ++i) {
-            const Cell& slot = (*project_.focusPoints)[i];
+            const Cell& slot = (*points_)[i];
             if (!slot.IsMissing()) texts[i] = FormatFixed2(slot.AsNumber());
         }
     }
@@ -108,58 +108,60 @@ void FRM_着目点手動設定::LoadProject() {
     DrawPoints(texts);
 }
 
-PointTexts FRM_着目点手動設定::Texts() const {
+PointTexts FocusPointScreen::Texts() const {
     PointTexts texts;
-    for (std::size_t i = 0; i < kPointCount; ++i) texts[i] = TXT_着目点[i]->text().toStdString();
+    for (std::size_t i = 0; i < kPointCount; ++i) texts[i] = pointBoxes_[i]->text().toStdString();
     return texts;
 }
 
-void FRM_着目点手動設定::ShowTexts(const PointTexts& texts) {
+void FocusPointScreen::ShowTexts(const PointTexts& texts) {
     for (std::size_t i = 0; i < kPointCount; ++i) {
         const QString text = ToQt(texts[i]);
-        if (TXT_着目点[i]->text() != text) TXT_着目点[i]->setText(text);
+        if (pointBoxes_[i]->text() != text) pointBoxes_[i]->setText(text);
     }
 }
 
 // The section of the fill loads with a marker for every point entered.
-void FRM_着目点手動設定::DrawPoints(const PointTexts& texts) {
-    if (!project_.fillLoads) return PIC_QView->Clear();
-    SectionFigure figure = DrawSection(*project_.fillLoads, kFocusPointSectionLayout);
+void FocusPointScreen::DrawPoints(const PointTexts& texts) {
+    if (!fillLoads_) return sectionView_->Clear();
+    SectionFigure figure = DrawSection(*fillLoads_, kFocusPointSectionLayout);
     const double centre = -range_.minimum;
     for (std::size_t i = 0; i < kPointCount; ++i) {
         const QString text = ToQt(texts[i]).trimmed();
         if (!text.isEmpty())
             AddPointMarker(figure, centre, ReadNumberPrefix(text.toStdString()), i);
     }
-    PIC_QView->SetFigure(figure);
+    sectionView_->SetFigure(figure);
 }
 
-void FRM_着目点手動設定::ClearAll() {
+void FocusPointScreen::ClearAll() {
     if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
-    for (NumericField* box : TXT_着目点) box->clear();
+    for (NumericField* box : pointBoxes_) box->clear();
 }
 
-// Writes the points once checked and confirmed on the drawing; no points at
+// Takes the points once checked and confirmed on the drawing; no points at
 // all remove the manual placement's list.
-bool FRM_着目点手動設定::Commit() {
+bool FocusPointScreen::Commit() {
     const PointCheck check = CheckFocusPoints(Texts(), range_);
     ShowTexts(check.texts);
     if (check.box) {
-        TXT_着目点[*check.box]->ReportAndRefocus(ToQt(check.message));
+        pointBoxes_[*check.box]->ReportAndRefocus(ToQt(check.message));
         return false;
     }
     if (!check.entered) {
-        project_.focusPoints.reset();
+        points_.reset();
+        MarkAccepted();
         return true;
     }
     DrawPoints(check.texts);
-    MsgBoxCenterHook::Install(Frame4);
+    MessageOverFrame::Install(entryFrame_);
     if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
-    project_.focusPoints = BuildFocusPointList(check.texts);
+    points_ = BuildFocusPointList(check.texts);
+    MarkAccepted();
     return true;
 }
 
-bool FRM_着目点手動設定::CommitOnClose() {
+bool FocusPointScreen::CommitOnClose() {
     return Commit();
 }
 

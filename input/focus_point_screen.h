@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "focus_point_rules.h"
 #include "input_screen.h"
@@ -17,10 +18,16 @@ class SectionView;
 // The manual points screen "着目点手動設定画面": up to eleven points of interest
 // placed by hand across the fill section, from ① onwards without gaps, in
 // non-decreasing order and between the toes of the bottom block. They are
-// marked on the section for confirmation before they are written.
-class FRM_着目点手動設定 : public InputScreen {
+// marked on the section for confirmation before they are accepted.
+class FocusPointScreen : public InputScreen {
   public:
-    FRM_着目点手動設定(ProjectData& project, MessageBox& messages, QWidget* parent = nullptr);
+    // The points are placed across `fillLoads`, which the screen only shows.
+    FocusPointScreen(std::optional<FillLoadTable> fillLoads, std::optional<FocusPointList> points,
+                     MessageBox& messages, QWidget* parent = nullptr);
+
+    // The accepted points once exec() returned Accepted; none when the
+    // person accepted an empty screen.
+    const std::optional<FocusPointList>& Points() const { return points_; }
 
   protected:
     bool CommitOnClose() override;
@@ -29,7 +36,7 @@ class FRM_着目点手動設定 : public InputScreen {
     void BuildControls();
     QWidget* BuildFigureFrame();
     QWidget* BuildEntryFrame();
-    void LoadProject();
+    void LoadPoints();
 
     PointTexts Texts() const;
     void ShowTexts(const PointTexts& texts);
@@ -37,14 +44,15 @@ class FRM_着目点手動設定 : public InputScreen {
     void ClearAll();
     bool Commit();
 
-    ProjectData& project_;
+    std::optional<FillLoadTable> fillLoads_;
+    std::optional<FocusPointList> points_;
     PointRange range_;
 
-    std::array<NumericField*, kPointCount> TXT_着目点{};
-    std::array<QLabel*, kPointCount> LBL_着目点{};
-    QLabel* LBL_範囲 = nullptr;
-    QFrame* Frame4 = nullptr;
-    SectionView* PIC_QView = nullptr;
+    std::array<NumericField*, kPointCount> pointBoxes_{};
+    std::array<QLabel*, kPointCount> pointLabels_{};
+    QLabel* rangeLabel_ = nullptr;
+    QFrame* entryFrame_ = nullptr;
+    SectionView* sectionView_ = nullptr;
 };
 
 }  // namespace nubera

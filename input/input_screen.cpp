@@ -8,9 +8,9 @@
 #include <QScreen>
 
 #include "centring.h"
+#include "figure_thumbnail.h"
 #include "message_box.h"
 #include "named_control.h"
-#include "thumbnail.h"
 
 namespace nubera {
 
@@ -22,10 +22,11 @@ QLabel* MakeDisplayBox(const QString& name) {
     return box;
 }
 
-void ShowFittedFigure(CThum& thumb, QLabel* source, QLabel* view, const QString& fileName) {
-    thumb.SetObject(source, view);
-    thumb.GetMaxSize();
-    const CThum::Preview preview = thumb.PicPreview(fileName, false);
+void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
+                      const QString& fileName) {
+    thumb.SetPictureBoxes(source, view);
+    thumb.KeepTargetSizeAsLimit();
+    const FigureThumbnail::Preview preview = thumb.ShowFigure(fileName, false);
     view->setFixedSize(static_cast<int>(source->width() * preview.scale),
                        static_cast<int>(source->height() * preview.scale));
 }
@@ -53,21 +54,21 @@ void InputScreen::Refocus(QLineEdit* box) {
 
 QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll,
                                       const std::function<bool()>& commit) {
-    CMD_Alldel = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
-    CMD_Exec = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
-    CMD_Cancel = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
+    clearAllButton_ = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
+    okButton_ = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
+    cancelButton_ = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(CMD_Alldel);
+    layout->addWidget(clearAllButton_);
     layout->addStretch();
-    layout->addWidget(CMD_Exec);
-    layout->addWidget(CMD_Cancel);
-    connect(CMD_Alldel, &QPushButton::clicked, this, clearAll);
-    connect(CMD_Exec, &QPushButton::clicked, this, [this, commit] {
+    layout->addWidget(okButton_);
+    layout->addWidget(cancelButton_);
+    connect(clearAllButton_, &QPushButton::clicked, this, clearAll);
+    connect(okButton_, &QPushButton::clicked, this, [this, commit] {
         if (commit()) CloseScreen();
     });
-    connect(CMD_Cancel, &QPushButton::clicked, this, [this] { CloseScreen(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { CloseScreen(); });
     return row;
 }
 

@@ -10,7 +10,7 @@ class QPushButton;
 
 namespace nubera {
 
-class CThum;
+class FigureThumbnail;
 class MessageBox;
 
 // The question of the close box when the working copy holds changes.
@@ -23,12 +23,15 @@ inline const QString kEnterValueMessage = QStringLiteral("入力してくださ�
 QLabel* MakeDisplayBox(const QString& name);
 // Loads an explanatory figure into `source` and draws it into `view`, fitted
 // into the size `view` has now; `view` then takes the figure's drawn size.
-void ShowFittedFigure(CThum& thumb, QLabel* source, QLabel* view, const QString& fileName);
+void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
+                      const QString& fileName);
 
 // What the three input screens share: a modal window centred on the screen,
 // a working copy with a changed flag, and closing that asks before changes are
 // lost. ＯＫ and キャンセル close through CloseScreen (no question); the close
-// box and Esc ask when something changed and let the screen commit.
+// box and Esc ask when something changed and let the screen commit. A screen
+// edits copies of the project's values; once it has taken the edited values
+// as accepted, exec() returns Accepted and the opener commits them.
 class InputScreen : public QDialog {
   public:
     InputScreen(MessageBox& messages, QWidget* parent);
@@ -42,6 +45,8 @@ class InputScreen : public QDialog {
     void SetChanged() { changed_ = true; }
     void ClearFlags();
     bool Changed() const { return changed_; }
+    // The screen's values are now the accepted ones, however it then closes.
+    void MarkAccepted() { setResult(QDialog::Accepted); }
 
     // Puts the focus on a box with its whole text selected.
     static void Refocus(QLineEdit* box);
@@ -57,9 +62,9 @@ class InputScreen : public QDialog {
     void reject() override;
 
     MessageBox& messages_;
-    QPushButton* CMD_Alldel = nullptr;
-    QPushButton* CMD_Exec = nullptr;
-    QPushButton* CMD_Cancel = nullptr;
+    QPushButton* clearAllButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 
   private:
     bool changed_ = false;

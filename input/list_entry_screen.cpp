@@ -13,17 +13,17 @@ ListEntryScreen::ListEntryScreen(MessageBox& messages, std::size_t rowLimit, QSt
     : InputScreen(messages, parent), rowLimit_(rowLimit), limitMessage_(std::move(limitMessage)) {}
 
 void ListEntryScreen::ConnectList() {
-    connect(VSF_List, &ListGrid::RowSelected, this, [this](int row) { SelectRow(row); });
-    connect(CMD_Upd, &QPushButton::clicked, this, [this] { AddOrUpdate(); });
-    connect(CMD_Del, &QPushButton::clicked, this, [this] { DeleteRow(); });
+    connect(list_, &ListGrid::RowSelected, this, [this](int row) { SelectRow(row); });
+    connect(addButton_, &QPushButton::clicked, this, [this] { AddOrUpdate(); });
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { DeleteRow(); });
 }
 
 bool ListEntryScreen::Full() const {
-    return static_cast<std::size_t>(VSF_List->DataRows()) >= rowLimit_;
+    return static_cast<std::size_t>(list_->DataRows()) >= rowLimit_;
 }
 
 void ListEntryScreen::UpdateAddButton() {
-    CMD_Upd->setEnabled(editing_ || !Full());
+    addButton_->setEnabled(editing_ || !Full());
 }
 
 void ListEntryScreen::AddOrUpdate() {
@@ -33,23 +33,23 @@ void ListEntryScreen::AddOrUpdate() {
         return;
     }
     if (!CheckEntry()) return;
-    VSF_List->SetRedraw(false);
-    const int row = editing_ ? selectedRow_ : VSF_List->AddRow();
+    list_->SetRedraw(false);
+    const int row = editing_ ? selectedRow_ : list_->AddRow();
     WriteRow(row);
-    VSF_List->ShowRow(row);
-    VSF_List->SetRedraw(true);
+    list_->ShowRow(row);
+    list_->SetRedraw(true);
     ResetEntryRow();
     Refocus(FirstBox());
     SetChanged();
 }
 
 void ListEntryScreen::SelectRow(int row) {
-    if (row < VSF_List->FixedRows()) return;
-    VSF_List->setCurrentCell(row - VSF_List->FixedRows(), 0);
+    if (row < list_->FixedRows()) return;
+    list_->setCurrentCell(row - list_->FixedRows(), 0);
     editing_ = true;
     selectedRow_ = row;
-    CMD_Upd->setText(QStringLiteral("更新"));
-    CMD_Del->setEnabled(true);
+    addButton_->setText(QStringLiteral("更新"));
+    deleteButton_->setEnabled(true);
     UpdateAddButton();
     LoadRow(row);
     Refocus(FirstBox());
@@ -57,10 +57,10 @@ void ListEntryScreen::SelectRow(int row) {
 
 // Removes the row loaded for editing.
 void ListEntryScreen::DeleteRow() {
-    if (VSF_List->DataRows() == 0) return;
+    if (list_->DataRows() == 0) return;
     if (editing_) {
-        VSF_List->RemoveRow(selectedRow_);
-        VSF_List->ClearCurrentRow();
+        list_->RemoveRow(selectedRow_);
+        list_->ClearCurrentRow();
         RowsMovedUp(selectedRow_);
     }
     ResetEntryRow();
@@ -71,8 +71,8 @@ void ListEntryScreen::DeleteRow() {
 void ListEntryScreen::ResetEntryRow() {
     editing_ = false;
     selectedRow_ = 0;
-    CMD_Del->setEnabled(false);
-    CMD_Upd->setText(QStringLiteral("追加"));
+    deleteButton_->setEnabled(false);
+    addButton_->setText(QStringLiteral("追加"));
     ClearEntry();
     UpdateAddButton();
 }

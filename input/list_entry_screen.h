@@ -47,9 +47,9 @@ class ListEntryScreen : public InputScreen {
     bool Editing() const { return editing_; }
     int SelectedRow() const { return selectedRow_; }
 
-    ListGrid* VSF_List = nullptr;
-    QPushButton* CMD_Upd = nullptr;
-    QPushButton* CMD_Del = nullptr;
+    ListGrid* list_ = nullptr;
+    QPushButton* addButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
 
   private:
     bool Full() const;

@@ -42,11 +42,10 @@ constexpr int kVisibleRows = 10;
 
 }  // namespace
 
-FRM_土質条件入力::FRM_土質条件入力(ProjectData& project, CalcResults& results, MessageBox& messages,
-                                   const QString& figureFolder, QWidget* parent)
+SoilConditionsScreen::SoilConditionsScreen(SoilConditions conditions, MessageBox& messages,
+                                           const QString& figureFolder, QWidget* parent)
     : ListEntryScreen(messages, kMaxSoilLayers, kLayerLimitMessage, parent),
-      project_(project),
-      results_(results),
+      conditions_(std::move(conditions)),
       thumb_(messages, figureFolder) {
     setObjectName(QStringLiteral("FRM_土質条件入力"));
     setWindowTitle(QStringLiteral("土質条件入力画面"));
@@ -54,13 +53,13 @@ FRM_土質条件入力::FRM_土質条件入力(ProjectData& project, CalcResults
     ConfigureBoxes();
     ShowFigure();
     ResetEntryRow();
-    TXT_開削幅->clear();
-    TXT_堤体幅->clear();
+    excavationWidthBox_->clear();
+    leveeWidthBox_->clear();
     ClearFlags();
-    LoadProject();
+    LoadConditions();
 }
 
-void FRM_土質条件入力::BuildControls() {
+void SoilConditionsScreen::BuildControls() {
     auto* inputs = new QVBoxLayout;
     inputs->addWidget(BuildWidthFrame());
     inputs->addWidget(BuildLayerArea());
@@ -77,167 +76,169 @@ void FRM_土質条件入力::BuildControls() {
         BuildCommandRow([this] { ClearAll(); }, [this] { return CommitWithModulus(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
 
-    ChainTabOrder({TXT_開削幅, TXT_堤体幅, TXT_層厚, TXT_変形係数Es, CMD_Upd, CMD_Del, CMD_Alldel,
-                   CMD_Exec, CMD_Cancel});
+    ChainTabOrder({excavationWidthBox_, leveeWidthBox_, thicknessBox_, modulusBox_, addButton_,
+                   deleteButton_, clearAllButton_, okButton_, cancelButton_});
 }
 
-QWidget* FRM_土質条件入力::BuildWidthFrame() {
+QWidget* SoilConditionsScreen::BuildWidthFrame() {
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* form = new QFormLayout(frame);
-    TXT_開削幅 =
+    excavationWidthBox_ =
         Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_開削幅"));
-    TXT_堤体幅 =
+    leveeWidthBox_ =
         Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_堤体幅"));
-    for (NumericField* box : {TXT_開削幅, TXT_堤体幅}) {
+    for (NumericField* box : {excavationWidthBox_, leveeWidthBox_}) {
         box->setFixedWidth(TwipsToPixels(kColumnWidths[0], *this));
     }
-    form->addRow(QStringLiteral("開削幅(m)"), TXT_開削幅);
-    form->addRow(QStringLiteral("堤体幅(m)"), TXT_堤体幅);
+    form->addRow(QStringLiteral("開削幅(m)"), excavationWidthBox_);
+    form->addRow(QStringLiteral("堤体幅(m)"), leveeWidthBox_);
     return frame;
 }
 
-QWidget* FRM_土質条件入力::BuildLayerArea() {
-    VSF_List = Named(new ListGrid(3, {QStringLiteral("    層厚(m)"), QStringLiteral("    深度(m)"),
-                                      QStringLiteral("変形係数Es(kN/㎡)")}),
-                     QStringLiteral("VSF_List"));
-    VSF_List->SetColumnWidthsTwips(kColumnWidths, kGridExtraWidth);
-    VSF_List->setFixedHeight(VSF_List->horizontalHeader()->sizeHint().height() +
-                             VSF_List->verticalHeader()->defaultSectionSize() * kVisibleRows +
-                             2 * VSF_List->frameWidth());
-    VSF_List->setFocusPolicy(Qt::ClickFocus);
+QWidget* SoilConditionsScreen::BuildLayerArea() {
+    list_ = Named(new ListGrid(3, {QStringLiteral("    層厚(m)"), QStringLiteral("    深度(m)"),
+                                   QStringLiteral("変形係数Es(kN/㎡)")}),
+                  QStringLiteral("VSF_List"));
+    list_->SetColumnWidthsTwips(kColumnWidths, kGridExtraWidth);
+    list_->setFixedHeight(list_->horizontalHeader()->sizeHint().height() +
+                          list_->verticalHeader()->defaultSectionSize() * kVisibleRows +
+                          2 * list_->frameWidth());
+    list_->setFocusPolicy(Qt::ClickFocus);
 
-    TXT_層厚 = Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_層厚"));
-    LBL_深度1 = MakeDisplayBox(QStringLiteral("LBL_深度1"));
-    TXT_変形係数Es =
+    thicknessBox_ =
+        Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_層厚"));
+    depthDisplay_ = MakeDisplayBox(QStringLiteral("LBL_深度1"));
+    modulusBox_ =
         Named(new NumericField(messages_, KeyFilter::Integer), QStringLiteral("TXT_変形係数Es"));
-    CMD_Upd = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加/更新"));
-    CMD_Del = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
+    addButton_ = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加/更新"));
+    deleteButton_ = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
 
     auto* area = new QWidget;
     auto* grid = new QGridLayout(area);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(0);
-    grid->addWidget(VSF_List->ColumnStrip({new QLabel(QStringLiteral("層厚")),
-                                           new QLabel(QStringLiteral("深度")),
-                                           new QLabel(QStringLiteral("変形係数Es"))}),
-                    0, 0);
-    grid->addWidget(VSF_List->ColumnStrip({TXT_層厚, LBL_深度1, TXT_変形係数Es}), 1, 0);
-    grid->addWidget(CMD_Upd, 1, 1);
-    grid->addWidget(VSF_List, 2, 0);
-    grid->addWidget(CMD_Del, 2, 1, Qt::AlignTop);
+    grid->addWidget(
+        list_->ColumnStrip({new QLabel(QStringLiteral("層厚")), new QLabel(QStringLiteral("深度")),
+                            new QLabel(QStringLiteral("変形係数Es"))}),
+        0, 0);
+    grid->addWidget(list_->ColumnStrip({thicknessBox_, depthDisplay_, modulusBox_}), 1, 0);
+    grid->addWidget(addButton_, 1, 1);
+    grid->addWidget(list_, 2, 0);
+    grid->addWidget(deleteButton_, 2, 1, Qt::AlignTop);
 
     ConnectList();
     return area;
 }
 
-QWidget* FRM_土質条件入力::BuildFigureFrame() {
+QWidget* SoilConditionsScreen::BuildFigureFrame() {
     auto* frame = Named(new QFrame, QStringLiteral("FRA_View"));
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(frame);
-    Pic_Source = Named(new QLabel(frame), QStringLiteral("Pic_Source"));
-    Pic_Source->hide();
-    PIC_View = Named(new QLabel, QStringLiteral("PIC_View"));
-    layout->addWidget(PIC_View, 0, Qt::AlignHCenter | Qt::AlignTop);
+    figureSource_ = Named(new QLabel(frame), QStringLiteral("Pic_Source"));
+    figureSource_->hide();
+    figureView_ = Named(new QLabel, QStringLiteral("PIC_View"));
+    layout->addWidget(figureView_, 0, Qt::AlignHCenter | Qt::AlignTop);
     layout->addStretch();
     return frame;
 }
 
-void FRM_土質条件入力::ConfigureBoxes() {
-    for (NumericField* box : {TXT_開削幅, TXT_堤体幅, TXT_層厚}) box->SetUpperLimit(kLengthLimit);
-    for (NumericField* box : {TXT_開削幅, TXT_堤体幅}) {
+void SoilConditionsScreen::ConfigureBoxes() {
+    for (NumericField* box : {excavationWidthBox_, leveeWidthBox_, thicknessBox_})
+        box->SetUpperLimit(kLengthLimit);
+    for (NumericField* box : {excavationWidthBox_, leveeWidthBox_}) {
         connect(box, &QLineEdit::textChanged, this, [this] { SetChanged(); });
     }
-    TXT_層厚->SetAfterEnter([this] {
+    thicknessBox_->SetAfterEnter([this] {
         UpdateDepthDisplay();
-        TXT_層厚->FocusNext();
+        thicknessBox_->FocusNext();
     });
-    TXT_変形係数Es->SetEnterHandler([this] {
+    modulusBox_->SetEnterHandler([this] {
         NormaliseModulus();
         AddOrUpdate();
     });
 }
 
 // The figure takes at most the room its box was given, centred in its frame.
-void FRM_土質条件入力::ShowFigure() {
-    PIC_View->setFixedSize(TwipsToPixels(4800, *this), TwipsToPixels(6000, *this));
-    ShowFittedFigure(thumb_, Pic_Source, PIC_View, kFigureFile);
+void SoilConditionsScreen::ShowFigure() {
+    figureView_->setFixedSize(TwipsToPixels(4800, *this), TwipsToPixels(6000, *this));
+    ShowFittedFigure(thumb_, figureSource_, figureView_, kFigureFile);
 }
 
-void FRM_土質条件入力::LoadProject() {
-    if (!project_.soilLayers) return;
-    VSF_List->SetRedraw(false);
-    for (const SoilLayerRow& layer : SoilLayerRowsOf(*project_.soilLayers)) {
-        const int row = VSF_List->AddRow();
+void SoilConditionsScreen::LoadConditions() {
+    if (!conditions_.layers) return;
+    list_->SetRedraw(false);
+    for (const SoilLayerRow& layer : SoilLayerRowsOf(*conditions_.layers)) {
+        const int row = list_->AddRow();
         ShowLayer(row, layer);
-        VSF_List->ShowRow(row);
+        list_->ShowRow(row);
     }
-    VSF_List->SetRedraw(true);
-    TXT_開削幅->setText(ToQt(FormatNumber(project_.excavationWidth)));
-    TXT_堤体幅->setText(ToQt(FormatNumber(project_.leveeWidth)));
+    list_->SetRedraw(true);
+    excavationWidthBox_->setText(ToQt(FormatNumber(conditions_.excavationWidth)));
+    leveeWidthBox_->setText(ToQt(FormatNumber(conditions_.leveeWidth)));
     UpdateAddButton();
 }
 
-std::vector<SoilLayerRow> FRM_土質条件入力::Layers() const {
+std::vector<SoilLayerRow> SoilConditionsScreen::Layers() const {
     std::vector<SoilLayerRow> layers;
-    for (int row = VSF_List->FixedRows(); row < VSF_List->Rows(); ++row) {
-        layers.push_back({VSF_List->Text(row, kThicknessColumn).trimmed().toStdString(),
-                          VSF_List->Text(row, kDepthColumn).trimmed().toStdString(),
-                          VSF_List->Text(row, kModulusColumn).trimmed().toStdString()});
+    for (int row = list_->FixedRows(); row < list_->Rows(); ++row) {
+        layers.push_back({list_->Text(row, kThicknessColumn).trimmed().toStdString(),
+                          list_->Text(row, kDepthColumn).trimmed().toStdString(),
+                          list_->Text(row, kModulusColumn).trimmed().toStdString()});
     }
     return layers;
 }
 
-void FRM_土質条件入力::ShowLayer(int row, const SoilLayerRow& layer) {
-    VSF_List->SetText(row, kThicknessColumn, ToQt(layer.thickness));
-    VSF_List->SetText(row, kDepthColumn, ToQt(layer.depth));
-    VSF_List->SetText(row, kModulusColumn, ToQt(layer.modulus));
+void SoilConditionsScreen::ShowLayer(int row, const SoilLayerRow& layer) {
+    list_->SetText(row, kThicknessColumn, ToQt(layer.thickness));
+    list_->SetText(row, kDepthColumn, ToQt(layer.depth));
+    list_->SetText(row, kModulusColumn, ToQt(layer.modulus));
 }
 
 // Every layer from grid row `row` down gets its depth from the one above it.
-void FRM_土質条件入力::RecomputeDepthsFrom(int row) {
+void SoilConditionsScreen::RecomputeDepthsFrom(int row) {
     std::vector<SoilLayerRow> layers = Layers();
-    const std::size_t first = static_cast<std::size_t>(row - VSF_List->FixedRows());
+    const std::size_t first = static_cast<std::size_t>(row - list_->FixedRows());
     RecomputeDepths(layers, first);
     for (std::size_t i = first; i < layers.size(); ++i) {
-        VSF_List->SetText(static_cast<int>(i) + VSF_List->FixedRows(), kDepthColumn,
-                          ToQt(layers[i].depth));
+        list_->SetText(static_cast<int>(i) + list_->FixedRows(), kDepthColumn,
+                       ToQt(layers[i].depth));
     }
 }
 
-void FRM_土質条件入力::ClearEntry() {
-    TXT_層厚->clear();
-    LBL_深度1->clear();
-    TXT_変形係数Es->clear();
+void SoilConditionsScreen::ClearEntry() {
+    thicknessBox_->clear();
+    depthDisplay_->clear();
+    modulusBox_->clear();
 }
 
-QLineEdit* FRM_土質条件入力::FirstBox() const {
-    return TXT_層厚;
+QLineEdit* SoilConditionsScreen::FirstBox() const {
+    return thicknessBox_;
 }
 
-void FRM_土質条件入力::UpdateDepthDisplay() {
+void SoilConditionsScreen::UpdateDepthDisplay() {
     const std::vector<SoilLayerRow> layers = Layers();
     const std::size_t position =
-        Editing() ? static_cast<std::size_t>(SelectedRow() - VSF_List->FixedRows()) : layers.size();
-    const double thickness = ReadNumberPrefix(TXT_層厚->text().toStdString());
-    LBL_深度1->setText(ToQt(LayerDepthText(layers, position, thickness)));
+        Editing() ? static_cast<std::size_t>(SelectedRow() - list_->FixedRows()) : layers.size();
+    const double thickness = ReadNumberPrefix(thicknessBox_->text().toStdString());
+    depthDisplay_->setText(ToQt(LayerDepthText(layers, position, thickness)));
 }
 
 // A text too long to be a number stays as typed, for the entry check to refuse.
-void FRM_土質条件入力::NormaliseModulus() {
-    if (const std::optional<double> value = TXT_変形係数Es->Value())
-        TXT_変形係数Es->setText(ToQt(FormatNumber(*value)));
+void SoilConditionsScreen::NormaliseModulus() {
+    if (const std::optional<double> value = modulusBox_->Value())
+        modulusBox_->setText(ToQt(FormatNumber(*value)));
 }
 
-bool FRM_土質条件入力::CheckEntry() {
-    if (!CheckRequired(TXT_層厚)) return false;
+bool SoilConditionsScreen::CheckEntry() {
+    if (!CheckRequired(thicknessBox_)) return false;
     UpdateDepthDisplay();
-    if (TXT_変形係数Es->text().isEmpty()) {
-        TXT_変形係数Es->ReportAndRefocus(kEnterValueMessage);
+    if (modulusBox_->text().isEmpty()) {
+        modulusBox_->ReportAndRefocus(kEnterValueMessage);
         return false;
     }
-    if (!TXT_変形係数Es->Value()) {
-        TXT_変形係数Es->ReportAndRefocus(kInvalidEntryMessage);
+    if (!modulusBox_->Value()) {
+        modulusBox_->ReportAndRefocus(kInvalidEntryMessage);
         return false;
     }
     NormaliseModulus();
@@ -245,33 +246,33 @@ bool FRM_土質条件入力::CheckEntry() {
 }
 
 // An updated layer changes the depths of every layer below it.
-void FRM_土質条件入力::WriteRow(int row) {
-    ShowLayer(row, {TXT_層厚->text().toStdString(), LBL_深度1->text().toStdString(),
-                    TXT_変形係数Es->text().toStdString()});
+void SoilConditionsScreen::WriteRow(int row) {
+    ShowLayer(row, {thicknessBox_->text().toStdString(), depthDisplay_->text().toStdString(),
+                    modulusBox_->text().toStdString()});
     if (Editing()) RecomputeDepthsFrom(row + 1);
 }
 
-void FRM_土質条件入力::LoadRow(int row) {
-    TXT_層厚->setText(VSF_List->Text(row, kThicknessColumn));
-    LBL_深度1->setText(VSF_List->Text(row, kDepthColumn));
-    TXT_変形係数Es->setText(VSF_List->Text(row, kModulusColumn));
+void SoilConditionsScreen::LoadRow(int row) {
+    thicknessBox_->setText(list_->Text(row, kThicknessColumn));
+    depthDisplay_->setText(list_->Text(row, kDepthColumn));
+    modulusBox_->setText(list_->Text(row, kModulusColumn));
 }
 
 // The layers below a removed one take their depths from the thicknesses again.
-void FRM_土質条件入力::RowsMovedUp(int row) {
+void SoilConditionsScreen::RowsMovedUp(int row) {
     RecomputeDepthsFrom(row);
 }
 
-void FRM_土質条件入力::ClearAll() {
+void SoilConditionsScreen::ClearAll() {
     if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
-    VSF_List->RemoveAllRows();
+    list_->RemoveAllRows();
     ResetEntryRow();
-    TXT_開削幅->clear();
-    TXT_堤体幅->clear();
+    excavationWidthBox_->clear();
+    leveeWidthBox_->clear();
 }
 
 // Required, numeric and within the box's limit; rewritten "0.00".
-bool FRM_土質条件入力::CheckRequired(NumericField* box) {
+bool SoilConditionsScreen::CheckRequired(NumericField* box) {
     if (box->text().isEmpty()) {
         box->ReportAndRefocus(kEnterValueMessage);
         return false;
@@ -280,32 +281,41 @@ bool FRM_土質条件入力::CheckRequired(NumericField* box) {
 }
 
 // A layer typed into the entry row but not added is not part of the commit.
-FRM_土質条件入力::Commit FRM_土質条件入力::CommitToProject() {
-    if (VSF_List->DataRows() == 0 && TXT_開削幅->text().isEmpty() && TXT_堤体幅->text().isEmpty()) {
-        project_.soilLayers.reset();
-        project_.excavationWidth = 0;
-        project_.leveeWidth = 0;
+SoilConditionsScreen::Commit SoilConditionsScreen::TakeValues() {
+    if (list_->DataRows() == 0 && excavationWidthBox_->text().isEmpty() &&
+        leveeWidthBox_->text().isEmpty()) {
+        conditions_.layers.reset();
+        conditions_.excavationWidth = 0;
+        conditions_.leveeWidth = 0;
+        MarkAccepted();
         return Commit::Emptied;
     }
-    if (!CheckRequired(TXT_開削幅) || !CheckRequired(TXT_堤体幅)) return Commit::Failed;
-    if (VSF_List->DataRows() == 0) {
-        project_.soilLayers.reset();
-    } else {
-        project_.soilLayers = BuildSoilLayerTable(Layers());
+    if (!CheckRequired(excavationWidthBox_) || !CheckRequired(leveeWidthBox_)) {
+        return Commit::Failed;
     }
-    project_.excavationWidth = ReadNumberPrefix(TXT_開削幅->text().toStdString());
-    project_.leveeWidth = ReadNumberPrefix(TXT_堤体幅->text().toStdString());
+    if (list_->DataRows() == 0) {
+        conditions_.layers.reset();
+    } else {
+        conditions_.layers = BuildSoilLayerTable(Layers());
+    }
+    conditions_.excavationWidth = ReadNumberPrefix(excavationWidthBox_->text().toStdString());
+    conditions_.leveeWidth = ReadNumberPrefix(leveeWidthBox_->text().toStdString());
+    MarkAccepted();
     return Commit::Written;
 }
 
 // ＯＫ also needs the equivalent modulus Em to be computable from the layers
 // just written.
-bool FRM_土質条件入力::CommitWithModulus() {
-    const Commit commit = CommitToProject();
+bool SoilConditionsScreen::CommitWithModulus() {
+    const Commit commit = TakeValues();
     if (commit != Commit::Written) return commit == Commit::Emptied;
     try {
-        const double em =
-            EquivalentModulus(project_, results_, project_.excavationWidth, project_.leveeWidth);
+        ProjectData layers;
+        layers.soilLayers = conditions_.layers;
+        CalcResults computed;
+        const double em = EquivalentModulus(layers, computed, conditions_.excavationWidth,
+                                            conditions_.leveeWidth);
+        conditions_.equivalentModulus = em;
         if (em != 0) return true;
         ReportModulusFailure(kModulusZeroMessage);
     } catch (const EngineError& error) {
@@ -315,14 +325,14 @@ bool FRM_土質条件入力::CommitWithModulus() {
     return false;
 }
 
-// The committed values stay in the project; the screen stays open to mend them.
-void FRM_土質条件入力::ReportModulusFailure(const QString& reason) {
+// The values stay taken; the screen stays open to mend them.
+void SoilConditionsScreen::ReportModulusFailure(const QString& reason) {
     messages_.Warning(this, reason);
-    Refocus(TXT_開削幅);
+    Refocus(excavationWidthBox_);
 }
 
-bool FRM_土質条件入力::CommitOnClose() {
-    return CommitToProject() != Commit::Failed;
+bool SoilConditionsScreen::CommitOnClose() {
+    return TakeValues() != Commit::Failed;
 }
 
 }  // namespace nubera

@@ -3,11 +3,10 @@
 #include <QString>
 #include <vector>
 
-#include "calc_results.h"
+#include "figure_thumbnail.h"
 #include "list_entry_screen.h"
-#include "project_data.h"
+#include "soil_conditions.h"
 #include "soil_layer_rules.h"
-#include "thumbnail.h"
 
 class QLabel;
 class QPushButton;
@@ -19,12 +18,17 @@ class NumericField;
 
 // The soil-conditions screen "土質条件入力画面": the excavation and levee widths
 // and up to 20 soil layers (thickness, depth of the layer's bottom, modulus
-// Es), edited in a grid and written to the project only when confirmed, after
-// the equivalent modulus Em has been found computable.
-class FRM_土質条件入力 : public ListEntryScreen {
+// Es), edited in a grid and accepted only when confirmed, after the
+// equivalent modulus Em has been found computable. Values refused for their
+// Em are still taken: the person mends them on the open screen, and however
+// the screen then closes they stand.
+class SoilConditionsScreen : public ListEntryScreen {
   public:
-    FRM_土質条件入力(ProjectData& project, CalcResults& results, MessageBox& messages,
-                     const QString& figureFolder, QWidget* parent = nullptr);
+    SoilConditionsScreen(SoilConditions conditions, MessageBox& messages,
+                         const QString& figureFolder, QWidget* parent = nullptr);
+
+    // The accepted conditions once exec() returned Accepted.
+    const SoilConditions& Conditions() const { return conditions_; }
 
   protected:
     bool CommitOnClose() override;
@@ -44,7 +48,7 @@ class FRM_土質条件入力 : public ListEntryScreen {
     QWidget* BuildFigureFrame();
     void ConfigureBoxes();
     void ShowFigure();
-    void LoadProject();
+    void LoadConditions();
 
     std::vector<SoilLayerRow> Layers() const;
     void ShowLayer(int row, const SoilLayerRow& layer);
@@ -55,21 +59,20 @@ class FRM_土質条件入力 : public ListEntryScreen {
     bool CheckRequired(NumericField* box);
 
     void ClearAll();
-    Commit CommitToProject();
+    Commit TakeValues();
     bool CommitWithModulus();
     void ReportModulusFailure(const QString& reason);
 
-    ProjectData& project_;
-    CalcResults& results_;
-    CThum thumb_;
+    SoilConditions conditions_;
+    FigureThumbnail thumb_;
 
-    NumericField* TXT_開削幅 = nullptr;
-    NumericField* TXT_堤体幅 = nullptr;
-    NumericField* TXT_層厚 = nullptr;
-    QLabel* LBL_深度1 = nullptr;
-    NumericField* TXT_変形係数Es = nullptr;
-    QLabel* Pic_Source = nullptr;
-    QLabel* PIC_View = nullptr;
+    NumericField* excavationWidthBox_ = nullptr;
+    NumericField* leveeWidthBox_ = nullptr;
+    NumericField* thicknessBox_ = nullptr;
+    QLabel* depthDisplay_ = nullptr;
+    NumericField* modulusBox_ = nullptr;
+    QLabel* figureSource_ = nullptr;
+    QLabel* figureView_ = nullptr;
 };
 
 }  // namespace nubera

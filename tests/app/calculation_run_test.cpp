@@ -1,5 +1,7 @@
 #include "calculation_run.h"
 
+#include <gmock/gmock.h>
+
 #include <QAction>
 #include <QDate>
 #include <QDir>
@@ -13,6 +15,8 @@
 
 namespace nubera::test {
 namespace {
+
+using ::testing::StartsWith;
 
 class CalculationRunTest : public MainWindowTest {
   protected:
@@ -28,7 +32,7 @@ class CalculationRunTest : public MainWindowTest {
     void LoadExample(const char* name) {
         messages.PlanAnswers({MsgAnswer::Yes});
         dialogs.Plan(QStringLiteral(NUBERA_SOURCE_DIR "/examples/") + QString::fromUtf8(name));
-        window->findChild<QAction*>(QStringLiteral("mnuLoad"))->trigger();
+        Trigger("mnuLoad");
         messages.Clear();
     }
 
@@ -132,7 +136,7 @@ TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndGivesTheClaimedNameBack) 
     const ProjectData before = project;
     Run();
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_TRUE(messages.Shown()[0].text.startsWith(QStringLiteral("計算できませんでした。\r\n")));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), StartsWith("計算できませんでした。\r\n"));
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(Results().isEmpty());
     EXPECT_TRUE(preview.shown.empty());
@@ -146,8 +150,8 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     ASSERT_TRUE(QFile::remove(folder.filePath(Template())));
     Run();
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_TRUE(messages.Shown()[0].text.startsWith(
-        QStringLiteral("計算結果ファイルを作成できませんでした: 雛形ファイル「")));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(),
+                StartsWith("計算結果ファイルを作成できませんでした: 雛形ファイル「"));
     EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(preview.shown.empty());
     ExpectCleanEnd();

@@ -18,11 +18,12 @@
 #include "core/one_block_project.h"
 #include "document_opener.h"
 #include "file_dialogs.h"
-#include "frm_main.h"
 #include "input/screen_harness.h"
+#include "input_screens.h"
+#include "main_window.h"
 #include "numeric_field.h"
 #include "result_preview.h"
-#include "shell/scripted_message_box.h"
+#include "widgets/scripted_message_box.h"
 
 namespace nubera::test {
 
@@ -79,6 +80,30 @@ class RecordingOpener : public DocumentOpener {
     std::vector<QUrl> opened;
 };
 
+// Input screens that stand for the real ones: each does what the test set for
+// it with the values handed over and says whether the person accepted them.
+// A screen the test left unset closes without accepting.
+class FakeInputScreens : public InputScreens {
+  public:
+    using PointsDiscarded = std::function<void(bool fillLoadsRemain)>;
+
+    bool EditSoilConditions(QWidget*, SoilConditions& conditions) override {
+        return soil && soil(conditions);
+    }
+    bool EditFillLoads(QWidget*, FillLoads& loads, Placement placement, bool,
+                       const PointsDiscarded& pointsDiscarded) override {
+        return fill && fill(loads, placement, pointsDiscarded);
+    }
+    bool EditFocusPoints(QWidget*, const std::optional<FillLoadTable>&,
+                         std::optional<FocusPointList>& focusPoints) override {
+        return points && points(focusPoints);
+    }
+
+    std::function<bool(SoilConditions&)> soil;
+    std::function<bool(FillLoads&, Placement, const PointsDiscarded&)> fill;
+    std::function<bool(std::optional<FocusPointList>&)> points;
+};
+
 using testing_support::OneBlock;
 using testing_support::OneLayer;
 
@@ -94,10 +119,11 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     // Creates, starts and activates the window (after a test set its screens).
-    void Open() {
-        window = std::make_unique<FRM_Main>(
+    void Open() { Open(screens); }
+    void Open(InputScreens& inputScreens) {
+        window = std::make_unique<MainWindow>(
             project, results,
-            MainWindowServices{messages, dialogs, opener, preview, screens, folder.path(),
+            MainWindowServices{messages, dialogs, opener, preview, inputScreens, folder.path(),
                                [this](int milliseconds) { pauses.push_back(milliseconds); }});
         window->Start();
         window->activateWindow();
@@ -108,6 +134,8 @@ class MainWindowTest : public ::testing::Test {
     Widget* Find(const QString& name) const {
         return Child<Widget>(*window, name);
     }
+    // Runs the menu command of that name.
+    void Trigger(const char* name) const { Find<QAction>(QString::fromLatin1(name))->trigger(); }
     QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
     QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
     QRadioButton* Option(const QString& name) const { return Find<QRadioButton>(name); }
@@ -118,11 +146,11 @@ class MainWindowTest : public ::testing::Test {
     FakeFileDialogs dialogs;
     RecordingOpener opener;
     RecordingPreview preview;
-    InputScreens screens;
+    FakeInputScreens screens;
     std::vector<int> pauses;
     ProjectData project;
     CalcResults results;
-    std::unique_ptr<FRM_Main> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace nubera::test

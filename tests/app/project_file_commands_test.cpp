@@ -1,5 +1,7 @@
 #include "project_file_commands.h"
 
+#include <gmock/gmock.h>
+
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -13,6 +15,9 @@
 namespace nubera::test {
 namespace {
 
+using ::testing::HasSubstr;
+using ::testing::StartsWith;
+
 QString Example(const char* name) {
     return QStringLiteral(NUBERA_SOURCE_DIR "/examples/") + QString::fromUtf8(name);
 }
@@ -24,8 +29,8 @@ std::string Bytes(const QString& path) {
 
 class ProjectFileCommandsTest : public MainWindowTest {
   protected:
-    void Load() { window->findChild<QAction*>(QStringLiteral("mnuLoad"))->trigger(); }
-    void Save() { window->findChild<QAction*>(QStringLiteral("mnuSave"))->trigger(); }
+    void Load() { Trigger("mnuLoad"); }
+    void Save() { Trigger("mnuSave"); }
 
     // Loads `path`, answering Yes to the question.
     void LoadFile(const QString& path) {
@@ -170,7 +175,7 @@ TEST_F(ProjectFileCommandsTest, AnEmptyFileIsReportedNotIgnored) {
     Open();
     LoadFile(WriteFile(QStringLiteral("empty.nbr"), QByteArray()));
     ASSERT_EQ(messages.Shown().size(), 2u);
-    EXPECT_TRUE(messages.Shown()[1].text.contains(QStringLiteral("empty.nbr")));
+    EXPECT_THAT(messages.Shown()[1].text.toStdString(), HasSubstr("empty.nbr"));
 }
 
 TEST_F(ProjectFileCommandsTest, SavingInLateralModeChecksAndWritesThePoissonRatio) {
@@ -226,9 +231,9 @@ TEST_F(ProjectFileCommandsTest, AFailedSaveSaysSoNamingTheFile) {
     Save();
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(
-        messages.Shown()[0].text.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
-    EXPECT_TRUE(messages.Shown()[0].text.contains(QStringLiteral("p.nbr")));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(),
+                StartsWith("ファイルを保存できませんでした。"));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr("p.nbr"));
 }
 
 TEST_F(ProjectFileCommandsTest, ASavedProjectLoadsBackUnchanged) {

@@ -10,7 +10,7 @@
 #include "input/screen_harness.h"
 #include "numeric_field.h"
 #include "section_view.h"
-#include "shell/scripted_message_box.h"
+#include "widgets/scripted_message_box.h"
 
 namespace nubera {
 namespace {
@@ -30,9 +30,13 @@ using BlockTexts = std::array<const char*, 7>;
 class FillScreenTest : public ::testing::Test {
   protected:
     void Open() {
-        const ManualPointsLink link{[this] { return manual; }, [this] { ++unsetShown; },
-                                    [this](bool on) { pointsEntryEnabled = on; }};
-        screen = std::make_unique<FRM_盛土荷重入力>(project, messages, test::FigureFolder(), link);
+        screen = std::make_unique<FillLoadScreen>(FillLoadsOf(project), SelectedPlacement(),
+                                                  project.focusPoints.has_value(), messages,
+                                                  test::FigureFolder());
+        QObject::connect(screen.get(), &FillLoadScreen::ManualPointsDiscarded, [this](bool on) {
+            ++unsetShown;
+            pointsEntryEnabled = on;
+        });
         test::ShowActive(*screen);
         const char* names[] = {"TXT_Base", "TXT_A",  "TXT_B",     "TXT_C",
                                "TXT_h",    "TXT_hy", "TXT_土重量"};
@@ -55,12 +59,25 @@ class FillScreenTest : public ::testing::Test {
 
     void Ok() { Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec"))); }
 
+    Placement SelectedPlacement() const {
+        return manual ? Placement::Manual : Placement::Automatic;
+    }
+
+    // The project once the opener has committed what the screen accepted.
+    ProjectData Committed() const {
+        ProjectData committed = project;
+        if (screen->result() == QDialog::Accepted) {
+            CommitFillLoads(screen->Loads(), SelectedPlacement(), committed);
+        }
+        return committed;
+    }
+
     ProjectData project;
     test::ScriptedMessageBox messages;
     bool manual = false;
     int unsetShown = 0;
     std::optional<bool> pointsEntryEnabled;
-    std::unique_ptr<FRM_盛土荷重入力> screen;
+    std::unique_ptr<FillLoadScreen> screen;
     std::array<NumericField*, 7> boxes{};
     NumericField* qx = nullptr;
     ListGrid* grid = nullptr;
@@ -214,7 +231,7 @@ TEST_P(StackingTest, LoadsTheOffendingBlockForEditing) {
     EXPECT_EQ(boxes[0]->text(), grid->Text(GetParam().row, 1));
     EXPECT_TRUE(Child<QWidget>(*screen, QString::fromUtf8(GetParam().focus))->hasFocus());
     EXPECT_TRUE(screen->isVisible());
-    EXPECT_FALSE(project.fillLoads);
+    EXPECT_FALSE(Committed().fillLoads);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -251,14 +268,14 @@ TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
     EXPECT_EQ(messages.Shown()[0].centredOver, Child<QWidget>(*screen, QStringLiteral("Frame1")));
     EXPECT_FALSE(screen->isVisible());
 
-    EXPECT_EQ(project.fillLoads,
+    EXPECT_EQ(Committed().fillLoads,
               testing_support::FillBlock({2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5}));
     SurchargeTable surcharge = MakeSurchargeTable();
     surcharge.ResizeRows(1);
     surcharge.At(0, 0) = Cell::Number(10);
     surcharge.At(1, 0) = Cell::Number(6);
     surcharge.At(2, 0) = Cell::Text("0");
-    EXPECT_EQ(project.surcharge, surcharge);
+    EXPECT_EQ(Committed().surcharge, surcharge);
 }
 
 TEST_F(FillScreenTest, StackedBlocksTakeTheirSurchargeFromTheTopCrest) {
@@ -269,10 +286,10 @@ TEST_F(FillScreenTest, StackedBlocksTakeTheirSurchargeFromTheTopCrest) {
     EnterBlock(kLower);                               // centre 4.5
     messages.PlanAnswers({MsgAnswer::Yes});
     Ok();
-    ASSERT_TRUE(project.fillLoads);
-    EXPECT_EQ(project.fillLoads->At(11, 0), Cell::Number(0));
-    EXPECT_EQ(project.fillLoads->At(11, 1), Cell::Number(-0.5));
-    EXPECT_FALSE(project.surcharge);  // qX of 0 means none
+    ASSERT_TRUE(Committed().fillLoads);
+    EXPECT_EQ(Committed().fillLoads->At(11, 0), Cell::Number(0));
+    EXPECT_EQ(Committed().fillLoads->At(11, 1), Cell::Number(-0.5));
+    EXPECT_FALSE(Committed().surcharge);  // qX of 0 means none
 }
 
 TEST_F(FillScreenTest, NoToTheQuestionKeepsTheDrawingAndCtrlEnterTogglesIt) {
@@ -281,7 +298,7 @@ TEST_F(FillScreenTest, NoToTheQuestionKeepsTheDrawingAndCtrlEnterTogglesIt) {
     messages.PlanAnswers({MsgAnswer::No});
     Ok();
     EXPECT_TRUE(screen->isVisible());
-    EXPECT_FALSE(project.fillLoads);
+    EXPECT_FALSE(Committed().fillLoads);
     EXPECT_FALSE(drawing->isHidden());
     EXPECT_TRUE(picture->isHidden());
     EXPECT_EQ(drawing->Figure().lines.size(), 5u);
@@ -337,7 +354,7 @@ TEST_F(FillScreenTest, CommitInManualModeDiscardsTheManualPoints) {
         (std::vector<QString>{kConfirm, QStringLiteral("手動で設定した着目点はクリアされました。"
                                                        "\r\n再設定してください。")}));
     EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Information);
-    EXPECT_FALSE(project.focusPoints);
+    EXPECT_FALSE(Committed().focusPoints);
     EXPECT_EQ(unsetShown, 1);
     EXPECT_EQ(pointsEntryEnabled, true);
 }
@@ -355,9 +372,9 @@ TEST_F(FillScreenTest, AnEmptyListRemovesTheFillAndThePointsSilently) {
     Ok();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_FALSE(project.fillLoads);
-    EXPECT_FALSE(project.focusPoints);
-    EXPECT_EQ(project.surcharge, surcharge);  // left as it was
+    EXPECT_FALSE(Committed().fillLoads);
+    EXPECT_FALSE(Committed().focusPoints);
+    EXPECT_EQ(Committed().surcharge, surcharge);  // left as it was
     EXPECT_EQ(pointsEntryEnabled, false);
 }
 
@@ -390,7 +407,7 @@ TEST_F(FillScreenTest, LoadingASurchargeCountsAsAChangeForTheCloseBox) {
     EXPECT_TRUE(screen->close());
     EXPECT_EQ(messages.Texts(),
               std::vector<QString>{QStringLiteral("データが変更されています。\r\n更新しますか？")});
-    EXPECT_EQ(project, before);
+    EXPECT_EQ(Committed(), before);
 }
 
 TEST_F(FillScreenTest, CloseBoxYesRunsTheStackingCheckAndTheQuestion) {
@@ -406,7 +423,7 @@ TEST_F(FillScreenTest, CloseBoxYesRunsTheStackingCheckAndTheQuestion) {
     EXPECT_EQ(messages.Texts().back(), kConfirm);
     messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
     EXPECT_TRUE(screen->close());
-    EXPECT_TRUE(project.fillLoads);
+    EXPECT_TRUE(Committed().fillLoads);
 }
 
 TEST_F(FillScreenTest, CancelWritesNothing) {
@@ -420,7 +437,7 @@ TEST_F(FillScreenTest, CancelWritesNothing) {
     EXPECT_EQ(
         messages.Texts(),
         std::vector<QString>{QStringLiteral("盛土荷重入力をクリアします。\r\nよろしいですか？")});
-    EXPECT_EQ(project, before);
+    EXPECT_EQ(Committed(), before);
 }
 
 }  // namespace

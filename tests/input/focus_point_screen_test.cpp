@@ -9,7 +9,7 @@
 #include "input/screen_harness.h"
 #include "numeric_field.h"
 #include "section_view.h"
-#include "shell/scripted_message_box.h"
+#include "widgets/scripted_message_box.h"
 
 namespace nubera {
 namespace {
@@ -29,7 +29,8 @@ class PointScreenTest : public ::testing::Test {
     }
 
     void Open() {
-        screen = std::make_unique<FRM_着目点手動設定>(project, messages);
+        screen =
+            std::make_unique<FocusPointScreen>(project.fillLoads, project.focusPoints, messages);
         test::ShowActive(*screen);
         for (std::size_t i = 0; i < kPointCount; ++i) {
             boxes[i] = Child<NumericField>(*screen, QStringLiteral("TXT_着目点_%1").arg(i));
@@ -44,9 +45,16 @@ class PointScreenTest : public ::testing::Test {
 
     void Ok() { Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec"))); }
 
+    // The project once the opener has committed what the screen accepted.
+    ProjectData Committed() const {
+        ProjectData committed = project;
+        if (screen->result() == QDialog::Accepted) committed.focusPoints = screen->Points();
+        return committed;
+    }
+
     ProjectData project;
     test::ScriptedMessageBox messages;
-    std::unique_ptr<FRM_着目点手動設定> screen;
+    std::unique_ptr<FocusPointScreen> screen;
     std::array<NumericField*, kPointCount> boxes{};
     SectionView* drawing = nullptr;
 };
@@ -82,7 +90,7 @@ TEST_P(PointCheckTest, ReportsAndReturnsToTheBox) {
     EXPECT_TRUE(boxes[GetParam().focus]->hasFocus());
     EXPECT_EQ(boxes[GetParam().focus]->selectedText(), boxes[GetParam().focus]->text());
     EXPECT_TRUE(screen->isVisible());
-    EXPECT_FALSE(project.focusPoints);
+    EXPECT_FALSE(Committed().focusPoints);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,7 +119,7 @@ TEST_F(PointScreenTest, ConfirmedPointsAreWrittenAsTheirTexts) {
     EXPECT_FALSE(screen->isVisible());
     FocusPointList expected{Cell::Text("-5.00"), Cell::Text("0.00"), Cell::Text("0.00"),
                             Cell::Text("5.00")};
-    EXPECT_EQ(project.focusPoints, expected);
+    EXPECT_EQ(Committed().focusPoints, expected);
 }
 
 TEST_F(PointScreenTest, OkWithoutPointsRemovesTheListWithoutAQuestion) {
@@ -121,7 +129,7 @@ TEST_F(PointScreenTest, OkWithoutPointsRemovesTheListWithoutAQuestion) {
     Ok();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_FALSE(project.focusPoints);
+    EXPECT_FALSE(Committed().focusPoints);
 }
 
 TEST_F(PointScreenTest, StoredPointsLoadWithTheirMarkersAndDoNotCountAsAChange) {
@@ -151,7 +159,7 @@ TEST_F(PointScreenTest, ClearingAllThenTheCloseBoxAsks) {
         messages.Texts(),
         (std::vector<QString>{QStringLiteral("着目点設定をクリアします。\r\nよろしいですか？"),
                               QStringLiteral("データが変更されています。\r\n更新しますか？")}));
-    EXPECT_EQ(project, before);
+    EXPECT_EQ(Committed(), before);
 }
 
 TEST_F(PointScreenTest, CloseBoxYesChecksAndConfirms) {
@@ -163,7 +171,7 @@ TEST_F(PointScreenTest, CloseBoxYesChecksAndConfirms) {
     Type(boxes[1], QStringLiteral("3"));
     messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ((*project.focusPoints)[1], Cell::Text("3.00"));
+    EXPECT_EQ((*Committed().focusPoints)[1], Cell::Text("3.00"));
 }
 
 TEST_F(PointScreenTest, CancelWritesNothing) {
@@ -172,7 +180,7 @@ TEST_F(PointScreenTest, CancelWritesNothing) {
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel")));
     EXPECT_FALSE(screen->isVisible());
     EXPECT_TRUE(messages.Shown().empty());
-    EXPECT_FALSE(project.focusPoints);
+    EXPECT_FALSE(Committed().focusPoints);
 }
 
 }  // namespace

@@ -11,18 +11,12 @@
 #include <QWidget>
 
 #include "list_grid.h"
+#include "widgets/find_child.h"
 
 namespace nubera::test {
 
 inline QString FigureFolder() {
-    return QStringLiteral(NUBERA_SOURCE_DIR "/shell/figures");
-}
-
-template <typename Widget>
-Widget* Child(const QWidget& parent, const QString& name) {
-    auto* child = parent.findChild<Widget*>(name);
-    EXPECT_NE(child, nullptr) << name.toStdString();
-    return child;
+    return QStringLiteral(NUBERA_SOURCE_DIR "/desktop/figures");
 }
 
 inline void ShowActive(QWidget& window) {

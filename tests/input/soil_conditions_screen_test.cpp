@@ -1,5 +1,6 @@
 #include "soil_conditions_screen.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -7,10 +8,12 @@
 
 #include "input/screen_harness.h"
 #include "numeric_field.h"
-#include "shell/scripted_message_box.h"
+#include "widgets/scripted_message_box.h"
 
 namespace nubera {
 namespace {
+
+using ::testing::EndsWith;
 
 using test::Child;
 using test::Click;
@@ -36,8 +39,8 @@ SoilLayerTable Layers(std::initializer_list<std::array<double, 3>> rows) {
 class SoilScreenTest : public ::testing::Test {
   protected:
     void Open() {
-        screen =
-            std::make_unique<FRM_土質条件入力>(project, results, messages, test::FigureFolder());
+        screen = std::make_unique<SoilConditionsScreen>(SoilConditionsOf(project), messages,
+                                                        test::FigureFolder());
         test::ShowActive(*screen);
         width = Child<NumericField>(*screen, QStringLiteral("TXT_開削幅"));
         levee = Child<NumericField>(*screen, QStringLiteral("TXT_堤体幅"));
@@ -61,10 +64,22 @@ class SoilScreenTest : public ::testing::Test {
         return depths;
     }
 
+    // The project and the results once the opener has committed what the
+    // screen accepted.
+    std::pair<ProjectData, CalcResults> CommittedState() const {
+        std::pair<ProjectData, CalcResults> state{project, results};
+        if (screen->result() == QDialog::Accepted) {
+            CommitSoilConditions(screen->Conditions(), state.first, state.second);
+        }
+        return state;
+    }
+    ProjectData Committed() const { return CommittedState().first; }
+    CalcResults CommittedResults() const { return CommittedState().second; }
+
     ProjectData project;
     CalcResults results;
     test::ScriptedMessageBox messages;
-    std::unique_ptr<FRM_土質条件入力> screen;
+    std::unique_ptr<SoilConditionsScreen> screen;
     NumericField* width = nullptr;
     NumericField* levee = nullptr;
     NumericField* thickness = nullptr;
@@ -206,11 +221,11 @@ TEST_F(SoilScreenTest, OkWritesTheProjectAndComputesEm) {
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_EQ(project.soilLayers, Layers({{5, 5, 6860}, {5, 10, 14000}}));
-    EXPECT_EQ(project.excavationWidth, 10);
-    EXPECT_EQ(project.leveeWidth, 20.01);
+    EXPECT_EQ(Committed().soilLayers, Layers({{5, 5, 6860}, {5, 10, 14000}}));
+    EXPECT_EQ(Committed().excavationWidth, 10);
+    EXPECT_EQ(Committed().leveeWidth, 20.01);
     EXPECT_EQ(levee->text(), QStringLiteral("20.01"));
-    EXPECT_GT(results.equivalentModulus, 0);
+    EXPECT_GT(CommittedResults().equivalentModulus, 0);
 }
 
 TEST_F(SoilScreenTest, OkOnAnEmptyScreenClearsTheSoilWithoutEm) {
@@ -225,10 +240,10 @@ TEST_F(SoilScreenTest, OkOnAnEmptyScreenClearsTheSoilWithoutEm) {
               std::vector<QString>{QStringLiteral("土質条件をクリアします。\r\nよろしいですか？")});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
     EXPECT_FALSE(screen->isVisible());
-    EXPECT_FALSE(project.soilLayers);
-    EXPECT_EQ(project.excavationWidth, 0);
-    EXPECT_EQ(project.leveeWidth, 0);
-    EXPECT_EQ(results.equivalentModulus, 123);
+    EXPECT_FALSE(Committed().soilLayers);
+    EXPECT_EQ(Committed().excavationWidth, 0);
+    EXPECT_EQ(Committed().leveeWidth, 0);
+    EXPECT_EQ(CommittedResults().equivalentModulus, 123);
 }
 
 TEST_F(SoilScreenTest, OkChecksTheWidthsFirstAndWritesNothingOnAFault) {
@@ -244,7 +259,7 @@ TEST_F(SoilScreenTest, OkChecksTheWidthsFirstAndWritesNothingOnAFault) {
     EXPECT_TRUE(levee->hasFocus());
     EXPECT_EQ(levee->selectedText(), QStringLiteral("150"));
     EXPECT_TRUE(screen->isVisible());
-    EXPECT_FALSE(project.soilLayers);
+    EXPECT_FALSE(Committed().soilLayers);
 }
 
 TEST_F(SoilScreenTest, AnEmThatCannotBeUsedKeepsTheScreenOpen) {
@@ -255,10 +270,10 @@ TEST_F(SoilScreenTest, AnEmThatCannotBeUsedKeepsTheScreenOpen) {
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(messages.Texts()[0].endsWith(QStringLiteral("入力した内容をご確認ください。")));
+    EXPECT_THAT(messages.Texts()[0].toStdString(), EndsWith("入力した内容をご確認ください。"));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_TRUE(width->hasFocus());
-    EXPECT_EQ(project.soilLayers, Layers({{5, 5, 0}}));  // the commit stays written
+    EXPECT_EQ(Committed().soilLayers, Layers({{5, 5, 0}}));  // the commit stays written
 }
 
 TEST_F(SoilScreenTest, EqualWidthsGiveEmZeroAndItsMessage) {
@@ -287,7 +302,7 @@ TEST_F(SoilScreenTest, LoadingDataCountsAsAChangeForTheCloseBox) {
     EXPECT_TRUE(screen->close());
     EXPECT_EQ(messages.Texts(),
               std::vector<QString>{QStringLiteral("データが変更されています。\r\n更新しますか？")});
-    EXPECT_EQ(project, before);
+    EXPECT_EQ(Committed(), before);
 }
 
 TEST_F(SoilScreenTest, CloseBoxYesCommitsOrStaysOpenOnAFault) {
@@ -300,8 +315,8 @@ TEST_F(SoilScreenTest, CloseBoxYesCommitsOrStaysOpenOnAFault) {
     EXPECT_TRUE(width->hasFocus());
     Type(width, QStringLiteral("10"));
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(project.soilLayers, Layers({{5, 5, 6860}}));
-    EXPECT_EQ(project.excavationWidth, 10);
+    EXPECT_EQ(Committed().soilLayers, Layers({{5, 5, 6860}}));
+    EXPECT_EQ(Committed().excavationWidth, 10);
 }
 
 TEST_F(SoilScreenTest, CancelWritesNothingAndAsksNothing) {
@@ -311,7 +326,7 @@ TEST_F(SoilScreenTest, CancelWritesNothingAndAsksNothing) {
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel")));
     EXPECT_FALSE(screen->isVisible());
     EXPECT_TRUE(messages.Shown().empty());
-    EXPECT_EQ(project, ProjectData{});
+    EXPECT_EQ(Committed(), ProjectData{});
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+#include "desktop_program.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include "main_window.h"
+#include "message_box.h"
+#include "result_workbook.h"
+#include "title_window.h"
+
+namespace nubera {
+namespace {
+
+constexpr int kSplashMs = 1000;
+
+}  // namespace
+
+DesktopProgram::DesktopProgram(MainWindowServices services)
+    : main_(std::make_unique<MainWindow>(project_, results_, std::move(services))),
+      title_(std::make_unique<TitleWindow>()) {}
+
+DesktopProgram::~DesktopProgram() = default;
+
+bool DesktopProgram::Show() {
+    const MainWindowServices& services = main_->Services();
+    if (!TemplateReadable()) {
+        const QString path =
+            QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName));
+        services.messages.Critical(
+            nullptr,
+            QStringLiteral("計算結果のひな形ファイルが見つからないか、読み込めません。\r\n") +
+                QDir::toNativeSeparators(path) +
+                QStringLiteral("\r\nプログラムと同じフォルダーに置いてください。"));
+        return false;
+    }
+    title_->PrepareSplash();
+    title_->show();
+    QCoreApplication::processEvents();
+    services.pause(kSplashMs);
+    title_.reset();
+    main_->Start();
+    return true;
+}
+
+bool DesktopProgram::TemplateReadable() const {
+    QFile file(QDir(main_->Services().appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
+    return file.open(QIODevice::ReadOnly);
+}
+
+}  // namespace nubera

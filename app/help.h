@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace nubera {
+
+class DocumentOpener;
+class MessageBox;
+
+// The help: Help/index.html in the application folder. Context 0 is its table
+// of contents; any other number is the topic whose anchor is that number.
+QUrl HelpUrl(const QString& appFolder, int context);
+
+// Opens the help in the desktop's browser. A missing help file, or a desktop
+// that cannot open it, is reported with the critical icon.
+void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
+              MessageBox& messages);
+
+}  // namespace nubera

@@ -1,0 +1,366 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "calculation_run.h"
+#include "centring.h"
+#include "fill_loads.h"
+#include "help.h"
+#include "input_screens.h"
+#include "message_box.h"
+#include "named_control.h"
+#include "number_text.h"
+#include "numeric_field.h"
+#include "poisson_ratio.h"
+#include "project_file.h"
+#include "project_file_commands.h"
+#include "round_half.h"
+#include "run_enabling_rule.h"
+#include "soil_conditions.h"
+#include "tab_order.h"
+#include "title_window.h"
+#include "twips.h"
+
+namespace nubera {
+namespace {
+
+const QColor kDisabledPoissonBackground(192, 192, 255);
+constexpr double kWindowWidthTwips = 7200;
+
+QLabel* Note(const QString& text) {
+    return new QLabel(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services)
+    : project_(project),
+      results_(results),
+      services_(std::move(services)),
+      run_(std::make_unique<CalculationRun>(*this)),
+      fileCommands_(std::make_unique<ProjectFileCommands>(*this)) {
+    setObjectName(QStringLiteral("FRM_Main"));
+    setWindowTitle(QStringLiteral("ヌベラプログラム"));
+    BuildControls();
+    BuildMenus();
+    ConnectControls();
+    SetTabOrder();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls() {
+    auto* central = new QWidget;
+    central->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(BuildInputButtons());
+    layout->addWidget(BuildModeFrame());
+    layout->addWidget(BuildPlacementFrame());
+    layout->addWidget(Note(QStringLiteral("※着目点の手動設定は、盛土荷重入力後可能になります。")));
+    layout->addWidget(Note(QStringLiteral("※即時沈下量計算を行うには、条件の入力が必要です。")));
+    runButton_ = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("実行"));
+    endButton_ = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("終了"));
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(runButton_);
+    commands->addWidget(endButton_);
+    layout->addLayout(commands);
+    setCentralWidget(central);
+
+    statusBar()->setObjectName(QStringLiteral("STS_Bar"));
+    statusBar()->setSizeGripEnabled(false);
+}
+
+QWidget* MainWindow::BuildInputButtons() {
+    auto* frame = new QGroupBox(QStringLiteral("条件入力"));
+    auto* grid = new QGridLayout(frame);
+    soilButton_ = MakeButton(QStringLiteral("CMD_土質条件"), QStringLiteral("土質条件入力"));
+    fillButton_ = MakeButton(QStringLiteral("CMD_盛土荷重"), QStringLiteral("盛土荷重入力"));
+    soilStatus_ = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_土質条件"));
+    fillStatus_ = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_盛土荷重"));
+    grid->addWidget(soilButton_, 0, 0);
+    grid->addWidget(soilStatus_, 0, 1);
+    grid->addWidget(fillButton_, 1, 0);
+    grid->addWidget(fillStatus_, 1, 1);
+    grid->setColumnStretch(1, 1);
+    return frame;
+}
+
+QWidget* MainWindow::BuildModeFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("計算内容"));
+    settlementOnlyOption_ = Named(new QRadioButton(QStringLiteral("即時沈下量のみ計算する")),
+                                  QStringLiteral("OPT_Select_0"));
+    alsoLateralOption_ = Named(new QRadioButton(QStringLiteral("側方変位量の計算も行う")),
+                               QStringLiteral("OPT_Select_1"));
+    poissonBox_ = new NumericField(services_.messages, KeyFilter::Decimal);
+    poissonBox_->setObjectName(QStringLiteral("TXT_Poa"));
+    poissonBox_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
+    auto* poisson = new QHBoxLayout;
+    poisson->addSpacing(fontMetrics().horizontalAdvance(QStringLiteral("　　")));
+    poisson->addWidget(new QLabel(QStringLiteral("ﾎﾟｱｿﾝ比")));
+    poisson->addWidget(poissonBox_);
+    poisson->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(settlementOnlyOption_);
+    layout->addWidget(alsoLateralOption_);
+    layout->addLayout(poisson);
+    layout->addWidget(Note(QStringLiteral("※ﾎﾟｱｿﾝ比を0.01～1.00の範囲で入力してください。")));
+    layout->addWidget(Note(QStringLiteral("　未入力の場合は、ﾎﾟｱｿﾝ比=0.3として計算されます。")));
+    return frame;
+}
+
+QWidget* MainWindow::BuildPlacementFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("着目点設定機能選択"));
+    automaticOption_ =
+        Named(new QRadioButton(QStringLiteral("自動設定")), QStringLiteral("OPT_Tyaku_0"));
+    manualOption_ =
+        Named(new QRadioButton(QStringLiteral("手動設定")), QStringLiteral("OPT_Tyaku_1"));
+    pointsButton_ = MakeButton(QStringLiteral("CMD_着目点"), QStringLiteral("着目点設定"));
+    pointsStatus_ = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_着目点"));
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(automaticOption_, 0, 0);
+    grid->addWidget(manualOption_, 1, 0);
+    grid->addWidget(pointsButton_, 1, 1);
+    grid->addWidget(pointsStatus_, 1, 2);
+    grid->setColumnStretch(2, 1);
+    return frame;
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* load = file->addAction(QStringLiteral("読み込み(&O)"));
+    load->setObjectName(QStringLiteral("mnuLoad"));
+    connect(load, &QAction::triggered, this, [this] { fileCommands_->Load(); });
+    QAction* save = file->addAction(QStringLiteral("書き込み(&V)"));
+    save->setObjectName(QStringLiteral("mnuSave"));
+    connect(save, &QAction::triggered, this, [this] { fileCommands_->Save(); });
+    file->addSeparator();
+    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
+    end->setObjectName(QStringLiteral("mnuEnd"));
+    connect(end, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* other = menuBar()->addMenu(QStringLiteral("その他(&O)"));
+    other->setObjectName(QStringLiteral("mnuOther"));
+    QAction* version = other->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
+    version->setObjectName(QStringLiteral("mnuVersion"));
+    connect(version, &QAction::triggered, this, &MainWindow::ShowVersion);
+    other->addSeparator();
+    QAction* help = other->addAction(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    connect(help, &QAction::triggered, this, [this] {
+        ShowHelp(this, 0, services_.appFolder, services_.opener, services_.messages);
+    });
+}
+
+void MainWindow::ConnectControls() {
+    connect(soilButton_, &QPushButton::clicked, this, [this] { OpenScreen(Screen::Soil); });
+    connect(fillButton_, &QPushButton::clicked, this, [this] { OpenScreen(Screen::Fill); });
+    connect(pointsButton_, &QPushButton::clicked, this, [this] { OpenScreen(Screen::Points); });
+    // A click on the mode already chosen changes nothing: it would throw away
+    // a Poisson's ratio typed but not yet confirmed.
+    for (const auto& [option, mode] :
+         {std::pair{settlementOnlyOption_, ProcessingMode::SettlementOnly},
+          std::pair{alsoLateralOption_, ProcessingMode::AlsoLateral}}) {
+        connect(option, &QRadioButton::clicked, this, [this, mode] {
+            if (ModeOf(project_.alsoLateral) != mode) SelectProcessingMode(mode);
+        });
+    }
+    for (const auto& [option, placement] : {std::pair{automaticOption_, Placement::Automatic},
+                                            std::pair{manualOption_, Placement::Manual}}) {
+        connect(option, &QRadioButton::clicked, this,
+                [this, placement] { SelectPlacement(placement); });
+    }
+    connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
+    connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
+
+    // Enter checks the box like every numeric box, but against the range of a
+    // Poisson's ratio; it stores nothing (the check before a run or save does).
+    // The rule reads the box's own text, the one the value was read from.
+    poissonBox_->SetValueCheck([this](double) {
+        const PoissonCheck check = CheckPoissonText(poissonBox_->text().toStdString());
+        return check.ok ? QString() : QString::fromUtf8(check.message);
+    });
+}
+
+void MainWindow::SetTabOrder() {
+    ChainTabOrder({soilButton_, fillButton_, settlementOnlyOption_, alsoLateralOption_, poissonBox_,
+                   automaticOption_, manualOption_, pointsButton_, runButton_, endButton_});
+}
+
+void MainWindow::Start() {
+    project_.soilLayers.reset();
+    project_.fillLoads.reset();
+    project_.focusPoints.reset();
+    SelectProcessingMode(ProcessingMode::SettlementOnly);
+    SelectPlacement(Placement::Automatic);
+    pointsButton_->setEnabled(false);
+    runButton_->setEnabled(false);
+    adjustSize();
+    CentreWindow(*this, screen()->availableGeometry());
+    show();
+}
+
+Placement MainWindow::SelectedPlacement() const {
+    return manualOption_->isChecked() ? Placement::Manual : Placement::Automatic;
+}
+
+void MainWindow::SelectProcessingMode(ProcessingMode mode) {
+    (IsAlsoLateral(mode) ? alsoLateralOption_ : settlementOnlyOption_)->setChecked(true);
+    project_.alsoLateral = IsAlsoLateral(mode);
+    poissonBox_->setEnabled(project_.alsoLateral);
+    SetPoissonBackground(project_.alsoLateral);
+    if (!project_.alsoLateral) {
+        poissonBox_->clear();
+        return;
+    }
+    // A ratio not stored yet shows the default the run would use.
+    const double ratio = project_.poissonRatio == 0 ? 0.3 : RoundHalf(project_.poissonRatio);
+    poissonBox_->setText(QString::fromStdString(FormatFixed2(ratio)));
+    poissonBox_->setFocus();
+}
+
+void MainWindow::SetPoissonBackground(bool enabled) {
+    QPalette palette = poissonBox_->palette();
+    const QColor background =
+        enabled ? QApplication::palette(poissonBox_).color(QPalette::Active, QPalette::Base)
+                : kDisabledPoissonBackground;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Base, background);
+    }
+    poissonBox_->setPalette(palette);
+}
+
+void MainWindow::SelectPlacement(Placement placement) {
+    (placement == Placement::Manual ? manualOption_ : automaticOption_)->setChecked(true);
+    pointsButton_->setEnabled(placement == Placement::Manual && project_.fillLoads);
+    // Both choices leave the run button as the rule says for the new choice
+    // (without taking the focus), so it never allows a run without data.
+    runButton_->setEnabled(RunAllowed(project_, SelectedPlacement()));
+}
+
+bool MainWindow::CheckPoissonRatio() {
+    const PoissonCheck check = CheckPoissonText(poissonBox_->text().toStdString());
+    if (!check.ok) {
+        poissonBox_->ReportAndRefocus(QString::fromUtf8(check.message));
+        return false;
+    }
+    poissonBox_->setText(QString::fromStdString(check.roundedText));
+    project_.poissonRatio = check.ratio;
+    return true;
+}
+
+void MainWindow::MoveCursorToRun() {
+    PointAtCentre(QRect(runButton_->mapToGlobal(QPoint(0, 0)), runButton_->size()));
+}
+
+void MainWindow::OpenScreen(Screen screen) {
+    InputScreens& screens = services_.screens;
+    switch (screen) {
+        case Screen::Soil: {
+            SoilConditions conditions = SoilConditionsOf(project_);
+            if (screens.EditSoilConditions(this, conditions)) {
+                CommitSoilConditions(conditions, project_, results_);
+            }
+            break;
+        }
+        case Screen::Fill: {
+            FillLoads loads = FillLoadsOf(project_);
+            const Placement placement = SelectedPlacement();
+            if (screens.EditFillLoads(this, loads, placement, project_.focusPoints.has_value(),
+                                      [this](bool remain) { ShowPointsDiscarded(remain); })) {
+                CommitFillLoads(loads, placement, project_);
+            }
+            break;
+        }
+        case Screen::Points: {
+            std::optional<FocusPointList> points = project_.focusPoints;
+            if (screens.EditFocusPoints(this, project_.fillLoads, points)) {
+                project_.focusPoints = points;
+            }
+            break;
+        }
+    }
+    AfterScreenClosed(screen);
+}
+
+void MainWindow::ShowPointsDiscarded(bool fillLoadsRemain) {
+    pointsStatus_->setText(kStatusUnsetInitial);
+    pointsButton_->setEnabled(fillLoadsRemain);
+}
+
+void MainWindow::AfterScreenClosed(Screen screen) {
+    const auto status = [](bool present) { return present ? kStatusSet : kStatusUnset; };
+    switch (screen) {
+        case Screen::Soil:
+            soilStatus_->setText(status(project_.soilLayers.has_value()));
+            break;
+        case Screen::Fill:
+            fillStatus_->setText(status(project_.fillLoads.has_value()));
+            break;
+        case Screen::Points:
+            pointsStatus_->setText(status(project_.focusPoints.has_value()));
+            break;
+    }
+    // The points screen is reached only in manual mode; its points are needed.
+    ApplyRunRule(screen == Screen::Points ? Placement::Manual : SelectedPlacement());
+}
+
+void MainWindow::ApplyRunRule(Placement placement) {
+    const bool allowed = RunAllowed(project_, placement);
+    runButton_->setEnabled(allowed);
+    if (!allowed) return;
+    runButton_->setFocus();
+    MoveCursorToRun();
+}
+
+void MainWindow::ShowLoadedProject(const LoadedProject& loaded) {
+    SelectProcessingMode(ModeOf(loaded.alsoLateral));
+    if (loaded.alsoLateral) poissonBox_->setText(QString::fromStdString(loaded.poissonText));
+    soilStatus_->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
+    fillStatus_->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
+    pointsStatus_->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
+    // Loaded points select manual placement; either way the points button
+    // follows the loaded fill loads.
+    SelectPlacement(project_.focusPoints || manualOption_->isChecked() ? Placement::Manual
+                                                                       : Placement::Automatic);
+    ApplyRunRule(SelectedPlacement());
+}
+
+void MainWindow::SetStatusText(const QString& text) {
+    if (text.isEmpty()) {
+        statusBar()->clearMessage();
+    } else {
+        statusBar()->showMessage(text);
+    }
+    // Repaint only: a click queued during a run (a second 実行, the close box)
+    // is handled once the run has ended, never inside it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void MainWindow::ShowVersion() {
+    TitleWindow title(this);
+    title.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const bool close = services_.messages.Ask(
+        this, QStringLiteral("ヌベラプログラムを終了します。\r\nよろしいですか？"),
+        MsgIcon::Information);
+    close ? event->accept() : event->ignore();
+}
+
+}  // namespace nubera

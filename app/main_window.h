@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "calc_results.h"
+#include "main_window_services.h"
+#include "placement.h"
+#include "processing_mode.h"
+#include "project_data.h"
+
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QGroupBox;
+
+namespace nubera {
+
+class NumericField;
+class CalculationRun;
+class ProjectFileCommands;
+struct LoadedProject;
+
+// The status texts of the three input buttons' labels.
+inline const QString kStatusSet = QStringLiteral("設定されました");
+inline const QString kStatusUnset = QStringLiteral("未設定です。");  // after a screen closes
+// The text the window starts with; a loaded project and manual points
+// discarded with new fill loads show it too.
+inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
+
+// The main window "ヌベラプログラム": the three input buttons with their status
+// labels, the processing mode with Poisson's ratio, the placement of the
+// points of interest, the run, the file commands and the menus. It works on
+// the one project and the one set of results of the program.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services);
+    ~MainWindow() override;
+
+    // Puts the window into its initial state (no soil, fill or point data,
+    // settlement only, automatic placement, run disabled) and shows it centred.
+    void Start();
+
+    ProjectData& Project() { return project_; }
+    CalcResults& Results() { return results_; }
+    const MainWindowServices& Services() const { return services_; }
+
+    Placement SelectedPlacement() const;
+    // The processing-mode option and the placement option as if clicked:
+    // selected, with their behaviour.
+    void SelectProcessingMode(ProcessingMode mode);
+    void SelectPlacement(Placement placement);
+
+    // Validates the Poisson's-ratio box and stores the ratio (0.3 when the box
+    // is empty). False, after a message with the focus back in the box, when
+    // the entry is invalid.
+    bool CheckPoissonRatio();
+
+    // Puts the mouse pointer on the centre of the run button.
+    void MoveCursorToRun();
+
+    // Shows the window's state of a successfully loaded project.
+    void ShowLoadedProject(const LoadedProject& loaded);
+
+    // The first status panel's text; the window repaints before it returns
+    // (user input waits until the caller returns to the event loop).
+    void SetStatusText(const QString& text);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    enum class Screen { Soil, Fill, Points };
+
+    void BuildControls();
+    QWidget* BuildInputButtons();
+    QWidget* BuildModeFrame();
+    QWidget* BuildPlacementFrame();
+    void BuildMenus();
+    void ConnectControls();
+    void SetTabOrder();
+
+    // Opens the screen on copies of its values and commits what it accepted.
+    void OpenScreen(Screen screen);
+    void AfterScreenClosed(Screen screen);
+    // The points' status and button once a fill-load commit discards them.
+    void ShowPointsDiscarded(bool fillLoadsRemain);
+    // Enables the run button by the rule; when enabled it also takes the focus
+    // and the pointer.
+    void ApplyRunRule(Placement placement);
+    void SetPoissonBackground(bool enabled);
+    void ShowVersion();
+
+    ProjectData& project_;
+    CalcResults& results_;
+    MainWindowServices services_;
+    std::unique_ptr<CalculationRun> run_;
+    std::unique_ptr<ProjectFileCommands> fileCommands_;
+
+    QPushButton* soilButton_ = nullptr;
+    QPushButton* fillButton_ = nullptr;
+    QPushButton* pointsButton_ = nullptr;
+    QLabel* soilStatus_ = nullptr;
+    QLabel* fillStatus_ = nullptr;
+    QLabel* pointsStatus_ = nullptr;
+    QRadioButton* settlementOnlyOption_ = nullptr;
+    QRadioButton* alsoLateralOption_ = nullptr;
+    QRadioButton* automaticOption_ = nullptr;
+    QRadioButton* manualOption_ = nullptr;
+    NumericField* poissonBox_ = nullptr;
+    QPushButton* runButton_ = nullptr;
+    QPushButton* endButton_ = nullptr;
+};
+
+}  // namespace nubera

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+#include "input_screens.h"
+
+namespace nubera {
+
+class MessageBox;
+
+// The program's own input screens, each shown with exec().
+class ModalInputScreens : public InputScreens {
+  public:
+    // The screens' figures are looked for in `figureFolder` (the application folder).
+    ModalInputScreens(MessageBox& messages, QString figureFolder);
+
+    bool EditSoilConditions(QWidget* owner, SoilConditions& conditions) override;
+    bool EditFillLoads(QWidget* owner, FillLoads& loads, Placement placement, bool manualPointsSet,
+                       const std::function<void(bool fillLoadsRemain)>& pointsDiscarded) override;
+    bool EditFocusPoints(QWidget* owner, const std::optional<FillLoadTable>& fillLoads,
+                         std::optional<FocusPointList>& points) override;
+
+  private:
+    MessageBox& messages_;
+    QString figureFolder_;
+};
+
+}  // namespace nubera

@@ -1,0 +1,32 @@
+#include "print_preview.h"
+
+#include <QDir>
+#include <exception>
+#include <memory>
+
+#include "message_box.h"
+#include "path_text.h"
+#include "print_preview_dialog.h"
+
+namespace nubera {
+
+void PrintPreview::Show(QWidget* owner, const QString& workbook, const QStringList& sheets) {
+    std::vector<std::string> names;
+    for (const QString& sheet : sheets) names.push_back(sheet.toStdString());
+    std::unique_ptr<sheet::WorkbookPrintout> printout;
+    try {
+        printout = std::make_unique<sheet::WorkbookPrintout>(ToPath(workbook), names);
+    } catch (const std::exception& failure) {
+        messages_.Warning(
+            owner, QStringLiteral("計算結果ファイルを保存しましたが、表示できませんでした。\r\n") +
+                       QDir::toNativeSeparators(workbook) + QStringLiteral("\r\n") +
+                       QString::fromUtf8(failure.what()) +
+                       QStringLiteral("\r\n表計算ソフトから開いてください。"));
+        return;
+    }
+    PrintPreviewDialog dialog(std::move(printout), messages_, opener_, owner);
+    dialog.setWindowState(dialog.windowState() | Qt::WindowMaximized);
+    dialog.exec();
+}
+
+}  // namespace nubera

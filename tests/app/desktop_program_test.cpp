@@ -1,0 +1,76 @@
+#include "desktop_program.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/main_window_harness.h"
+#include "main_window.h"
+#include "result_workbook.h"
+
+namespace nubera::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+class DesktopProgramTest : public ::testing::Test {
+  protected:
+    MainWindowServices Services() {
+        return {
+            messages, dialogs, opener, preview, screens, folder.path(), [this](int milliseconds) {
+                // The splash is on screen while start-up waits.
+                splashShown = findTitle() != nullptr;
+                pauses.push_back(milliseconds);
+                mainShownDuringSplash = program->Window().isVisible();
+            }};
+    }
+    static QWidget* findTitle() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QStringLiteral("FRM_Title") && widget->isVisible())
+                return widget;
+        }
+        return nullptr;
+    }
+    QString TemplatePath() const { return folder.filePath(QString::fromUtf8(kTemplateFileName)); }
+
+    QTemporaryDir folder;
+    ScriptedMessageBox messages;
+    FakeFileDialogs dialogs;
+    RecordingOpener opener;
+    RecordingPreview preview;
+    FakeInputScreens screens;
+    std::vector<int> pauses;
+    bool splashShown = false;
+    bool mainShownDuringSplash = true;
+    std::unique_ptr<DesktopProgram> program;
+};
+
+TEST_F(DesktopProgramTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissingAndEnds) {
+    program = std::make_unique<DesktopProgram>(Services());
+    EXPECT_FALSE(program->Show());
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
+    EXPECT_FALSE(program->Window().isVisible());
+    EXPECT_TRUE(pauses.empty());
+}
+
+TEST_F(DesktopProgramTest, ShowsTheSplashForASecondThenTheMainWindow) {
+    QFile file(TemplatePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    program = std::make_unique<DesktopProgram>(Services());
+    EXPECT_TRUE(program->Show());
+    EXPECT_EQ(pauses, std::vector<int>({1000}));
+    EXPECT_TRUE(splashShown);
+    EXPECT_FALSE(mainShownDuringSplash);
+    EXPECT_TRUE(program->Window().isVisible());
+    EXPECT_EQ(findTitle(), nullptr);
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+}  // namespace
+}  // namespace nubera::test

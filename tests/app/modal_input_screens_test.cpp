@@ -1,0 +1,160 @@
+#include "modal_input_screens.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <functional>
+
+#include "app/main_window_harness.h"
+#include "input/screen_harness.h"
+#include "project_file.h"
+#include "result_workbook.h"
+
+namespace nubera::test {
+namespace {
+
+// A whole project entered through the main window's three buttons and the
+// real screens, as a user would.
+class InputScreensTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        for (const QString& figure :
+             {QStringLiteral("土質条件.svg"), QStringLiteral("盛土荷重.svg")}) {
+            QFile::copy(QDir(FigureFolder()).filePath(figure),
+                        QDir(folder.path()).filePath(figure));
+        }
+        const QString workbookTemplate = QString::fromUtf8(kTemplateFileName);
+        ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + workbookTemplate,
+                                QDir(folder.path()).filePath(workbookTemplate)));
+        Open(real);
+    }
+
+    // Clicks a main-window button and works the modal screen it opens.
+    void OnScreen(const char* button, const std::function<void(QDialog&)>& steps) {
+        QTimer::singleShot(0, [&steps] {
+            auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(screen, nullptr);
+            InEventLoop([&] { steps(*screen); });
+            if (screen->isVisible()) {
+                ADD_FAILURE() << "the screen stayed open";
+                screen->hide();
+            }
+        });
+        Button(QString::fromUtf8(button))->click();
+    }
+
+    static void Fill(QDialog& screen, const char* name, const char* text) {
+        Type(Child<QLineEdit>(screen, QString::fromUtf8(name)), QString::fromUtf8(text));
+    }
+    static void Press(QDialog& screen, const char* name) {
+        Child<QPushButton>(screen, QString::fromUtf8(name))->click();
+    }
+
+    static void EnterBlock(QDialog& screen, const std::array<const char*, 7>& texts) {
+        const char* names[] = {"TXT_Base", "TXT_A",  "TXT_B",     "TXT_C",
+                               "TXT_h",    "TXT_hy", "TXT_土重量"};
+        for (std::size_t i = 0; i < texts.size(); ++i) Fill(screen, names[i], texts[i]);
+        PressEnter(Child<QLineEdit>(screen, QStringLiteral("TXT_土重量")));
+    }
+
+    ModalInputScreens real{messages, folder.path()};
+};
+
+TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSurvivesTheFile) {
+    OnScreen("CMD_土質条件", [](QDialog& screen) {
+        Fill(screen, "TXT_開削幅", "10");
+        Fill(screen, "TXT_堤体幅", "20");
+        for (const auto& [thickness, modulus] : {std::pair{"3", "2800"}, {"5", "7000"}}) {
+            Fill(screen, "TXT_層厚", thickness);
+            Fill(screen, "TXT_変形係数Es", modulus);
+            Press(screen, "CMD_Upd");
+        }
+        Press(screen, "CMD_Exec");
+    });
+    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), QStringLiteral("設定されました"));
+    EXPECT_EQ(results.equivalentModulus, 3994.72);
+
+    messages.PlanAnswers({MsgAnswer::Yes});
+    OnScreen("CMD_盛土荷重", [](QDialog& screen) {
+        Fill(screen, "TXT_qX", "10");
+        EnterBlock(screen, {"2", "1", "3", "1", "1", "", "19"});
+        EnterBlock(screen, {"0", "2", "5", "2", "2", "0.5", "18"});
+        Press(screen, "CMD_Exec");
+    });
+    EXPECT_EQ(Label(QStringLiteral("LBL_盛土荷重"))->text(), QStringLiteral("設定されました"));
+    EXPECT_TRUE(project.surcharge);
+
+    window->SelectPlacement(Placement::Manual);
+    messages.PlanAnswers({MsgAnswer::Yes});
+    OnScreen("CMD_着目点", [](QDialog& screen) {
+        Fill(screen, "TXT_着目点_0", "-4.5");
+        Fill(screen, "TXT_着目点_1", "0");
+        Fill(screen, "TXT_着目点_2", "4.5");
+        Press(screen, "CMD_Exec");
+    });
+    EXPECT_EQ(Label(QStringLiteral("LBL_着目点"))->text(), QStringLiteral("設定されました"));
+    EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+    EXPECT_TRUE(messages.AllAnswersUsed());
+
+    messages.Clear();
+    Button(QStringLiteral("CMD_Exec"))->click();  // the run
+    EXPECT_TRUE(messages.Shown().empty()) << messages.Texts().front().toStdString();
+    EXPECT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(results.settlementDetail.size(), 2u);
+
+    const std::filesystem::path file = QDir(folder.path()).filePath("project.nbr").toStdString();
+    std::string error;
+    ASSERT_TRUE(SaveProject(project, file, &error)) << error;
+    const std::optional<LoadedProject> loaded = LoadProject(file, &error);
+    ASSERT_TRUE(loaded) << error;
+    ProjectData reloaded;
+    ApplyLoadedProject(*loaded, reloaded);
+    reloaded.poissonRatio = project.poissonRatio;
+    // The file keeps the points' texts; they come back as the numbers they read as.
+    ASSERT_TRUE(reloaded.focusPoints);
+    for (std::size_t i = 0; i < kPointCount; ++i) {
+        const Cell& entered = (*project.focusPoints)[i];
+        const Cell& read = (*reloaded.focusPoints)[i];
+        EXPECT_EQ(read.IsMissing(), entered.IsMissing()) << i;
+        EXPECT_EQ(read.AsNumber(), entered.AsNumber()) << i;
+    }
+    reloaded.focusPoints = project.focusPoints;
+    EXPECT_EQ(reloaded, project);
+}
+
+TEST_F(InputScreensTest, ConfirmingFillLoadsAgainInManualModeClearsThePoints) {
+    project.fillLoads = OneBlock();
+    project.focusPoints = TwoPoints();
+    window->SelectPlacement(Placement::Manual);
+    messages.PlanAnswers({MsgAnswer::Yes});
+    // The points' controls already show the discarded points while the
+    // message about them is up, over the still open screen.
+    QString statusDuringMessage;
+    bool buttonDuringMessage = false;
+    QWidget* screenDuringMessage = nullptr;
+    messages.OnShow([&](const ShownMessage& shown) {
+        if (!shown.text.startsWith(QStringLiteral("手動で設定した着目点"))) return;
+        statusDuringMessage = Label(QStringLiteral("LBL_着目点"))->text();
+        buttonDuringMessage = Button(QStringLiteral("CMD_着目点"))->isEnabled();
+        screenDuringMessage = QApplication::activeModalWidget();
+    });
+    OnScreen("CMD_盛土荷重", [](QDialog& screen) { Press(screen, "CMD_Exec"); });
+    EXPECT_EQ(statusDuringMessage, QStringLiteral("未設定です"));
+    EXPECT_TRUE(buttonDuringMessage);
+    ASSERT_NE(screenDuringMessage, nullptr);
+    EXPECT_EQ(screenDuringMessage->objectName(), QStringLiteral("FRM_盛土荷重入力"));
+    EXPECT_EQ(messages.Texts().back(),
+              QStringLiteral("手動で設定した着目点はクリアされました。\r\n再設定してください。"));
+    EXPECT_FALSE(project.focusPoints);
+    EXPECT_EQ(Label(QStringLiteral("LBL_着目点"))->text(), QStringLiteral("未設定です"));
+    EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+}
+
+}  // namespace
+}  // namespace nubera::test

@@ -1,0 +1,73 @@
+// What committing an input screen's accepted values changes in the project.
+
+#include <gtest/gtest.h>
+
+#include "core/one_block_project.h"
+#include "fill_loads.h"
+#include "soil_conditions.h"
+
+namespace nubera {
+namespace {
+
+using testing_support::OneBlock;
+using testing_support::OneLayer;
+
+ProjectData WithPoints() {
+    ProjectData project;
+    project.fillLoads = OneBlock();
+    project.focusPoints = FocusPointList{Cell::Text("1.00")};
+    return project;
+}
+
+TEST(CommitFillLoads, ManualPlacementDiscardsThePointsAutomaticKeepsThem) {
+    const FillLoads replaced{OneBlock(), MakeSurchargeTable()};
+    ProjectData manual = WithPoints();
+    CommitFillLoads(replaced, Placement::Manual, manual);
+    EXPECT_FALSE(manual.focusPoints);
+    EXPECT_EQ(manual.surcharge, MakeSurchargeTable());
+
+    ProjectData automatic = WithPoints();
+    CommitFillLoads(replaced, Placement::Automatic, automatic);
+    EXPECT_TRUE(automatic.focusPoints);
+}
+
+// An emptied fill list hands back the surcharge it was opened on, so the
+// surcharge stays as it was.
+TEST(CommitFillLoads, RemovedBlocksLeaveTheSurchargeAsHandedBack) {
+    ProjectData project = WithPoints();
+    project.surcharge = MakeSurchargeTable();
+    FillLoads emptied = FillLoadsOf(project);
+    emptied.blocks.reset();
+    CommitFillLoads(emptied, Placement::Manual, project);
+    EXPECT_FALSE(project.fillLoads);
+    EXPECT_EQ(project.surcharge, MakeSurchargeTable());
+    EXPECT_FALSE(project.focusPoints);
+}
+
+TEST(TellsOfDiscardedPoints, OnlyWhenPointsGiveWayToNewFillLoads) {
+    const FillLoads loads{OneBlock(), std::nullopt};
+    const FillLoads removed{};
+    EXPECT_TRUE(TellsOfDiscardedPoints(loads, Placement::Manual, true));
+    EXPECT_FALSE(TellsOfDiscardedPoints(loads, Placement::Manual, false));
+    EXPECT_FALSE(TellsOfDiscardedPoints(removed, Placement::Manual, true));
+    EXPECT_FALSE(TellsOfDiscardedPoints(loads, Placement::Automatic, true));
+}
+
+TEST(CommitSoilConditions, WritesTheWidthsAndLayersAndAComputedEmOnly) {
+    ProjectData project;
+    CalcResults results;
+    results.equivalentModulus = 123;
+    SoilConditions accepted{10, 20, OneLayer(), std::nullopt};
+    CommitSoilConditions(accepted, project, results);
+    EXPECT_EQ(SoilConditionsOf(project), accepted);
+    EXPECT_EQ(results.equivalentModulus, 123);
+
+    accepted.layers.reset();
+    accepted.equivalentModulus = 0;
+    CommitSoilConditions(accepted, project, results);
+    EXPECT_FALSE(project.soilLayers);
+    EXPECT_EQ(results.equivalentModulus, 0);
+}
+
+}  // namespace
+}  // namespace nubera

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QUrl>
+
+namespace nubera {
+
+// Hands a document (the saved workbook, a help page) to the desktop's default
+// program for it. Returns false when the desktop could not open it.
+class DocumentOpener {
+  public:
+    virtual ~DocumentOpener() = default;
+    virtual bool Open(const QUrl& url) = 0;
+};
+
+}  // namespace nubera
