@@ -357,7 +357,7 @@ TEST_F(MainWindowTest, AnsweringNoToTheClosingQuestionKeepsTheWindowAndTheData) 
     EXPECT_TRUE(project.soilLayers);
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[0].text,
-              QStringLiteral("ヌベラプログラムを終了します。\r\nよろしいですか？"));
+              QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"));
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNo);
 }
