@@ -136,7 +136,8 @@ std::filesystem::path Produce(const ReportRun& run, std::string_view folderName)
     const auto path = *ChooseResultFileName(
         folder, {std::chrono::year{2024}, std::chrono::March, std::chrono::day{5}});
     std::string error;
-    EXPECT_TRUE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error))
+    EXPECT_TRUE(
+        WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path, &error))
         << error;
     return path;
 }

@@ -53,8 +53,11 @@ SoilLayerTable MakeSoil() {
     return soil;
 }
 
+// 2025-03-14 05:06:07 UTC
+constexpr std::chrono::sys_seconds kRunTime{std::chrono::seconds{1741928767}};
+
 ReportRun Run(ProjectData project, Placement placement) {
-    ReportRun run{std::move(project), {}};
+    ReportRun run{std::move(project), {}, {"盛土&掘削.nbr", kRunTime, placement}};
     EquivalentModulus(run.project, run.results, run.project.excavationWidth,
                       run.project.leveeWidth);
     RunSettlementStep(run.project, run.results, placement);

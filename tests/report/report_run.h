@@ -8,12 +8,14 @@
 #include "calc_results.h"
 #include "placement.h"
 #include "project_data.h"
+#include "report_context.h"
 
 namespace nubera::testing_report {
 
 struct ReportRun {
     ProjectData project;
     CalcResults results;
+    ReportContext context;  // a saved project run at a fixed time
 };
 
 // One fill block, no surcharge, settlement only, points placed automatically.

@@ -13,8 +13,8 @@ namespace {
 WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run, std::string_view name) {
     const auto path = testing_report::FreshFolder(name) / "result.xlsx";
     std::string error;
-    EXPECT_TRUE(
-        WriteResultWorkbook(run.project, run.results, testing_report::TemplatePath(), path, &error))
+    EXPECT_TRUE(WriteResultWorkbook(run.project, run.results, run.context,
+                                    testing_report::TemplatePath(), path, &error))
         << error;
     return WorkbookPrintout(path, PrintedResultSheets(run.project.alsoLateral));
 }

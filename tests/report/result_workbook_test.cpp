@@ -76,7 +76,8 @@ class ProducedWorkbook {
         const auto folder = FreshFolder(folderName);
         path_ = *ChooseResultFileName(folder, kDay);
         std::string error;
-        ok_ = WriteResultWorkbook(run.project, run.results, TemplatePath(), path_, &error);
+        ok_ = WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path_,
+                                  &error);
         EXPECT_TRUE(ok_) << error;
         if (ok_) book_ = sheet::Workbook::Open(path_);
     }
@@ -313,7 +314,8 @@ std::string FailedProduction(const ReportRun& run, const std::filesystem::path& 
     const auto folder = FreshFolder(folderName);
     const auto path = *ChooseResultFileName(folder, kDay);
     std::string error;
-    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, templatePath, path, &error));
+    EXPECT_FALSE(
+        WriteResultWorkbook(run.project, run.results, run.context, templatePath, path, &error));
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "left behind in " << folder;
     return error;
 }
@@ -368,7 +370,8 @@ TEST(WriteResultWorkbook, AFolderThatRefusesTheSaveLeavesNothing) {
     std::filesystem::remove_all(folder);
     std::string error;
     const ReportRun run = OneBlockRun();
-    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error));
+    EXPECT_FALSE(
+        WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder));
 }

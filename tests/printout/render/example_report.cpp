@@ -28,8 +28,10 @@ ExampleReport RunExample(const std::string& name) {
         CheckPoissonText(report.project.alsoLateral ? loaded->poissonText : "").ratio;
     EquivalentModulus(report.project, report.results, report.project.excavationWidth,
                       report.project.leveeWidth);
-    RunSettlementStep(report.project, report.results,
-                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic);
+    report.context = {name,
+                      std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
+                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic};
+    RunSettlementStep(report.project, report.results, report.context.placement);
     if (report.project.alsoLateral) ComputeLateral(report.project, report.results);
 
     // A folder of the running test's own: ctest runs tests side by side.
@@ -41,7 +43,7 @@ ExampleReport RunExample(const std::string& name) {
     std::filesystem::create_directories(folder);
     report.workbook = folder / "result.xlsx";
     EXPECT_TRUE(
-        WriteResultWorkbook(report.project, report.results,
+        WriteResultWorkbook(report.project, report.results, report.context,
                             std::filesystem::path(NUBERA_BINARY_DIR) / "bin" / kTemplateFileName,
                             report.workbook, &error))
         << error;

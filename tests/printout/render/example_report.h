@@ -9,12 +9,14 @@
 
 #include "calc_results.h"
 #include "project_data.h"
+#include "report_context.h"
 
 namespace nubera::testing_render {
 
 struct ExampleReport {
     ProjectData project;
     CalcResults results;
+    ReportContext context;
     std::filesystem::path workbook;
 };
 
