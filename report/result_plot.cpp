@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <numeric>
 #include <string_view>
 
 #include "number_text.h"
@@ -176,35 +177,35 @@ class PlotBuilder {
     }
 
     void AddCurve() {
-        std::vector<PlottedPoint> byX = points_;
-        std::ranges::stable_sort(byX, {}, &PlottedPoint::x);
-        for (std::size_t i = 0; i < byX.size(); ++i) {
-            const double x = byX[i].x;
-            const double y = scale_.Y(byX[i].value);
-            plot_.lines.push_back({x, plot_.zeroY, x, y, kDotted, std::nullopt});
-            plot_.lines.push_back({x - kMarkHalfSize, y - kMarkHalfSize, x + kMarkHalfSize,
-                                   y + kMarkHalfSize, kSolid, kBlue});
-            plot_.lines.push_back({x - kMarkHalfSize, y + kMarkHalfSize, x + kMarkHalfSize,
-                                   y - kMarkHalfSize, kSolid, kBlue});
-            if (i > 0) {
-                plot_.lines.push_back(
-                    {byX[i - 1].x, scale_.Y(byX[i - 1].value), x, y, kSolid, kBlue});
+        std::ranges::stable_sort(points_, {}, &PlottedPoint::x);
+        for (const PlottedPoint& p : points_) {
+            const double y = scale_.Y(p.value);
+            if (!plot_.marks.empty()) {
+                const ResultPlot::Mark& last = plot_.marks.back();
+                plot_.lines.push_back({last.x, last.y, p.x, y, kSolid, kBlue});
             }
+            plot_.lines.push_back({p.x, plot_.zeroY, p.x, y, kDotted, std::nullopt});
+            plot_.lines.push_back({p.x - kMarkHalfSize, y - kMarkHalfSize, p.x + kMarkHalfSize,
+                                   y + kMarkHalfSize, kSolid, kBlue});
+            plot_.lines.push_back({p.x - kMarkHalfSize, y + kMarkHalfSize, p.x + kMarkHalfSize,
+                                   y - kMarkHalfSize, kSolid, kBlue});
+            plot_.marks.push_back({p.point, p.x, y, 0});
         }
     }
 
     // The largest value first, so it gets the place next to its point.
     void AddPointLabels() {
-        std::vector<PlottedPoint> bySize = points_;
+        std::vector<std::size_t> bySize(points_.size());
+        std::iota(bySize.begin(), bySize.end(), std::size_t{0});
         std::ranges::stable_sort(bySize, std::greater<>(),
-                                 [](const PlottedPoint& p) { return std::fabs(p.value); });
-        bool first = true;
-        for (const PlottedPoint& p : bySize) {
+                                 [&](std::size_t i) { return std::fabs(points_[i].value); });
+        for (std::size_t i : bySize) {
+            const PlottedPoint& p = points_[i];
+            const bool largest = i == bySize.front();
             std::string text = CircledNumber(p.point + 1) + " " + FormatFixed2(RoundHalf(p.value));
-            if (first) text += "（最大）";
-            plot_.pointLabels.push_back(plot_.texts.size());
-            AddFixedText(PlaceLabel(p, std::move(text), first));
-            first = false;
+            if (largest) text += "（最大）";
+            plot_.marks[i].label = plot_.texts.size();
+            AddFixedText(PlaceLabel(p, std::move(text), largest));
         }
     }
 

@@ -30,11 +30,18 @@ inline constexpr double kPlotBandBottom = 590;
 // point's circled number and value placed where no other text of the plot
 // lies, the largest value marked.
 struct ResultPlot {
+    struct Mark {
+        std::size_t point;  // k, 0 for ①
+        double x;
+        double y;
+        std::size_t label;  // its index into texts
+    };
+
     std::vector<sheet::LineShape> lines;
     std::vector<sheet::TextBox> texts;
-    std::vector<std::size_t> pointLabels;  // the indexes into texts of the point labels
-    double zeroY = 0;                      // the zero line
-    double pointsPerCm = 0;                // up the sheet
+    std::vector<Mark> marks;  // in the order of the points' x
+    double zeroY = 0;         // the zero line
+    double pointsPerCm = 0;   // up the sheet
 };
 
 // Nothing to plot (no marker with a total) gives an empty plot.

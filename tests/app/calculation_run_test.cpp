@@ -67,13 +67,14 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     Run();
     EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
     EXPECT_EQ(Results(), QStringList({QFileInfo(FirstResultOfToday()).fileName()}));
-    // The run ends with the preview of the four sheets, the workbook left unopened.
+    // The run ends with the preview of the inputs and the four result sheets,
+    // the workbook left unopened.
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
-    EXPECT_EQ(
-        preview.shown[0].sheets,
-        QStringList({QStringLiteral("即時沈下量の計算"), QStringLiteral("即時沈下量のまとめ"),
-                     QStringLiteral("側方変位量の計算"), QStringLiteral("側方変位量のまとめ")}));
+    EXPECT_EQ(preview.shown[0].sheets,
+              QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
+                           QStringLiteral("即時沈下量のまとめ"), QStringLiteral("側方変位量の計算"),
+                           QStringLiteral("側方変位量のまとめ")}));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(pauses, std::vector<int>({1000}));
     EXPECT_EQ(project.poissonRatio, 0.35);
@@ -93,10 +94,11 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_EQ(project.poissonRatio, 0.3);
     EXPECT_EQ(results.lateralDetail.size(), 3u);
     EXPECT_EQ(SheetsOf(FirstResultOfToday()),
-              std::vector<std::string>({"即時沈下量の計算", "即時沈下量のまとめ"}));
+              std::vector<std::string>({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"}));
     ASSERT_EQ(preview.shown.size(), 1u);
-    EXPECT_EQ(preview.shown[0].sheets, QStringList({QStringLiteral("即時沈下量の計算"),
-                                                    QStringLiteral("即時沈下量のまとめ")}));
+    EXPECT_EQ(preview.shown[0].sheets,
+              QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
+                           QStringLiteral("即時沈下量のまとめ")}));
     Run();  // the next run takes the next name of the day
     EXPECT_EQ(Results().size(), 2u);
 }

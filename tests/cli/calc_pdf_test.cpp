@@ -37,7 +37,7 @@ TEST(CalcPdf, WritesThePrintedPagesBesideTheWorkbookAndNamesThem) {
     EXPECT_EQ(pdf.parent_path(), workbook.parent_path());
     EXPECT_EQ(pdf.stem(), workbook.stem());
     EXPECT_EQ(pdf.extension(), ".pdf");
-    EXPECT_NE(PdfInfo(pdf).find("Pages:           8\n"), std::string::npos);
+    EXPECT_NE(PdfInfo(pdf).find("Pages:           9\n"), std::string::npos);
 }
 
 TEST(CalcPdf, WithoutAskingThereIsNoPdf) {

@@ -25,6 +25,9 @@ ReportRun OneBlockRun();
 ReportRun FiveBlockRun();
 // Two blocks with points ① to ⑥ placed by hand and ⑦ to ⑪ left empty.
 ReportRun ManualPointsRun();
+// The most the screens take: 20 soil layers, five blocks with a surcharge,
+// all 11 points placed by hand, lateral displacement too.
+ReportRun LargestRun();
 
 // The packed template beside the programs.
 std::filesystem::path TemplatePath();

@@ -65,10 +65,7 @@ std::string CommandOutput(const std::string& command) {
 std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page) {
     const std::string number = std::to_string(page);
     const std::string command =
-        "pdftotext -enc UTF-8 -bbox -f " + number + " -l " + number + " '" + pdf.string() +
-        "' - | /usr/bin/python3 -c \"import sys, unicodedata; sys.stdout.write(''.join("
-        "unicodedata.normalize('NFKC', c) if 0x2E80 <= ord(c) <= 0x2FDF else c "
-        "for c in sys.stdin.read()))\"";
+        "pdftotext -enc UTF-8 -bbox -f " + number + " -l " + number + " '" + pdf.string() + "' -";
     static const std::regex word(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     std::vector<PdfWord> words;
