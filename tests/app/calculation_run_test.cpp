@@ -95,6 +95,10 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_EQ(results.lateralDetail.size(), 3u);
     EXPECT_EQ(SheetsOf(FirstResultOfToday()),
               std::vector<std::string>({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"}));
+    // The window keeps no project file name: the inputs say the project is unsaved.
+    EXPECT_EQ(
+        sheet::Workbook::Open(FirstResultOfToday().toStdString())->Sheet("入力条件").Value(4, 5),
+        sheet::CellValue{std::string("未保存")});
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].sheets,
               QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
