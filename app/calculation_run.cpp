@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <chrono>
 #include <exception>
 #include <optional>
 
@@ -98,7 +99,13 @@ QString CalculationRun::Produce(QString& resultPath) {
     std::string error;
     const auto templatePath =
         ToPath(QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
-    if (WriteResultWorkbook(project, window_.Results(), templatePath, ToPath(resultPath), &error)) {
+    // The window keeps no project file name, so the report says "未保存".
+    const ReportContext context{
+        {},
+        std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
+        window_.SelectedPlacement()};
+    if (WriteResultWorkbook(project, window_.Results(), context, templatePath, ToPath(resultPath),
+                            &error)) {
         return {};
     }
     // The error already says that the workbook could not be made, and why.

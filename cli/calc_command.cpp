@@ -1,5 +1,6 @@
 #include "calc_command.h"
 
+#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -38,11 +39,18 @@ std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std:
     return LoadProject(path, error);
 }
 
+// The report names the project file as given, without its folder.
 std::optional<std::filesystem::path> WriteWorkbook(const CalcOptions& options,
                                                    const ProjectData& project,
-                                                   const CalcResults& results, std::string* error) {
+                                                   const CalcResults& results, Placement placement,
+                                                   std::string* error) {
+    const std::u8string name = options.project.filename().u8string();
+    const ReportContext context{
+        std::string(name.begin(), name.end()),
+        std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement};
     auto path = ChooseResultFileName(options.outputFolder, LocalToday(), error);
-    if (!path || !WriteResultWorkbook(project, results, options.templatePath, *path, error)) {
+    if (!path ||
+        !WriteResultWorkbook(project, results, context, options.templatePath, *path, error)) {
         return std::nullopt;
     }
     return path;
@@ -80,7 +88,7 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     std::optional<std::filesystem::path> pdf;
     if (options.writeWorkbook) {
-        workbook = WriteWorkbook(options, project, results, &error);
+        workbook = WriteWorkbook(options, project, results, placement, &error);
         if (workbook && options.writePdf) {
             pdf = WriteResultPdf(options.pdfTool, *workbook, project.alsoLateral, &error);
         }

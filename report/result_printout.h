@@ -6,8 +6,8 @@
 namespace nubera {
 
 // The sheets of a saved result workbook that are shown, printed and written
-// as PDF together: the settlement calculation and summary, and with lateral
-// displacement the displacement calculation and summary too.
+// as PDF together: the input sheet, the settlement calculation and summary,
+// and with lateral displacement the displacement calculation and summary too.
 std::vector<std::string> PrintedResultSheets(bool alsoLateral);
 
 }  // namespace nubera

@@ -7,12 +7,15 @@
 
 #include "block_plan.h"
 #include "displacement_sheet.h"
+#include "input_sheet.h"
 #include "number_text.h"
+#include "result_plot.h"
 #include "result_sheet.h"
 #include "round_half.h"
 #include "section_diagram.h"
 #include "settlement_sheet.h"
 #include "spreadsheet_error.h"
+#include "title_block.h"
 #include "workbook.h"
 
 namespace nubera {
@@ -38,20 +41,38 @@ std::string LoadingDepthText(const ProjectData& project, const CalcResults&) {
     return "載荷奥行 = " + Fixed2Text(project.excavationWidth / 2) + " m";
 }
 
-// The three sheets of one kind of result and how the run fills them.
+// The three sheets of one kind of result, how the run fills them, and what
+// the summary's plot shows of it.
 struct ResultPass {
     const char* modelSheet;
     const char* calcSheet;
     const char* summarySheet;
     void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, FillMode, int, int);
     std::string (*summaryDepthText)(const ProjectData&, const CalcResults&);
+    std::vector<PointDetail> CalcResults::*loadDetail;
+    PointDetail CalcResults::*surchargeDetail;
+    const char* plotTitle;
+    const char* plotAxisTitle;
 };
 
-constexpr ResultPass kSettlementPass{"即時沈下量の計算雛形", "即時沈下量の計算",
-                                     "即時沈下量のまとめ", FillSettlementSheet, GroundDepthText};
-constexpr ResultPass kDisplacementPass{"側方変位量の計算雛形", "側方変位量の計算",
-                                       "側方変位量のまとめ", FillDisplacementSheet,
-                                       LoadingDepthText};
+constexpr ResultPass kSettlementPass{"即時沈下量の計算雛形",
+                                     "即時沈下量の計算",
+                                     "即時沈下量のまとめ",
+                                     FillSettlementSheet,
+                                     GroundDepthText,
+                                     &CalcResults::settlementDetail,
+                                     &CalcResults::surchargeSettlementDetail,
+                                     "各着目点の即時沈下量 S（全荷重の合計）",
+                                     "S (cm)"};
+constexpr ResultPass kDisplacementPass{"側方変位量の計算雛形",
+                                       "側方変位量の計算",
+                                       "側方変位量のまとめ",
+                                       FillDisplacementSheet,
+                                       LoadingDepthText,
+                                       &CalcResults::lateralDetail,
+                                       &CalcResults::surchargeLateralDetail,
+                                       "各着目点の側方変位量 δ（全荷重の合計）",
+                                       "δ (cm)"};
 
 // The passes a run makes: the displacement only when it was computed.
 std::vector<const ResultPass*> UsedPasses(bool alsoLateral) {
@@ -99,6 +120,8 @@ std::vector<std::string> SummaryLabelNames() {
 // Looks up every sheet and label the run will touch, so that a template
 // lacking one fails before anything is written, naming what is missing.
 void CheckTemplate(Workbook& book, bool alsoLateral) {
+    book.Sheet(kInputSheet);
+    book.Sheet(kInputModelSheet);
     for (const ResultPass* pass : {&kSettlementPass, &kDisplacementPass}) {
         book.Sheet(pass->modelSheet);
         book.Sheet(pass->calcSheet);
@@ -144,6 +167,26 @@ void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectD
     }
 }
 
+// What the summary's total column sums for each point: every load's result,
+// for the points that the summary names.
+PlotSubject PlotOf(const ResultPass& pass, const ProjectData& project, const CalcResults& results) {
+    const std::vector<PointDetail>& loads = results.*pass.loadDetail;
+    PlotSubject subject{pass.plotTitle, pass.plotAxisTitle, {}};
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        if (loads.at(0)[k][kItemOffset].IsMissing()) {
+            subject.totals.emplace_back();
+            continue;
+        }
+        double total = 0;
+        for (std::size_t i = 0; i < project.fillLoads->RowCount(); ++i) {
+            total += loads.at(i)[k][kItemResult].AsNumber();
+        }
+        if (project.surcharge) total += (results.*pass.surchargeDetail)[k][kItemResult].AsNumber();
+        subject.totals.emplace_back(total);
+    }
+    return subject;
+}
+
 void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
                       const CalcResults& results) {
     Worksheet& summary = book.Sheet(pass.summarySheet);
@@ -154,28 +197,34 @@ void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData&
     summary.SetText(2, 2, EmText(results));
     summary.SetText(2, 6, pass.summaryDepthText(project, results));
     DrawSectionDiagram(summary, project, results);
+    DrawResultPlot(summary, LayOutResultPlot(LayOutSectionDiagram(project, results),
+                                             PlotOf(pass, project, results)));
 }
 
 void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
     book.DeleteSheetAt(0);  // the settlement model, first in every template
     book.DeleteSheet(kDisplacementPass.modelSheet);
+    book.DeleteSheet(kInputModelSheet);
     if (!alsoLateral) {
         book.DeleteSheet(kDisplacementPass.calcSheet);
         book.DeleteSheet(kDisplacementPass.summarySheet);
     }
 }
 
-void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results) {
+void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
+                   const ReportContext& context) {
     CheckTemplate(book, project.alsoLateral);
+    FillInputSheet(book, project, results, context);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
         FillCalculationSheet(book, *pass, project, results);
         FillSummarySheet(book, *pass, project, results);
     }
     DeleteUnusedSheets(book, project.alsoLateral);
+    FillTitleBlocks(book, context);
 }
 
 std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
-                            const std::filesystem::path& templatePath,
+                            const ReportContext& context, const std::filesystem::path& templatePath,
                             const std::filesystem::path& resultPath) {
     if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
         return refusal;
@@ -188,7 +237,7 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     // claimed name never holds half a workbook.
     try {
         const std::unique_ptr<Workbook> book = Workbook::Open(templatePath);
-        BuildWorkbook(*book, project, results);
+        BuildWorkbook(*book, project, results, context);
         book->SaveAs(resultPath);
     } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
         return failure.what();
@@ -225,9 +274,9 @@ std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem:
 }
 
 bool WriteResultWorkbook(const ProjectData& project, const CalcResults& results,
-                         const std::filesystem::path& templatePath,
+                         const ReportContext& context, const std::filesystem::path& templatePath,
                          const std::filesystem::path& resultPath, std::string* error) {
-    std::string failure = ProduceWorkbook(project, results, templatePath, resultPath);
+    std::string failure = ProduceWorkbook(project, results, context, templatePath, resultPath);
     if (failure.empty()) {
         return true;
     }

@@ -7,6 +7,7 @@
 
 #include "calc_results.h"
 #include "project_data.h"
+#include "report_context.h"
 
 namespace nubera {
 
@@ -29,11 +30,13 @@ std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem:
 
 // Fills the template with the inputs and results of a run and saves it to
 // resultPath (a name claimed by ChooseResultFileName), writing a temporary
-// file first and renaming it only when complete. On failure returns false,
-// sets *error to what failed (template missing or unreadable, a sheet or label
-// missing from it, the disk refusing the save) and removes the claimed name.
+// file first and renaming it only when complete: the input sheet first, then
+// the result sheets, every page titled with the project file and the run's
+// time. On failure returns false, sets *error to what failed (template
+// missing or unreadable, a sheet or label missing from it, the disk refusing
+// the save) and removes the claimed name.
 bool WriteResultWorkbook(const ProjectData& project, const CalcResults& results,
-                         const std::filesystem::path& templatePath,
+                         const ReportContext& context, const std::filesystem::path& templatePath,
                          const std::filesystem::path& resultPath, std::string* error);
 
 }  // namespace nubera

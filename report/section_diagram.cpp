@@ -9,9 +9,9 @@
 namespace nubera {
 namespace {
 
-constexpr double kOriginX = 150;   // the reference point
-constexpr double kGroundY = 300;   // base of the bottom block
-constexpr double kMaxWidth = 400;  // of the bottom block
+constexpr double kOriginX = kDiagramOriginX;  // the reference point
+constexpr double kGroundY = 300;              // base of the bottom block
+constexpr double kMaxWidth = kDiagramMaxWidth;
 constexpr double kMaxHeight = 90;  // of the whole stack
 constexpr double kCentreLineOverhang = 5;
 constexpr double kTickLength = 10;
@@ -82,7 +82,8 @@ std::vector<PointMarker> LayOutMarkers(const FillLoadTable& fill, const CalcResu
                            TickLabelName(k),
                            CircledNumber(k + 1),
                            x,
-                           tickEnd});
+                           tickEnd,
+                           k});
     }
     return markers;
 }

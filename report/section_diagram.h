@@ -9,6 +9,11 @@
 
 namespace nubera {
 
+// The reference point's x on the sheet and the widest the bottom block is
+// drawn, in points.
+inline constexpr double kDiagramOriginX = 150;
+inline constexpr double kDiagramMaxWidth = 400;
+
 // A point of interest marked under the section: a red tick and the point's
 // label moved beneath it.
 struct PointMarker {
@@ -17,6 +22,7 @@ struct PointMarker {
     std::string caption;  // the circled number
     double left = 0;      // points
     double top = 0;
+    std::size_t point = 0;  // k, 0 for ①
 };
 
 // The cross-section of the fill blocks as drawn on a summary sheet, in

@@ -8,10 +8,9 @@ namespace {
 
 void WriteSettlementHeader(sheet::Worksheet& sheet, int r, const PointDetail& detail,
                            const ProjectData&) {
-    sheet.SetText(r, kColHeaderLeft,
-                  "H = " + NumberTextOrBlank(LoadItem(detail, kItemDepth)) + "m");
+    sheet.SetText(r, kColHeaderLeft, "H = " + FormatOrBlank(LoadItem(detail, kItemDepth)) + "m");
     sheet.SetText(r, kColHeaderRight,
-                  "重心位置 = " + NumberTextOrBlank(LoadItem(detail, kItemCentroid)) + "m");
+                  "重心位置 = " + FormatOrBlank(LoadItem(detail, kItemCentroid)) + "m");
 }
 
 }  // namespace

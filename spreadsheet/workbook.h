@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -9,6 +10,13 @@
 #include "worksheet.h"
 
 namespace nubera::sheet {
+
+// What a workbook says about itself in its document properties.
+struct DocumentProperties {
+    std::string title;
+    std::string program;  // the writing program with its version
+    std::chrono::sys_seconds created;
+};
 
 // A workbook read from an Office Open XML package (.xlsx or .xltx), changed
 // through the few operations the report needs, and written back as .xlsx with
@@ -26,6 +34,8 @@ class Workbook {
     virtual Worksheet& SheetAt(std::size_t index) = 0;
     virtual void DeleteSheet(std::string_view name) = 0;
     virtual void DeleteSheetAt(std::size_t index) = 0;
+    // Written into the package's core and extended properties on saving.
+    virtual void SetDocumentProperties(const DocumentProperties& properties) = 0;
 
     // Writes a workbook (not a template), every formula with its computed
     // value. Throws SpreadsheetError naming the file and the reason.

@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "drawn_shape.h"
+
 namespace nubera::sheet {
 
 // What a cell holds as seen by a reader: nothing, a number or a text. A
@@ -27,6 +29,21 @@ struct Label {
     std::string caption;  // the text box's text
     double left = 0;      // points
     double top = 0;       // points
+};
+
+// A text box without fill or outline, its text on one line in the given
+// alignment and vertically centred in its box.
+struct TextBox {
+    std::string name;  // unique on the sheet
+    std::string text;
+    double left = 0;  // points
+    double top = 0;
+    double width = 0;
+    double height = 0;
+    std::string fontName;
+    double fontSize = 9;
+    bool bold = false;
+    TextAlignment alignment = TextAlignment::Center;
 };
 
 class Worksheet {
@@ -56,11 +73,19 @@ class Worksheet {
 
     virtual void AddLine(const LineShape& line) = 0;
     virtual std::vector<LineShape> Lines() const = 0;
+    // Throws SpreadsheetError when the box lies off the sheet or its text
+    // cannot be drawn.
+    virtual void AddTextBox(const TextBox& box) = 0;
 
     // Named text boxes. Throws SpreadsheetError when the sheet has no such label.
     virtual void SetLabelCaption(std::string_view name, std::string_view caption) = 0;
     virtual void MoveLabel(std::string_view name, double left, double top) = 0;
     virtual Label GetLabel(std::string_view name) const = 0;
+
+    // Replaces every occurrence of `placeholder` in the page headers and
+    // footers (their codes, so `text` must double any '&' it holds).
+    virtual void ReplaceInHeadersAndFooters(std::string_view placeholder,
+                                            std::string_view text) = 0;
 };
 
 }  // namespace nubera::sheet

@@ -1,10 +1,12 @@
 #include "printed_pages.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include "page_painter.h"
+#include "pdf_ideographs.h"
 
 namespace nubera::sheet {
 namespace {
@@ -68,8 +70,12 @@ std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::pa
         return "PDFファイルを作成できません: " + path.string() + ": " +
                file.errorString().toStdString();
     }
+    // Written in memory first: its text maps are mended before it is saved.
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("ヌベラ"));
         writer.setTitle(FromPath(printout.Path().stem()));
         if (printout.PageCount() == 0 || !PrintPages(writer, printout)) {
@@ -77,7 +83,8 @@ std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::pa
             return "PDFファイルを書き込めません: " + path.string();
         }
     }
-    if (!file.commit()) {
+    NameIdeographsInTextMaps(std::span<char>(pdf.data(), static_cast<std::size_t>(pdf.size())));
+    if (file.write(pdf) != pdf.size() || !file.commit()) {
         return "PDFファイルを保存できません: " + path.string() + ": " +
                file.errorString().toStdString();
     }

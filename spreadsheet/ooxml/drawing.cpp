@@ -6,6 +6,7 @@
 #include "line_shape_xml.h"
 #include "spreadsheet_error.h"
 #include "text_body.h"
+#include "text_box_xml.h"
 #include "xml_part.h"
 
 namespace nubera::sheet {
@@ -70,6 +71,11 @@ int Drawing::LargestObjectId() const {
 
 void Drawing::AddLine(const LineShape& line) {
     AppendLineAnchor(Root(document_), line, nextObjectId_++);
+    changed_ = true;
+}
+
+void Drawing::AddTextBox(const TextBox& box) {
+    AppendTextBoxAnchor(Root(document_), box, nextObjectId_++);
     changed_ = true;
 }
 

@@ -23,6 +23,7 @@ class Drawing {
 
     std::vector<LineShape> Lines(const SheetGeometry& geometry) const;
     void AddLine(const LineShape& line);
+    void AddTextBox(const TextBox& box);
 
     // The text box named `name`; nothing when there is none.
     std::optional<Label> FindLabel(std::string_view name, const SheetGeometry& geometry) const;

@@ -21,6 +21,10 @@ inline constexpr const char* kStylesRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
 inline constexpr const char* kOfficeDocumentRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument";
+inline constexpr const char* kExtendedPropertiesRelationship =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties";
+inline constexpr const char* kCorePropertiesRelationship =
+    "http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties";
 inline constexpr const char* kRelationshipsNamespace =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "document_properties.h"
 #include "formula_references.h"
 #include "spreadsheet_error.h"
 #include "workbook_calculation.h"
@@ -10,9 +11,6 @@
 
 namespace nubera::sheet {
 namespace {
-
-constexpr const char* kExtendedPropertiesRelationship =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/extended-properties";
 
 // The children of <workbook> that follow <calcPr> in the schema's order.
 constexpr auto kAfterCalcPr = std::to_array<std::string_view>({
@@ -288,6 +286,10 @@ void XlsxWorkbook::RemoveSheetTitles() {
     package_.Put(*part, SerializeXml(document));
 }
 
+void XlsxWorkbook::SetDocumentProperties(const DocumentProperties& properties) {
+    properties_ = properties;
+}
+
 void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
     LoadSheetsMentioning("<f");
     const unsigned active = workbookXml_.child("workbook")
@@ -304,6 +306,7 @@ void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
     WriteSharedStrings();
     WriteWorkbookParts(calculation.SomeFormulaUnknown());
     if (sheetsDeleted_) RemoveSheetTitles();
+    if (properties_) WriteDocumentProperties(package_, contentTypes_, *properties_);
     package_.DropUnreachableParts(contentTypes_);
     package_.Put(kContentTypesPart, contentTypes_.Serialize());
     package_.Write(path);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ class XlsxWorkbook final : public Workbook {
     Worksheet& SheetAt(std::size_t index) override;
     void DeleteSheet(std::string_view name) override;
     void DeleteSheetAt(std::size_t index) override;
+    void SetDocumentProperties(const DocumentProperties& properties) override;
     void SaveAs(const std::filesystem::path& path) override;
 
     // What the sheets share.
@@ -78,6 +80,7 @@ class XlsxWorkbook final : public Workbook {
     Styles styles_;
     std::vector<SheetEntry> sheets_;
     bool sheetsDeleted_ = false;
+    std::optional<DocumentProperties> properties_;
 };
 
 }  // namespace nubera::sheet

@@ -182,6 +182,17 @@ std::vector<LineShape> XlsxWorksheet::Lines() const {
     return drawing_ ? drawing_->Lines(Geometry()) : std::vector<LineShape>{};
 }
 
+void XlsxWorksheet::AddTextBox(const TextBox& box) {
+    if (!IsDrawableText(box.text) || box.text.find('\n') != std::string::npos) {
+        Fail("のテキストボックス「" + box.name +
+             "」に指定された文字列は表示できません（UTF-8でないか、改行や制御文字を含んでいます）");
+    }
+    if (drawing_ && drawing_->FindLabel(box.name, Geometry())) {
+        Fail("にはテキストボックス「" + box.name + "」がすでにあります");
+    }
+    ForceDrawing().AddTextBox(box);
+}
+
 void XlsxWorksheet::SetLabelCaption(std::string_view name, std::string_view caption) {
     if (!IsDrawableText(caption)) {
         Fail("のラベル「" + std::string(name) +
@@ -207,6 +218,20 @@ Label XlsxWorksheet::GetLabel(std::string_view name) const {
     if (drawing_) label = drawing_->FindLabel(name, Geometry());
     if (!label) Fail("にラベル「" + std::string(name) + "」がありません");
     return *label;
+}
+
+void XlsxWorksheet::ReplaceInHeadersAndFooters(std::string_view placeholder,
+                                               std::string_view text) {
+    if (placeholder.empty()) return;
+    if (!IsValidUtf8(text)) Fail("のヘッダー・フッターにはUTF-8でない文字列を入れられません");
+    for (pugi::xml_node part : document_.child("worksheet").child("headerFooter").children()) {
+        std::string codes = part.text().get();
+        for (std::size_t at = 0; (at = codes.find(placeholder, at)) != std::string::npos;
+             at += text.size()) {
+            codes.replace(at, placeholder.size(), text);
+        }
+        part.text() = codes.c_str();
+    }
 }
 
 void XlsxWorksheet::RewriteFormulas(const std::function<std::string(const std::string&)>& rewrite) {

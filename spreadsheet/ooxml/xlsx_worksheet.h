@@ -40,10 +40,13 @@ class XlsxWorksheet final : public Worksheet {
 
     void AddLine(const LineShape& line) override;
     std::vector<LineShape> Lines() const override;
+    void AddTextBox(const TextBox& box) override;
 
     void SetLabelCaption(std::string_view name, std::string_view caption) override;
     void MoveLabel(std::string_view name, double left, double top) override;
     Label GetLabel(std::string_view name) const override;
+
+    void ReplaceInHeadersAndFooters(std::string_view placeholder, std::string_view text) override;
 
     // The model behind the sheet, for the workbook and for readers.
     const SheetData& Data() const { return data_; }

@@ -67,13 +67,14 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     Run();
     EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
     EXPECT_EQ(Results(), QStringList({QFileInfo(FirstResultOfToday()).fileName()}));
-    // The run ends with the preview of the four sheets, the workbook left unopened.
+    // The run ends with the preview of the inputs and the four result sheets,
+    // the workbook left unopened.
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
-    EXPECT_EQ(
-        preview.shown[0].sheets,
-        QStringList({QStringLiteral("即時沈下量の計算"), QStringLiteral("即時沈下量のまとめ"),
-                     QStringLiteral("側方変位量の計算"), QStringLiteral("側方変位量のまとめ")}));
+    EXPECT_EQ(preview.shown[0].sheets,
+              QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
+                           QStringLiteral("即時沈下量のまとめ"), QStringLiteral("側方変位量の計算"),
+                           QStringLiteral("側方変位量のまとめ")}));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(pauses, std::vector<int>({1000}));
     EXPECT_EQ(project.poissonRatio, 0.35);
@@ -87,16 +88,21 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
 TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLateralStep) {
     Open();
     LoadExample("one-block.nbr");
-    results.lateralDetail.resize(3);  // left from an earlier run
+    results.lateralDetail.resize(3);  // left from an earlier run, which a run clears
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_EQ(project.poissonRatio, 0.3);
     EXPECT_TRUE(results.lateralDetail.empty()) << "no lateral step, and nothing of the earlier run";
     EXPECT_EQ(SheetsOf(FirstResultOfToday()),
-              std::vector<std::string>({"即時沈下量の計算", "即時沈下量のまとめ"}));
+              std::vector<std::string>({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"}));
+    // The window keeps no project file name: the inputs say the project is unsaved.
+    EXPECT_EQ(
+        sheet::Workbook::Open(FirstResultOfToday().toStdString())->Sheet("入力条件").Value(4, 5),
+        sheet::CellValue{std::string("未保存")});
     ASSERT_EQ(preview.shown.size(), 1u);
-    EXPECT_EQ(preview.shown[0].sheets, QStringList({QStringLiteral("即時沈下量の計算"),
-                                                    QStringLiteral("即時沈下量のまとめ")}));
+    EXPECT_EQ(preview.shown[0].sheets,
+              QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
+                           QStringLiteral("即時沈下量のまとめ")}));
     Run();  // the next run takes the next name of the day
     EXPECT_EQ(Results().size(), 2u);
 }

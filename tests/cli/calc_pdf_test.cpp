@@ -40,7 +40,7 @@ TEST(CalcPdf, WritesThePrintedPagesBesideTheWorkbookAndNamesThem) {
     EXPECT_EQ(pdf.parent_path(), workbook.parent_path());
     EXPECT_EQ(pdf.stem(), workbook.stem());
     EXPECT_EQ(pdf.extension(), ".pdf");
-    EXPECT_THAT(PdfInfo(pdf), HasSubstr("Pages:           8\n"));
+    EXPECT_THAT(PdfInfo(pdf), HasSubstr("Pages:           9\n"));
 }
 
 TEST(CalcPdf, WithoutAskingThereIsNoPdf) {

@@ -136,7 +136,8 @@ std::filesystem::path Produce(const ReportRun& run, std::string_view folderName)
     const auto path = *ChooseResultFileName(
         folder, {std::chrono::year{2024}, std::chrono::March, std::chrono::day{5}});
     std::string error;
-    EXPECT_TRUE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error))
+    EXPECT_TRUE(
+        WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path, &error))
         << error;
     return path;
 }
@@ -145,11 +146,11 @@ TEST(IndependentReader, OneBlockProject) {
     const ReportRun run = OneBlockRun();
     const CalcResults& r = run.results;
     Expectations e;
-    e.Sheets({"即時沈下量の計算", "即時沈下量のまとめ"});
+    e.Sheets({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"});
     ExpectBlock(e, "即時沈下量の計算", 2, "分布荷重：ｑ１", r.settlementDetail[0],
                 r.settlementDetail[0]);
-    e.Text("即時沈下量の計算", 2, 3, "H = 8m");
-    e.Text("即時沈下量の計算", 2, 5, "重心位置 = 0m");
+    e.Text("即時沈下量の計算", 2, 3, "H = 8.00m");
+    e.Text("即時沈下量の計算", 2, 5, "重心位置 = 0.00m");
     e.Breaks("即時沈下量の計算", "");
     e.Text("即時沈下量のまとめ", 2, 2,
            "Em(換算変形係数) = " + NumberTextOrBlank(Cell::Number(r.equivalentModulus)) + " kN/㎡");
@@ -164,7 +165,8 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
     const ReportRun run = FiveBlockRun();
     const CalcResults& r = run.results;
     Expectations e;
-    e.Sheets({"即時沈下量の計算", "即時沈下量のまとめ", "側方変位量の計算", "側方変位量のまとめ"});
+    e.Sheets({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ", "側方変位量の計算",
+              "側方変位量のまとめ"});
     const int rows[] = {2, 18, 35, 50, 67};
     for (const bool lateral : {false, true}) {
         const std::string calc = lateral ? "側方変位量の計算" : "即時沈下量の計算";
@@ -181,12 +183,12 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
         ExpectSummary(e, summary, loads, &surcharge);
         e.Text(summary, 3, 8, "q5\n(cm)");
     }
-    e.Text("即時沈下量の計算", 2, 3, "H = 8m");
-    e.Text("即時沈下量の計算", 82, 3, "H = 8m");
-    e.Text("即時沈下量の計算", 82, 5, "重心位置 = -1m");
-    e.Text("側方変位量の計算", 18, 3, "載荷奥行 = 5m");
+    e.Text("即時沈下量の計算", 2, 3, "H = 8.00m");
+    e.Text("即時沈下量の計算", 82, 3, "H = 8.00m");
+    e.Text("即時沈下量の計算", 82, 5, "重心位置 = -1.00m");
+    e.Text("側方変位量の計算", 18, 3, "載荷奥行 = 5.00m");
     e.Text("側方変位量の計算", 18, 5, "ﾎﾟｱｿﾝ比 = 0.3");
-    e.Text("側方変位量の計算", 19, 5, "重心位置 = 1m");
+    e.Text("側方変位量の計算", 19, 5, "重心位置 = 1.00m");
     e.Text("即時沈下量のまとめ", 2, 6, "H(深度) = 8.00 m");
     e.Text("側方変位量のまとめ", 2, 6, "載荷奥行 = 5.00 m");
     const std::string complaints = e.Check(Produce(run, "openpyxl-five-blocks"));

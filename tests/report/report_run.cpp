@@ -53,8 +53,33 @@ SoilLayerTable MakeSoil() {
     return soil;
 }
 
+// Layers 1.5 m thick, each stiffer than the one above.
+SoilLayerTable MakeDeepSoil(std::size_t layers) {
+    SoilLayerTable soil = MakeSoilLayerTable();
+    soil.ResizeRows(layers);
+    for (std::size_t row = 0; row < layers; ++row) {
+        const double number = static_cast<double>(row + 1);
+        soil.At(0, row) = Cell::Number(1.5);
+        soil.At(1, row) = Cell::Number(1.5 * number);
+        soil.At(2, row) = Cell::Number(2000 + 750 * number);
+    }
+    return soil;
+}
+
+SurchargeTable MakeSurcharge(double load, double width, double offset) {
+    SurchargeTable surcharge = MakeSurchargeTable();
+    surcharge.ResizeRows(1);
+    surcharge.At(0, 0) = Cell::Number(load);
+    surcharge.At(1, 0) = Cell::Number(width);
+    surcharge.At(2, 0) = Cell::Number(offset);
+    return surcharge;
+}
+
+// 2025-03-14 05:06:07 UTC
+constexpr std::chrono::sys_seconds kRunTime{std::chrono::seconds{1741928767}};
+
 ReportRun Run(ProjectData project, Placement placement) {
-    ReportRun run{std::move(project), {}};
+    ReportRun run{std::move(project), {}, {"盛土&掘削.nbr", kRunTime, placement}};
     EquivalentModulus(run.project, run.results, run.project.excavationWidth,
                       run.project.leveeWidth);
     RunSettlementStep(run.project, run.results, placement);
@@ -86,13 +111,26 @@ ReportRun FiveBlockRun() {
                                   {1, 4, 2, 18, 4},
                                   {1, 2, 2, 24, 4},
                                   {1.5, 0, 2, 30, 4}});
-    project.surcharge = MakeSurchargeTable();
-    project.surcharge->ResizeRows(1);
-    project.surcharge->At(0, 0) = Cell::Number(10);
-    project.surcharge->At(1, 0) = Cell::Number(6);
-    project.surcharge->At(2, 0) = Cell::Number(-1);
+    project.surcharge = MakeSurcharge(10, 6, -1);
     project.alsoLateral = true;
     return Run(std::move(project), Placement::Automatic);
+}
+
+ReportRun LargestRun() {
+    ProjectData project = BaseProject();
+    project.soilLayers = MakeDeepSoil(20);
+    project.fillLoads = MakeFill({{1, 8, 2, 6, 4},
+                                  {1, 6, 2, 12, 4},
+                                  {1, 4, 2, 18, 4},
+                                  {1, 2, 2, 24, 4},
+                                  {1.5, 0, 2, 30, 4}});
+    project.surcharge = MakeSurcharge(12.5, 4, 0.25);
+    project.focusPoints.emplace();
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        (*project.focusPoints)[k] = Cell::Number(-15 + 3.0 * static_cast<double>(k));
+    }
+    project.alsoLateral = true;
+    return Run(std::move(project), Placement::Manual);
 }
 
 ReportRun ManualPointsRun() {

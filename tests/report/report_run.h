@@ -8,12 +8,14 @@
 #include "calc_results.h"
 #include "placement.h"
 #include "project_data.h"
+#include "report_context.h"
 
 namespace nubera::testing_report {
 
 struct ReportRun {
     ProjectData project;
     CalcResults results;
+    ReportContext context;  // a saved project run at a fixed time
 };
 
 // One fill block, no surcharge, settlement only, points placed automatically.
@@ -23,6 +25,9 @@ ReportRun OneBlockRun();
 ReportRun FiveBlockRun();
 // Two blocks with points ① to ⑥ placed by hand and ⑦ to ⑪ left empty.
 ReportRun ManualPointsRun();
+// The most the screens take: 20 soil layers, five blocks with a surcharge,
+// all 11 points placed by hand, lateral displacement too.
+ReportRun LargestRun();
 
 // The packed template beside the programs.
 std::filesystem::path TemplatePath();

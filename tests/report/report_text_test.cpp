@@ -24,6 +24,16 @@ TEST(FormatOrBlank, TwoDecimalsOrNothing) {
     EXPECT_EQ(FormatOrBlank(Cell::Text("3.5m")), "3.50");
 }
 
+// Lengths computed as differences, as the block headers repeat them: the
+// residue of the subtraction goes, and a value that rounds to zero has no sign.
+TEST(FormatOrBlank, LengthsComputedAsDifferencesReadAsEntered) {
+    EXPECT_EQ(FormatOrBlank(Cell::Number(-7.105427357601E-15)), "0.00");
+    EXPECT_EQ(FormatOrBlank(Cell::Number(7.105427357601E-15)), "0.00");
+    EXPECT_EQ(FormatOrBlank(Cell::Number(-0.004)), "0.00");
+    EXPECT_EQ(FormatOrBlank(Cell::Number(-0.570000000000004)), "-0.57");
+    EXPECT_EQ(FormatOrBlank(Cell::Number(15.749999999999998)), "15.75");
+}
+
 TEST(FullWidthDigits, NumbersTheLoadBlocks) {
     EXPECT_EQ(FullWidthDigits(1), "１");
     EXPECT_EQ(FullWidthDigits(3), "３");

@@ -13,27 +13,28 @@ namespace {
 WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run, std::string_view name) {
     const auto path = testing_report::FreshFolder(name) / "result.xlsx";
     std::string error;
-    EXPECT_TRUE(
-        WriteResultWorkbook(run.project, run.results, testing_report::TemplatePath(), path, &error))
+    EXPECT_TRUE(WriteResultWorkbook(run.project, run.results, run.context,
+                                    testing_report::TemplatePath(), path, &error))
         << error;
     return WorkbookPrintout(path, PrintedResultSheets(run.project.alsoLateral));
 }
 
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
     const WorkbookPrintout printout = ResultPrintout(testing_report::FiveBlockRun(), "print-five");
-    ASSERT_EQ(printout.PageCount(), 8);
+    ASSERT_EQ(printout.PageCount(), 9);
+    EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
     // Blocks at rows 2, 18, 35, 50, 67 and 82 with breaks before rows 34,
     // 66 and 98; the last block's bordered rows end at 95.
     const std::pair<int, int> rows[] = {{1, 33}, {34, 65}, {66, 95}};
     for (int kind = 0; kind < 2; ++kind) {
         for (int page = 0; page < 3; ++page) {
-            const PrintedPage& printed = printout.Page(kind * 4 + page);
-            EXPECT_EQ(printed.number, kind * 4 + page + 1);
+            const PrintedPage& printed = printout.Page(1 + kind * 4 + page);
+            EXPECT_EQ(printed.number, 1 + kind * 4 + page + 1);
             EXPECT_EQ(printed.area->firstRow, rows[page].first) << kind << page;
             EXPECT_EQ(printed.area->lastRow, rows[page].second) << kind << page;
             EXPECT_EQ(printed.area->lastColumn, 8);  // A to H
         }
-        const PrintedPage& summary = printout.Page(kind * 4 + 3);
+        const PrintedPage& summary = printout.Page(1 + kind * 4 + 3);
         EXPECT_EQ(summary.sheet->Name(), kind == 0 ? "即時沈下量のまとめ" : "側方変位量のまとめ");
         EXPECT_EQ(summary.sheet->Layout().pages.size(), 1u);
         EXPECT_GE(summary.area->lastColumn, 10);  // the totals in J and the diagram
@@ -41,11 +42,39 @@ TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
     }
 }
 
-TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheets) {
+TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
     const WorkbookPrintout printout = ResultPrintout(testing_report::OneBlockRun(), "print-one");
-    ASSERT_EQ(printout.PageCount(), 2);
-    EXPECT_EQ(printout.Page(0).sheet->Name(), "即時沈下量の計算");
-    EXPECT_EQ(printout.Page(1).sheet->Name(), "即時沈下量のまとめ");
+    ASSERT_EQ(printout.PageCount(), 3);
+    EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
+    EXPECT_EQ(printout.Page(1).sheet->Name(), "即時沈下量の計算");
+    EXPECT_EQ(printout.Page(2).sheet->Name(), "即時沈下量のまとめ");
+}
+
+// Every page carries the run's title block, the project's name with its "&"
+// printed once.
+TEST(ResultPrintout, EveryPageIsTitledWithTheProjectAndTheRunTime) {
+    const testing_report::ReportRun run = testing_report::FiveBlockRun();
+    const WorkbookPrintout printout = ResultPrintout(run, "print-titles");
+    for (int page = 0; page < printout.PageCount(); ++page) {
+        const PageSetup& setup = printout.Page(page).sheet->Setup();
+        EXPECT_NE(setup.header.find("盛土&&掘削.nbr"), std::string::npos) << setup.header;
+        EXPECT_NE(setup.header.find(RunTimeText(run.context)), std::string::npos);
+        EXPECT_NE(setup.footer.find("ページ &P / &N"), std::string::npos) << setup.footer;
+    }
+}
+
+// A common project's inputs fit on one page; the most the screens take (20
+// layers, 5 blocks, a surcharge and 11 manual points) on two.
+TEST(ResultPrintout, TheInputsFitOnOnePageOrAtMostTwo) {
+    const auto inputPages = [](const WorkbookPrintout& printout) {
+        int pages = 0;
+        for (int page = 0; page < printout.PageCount(); ++page) {
+            pages += printout.Page(page).sheet->Name() == "入力条件";
+        }
+        return pages;
+    };
+    EXPECT_EQ(inputPages(ResultPrintout(testing_report::FiveBlockRun(), "print-fit")), 1);
+    EXPECT_EQ(inputPages(ResultPrintout(testing_report::LargestRun(), "print-largest")), 2);
 }
 
 }  // namespace

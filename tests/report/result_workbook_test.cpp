@@ -6,8 +6,10 @@
 #include <fstream>
 
 #include "block_plan.h"
+#include "input_sheet.h"
 #include "report_run.h"
 #include "report_text.h"
+#include "result_plot.h"
 #include "section_diagram.h"
 #include "workbook.h"
 
@@ -76,7 +78,8 @@ class ProducedWorkbook {
         const auto folder = FreshFolder(folderName);
         path_ = *ChooseResultFileName(folder, kDay);
         std::string error;
-        ok_ = WriteResultWorkbook(run.project, run.results, TemplatePath(), path_, &error);
+        ok_ = WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path_,
+                                  &error);
         EXPECT_TRUE(ok_) << error;
         if (ok_) book_ = sheet::Workbook::Open(path_);
     }
@@ -166,12 +169,12 @@ TEST(WriteResultWorkbook, OneBlockSettlementOnly) {
     ProducedWorkbook produced(run, "one-block");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kSettlementCalc, kSettlementSummary}));
+              (std::vector<std::string>{kInputSheet, kSettlementCalc, kSettlementSummary}));
 
     sheet::Worksheet& calc = produced.Sheet(kSettlementCalc);
     EXPECT_EQ(calc.Value(2, 1), Text("分布荷重：ｑ１"));
-    EXPECT_EQ(calc.Value(2, 3), Text("H = 8m"));
-    EXPECT_EQ(calc.Value(2, 5), Text("重心位置 = 0m"));
+    EXPECT_EQ(calc.Value(2, 3), Text("H = 8.00m"));
+    EXPECT_EQ(calc.Value(2, 5), Text("重心位置 = 0.00m"));
     EXPECT_EQ(calc.Value(3, 1), CellValue{});
     ExpectPointRows(calc, 2, run.results.settlementDetail[0], run.results.settlementDetail[0]);
     EXPECT_EQ(calc.Value(18, 1), CellValue{});  // no second block
@@ -195,8 +198,8 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
     ProducedWorkbook produced(run, "five-blocks");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kSettlementCalc, kSettlementSummary, kLateralCalc,
-                                        kLateralSummary}));
+              (std::vector<std::string>{kInputSheet, kSettlementCalc, kSettlementSummary,
+                                        kLateralCalc, kLateralSummary}));
     const CalcResults& r = run.results;
     const int rows[] = {2, 18, 35, 50, 67, 82};
     for (const char* name : {kSettlementCalc, kLateralCalc}) {
@@ -215,16 +218,16 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
         ExpectPointRows(calc, 82, surcharge, surcharge);
     }
     sheet::Worksheet& settlement = produced.Sheet(kSettlementCalc);
-    EXPECT_EQ(settlement.Value(35, 3), Text("H = 8m"));
-    EXPECT_EQ(settlement.Value(35, 5), Text("重心位置 = 2m"));
-    EXPECT_EQ(settlement.Value(82, 5), Text("重心位置 = -1m"));
+    EXPECT_EQ(settlement.Value(35, 3), Text("H = 8.00m"));
+    EXPECT_EQ(settlement.Value(35, 5), Text("重心位置 = 2.00m"));
+    EXPECT_EQ(settlement.Value(82, 5), Text("重心位置 = -1.00m"));
 
     sheet::Worksheet& lateral = produced.Sheet(kLateralCalc);
-    EXPECT_EQ(lateral.Value(2, 3), Text("載荷奥行 = 5m"));
+    EXPECT_EQ(lateral.Value(2, 3), Text("載荷奥行 = 5.00m"));
     EXPECT_EQ(lateral.Value(2, 5), Text("ﾎﾟｱｿﾝ比 = 0.3"));
-    EXPECT_EQ(lateral.Value(3, 5), Text("重心位置 = 0m"));
-    EXPECT_EQ(lateral.Value(51, 5), Text("重心位置 = 3m"));
-    EXPECT_EQ(lateral.Value(83, 5), Text("重心位置 = -1m"));
+    EXPECT_EQ(lateral.Value(3, 5), Text("重心位置 = 0.00m"));
+    EXPECT_EQ(lateral.Value(51, 5), Text("重心位置 = 3.00m"));
+    EXPECT_EQ(lateral.Value(83, 5), Text("重心位置 = -1.00m"));
 
     sheet::Worksheet& settlementSummary = produced.Sheet(kSettlementSummary);
     EXPECT_EQ(settlementSummary.Value(3, 8), Text("q5\n(cm)"));  // nothing deleted
@@ -246,8 +249,19 @@ TEST(WriteResultWorkbook, LabelsAndDiagramOnTheSummaries) {
         SCOPED_TRACE(name);
         sheet::Worksheet& summary = produced.Sheet(name);
         const SectionDiagram expected = LayOutSectionDiagram(run.project, run.results);
-        EXPECT_EQ(summary.Lines().size(), expected.outline.size() + expected.markers.size());
         EXPECT_EQ(expected.markers.size(), kPointCount);
+        // The diagram's lines first, as laid out; the plot's all below its band.
+        const std::vector<sheet::LineShape> lines = summary.Lines();
+        const std::size_t diagramLines = expected.outline.size() + expected.markers.size();
+        ASSERT_GT(lines.size(), diagramLines);
+        for (std::size_t i = 0; i < expected.outline.size(); ++i) {
+            EXPECT_NEAR(lines[i].x1, expected.outline[i].x1, 0.01) << i;
+            EXPECT_NEAR(lines[i].y2, expected.outline[i].y2, 0.01) << i;
+        }
+        for (std::size_t i = diagramLines; i < lines.size(); ++i) {
+            EXPECT_GE(std::min(lines[i].y1, lines[i].y2), kPlotBandTop) << i;
+            EXPECT_LE(std::max(lines[i].y1, lines[i].y2), kPlotBandBottom) << i;
+        }
         for (std::size_t k = 0; k < kPointCount; ++k) {
             const std::string index = std::to_string(k);
             EXPECT_EQ(summary.GetLabel("LBL_XP" + index).caption,
@@ -298,13 +312,13 @@ TEST(WriteResultWorkbook, TheSurchargeBlockHeaderReadsTheSurchargeTables) {
     ProducedWorkbook produced(run, "surcharge-header");
     ASSERT_TRUE(produced.ok());
     sheet::Worksheet& settlement = produced.Sheet(kSettlementCalc);
-    EXPECT_EQ(settlement.Value(82, 3), Text("H = 9.5m"));
+    EXPECT_EQ(settlement.Value(82, 3), Text("H = 9.50m"));
     EXPECT_EQ(settlement.Value(82, 5), Text("重心位置 = -1.25m"));
-    EXPECT_EQ(settlement.Value(67, 3), Text("H = 8m"));
+    EXPECT_EQ(settlement.Value(67, 3), Text("H = 8.00m"));
     sheet::Worksheet& lateral = produced.Sheet(kLateralCalc);
     EXPECT_EQ(lateral.Value(82, 3), Text("載荷奥行 = 7.25m"));
-    EXPECT_EQ(lateral.Value(83, 5), Text("重心位置 = 2.5m"));
-    EXPECT_EQ(lateral.Value(67, 3), Text("載荷奥行 = 5m"));
+    EXPECT_EQ(lateral.Value(83, 5), Text("重心位置 = 2.50m"));
+    EXPECT_EQ(lateral.Value(67, 3), Text("載荷奥行 = 5.00m"));
 }
 
 // What a failed production leaves: the error and no file of its own.
@@ -313,7 +327,8 @@ std::string FailedProduction(const ReportRun& run, const std::filesystem::path& 
     const auto folder = FreshFolder(folderName);
     const auto path = *ChooseResultFileName(folder, kDay);
     std::string error;
-    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, templatePath, path, &error));
+    EXPECT_FALSE(
+        WriteResultWorkbook(run.project, run.results, run.context, templatePath, path, &error));
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "left behind in " << folder;
     return error;
 }
@@ -368,7 +383,8 @@ TEST(WriteResultWorkbook, AFolderThatRefusesTheSaveLeavesNothing) {
     std::filesystem::remove_all(folder);
     std::string error;
     const ReportRun run = OneBlockRun();
-    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error));
+    EXPECT_FALSE(
+        WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(folder));
 }

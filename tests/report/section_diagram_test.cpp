@@ -134,9 +134,11 @@ class MockWorksheet : public sheet::Worksheet {
     MOCK_METHOD(sheet::CellValue, Value, (int, int), (const, override));
     MOCK_METHOD(void, AddLine, (const sheet::LineShape&), (override));
     MOCK_METHOD(std::vector<sheet::LineShape>, Lines, (), (const, override));
+    MOCK_METHOD(void, AddTextBox, (const sheet::TextBox&), (override));
     MOCK_METHOD(void, SetLabelCaption, (std::string_view, std::string_view), (override));
     MOCK_METHOD(void, MoveLabel, (std::string_view, double, double), (override));
     MOCK_METHOD(sheet::Label, GetLabel, (std::string_view), (const, override));
+    MOCK_METHOD(void, ReplaceInHeadersAndFooters, (std::string_view, std::string_view), (override));
 };
 
 TEST(DrawSectionDiagram, AFailureStopsTheDrawingQuietlyAndKeepsWhatIsDrawn) {

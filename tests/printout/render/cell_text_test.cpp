@@ -15,6 +15,7 @@ namespace {
 
 constexpr double kPadding = 2.25;   // points between a cell's edge and its text
 constexpr double kTolerance = 0.6;  // points
+constexpr int kBlockPage = 1;       // 0-based: after the input page
 
 class CellTextTest : public ::testing::Test {
   protected:
@@ -24,7 +25,7 @@ class CellTextTest : public ::testing::Test {
             std::make_unique<sheet::WorkbookPrintout>(report.workbook, PrintedResultSheets(false));
         const auto pdf = report.workbook.parent_path() / "cells.pdf";
         ASSERT_EQ(sheet::WritePdf(*printout, pdf), "");
-        words = PdfWords(pdf, 1);
+        words = PdfWords(pdf, kBlockPage + 1);
     }
 
     // The paper x of a column edge, and the paper y of the middle of a row.
@@ -33,9 +34,9 @@ class CellTextTest : public ::testing::Test {
         return OnPaper(0, (Sheet().RowTop(row) + Sheet().RowTop(row + 1)) / 2).second;
     }
     double Scale() const { return Sheet().Layout().scale; }
-    const sheet::SheetPrintout& Sheet() const { return *printout->Page(0).sheet; }
+    const sheet::SheetPrintout& Sheet() const { return *printout->Page(kBlockPage).sheet; }
     std::pair<double, double> OnPaper(double x, double y) const {
-        return Sheet().OnPaper(*printout->Page(0).area, x, y);
+        return Sheet().OnPaper(*printout->Page(kBlockPage).area, x, y);
     }
 
     // The word reading `text` in the cell at `row`, `column` (any column when 0).

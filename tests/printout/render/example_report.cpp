@@ -28,8 +28,10 @@ ExampleReport RunExample(const std::string& name) {
         CheckPoissonText(report.project.alsoLateral ? loaded->poissonText : "").ratio;
     EquivalentModulus(report.project, report.results, report.project.excavationWidth,
                       report.project.leveeWidth);
-    RunSettlementStep(report.project, report.results,
-                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic);
+    report.context = {name,
+                      std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
+                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic};
+    RunSettlementStep(report.project, report.results, report.context.placement);
     if (report.project.alsoLateral) ComputeLateral(report.project, report.results);
 
     // A folder of the running test's own: ctest runs tests side by side.
@@ -41,7 +43,7 @@ ExampleReport RunExample(const std::string& name) {
     std::filesystem::create_directories(folder);
     report.workbook = folder / "result.xlsx";
     EXPECT_TRUE(
-        WriteResultWorkbook(report.project, report.results,
+        WriteResultWorkbook(report.project, report.results, report.context,
                             std::filesystem::path(NUBERA_BINARY_DIR) / "bin" / kTemplateFileName,
                             report.workbook, &error))
         << error;
@@ -63,10 +65,7 @@ std::string CommandOutput(const std::string& command) {
 std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page) {
     const std::string number = std::to_string(page);
     const std::string command =
-        "pdftotext -enc UTF-8 -bbox -f " + number + " -l " + number + " '" + pdf.string() +
-        "' - | /usr/bin/python3 -c \"import sys, unicodedata; sys.stdout.write(''.join("
-        "unicodedata.normalize('NFKC', c) if 0x2E80 <= ord(c) <= 0x2FDF else c "
-        "for c in sys.stdin.read()))\"";
+        "pdftotext -enc UTF-8 -bbox -f " + number + " -l " + number + " '" + pdf.string() + "' -";
     static const std::regex word(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     std::vector<PdfWord> words;

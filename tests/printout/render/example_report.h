@@ -9,12 +9,14 @@
 
 #include "calc_results.h"
 #include "project_data.h"
+#include "report_context.h"
 
 namespace nubera::testing_render {
 
 struct ExampleReport {
     ProjectData project;
     CalcResults results;
+    ReportContext context;
     std::filesystem::path workbook;
 };
 
@@ -32,9 +34,7 @@ struct PdfWord {
     double left, top, right, bottom;
 };
 
-// The words of page `page` (1-based). Qt's PDF writer names some ideographs
-// by their radical's compatibility character (⼼ for 心); these are read back
-// as the ideographs they show.
+// The words of page `page` (1-based), as the PDF's text layer names them.
 std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page);
 
 }  // namespace nubera::testing_render

@@ -122,13 +122,14 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
     }
     const std::size_t blocks = project.fillLoads->RowCount() + (surcharge ? 1 : 0);
     const int blockPages = static_cast<int>((blocks + 1) / 2);
-    const int pages = static_cast<int>(kinds.size()) * (blockPages + 1);
+    const int pages = 1 + static_cast<int>(kinds.size()) * (blockPages + 1);
     const std::string info = CommandOutput("pdfinfo " + Quoted(pdf));
     EXPECT_NE(info.find("Pages:           " + std::to_string(pages) + "\n"), std::string::npos)
         << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
 
-    int page = 1;
+    ExpectPage(pdf, 1, {{"入力条件", "土質条件", "盛土荷重", "上載荷重", "Em"}, {}});
+    int page = 2;
     for (const Kind& kind : kinds) {
         for (int p = 0; p < blockPages; ++p) {
             ExpectPage(pdf, page++,
@@ -139,6 +140,27 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
     }
     // Every page's footer numbers it through the whole job.
     ExpectPage(pdf, pages, {{std::to_string(pages), "/"}, {}});
+}
+
+// Each word as printed, not as the radical that shares a kanji's glyph (⼼ for 心).
+TEST_P(PrintedPdfTest, ItsTextLayerReadsAsPrinted) {
+    const ExampleReport report = RunExample(GetParam());
+    const auto pdf = report.workbook.parent_path() / "text.pdf";
+    const sheet::WorkbookPrintout printout(report.workbook,
+                                           PrintedResultSheets(report.project.alsoLateral));
+    ASSERT_EQ(sheet::WritePdf(printout, pdf), "");
+    const std::string text = CommandOutput("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
+    std::vector<std::string> words{"着目点", "重心位置", "計算結果一覧", "入力条件", "計算日時"};
+    if (report.project.alsoLateral)
+        words.insert(words.end(), {"側方変位量", "載荷奥行", "ﾎﾟｱｿﾝ比"});
+    for (const std::string& word : words) {
+        EXPECT_NE(text.find(word), std::string::npos) << word;
+    }
+    // The radicals' blocks U+2E80..U+2FDF begin with the bytes E2 BA..E2 BF.
+    for (std::size_t at = 0; (at = text.find('\xE2', at)) != std::string::npos; ++at) {
+        const auto next = static_cast<unsigned char>(text[at + 1]);
+        EXPECT_FALSE(next >= 0xBA && next <= 0xBF) << text.substr(at, 3);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, PrintedPdfTest,

@@ -19,7 +19,7 @@ namespace nubera::testing_render {
 namespace {
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
-constexpr int kSummaryPage = 3;     // 0-based: after the three pages of blocks
+constexpr int kSummaryPage = 4;     // 0-based: after the input page and three pages of blocks
 constexpr double kTolerance = 1.0;  // points
 
 double Centre(const PdfWord& word) {

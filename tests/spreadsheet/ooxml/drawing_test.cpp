@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "package_fixture.h"
+#include "printable_workbook.h"
 #include "spreadsheet_error.h"
 #include "workbook.h"
 
@@ -172,6 +173,56 @@ TEST_F(DrawingTest, AMissingLabelIsNamed) {
         }
     }
     EXPECT_THROW(book_->Sheet("Labelled").SetLabelCaption("LBL_X0", "bell\a"), SpreadsheetError);
+}
+
+// A text box added to a sheet reads back as a label and prints as the text
+// it was given, in its font, size, weight and alignment, without fill or outline.
+TEST_F(DrawingTest, AddedTextBoxesReadBackAndPrintAsGiven) {
+    TextBox box{"PLT_Point5", "⑥ 16.55（最大）", 280, 420.5, 70,
+                11,           "ＭＳ Ｐゴシック", 8,   true,  TextAlignment::Right};
+    book_->Sheet("Plain").AddTextBox(box);
+    book_->Sheet("Labelled").AddTextBox(box);  // beside the template's own text box
+    const auto path = Save();
+    const auto saved = Workbook::Open(path);
+    const Label label = saved->Sheet("Plain").GetLabel("PLT_Point5");
+    EXPECT_EQ(label.caption, box.text);
+    EXPECT_NEAR(label.left, 280, 0.01);
+    EXPECT_NEAR(label.top, 420.5, 0.01);
+    EXPECT_EQ(saved->Sheet("Labelled").GetLabel("LBL_X0").caption, "old");
+
+    const auto printable = PrintableWorkbook::Open(path);
+    const std::vector<DrawnShape>& shapes = printable->FindSheet("Plain")->Shapes();
+    ASSERT_EQ(shapes.size(), 1u);
+    EXPECT_NEAR(shapes[0].rect.width, 70, 0.01);
+    EXPECT_NEAR(shapes[0].rect.height, 11, 0.01);
+    EXPECT_FALSE(shapes[0].fill);
+    EXPECT_FALSE(shapes[0].outline);
+    ASSERT_EQ(shapes[0].paragraphs.size(), 1u);
+    const ShapeParagraph& text = shapes[0].paragraphs[0];
+    EXPECT_EQ(text.text, box.text);
+    EXPECT_EQ(text.fontName, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(text.fontSize, 8);
+    EXPECT_TRUE(text.bold);
+    EXPECT_EQ(text.alignment, TextAlignment::Right);
+}
+
+TEST_F(DrawingTest, TextBoxesOffTheSheetOrOfTwoLinesOrTakenNamesAreRefused) {
+    Worksheet& sheet = book_->Sheet("Labelled");
+    const auto refused = [&](std::string name, std::string text, double left, double width) {
+        TextBox box;
+        box.name = std::move(name);
+        box.text = std::move(text);
+        box.left = left;
+        box.top = 10;
+        box.width = width;
+        box.height = 10;
+        EXPECT_THROW(sheet.AddTextBox(box), SpreadsheetError) << box.name;
+    };
+    refused("Left", "x", -1, 20);
+    refused("Wide", "x", 10, std::nan(""));
+    refused("Lines", "x\ny", 10, 20);
+    refused("LBL_X0", "x", 10, 20);
+    EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "old");
 }
 
 }  // namespace

@@ -243,5 +243,40 @@ print(values["A1"].value)
               "2\n");
 }
 
+// The title block's fields filled into every header and footer code, and the
+// document properties written into a core part the package did not have.
+TEST(Workbook, HeadersFootersAndDocumentPropertiesAsAReaderSeesThem) {
+    TempFolder folder;
+    const std::string body =
+        SheetBody("",
+                  "<headerFooter><oddHeader>&amp;L[P]&amp;R[T] [P]</oddHeader>"
+                  "<oddFooter>&amp;Cp. &amp;P</oddFooter><firstHeader>&amp;C[P]</firstHeader>"
+                  "</headerFooter>");
+    const auto book = Workbook::Open(WriteFixture(folder, {{{"Sheet", body, ""}}, {}, "", 0}));
+    Worksheet& sheet = book->Sheet("Sheet");
+    sheet.ReplaceInHeadersAndFooters("[P]", "A&&B.nbr");
+    sheet.ReplaceInHeadersAndFooters("[T]", "2025/03/14 14:06");
+    book->SetDocumentProperties({"計算結果（A&B.nbr）", "ヌベラ 1.0.0",
+                                 std::chrono::sys_seconds{std::chrono::seconds{1741928767}}});
+    const auto path = folder / "saved.xlsx";
+    book->SaveAs(path);
+    const std::string script = R"(
+import sys, warnings, openpyxl
+warnings.simplefilter("ignore")  # the fixture's styles are minimal
+book = openpyxl.load_workbook(sys.argv[1])
+sheet = book["Sheet"]
+print(sheet.oddHeader.left.text, "|", sheet.oddHeader.right.text, "|", sheet.firstHeader.center.text)
+print(sheet.oddFooter.center.text)
+p = book.properties
+print(p.title, "|", p.creator, "|", p.created.isoformat(), "|", p.modified.isoformat())
+)";
+    EXPECT_EQ(RunOpenpyxl(script, path),
+              "A&&B.nbr | 2025/03/14 14:06 A&&B.nbr | A&&B.nbr\n"
+              "p. &P\n"
+              "計算結果（A&B.nbr） | ヌベラ 1.0.0 | 2025-03-14T05:06:07 | 2025-03-14T05:06:07\n");
+    EXPECT_NE(PartText(path, "docProps/app.xml").find("<Application>ヌベラ 1.0.0</Application>"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace nubera::sheet

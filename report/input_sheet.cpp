@@ -1,0 +1,171 @@
+#include "input_sheet.h"
+
+#include "constants.h"
+#include "fill_load_rules.h"
+#include "number_text.h"
+#include "point_name.h"
+#include "result_sheet.h"
+#include "round_half.h"
+
+namespace nubera {
+namespace {
+
+// A section of the model sheet: the rows pasted together.
+struct ModelRows {
+    int first;
+    int last;
+};
+
+constexpr ModelRows kRunRows{1, 11};
+constexpr ModelRows kSoilHeading{12, 13};
+constexpr ModelRows kSoilRow{14, 14};
+constexpr ModelRows kModulusRows{15, 20};
+constexpr ModelRows kFillHeading{21, 22};
+constexpr ModelRows kFillRow{23, 23};
+constexpr ModelRows kSurchargeHeading{24, 26};
+constexpr ModelRows kSurchargeRow{27, 27};
+constexpr ModelRows kNoSurcharge{28, 29};
+constexpr ModelRows kPointsHeading{30, 32};
+constexpr ModelRows kPointRow{33, 33};
+
+// The run's lines: a name in column B, the value in column E.
+constexpr int kColName = 2;   // B: also each table row's name (No, q1, qX, ①)
+constexpr int kColValue = 5;  // E
+constexpr int kRowProgram = 3;
+constexpr int kRowProject = 4;
+constexpr int kRowRunTime = 5;
+constexpr int kRowMode = 6;
+constexpr int kRowPoisson = 7;
+constexpr int kRowPlacement = 8;
+constexpr int kRowExcavationWidth = 9;
+constexpr int kRowLeveeWidth = 10;
+
+// Em's value and its basis, below the soil table (rows after the section's first).
+constexpr int kModulusValueRow = 1;
+constexpr int kModulusBasisRow = 2;
+
+// Table columns: the soil values each over two merged columns from C, the
+// fill and surcharge columns one each from C in the tables' own order.
+constexpr int kColFirstValue = 3;  // C
+constexpr int kSoilColumnSpan = 2;
+constexpr int kColPointPosition = 3;  // C
+
+// The texts of the main window's options.
+std::string ModeText(bool alsoLateral) {
+    return alsoLateral ? "側方変位量の計算も行う" : "即時沈下量のみ計算する";
+}
+
+std::string PlacementText(Placement placement) {
+    return placement == Placement::Manual ? "手動設定" : "自動設定";
+}
+
+std::string MetresText(double value) {
+    return FormatFixed2(RoundHalf(value)) + " m";
+}
+
+// Pastes model sections one below the other.
+class SectionWriter {
+  public:
+    SectionWriter(sheet::Worksheet& sheet, const sheet::Worksheet& model)
+        : sheet_(sheet), model_(model) {}
+
+    // Returns the sheet row the section's first row landed on.
+    int Paste(ModelRows rows) {
+        const int at = next_;
+        sheet_.PasteRows(model_, rows.first, rows.last, at);
+        next_ += rows.last - rows.first + 1;
+        return at;
+    }
+
+  private:
+    sheet::Worksheet& sheet_;
+    const sheet::Worksheet& model_;
+    int next_ = 1;
+};
+
+void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportContext& context) {
+    sheet.SetText(kRowProgram, kColValue, ProgramText());
+    sheet.SetText(kRowProject, kColValue, ProjectNameText(context));
+    sheet.SetText(kRowRunTime, kColValue, RunTimeText(context));
+    sheet.SetText(kRowMode, kColValue, ModeText(project.alsoLateral));
+    sheet.SetNumber(kRowPoisson, kColValue, project.poissonRatio);
+    sheet.SetText(kRowPlacement, kColValue, PlacementText(context.placement));
+    sheet.SetNumber(kRowExcavationWidth, kColValue, project.excavationWidth);
+    sheet.SetNumber(kRowLeveeWidth, kColValue, project.leveeWidth);
+}
+
+// Writes the table's rows from `model` row `rowModel`, each named by `name`,
+// its columns `columns` of the table from column `firstColumn` on, `span`
+// sheet columns apart.
+void WriteTable(SectionWriter& writer, sheet::Worksheet& sheet, ModelRows rowModel,
+                const CellTable& table, std::size_t columns, int span,
+                std::string (*name)(std::size_t)) {
+    for (std::size_t row = 0; row < table.RowCount(); ++row) {
+        const int at = writer.Paste(rowModel);
+        sheet.SetText(at, kColName, name(row));
+        for (std::size_t column = 0; column < columns; ++column) {
+            PutValue(sheet, at, kColFirstValue + span * static_cast<int>(column),
+                     table.At(column, row));
+        }
+    }
+}
+
+std::string LayerNumber(std::size_t row) {
+    return std::to_string(row + 1);
+}
+
+std::string SurchargeName(std::size_t) {
+    return kSurchargeLabel;
+}
+
+void WriteSoil(SectionWriter& writer, sheet::Worksheet& sheet, const ProjectData& project,
+               const CalcResults& results) {
+    writer.Paste(kSoilHeading);
+    const SoilLayerTable& soil = *project.soilLayers;
+    WriteTable(writer, sheet, kSoilRow, soil, soil_column::kCount, kSoilColumnSpan, LayerNumber);
+    const int modulus = writer.Paste(kModulusRows);
+    sheet.SetNumber(modulus + kModulusValueRow, kColValue, results.equivalentModulus);
+    const double depth =
+        soil.RowCount() ? soil.Number(soil_column::kDepth, soil.RowCount() - 1) : 0.0;
+    sheet.SetText(modulus + kModulusBasisRow, kColValue,
+                  "θ = " + FormatNumber(kSpreadAngleDegrees) +
+                      "°（荷重分散角）、B = 開削幅 = " + MetresText(project.excavationWidth) +
+                      "、L = 堤体幅 = " + MetresText(project.leveeWidth) +
+                      "、H = " + MetresText(depth));
+}
+
+void WritePoints(SectionWriter& writer, sheet::Worksheet& sheet, const FocusPointList& points) {
+    writer.Paste(kPointsHeading);
+    for (std::size_t k = 0; k < points.size(); ++k) {
+        if (points[k].IsMissing()) continue;
+        const int at = writer.Paste(kPointRow);
+        sheet.SetText(at, kColName, CircledNumber(k + 1));
+        PutValue(sheet, at, kColPointPosition, points[k]);
+    }
+}
+
+}  // namespace
+
+void FillInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
+                    const ReportContext& context) {
+    const sheet::Worksheet& model = book.Sheet(kInputModelSheet);
+    sheet::Worksheet& sheet = book.Sheet(kInputSheet);
+    SectionWriter writer(sheet, model);
+    writer.Paste(kRunRows);
+    WriteRun(sheet, project, context);
+    if (project.soilLayers) WriteSoil(writer, sheet, project, results);
+    writer.Paste(kFillHeading);
+    WriteTable(writer, sheet, kFillRow, *project.fillLoads, fill_column::kCount, 1, FillLoadLabel);
+    if (project.surcharge) {
+        writer.Paste(kSurchargeHeading);
+        WriteTable(writer, sheet, kSurchargeRow, *project.surcharge, surcharge_column::kCount, 1,
+                   SurchargeName);
+    } else {
+        writer.Paste(kNoSurcharge);
+    }
+    if (context.placement == Placement::Manual && project.focusPoints) {
+        WritePoints(writer, sheet, *project.focusPoints);
+    }
+}
+
+}  // namespace nubera

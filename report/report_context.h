@@ -1,0 +1,27 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "placement.h"
+
+namespace nubera {
+
+// What a report records about its run beyond the project and the results:
+// which project file it came from, when it ran and how its points were placed.
+struct ReportContext {
+    std::string projectName;  // the project file's name (UTF-8); empty when never saved
+    std::chrono::sys_seconds runTime;
+    Placement placement = Placement::Automatic;
+};
+
+// The program's name with its version: "ヌベラ 1.0.0".
+std::string ProgramText();
+
+// The project file's name, or "未保存".
+std::string ProjectNameText(const ReportContext& context);
+
+// The run's date and time on the local clock: "2025/01/31 14:05".
+std::string RunTimeText(const ReportContext& context);
+
+}  // namespace nubera

@@ -1,0 +1,126 @@
+#include "result_plot.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "report_text.h"
+
+namespace nubera {
+namespace {
+
+// A diagram whose point k has its tick at xs[k].
+SectionDiagram Ticks(std::initializer_list<double> xs) {
+    SectionDiagram diagram;
+    std::size_t k = 0;
+    for (double x : xs) {
+        PointMarker marker;
+        marker.point = k++;
+        marker.left = x;
+        diagram.markers.push_back(marker);
+    }
+    return diagram;
+}
+
+PlotSubject Totals(std::initializer_list<std::optional<double>> totals) {
+    return {"各着目点の即時沈下量", "S (cm)", totals};
+}
+
+bool Overlap(const sheet::TextBox& a, const sheet::TextBox& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+// What every plot keeps to, whatever its points: each point on its tick at
+// a height proportional to its total, no text over another, everything in
+// the plot's band below the diagram.
+void ExpectReadablePlot(const SectionDiagram& diagram, const PlotSubject& subject) {
+    const ResultPlot plot = LayOutResultPlot(diagram, subject);
+    ASSERT_GT(plot.pointsPerCm, 0);
+    for (const ResultPlot::Mark& mark : plot.marks) {
+        const PointMarker& tick = diagram.markers[mark.point];
+        EXPECT_DOUBLE_EQ(mark.x, tick.left) << mark.point;
+        const double total = *subject.totals[mark.point];
+        EXPECT_NEAR(plot.zeroY - mark.y, total * plot.pointsPerCm, 1e-9) << mark.point;
+        const std::string& label = plot.texts[mark.label].text;
+        EXPECT_EQ(label.rfind(
+                      CircledNumber(mark.point + 1) + " " + FormatOrBlank(Cell::Number(total)), 0),
+                  0u)
+            << label;
+    }
+    for (std::size_t i = 0; i < plot.texts.size(); ++i) {
+        for (std::size_t j = i + 1; j < plot.texts.size(); ++j) {
+            EXPECT_FALSE(Overlap(plot.texts[i], plot.texts[j]))
+                << plot.texts[i].text << " over " << plot.texts[j].text;
+        }
+        EXPECT_GE(plot.texts[i].top, kPlotBandTop) << plot.texts[i].text;
+        EXPECT_LE(plot.texts[i].top + plot.texts[i].height, kPlotBandBottom) << plot.texts[i].text;
+        EXPECT_GE(plot.texts[i].left, 0) << plot.texts[i].text;
+    }
+    for (const sheet::LineShape& line : plot.lines) {
+        EXPECT_GE(std::min(line.y1, line.y2), kPlotBandTop);
+        EXPECT_LE(std::max(line.y1, line.y2), kPlotBandBottom);
+    }
+}
+
+TEST(ResultPlot, EveryPointStandsUnderItsTickAndEveryTextReads) {
+    {
+        SCOPED_TRACE("a settlement trough");
+        ExpectReadablePlot(
+            Ticks({150, 186, 222, 258, 294, 330, 366, 402, 438, 474, 510}),
+            Totals({4.74, 6.58, 9.01, 11.69, 14.68, 16.55, 13.48, 10.23, 7.46, 5.54, 3.7}));
+    }
+    {
+        SCOPED_TRACE("manual points at one x and at nearly one x, with close values");
+        ExpectReadablePlot(Ticks({300, 300, 301.5, 303, 250}),
+                           Totals({2.31, 2.32, 2.3, 2.33, 2.29}));
+    }
+    {
+        SCOPED_TRACE("eleven points within 40 points");
+        ExpectReadablePlot(Ticks({300, 304, 308, 312, 316, 320, 324, 328, 332, 336, 340}),
+                           Totals({1.0, 1.1, 1.2, 1.3, 1.4, 1.5, 1.4, 1.3, 1.2, 1.1, 1.0}));
+    }
+    {
+        SCOPED_TRACE("displacements of both signs, the leftmost point left of the origin");
+        ExpectReadablePlot(Ticks({60, 200, 340, 480}), Totals({-3.25, -0.4, 0.8, 2.15}));
+    }
+    {
+        SCOPED_TRACE("all zero");
+        ExpectReadablePlot(Ticks({150, 350, 550}), Totals({0.0, 0.0, 0.0}));
+    }
+}
+
+TEST(ResultPlot, SmallValuesFillTheBandAsLargeOnesDo) {
+    for (double largest : {0.03, 0.7, 16.55, 420.0}) {
+        const ResultPlot plot =
+            LayOutResultPlot(Ticks({150, 350, 550}), Totals({largest / 3, largest, largest / 2}));
+        EXPECT_GT(largest * plot.pointsPerCm, 0.3 * (kPlotBandBottom - kPlotBandTop)) << largest;
+    }
+}
+
+TEST(ResultPlot, TheLargestValueIsMarked) {
+    const ResultPlot plot =
+        LayOutResultPlot(Ticks({150, 250, 350, 450}), Totals({1.5, -6.25, 6.0, 0.5}));
+    int marked = 0;
+    for (const ResultPlot::Mark& mark : plot.marks) {
+        const sheet::TextBox& label = plot.texts[mark.label];
+        const bool isMarked = label.text.find("最大") != std::string::npos;
+        marked += isMarked;
+        EXPECT_EQ(isMarked, mark.point == 1) << label.text;
+        EXPECT_EQ(label.bold, isMarked);
+    }
+    EXPECT_EQ(marked, 1);
+}
+
+TEST(ResultPlot, PointsWithoutATotalOrATickAreLeftOut) {
+    const ResultPlot plot =
+        LayOutResultPlot(Ticks({150, 250, 350}), Totals({1.0, std::nullopt, 3.0, 4.0}));
+    ASSERT_EQ(plot.marks.size(), 2u);
+    EXPECT_EQ(plot.marks[0].point, 0u);
+    EXPECT_EQ(plot.marks[1].point, 2u);
+    EXPECT_TRUE(LayOutResultPlot(Ticks({}), Totals({1.0})).texts.empty());
+    EXPECT_TRUE(LayOutResultPlot(Ticks({150}), Totals({std::nullopt})).lines.empty());
+}
+
+}  // namespace
+}  // namespace nubera
