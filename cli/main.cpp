@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     options.pdfTool = nubera::FindShippedFile(helperFolders, nubera::cli::kPdfToolName)
                           .value_or(folder / nubera::cli::kPdfToolName);
 
-    const std::string version = std::string("ヌベラ ") + nubera::kVersionText;
+    const std::string version = nubera::kProgramAndVersion;
     CLI::App app{version + ": immediate settlement and lateral displacement under fill loads",
                  "nubera-cli"};
     app.set_version_flag("--version", version);

@@ -1,7 +1,7 @@
 #include "document_properties.h"
 
+#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <string>
 
 #include "xml_part.h"
@@ -24,12 +24,15 @@ constexpr const char* kNamespaces[][2] = {
 
 // 2024-01-01T09:30:00Z
 std::string W3cdtf(std::chrono::sys_seconds time) {
-    const std::time_t seconds = time.time_since_epoch().count();
-    std::tm utc{};
-    gmtime_r(&seconds, &utc);
+    const auto day = std::chrono::floor<std::chrono::days>(time);
+    const std::chrono::year_month_day date{day};
+    const std::chrono::hh_mm_ss clock{time - day};
     char text[80];  // room for any int the fields could hold
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02dZ", utc.tm_year + 1900,
-                  utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec);
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(clock.hours().count()),
+                  static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
     return text;
 }
 
