@@ -9,11 +9,12 @@ namespace {
 
 void WriteDisplacementHeader(sheet::Worksheet& sheet, int r, const PointDetail& detail,
                              const ProjectData& project) {
-    sheet.SetText(r, kColHeaderLeft,
-                  "載荷奥行 = " + FormatOrBlank(LoadItem(detail, kItemDepth)) + "m");
+    sheet.SetText(
+        r, kColHeaderLeft,
+        "載荷奥行 = " + FormatOrBlank(LoadItem(detail, point_item::kHalfExcavation)) + "m");
     sheet.SetText(r, kColHeaderRight, "ﾎﾟｱｿﾝ比 = " + FormatNumber(project.poissonRatio));
     sheet.SetText(r + 1, kColHeaderRight,
-                  "重心位置 = " + FormatOrBlank(LoadItem(detail, kItemCentroid)) + "m");
+                  "重心位置 = " + FormatOrBlank(LoadItem(detail, point_item::kCentreOffset)) + "m");
 }
 
 }  // namespace

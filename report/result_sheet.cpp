@@ -45,24 +45,24 @@ void FillBlock(sheet::Worksheet& sheet, const ProjectData& project, const Result
     kind.writeBlockHeader(sheet, r, detail, project);
     for (std::size_t k = 0; k < kPointCount; ++k) {
         const auto& point = detail[k];
-        if (point[kItemOffset].IsMissing()) {
+        if (point[point_item::kOffset].IsMissing()) {
             continue;  // the row keeps the model's contents
         }
         const int row = r + kPointRowOffset + static_cast<int>(k);
         sheet.SetText(row, kColPoint, CircledNumber(k + 1));
-        PutValue(sheet, row, kColOffset, point[kItemOffset]);
-        PutValue(sheet, row, kColFirstLoad, firstLoad[k][kItemOffset]);
-        PutValue(sheet, row, kColEm, point[kItemEm]);
-        PutValue(sheet, row, kColHalfWidth, point[kItemHalfWidth]);
-        PutValue(sheet, row, kColLoad, point[kItemLoad]);
-        PutValue(sheet, row, kColResult, point[kItemResult]);
+        PutValue(sheet, row, kColOffset, point[point_item::kOffset]);
+        PutValue(sheet, row, kColFirstLoad, firstLoad[k][point_item::kOffset]);
+        PutValue(sheet, row, kColEm, point[point_item::kModulus]);
+        PutValue(sheet, row, kColHalfWidth, point[point_item::kHalfWidth]);
+        PutValue(sheet, row, kColLoad, point[point_item::kLoad]);
+        PutValue(sheet, row, kColResult, point[point_item::kResult]);
     }
 }
 
 void FillSummaryRow(sheet::Worksheet& sheet, const ProjectData& project, const ResultKind& kind,
                     std::size_t b) {
     const int row = kSumFirstRow + static_cast<int>(b);
-    const Cell& position = kind.loadBlocks.at(0)[b][kItemOffset];
+    const Cell& position = kind.loadBlocks.at(0)[b][point_item::kOffset];
     PutValue(sheet, row, kSumColPosition, position);
     if (position.IsMissing()) {
         sheet.ClearContents(row, kSumColTotal);
@@ -72,17 +72,17 @@ void FillSummaryRow(sheet::Worksheet& sheet, const ProjectData& project, const R
     const std::size_t loadBlocks = project.fillLoads->RowCount();
     for (std::size_t i = 0; i < loadBlocks; ++i) {
         PutValue(sheet, row, kColFirstLoad + static_cast<int>(i),
-                 kind.loadBlocks.at(i)[b][kItemResult]);
+                 kind.loadBlocks.at(i)[b][point_item::kResult]);
     }
     if (project.surcharge) {
-        PutValue(sheet, row, kSumColSurcharge, kind.surcharge[b][kItemResult]);
+        PutValue(sheet, row, kSumColSurcharge, kind.surcharge[b][point_item::kResult]);
     }
 }
 
 void CaptionLegend(sheet::Worksheet& sheet, const CalcResults& results, const ResultKind& kind) {
     for (std::size_t k = 0; k < kPointCount; ++k) {
         sheet.SetLabelCaption("LBL_X" + std::to_string(k),
-                              FormatOrBlank(kind.loadBlocks.at(0)[k][kItemOffset]));
+                              FormatOrBlank(kind.loadBlocks.at(0)[k][point_item::kOffset]));
     }
     for (std::size_t k = 0; k < kPointCount; ++k) {
         const bool placed =
@@ -114,7 +114,7 @@ void FillResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
 
 Cell LoadItem(const PointDetail& detail, std::size_t item) {
     for (const auto& point : detail) {
-        if (!point[kItemOffset].IsMissing()) {
+        if (!point[point_item::kOffset].IsMissing()) {
             return point[item];
         }
     }

@@ -9,15 +9,6 @@
 
 namespace nubera {
 
-// Items of a detail row that the sheets show.
-inline constexpr std::size_t kItemOffset = 0;  // x from the load's centre (m)
-inline constexpr std::size_t kItemEm = 1;
-inline constexpr std::size_t kItemHalfWidth = 2;
-inline constexpr std::size_t kItemLoad = 3;
-inline constexpr std::size_t kItemCentroid = 4;  // the load's centre from that of load block 1 (m)
-inline constexpr std::size_t kItemDepth = 5;     // H, or the loading depth of the displacement
-inline constexpr std::size_t kItemResult = 12;   // settlement or displacement (cm)
-
 // Where a block's header texts go: row r, columns C and E.
 inline constexpr int kColHeaderLeft = 3;
 inline constexpr int kColHeaderRight = 5;

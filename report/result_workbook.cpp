@@ -32,7 +32,7 @@ std::string Fixed2Text(double value) {
 
 // Right of the Em text on the settlement summary: the depth of the ground.
 std::string GroundDepthText(const ProjectData&, const CalcResults& results) {
-    const Cell depth = LoadItem(results.settlementDetail.at(0), kItemDepth);
+    const Cell depth = LoadItem(results.settlementDetail.at(0), point_item::kDepth);
     return "H(深度) = " + (depth.IsMissing() ? std::string() : Fixed2Text(depth.AsNumber())) + " m";
 }
 
@@ -173,15 +173,16 @@ PlotSubject PlotOf(const ResultPass& pass, const ProjectData& project, const Cal
     const std::vector<PointDetail>& loads = results.*pass.loadDetail;
     PlotSubject subject{pass.plotTitle, pass.plotAxisTitle, {}};
     for (std::size_t k = 0; k < kPointCount; ++k) {
-        if (loads.at(0)[k][kItemOffset].IsMissing()) {
+        if (loads.at(0)[k][point_item::kOffset].IsMissing()) {
             subject.totals.emplace_back();
             continue;
         }
         double total = 0;
         for (std::size_t i = 0; i < project.fillLoads->RowCount(); ++i) {
-            total += loads.at(i)[k][kItemResult].AsNumber();
+            total += loads.at(i)[k][point_item::kResult].AsNumber();
         }
-        if (project.surcharge) total += (results.*pass.surchargeDetail)[k][kItemResult].AsNumber();
+        if (project.surcharge)
+            total += (results.*pass.surchargeDetail)[k][point_item::kResult].AsNumber();
         subject.totals.emplace_back(total);
     }
     return subject;

@@ -8,9 +8,10 @@ namespace {
 
 void WriteSettlementHeader(sheet::Worksheet& sheet, int r, const PointDetail& detail,
                            const ProjectData&) {
-    sheet.SetText(r, kColHeaderLeft, "H = " + FormatOrBlank(LoadItem(detail, kItemDepth)) + "m");
+    sheet.SetText(r, kColHeaderLeft,
+                  "H = " + FormatOrBlank(LoadItem(detail, point_item::kDepth)) + "m");
     sheet.SetText(r, kColHeaderRight,
-                  "重心位置 = " + FormatOrBlank(LoadItem(detail, kItemCentroid)) + "m");
+                  "重心位置 = " + FormatOrBlank(LoadItem(detail, point_item::kCentreOffset)) + "m");
 }
 
 }  // namespace

@@ -96,12 +96,12 @@ void ExpectBlock(Expectations& e, const std::string& sheet, int r, const std::st
     for (std::size_t k = 0; k < kPointCount; ++k) {
         const int row = r + 3 + static_cast<int>(k);
         e.Text(sheet, row, 2, CircledNumber(static_cast<int>(k) + 1));
-        e.Value(sheet, row, 3, detail[k][0]);
-        e.Value(sheet, row, 4, firstLoad[k][0]);
-        e.Value(sheet, row, 5, detail[k][1]);
-        e.Value(sheet, row, 6, detail[k][2]);
-        e.Value(sheet, row, 7, detail[k][3]);
-        e.Value(sheet, row, 8, detail[k][12]);
+        e.Value(sheet, row, 3, detail[k][point_item::kOffset]);
+        e.Value(sheet, row, 4, firstLoad[k][point_item::kOffset]);
+        e.Value(sheet, row, 5, detail[k][point_item::kModulus]);
+        e.Value(sheet, row, 6, detail[k][point_item::kHalfWidth]);
+        e.Value(sheet, row, 7, detail[k][point_item::kLoad]);
+        e.Value(sheet, row, 8, detail[k][point_item::kResult]);
     }
 }
 
@@ -115,15 +115,15 @@ void ExpectSummary(Expectations& e, const std::string& sheet, const std::vector<
     for (std::size_t b = 0; b < kPointCount; ++b) {
         const int row = 4 + static_cast<int>(b);
         e.Text(sheet, row, 2, CircledNumber(static_cast<int>(b) + 1));
-        e.Value(sheet, row, 3, loads[0][b][0]);
+        e.Value(sheet, row, 3, loads[0][b][point_item::kOffset]);
         double total = 0;
         for (int i = 0; i < loadColumns; ++i) {
-            e.Value(sheet, row, 4 + i, loads[i][b][12]);
-            total += loads[i][b][12].AsNumber();
+            e.Value(sheet, row, 4 + i, loads[i][b][point_item::kResult]);
+            total += loads[i][b][point_item::kResult].AsNumber();
         }
         if (surcharge) {
-            e.Value(sheet, row, totalColumn - 1, (*surcharge)[b][12]);
-            total += (*surcharge)[b][12].AsNumber();
+            e.Value(sheet, row, totalColumn - 1, (*surcharge)[b][point_item::kResult]);
+            total += (*surcharge)[b][point_item::kResult].AsNumber();
         }
         e.Formula(sheet, row, totalColumn,
                   "=SUM(D" + std::to_string(row) + ":" + CellName(row, totalColumn - 1) + ")");

@@ -35,9 +35,11 @@ FillLoadTable MakeFill(std::initializer_list<Tier> tiers) {
         ++row;
     }
     for (row = 0; row < fill.RowCount(); ++row) {
-        fill.At(11, row) = Cell::Number(fill.Number(10, row) - fill.Number(10, 0));
+        fill.At(fill_column::kCentreOffset, row) =
+            Cell::Number(fill.Number(fill_column::kCentreDistance, row) -
+                         fill.Number(fill_column::kCentreDistance, 0));
     }
-    if (fill.RowCount() == 1) fill.At(11, 0) = Cell::Text("0");
+    if (fill.RowCount() == 1) fill.At(fill_column::kCentreOffset, 0) = Cell::Text("0");
     return fill;
 }
 
@@ -59,9 +61,9 @@ SoilLayerTable MakeDeepSoil(std::size_t layers) {
     soil.ResizeRows(layers);
     for (std::size_t row = 0; row < layers; ++row) {
         const double number = static_cast<double>(row + 1);
-        soil.At(0, row) = Cell::Number(1.5);
-        soil.At(1, row) = Cell::Number(1.5 * number);
-        soil.At(2, row) = Cell::Number(2000 + 750 * number);
+        soil.At(soil_column::kThickness, row) = Cell::Number(1.5);
+        soil.At(soil_column::kDepth, row) = Cell::Number(1.5 * number);
+        soil.At(soil_column::kModulus, row) = Cell::Number(2000 + 750 * number);
     }
     return soil;
 }
@@ -69,9 +71,9 @@ SoilLayerTable MakeDeepSoil(std::size_t layers) {
 SurchargeTable MakeSurcharge(double load, double width, double offset) {
     SurchargeTable surcharge = MakeSurchargeTable();
     surcharge.ResizeRows(1);
-    surcharge.At(0, 0) = Cell::Number(load);
-    surcharge.At(1, 0) = Cell::Number(width);
-    surcharge.At(2, 0) = Cell::Number(offset);
+    surcharge.At(surcharge_column::kLoad, 0) = Cell::Number(load);
+    surcharge.At(surcharge_column::kLoadingWidth, 0) = Cell::Number(width);
+    surcharge.At(surcharge_column::kCentreOffset, 0) = Cell::Number(offset);
     return surcharge;
 }
 

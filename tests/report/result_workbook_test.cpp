@@ -114,19 +114,19 @@ void ExpectPointRows(const sheet::Worksheet& sheet, int r, const PointDetail& de
     for (std::size_t k = 0; k < kPointCount; ++k) {
         SCOPED_TRACE("point " + std::to_string(k));
         const int row = r + 3 + static_cast<int>(k);
-        if (detail[k][0].IsMissing()) {
+        if (detail[k][point_item::kOffset].IsMissing()) {
             for (int column = 2; column <= 8; ++column) {
                 EXPECT_EQ(sheet.Value(row, column), CellValue{}) << "column " << column;
             }
             continue;
         }
         EXPECT_EQ(sheet.Value(row, 2), Text(CircledNumber(static_cast<int>(k) + 1)));
-        EXPECT_EQ(sheet.Value(row, 3), Expected(detail[k][0]));
-        EXPECT_EQ(sheet.Value(row, 4), Expected(firstLoad[k][0]));
-        EXPECT_EQ(sheet.Value(row, 5), Expected(detail[k][1]));
-        EXPECT_EQ(sheet.Value(row, 6), Expected(detail[k][2]));
-        EXPECT_EQ(sheet.Value(row, 7), Expected(detail[k][3]));
-        EXPECT_EQ(sheet.Value(row, 8), Expected(detail[k][12]));
+        EXPECT_EQ(sheet.Value(row, 3), Expected(detail[k][point_item::kOffset]));
+        EXPECT_EQ(sheet.Value(row, 4), Expected(firstLoad[k][point_item::kOffset]));
+        EXPECT_EQ(sheet.Value(row, 5), Expected(detail[k][point_item::kModulus]));
+        EXPECT_EQ(sheet.Value(row, 6), Expected(detail[k][point_item::kHalfWidth]));
+        EXPECT_EQ(sheet.Value(row, 7), Expected(detail[k][point_item::kLoad]));
+        EXPECT_EQ(sheet.Value(row, 8), Expected(detail[k][point_item::kResult]));
     }
 }
 
@@ -138,18 +138,20 @@ void ExpectSummaryRows(const sheet::Worksheet& sheet, const std::vector<PointDet
     for (std::size_t b = 0; b < kPointCount; ++b) {
         SCOPED_TRACE("point " + std::to_string(b));
         const int row = 4 + static_cast<int>(b);
-        const bool present = !loads[0][b][0].IsMissing();
+        const bool present = !loads[0][b][point_item::kOffset].IsMissing();
         EXPECT_EQ(sheet.Value(row, 2),
                   present ? Text(CircledNumber(static_cast<int>(b) + 1)) : CellValue{});
-        EXPECT_EQ(sheet.Value(row, 3), Expected(loads[0][b][0]));
+        EXPECT_EQ(sheet.Value(row, 3), Expected(loads[0][b][point_item::kOffset]));
         double total = 0;
         for (std::size_t i = 0; i < loads.size(); ++i) {
-            EXPECT_EQ(sheet.Value(row, 4 + static_cast<int>(i)), Expected(loads[i][b][12]));
-            total += loads[i][b][12].AsNumber();
+            EXPECT_EQ(sheet.Value(row, 4 + static_cast<int>(i)),
+                      Expected(loads[i][b][point_item::kResult]));
+            total += loads[i][b][point_item::kResult].AsNumber();
         }
         if (surcharge) {
-            EXPECT_EQ(sheet.Value(row, surchargeColumn), Expected((*surcharge)[b][12]));
-            total += (*surcharge)[b][12].AsNumber();
+            EXPECT_EQ(sheet.Value(row, surchargeColumn),
+                      Expected((*surcharge)[b][point_item::kResult]));
+            total += (*surcharge)[b][point_item::kResult].AsNumber();
         }
         if (!surcharge) {
             EXPECT_EQ(sheet.Value(row, surchargeColumn), CellValue{});

@@ -16,12 +16,12 @@ using testing::_;
 void AddFillRow(FillLoadTable& fill, double height, double toe, double a, double b, double c) {
     const std::size_t row = fill.RowCount();
     fill.ResizeRows(row + 1);
-    fill.At(2, row) = Cell::Number(height);
-    fill.At(5, row) = Cell::Number(toe);
-    fill.At(6, row) = Cell::Number(a);
-    fill.At(7, row) = Cell::Number(b);
-    fill.At(8, row) = Cell::Number(c);
-    fill.At(10, row) = Cell::Number(toe + (a + b + c) / 2);
+    fill.At(fill_column::kTotalHeight, row) = Cell::Number(height);
+    fill.At(fill_column::kToeDistance, row) = Cell::Number(toe);
+    fill.At(fill_column::kLeftSlope, row) = Cell::Number(a);
+    fill.At(fill_column::kCrest, row) = Cell::Number(b);
+    fill.At(fill_column::kRightSlope, row) = Cell::Number(c);
+    fill.At(fill_column::kCentreDistance, row) = Cell::Number(toe + (a + b + c) / 2);
 }
 
 ProjectData WithFill(std::initializer_list<std::array<double, 5>> rows) {

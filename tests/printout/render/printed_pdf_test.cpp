@@ -20,8 +20,6 @@ namespace {
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
 const char* const kFullWidthDigits[] = {"１", "２", "３", "４", "５"};
-constexpr std::size_t kItemEm = 1;
-constexpr std::size_t kItemResult = 12;
 
 std::string Shown(double value) {
     return FormatFixed2(RoundHalf(value));
@@ -61,10 +59,10 @@ Expectation BlockPage(const Kind& kind, bool surcharge, std::size_t first, doubl
         if (isSurcharge) page.present.push_back("（上載荷重）");
         const PointDetail& detail = isSurcharge ? kind.surcharge : kind.blocks[b];
         for (std::size_t k = 0; k < kPointCount; ++k) {
-            if (detail[k][0].IsMissing()) continue;
+            if (detail[k][point_item::kOffset].IsMissing()) continue;
             pointsShown.insert(k);
-            page.present.push_back(Shown(detail[k][kItemResult].AsNumber()));
-            page.present.push_back(Shown(detail[k][kItemEm].AsNumber()));
+            page.present.push_back(Shown(detail[k][point_item::kResult].AsNumber()));
+            page.present.push_back(Shown(detail[k][point_item::kModulus].AsNumber()));
         }
     }
     page.present.push_back(Shown(em));
@@ -79,14 +77,15 @@ Expectation SummaryPage(const Kind& kind, bool surcharge, double em) {
     Expectation page;
     page.present = {kind.summaryTitle, "Em(換算変形係数)", FormatNumber(em), "kN/㎡"};
     for (std::size_t k = 0; k < kPointCount; ++k) {
-        if (kind.blocks[0][k][0].IsMissing()) {
+        if (kind.blocks[0][k][point_item::kOffset].IsMissing()) {
             page.absent.push_back(kCircled[k]);
             continue;
         }
         page.present.push_back(kCircled[k]);
         double total = 0;
-        for (const PointDetail& block : kind.blocks) total += block[k][kItemResult].AsNumber();
-        if (surcharge) total += kind.surcharge[k][kItemResult].AsNumber();
+        for (const PointDetail& block : kind.blocks)
+            total += block[k][point_item::kResult].AsNumber();
+        if (surcharge) total += kind.surcharge[k][point_item::kResult].AsNumber();
         page.present.push_back(Shown(total));
     }
     return page;
