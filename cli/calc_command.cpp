@@ -40,16 +40,6 @@ std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std:
     return LoadProject(path, error);
 }
 
-std::optional<std::filesystem::path> WriteWorkbook(const CalcOptions& options,
-                                                   const ProjectData& project,
-                                                   const CalcResults& results, std::string* error) {
-    auto path = ChooseResultFileName(options.outputFolder, LocalToday(), error);
-    if (!path || !WriteResultWorkbook(project, results, options.templatePath, *path, error)) {
-        return std::nullopt;
-    }
-    return path;
-}
-
 }  // namespace
 
 int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
@@ -82,7 +72,8 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     std::optional<std::filesystem::path> pdf;
     if (options.writeWorkbook) {
-        workbook = WriteWorkbook(options, project, results, &error);
+        workbook = WriteResultWorkbook(project, results, options.templatePath,
+                                       options.outputFolder, LocalToday(), &error);
         if (workbook && options.writePdf) {
             pdf = WriteResultPdf(options.pdfTool, *workbook, project.alsoLateral, &error);
         }

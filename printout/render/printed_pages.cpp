@@ -1,9 +1,10 @@
 #include "printed_pages.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include "atomic_file.h"
 #include "page_painter.h"
 
 namespace nubera::sheet {
@@ -61,25 +62,25 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout) {
     return PrintPages(device, printout, 0, printout.PageCount() - 1);
 }
 
+// The pages are drawn into memory and the file is written in one step, so
+// the PDF's name never holds half a document and the disk's refusal reads as
+// the program's own reason.
 std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path) {
-    const QString name = FromPath(path);
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return "PDFファイルを作成できません: " + path.string() + ": " +
-               file.errorString().toStdString();
-    }
+    QByteArray document;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&document);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("ヌベラ"));
         writer.setTitle(FromPath(printout.Path().stem()));
         if (printout.PageCount() == 0 || !PrintPages(writer, printout)) {
-            file.cancelWriting();
             return "PDFファイルを書き込めません: " + path.string();
         }
     }
-    if (!file.commit()) {
-        return "PDFファイルを保存できません: " + path.string() + ": " +
-               file.errorString().toStdString();
+    std::string reason;
+    if (!WriteFileAtomically(path, std::string_view(document.constData(), document.size()),
+                             &reason)) {
+        return "PDFファイルを保存できません: " + path.string() + ": " + reason;
     }
     return {};
 }

@@ -29,6 +29,7 @@ class XlsxWorkbook final : public Workbook {
     void DeleteSheet(std::string_view name) override;
     void DeleteSheetAt(std::size_t index) override;
     void SaveAs(const std::filesystem::path& path) override;
+    std::string SavedBytes() override;
 
     // What the sheets share.
     const Package& Parts() const { return package_; }
@@ -57,6 +58,7 @@ class XlsxWorkbook final : public Workbook {
     };
 
     void ReadWorkbookPart();
+    void CheckWorkbookRelationships() const;
     void ReadSheetList();
     XlsxWorksheet& Loaded(SheetEntry& entry);
     // Reads every sheet whose part holds `text`, so that a change can reach
@@ -67,6 +69,8 @@ class XlsxWorkbook final : public Workbook {
     void WriteWorkbookParts(bool someFormulaUnknown);
     void WriteSharedStrings();
     void RemoveSheetTitles();
+    // Every part brought up to date for writing.
+    void PrepareSave();
 
     Package package_;
     ContentTypes contentTypes_;
