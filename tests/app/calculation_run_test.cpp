@@ -129,7 +129,7 @@ TEST_F(CalculationRunTest, AnInvalidPoissonRatioStopsTheRunBeforeAnyCalculation)
     EXPECT_TRUE(Results().isEmpty());
 }
 
-TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndGivesTheClaimedNameBack) {
+TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndLeavesNoFile) {
     Open();
     LoadExample("one-block.nbr");
     (*project.fillLoads).At(9, 0) = Cell::Number(0);  // a zero loading width

@@ -172,7 +172,7 @@ TEST_F(ProjectFileWriter, ReportsAFolderThatCannotHoldTheFile) {
     const auto path = notAFolder / "project.nbr";
     std::string error;
     EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
-    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: Not a directory");
+    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: フォルダではないものがパスに含まれています");
 }
 
 // The rename is the last step; when it fails the temporary file goes and the
@@ -219,7 +219,7 @@ TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
         FileSizeLimit limit(1024);
         EXPECT_FALSE(SaveProject(project, path, &error));
     }
-    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: File too large");
+    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: ファイルサイズの上限を超えました");
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
 }

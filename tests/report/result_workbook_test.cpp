@@ -36,36 +36,51 @@ std::string Contents(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(ChooseResultFileName, ClaimsTheFirstFreeCounterOfTheDay) {
-    const auto folder = FreshFolder("choose-first");
-    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 0));
-    EXPECT_TRUE(std::filesystem::exists(ResultName(folder, 0)));  // claimed
-    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 1));
+std::optional<std::filesystem::path> Publish(const std::filesystem::path& folder,
+                                             std::string* error = nullptr) {
+    const ReportRun run = OneBlockRun();
+    return WriteResultWorkbook(run.project, run.results, TemplatePath(), folder, kDay, error);
 }
 
-TEST(ChooseResultFileName, ReusesADeletedCounter) {
-    const auto folder = FreshFolder("choose-reuse");
+TEST(ResultNames, EachRunTakesTheFirstFreeCounterOfTheDay) {
+    const auto folder = FreshFolder("names-first");
+    EXPECT_EQ(Publish(folder), ResultName(folder, 0));
+    EXPECT_EQ(Publish(folder), ResultName(folder, 1));
+    // Nothing but the two workbooks: no pending file is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+TEST(ResultNames, ADeletedCounterIsReusedAndNoOtherFileTouched) {
+    const auto folder = FreshFolder("names-reuse");
     for (int n = 1; n <= 5; ++n) Touch(ResultName(folder, n), "kept");
-    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 0));
+    EXPECT_EQ(Publish(folder), ResultName(folder, 0));
     EXPECT_EQ(Contents(ResultName(folder, 3)), "kept");
+    // An empty file under a name (as older versions left) is kept too.
+    Touch(ResultName(folder, 6));
+    EXPECT_TRUE(std::filesystem::is_empty(ResultName(folder, 6)));
+    EXPECT_EQ(Publish(folder), ResultName(folder, 7));
 }
 
-TEST(ChooseResultFileName, NothingWhenAllHundredNamesExistAndNothingOverwritten) {
-    const auto folder = FreshFolder("choose-full");
+TEST(ResultNames, AllHundredNamesTakenIsRefusedAndNothingOverwritten) {
+    const auto folder = FreshFolder("names-full");
     for (int n = 0; n <= 99; ++n) Touch(ResultName(folder, n), "run " + std::to_string(n));
+    EXPECT_FALSE(SomeResultNameFree(folder, kDay));
     std::string error;
-    EXPECT_EQ(ChooseResultFileName(folder, kDay, &error), std::nullopt);
+    EXPECT_EQ(Publish(folder, &error), std::nullopt);
     EXPECT_EQ(error, kNoFreeResultName);
     EXPECT_EQ(Contents(ResultName(folder, 0)), "run 0");
     EXPECT_EQ(Contents(ResultName(folder, 99)), "run 99");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 100);
+    std::filesystem::remove(ResultName(folder, 42));
+    EXPECT_TRUE(SomeResultNameFree(folder, kDay));
 }
 
-TEST(ChooseResultFileName, AFolderThatRefusesFilesIsNamed) {
-    const auto folder = FreshFolder("choose-missing") / "absent";
+TEST(ResultNames, AMissingFolderIsNamedWithTheReasonInJapanese) {
+    const auto folder = FreshFolder("names-missing") / "absent";
     std::string error;
-    EXPECT_EQ(ChooseResultFileName(folder, kDay, &error), std::nullopt);
-    EXPECT_EQ(error, "計算結果ファイル「" + ResultName(folder, 0).string() +
-                         "」を作成できません: No such file or directory");
+    EXPECT_EQ(Publish(folder, &error), std::nullopt);
+    EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: フォルダ「" + folder.string() +
+                         "」にファイルを作成できません: ファイルまたはフォルダが見つかりません");
 }
 
 // A produced workbook, written through the real template and read back with
@@ -74,11 +89,15 @@ class ProducedWorkbook {
   public:
     ProducedWorkbook(const ReportRun& run, std::string_view folderName) {
         const auto folder = FreshFolder(folderName);
-        path_ = *ChooseResultFileName(folder, kDay);
         std::string error;
-        ok_ = WriteResultWorkbook(run.project, run.results, TemplatePath(), path_, &error);
+        const auto published =
+            WriteResultWorkbook(run.project, run.results, TemplatePath(), folder, kDay, &error);
+        ok_ = published.has_value();
         EXPECT_TRUE(ok_) << error;
-        if (ok_) book_ = sheet::Workbook::Open(path_);
+        if (ok_) {
+            path_ = *published;
+            book_ = sheet::Workbook::Open(path_);
+        }
     }
     bool ok() const { return ok_ && book_; }
     sheet::Workbook& book() { return *book_; }
@@ -311,9 +330,9 @@ TEST(WriteResultWorkbook, TheSurchargeBlockHeaderReadsTheSurchargeTables) {
 std::string FailedProduction(const ReportRun& run, const std::filesystem::path& templatePath,
                              std::string_view folderName) {
     const auto folder = FreshFolder(folderName);
-    const auto path = *ChooseResultFileName(folder, kDay);
     std::string error;
-    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, templatePath, path, &error));
+    EXPECT_EQ(WriteResultWorkbook(run.project, run.results, templatePath, folder, kDay, &error),
+              std::nullopt);
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "left behind in " << folder;
     return error;
 }
@@ -359,18 +378,6 @@ TEST(WriteResultWorkbook, ALabelMissingFromTheTemplateIsNamed) {
     EXPECT_EQ(FailedProduction(OneBlockRun(), broken, "missing-label"),
               "計算結果ファイルを作成できませんでした: "
               "シート「即時沈下量のまとめ」にラベル「LBL_TyakuA」がありません");
-}
-
-TEST(WriteResultWorkbook, AFolderThatRefusesTheSaveLeavesNothing) {
-    const auto folder = FreshFolder("refused") / "gone";
-    std::filesystem::create_directories(folder);
-    const auto path = *ChooseResultFileName(folder, kDay);
-    std::filesystem::remove_all(folder);
-    std::string error;
-    const ReportRun run = OneBlockRun();
-    EXPECT_FALSE(WriteResultWorkbook(run.project, run.results, TemplatePath(), path, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
 TEST(WriteResultWorkbook, MoreLoadBlocksThanTheSummaryHoldsAreRefused) {
