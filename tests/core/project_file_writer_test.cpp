@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "one_block_project.h"
 #include "project_file.h"
 #include "project_file_test_support.h"
@@ -188,27 +187,6 @@ TEST_F(ProjectFileWriter, LeavesNoTemporaryFileWhenTheRenameFails) {
     EXPECT_EQ(ReadBytes(path / "inside"), "kept");
 }
 
-// Limits the size of files this process may write (a full disk, in effect,
-// also for root) for the guard's lifetime.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
     const auto previous = ReadBytes(testing::OneBlockExample());
     const auto path = folder_.Write("project.nbr", previous);
@@ -216,7 +194,7 @@ TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
     project.soilLayers->ResizeRows(1000);
     std::string error;
     {
-        FileSizeLimit limit(1024);
+        testing::FileSizeLimit limit(1024);
         EXPECT_FALSE(SaveProject(project, path, &error));
     }
     EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: ファイルサイズの上限を超えました");

@@ -354,18 +354,17 @@ TEST(WriteResultWorkbook, ASheetMissingFromTheTemplateIsNamed) {
                   "」にシート「即時沈下量のまとめ」がありません");
 }
 
-// The template packed from its parts with one label renamed.
-std::filesystem::path TemplateWithoutLabel(const std::filesystem::path& folder,
-                                           const std::string& label) {
+// The template packed from its parts with one text of one part replaced.
+std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const std::string& part,
+                                      const std::string& from, const std::string& to) {
     const auto parts = folder / "parts";
     std::filesystem::copy(std::filesystem::path(NUBERA_SOURCE_DIR) / "report" / "template", parts,
                           std::filesystem::copy_options::recursive);
-    const auto drawing = parts / "xl" / "drawings" / "drawing1.xml";
-    std::string xml = Contents(drawing);
-    const std::string name = "name=\"" + label + "\"";
-    xml.replace(xml.find(name), name.size(), "name=\"LBL_Other\"");
-    Touch(drawing, xml);
-    const auto packed = folder / "without-label.xltx";
+    std::string xml = Contents(parts / part);
+    EXPECT_NE(xml.find(from), std::string::npos) << from;
+    xml.replace(xml.find(from), from.size(), to);
+    Touch(parts / part, xml);
+    const auto packed = folder / "changed.xltx";
     const std::string command = "cmake -DSOURCE='" + parts.string() + "' -DOUTPUT='" +
                                 packed.string() +
                                 "' -P '" NUBERA_SOURCE_DIR "/report/pack_template.cmake'";
@@ -374,7 +373,9 @@ std::filesystem::path TemplateWithoutLabel(const std::filesystem::path& folder,
 }
 
 TEST(WriteResultWorkbook, ALabelMissingFromTheTemplateIsNamed) {
-    const auto broken = TemplateWithoutLabel(FreshFolder("template-without-label"), "LBL_TyakuA");
+    const auto broken = ChangedTemplate(FreshFolder("template-without-label"),
+                                        "xl/drawings/drawing1.xml", "name=\"LBL_TyakuA\"",
+                                        "name=\"LBL_Other\"");
     EXPECT_EQ(FailedProduction(OneBlockRun(), broken, "missing-label"),
               "計算結果ファイルを作成できませんでした: "
               "シート「即時沈下量のまとめ」にラベル「LBL_TyakuA」がありません");
@@ -387,6 +388,109 @@ TEST(WriteResultWorkbook, MoreLoadBlocksThanTheSummaryHoldsAreRefused) {
     run.results.lateralDetail.resize(6);
     const std::string error = FailedProduction(run, TemplatePath(), "six-blocks");
     EXPECT_NE(error.find("6"), std::string::npos) << error;
+}
+
+// Damage to the template's zip entries, made on a copy of the packed file:
+// each entry's checksum sits in its local header (14 bytes in) and in the
+// central directory (16 bytes in); the local header's name ends 30 bytes
+// plus the name's and the extra field's lengths in, where the data begins.
+class DamagedTemplate {
+  public:
+    explicit DamagedTemplate(std::string_view folderName)
+        : folder_(FreshFolder(folderName)), bytes_(Contents(TemplatePath())) {}
+
+    void WrongChecksum(const std::string& part) {
+        for (std::size_t at : {Header("PK\x03\x04", 30, part) + 14, Header("PK\x01\x02", 46, part) + 16}) {
+            bytes_[at] = static_cast<char>(bytes_[at] ^ 0x5a);
+        }
+    }
+    void FlippedDataByte(const std::string& part) {
+        const std::size_t header = Header("PK\x03\x04", 30, part);
+        const std::size_t data = header + 30 + Number(header + 26) + Number(header + 28);
+        const std::size_t size = Number(header + 18) + (Number(header + 20) << 16);
+        bytes_[data + size / 2] = static_cast<char>(bytes_[data + size / 2] ^ 0x01);
+    }
+    std::filesystem::path Path() {
+        const auto path = folder_ / "damaged.xltx";
+        Touch(path, bytes_);
+        return path;
+    }
+
+  private:
+    // Where the header with that signature naming `part` (at `nameAt`) begins.
+    std::size_t Header(const std::string& signature, std::size_t nameAt, const std::string& part) {
+        for (std::size_t at = bytes_.find(signature); at != std::string::npos;
+             at = bytes_.find(signature, at + 1)) {
+            if (bytes_.compare(at + nameAt, part.size(), part) == 0) return at;
+        }
+        ADD_FAILURE() << "no entry " << part;
+        return 0;
+    }
+    std::size_t Number(std::size_t at) const {
+        return static_cast<unsigned char>(bytes_[at]) +
+               (static_cast<std::size_t>(static_cast<unsigned char>(bytes_[at + 1])) << 8);
+    }
+
+    std::filesystem::path folder_;
+    std::string bytes_;
+};
+
+// A damaged entry is read to its end and refused, naming the template, the
+// part and what is wrong; before, it was copied into a result with a fresh
+// checksum.
+TEST(DamagedTemplate, AWrongChecksumIsRefusedNamingThePart) {
+    DamagedTemplate damaged("damaged-checksum");
+    damaged.WrongChecksum("xl/styles.xml");
+    const auto path = damaged.Path();
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "damaged-checksum-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」のパーツ「xl/styles.xml」を読み込めません: "
+                  "内容がチェックサム（CRC）と一致しません。ファイルが壊れています");
+}
+
+TEST(DamagedTemplate, AFlippedByteInACompressedPartIsRefusedNamingThePart) {
+    for (const std::string part : {"xl/styles.xml", "xl/worksheets/sheet3.xml"}) {
+        DamagedTemplate damaged("damaged-data");
+        damaged.FlippedDataByte(part);
+        const auto path = damaged.Path();
+        const std::string error = FailedProduction(OneBlockRun(), path, "damaged-data-out");
+        const std::string lead = "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                                 "」のパーツ「" + part + "」を読み込めません: ";
+        EXPECT_TRUE(error == lead + "内容がチェックサム（CRC）と一致しません。ファイルが壊れています" ||
+                    error == lead + "圧縮されたデータが壊れています")
+            << error;
+    }
+}
+
+// The template: the calculation sheet names the model sheet's
+// relationship, so deleting the model took the calculation's cells away.
+TEST(DamagedTemplate, TwoSheetsOnOnePartAreRefused) {
+    const auto folder = FreshFolder("shared-sheet-part");
+    const auto path = ChangedTemplate(folder, "xl/workbook.xml", "sheetId=\"2\" r:id=\"rId2\"",
+                                      "sheetId=\"2\" r:id=\"rId1\"");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "shared-sheet-part-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: シート「即時沈下量の計算雛形」とシート「即時沈下量の計算」"
+                  "が同じパーツ「xl/worksheets/sheet1.xml」を使っています");
+}
+
+TEST(DamagedTemplate, ADuplicatedRelationshipIdIsRefusedNamingThePart) {
+    const auto folder = FreshFolder("duplicated-id");
+    const auto path = ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Id=\"rId2\"",
+                                      "Id=\"rId1\"");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "duplicated-id-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: パーツ「xl/_rels/workbook.xml.rels」の関係ID「rId1」が重複しています");
+}
+
+TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
+    const auto folder = FreshFolder("missing-part");
+    const auto path = ChangedTemplate(folder, "xl/_rels/workbook.xml.rels",
+                                      "Target=\"worksheets/sheet5.xml\"",
+                                      "Target=\"worksheets/sheet9.xml\"");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "missing-part-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: 関係「rId5」が指すパーツ「xl/worksheets/sheet9.xml」がありません");
 }
 
 }  // namespace
