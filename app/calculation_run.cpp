@@ -49,9 +49,9 @@ void CalculationRun::Execute() {
         }
     } catch (const std::exception& error) {
         const bool engine = dynamic_cast<const EngineError*>(&error) != nullptr;
-        Report((engine ? QStringLiteral("計算できませんでした。\r\n")
-                       : QStringLiteral("計算中にエラーが発生しました。\r\n")) +
-               ToQt(error.what()) + QStringLiteral("\r\n入力した条件をご確認ください。"));
+        Report((engine ? QStringLiteral("計算できませんでした。\n")
+                       : QStringLiteral("計算中にエラーが発生しました。\n")) +
+               ToQt(error.what()) + QStringLiteral("\n入力した条件をご確認ください。"));
         return;
     }
     // The run ends when the person closes the preview.
@@ -105,7 +105,7 @@ QString CalculationRun::Produce(QString& resultPath) {
     if (error == kNoFreeResultName) return QString::fromUtf8(kNoFreeResultName);
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +
-           QStringLiteral("\r\n雛形ファイルとアプリケーションフォルダをご確認ください。");
+           QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");
 }
 
 void CalculationRun::Report(const QString& text) {

@@ -29,9 +29,9 @@ bool DesktopProgram::Show() {
             QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName));
         services.messages.Critical(
             nullptr,
-            QStringLiteral("計算結果のひな形ファイルが見つからないか、読み込めません。\r\n") +
+            QStringLiteral("計算結果のひな形ファイルが見つからないか、読み込めません。\n") +
                 QDir::toNativeSeparators(path) +
-                QStringLiteral("\r\nプログラムと同じフォルダーに置いてください。"));
+                QStringLiteral("\nプログラムと同じフォルダーに置いてください。"));
         return false;
     }
     title_->PrepareSplash();

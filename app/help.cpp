@@ -25,12 +25,12 @@ void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpe
               MessageBox& messages) {
     const QString file = QDir::toNativeSeparators(HelpFile(appFolder));
     if (!QFileInfo(HelpFile(appFolder)).isReadable()) {
-        messages.Critical(owner, QStringLiteral("ヘルプファイルが見つかりません。\r\n") + file);
+        messages.Critical(owner, QStringLiteral("ヘルプファイルが見つかりません。\n") + file);
         return;
     }
     if (!opener.Open(HelpUrl(appFolder, context))) {
-        messages.Critical(owner, QStringLiteral("ヘルプを表示できませんでした。\r\n") + file +
-                                     QStringLiteral("\r\nブラウザーの設定をご確認ください。"));
+        messages.Critical(owner, QStringLiteral("ヘルプを表示できませんでした。\n") + file +
+                                     QStringLiteral("\nブラウザーの設定をご確認ください。"));
     }
 }
 

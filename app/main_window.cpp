@@ -358,7 +358,7 @@ void MainWindow::ShowVersion() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     const bool close = services_.messages.Ask(
-        this, QStringLiteral("ヌベラプログラムを終了します。\r\nよろしいですか？"),
+        this, QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"),
         MsgIcon::Information);
     close ? event->accept() : event->ignore();
 }

@@ -18,10 +18,10 @@ void PrintPreview::Show(QWidget* owner, const QString& workbook, const QStringLi
         printout = std::make_unique<sheet::WorkbookPrintout>(ToPath(workbook), names);
     } catch (const std::exception& failure) {
         messages_.Warning(
-            owner, QStringLiteral("計算結果ファイルを保存しましたが、表示できませんでした。\r\n") +
-                       QDir::toNativeSeparators(workbook) + QStringLiteral("\r\n") +
+            owner, QStringLiteral("計算結果ファイルを保存しましたが、表示できませんでした。\n") +
+                       QDir::toNativeSeparators(workbook) + QStringLiteral("\n") +
                        QString::fromUtf8(failure.what()) +
-                       QStringLiteral("\r\n表計算ソフトから開いてください。"));
+                       QStringLiteral("\n表計算ソフトから開いてください。"));
         return;
     }
     PrintPreviewDialog dialog(std::move(printout), messages_, opener_, owner);

@@ -119,7 +119,7 @@ void PrintPreviewDialog::PrintPages() {
     }
     if (!sheet::PrintPages(printer, *printout_, first, last)) {
         messages_.Warning(
-            this, QStringLiteral("印刷できませんでした。\r\nプリンターの設定をご確認ください。"));
+            this, QStringLiteral("印刷できませんでした。\nプリンターの設定をご確認ください。"));
     }
 }
 
@@ -136,9 +136,9 @@ void PrintPreviewDialog::SavePdf() {
 
 void PrintPreviewDialog::OpenInSpreadsheet() {
     if (opener_.Open(QUrl::fromLocalFile(ToQString(printout_->Path())))) return;
-    messages_.Warning(this, QStringLiteral("計算結果ファイルを開くことができませんでした。\r\n") +
+    messages_.Warning(this, QStringLiteral("計算結果ファイルを開くことができませんでした。\n") +
                                 Native(printout_->Path()) +
-                                QStringLiteral("\r\n表計算ソフトから開いてください。"));
+                                QStringLiteral("\n表計算ソフトから開いてください。"));
 }
 
 }  // namespace nubera

@@ -29,7 +29,7 @@ void ProjectFileCommands::Load() {
         case HeaderCheck::Ok:
             break;
         case HeaderCheck::Unreadable:
-            messages.Warning(&window_, QStringLiteral("ファイルを読み込めませんでした。\r\n") +
+            messages.Warning(&window_, QStringLiteral("ファイルを読み込めませんでした。\n") +
                                            QDir::toNativeSeparators(*name));
             return;
         case HeaderCheck::WrongHeader:
@@ -63,7 +63,7 @@ void ProjectFileCommands::Save() {
     }
     if (!saved) {
         services.messages.Warning(
-            &window_, QStringLiteral("ファイルを保存できませんでした。\r\n") + ToQt(error));
+            &window_, QStringLiteral("ファイルを保存できませんでした。\n") + ToQt(error));
     }
 }
 

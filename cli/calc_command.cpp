@@ -3,6 +3,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "calc_results.h"
 #include "calculation.h"
@@ -18,10 +19,7 @@
 namespace nubera::cli {
 namespace {
 
-// Messages are kept with CR LF line breaks for message boxes; a terminal
-// wants plain line feeds.
-void PrintMessage(std::ostream& err, std::string message) {
-    for (std::size_t at; (at = message.find("\r\n")) != std::string::npos;) message.erase(at, 1);
+void PrintMessage(std::ostream& err, std::string_view message) {
     err << message << '\n';
 }
 

@@ -5,10 +5,10 @@
 
 namespace nubera {
 
-// Shown (lines joined by CR LF) when the soil layers give Em = 0.
+// Shown when the soil layers give Em = 0.
 inline constexpr const char* kEquivalentModulusZero =
-    "Em値(換算変形係数)の値が0になりました。\r\n"
-    "Em値が0の場合は、計算できません。\r\n"
+    "Em値(換算変形係数)の値が0になりました。\n"
+    "Em値が0の場合は、計算できません。\n"
     "土質条件入力画面で入力した値をご確認ください。";
 
 // The two sums of the equivalent modulus: Em = N / S.

@@ -100,11 +100,11 @@ std::optional<StackingFailure> CheckStacking(const std::vector<FillBlock>& block
             "は" + FillLoadLabel(i + 1) + "の天端幅内になる様に設定してください。";
         if (base < left || base > right) {
             return StackingFailure{i, StackingFailure::Field::Base,
-                                   "基準点距離が不正です。\r\n" + names + "基準点距離" + within};
+                                   "基準点距離が不正です。\n" + names + "基準点距離" + within};
         }
         if (RoundHalf(upper.base + upper.a + upper.b + upper.c) > right) {
             return StackingFailure{i, StackingFailure::Field::A,
-                                   "全体長が不正です。\r\n" + names + "全体長" + within};
+                                   "全体長が不正です。\n" + names + "全体長" + within};
         }
     }
     return std::nullopt;

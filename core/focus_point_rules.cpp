@@ -78,7 +78,7 @@ PointCheck CheckFocusPoints(const PointTexts& texts, const PointRange& range) {
         values[i] = RoundHalf(*value);
         check.texts[i] = FormatFixed2(values[i]);
         if (values[i] < minimum || values[i] > maximum) {
-            return Failure(check, i, PointRangeText(range) + "\r\nの範囲内で入力してください。");
+            return Failure(check, i, PointRangeText(range) + "\nの範囲内で入力してください。");
         }
     }
     if (!check.entered) return check;

@@ -4,13 +4,14 @@
 #include <cmath>
 #include <string>
 
+#include "decimal_digits.h"
+
 namespace nubera {
 namespace {
 
 // 128-bit integers hold 38 decimal digits, more than the 28 the rounding needs.
 __extension__ typedef __int128 Int128;
 
-constexpr int kSignificantDigits = 15;
 // Largest power of ten used as a scale; 10^15 * 10^22 still fits in 128 bits.
 constexpr int kMaxScale = 22;
 
@@ -22,18 +23,11 @@ struct Decimal {
 };
 
 Decimal ToDecimal(double value) {
-    char text[40];
-    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific,
-                              kSignificantDigits - 1)
-                    .ptr;
+    const DecimalDigits decimal = SignificantDigits(std::fabs(value));
     long long mantissa = 0;
-    const char* p = text;
-    for (; *p != 'e'; ++p) {
-        if (*p >= '0' && *p <= '9') mantissa = mantissa * 10 + (*p - '0');
-    }
-    int exponent = 0;
-    std::from_chars(p + (p[1] == '+' ? 2 : 1), end, exponent);
-    return {text[0] == '-' ? -mantissa : mantissa, exponent - (kSignificantDigits - 1)};
+    for (const char digit : decimal.digits) mantissa = mantissa * 10 + (digit - '0');
+    return {value < 0 ? -mantissa : mantissa,
+            decimal.exponent - static_cast<int>(decimal.digits.size())};
 }
 
 Int128 PowerOfTen(int n) {

@@ -28,15 +28,33 @@ const QString kBlockLimitMessage = QStringLiteral("分布荷重は５つまで�
 const QString kMissingValueMessage =
     QStringLiteral("入力してください。設定しない場合は、\"0\"を入力してください。");
 const QString kHeightZeroMessage = QStringLiteral("0より大きい値を入力してください。");
-const QString kClearQuestion = QStringLiteral("盛土荷重入力をクリアします。\r\nよろしいですか？");
+const QString kClearQuestion = QStringLiteral("盛土荷重入力をクリアします。\nよろしいですか？");
 const QString kConfirmQuestion =
-    QStringLiteral("入力された盛土荷重は上図の通りです。\r\n確定しますか？");
+    QStringLiteral("入力された盛土荷重は上図の通りです。\n確定しますか？");
 const QString kPointsClearedMessage =
-    QStringLiteral("手動で設定した着目点はクリアされました。\r\n再設定してください。");
+    QStringLiteral("手動で設定した着目点はクリアされました。\n再設定してください。");
 const QString kFigureFile = QStringLiteral("盛土荷重.svg");
 
 constexpr double kEntryLimit = 100;
-constexpr int kListColumns = 10;
+// The list's columns: the row's load name, then the entries in screen order.
+enum ListColumn : int {
+    kLabelColumn,
+    kToeDistanceColumn,
+    kLeftSlopeColumn,
+    kCrestColumn,
+    kRightSlopeColumn,
+    kHeightColumn,
+    kExtraHeightColumn,
+    kTotalHeightColumn,
+    kUnitWeightColumn,
+    kLoadColumn,
+    kListColumns
+};
+// The fill table's column that each list column from kToeDistanceColumn on shows.
+constexpr std::size_t kListedTableColumns[] = {
+    fill_column::kToeDistance, fill_column::kLeftSlope,  fill_column::kCrest,
+    fill_column::kRightSlope,  fill_column::kHeight,     fill_column::kExtraHeight,
+    fill_column::kTotalHeight, fill_column::kUnitWeight, fill_column::kLoad};
 constexpr int kColumnWidth = 1215;  // twips
 constexpr int kGridExtraWidth = 20;
 
@@ -215,19 +233,20 @@ void FillLoadScreen::ShowFigure() {
 void FillLoadScreen::LoadBlocks() {
     if (!loads_.blocks) return;
     const FillLoadTable& table = *loads_.blocks;
-    static constexpr std::size_t kListedColumns[] = {5, 6, 7, 8, 0, 1, 2, 3, 4};
     list_->SetRedraw(false);
     for (std::size_t r = 0; r < table.RowCount(); ++r) {
         const int row = list_->AddRow();
-        list_->SetText(row, 0, RowLabel(row));
-        for (int column = 1; column <= kEntryColumns; ++column) {
-            list_->SetText(row, column, Fixed2(table.Number(kListedColumns[column - 1], r)));
+        list_->SetText(row, kLabelColumn, RowLabel(row));
+        for (int column = kToeDistanceColumn; column < kListColumns; ++column) {
+            list_->SetText(
+                row, column,
+                Fixed2(table.Number(kListedTableColumns[column - kToeDistanceColumn], r)));
         }
         list_->ShowRow(row);
     }
     list_->SetRedraw(true);
     if (loads_.surcharge && loads_.surcharge->RowCount() > 0) {
-        const Cell& qx = loads_.surcharge->At(0, 0);
+        const Cell& qx = loads_.surcharge->At(surcharge_column::kLoad, 0);
         surchargeBox_->setText(qx.IsMissing() ? QString() : Fixed2(qx.AsNumber()));
     }
     UpdateAddButton();
@@ -249,15 +268,15 @@ std::vector<FillBlock> FillLoadScreen::Blocks() const {
     std::vector<FillBlock> blocks;
     for (int row = 0; row < list_->Rows(); ++row) {
         const auto cell = [&](int column) { return ValueOf(list_->Text(row, column)); };
-        blocks.push_back({.base = cell(1),
-                          .a = cell(2),
-                          .b = cell(3),
-                          .c = cell(4),
-                          .h = cell(5),
-                          .hy = cell(6),
-                          .totalHeight = cell(7),
-                          .unitWeight = cell(8),
-                          .load = cell(9)});
+        blocks.push_back({.base = cell(kToeDistanceColumn),
+                          .a = cell(kLeftSlopeColumn),
+                          .b = cell(kCrestColumn),
+                          .c = cell(kRightSlopeColumn),
+                          .h = cell(kHeightColumn),
+                          .hy = cell(kExtraHeightColumn),
+                          .totalHeight = cell(kTotalHeightColumn),
+                          .unitWeight = cell(kUnitWeightColumn),
+                          .load = cell(kLoadColumn)});
     }
     return blocks;
 }
@@ -271,7 +290,8 @@ void FillLoadScreen::ResetScreen() {
 }
 
 void FillLoadScreen::ClearEntry() {
-    for (int column = 1; column <= kEntryColumns; ++column) SetEntryText(column, QString());
+    for (int column = kToeDistanceColumn; column < kListColumns; ++column)
+        SetEntryText(column, QString());
 }
 
 QLineEdit* FillLoadScreen::FirstBox() const {
@@ -339,7 +359,7 @@ bool FillLoadScreen::CheckEntry() {
 
 void FillLoadScreen::WriteRow(int row) {
     list_->SetText(row, 0, RowLabel(row));
-    for (int column = 1; column <= kEntryColumns; ++column) {
+    for (int column = kToeDistanceColumn; column < kListColumns; ++column) {
         list_->SetText(row, column, EntryText(column));
     }
 }
@@ -359,7 +379,7 @@ void FillLoadScreen::EnterUnitWeight() {
 }
 
 void FillLoadScreen::LoadRow(int row) {
-    for (int column = 1; column <= kEntryColumns; ++column) {
+    for (int column = kToeDistanceColumn; column < kListColumns; ++column) {
         SetEntryText(column, list_->Text(row, column));
     }
 }

@@ -52,7 +52,7 @@ class FillLoadScreen : public ListEntryScreen {
 
   private:
     // The list columns after the row label, in order, and the entry control of each.
-    static constexpr int kEntryColumns = 9;
+    static constexpr int kEntryColumns = 9;  // the list's columns after the load name
 
     void BuildControls();
     QWidget* BuildFigureFrame();

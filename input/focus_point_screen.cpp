@@ -21,7 +21,7 @@
 namespace nubera {
 namespace {
 
-const QString kClearQuestion = QStringLiteral("着目点設定をクリアします。\r\nよろしいですか？");
+const QString kClearQuestion = QStringLiteral("着目点設定をクリアします。\nよろしいですか？");
 const QString kConfirmQuestion = QStringLiteral("着目点位置を設定してよろしいですか？");
 // Boxes ① to ⑥ stand in the first column, ⑦ to ⑪ in the second, with a gap
 // (grid column 2) between them.

@@ -15,7 +15,7 @@ class MessageBox;
 
 // The question of the close box when the working copy holds changes.
 inline const QString kDataChangedQuestion =
-    QStringLiteral("データが変更されています。\r\n更新しますか？");
+    QStringLiteral("データが変更されています。\n更新しますか？");
 // The message of a required box left empty.
 inline const QString kEnterValueMessage = QStringLiteral("入力してください。");
 

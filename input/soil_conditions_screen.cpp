@@ -23,11 +23,10 @@ namespace nubera {
 namespace {
 
 const QString kLayerLimitMessage = QStringLiteral("土質条件は２０層まで入力可能です。");
-const QString kClearQuestion = QStringLiteral("土質条件をクリアします。\r\nよろしいですか？");
+const QString kClearQuestion = QStringLiteral("土質条件をクリアします。\nよろしいですか？");
 const QString kCheckInput = QStringLiteral("入力した内容をご確認ください。");
 const QString kModulusZeroMessage =
-    QStringLiteral(
-        "Em値(換算変形係数)の値が0になりました。\r\nEm値が0の場合は、計算できません。\r\n") +
+    QStringLiteral("Em値(換算変形係数)の値が0になりました。\nEm値が0の場合は、計算できません。\n") +
     kCheckInput;
 const QString kFigureFile = QStringLiteral("土質条件.svg");
 
@@ -319,8 +318,7 @@ bool SoilConditionsScreen::CommitWithModulus() {
         if (em != 0) return true;
         ReportModulusFailure(kModulusZeroMessage);
     } catch (const EngineError& error) {
-        ReportModulusFailure(QString::fromUtf8(error.what()) + QStringLiteral("\r\n") +
-                             kCheckInput);
+        ReportModulusFailure(QString::fromUtf8(error.what()) + QStringLiteral("\n") + kCheckInput);
     }
     return false;
 }

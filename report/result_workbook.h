@@ -15,7 +15,7 @@ inline constexpr const char* kTemplateFileName = "即時沈下量計算結果.xl
 
 // Shown when all 100 result names of the day are taken.
 inline constexpr const char* kNoFreeResultName =
-    "Excelﾌｧｲﾙを保存できません。\r\n"
+    "Excelﾌｧｲﾙを保存できません。\n"
     "ﾌｫﾙﾀﾞ内の即時沈下量計算結果ﾌｧｲﾙを削除または、移動してください。";
 
 // A day's results are numbered NN = 00..99.

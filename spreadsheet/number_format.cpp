@@ -1,7 +1,6 @@
 #include "number_format.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -9,11 +8,10 @@
 #include <vector>
 
 #include "ascii_case.h"
+#include "decimal_digits.h"
 
 namespace nubera::sheet {
 namespace {
-
-constexpr int kSignificantDigits = 15;  // what a spreadsheet program keeps of a double
 
 constexpr auto kNamedColors = std::to_array<std::pair<std::string_view, std::uint32_t>>({
     {"black", 0x000000},
@@ -30,28 +28,8 @@ bool IsPlaceholder(char c) {
     return c == '0' || c == '#' || c == '?';
 }
 
-// A magnitude as its 15 significant decimal digits: value = 0.digits × 10^exponent.
-struct Decimal {
-    std::string digits;
-    int exponent = 0;
-};
-
-Decimal ToDecimal(double magnitude) {
-    if (magnitude == 0) return {};
-    char text[32];
-    const char* end = std::to_chars(text, text + sizeof text, magnitude,
-                                    std::chars_format::scientific, kSignificantDigits - 1)
-                          .ptr;
-    const std::string_view form(text, static_cast<std::size_t>(end - text));
-    const std::size_t e = form.find('e');
-    Decimal decimal{std::string(1, form[0]) + std::string(form.substr(2, e - 2)), 0};
-    std::from_chars(form.data() + e + (form[e + 1] == '+' ? 2 : 1), end, decimal.exponent);
-    decimal.exponent += 1;
-    return decimal;
-}
-
 // Keeps the first `keep` digits, rounding half away from zero.
-void RoundTo(Decimal& decimal, int keep) {
+void RoundTo(DecimalDigits& decimal, int keep) {
     if (keep < 0) {
         decimal.digits.clear();
         return;
@@ -76,7 +54,7 @@ void RoundTo(Decimal& decimal, int keep) {
 // was typed, though the double lies just below). Returns the integer digits
 // (at least "0") and exactly `decimals` fraction digits.
 std::pair<std::string, std::string> RoundedDigits(double magnitude, int decimals) {
-    Decimal decimal = ToDecimal(magnitude);
+    DecimalDigits decimal = SignificantDigits(magnitude);
     RoundTo(decimal, decimal.exponent + decimals);
     // Pad with zeros on either side of the point as the exponent asks.
     std::string digits = decimal.digits;

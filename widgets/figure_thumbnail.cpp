@@ -55,7 +55,7 @@ FigureThumbnail::Preview FigureThumbnail::ShowFigure(const QString& fileName, bo
     if (!renderer.isValid()) {
         messages_.Critical(
             target_ ? target_->window() : nullptr,
-            QStringLiteral("図のファイルを読み込めません。\r\n") + QDir::toNativeSeparators(path));
+            QStringLiteral("図のファイルを読み込めません。\n") + QDir::toNativeSeparators(path));
         return {};
     }
     const QSize natural = renderer.defaultSize();

@@ -14,7 +14,7 @@ enum class MsgAnswer { Ok, Yes, No };
 
 // Every modal message of the program goes through this interface, so that the
 // real program shows a message box and tests can script the answers. Texts
-// are passed exactly as the program defines them, line breaks as CR LF.
+// are passed exactly as the program defines them, line breaks as LF.
 class MessageBox {
   public:
     virtual ~MessageBox() = default;

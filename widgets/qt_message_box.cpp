@@ -25,7 +25,8 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
 
 MsgAnswer QtMessageBox::Show(QWidget* parent, const QString& text, MsgIcon icon,
                              MsgButtons buttons) {
-    // The program's texts separate lines with CR LF; a label shows a bare LF.
+    // The program's texts break lines with LF; a text that comes with CR LF
+    // (from an old file or the system) is shown the same way.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "main_window_harness.h"
+#include "version.h"
 
 namespace nubera::test {
 namespace {
@@ -357,7 +358,7 @@ TEST_F(MainWindowTest, AnsweringNoToTheClosingQuestionKeepsTheWindowAndTheData) 
     EXPECT_TRUE(project.soilLayers);
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[0].text,
-              QStringLiteral("ヌベラプログラムを終了します。\r\nよろしいですか？"));
+              QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"));
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNo);
 }
@@ -378,7 +379,7 @@ TEST_F(MainWindowTest, VersionInformationShowsTheTitleWindowModallyWithItsOkButt
         EXPECT_EQ(title->objectName(), QStringLiteral("FRM_Title"));
         InEventLoop([&] {
             EXPECT_EQ(Child<QLabel>(*title, QStringLiteral("lblVersion"))->text(),
-                      QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+                      QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::fromUtf8(kVersionText));
             auto* ok = Child<QPushButton>(*title, QStringLiteral("CMD_OK"));
             EXPECT_TRUE(ok->isVisible());
             shown = true;

@@ -149,7 +149,7 @@ TEST_F(InputScreensTest, ConfirmingFillLoadsAgainInManualModeClearsThePoints) {
     ASSERT_NE(screenDuringMessage, nullptr);
     EXPECT_EQ(screenDuringMessage->objectName(), QStringLiteral("FRM_盛土荷重入力"));
     EXPECT_EQ(messages.Texts().back(),
-              QStringLiteral("手動で設定した着目点はクリアされました。\r\n再設定してください。"));
+              QStringLiteral("手動で設定した着目点はクリアされました。\n再設定してください。"));
     EXPECT_FALSE(project.focusPoints);
     EXPECT_EQ(Label(QStringLiteral("LBL_着目点"))->text(), QStringLiteral("未設定です"));
     EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());

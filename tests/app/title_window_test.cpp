@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "twips.h"
+#include "version.h"
 #include "widgets/find_child.h"
 
 namespace nubera {
@@ -25,7 +26,7 @@ TEST(TitleWindow, ShowsTheProgramsNameAndVersion) {
     EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblProductName"))->text(),
               QStringLiteral("ヌベラプログラム"));
     EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblVersion"))->text(),
-              QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
+              QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::fromUtf8(kVersionText));
     EXPECT_EQ(test::Child<QPushButton>(title, QStringLiteral("CMD_OK"))->text(),
               QStringLiteral("ＯＫ"));
     for (const char* name : {"imgLogo", "lblCompanyProduct", "Frame1", "Frame2"}) {

@@ -52,7 +52,7 @@ TEST_P(PointCheckTest, ReportsTheFirstOffendingBox) {
     EXPECT_EQ(check.message, c.message);
 }
 
-const char* const kRange = "－５．００(m)　～　５．００(m)\r\nの範囲内で入力してください。";
+const char* const kRange = "－５．００(m)　～　５．００(m)\nの範囲内で入力してください。";
 
 INSTANTIATE_TEST_SUITE_P(
     FocusPointRules, PointCheckTest,
@@ -84,7 +84,7 @@ TEST(FocusPointRules, RangeEndsOnAThirdDecimalAreCheckedAsShown) {
     const PointCheck beyond = CheckFocusPoints(Boxes({"0", "3.14"}), range);
     ASSERT_TRUE(beyond.box);
     EXPECT_EQ(*beyond.box, 1u);
-    EXPECT_EQ(beyond.message, "－３．１３(m)　～　３．１３(m)\r\nの範囲内で入力してください。");
+    EXPECT_EQ(beyond.message, "－３．１３(m)　～　３．１３(m)\nの範囲内で入力してください。");
 }
 
 TEST(FocusPointRules, CheckRewritesPassedEntriesAndWritesTrimmedTexts) {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "case_name.h"
 #include "core/one_block_project.h"
 #include "input/screen_harness.h"
 #include "numeric_field.h"
@@ -20,7 +21,7 @@ using test::Click;
 using test::PressEnter;
 using test::Type;
 
-const QString kConfirm = QStringLiteral("入力された盛土荷重は上図の通りです。\r\n確定しますか？");
+const QString kConfirm = QStringLiteral("入力された盛土荷重は上図の通りです。\n確定しますか？");
 const QString kMissingValue =
     QStringLiteral("入力してください。設定しない場合は、\"0\"を入力してください。");
 
@@ -183,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "",
                   "入力してください。設定しない場合は、\"0\"を入力してください。",
                   "TXT_qX"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(FillScreenTest, TheAddCheckLeavesTheLimitToEnter) {
     Open();
@@ -249,14 +250,14 @@ INSTANTIATE_TEST_SUITE_P(
             kLower,
             0,
             "TXT_Base",
-            "基準点距離が不正です。\r\nq1の基準点距離はq2の天端幅内になる様に設定してください。"},
+            "基準点距離が不正です。\nq1の基準点距離はq2の天端幅内になる様に設定してください。"},
         StackCase{"beyond_the_crest",
                   {"2", "1", "3", "1.01", "1", "", "19"},
                   kLower,
                   0,
                   "TXT_A",
-                  "全体長が不正です。\r\nq1の全体長はq2の天端幅内になる様に設定してください。"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                  "全体長が不正です。\nq1の全体長はq2の天端幅内になる様に設定してください。"}),
+    test::CaseName());
 
 TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
     Open();
@@ -272,9 +273,9 @@ TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
               testing_support::FillBlock({2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5}));
     SurchargeTable surcharge = MakeSurchargeTable();
     surcharge.ResizeRows(1);
-    surcharge.At(0, 0) = Cell::Number(10);
-    surcharge.At(1, 0) = Cell::Number(6);
-    surcharge.At(2, 0) = Cell::Text("0");
+    surcharge.At(surcharge_column::kLoad, 0) = Cell::Number(10);
+    surcharge.At(surcharge_column::kLoadingWidth, 0) = Cell::Number(6);
+    surcharge.At(surcharge_column::kCentreOffset, 0) = Cell::Text("0");
     EXPECT_EQ(Committed().surcharge, surcharge);
 }
 
@@ -287,8 +288,8 @@ TEST_F(FillScreenTest, StackedBlocksTakeTheirSurchargeFromTheTopCrest) {
     messages.PlanAnswers({MsgAnswer::Yes});
     Ok();
     ASSERT_TRUE(Committed().fillLoads);
-    EXPECT_EQ(Committed().fillLoads->At(11, 0), Cell::Number(0));
-    EXPECT_EQ(Committed().fillLoads->At(11, 1), Cell::Number(-0.5));
+    EXPECT_EQ(Committed().fillLoads->At(fill_column::kCentreOffset, 0), Cell::Number(0));
+    EXPECT_EQ(Committed().fillLoads->At(fill_column::kCentreOffset, 1), Cell::Number(-0.5));
     EXPECT_FALSE(Committed().surcharge);  // qX of 0 means none
 }
 
@@ -352,7 +353,7 @@ TEST_F(FillScreenTest, CommitInManualModeDiscardsTheManualPoints) {
     EXPECT_EQ(
         messages.Texts(),
         (std::vector<QString>{kConfirm, QStringLiteral("手動で設定した着目点はクリアされました。"
-                                                       "\r\n再設定してください。")}));
+                                                       "\n再設定してください。")}));
     EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Information);
     EXPECT_FALSE(Committed().focusPoints);
     EXPECT_EQ(unsetShown, 1);
@@ -406,7 +407,7 @@ TEST_F(FillScreenTest, LoadingASurchargeCountsAsAChangeForTheCloseBox) {
     messages.PlanAnswers({MsgAnswer::No});
     EXPECT_TRUE(screen->close());
     EXPECT_EQ(messages.Texts(),
-              std::vector<QString>{QStringLiteral("データが変更されています。\r\n更新しますか？")});
+              std::vector<QString>{QStringLiteral("データが変更されています。\n更新しますか？")});
     EXPECT_EQ(Committed(), before);
 }
 
@@ -436,7 +437,7 @@ TEST_F(FillScreenTest, CancelWritesNothing) {
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(
         messages.Texts(),
-        std::vector<QString>{QStringLiteral("盛土荷重入力をクリアします。\r\nよろしいですか？")});
+        std::vector<QString>{QStringLiteral("盛土荷重入力をクリアします。\nよろしいですか？")});
     EXPECT_EQ(Committed(), before);
 }
 

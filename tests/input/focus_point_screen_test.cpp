@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "case_name.h"
 #include "fill_load_rules.h"
 #include "input/screen_harness.h"
 #include "numeric_field.h"
@@ -97,13 +98,13 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, PointCheckTest,
     ::testing::Values(PointCase{"range",
                                 {"-5", "5.01"},
-                                "－５．００(m)　～　５．００(m)\r\nの範囲内で入力してください。",
+                                "－５．００(m)　～　５．００(m)\nの範囲内で入力してください。",
                                 1},
                       PointCase{"gap", {"1", "", "2"}, "入力してください。", 1},
                       PointCase{"first_missing", {"", "2"}, "入力してください。", 0},
                       PointCase{"order", {"2", "1"}, "着目点① ≦ 着目点② で入力してください。", 1},
                       PointCase{"not_numeric", {"1", "-"}, "入力された値が不正です。", 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(PointScreenTest, ConfirmedPointsAreWrittenAsTheirTexts) {
     Open();
@@ -155,10 +156,9 @@ TEST_F(PointScreenTest, ClearingAllThenTheCloseBoxAsks) {
     EXPECT_TRUE(boxes[0]->text().isEmpty());
     EXPECT_EQ(drawing->Figure().texts.size(), 1u);  // the drawing stays as it was
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(
-        messages.Texts(),
-        (std::vector<QString>{QStringLiteral("着目点設定をクリアします。\r\nよろしいですか？"),
-                              QStringLiteral("データが変更されています。\r\n更新しますか？")}));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<QString>{QStringLiteral("着目点設定をクリアします。\nよろしいですか？"),
+                                    QStringLiteral("データが変更されています。\n更新しますか？")}));
     EXPECT_EQ(Committed(), before);
 }
 

@@ -124,7 +124,7 @@ TEST(SectionView, FillLoadSectionLandsWhereItsTwipsSay) {
 TEST(SectionView, PointMarkerIsARedTickWithItsNumberBelow) {
     const FillLoadTable fill = OneBlock();
     SectionFigure figure = DrawSection(fill, kFocusPointSectionLayout);
-    AddPointMarker(figure, fill.Number(10, 0), 0, 0);
+    AddPointMarker(figure, fill.Number(fill_column::kCentreDistance, 0), 0, 0);
     RecordingDevice device(QSize(584, 183));  // 8760 x 2745 twips
     QPainter painter(&device);
     SectionView::Paint(painter, figure, QSizeF(584, 183));
@@ -144,7 +144,7 @@ TEST(SectionView, KeepsItsPictureOnEveryRepaint) {
     SectionView view(kFocusPointSectionLayout);
     const FillLoadTable fill = OneBlock();
     SectionFigure figure = DrawSection(fill, kFocusPointSectionLayout);
-    AddPointMarker(figure, fill.Number(10, 0), 0, 0);
+    AddPointMarker(figure, fill.Number(fill_column::kCentreDistance, 0), 0, 0);
     view.SetFigure(figure);
     for (int pass = 0; pass < 2; ++pass) {
         const QImage image = view.grab().toImage();

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <memory>
 
+#include "case_name.h"
 #include "input/screen_harness.h"
 #include "numeric_field.h"
 #include "widgets/scripted_message_box.h"
@@ -164,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EntryCase{"over_limit", "100.001", "3000", "入力値は100以下にしてください。",
                                 "TXT_層厚"},
                       EntryCase{"no_modulus", "100", "", "入力してください。", "TXT_変形係数Es"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(SoilScreenTest, AModulusBeyondAnyNumberIsRefusedNotTurnedIntoZero) {
     Open();
@@ -199,9 +200,9 @@ TEST_F(SoilScreenTest, ALoadedTableOfTwentyLayersTakesNoMore) {
     SoilLayerTable table = MakeSoilLayerTable();
     table.ResizeRows(20);
     for (std::size_t r = 0; r < 20; ++r) {
-        table.At(0, r) = Cell::Number(1);
-        table.At(1, r) = Cell::Number(r + 1.0);
-        table.At(2, r) = Cell::Number(1000);
+        table.At(soil_column::kThickness, r) = Cell::Number(1);
+        table.At(soil_column::kDepth, r) = Cell::Number(r + 1.0);
+        table.At(soil_column::kModulus, r) = Cell::Number(1000);
     }
     project.soilLayers = table;
     Open();
@@ -237,7 +238,7 @@ TEST_F(SoilScreenTest, OkOnAnEmptyScreenClearsTheSoilWithoutEm) {
     messages.PlanAnswers({MsgAnswer::Yes});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
     EXPECT_EQ(messages.Texts(),
-              std::vector<QString>{QStringLiteral("土質条件をクリアします。\r\nよろしいですか？")});
+              std::vector<QString>{QStringLiteral("土質条件をクリアします。\nよろしいですか？")});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
     EXPECT_FALSE(screen->isVisible());
     EXPECT_FALSE(Committed().soilLayers);
@@ -284,8 +285,8 @@ TEST_F(SoilScreenTest, EqualWidthsGiveEmZeroAndItsMessage) {
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
     EXPECT_EQ(messages.Texts(),
               std::vector<QString>{QStringLiteral(
-                  "Em値(換算変形係数)の値が0になりました。\r\nEm値が0の場合は、計算できません。"
-                  "\r\n入力した内容をご確認ください。")});
+                  "Em値(換算変形係数)の値が0になりました。\nEm値が0の場合は、計算できません。"
+                  "\n入力した内容をご確認ください。")});
     EXPECT_TRUE(screen->isVisible());
 }
 
@@ -301,7 +302,7 @@ TEST_F(SoilScreenTest, LoadingDataCountsAsAChangeForTheCloseBox) {
     messages.PlanAnswers({MsgAnswer::No});
     EXPECT_TRUE(screen->close());
     EXPECT_EQ(messages.Texts(),
-              std::vector<QString>{QStringLiteral("データが変更されています。\r\n更新しますか？")});
+              std::vector<QString>{QStringLiteral("データが変更されています。\n更新しますか？")});
     EXPECT_EQ(Committed(), before);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace nubera {
 namespace {
 
@@ -36,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlanCase{"three", 3, false, {2, 18, 35}, {34}},
                     PlanCase{"four_surcharge", 4, true, {2, 18, 35, 50, 67}, {34, 66}},
                     PlanCase{"five_surcharge", 5, true, {2, 18, 35, 50, 67, 82}, {34, 66, 98}}),
-    [](const testing::TestParamInfo<PlanCase>& info) { return info.param.name; });
+    test::CaseName());
 
 TEST(BlockPlan, TheSurchargeComesLastNumberedAfterTheLoads) {
     const std::vector<PlannedBlock> blocks = PlanBlocks(4, true);

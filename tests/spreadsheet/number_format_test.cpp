@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "case_name.h"
+
 namespace nubera::sheet {
 namespace {
 
@@ -48,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"GeneralNegative", -0.3, "General", "-0.3"},
                       NumberCase{"EmptyCodeIsGeneral", 0.1 + 0.2, "", "0.3"},
                       NumberCase{"DatesShowAsGeneral", 45000.5, "yyyy/mm/dd", "45000.5"}),
-    [](const auto& info) { return info.param.name; });
+    test::CaseName());
 
 TEST(NumberFormat, ANamedColourComesWithTheText) {
     const FormattedValue shown = FormatNumberValue(-1, "0;[Red]-0");

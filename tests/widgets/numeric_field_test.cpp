@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include "case_name.h"
 #include "widgets/scripted_message_box.h"
 
 namespace nubera {
@@ -96,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FilterCase{"decimal", KeyFilter::Decimal, "1a2.+3, -4 e", "12.34"},
                       FilterCase{"signed", KeyFilter::SignedDecimal, "-1a2.+3, 4", "-12.34"},
                       FilterCase{"integer", KeyFilter::Integer, "-1a2.+3, 4", "1234"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(NumericFieldTest, BackspaceStillEditsAndAPasteOfNothingChangesNothing) {
     Build(KeyFilter::Decimal);
@@ -197,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EnterCase{"blank", " ", " ", "入力された値が不正です。", false},
                       EnterCase{"over_limit", "100.01", "100.01", "入力値は100以下にしてください。",
                                 false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(NumericFieldTest, CtrlEnterIsEnter) {
     Build(KeyFilter::Decimal);

@@ -4,10 +4,13 @@
 
 #include <QFontDatabase>
 
+#include "case_name.h"
+
 namespace nubera::sheet {
 namespace {
 
 struct FontCase {
+    const char* name;
     const char* named;
     const char* printed;
 };
@@ -22,17 +25,19 @@ TEST_P(InstalledFamilyTest, StandsInForMissingFacesByKind) {
     EXPECT_EQ(InstalledFamily(QString::fromUtf8(GetParam().named)), printed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Faces, InstalledFamilyTest,
-                         ::testing::Values(FontCase{"ＭＳ Ｐゴシック", "Noto Sans CJK JP"},
-                                           FontCase{"MS PGothic", "Noto Sans CJK JP"},
-                                           FontCase{"ＭＳ ゴシック", "Noto Sans Mono CJK JP"},
-                                           FontCase{"ＭＳ 明朝", "Noto Serif CJK JP"},
-                                           FontCase{"游明朝", "Noto Serif CJK JP"},
-                                           FontCase{"メイリオ", "Noto Sans CJK JP"},
-                                           FontCase{"Calibri", "Noto Sans CJK JP"},
-                                           FontCase{"", "Noto Sans CJK JP"},
-                                           // An installed face is printed as it is.
-                                           FontCase{"Noto Serif CJK JP", "Noto Serif CJK JP"}));
+INSTANTIATE_TEST_SUITE_P(
+    Faces, InstalledFamilyTest,
+    ::testing::Values(FontCase{"fullwidth_ms_p_gothic", "ＭＳ Ｐゴシック", "Noto Sans CJK JP"},
+                      FontCase{"ms_p_gothic", "MS PGothic", "Noto Sans CJK JP"},
+                      FontCase{"fullwidth_ms_gothic", "ＭＳ ゴシック", "Noto Sans Mono CJK JP"},
+                      FontCase{"fullwidth_ms_mincho", "ＭＳ 明朝", "Noto Serif CJK JP"},
+                      FontCase{"yu_mincho", "游明朝", "Noto Serif CJK JP"},
+                      FontCase{"meiryo", "メイリオ", "Noto Sans CJK JP"},
+                      FontCase{"calibri", "Calibri", "Noto Sans CJK JP"},
+                      FontCase{"no_face", "", "Noto Sans CJK JP"},
+                      // An installed face is printed as it is.
+                      FontCase{"installed_face", "Noto Serif CJK JP", "Noto Serif CJK JP"}),
+    test::CaseName());
 
 }  // namespace
 }  // namespace nubera::sheet
