@@ -70,8 +70,8 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     }
     std::optional<std::filesystem::path> pdf;
     if (options.writeWorkbook) {
-        workbook = WriteResultWorkbook(project, results, options.templatePath,
-                                       options.outputFolder, LocalToday(), &error);
+        workbook = WriteResultWorkbook(project, results, options.templatePath, options.outputFolder,
+                                       LocalToday(), &error);
         if (workbook && options.writePdf) {
             pdf = WriteResultPdf(options.pdfTool, *workbook, project.alsoLateral, &error);
         }

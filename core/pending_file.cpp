@@ -58,8 +58,9 @@ std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& fold
     RemoveAbandoned(folder);
     constexpr int kAttempts = 1000;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        std::filesystem::path path = folder / (std::string(kPrefix) + std::to_string(::getpid()) +
-                                               "-" + std::to_string(attempt) + std::string(kSuffix));
+        std::filesystem::path path =
+            folder / (std::string(kPrefix) + std::to_string(::getpid()) + "-" +
+                      std::to_string(attempt) + std::string(kSuffix));
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;
@@ -119,9 +120,10 @@ PendingFile::Published PendingFile::PublishAs(const std::filesystem::path& targe
     // File systems without hard links (FAT on a memory stick) can still
     // rename without replacing.
     if (failure == EPERM || failure == EOPNOTSUPP || failure == ENOSYS) {
-        failure = ::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0
-                      ? 0
-                      : errno;
+        failure =
+            ::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0
+                ? 0
+                : errno;
         if (failure == 0) {
             named_ = true;
             return Published::Done;

@@ -39,7 +39,8 @@ class PendingFile {
     bool ReplaceAs(const std::filesystem::path& target, std::string* reason);
 
   private:
-    PendingFile(std::filesystem::path path, int descriptor) : path_(std::move(path)), fd_(descriptor) {}
+    PendingFile(std::filesystem::path path, int descriptor)
+        : path_(std::move(path)), fd_(descriptor) {}
 
     std::filesystem::path path_;
     int fd_ = -1;

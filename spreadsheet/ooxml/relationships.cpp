@@ -55,8 +55,9 @@ Relationships::Relationships(std::string sourcePart, std::string_view relsXml)
         // One id naming two targets leaves it to chance which one a sheet or
         // drawing uses, and deleting one would take the other's part away.
         if (FindById(node.attribute("Id").value())) {
-            throw SpreadsheetError("パーツ「" + RelationshipsPartName(sourcePart_) + "」の関係ID「" +
-                                   node.attribute("Id").value() + "」が重複しています");
+            throw SpreadsheetError("パーツ「" + RelationshipsPartName(sourcePart_) +
+                                   "」の関係ID「" + node.attribute("Id").value() +
+                                   "」が重複しています");
         }
         items_.push_back({node.attribute("Id").value(), node.attribute("Type").value(),
                           node.attribute("Target").value(),

@@ -1,8 +1,8 @@
 // What a run leaves in its output folder when it is killed or the system
 // refuses its writes: a result name only ever holds a complete workbook.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -34,9 +34,9 @@ pid_t StartCalc(const std::filesystem::path& folder) {
     const std::string cli = NUBERA_BINARY_DIR "/bin/nubera-cli";
     const std::string project = NUBERA_SOURCE_DIR "/examples/five-blocks-lateral.nbr";
     const std::string out = folder.string();
-    std::vector<char*> argv{const_cast<char*>(cli.c_str()), const_cast<char*>("calc"),
+    std::vector<char*> argv{const_cast<char*>(cli.c_str()),     const_cast<char*>("calc"),
                             const_cast<char*>(project.c_str()), const_cast<char*>("--out"),
-                            const_cast<char*>(out.c_str()), nullptr};
+                            const_cast<char*>(out.c_str()),     nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -141,11 +141,10 @@ TEST(InterruptedRun, APdfThatCannotBeSavedIsReportedInJapanese) {
     const auto pdf = folder / (kResultStem + TodayDigits() + "00.pdf");
     std::filesystem::create_directory(pdf);  // a folder holds the PDF's name
     std::string output;
-    const int status = RunCommand("env -u XDG_RUNTIME_DIR '" NUBERA_BINARY_DIR
-                                  "/bin/nubera-cli' calc " +
-                                      Example("one-block.nbr") + " --pdf --out '" +
-                                      folder.string() + "' 2>&1 >/dev/null",
-                                  &output);
+    const int status = RunCommand(
+        "env -u XDG_RUNTIME_DIR '" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
+            Example("one-block.nbr") + " --pdf --out '" + folder.string() + "' 2>&1 >/dev/null",
+        &output);
     EXPECT_EQ(status, 1);
     EXPECT_EQ(output, "PDFファイルを作成できませんでした: PDFファイルを保存できません: " +
                           pdf.string() + ": 同じ名前のフォルダがあります\n");

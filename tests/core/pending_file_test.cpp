@@ -62,7 +62,8 @@ TEST(PendingFile, PublishingIntoAMissingFolderFailsWithItsReason) {
     ScratchFolder folder;
     PendingFile file = Created(folder);
     std::string reason;
-    EXPECT_EQ(file.PublishAs(folder / "absent" / "a.xlsx", &reason), PendingFile::Published::Failed);
+    EXPECT_EQ(file.PublishAs(folder / "absent" / "a.xlsx", &reason),
+              PendingFile::Published::Failed);
     EXPECT_EQ(reason, "ファイルまたはフォルダが見つかりません");
 }
 

@@ -171,7 +171,8 @@ TEST_F(ProjectFileWriter, ReportsAFolderThatCannotHoldTheFile) {
     const auto path = notAFolder / "project.nbr";
     std::string error;
     EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
-    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: フォルダではないものがパスに含まれています");
+    EXPECT_EQ(error, "「" + path.string() +
+                         "」を保存できませんでした: フォルダではないものがパスに含まれています");
 }
 
 // The rename is the last step; when it fails the temporary file goes and the
@@ -197,7 +198,8 @@ TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
         testing::FileSizeLimit limit(1024);
         EXPECT_FALSE(SaveProject(project, path, &error));
     }
-    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: ファイルサイズの上限を超えました");
+    EXPECT_EQ(error,
+              "「" + path.string() + "」を保存できませんでした: ファイルサイズの上限を超えました");
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
 }

@@ -34,9 +34,11 @@ void RequireSound(const nubera::sheet::PrintedPage& page) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const nubera::fuzz::FuzzInputFile input(data, size);
     try {
-        const std::vector<std::string> names = nubera::sheet::Workbook::Open(input.Path())->SheetNames();
+        const std::vector<std::string> names =
+            nubera::sheet::Workbook::Open(input.Path())->SheetNames();
         const nubera::sheet::WorkbookPrintout printout(input.Path(), names);
-        for (int index = 0; index < printout.PageCount(); ++index) RequireSound(printout.Page(index));
+        for (int index = 0; index < printout.PageCount(); ++index)
+            RequireSound(printout.Page(index));
     } catch (const nubera::sheet::SpreadsheetError&) {
         return 0;
     }

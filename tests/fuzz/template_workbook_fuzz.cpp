@@ -3,12 +3,13 @@
 // our own reader opens again, sheet by sheet. No exception but the model's
 // SpreadsheetError may leave the reader; nothing may be left but the result.
 
+#include <unistd.h>
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "calc_results.h"
 #include "calculation.h"
@@ -31,8 +32,8 @@ struct FixedRun {
     nubera::CalcResults results;
     FixedRun() {
         std::string error;
-        const auto loaded = nubera::LoadProject(
-            NUBERA_SOURCE_DIR "/examples/five-blocks-lateral.nbr", &error);
+        const auto loaded =
+            nubera::LoadProject(NUBERA_SOURCE_DIR "/examples/five-blocks-lateral.nbr", &error);
         Require(loaded.has_value());
         nubera::ApplyLoadedProject(*loaded, project);
         project.poissonRatio = nubera::CheckLoadedPoisson(*loaded).ratio;

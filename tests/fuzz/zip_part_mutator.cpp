@@ -14,8 +14,7 @@
 #include "spreadsheet_error.h"
 #include "zip_archive.h"
 
-extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size,
-                                        std::size_t maxSize);
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
 
 extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
                                                std::size_t maxSize, unsigned int seed) {

@@ -134,9 +134,9 @@ void ExpectSummary(Expectations& e, const std::string& sheet, const std::vector<
 std::filesystem::path Produce(const ReportRun& run, std::string_view folderName) {
     const auto folder = FreshFolder(folderName);
     std::string error;
-    const auto path =
-        WriteResultWorkbook(run.project, run.results, TemplatePath(), folder,
-                            {std::chrono::year{2024}, std::chrono::March, std::chrono::day{5}}, &error);
+    const auto path = WriteResultWorkbook(
+        run.project, run.results, TemplatePath(), folder,
+        {std::chrono::year{2024}, std::chrono::March, std::chrono::day{5}}, &error);
     EXPECT_TRUE(path) << error;
     return path.value_or(folder);
 }

@@ -12,9 +12,9 @@ namespace {
 // The result workbook of a run, saved and read back as printed pages.
 WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run, std::string_view name) {
     std::string error;
-    const auto path =
-        WriteResultWorkbook(run.project, run.results, testing_report::TemplatePath(),
-                            testing_report::FreshFolder(name), std::chrono::year_month_day{}, &error);
+    const auto path = WriteResultWorkbook(run.project, run.results, testing_report::TemplatePath(),
+                                          testing_report::FreshFolder(name),
+                                          std::chrono::year_month_day{}, &error);
     EXPECT_TRUE(path) << error;
     return WorkbookPrintout(path.value_or(""), PrintedResultSheets(run.project.alsoLateral));
 }

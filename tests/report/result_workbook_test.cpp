@@ -373,9 +373,9 @@ std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const
 }
 
 TEST(WriteResultWorkbook, ALabelMissingFromTheTemplateIsNamed) {
-    const auto broken = ChangedTemplate(FreshFolder("template-without-label"),
-                                        "xl/drawings/drawing1.xml", "name=\"LBL_TyakuA\"",
-                                        "name=\"LBL_Other\"");
+    const auto broken =
+        ChangedTemplate(FreshFolder("template-without-label"), "xl/drawings/drawing1.xml",
+                        "name=\"LBL_TyakuA\"", "name=\"LBL_Other\"");
     EXPECT_EQ(FailedProduction(OneBlockRun(), broken, "missing-label"),
               "計算結果ファイルを作成できませんでした: "
               "シート「即時沈下量のまとめ」にラベル「LBL_TyakuA」がありません");
@@ -400,7 +400,8 @@ class DamagedTemplate {
         : folder_(FreshFolder(folderName)), bytes_(Contents(TemplatePath())) {}
 
     void WrongChecksum(const std::string& part) {
-        for (std::size_t at : {Header("PK\x03\x04", 30, part) + 14, Header("PK\x01\x02", 46, part) + 16}) {
+        for (std::size_t at :
+             {Header("PK\x03\x04", 30, part) + 14, Header("PK\x01\x02", 46, part) + 16}) {
             bytes_[at] = static_cast<char>(bytes_[at] ^ 0x5a);
         }
     }
@@ -456,7 +457,8 @@ TEST(DamagedTemplate, AFlippedByteInACompressedPartIsRefusedNamingThePart) {
         const std::string error = FailedProduction(OneBlockRun(), path, "damaged-data-out");
         const std::string lead = "計算結果ファイルを作成できませんでした: 「" + path.string() +
                                  "」のパーツ「" + part + "」を読み込めません: ";
-        EXPECT_TRUE(error == lead + "内容がチェックサム（CRC）と一致しません。ファイルが壊れています" ||
+        EXPECT_TRUE(error ==
+                        lead + "内容がチェックサム（CRC）と一致しません。ファイルが壊れています" ||
                     error == lead + "圧縮されたデータが壊れています")
             << error;
     }
@@ -476,21 +478,23 @@ TEST(DamagedTemplate, TwoSheetsOnOnePartAreRefused) {
 
 TEST(DamagedTemplate, ADuplicatedRelationshipIdIsRefusedNamingThePart) {
     const auto folder = FreshFolder("duplicated-id");
-    const auto path = ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Id=\"rId2\"",
-                                      "Id=\"rId1\"");
+    const auto path =
+        ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Id=\"rId2\"", "Id=\"rId1\"");
     EXPECT_EQ(FailedProduction(OneBlockRun(), path, "duplicated-id-out"),
               "計算結果ファイルを作成できませんでした: 「" + path.string() +
-                  "」を読み込めません: パーツ「xl/_rels/workbook.xml.rels」の関係ID「rId1」が重複しています");
+                  "」を読み込めません: "
+                  "パーツ「xl/_rels/workbook.xml.rels」の関係ID「rId1」が重複しています");
 }
 
 TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
     const auto folder = FreshFolder("missing-part");
-    const auto path = ChangedTemplate(folder, "xl/_rels/workbook.xml.rels",
-                                      "Target=\"worksheets/sheet5.xml\"",
-                                      "Target=\"worksheets/sheet9.xml\"");
-    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "missing-part-out"),
-              "計算結果ファイルを作成できませんでした: 「" + path.string() +
-                  "」を読み込めません: 関係「rId5」が指すパーツ「xl/worksheets/sheet9.xml」がありません");
+    const auto path =
+        ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Target=\"worksheets/sheet5.xml\"",
+                        "Target=\"worksheets/sheet9.xml\"");
+    EXPECT_EQ(
+        FailedProduction(OneBlockRun(), path, "missing-part-out"),
+        "計算結果ファイルを作成できませんでした: 「" + path.string() +
+            "」を読み込めません: 関係「rId5」が指すパーツ「xl/worksheets/sheet9.xml」がありません");
 }
 
 }  // namespace

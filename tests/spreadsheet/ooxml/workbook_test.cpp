@@ -61,8 +61,9 @@ TEST(Workbook, OpeningFailuresNameTheFileAndTheReason) {
     EXPECT_TRUE(Contains(ErrorOf([&] { Workbook::Open(folder / "none.xltx"); }),
                          "「" + (folder / "none.xltx").string() + "」を開けません: "));
     std::ofstream(folder / "text.xltx") << "not a zip";
-    EXPECT_EQ(ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
-              "「" + (folder / "text.xltx").string() + "」を開けません: ZIP形式のファイルではありません");
+    EXPECT_EQ(
+        ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
+        "「" + (folder / "text.xltx").string() + "」を開けません: ZIP形式のファイルではありません");
     FixtureBook broken = ReportBook();
     broken.sheets[1].body = "<sheetData><row r=\"1\"><c r=\"A1\"";
     const auto path = WriteFixture(folder, broken);
