@@ -13,12 +13,14 @@
 #include "calc_command.h"
 #include "pdf_export.h"
 #include "result_workbook.h"
+#include "shipped_files.h"
+#include "version.h"
 
 namespace {
 
 constexpr int kUsageError = 2;
 
-// The report template lives beside the executable, as for the window program.
+// The program's own folder: its template and nubera-pdf are found from there.
 std::filesystem::path ApplicationFolder(const char* argv0) {
     std::error_code ignored;
     auto self = std::filesystem::read_symlink("/proc/self/exe", ignored);
@@ -35,11 +37,17 @@ int main(int argc, char** argv) {
     using nubera::Placement;
     nubera::cli::CalcOptions options;
     const std::filesystem::path folder = ApplicationFolder(argv[0]);
-    options.templatePath = folder / nubera::kTemplateFileName;
-    options.pdfTool = folder / nubera::cli::kPdfToolName;
+    const auto dataFolders = nubera::DataFolders(folder);
+    const auto helperFolders = nubera::HelperFolders(folder);
+    options.templatePath = nubera::FindShippedFile(dataFolders, nubera::kTemplateFileName)
+                               .value_or(folder / nubera::kTemplateFileName);
+    options.pdfTool = nubera::FindShippedFile(helperFolders, nubera::cli::kPdfToolName)
+                          .value_or(folder / nubera::cli::kPdfToolName);
 
-    CLI::App app{"ヌベラ: immediate settlement and lateral displacement under fill loads",
+    const std::string version = std::string("ヌベラ ") + nubera::kVersionText;
+    CLI::App app{version + ": immediate settlement and lateral displacement under fill loads",
                  "nubera-cli"};
+    app.set_version_flag("--version", version);
     app.require_subcommand(1);
     CLI::App* calc = app.add_subcommand("calc", "Calculate a project file (.nbr)");
     calc->add_option("PROJECT", options.project, "Project file")->required();
@@ -63,8 +71,8 @@ int main(int argc, char** argv) {
 
     try {
         app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& help) {
-        return app.exit(help);
+    } catch (const CLI::Success& helpOrVersion) {
+        return app.exit(helpOrVersion);
     } catch (const CLI::ParseError& error) {
         app.exit(error);
         return kUsageError;
@@ -73,6 +81,12 @@ int main(int argc, char** argv) {
         options.placement = placementText == "auto" ? Placement::Automatic : Placement::Manual;
     }
     options.writeWorkbook = !noWorkbook;
+    if (options.writeWorkbook && !std::filesystem::exists(options.templatePath)) {
+        std::cerr << "雛形ファイル「" << nubera::kTemplateFileName
+                  << "」が見つかりません。次の場所を探しました:\n"
+                  << nubera::PlacesLooked(dataFolders, nubera::kTemplateFileName) << '\n';
+        return 1;
+    }
     try {
         return nubera::cli::RunCalc(options, std::cout, std::cerr);
     } catch (const std::exception& failure) {  // a fault of the program itself

@@ -12,7 +12,6 @@ namespace nubera::cli {
 namespace {
 
 constexpr int kColumnWidth = 9;
-constexpr std::size_t kResultItem = 12;
 
 struct LoadColumn {
     std::string label;
@@ -43,7 +42,8 @@ void PrintTable(const std::string& title, const std::vector<LoadColumn>& columns
         for (const LoadColumn& column : columns) {
             const auto& items = (*column.detail)[p];
             out << std::setw(kColumnWidth)
-                << (items[0].IsMissing() ? "-" : Shown(items[kResultItem]));
+                << (items[point_item::kOffset].IsMissing() ? "-"
+                                                           : Shown(items[point_item::kResult]));
         }
         out << '\n';
     }

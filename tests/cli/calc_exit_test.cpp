@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +8,8 @@
 
 namespace nubera {
 namespace {
+
+using ::testing::HasSubstr;
 
 using testing_support::Example;
 using testing_support::ReadAll;
@@ -92,14 +95,14 @@ TEST(CalcExit, AnOutputFolderThatIsNotUtf8StillGivesJson) {
     auto run =
         RunCli("calc " + Example("one-block.nbr") + " --json --out '" + folder.string() + "'");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("-x\xef\xbf\xbd/"), std::string::npos) << run.out;
+    EXPECT_THAT(run.out, HasSubstr("-x\xef\xbf\xbd/")) << run.out;
     std::filesystem::remove_all(folder);
 }
 
 TEST(CalcExit, MissingFileGivesOne) {
     auto run = RunCli("calc /nonexistent/project.nbr --no-workbook");
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_NE(run.err.find("/nonexistent/project.nbr"), std::string::npos);
+    EXPECT_THAT(run.err, HasSubstr("/nonexistent/project.nbr"));
 }
 
 TEST(CalcExit, ManualPlacementWithoutPointsGivesOne) {

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +8,8 @@
 
 namespace nubera {
 namespace {
+
+using ::testing::HasSubstr;
 
 using json = nlohmann::ordered_json;
 using testing_support::Example;
@@ -95,10 +98,10 @@ TEST(CalcJson, WritesTheWorkbookIntoTheOutFolder) {
 TEST(CalcText, ShowsEmAndATableOfResults) {
     auto run = RunCli("calc " + Example("five-blocks-lateral.nbr") + " --no-workbook");
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("換算変形係数 Em: "), std::string::npos);
-    EXPECT_NE(run.out.find("即時沈下量 (cm)"), std::string::npos);
-    EXPECT_NE(run.out.find("側方変位量 (cm)"), std::string::npos);
-    EXPECT_NE(run.out.find("qX"), std::string::npos);
+    EXPECT_THAT(run.out, HasSubstr("換算変形係数 Em: "));
+    EXPECT_THAT(run.out, HasSubstr("即時沈下量 (cm)"));
+    EXPECT_THAT(run.out, HasSubstr("側方変位量 (cm)"));
+    EXPECT_THAT(run.out, HasSubstr("qX"));
 }
 
 }  // namespace

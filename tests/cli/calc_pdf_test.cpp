@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +8,8 @@
 
 namespace nubera {
 namespace {
+
+using ::testing::HasSubstr;
 
 using json = nlohmann::ordered_json;
 using testing_support::Example;
@@ -31,7 +34,7 @@ TEST(CalcPdf, WritesThePrintedPagesBesideTheWorkbookAndNamesThem) {
     EXPECT_EQ(pdf.parent_path(), workbook.parent_path());
     EXPECT_EQ(pdf.stem(), workbook.stem());
     EXPECT_EQ(pdf.extension(), ".pdf");
-    EXPECT_NE(PdfInfo(pdf).find("Pages:           8\n"), std::string::npos);
+    EXPECT_THAT(PdfInfo(pdf), HasSubstr("Pages:           8\n"));
 }
 
 TEST(CalcPdf, WithoutAskingThereIsNoPdf) {
@@ -48,7 +51,7 @@ TEST(CalcPdf, WithoutAskingThereIsNoPdf) {
 TEST(CalcPdf, NeedsTheWorkbook) {
     const auto run = RunCli("calc " + Example("one-block.nbr") + " --pdf --no-workbook");
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_NE(run.err.find("--no-workbook"), std::string::npos) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("--no-workbook")) << run.err;
 }
 
 }  // namespace

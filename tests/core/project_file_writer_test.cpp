@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,6 +13,8 @@
 
 namespace nubera {
 namespace {
+
+using ::testing::HasSubstr;
 
 using testing::ProjectFileBytes;
 using testing::ReadBytes;
@@ -138,7 +141,7 @@ TEST_F(ProjectFileWriter, WritesTextCellsInCodePage932) {
     project.fillLoads->At(fill_column::kCentreOffset, 0) = Cell::Text("～－∥①");
     const auto path = folder_ / "texts.nbr";
     ASSERT_TRUE(SaveProject(project, path, nullptr));
-    EXPECT_NE(ReadBytes(path).find("\x81\x60\x81\x7C\x81\x61\x87\x40\r\n"), std::string::npos);
+    EXPECT_THAT(ReadBytes(path), HasSubstr("\x81\x60\x81\x7C\x81\x61\x87\x40\r\n"));
 }
 
 // A text that would not read back as written is refused before anything is
@@ -152,8 +155,8 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
         (*project.fillLoads).At(fill_column::kCentreOffset, 0) = Cell::Text(text);
         std::string error;
         EXPECT_FALSE(SaveProject(project, path, &error)) << text;
-        EXPECT_NE(error.find(path.string()), std::string::npos) << error;
-        EXPECT_NE(error.find(std::string("値「") + text + "」"), std::string::npos) << error;
+        EXPECT_THAT(error, HasSubstr(path.string())) << error;
+        EXPECT_THAT(error, HasSubstr(std::string("値「") + text + "」")) << error;
         EXPECT_EQ(ReadBytes(path), previous) << text;
         EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"}) << text;
     }
@@ -183,7 +186,7 @@ TEST_F(ProjectFileWriter, LeavesNoTemporaryFileWhenTheRenameFails) {
     folder_.Write("project.nbr/inside", "kept");
     std::string error;
     EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
-    EXPECT_NE(error.find(path.string()), std::string::npos) << error;
+    EXPECT_THAT(error, HasSubstr(path.string())) << error;
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
     EXPECT_EQ(ReadBytes(path / "inside"), "kept");
 }
