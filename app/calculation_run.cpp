@@ -1,9 +1,9 @@
 #include "calculation_run.h"
 
 #include <QDir>
-#include <QFile>
 #include <chrono>
 #include <exception>
+#include <filesystem>
 #include <optional>
 
 #include "calculation.h"
@@ -48,8 +48,6 @@ void CalculationRun::Execute() {
             return;
         }
     } catch (const std::exception& error) {
-        // The name claimed for this run's workbook is given back.
-        if (!resultPath.isEmpty()) QFile::remove(resultPath);
         const bool engine = dynamic_cast<const EngineError*>(&error) != nullptr;
         Report((engine ? QStringLiteral("計算できませんでした。\n")
                        : QStringLiteral("計算中にエラーが発生しました。\n")) +
@@ -64,32 +62,31 @@ void CalculationRun::Execute() {
     window_.Services().preview.Show(&window_, resultPath, sheets);
 }
 
-// Em; once it is usable, a free result-file name is claimed and the rest of
-// the calculation and the workbook run under the hourglass with the progress
-// in the status bar (both restored however this ends). Returns what stopped
-// the run, or an empty text once the workbook is saved at `resultPath`.
+// Em; once it is usable and some result name of the day is still free, the
+// rest of the calculation and the workbook run under the hourglass with the
+// progress in the status bar (both restored however this ends). The workbook
+// takes its name only once complete. Returns what stopped the run, or an
+// empty text once the workbook is published at `resultPath`.
 QString CalculationRun::Produce(QString& resultPath) {
     const ProjectData& project = window_.Project();
     const MainWindowServices& services = window_.Services();
+    const std::filesystem::path folder = ToPath(services.appFolder);
+    const std::chrono::year_month_day today = LocalToday();
     std::optional<WaitCursor> wait;
     std::optional<StatusText> status;
-    std::string refusal;
-    const auto claimName = [&] {
-        const auto chosen =
-            ChooseResultFileName(ToPath(services.appFolder), LocalToday(), &refusal);
-        // All names of the day taken, or the folder refusing new files.
-        if (!chosen) return false;
-        resultPath = ToQString(*chosen);
+    const auto nameLeft = [&] {
+        // A full day stops the run before the person waits for it.
+        if (!SomeResultNameFree(folder, today)) return false;
         wait.emplace();
         status.emplace(window_);
         status->Show(QStringLiteral("計算中です．．．"));
         return true;
     };
-    switch (RunCalculation(project, window_.Results(), window_.SelectedPlacement(), claimName)) {
+    switch (RunCalculation(project, window_.Results(), window_.SelectedPlacement(), nameLeft)) {
         case RunOutcome::ModulusZero:
             return QString::fromUtf8(kEquivalentModulusZero);
         case RunOutcome::Stopped:
-            return ToQt(refusal);
+            return QString::fromUtf8(kNoFreeResultName);
         case RunOutcome::Computed:
             break;
     }
@@ -104,10 +101,13 @@ QString CalculationRun::Produce(QString& resultPath) {
         {},
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
         window_.SelectedPlacement()};
-    if (WriteResultWorkbook(project, window_.Results(), context, templatePath, ToPath(resultPath),
-                            &error)) {
+    if (const auto published = WriteResultWorkbook(project, window_.Results(), context,
+                                                   templatePath, folder, today, &error)) {
+        resultPath = ToQString(*published);
         return {};
     }
+    // All names taken meanwhile: the same message as before the calculation.
+    if (error == kNoFreeResultName) return QString::fromUtf8(kNoFreeResultName);
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");

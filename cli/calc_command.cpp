@@ -48,12 +48,8 @@ std::optional<std::filesystem::path> WriteWorkbook(const CalcOptions& options,
     const ReportContext context{
         std::string(name.begin(), name.end()),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement};
-    auto path = ChooseResultFileName(options.outputFolder, LocalToday(), error);
-    if (!path ||
-        !WriteResultWorkbook(project, results, context, options.templatePath, *path, error)) {
-        return std::nullopt;
-    }
-    return path;
+    return WriteResultWorkbook(project, results, context, options.templatePath,
+                               options.outputFolder, LocalToday(), error);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 // stderr), 2 a usage error.
 
 #include <CLI/CLI.hpp>
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -30,6 +31,9 @@ std::filesystem::path ApplicationFolder(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Past a file-size limit a write fails with EFBIG and is reported, rather
+    // than the signal ending the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     using nubera::Placement;
     nubera::cli::CalcOptions options;
     const std::filesystem::path folder = ApplicationFolder(argv[0]);
@@ -83,5 +87,10 @@ int main(int argc, char** argv) {
                   << nubera::PlacesLooked(dataFolders, nubera::kTemplateFileName) << '\n';
         return 1;
     }
-    return nubera::cli::RunCalc(options, std::cout, std::cerr);
+    try {
+        return nubera::cli::RunCalc(options, std::cout, std::cerr);
+    } catch (const std::exception& failure) {  // a fault of the program itself
+        std::cerr << "内部エラーのため中止しました: " << failure.what() << '\n';
+        return 1;
+    }
 }

@@ -19,7 +19,7 @@ PoissonCheck CheckLoadedPoisson(const LoadedProject& loaded);
 Placement LoadedPlacement(const LoadedProject& loaded);
 
 // What a caller does once Em is known and not 0, before the points are placed
-// (the desktop program claims its result file's name there). Returning false
+// (the desktop program checks that a result name of the day is left). Returning false
 // ends the run.
 using AfterModulus = std::function<bool()>;
 

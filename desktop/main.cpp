@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <csignal>
 
 #include "desktop_opener.h"
 #include "desktop_program.h"
@@ -15,6 +16,9 @@
 #include "qt_message_box.h"
 
 int main(int argc, char* argv[]) {
+    // Past a file-size limit a save fails with its reason in a message box,
+    // rather than the signal ending the program with the project unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nubera"));
 

@@ -1,7 +1,5 @@
 #include "result_workbook.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <string_view>
 #include <system_error>
 
@@ -9,7 +7,9 @@
 #include "displacement_sheet.h"
 #include "input_sheet.h"
 #include "number_text.h"
+#include "pending_file.h"
 #include "result_plot.h"
+#include "result_printout.h"
 #include "result_sheet.h"
 #include "round_half.h"
 #include "section_diagram.h"
@@ -17,6 +17,7 @@
 #include "spreadsheet_error.h"
 #include "title_block.h"
 #include "workbook.h"
+#include "workbook_printout.h"
 
 namespace nubera {
 namespace {
@@ -224,9 +225,10 @@ void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults
     FillTitleBlocks(book, context);
 }
 
-std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
-                            const ReportContext& context, const std::filesystem::path& templatePath,
-                            const std::filesystem::path& resultPath) {
+// The finished workbook's bytes, or the reason there are none.
+std::string FilledTemplate(const ProjectData& project, const CalcResults& results,
+                           const ReportContext& context, const std::filesystem::path& templatePath,
+                           std::string& bytes) {
     if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
         return refusal;
     }
@@ -234,59 +236,99 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (!std::filesystem::is_regular_file(templatePath, ignored)) {
         return "雛形ファイル「" + Utf8FromPath(templatePath) + "」が見つかりません";
     }
-    // SaveAs writes beside the target and renames only a complete file, so the
-    // claimed name never holds half a workbook.
     try {
         const std::unique_ptr<Workbook> book = Workbook::Open(templatePath);
         BuildWorkbook(*book, project, results, context);
-        book->SaveAs(resultPath);
+        bytes = book->SavedBytes();
     } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
         return failure.what();
     }
     return {};
 }
 
-}  // namespace
-
-std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem::path& folder,
-                                                          std::chrono::year_month_day today,
-                                                          std::string* error) {
-    const std::string stem = "即時沈下量計算結果" + DateDigits(today);
-    for (int counter = 0; counter < 100; ++counter) {
-        const std::filesystem::path candidate =
-            folder / PathFromUtf8(stem + TwoDigits(counter) + ".xlsx");
-        // "x": the name is ours only if this call created it.
-        if (std::FILE* claimed = std::fopen(candidate.c_str(), "wbx")) {
-            std::fclose(claimed);
-            return candidate;
-        }
-        if (errno != EEXIST) {
-            if (error) {
-                *error = "計算結果ファイル「" + Utf8FromPath(candidate) +
-                         "」を作成できません: " + std::generic_category().message(errno);
-            }
-            return std::nullopt;
-        }
+// Opens the written file as the preview and the PDF do, so that a workbook
+// our own reader refuses is never published. Returns why it does not open.
+std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
+    try {
+        const sheet::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
+    } catch (const sheet::SpreadsheetError& failure) {
+        return std::string("作成したブックを読み直せません: ") + failure.what();
     }
-    if (error) {
-        *error = kNoFreeResultName;
-    }
-    return std::nullopt;
+    return {};
 }
 
-bool WriteResultWorkbook(const ProjectData& project, const CalcResults& results,
-                         const ReportContext& context, const std::filesystem::path& templatePath,
-                         const std::filesystem::path& resultPath, std::string* error) {
-    std::string failure = ProduceWorkbook(project, results, context, templatePath, resultPath);
-    if (failure.empty()) {
-        return true;
+// Gives the pending file the first free name of the day.
+std::string Publish(PendingFile& file, const std::filesystem::path& folder,
+                    std::chrono::year_month_day today, std::filesystem::path& published) {
+    for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
+        const std::filesystem::path candidate = ResultFileName(folder, today, counter);
+        std::string reason;
+        switch (file.PublishAs(candidate, &reason)) {
+            case PendingFile::Published::Done:
+                published = candidate;
+                return {};
+            case PendingFile::Published::NameTaken:
+                continue;
+            case PendingFile::Published::Failed:
+                return "「" + Utf8FromPath(candidate) + "」を保存できません: " + reason;
+        }
     }
-    std::error_code ignored;
-    std::filesystem::remove(resultPath, ignored);
-    if (error) {
-        *error = "計算結果ファイルを作成できませんでした: " + failure;
+    return kNoFreeResultName;
+}
+
+std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
+                            const ReportContext& context, const std::filesystem::path& templatePath,
+                            const std::filesystem::path& folder, std::chrono::year_month_day today,
+                            std::filesystem::path& published) {
+    std::string bytes;
+    if (std::string failure = FilledTemplate(project, results, context, templatePath, bytes);
+        !failure.empty()) {
+        return failure;
+    }
+    std::string reason;
+    std::optional<PendingFile> file = PendingFile::Create(folder, &reason);
+    if (!file) {
+        return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを作成できません: " + reason;
+    }
+    if (!file->Write(bytes, &reason)) {
+        return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを書き込めません: " + reason;
+    }
+    if (std::string failure = ReadBack(file->Path(), project.alsoLateral); !failure.empty()) {
+        return failure;
+    }
+    return Publish(*file, folder, today, published);
+}
+
+}  // namespace
+
+std::filesystem::path ResultFileName(const std::filesystem::path& folder,
+                                     std::chrono::year_month_day today, int counter) {
+    return folder / PathFromUtf8("即時沈下量計算結果" + DateDigits(today) +
+                                 TwoDigits(static_cast<unsigned>(counter)) + ".xlsx");
+}
+
+bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_month_day today) {
+    for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
+        std::error_code unknown;  // a name that cannot be looked at may still be free
+        if (!std::filesystem::exists(ResultFileName(folder, today, counter), unknown)) return true;
     }
     return false;
+}
+
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const std::filesystem::path& templatePath, const std::filesystem::path& folder,
+    std::chrono::year_month_day today, std::string* error) {
+    std::filesystem::path published;
+    const std::string failure =
+        ProduceWorkbook(project, results, context, templatePath, folder, today, published);
+    if (failure.empty()) return published;
+    if (error) {
+        *error = failure == kNoFreeResultName
+                     ? failure
+                     : "計算結果ファイルを作成できませんでした: " + failure;
+    }
+    return std::nullopt;
 }
 
 }  // namespace nubera

@@ -19,24 +19,29 @@ inline constexpr const char* kNoFreeResultName =
     "Excelﾌｧｲﾙを保存できません。\n"
     "ﾌｫﾙﾀﾞ内の即時沈下量計算結果ﾌｧｲﾙを削除または、移動してください。";
 
-// Picks folder/即時沈下量計算結果yyyymmddNN.xlsx with the first free counter
-// NN = 00..99 for `today`, and claims it by creating it exclusively (an empty
-// file), so two runs racing for a name never share one. Returns nothing when
-// every name of the day exists (*error, when given, is kNoFreeResultName) or
-// when the folder refuses new files (*error names the file and the reason).
-std::optional<std::filesystem::path> ChooseResultFileName(const std::filesystem::path& folder,
-                                                          std::chrono::year_month_day today,
-                                                          std::string* error = nullptr);
+// A day's results are numbered NN = 00..99.
+inline constexpr int kResultNamesPerDay = 100;
 
-// Fills the template with the inputs and results of a run and saves it to
-// resultPath (a name claimed by ChooseResultFileName), writing a temporary
-// file first and renaming it only when complete: the input sheet first, then
-// the result sheets, every page titled with the project file and the run's
-// time. On failure returns false, sets *error to what failed (template
-// missing or unreadable, a sheet or label missing from it, the disk refusing
-// the save) and removes the claimed name.
-bool WriteResultWorkbook(const ProjectData& project, const CalcResults& results,
-                         const ReportContext& context, const std::filesystem::path& templatePath,
-                         const std::filesystem::path& resultPath, std::string* error);
+// folder/即時沈下量計算結果yyyymmddNN.xlsx for `counter` NN of `today`.
+std::filesystem::path ResultFileName(const std::filesystem::path& folder,
+                                     std::chrono::year_month_day today, int counter);
+
+// Whether some result name of `today` is still free in `folder`. The desktop
+// run asks before calculating, so that a full day stops it at once; the name
+// itself is only taken when the workbook is published.
+bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_month_day today);
+
+// Fills the template with the inputs and results of a run (the input sheet
+// first, then the result sheets, every page titled with the project file and
+// the run's time), writes it to a hidden pending file in `folder`, reads that back as the preview
+// and the PDF will (a workbook that does not open is refused), and only then gives it the first
+// free result name of `today` in one step that never replaces a file. Returns that name. On failure
+// returns nothing, sets *error to what failed (template missing or damaged, a sheet or label
+// missing from it, the disk refusing the save, every name of the day taken: kNoFreeResultName) and
+// leaves nothing behind; a result name only ever holds a complete workbook.
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const std::filesystem::path& templatePath, const std::filesystem::path& folder,
+    std::chrono::year_month_day today, std::string* error);
 
 }  // namespace nubera

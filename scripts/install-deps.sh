@@ -12,6 +12,7 @@ packages=(
   fonts-noto-cjk
   python3-openpyxl poppler-utils
   xvfb xauth hyperfine
+  clang-14 libfuzzer-14-dev
 )
 
 missing=()

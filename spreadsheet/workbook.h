@@ -40,6 +40,9 @@ class Workbook {
     // Writes a workbook (not a template), every formula with its computed
     // value. Throws SpreadsheetError naming the file and the reason.
     virtual void SaveAs(const std::filesystem::path& path) = 0;
+    // The same workbook as the bytes of an .xlsx file, for a caller that
+    // publishes the file itself. Throws SpreadsheetError.
+    virtual std::string SavedBytes() = 0;
 };
 
 }  // namespace nubera::sheet

@@ -4,6 +4,7 @@
 // stderr), 2 a usage error.
 
 #include <QGuiApplication>
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -18,8 +19,16 @@ int main(int argc, char** argv) {
         std::cerr << "usage: nubera-pdf WORKBOOK.xlsx OUTPUT.pdf SHEET...\n";
         return 2;
     }
+    // A file-size limit makes the write fail with its reason instead of
+    // ending the program silently.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Fonts and painting need a platform, never a screen.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // nubera-cli shows what this program prints as its message; Qt's own
+    // notes about the environment (in English) are no part of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
+    });
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
     const std::vector<std::string> sheets(argv + 3, argv + argc);

@@ -3,8 +3,8 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
+#include "atomic_file.h"
 #include "page_painter.h"
 #include "pdf_ideographs.h"
 
@@ -63,30 +63,28 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout) {
     return PrintPages(device, printout, 0, printout.PageCount() - 1);
 }
 
+// The pages are drawn into memory and the file is written in one step, so
+// the PDF's name never holds half a document and the disk's refusal reads as
+// the program's own reason.
 std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path) {
-    const QString name = FromPath(path);
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return "PDFファイルを作成できません: " + path.string() + ": " +
-               file.errorString().toStdString();
-    }
-    // Written in memory first: its text maps are mended before it is saved.
-    QByteArray pdf;
+    QByteArray document;
     {
-        QBuffer buffer(&pdf);
+        QBuffer buffer(&document);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setCreator(QStringLiteral("ヌベラ"));
         writer.setTitle(FromPath(printout.Path().stem()));
         if (printout.PageCount() == 0 || !PrintPages(writer, printout)) {
-            file.cancelWriting();
             return "PDFファイルを書き込めません: " + path.string();
         }
     }
-    NameIdeographsInTextMaps(std::span<char>(pdf.data(), static_cast<std::size_t>(pdf.size())));
-    if (file.write(pdf) != pdf.size() || !file.commit()) {
-        return "PDFファイルを保存できません: " + path.string() + ": " +
-               file.errorString().toStdString();
+    // Its text maps are mended before it is saved.
+    NameIdeographsInTextMaps(
+        std::span<char>(document.data(), static_cast<std::size_t>(document.size())));
+    std::string reason;
+    if (!WriteFileAtomically(path, std::string_view(document.constData(), document.size()),
+                             &reason)) {
+        return "PDFファイルを保存できません: " + path.string() + ": " + reason;
     }
     return {};
 }

@@ -40,6 +40,8 @@ class Package {
 
     // Throws SpreadsheetError naming the file and the reason.
     void Write(const std::filesystem::path& path) const { WriteZipArchive(path, parts_); }
+    // The package as the bytes of a zip file. Throws SpreadsheetError.
+    std::string ArchiveBytes() const { return ZipArchiveBytes(parts_); }
 
   private:
     const ZipEntry* Find(std::string_view part) const;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "spreadsheet_error.h"
 #include "xml_part.h"
 
 namespace nubera::sheet {
@@ -51,6 +52,13 @@ Relationships::Relationships(std::string sourcePart, std::string_view relsXml)
     pugi::xml_document document;
     ParseXmlPart(document, relsXml, RelationshipsPartName(sourcePart_));
     for (pugi::xml_node node : document.child("Relationships").children("Relationship")) {
+        // One id naming two targets leaves it to chance which one a sheet or
+        // drawing uses, and deleting one would take the other's part away.
+        if (FindById(node.attribute("Id").value())) {
+            throw SpreadsheetError("パーツ「" + RelationshipsPartName(sourcePart_) +
+                                   "」の関係ID「" + node.attribute("Id").value() +
+                                   "」が重複しています");
+        }
         items_.push_back({node.attribute("Id").value(), node.attribute("Type").value(),
                           node.attribute("Target").value(),
                           std::string_view(node.attribute("TargetMode").value()) == "External"});

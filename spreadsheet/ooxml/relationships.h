@@ -38,6 +38,7 @@ struct Relationship {
 class Relationships {
   public:
     // `sourcePart` is the part these relationships belong to ("" for the package).
+    // Throws SpreadsheetError naming the part when an id is used twice.
     Relationships() = default;
     Relationships(std::string sourcePart, std::string_view relsXml);
     static Relationships Empty(std::string sourcePart);

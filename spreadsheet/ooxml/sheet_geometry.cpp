@@ -80,8 +80,33 @@ SheetGeometry::Place SheetGeometry::ColumnAt(double x) const {
     return PlaceAt(x, kMaxColumn, [this](int column) { return ColumnWidth(column); });
 }
 
+// Rows without a height of their own are passed a run at a time: a shape
+// anchored far down a damaged sheet would otherwise cost a step for each of
+// a million rows.
 SheetGeometry::Place SheetGeometry::RowAt(double y) const {
-    return PlaceAt(y, kMaxRow, [this](int row) { return RowHeight(row); });
+    Place place{1, std::max(0.0, y)};
+    const double height = defaults_.rowHeight;
+    // Passes the default rows from place.index up to (not including) `next`.
+    const auto passDefaultRows = [&](int next) {
+        int rows = next - place.index;
+        if (height > 0) {
+            rows = static_cast<int>(std::min<double>(rows, std::floor(place.offset / height)));
+            // A quotient rounded up would pass a row the offset does not cover.
+            if (rows > 0 && place.offset - rows * height < 0) --rows;
+        }
+        place.index += rows;
+        place.offset -= rows * height;
+    };
+    for (auto it = rows_.lower_bound(1); it != rows_.end() && it->first < kMaxRow; ++it) {
+        passDefaultRows(it->first);
+        if (place.index < it->first) return place;
+        const double own = RowHeight(it->first);
+        if (place.offset < own) return place;
+        place.offset -= own;
+        ++place.index;
+    }
+    passDefaultRows(kMaxRow);
+    return place;
 }
 
 }  // namespace nubera::sheet

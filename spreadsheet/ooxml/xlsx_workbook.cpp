@@ -80,6 +80,7 @@ XlsxWorkbook::XlsxWorkbook(const std::filesystem::path& path) : package_(Package
     try {
         contentTypes_.Load(package_.Bytes(kContentTypesPart));
         ReadWorkbookPart();
+        CheckWorkbookRelationships();
         ReadSheetList();
     } catch (const SpreadsheetError& error) {
         throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + error.what());
@@ -104,6 +105,19 @@ void XlsxWorkbook::ReadWorkbookPart() {
     }
 }
 
+// Every part the workbook part points to must be there: a template missing
+// one would be filled and saved into a workbook no reader opens.
+void XlsxWorkbook::CheckWorkbookRelationships() const {
+    for (const Relationship& item : workbookRelationships_.Items()) {
+        if (item.external) continue;
+        const std::string target = workbookRelationships_.TargetPart(item);
+        if (!package_.Has(target)) {
+            throw SpreadsheetError("関係" + Quoted(item.id) + "が指すパーツ" + Quoted(target) +
+                                   "がありません");
+        }
+    }
+}
+
 void XlsxWorkbook::ReadSheetList() {
     const pugi::xml_node workbook = workbookXml_.child("workbook");
     const std::string idName = RelationshipIdName(workbook);
@@ -112,7 +126,15 @@ void XlsxWorkbook::ReadSheetList() {
         const std::string id = sheet.attribute(idName.c_str()).value();
         const Relationship* relationship = workbookRelationships_.FindById(id);
         if (!relationship) throw SpreadsheetError("シート" + Quoted(name) + "のパーツがありません");
-        sheets_.push_back({name, workbookRelationships_.TargetPart(*relationship), id, nullptr});
+        std::string part = workbookRelationships_.TargetPart(*relationship);
+        // Two sheets on one part would be written over each other, and
+        // deleting either would take the other's cells with it.
+        const auto sharing = std::ranges::find(sheets_, part, &SheetEntry::part);
+        if (sharing != sheets_.end()) {
+            throw SpreadsheetError("シート" + Quoted(sharing->name) + "とシート" + Quoted(name) +
+                                   "が同じパーツ" + Quoted(part) + "を使っています");
+        }
+        sheets_.push_back({name, std::move(part), id, nullptr});
     }
 }
 
@@ -290,7 +312,7 @@ void XlsxWorkbook::SetDocumentProperties(const DocumentProperties& properties) {
     properties_ = properties;
 }
 
-void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
+void XlsxWorkbook::PrepareSave() {
     LoadSheetsMentioning("<f");
     const unsigned active = workbookXml_.child("workbook")
                                 .child("bookViews")
@@ -309,7 +331,16 @@ void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
     if (properties_) WriteDocumentProperties(package_, contentTypes_, *properties_);
     package_.DropUnreachableParts(contentTypes_);
     package_.Put(kContentTypesPart, contentTypes_.Serialize());
+}
+
+void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
+    PrepareSave();
     package_.Write(path);
+}
+
+std::string XlsxWorkbook::SavedBytes() {
+    PrepareSave();
+    return package_.ArchiveBytes();
 }
 
 }  // namespace nubera::sheet

@@ -31,6 +31,7 @@ class XlsxWorkbook final : public Workbook {
     void DeleteSheetAt(std::size_t index) override;
     void SetDocumentProperties(const DocumentProperties& properties) override;
     void SaveAs(const std::filesystem::path& path) override;
+    std::string SavedBytes() override;
 
     // What the sheets share.
     const Package& Parts() const { return package_; }
@@ -59,6 +60,7 @@ class XlsxWorkbook final : public Workbook {
     };
 
     void ReadWorkbookPart();
+    void CheckWorkbookRelationships() const;
     void ReadSheetList();
     XlsxWorksheet& Loaded(SheetEntry& entry);
     // Reads every sheet whose part holds `text`, so that a change can reach
@@ -69,6 +71,8 @@ class XlsxWorkbook final : public Workbook {
     void WriteWorkbookParts(bool someFormulaUnknown);
     void WriteSharedStrings();
     void RemoveSheetTitles();
+    // Every part brought up to date for writing.
+    void PrepareSave();
 
     Package package_;
     ContentTypes contentTypes_;

@@ -6,6 +6,7 @@
 
 #include "atomic_file.h"
 #include "spreadsheet_error.h"
+#include "zip_error_text.h"
 
 namespace nubera::sheet {
 namespace {
@@ -27,33 +28,44 @@ std::string Quoted(const std::filesystem::path& path) {
     return "「" + path.string() + "」";
 }
 
-std::string OpenErrorText(int code) {
-    zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    std::string text = zip_error_strerror(&error);
-    zip_error_fini(&error);
-    return text;
+std::string PartFailure(const std::filesystem::path& path, const std::string& part,
+                        const std::string& reason) {
+    return Quoted(path) + "のパーツ「" + part + "」を読み込めません: " + reason;
 }
 
+// Reads the whole entry and one byte past its stated size: libzip compares
+// the checksum only on reaching the end, so a read that stops at the size
+// would take a damaged part for a good one.
 std::string ReadEntry(zip_t* archive, zip_uint64_t index, const std::filesystem::path& path) {
     zip_stat_t stat;
     const char* name = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
     const std::string entryName = name ? name : "?";
     if (zip_stat_index(archive, index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) {
-        throw SpreadsheetError(Quoted(path) + "のパーツ「" + entryName +
-                               "」を読み込めません: " + zip_strerror(archive));
+        throw SpreadsheetError(PartFailure(path, entryName, ZipErrorText(*zip_get_error(archive))));
     }
     if (stat.size > kMaxEntryBytes) {
         throw SpreadsheetError(Quoted(path) + "を読み込めません: パーツ「" + entryName +
                                "」が256 MiBを超えています");
     }
     std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, index, 0));
-    std::string bytes(stat.size, '\0');
-    if (!file ||
-        zip_fread(file.get(), bytes.data(), stat.size) != static_cast<zip_int64_t>(stat.size)) {
-        throw SpreadsheetError(Quoted(path) + "のパーツ「" + entryName +
-                               "」を読み込めません: " + zip_strerror(archive));
+    if (!file) {
+        throw SpreadsheetError(PartFailure(path, entryName, ZipErrorText(*zip_get_error(archive))));
     }
+    std::string bytes(stat.size + 1, '\0');
+    zip_uint64_t got = 0;
+    while (got < bytes.size()) {
+        const zip_int64_t n = zip_fread(file.get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0) {
+            throw SpreadsheetError(
+                PartFailure(path, entryName, ZipErrorText(*zip_file_get_error(file.get()))));
+        }
+        if (n == 0) break;
+        got += static_cast<zip_uint64_t>(n);
+    }
+    if (got != stat.size) {
+        throw SpreadsheetError(PartFailure(path, entryName, ZipErrorText(ZIP_ER_INCONS)));
+    }
+    bytes.resize(stat.size);
     return bytes;
 }
 
@@ -78,9 +90,9 @@ struct SourceFreer {
 };
 using Source = std::unique_ptr<zip_source_t, SourceFreer>;
 
-// The whole archive built in memory: libzip then needs no temporary file of
-// its own (whose random name would cost it a cryptographic random source).
-std::string ArchiveBytes(const std::vector<ZipEntry>& entries) {
+}  // namespace
+
+std::string ZipArchiveBytes(const std::vector<ZipEntry>& entries) {
     zip_error_t error;
     zip_error_init(&error);
     Source buffer(zip_source_buffer_create(nullptr, 0, 0, &error));
@@ -102,13 +114,11 @@ std::string ArchiveBytes(const std::vector<ZipEntry>& entries) {
     return bytes;
 }
 
-}  // namespace
-
 std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
     int code = 0;
     Archive archive(zip_open(path.c_str(), ZIP_RDONLY, &code));
     if (!archive) {
-        throw SpreadsheetError(Quoted(path) + "を開けません: " + OpenErrorText(code));
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + ZipErrorText(code));
     }
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
     std::vector<ZipEntry> entries;
@@ -125,7 +135,7 @@ std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
 void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntry>& entries) {
     std::string reason;  // the system's reason alone, without a library's wording around it
     try {
-        if (WriteFileAtomically(path, ArchiveBytes(entries), &reason)) return;
+        if (WriteFileAtomically(path, ZipArchiveBytes(entries), &reason)) return;
     } catch (const std::exception& error) {
         reason = error.what();
     }

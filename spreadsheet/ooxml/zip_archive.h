@@ -15,8 +15,14 @@ struct ZipEntry {
     std::string bytes;
 };
 
-// Throws SpreadsheetError naming the file and the reason.
+// Every entry, each checked against its checksum. Throws SpreadsheetError
+// naming the file, the damaged part and the reason.
 std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path);
+
+// The bytes of a zip file holding the entries in order, built in memory:
+// libzip then needs no temporary file of its own (whose random name would
+// cost it a cryptographic random source). Throws SpreadsheetError.
+std::string ZipArchiveBytes(const std::vector<ZipEntry>& entries);
 
 // Writes the entries in order to a temporary file beside `path` and renames it
 // over `path`; on failure nothing is left behind but what was there before.

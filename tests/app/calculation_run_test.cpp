@@ -85,6 +85,24 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     ExpectCleanEnd();
 }
 
+// A run killed while writing leaves a hidden pending file; the next run in
+// the folder removes it, and its own workbook only appears complete.
+TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkbook) {
+    Open();
+    LoadExample("one-block.nbr");
+    QFile left(folder.filePath(QStringLiteral(".nubera-999999-0.tmp")));
+    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+    left.close();
+    Run();
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_FALSE(left.exists());
+    QStringList expected{QFileInfo(FirstResultOfToday()).fileName(), Template()};
+    expected.sort();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
+}
+
 TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLateralStep) {
     Open();
     LoadExample("one-block.nbr");
@@ -135,7 +153,7 @@ TEST_F(CalculationRunTest, AnInvalidPoissonRatioStopsTheRunBeforeAnyCalculation)
     EXPECT_TRUE(Results().isEmpty());
 }
 
-TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndGivesTheClaimedNameBack) {
+TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndLeavesNoFile) {
     Open();
     LoadExample("one-block.nbr");
     (*project.fillLoads).At(fill_column::kLoadingWidth, 0) = Cell::Number(0);

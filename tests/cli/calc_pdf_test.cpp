@@ -13,14 +13,8 @@ using ::testing::HasSubstr;
 
 using json = nlohmann::ordered_json;
 using testing_support::Example;
+using testing_support::FreshFolder;
 using testing_support::RunCli;
-
-std::filesystem::path FreshFolder(const std::string& name) {
-    const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "cli" / name;
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 // What poppler's pdfinfo reads of a PDF file.
 std::string PdfInfo(const std::filesystem::path& pdf) {

@@ -46,6 +46,14 @@ inline CliRun RunCli(const std::string& arguments) {
     return run;
 }
 
+// An empty folder of the build tree for one test's output.
+inline std::filesystem::path FreshFolder(const std::string& name) {
+    const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "cli" / name;
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 inline std::string Example(const std::string& name) {
     return std::string("'") + NUBERA_SOURCE_DIR + "/examples/" + name + "'";
 }

@@ -1,12 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
-#include <csignal>
 #include <string>
 #include <vector>
 
+#include "file_size_limit.h"
 #include "one_block_project.h"
 #include "project_file.h"
 #include "project_file_test_support.h"
@@ -175,7 +174,8 @@ TEST_F(ProjectFileWriter, ReportsAFolderThatCannotHoldTheFile) {
     const auto path = notAFolder / "project.nbr";
     std::string error;
     EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
-    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: Not a directory");
+    EXPECT_EQ(error, "「" + path.string() +
+                         "」を保存できませんでした: フォルダではないものがパスに含まれています");
 }
 
 // The rename is the last step; when it fails the temporary file goes and the
@@ -191,27 +191,6 @@ TEST_F(ProjectFileWriter, LeavesNoTemporaryFileWhenTheRenameFails) {
     EXPECT_EQ(ReadBytes(path / "inside"), "kept");
 }
 
-// Limits the size of files this process may write (a full disk, in effect,
-// also for root) for the guard's lifetime.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-  private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
     const auto previous = ReadBytes(testing::OneBlockExample());
     const auto path = folder_.Write("project.nbr", previous);
@@ -219,10 +198,11 @@ TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
     project.soilLayers->ResizeRows(1000);
     std::string error;
     {
-        FileSizeLimit limit(1024);
+        testing::FileSizeLimit limit(1024);
         EXPECT_FALSE(SaveProject(project, path, &error));
     }
-    EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: File too large");
+    EXPECT_EQ(error,
+              "「" + path.string() + "」を保存できませんでした: ファイルサイズの上限を超えました");
     EXPECT_EQ(ReadBytes(path), previous);
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
 }

@@ -11,12 +11,12 @@ namespace {
 
 // The result workbook of a run, saved and read back as printed pages.
 WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run, std::string_view name) {
-    const auto path = testing_report::FreshFolder(name) / "result.xlsx";
     std::string error;
-    EXPECT_TRUE(WriteResultWorkbook(run.project, run.results, run.context,
-                                    testing_report::TemplatePath(), path, &error))
-        << error;
-    return WorkbookPrintout(path, PrintedResultSheets(run.project.alsoLateral));
+    const auto path = WriteResultWorkbook(
+        run.project, run.results, run.context, testing_report::TemplatePath(),
+        testing_report::FreshFolder(name), std::chrono::year_month_day{}, &error);
+    EXPECT_TRUE(path) << error;
+    return WorkbookPrintout(path.value_or(""), PrintedResultSheets(run.project.alsoLateral));
 }
 
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {

@@ -38,36 +38,52 @@ std::string Contents(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(ChooseResultFileName, ClaimsTheFirstFreeCounterOfTheDay) {
-    const auto folder = FreshFolder("choose-first");
-    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 0));
-    EXPECT_TRUE(std::filesystem::exists(ResultName(folder, 0)));  // claimed
-    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 1));
+std::optional<std::filesystem::path> Publish(const std::filesystem::path& folder,
+                                             std::string* error = nullptr) {
+    const ReportRun run = OneBlockRun();
+    return WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), folder, kDay,
+                               error);
 }
 
-TEST(ChooseResultFileName, ReusesADeletedCounter) {
-    const auto folder = FreshFolder("choose-reuse");
+TEST(ResultNames, EachRunTakesTheFirstFreeCounterOfTheDay) {
+    const auto folder = FreshFolder("names-first");
+    EXPECT_EQ(Publish(folder), ResultName(folder, 0));
+    EXPECT_EQ(Publish(folder), ResultName(folder, 1));
+    // Nothing but the two workbooks: no pending file is left in the folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+}
+
+TEST(ResultNames, ADeletedCounterIsReusedAndNoOtherFileTouched) {
+    const auto folder = FreshFolder("names-reuse");
     for (int n = 1; n <= 5; ++n) Touch(ResultName(folder, n), "kept");
-    EXPECT_EQ(ChooseResultFileName(folder, kDay), ResultName(folder, 0));
+    EXPECT_EQ(Publish(folder), ResultName(folder, 0));
     EXPECT_EQ(Contents(ResultName(folder, 3)), "kept");
+    // An empty file under a name (as older versions left) is kept too.
+    Touch(ResultName(folder, 6));
+    EXPECT_TRUE(std::filesystem::is_empty(ResultName(folder, 6)));
+    EXPECT_EQ(Publish(folder), ResultName(folder, 7));
 }
 
-TEST(ChooseResultFileName, NothingWhenAllHundredNamesExistAndNothingOverwritten) {
-    const auto folder = FreshFolder("choose-full");
+TEST(ResultNames, AllHundredNamesTakenIsRefusedAndNothingOverwritten) {
+    const auto folder = FreshFolder("names-full");
     for (int n = 0; n <= 99; ++n) Touch(ResultName(folder, n), "run " + std::to_string(n));
+    EXPECT_FALSE(SomeResultNameFree(folder, kDay));
     std::string error;
-    EXPECT_EQ(ChooseResultFileName(folder, kDay, &error), std::nullopt);
+    EXPECT_EQ(Publish(folder, &error), std::nullopt);
     EXPECT_EQ(error, kNoFreeResultName);
     EXPECT_EQ(Contents(ResultName(folder, 0)), "run 0");
     EXPECT_EQ(Contents(ResultName(folder, 99)), "run 99");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 100);
+    std::filesystem::remove(ResultName(folder, 42));
+    EXPECT_TRUE(SomeResultNameFree(folder, kDay));
 }
 
-TEST(ChooseResultFileName, AFolderThatRefusesFilesIsNamed) {
-    const auto folder = FreshFolder("choose-missing") / "absent";
+TEST(ResultNames, AMissingFolderIsNamedWithTheReasonInJapanese) {
+    const auto folder = FreshFolder("names-missing") / "absent";
     std::string error;
-    EXPECT_EQ(ChooseResultFileName(folder, kDay, &error), std::nullopt);
-    EXPECT_EQ(error, "計算結果ファイル「" + ResultName(folder, 0).string() +
-                         "」を作成できません: No such file or directory");
+    EXPECT_EQ(Publish(folder, &error), std::nullopt);
+    EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: フォルダ「" + folder.string() +
+                         "」にファイルを作成できません: ファイルまたはフォルダが見つかりません");
 }
 
 // A produced workbook, written through the real template and read back with
@@ -76,12 +92,15 @@ class ProducedWorkbook {
   public:
     ProducedWorkbook(const ReportRun& run, std::string_view folderName) {
         const auto folder = FreshFolder(folderName);
-        path_ = *ChooseResultFileName(folder, kDay);
         std::string error;
-        ok_ = WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path_,
-                                  &error);
+        const auto published = WriteResultWorkbook(run.project, run.results, run.context,
+                                                   TemplatePath(), folder, kDay, &error);
+        ok_ = published.has_value();
         EXPECT_TRUE(ok_) << error;
-        if (ok_) book_ = sheet::Workbook::Open(path_);
+        if (ok_) {
+            path_ = *published;
+            book_ = sheet::Workbook::Open(path_);
+        }
     }
     bool ok() const { return ok_ && book_; }
     sheet::Workbook& book() { return *book_; }
@@ -327,10 +346,10 @@ TEST(WriteResultWorkbook, TheSurchargeBlockHeaderReadsTheSurchargeTables) {
 std::string FailedProduction(const ReportRun& run, const std::filesystem::path& templatePath,
                              std::string_view folderName) {
     const auto folder = FreshFolder(folderName);
-    const auto path = *ChooseResultFileName(folder, kDay);
     std::string error;
-    EXPECT_FALSE(
-        WriteResultWorkbook(run.project, run.results, run.context, templatePath, path, &error));
+    EXPECT_EQ(WriteResultWorkbook(run.project, run.results, run.context, templatePath, folder, kDay,
+                                  &error),
+              std::nullopt);
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "left behind in " << folder;
     return error;
 }
@@ -352,18 +371,17 @@ TEST(WriteResultWorkbook, ASheetMissingFromTheTemplateIsNamed) {
                   "」にシート「即時沈下量のまとめ」がありません");
 }
 
-// The template packed from its parts with one label renamed.
-std::filesystem::path TemplateWithoutLabel(const std::filesystem::path& folder,
-                                           const std::string& label) {
+// The template packed from its parts with one text of one part replaced.
+std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const std::string& part,
+                                      const std::string& from, const std::string& to) {
     const auto parts = folder / "parts";
     std::filesystem::copy(std::filesystem::path(NUBERA_SOURCE_DIR) / "report" / "template", parts,
                           std::filesystem::copy_options::recursive);
-    const auto drawing = parts / "xl" / "drawings" / "drawing1.xml";
-    std::string xml = Contents(drawing);
-    const std::string name = "name=\"" + label + "\"";
-    xml.replace(xml.find(name), name.size(), "name=\"LBL_Other\"");
-    Touch(drawing, xml);
-    const auto packed = folder / "without-label.xltx";
+    std::string xml = Contents(parts / part);
+    EXPECT_NE(xml.find(from), std::string::npos) << from;
+    xml.replace(xml.find(from), from.size(), to);
+    Touch(parts / part, xml);
+    const auto packed = folder / "changed.xltx";
     const std::string command = "cmake -DSOURCE='" + parts.string() + "' -DOUTPUT='" +
                                 packed.string() +
                                 "' -P '" NUBERA_SOURCE_DIR "/report/pack_template.cmake'";
@@ -372,23 +390,12 @@ std::filesystem::path TemplateWithoutLabel(const std::filesystem::path& folder,
 }
 
 TEST(WriteResultWorkbook, ALabelMissingFromTheTemplateIsNamed) {
-    const auto broken = TemplateWithoutLabel(FreshFolder("template-without-label"), "LBL_TyakuA");
+    const auto broken =
+        ChangedTemplate(FreshFolder("template-without-label"), "xl/drawings/drawing1.xml",
+                        "name=\"LBL_TyakuA\"", "name=\"LBL_Other\"");
     EXPECT_EQ(FailedProduction(OneBlockRun(), broken, "missing-label"),
               "計算結果ファイルを作成できませんでした: "
               "シート「即時沈下量のまとめ」にラベル「LBL_TyakuA」がありません");
-}
-
-TEST(WriteResultWorkbook, AFolderThatRefusesTheSaveLeavesNothing) {
-    const auto folder = FreshFolder("refused") / "gone";
-    std::filesystem::create_directories(folder);
-    const auto path = *ChooseResultFileName(folder, kDay);
-    std::filesystem::remove_all(folder);
-    std::string error;
-    const ReportRun run = OneBlockRun();
-    EXPECT_FALSE(
-        WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), path, &error));
-    EXPECT_FALSE(error.empty());
-    EXPECT_FALSE(std::filesystem::exists(folder));
 }
 
 TEST(WriteResultWorkbook, MoreLoadBlocksThanTheSummaryHoldsAreRefused) {
@@ -398,6 +405,113 @@ TEST(WriteResultWorkbook, MoreLoadBlocksThanTheSummaryHoldsAreRefused) {
     run.results.lateralDetail.resize(6);
     const std::string error = FailedProduction(run, TemplatePath(), "six-blocks");
     EXPECT_NE(error.find("6"), std::string::npos) << error;
+}
+
+// Damage to the template's zip entries, made on a copy of the packed file:
+// each entry's checksum sits in its local header (14 bytes in) and in the
+// central directory (16 bytes in); the local header's name ends 30 bytes
+// plus the name's and the extra field's lengths in, where the data begins.
+class DamagedTemplate {
+  public:
+    explicit DamagedTemplate(std::string_view folderName)
+        : folder_(FreshFolder(folderName)), bytes_(Contents(TemplatePath())) {}
+
+    void WrongChecksum(const std::string& part) {
+        for (std::size_t at :
+             {Header("PK\x03\x04", 30, part) + 14, Header("PK\x01\x02", 46, part) + 16}) {
+            bytes_[at] = static_cast<char>(bytes_[at] ^ 0x5a);
+        }
+    }
+    void FlippedDataByte(const std::string& part) {
+        const std::size_t header = Header("PK\x03\x04", 30, part);
+        const std::size_t data = header + 30 + Number(header + 26) + Number(header + 28);
+        const std::size_t size = Number(header + 18) + (Number(header + 20) << 16);
+        bytes_[data + size / 2] = static_cast<char>(bytes_[data + size / 2] ^ 0x01);
+    }
+    std::filesystem::path Path() {
+        const auto path = folder_ / "damaged.xltx";
+        Touch(path, bytes_);
+        return path;
+    }
+
+  private:
+    // Where the header with that signature naming `part` (at `nameAt`) begins.
+    std::size_t Header(const std::string& signature, std::size_t nameAt, const std::string& part) {
+        for (std::size_t at = bytes_.find(signature); at != std::string::npos;
+             at = bytes_.find(signature, at + 1)) {
+            if (bytes_.compare(at + nameAt, part.size(), part) == 0) return at;
+        }
+        ADD_FAILURE() << "no entry " << part;
+        return 0;
+    }
+    std::size_t Number(std::size_t at) const {
+        return static_cast<unsigned char>(bytes_[at]) +
+               (static_cast<std::size_t>(static_cast<unsigned char>(bytes_[at + 1])) << 8);
+    }
+
+    std::filesystem::path folder_;
+    std::string bytes_;
+};
+
+// A damaged entry is read to its end and refused, naming the template, the
+// part and what is wrong; before, it was copied into a result with a fresh
+// checksum.
+TEST(DamagedTemplate, AWrongChecksumIsRefusedNamingThePart) {
+    DamagedTemplate damaged("damaged-checksum");
+    damaged.WrongChecksum("xl/styles.xml");
+    const auto path = damaged.Path();
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "damaged-checksum-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」のパーツ「xl/styles.xml」を読み込めません: "
+                  "内容がチェックサム（CRC）と一致しません。ファイルが壊れています");
+}
+
+TEST(DamagedTemplate, AFlippedByteInACompressedPartIsRefusedNamingThePart) {
+    for (const std::string part : {"xl/styles.xml", "xl/worksheets/sheet3.xml"}) {
+        DamagedTemplate damaged("damaged-data");
+        damaged.FlippedDataByte(part);
+        const auto path = damaged.Path();
+        const std::string error = FailedProduction(OneBlockRun(), path, "damaged-data-out");
+        const std::string lead = "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                                 "」のパーツ「" + part + "」を読み込めません: ";
+        EXPECT_TRUE(error ==
+                        lead + "内容がチェックサム（CRC）と一致しません。ファイルが壊れています" ||
+                    error == lead + "圧縮されたデータが壊れています")
+            << error;
+    }
+}
+
+// The template: the calculation sheet names the model sheet's
+// relationship, so deleting the model took the calculation's cells away.
+TEST(DamagedTemplate, TwoSheetsOnOnePartAreRefused) {
+    const auto folder = FreshFolder("shared-sheet-part");
+    const auto path = ChangedTemplate(folder, "xl/workbook.xml", "sheetId=\"2\" r:id=\"rId2\"",
+                                      "sheetId=\"2\" r:id=\"rId1\"");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "shared-sheet-part-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: シート「即時沈下量の計算雛形」とシート「即時沈下量の計算」"
+                  "が同じパーツ「xl/worksheets/sheet1.xml」を使っています");
+}
+
+TEST(DamagedTemplate, ADuplicatedRelationshipIdIsRefusedNamingThePart) {
+    const auto folder = FreshFolder("duplicated-id");
+    const auto path =
+        ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Id=\"rId2\"", "Id=\"rId1\"");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "duplicated-id-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: "
+                  "パーツ「xl/_rels/workbook.xml.rels」の関係ID「rId1」が重複しています");
+}
+
+TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
+    const auto folder = FreshFolder("missing-part");
+    const auto path =
+        ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Target=\"worksheets/sheet5.xml\"",
+                        "Target=\"worksheets/sheet9.xml\"");
+    EXPECT_EQ(
+        FailedProduction(OneBlockRun(), path, "missing-part-out"),
+        "計算結果ファイルを作成できませんでした: 「" + path.string() +
+            "」を読み込めません: 関係「rId5」が指すパーツ「xl/worksheets/sheet9.xml」がありません");
 }
 
 }  // namespace

@@ -61,8 +61,9 @@ TEST(Workbook, OpeningFailuresNameTheFileAndTheReason) {
     EXPECT_TRUE(Contains(ErrorOf([&] { Workbook::Open(folder / "none.xltx"); }),
                          "「" + (folder / "none.xltx").string() + "」を開けません: "));
     std::ofstream(folder / "text.xltx") << "not a zip";
-    EXPECT_EQ(ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
-              "「" + (folder / "text.xltx").string() + "」を開けません: Not a zip archive");
+    EXPECT_EQ(
+        ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
+        "「" + (folder / "text.xltx").string() + "」を開けません: ZIP形式のファイルではありません");
     FixtureBook broken = ReportBook();
     broken.sheets[1].body = "<sheetData><row r=\"1\"><c r=\"A1\"";
     const auto path = WriteFixture(folder, broken);
@@ -190,7 +191,7 @@ TEST(Workbook, AFailedSaveLeavesNothingBehind) {
     const auto taken = folder / "sub" / "taken.xlsx";
     std::filesystem::create_directories(taken);
     EXPECT_EQ(ErrorOf([&] { book->SaveAs(taken); }),
-              "「" + taken.string() + "」を保存できません: Is a directory");
+              "「" + taken.string() + "」を保存できません: 同じ名前のフォルダがあります");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "sub"), {}), 1);
     // The saved name exists only when complete; an empty claimed file is replaced.
     std::ofstream(folder / "claimed.xlsx").close();

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nubera {
+
+// A file being written in its destination folder under a hidden temporary
+// name (".nubera-PID-N.tmp"), which only gets its final name once complete.
+// While this object lives the file is locked; destroying it without
+// publishing removes the file. A process killed mid-write leaves its file
+// unlocked, and the next pending file created in that folder removes it.
+class PendingFile {
+  public:
+    // Creates the file in `folder`, after removing what killed runs left there.
+    // Returns nothing and sets *reason (Japanese) on failure.
+    static std::optional<PendingFile> Create(const std::filesystem::path& folder,
+                                             std::string* reason);
+    PendingFile(PendingFile&& other) noexcept;
+    PendingFile& operator=(PendingFile&&) = delete;
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile();
+
+    // The temporary name, for reading back what was written.
+    const std::filesystem::path& Path() const { return path_; }
+
+    // Writes all of `bytes` and syncs them to disk. Returns false and sets
+    // *reason when the disk refuses (no space, a file-size limit).
+    bool Write(std::string_view bytes, std::string* reason);
+
+    enum class Published { Done, NameTaken, Failed };
+    // Gives the file the name `target` in one step unless that name exists,
+    // which is left untouched (NameTaken). Failed sets *reason.
+    Published PublishAs(const std::filesystem::path& target, std::string* reason);
+    // Gives the file the name `target`, replacing what had it, in one step.
+    bool ReplaceAs(const std::filesystem::path& target, std::string* reason);
+
+  private:
+    PendingFile(std::filesystem::path path, int descriptor)
+        : path_(std::move(path)), fd_(descriptor) {}
+
+    std::filesystem::path path_;
+    int fd_ = -1;
+    bool named_ = false;  // published: the temporary name is gone
+};
+
+}  // namespace nubera

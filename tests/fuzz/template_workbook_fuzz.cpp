@@ -1,0 +1,83 @@
+// A report template (any bytes) filled with a fixed run's results: the
+// template is refused with a message, or a result workbook is published that
+// our own reader opens again, sheet by sheet. No exception but the model's
+// SpreadsheetError may leave the reader; nothing may be left but the result.
+
+#include <unistd.h>
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "calc_results.h"
+#include "calculation.h"
+#include "fuzz_input_file.h"
+#include "project_file.h"
+#include "result_printout.h"
+#include "result_workbook.h"
+#include "spreadsheet_error.h"
+#include "workbook.h"
+#include "workbook_printout.h"
+
+namespace {
+
+using nubera::fuzz::Require;
+
+// Five blocks with a surcharge and lateral displacement: every sheet of the
+// template is filled.
+struct FixedRun {
+    nubera::ProjectData project;
+    nubera::CalcResults results;
+    nubera::ReportContext context{"five-blocks-lateral.nbr", std::chrono::sys_seconds{},
+                                  nubera::Placement::Automatic};
+    FixedRun() {
+        std::string error;
+        const auto loaded =
+            nubera::LoadProject(NUBERA_SOURCE_DIR "/examples/five-blocks-lateral.nbr", &error);
+        Require(loaded.has_value());
+        nubera::ApplyLoadedProject(*loaded, project);
+        project.poissonRatio = nubera::CheckLoadedPoisson(*loaded).ratio;
+        Require(nubera::RunCalculation(project, results, nubera::LoadedPlacement(*loaded)) ==
+                nubera::RunOutcome::Computed);
+    }
+};
+
+// Results land in memory where the system offers it, so that thousands of
+// runs a second do not wear a disk.
+std::filesystem::path OutputFolder() {
+    const std::filesystem::path base = std::filesystem::exists("/dev/shm")
+                                           ? std::filesystem::path("/dev/shm")
+                                           : std::filesystem::temp_directory_path();
+    std::filesystem::path folder = base / ("nubera-fuzz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const FixedRun run;
+    static const std::filesystem::path folder = OutputFolder();
+    constexpr std::chrono::year_month_day kDay{std::chrono::year{2024}, std::chrono::May,
+                                               std::chrono::day{1}};
+    const nubera::fuzz::FuzzInputFile input(data, size);
+    std::string error;
+    const auto published = nubera::WriteResultWorkbook(run.project, run.results, run.context,
+                                                       input.Path(), folder, kDay, &error);
+    if (!published) {
+        Require(!error.empty());
+        Require(std::filesystem::is_empty(folder));
+        return 0;
+    }
+    // Read back by both readers: the model's, every sheet, and the printout's.
+    const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::Workbook::Open(*published);
+    for (std::size_t i = 0; i < book->SheetNames().size(); ++i) book->SheetAt(i);
+    const nubera::sheet::WorkbookPrintout printout(
+        *published, nubera::PrintedResultSheets(run.project.alsoLateral));
+    Require(printout.PageCount() > 0);
+    std::filesystem::remove(*published);
+    Require(std::filesystem::is_empty(folder));
+    return 0;
+}
