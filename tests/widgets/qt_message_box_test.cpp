@@ -40,8 +40,8 @@ TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
 // A line wider than Qt's own limit for a box is not broken inside a word: the
 // box grows to the longest line and keeps the program's line breaks.
 TEST(QtMessageBox, IsWideEnoughForItsLongestLine) {
-    const QString longLine = QStringLiteral("計算できませんでした。") +
-                             QString(60, QChar(u'土')) + QStringLiteral("を確認してください。");
+    const QString longLine = QStringLiteral("計算できませんでした。") + QString(60, QChar(u'土')) +
+                             QStringLiteral("を確認してください。");
     bool wraps = true;
     int labelWidth = 0;
     int needed = 0;
