@@ -193,6 +193,19 @@ TEST_F(ProjectFileCommandsTest, SavingInLateralModeChecksAndWritesThePoissonRati
     EXPECT_NE(saved.find(*Utf8ToCp932("[処理Mode]\r\n1\r\n")), std::string::npos);
 }
 
+// A Poisson text in the file that is no number is shown as the file has it
+// and refused as an invalid value, not turned into a ratio of 0.
+TEST_F(ProjectFileCommandsTest, APoissonTextThatIsNoNumberIsKeptAndRefusedAsInvalid) {
+    Open();
+    LoadFile(WriteProject(QStringLiteral("bad-ratio.nbr"),
+                          "[処理Mode]\r\n1\r\n!END\r\n[ﾎﾟｱｿﾝ比]\r\nabc\r\n!END\r\n"));
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("abc"));
+    messages.Clear();
+    Save();
+    EXPECT_EQ(dialogs.Shown(), 1);  // the load's only
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("入力された値が不正です。")});
+}
+
 TEST_F(ProjectFileCommandsTest, AnInvalidPoissonRatioStopsTheSaveBeforeTheDialog) {
     Open();
     Option(QStringLiteral("OPT_Select_1"))->click();
