@@ -216,7 +216,7 @@ TEST_F(ProjectFileReader, FormatsThePoissonText) {
     struct {
         const char* kept;
         const char* shown;
-    } cases[] = {{"0.3", "0.30"}, {"0.125", "0.13"}, {"1", "1.00"},    {" 3E-1", "0.30"},
+    } cases[] = {{"0.3", "0.30"}, {"0.125", "0.13"},  {"1", "1.00"},   {" 3E-1", "0.30"},
                  {"abc", "abc"},  {"0.25x", "0.25x"}, {"0..3", "0..3"}};
     for (const auto& c : cases) {
         const auto loaded =
