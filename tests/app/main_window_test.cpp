@@ -491,6 +491,21 @@ TEST_F(MainWindowTest, HelpOpensTheContentsOfTheHelpInTheApplicationFolder) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
+TEST_F(MainWindowTest, HelpWithoutAProgramToOpenItIsReportedNamingTheFile) {
+    QDir(folder.path()).mkdir(QStringLiteral("Help"));
+    QFile page(folder.filePath(QStringLiteral("Help/index.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    opener.fails = true;
+    Open();
+    Trigger("mnuHelp");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("ヘルプを開くプログラムが見つかりませんでした。\n") +
+                  QDir::toNativeSeparators(page.fileName()) +
+                  QStringLiteral("\nブラウザーから開いてください。"));
+}
+
 TEST_F(MainWindowTest, AMissingHelpIsReported) {
     Open();
     Trigger("mnuHelp");
