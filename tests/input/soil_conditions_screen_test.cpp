@@ -197,6 +197,25 @@ TEST_F(SoilScreenTest, TwentyLayersAreTheLimitOnEveryPath) {
     EXPECT_FALSE(add->isEnabled());
 }
 
+// The list shows ten layers at a time: every layer added (the 11th, the 20th)
+// or updated is scrolled into sight.
+TEST_F(SoilScreenTest, TheAddedOrUpdatedLayerIsInSight) {
+    const auto inSight = [this](int row) {
+        const QRect cell = grid->visualItemRect(grid->item(row - grid->FixedRows(), 0));
+        return cell.isValid() && grid->viewport()->rect().contains(cell);
+    };
+    Open();
+    for (int layer = 1; layer <= 20; ++layer) {
+        AddLayer(QStringLiteral("1"), QStringLiteral("1000"));
+        EXPECT_TRUE(inSight(layer)) << layer;
+    }
+    grid->scrollToTop();
+    test::ClickRow(grid, 3);
+    grid->scrollToBottom();
+    AddLayer(QStringLiteral("2"), QStringLiteral("1000"));
+    EXPECT_TRUE(inSight(3));
+}
+
 TEST_F(SoilScreenTest, ALoadedTableOfTwentyLayersTakesNoMore) {
     SoilLayerTable table = MakeSoilLayerTable();
     table.ResizeRows(20);
