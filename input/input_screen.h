@@ -31,11 +31,11 @@ void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
 // a working copy, and closing that asks before changes are lost. A screen
 // edits copies of the project's values; exec() returns Accepted only when a
 // commit (ＯＫ, or Yes to the close-box question) succeeded as a whole, and
-// the opener then commits the handed-back values. Every other way out (キャン
-// セル, No, a refused commit followed by any of these) returns Rejected.
+// the opener then commits the handed-back values. Every other way out returns
+// Rejected: キャンセル, No, and any of them after a refused commit.
 // The working copy counts as changed when the values the screen would commit
-// differ from those it opened with: a screen opened and closed without an
-// edit asks nothing and hands nothing back. The close box and Esc ask when it
+// differ from those it opened with: a screen closed without a change (by ＯＫ
+// too) asks nothing and hands nothing back. The close box and Esc ask when it
 // changed; キャンセル (or Esc) on that question goes back to the screen.
 class InputScreen : public QDialog {
   public:
