@@ -29,8 +29,9 @@ void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpe
         return;
     }
     if (!opener.Open(HelpUrl(appFolder, context))) {
-        messages.Critical(owner, QStringLiteral("ヘルプを表示できませんでした。\n") + file +
-                                     QStringLiteral("\nブラウザーの設定をご確認ください。"));
+        messages.Critical(
+            owner, QStringLiteral("ヘルプを開くプログラムが見つかりませんでした。\n") + file +
+                       QStringLiteral("\nブラウザーから開いてください。"));
     }
 }
 

@@ -15,7 +15,8 @@ class MessageBox;
 QUrl HelpUrl(const QString& appFolder, int context);
 
 // Opens the help in the desktop's browser. A missing help file, or a desktop
-// that cannot open it, is reported with the critical icon.
+// without a program to open it, is reported with the critical icon, naming
+// the file.
 void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
               MessageBox& messages);
 

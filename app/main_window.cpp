@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,6 +40,9 @@ namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
 constexpr double kWindowWidthTwips = 7200;
+const QString kProgramTitle = QStringLiteral("ヌベラプログラム");
+const QString kSaveBeforeClosingQuestion =
+    QStringLiteral("データが保存されていません。\n終了する前に保存しますか？");
 
 QLabel* Note(const QString& text) {
     return new QLabel(text);
@@ -53,7 +57,6 @@ MainWindow::MainWindow(ProjectData& project, CalcResults& results, MainWindowSer
       run_(std::make_unique<CalculationRun>(*this)),
       fileCommands_(std::make_unique<ProjectFileCommands>(*this)) {
     setObjectName(QStringLiteral("FRM_Main"));
-    setWindowTitle(QStringLiteral("ヌベラプログラム"));
     BuildControls();
     BuildMenus();
     ConnectControls();
@@ -82,6 +85,10 @@ void MainWindow::BuildControls() {
 
     statusBar()->setObjectName(QStringLiteral("STS_Bar"));
     statusBar()->setSizeGripEnabled(false);
+    // A plain widget of the status bar: the run's progress texts cover it
+    // while they are shown.
+    runRequirement_ = Named(new QLabel, QStringLiteral("runRequirement"));
+    statusBar()->addWidget(runRequirement_);
 }
 
 QWidget* MainWindow::BuildInputButtons() {
@@ -186,6 +193,7 @@ void MainWindow::ConnectControls() {
     }
     connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(poissonBox_, &QLineEdit::textChanged, this, [this] { ShowModified(); });
 
     // Enter checks the box like every numeric box, but against the range of a
     // Poisson's ratio; it stores nothing (the check before a run or save does).
@@ -208,7 +216,8 @@ void MainWindow::Start() {
     SelectProcessingMode(ProcessingMode::SettlementOnly);
     SelectPlacement(Placement::Automatic);
     pointsButton_->setEnabled(false);
-    runButton_->setEnabled(false);
+    ShowRunState(Placement::Automatic);
+    MarkSaved(QString());
     adjustSize();
     CentreWindow(*this, screen()->availableGeometry());
     show();
@@ -225,6 +234,7 @@ void MainWindow::SelectProcessingMode(ProcessingMode mode) {
     SetPoissonBackground(project_.alsoLateral);
     if (!project_.alsoLateral) {
         poissonBox_->clear();
+        ShowModified();
         return;
     }
     // A ratio not stored yet shows the default the run would use.
@@ -249,7 +259,7 @@ void MainWindow::SelectPlacement(Placement placement) {
     pointsButton_->setEnabled(placement == Placement::Manual && project_.fillLoads);
     // Both choices leave the run button as the rule says for the new choice
     // (without taking the focus), so it never allows a run without data.
-    runButton_->setEnabled(RunAllowed(project_, SelectedPlacement()));
+    ShowRunState(SelectedPlacement());
 }
 
 bool MainWindow::CheckPoissonRatio() {
@@ -317,14 +327,39 @@ void MainWindow::AfterScreenClosed(Screen screen) {
     }
     // The points screen is reached only in manual mode; its points are needed.
     ApplyRunRule(screen == Screen::Points ? Placement::Manual : SelectedPlacement());
+    ShowModified();
 }
 
 void MainWindow::ApplyRunRule(Placement placement) {
-    const bool allowed = RunAllowed(project_, placement);
-    runButton_->setEnabled(allowed);
-    if (!allowed) return;
+    ShowRunState(placement);
+    if (!runButton_->isEnabled()) return;
     runButton_->setFocus();
     MoveCursorToRun();
+}
+
+void MainWindow::ShowRunState(Placement placement) {
+    runButton_->setEnabled(RunAllowed(project_, placement));
+    const QString requirement = QString::fromStdString(RunRequirementText(project_, placement));
+    runButton_->setToolTip(requirement);
+    runRequirement_->setText(requirement);
+}
+
+void MainWindow::MarkSaved(const QString& file) {
+    projectFile_ = file;
+    saved_ = SavedStateOf(project_, poissonBox_->text().toStdString());
+    const QString title = kProgramTitle + QStringLiteral("[*]");
+    setWindowTitle(file.isEmpty()
+                       ? title
+                       : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + kProgramTitle);
+    ShowModified();
+}
+
+bool MainWindow::Modified() const {
+    return SavedStateOf(project_, poissonBox_->text().toStdString()) != saved_;
+}
+
+void MainWindow::ShowModified() {
+    setWindowModified(Modified());
 }
 
 void MainWindow::ShowLoadedProject(const LoadedProject& loaded) {
@@ -356,10 +391,26 @@ void MainWindow::ShowVersion() {
     title.exec();
 }
 
+bool MainWindow::SaveBeforeClosing() {
+    if (!Modified()) return true;
+    switch (
+        services_.messages.AskOrCancel(this, kSaveBeforeClosingQuestion, MsgIcon::Information)) {
+        case MsgAnswer::Yes:
+            return fileCommands_->Save();
+        case MsgAnswer::No:
+            return true;
+        case MsgAnswer::Ok:
+        case MsgAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool close = services_.messages.Ask(
-        this, QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"),
-        MsgIcon::Information);
+    const bool close = SaveBeforeClosing() &&
+                       services_.messages.Ask(
+                           this, QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"),
+                           MsgIcon::Information);
     close ? event->accept() : event->ignore();
 }
 

@@ -7,6 +7,7 @@
 #include "placement.h"
 #include "processing_mode.h"
 #include "project_data.h"
+#include "saved_project_state.h"
 
 class QLabel;
 class QPushButton;
@@ -30,7 +31,10 @@ inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 // The main window "ヌベラプログラム": the three input buttons with their status
 // labels, the processing mode with Poisson's ratio, the placement of the
 // points of interest, the run, the file commands and the menus. It works on
-// the one project and the one set of results of the program.
+// the one project and the one set of results of the program, knows whether
+// the project changed since it was last loaded or saved (the title names the
+// project file and marks unsaved changes), and offers to save them before
+// the program ends.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -63,6 +67,12 @@ class MainWindow : public QMainWindow {
     // Shows the window's state of a successfully loaded project.
     void ShowLoadedProject(const LoadedProject& loaded);
 
+    // The project as it is now is the one in `file` (just loaded or saved).
+    void MarkSaved(const QString& file);
+    // The project differs from what was last loaded or saved (or from the
+    // empty project at start).
+    bool Modified() const;
+
     // The first status panel's text; the window repaints before it returns
     // (user input waits until the caller returns to the event loop).
     void SetStatusText(const QString& text);
@@ -89,6 +99,13 @@ class MainWindow : public QMainWindow {
     // Enables the run button by the rule; when enabled it also takes the focus
     // and the pointer.
     void ApplyRunRule(Placement placement);
+    // Enables the run button by the rule and says what it still needs, in its
+    // tooltip and on the status line.
+    void ShowRunState(Placement placement);
+    void ShowModified();
+    // Asks whether to save unsaved changes before the program ends; false when
+    // the person withdrew, or the save did not happen.
+    bool SaveBeforeClosing();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
 
@@ -111,6 +128,10 @@ class MainWindow : public QMainWindow {
     NumericField* poissonBox_ = nullptr;
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
+    QLabel* runRequirement_ = nullptr;
+
+    QString projectFile_;
+    SavedProjectState saved_;
 };
 
 }  // namespace nubera

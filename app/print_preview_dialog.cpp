@@ -136,9 +136,9 @@ void PrintPreviewDialog::SavePdf() {
 
 void PrintPreviewDialog::OpenInSpreadsheet() {
     if (opener_.Open(QUrl::fromLocalFile(ToQString(printout_->Path())))) return;
-    messages_.Warning(this, QStringLiteral("計算結果ファイルを開くことができませんでした。\n") +
-                                Native(printout_->Path()) +
-                                QStringLiteral("\n表計算ソフトから開いてください。"));
+    messages_.Warning(
+        this, QStringLiteral("計算結果ファイルを開くプログラムが見つかりませんでした。\n") +
+                  Native(printout_->Path()) + QStringLiteral("\n表計算ソフトから開いてください。"));
 }
 
 }  // namespace nubera

@@ -44,27 +44,32 @@ void ProjectFileCommands::Load() {
     }
     ApplyLoadedProject(*loaded, window_.Project());
     window_.ShowLoadedProject(*loaded);
+    window_.MarkSaved(*name);
 }
 
-void ProjectFileCommands::Save() {
+bool ProjectFileCommands::Save() {
     const MainWindowServices& services = window_.Services();
-    if (window_.Project().alsoLateral && !window_.CheckPoissonRatio()) return;
+    if (window_.Project().alsoLateral && !window_.CheckPoissonRatio()) return false;
     const std::optional<QString> name = services.dialogs.SaveProjectName(&window_);
-    if (!name || name->trimmed().isEmpty()) return;
-    if (QFileInfo::exists(*name) &&
+    if (!name || name->trimmed().isEmpty()) return false;
+    const QString file = ToQString(WithProjectExtension(ToPath(*name)));
+    if (QFileInfo::exists(file) &&
         !services.messages.Ask(&window_, kOverwriteQuestion, MsgIcon::None)) {
-        return;
+        return false;
     }
     std::string error;
     bool saved = false;
     {
         WaitCursor wait;
-        saved = SaveProject(window_.Project(), ToPath(*name), &error);
+        saved = SaveProject(window_.Project(), ToPath(file), &error);
     }
     if (!saved) {
         services.messages.Warning(
             &window_, QStringLiteral("ファイルを保存できませんでした。\n") + ToQt(error));
+        return false;
     }
+    window_.MarkSaved(file);
+    return true;
 }
 
 }  // namespace nubera

@@ -8,13 +8,15 @@ class MainWindow;
 
 // The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
 // messages around reading and writing a project file. A failed load or save
-// leaves the project exactly as it was and says why.
+// leaves the project exactly as it was and says why. A name chosen for saving
+// without an extension gets ".nbr", so that the load dialog lists the file.
 class ProjectFileCommands {
   public:
     explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
 
     void Load();
-    void Save();
+    // True once the project is written.
+    bool Save();
 
   private:
     MainWindow& window_;

@@ -18,17 +18,21 @@ struct FillLoads {
 
 FillLoads FillLoadsOf(const ProjectData& project);
 
-// Manual points are measured from the fill geometry: committing fill loads
-// while manual placement is selected discards them.
-bool CommitDiscardsManualPoints(Placement placement);
+// Manual points are measured from the fill geometry: with manual placement
+// selected, committing fill blocks other than those the points were set on
+// (`current`) discards them. The same blocks handed back (a surcharge changed
+// alone) keep them.
+bool CommitDiscardsManualPoints(const std::optional<FillLoadTable>& accepted,
+                                const std::optional<FillLoadTable>& current, Placement placement);
 
 // The person is told of the discarded points when there were points and new
 // fill loads take the place of the old ones; removing the fill loads
 // altogether discards the points silently.
-bool TellsOfDiscardedPoints(const FillLoads& accepted, Placement placement, bool manualPointsSet);
+bool TellsOfDiscardedPoints(const FillLoads& accepted, const std::optional<FillLoadTable>& current,
+                            Placement placement, bool manualPointsSet);
 
 // Writes accepted fill loads into the project and discards the manual points
-// when the placement says so.
+// when the placement and the changed blocks say so.
 void CommitFillLoads(const FillLoads& accepted, Placement placement, ProjectData& project);
 
 }  // namespace nubera

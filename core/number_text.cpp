@@ -18,6 +18,14 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+std::string WithoutBlanks(std::string_view text) {
+    std::string cleaned;
+    for (char c : text) {
+        if (!IsBlank(c)) cleaned += c;
+    }
+    return cleaned;
+}
+
 // Length of the longest prefix of s of the form [sign]digits[.digits][e[sign]digits]
 // with at least one mantissa digit; 0 when there is none.
 std::size_t NumberPrefixLength(std::string_view s) {
@@ -79,12 +87,14 @@ double RoundShown(double value) {
 }
 
 double ReadNumberPrefix(std::string_view text) {
-    std::string cleaned;
-    for (char c : text) {
-        if (!IsBlank(c)) cleaned += c;
-    }
+    std::string cleaned = WithoutBlanks(text);
     cleaned.resize(NumberPrefixLength(cleaned));
     return cleaned.empty() ? 0 : ParseDecimal(cleaned);
+}
+
+bool IsWholeNumber(std::string_view text) {
+    const std::string cleaned = WithoutBlanks(text);
+    return !cleaned.empty() && NumberPrefixLength(cleaned) == cleaned.size();
 }
 
 std::optional<double> ParseNumericText(std::string_view text) {

@@ -27,6 +27,10 @@ double RoundShown(double value);
 // A number beyond the range of double reads as +-infinity, for callers to refuse.
 double ReadNumberPrefix(std::string_view text);
 
+// The text, blanks ignored, is one number by the rule above as a whole, with
+// nothing after it.
+bool IsWholeNumber(std::string_view text);
+
 // Shown when a box's text does not follow the number syntax below.
 inline constexpr const char* kInvalidValueMessage = "入力された値が不正です。";
 

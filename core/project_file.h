@@ -15,6 +15,11 @@ inline constexpr const char* kProjectFileBroken =
 inline constexpr const char* kProjectFileWrongVersion =
     "ファイル形式、もしくはバージョンが違います";
 
+// Project files are found by this extension (the file dialogs show only
+// them); a name chosen without any extension gets it.
+inline constexpr const char* kProjectFileExtension = ".nbr";
+std::filesystem::path WithProjectExtension(std::filesystem::path name);
+
 // The header line this version writes and accepts, e.g. "[ヌベラ100]" (UTF-8).
 std::string ProjectHeaderLine();
 

@@ -65,11 +65,14 @@ std::optional<double> ReadNumber(std::string_view text) {
     return value;
 }
 
-// The kept Poisson text as the Poisson box shows it: read as a number like
-// every other value in the file, rounded as the box rounds, in the "0.00"
-// format. An empty text (no section) stays empty.
+// The kept Poisson text as the Poisson box shows it: a number (as a whole,
+// by the file's number rule) rounded as the box rounds, in the "0.00" format.
+// Any other text stays as the file has it, for the check before a run or save
+// to refuse as an invalid value (read by its number prefix it would become a
+// ratio nobody wrote, "abc" turning into 0.00). An empty text (no section)
+// stays empty.
 std::optional<std::string> PoissonBoxText(const std::string& kept) {
-    if (kept.empty()) return std::string();
+    if (!IsWholeNumber(kept)) return kept;
     const auto value = ReadNumber(kept);
     if (!value) return std::nullopt;
     return FormatFixed2(RoundHalf(*value));

@@ -29,7 +29,7 @@ int main(int argc, char* argv[]) {
     nubera::SetUpJapaneseDesktop(application);
     const QString appFolder = QCoreApplication::applicationDirPath();
     nubera::QtMessageBox messages;
-    nubera::QtFileDialogs dialogs;
+    nubera::QtFileDialogs dialogs(appFolder);
     nubera::DesktopOpener opener;
     nubera::PrintPreview preview(messages, opener);
     nubera::ModalInputScreens screens(messages, appFolder);

@@ -99,6 +99,7 @@ FillLoadScreen::FillLoadScreen(FillLoads loads, Placement placement, bool manual
                                MessageBox& messages, const QString& figureFolder, QWidget* parent)
     : ListEntryScreen(messages, kMaxFillBlocks, kBlockLimitMessage, parent),
       loads_(std::move(loads)),
+      openedBlocks_(loads_.blocks),
       placement_(placement),
       manualPointsSet_(manualPointsSet),
       thumb_(messages, figureFolder) {
@@ -109,15 +110,16 @@ FillLoadScreen::FillLoadScreen(FillLoads loads, Placement placement, bool manual
     WatchKeys();
     ShowFigure();
     ResetScreen();
-    ClearFlags();
     LoadBlocks();
+    openedList_ = ListTexts();
+    MarkOpened();
 }
 
 void FillLoadScreen::BuildControls() {
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildFigureFrame(), 0, Qt::AlignHCenter);
     window->addWidget(BuildEntryFrame());
-    window->addWidget(BuildCommandRow([this] { ClearAll(); }, [this] { return Commit(); }));
+    window->addWidget(BuildCommandRow([this] { ClearAll(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
     ChainTabOrder({surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_, heightBox_,
                    extraHeightBox_, unitWeightBox_, deleteButton_, addButton_, clearAllButton_,
@@ -211,7 +213,6 @@ void FillLoadScreen::ConfigureBoxes() {
                               heightBox_, extraHeightBox_, unitWeightBox_}) {
         box->SetUpperLimit(kEntryLimit);
     }
-    connect(surchargeBox_, &QLineEdit::textChanged, this, [this] { SetChanged(); });
     extraHeightBox_->SetAfterEnter([this] {
         UpdateTotalHeight();
         extraHeightBox_->FocusNext();
@@ -424,7 +425,9 @@ bool FillLoadScreen::Confirm(const std::vector<FillBlock>& blocks) {
     figureView_->hide();
     MessageOverFrame::Install(entryFrame_);
     if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
-    loads_.blocks = table;
+    // Blocks listed as they were opened are handed back as they were, so that
+    // a surcharge changed alone changes nothing else.
+    loads_.blocks = ListTexts() == openedList_ ? openedBlocks_ : table;
     const QString qx = surchargeBox_->text().trimmed();
     if (!qx.isEmpty() && ValueOf(qx) != 0) {
         loads_.surcharge = BuildSurchargeTable(ValueOf(qx), blocks);
@@ -434,25 +437,24 @@ bool FillLoadScreen::Confirm(const std::vector<FillBlock>& blocks) {
     return true;
 }
 
+QStringList FillLoadScreen::CommittedTexts() const {
+    return QStringList{surchargeBox_->text()} + ListTexts();
+}
+
 bool FillLoadScreen::Commit() {
     if (!CheckSurcharge() || !CommitBlocks()) return false;
-    MarkAccepted();
     AnnounceDiscardedPoints();
     return true;
 }
 
 // Manual points are measured from the fill geometry that has just changed.
 void FillLoadScreen::AnnounceDiscardedPoints() {
-    if (!CommitDiscardsManualPoints(placement_)) return;
+    if (!CommitDiscardsManualPoints(loads_.blocks, openedBlocks_, placement_)) return;
     Q_EMIT ManualPointsDiscarded(loads_.blocks.has_value());
-    if (TellsOfDiscardedPoints(loads_, placement_, manualPointsSet_)) {
+    if (TellsOfDiscardedPoints(loads_, openedBlocks_, placement_, manualPointsSet_)) {
         MessageOverFrame::Install(entryFrame_);
         messages_.Information(this, kPointsClearedMessage);
     }
-}
-
-bool FillLoadScreen::CommitOnClose() {
-    return Commit();
 }
 
 void FillLoadScreen::ToggleFigure() {

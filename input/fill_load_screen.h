@@ -23,8 +23,9 @@ class SectionView;
 // The fill-load screen "盛土荷重入力画面": up to five stacked trapezoidal fill
 // blocks and a surcharge on the top crest. The blocks are checked to stack on
 // one another and shown as a section drawing for confirmation before they are
-// accepted. Accepting them with manual placement selected discards the manual
-// points, which the screen announces while it is still open.
+// accepted. Accepting blocks other than those it opened with, with manual
+// placement selected, discards the manual points, which the screen announces
+// while it is still open.
 class FillLoadScreen : public ListEntryScreen {
     Q_OBJECT
 
@@ -41,7 +42,8 @@ class FillLoadScreen : public ListEntryScreen {
     void ManualPointsDiscarded(bool fillLoadsRemain);
 
   protected:
-    bool CommitOnClose() override;
+    QStringList CommittedTexts() const override;
+    bool Commit() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool CheckEntry() override;
     void WriteRow(int row) override;
@@ -79,11 +81,13 @@ class FillLoadScreen : public ListEntryScreen {
     bool CheckSurcharge();
     bool CommitBlocks();
     bool Confirm(const std::vector<FillBlock>& blocks);
-    bool Commit();
     void AnnounceDiscardedPoints();
     void ToggleFigure();
 
     FillLoads loads_;
+    // The blocks the screen opened with, and their list texts.
+    const std::optional<FillLoadTable> openedBlocks_;
+    QStringList openedList_;
     Placement placement_;
     bool manualPointsSet_;
     FigureThumbnail thumb_;

@@ -42,14 +42,14 @@ FocusPointScreen::FocusPointScreen(std::optional<FillLoadTable> fillLoads,
     if (fillLoads_ && fillLoads_->RowCount() > 0) range_ = PointRangeOf(*fillLoads_);
     rangeLabel_->setText(ToQt(PointRangeText(range_)));
     LoadPoints();
-    ClearFlags();
+    MarkOpened();
 }
 
 void FocusPointScreen::BuildControls() {
     auto* window = new QVBoxLayout(this);
     window->addWidget(BuildFigureFrame(), 0, Qt::AlignHCenter);
     window->addWidget(BuildEntryFrame());
-    window->addWidget(BuildCommandRow([this] { ClearAll(); }, [this] { return Commit(); }));
+    window->addWidget(BuildCommandRow([this] { ClearAll(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
     for (std::size_t i = 0; i + 1 < kPointCount; ++i) {
         setTabOrder(pointBoxes_[i], pointBoxes_[i + 1]);
@@ -79,7 +79,6 @@ QWidget* FocusPointScreen::BuildEntryFrame() {
         pointBoxes_[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));
         boxes->addWidget(pointLabels_[i], row, column);
         boxes->addWidget(pointBoxes_[i], row, column + 1);
-        connect(pointBoxes_[i], &QLineEdit::textChanged, this, [this] { SetChanged(); });
     }
     boxes->setColumnMinimumWidth(2, TwipsToPixels(kColumnGap, *this));
     boxes->setColumnStretch(5, 1);
@@ -106,6 +105,12 @@ void FocusPointScreen::LoadPoints() {
     }
     ShowTexts(texts);
     DrawPoints(texts);
+}
+
+QStringList FocusPointScreen::CommittedTexts() const {
+    QStringList texts;
+    for (const NumericField* box : pointBoxes_) texts << box->text();
+    return texts;
 }
 
 PointTexts FocusPointScreen::Texts() const {
@@ -150,19 +155,13 @@ bool FocusPointScreen::Commit() {
     }
     if (!check.entered) {
         points_.reset();
-        MarkAccepted();
         return true;
     }
     DrawPoints(check.texts);
     MessageOverFrame::Install(entryFrame_);
     if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
     points_ = BuildFocusPointList(check.texts);
-    MarkAccepted();
     return true;
-}
-
-bool FocusPointScreen::CommitOnClose() {
-    return Commit();
 }
 
 }  // namespace nubera

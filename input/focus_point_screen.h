@@ -30,7 +30,8 @@ class FocusPointScreen : public InputScreen {
     const std::optional<FocusPointList>& Points() const { return points_; }
 
   protected:
-    bool CommitOnClose() override;
+    QStringList CommittedTexts() const override;
+    bool Commit() override;
 
   private:
     void BuildControls();
@@ -42,7 +43,6 @@ class FocusPointScreen : public InputScreen {
     void ShowTexts(const PointTexts& texts);
     void DrawPoints(const PointTexts& texts);
     void ClearAll();
-    bool Commit();
 
     std::optional<FillLoadTable> fillLoads_;
     std::optional<FocusPointList> points_;

@@ -37,14 +37,19 @@ InputScreen::InputScreen(MessageBox& messages, QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-void InputScreen::CloseScreen() {
-    closing_ = true;
-    close();
+bool InputScreen::Changed() const {
+    return CommittedTexts() != opened_;
 }
 
-void InputScreen::ClearFlags() {
-    changed_ = false;
+void InputScreen::MarkOpened() {
+    opened_ = CommittedTexts();
     closing_ = false;
+}
+
+void InputScreen::CloseScreen(DialogCode result) {
+    closing_ = true;
+    setResult(result);
+    close();
 }
 
 void InputScreen::Refocus(QLineEdit* box) {
@@ -52,8 +57,7 @@ void InputScreen::Refocus(QLineEdit* box) {
     box->selectAll();
 }
 
-QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll,
-                                      const std::function<bool()>& commit) {
+QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll) {
     clearAllButton_ = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
     okButton_ = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
     cancelButton_ = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
@@ -65,10 +69,14 @@ QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll,
     layout->addWidget(okButton_);
     layout->addWidget(cancelButton_);
     connect(clearAllButton_, &QPushButton::clicked, this, clearAll);
-    connect(okButton_, &QPushButton::clicked, this, [this, commit] {
-        if (commit()) CloseScreen();
+    connect(okButton_, &QPushButton::clicked, this, [this] {
+        if (!Changed()) {
+            CloseScreen(Rejected);
+        } else if (Commit()) {
+            CloseScreen(Accepted);
+        }
     });
-    connect(cancelButton_, &QPushButton::clicked, this, [this] { CloseScreen(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { CloseScreen(Rejected); });
     return row;
 }
 
@@ -78,13 +86,25 @@ void InputScreen::showEvent(QShowEvent* event) {
 }
 
 void InputScreen::closeEvent(QCloseEvent* event) {
-    if (!closing_ && changed_ && messages_.Ask(this, kDataChangedQuestion, MsgIcon::Information) &&
-        !CommitOnClose()) {
-        closing_ = false;
-        event->ignore();
+    if (closing_ || !Changed()) {
+        event->accept();
         return;
     }
-    event->accept();
+    switch (messages_.AskOrCancel(this, kDataChangedQuestion, MsgIcon::Information)) {
+        case MsgAnswer::Yes:
+            if (!Commit()) break;
+            setResult(Accepted);
+            event->accept();
+            return;
+        case MsgAnswer::No:
+            setResult(Rejected);
+            event->accept();
+            return;
+        case MsgAnswer::Ok:
+        case MsgAnswer::Cancel:
+            break;
+    }
+    event->ignore();
 }
 
 // Esc closes the screen as the close box does.

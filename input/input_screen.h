@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QLabel;
@@ -27,35 +28,40 @@ void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
                       const QString& fileName);
 
 // What the three input screens share: a modal window centred on the screen,
-// a working copy with a changed flag, and closing that asks before changes are
-// lost. ＯＫ and キャンセル close through CloseScreen (no question); the close
-// box and Esc ask when something changed and let the screen commit. A screen
-// edits copies of the project's values; once it has taken the edited values
-// as accepted, exec() returns Accepted and the opener commits them.
+// a working copy, and closing that asks before changes are lost. A screen
+// edits copies of the project's values; exec() returns Accepted only when a
+// commit (ＯＫ, or Yes to the close-box question) succeeded as a whole, and
+// the opener then commits the handed-back values. Every other way out returns
+// Rejected: キャンセル, No, and any of them after a refused commit.
+// The working copy counts as changed when the values the screen would commit
+// differ from those it opened with: a screen closed without a change (by ＯＫ
+// too) asks nothing and hands nothing back. The close box and Esc ask when it
+// changed; キャンセル (or Esc) on that question goes back to the screen.
 class InputScreen : public QDialog {
   public:
     InputScreen(MessageBox& messages, QWidget* parent);
 
-  protected:
-    // Commits after a Yes to the close-box question; false keeps the screen open.
-    virtual bool CommitOnClose() = 0;
+    // The texts the screen would commit differ from those it opened with.
+    bool Changed() const;
 
-    // Closes without the question.
-    void CloseScreen();
-    void SetChanged() { changed_ = true; }
-    void ClearFlags();
-    bool Changed() const { return changed_; }
-    // The screen's values are now the accepted ones, however it then closes.
-    void MarkAccepted() { setResult(QDialog::Accepted); }
+  protected:
+    // The texts of every box and list cell the screen's commit reads.
+    virtual QStringList CommittedTexts() const = 0;
+    // Takes the working copy as the accepted values; false (after saying why)
+    // keeps the screen open. Shared by ＯＫ and the close-box question.
+    virtual bool Commit() = 0;
+
+    // The screen has loaded the values it opened with: later texts are
+    // compared with these.
+    void MarkOpened();
 
     // Puts the focus on a box with its whole text selected.
     static void Refocus(QLineEdit* box);
 
     // The row under every screen: 全消去 on the left, ＯＫ and キャンセル on the
-    // right. ＯＫ closes once `commit` succeeds; キャンセル closes without the
-    // question.
-    QWidget* BuildCommandRow(const std::function<void()>& clearAll,
-                             const std::function<bool()>& commit);
+    // right. ＯＫ closes once Commit succeeds (at once, handing nothing back,
+    // when nothing changed); キャンセル closes without the question.
+    QWidget* BuildCommandRow(const std::function<void()>& clearAll);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -67,7 +73,10 @@ class InputScreen : public QDialog {
     QPushButton* cancelButton_ = nullptr;
 
   private:
-    bool changed_ = false;
+    // Closes without the question, exec() returning `result`.
+    void CloseScreen(DialogCode result);
+
+    QStringList opened_;
     bool closing_ = false;
 };
 

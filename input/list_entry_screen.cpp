@@ -40,7 +40,6 @@ void ListEntryScreen::AddOrUpdate() {
     list_->SetRedraw(true);
     ResetEntryRow();
     Refocus(FirstBox());
-    SetChanged();
 }
 
 void ListEntryScreen::SelectRow(int row) {
@@ -65,7 +64,16 @@ void ListEntryScreen::DeleteRow() {
     }
     ResetEntryRow();
     Refocus(FirstBox());
-    SetChanged();
+}
+
+QStringList ListEntryScreen::ListTexts() const {
+    QStringList texts;
+    for (int row = list_->FixedRows(); row < list_->Rows(); ++row) {
+        for (int column = 0; column < list_->columnCount(); ++column) {
+            texts << list_->Text(row, column);
+        }
+    }
+    return texts;
 }
 
 void ListEntryScreen::ResetEntryRow() {

@@ -43,6 +43,8 @@ class ListEntryScreen : public InputScreen {
     // Empties the entry row and goes back to adding.
     void ResetEntryRow();
     void UpdateAddButton();
+    // The texts of every list cell, row by row.
+    QStringList ListTexts() const;
 
     bool Editing() const { return editing_; }
     int SelectedRow() const { return selectedRow_; }

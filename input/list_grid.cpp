@@ -116,6 +116,9 @@ void ListGrid::keyPressEvent(QKeyEvent* event) {
 }
 
 void ListGrid::ShowRow(int row) {
+    // A row just added reaches the scroll bar's range only with the next
+    // layout of the rows, which Qt puts off; do it now, or the scroll stops short.
+    executeDelayedItemsLayout();
     const int modelRow = ModelRow(row);
     const int top = rowViewportPosition(modelRow);
     if (top >= 0 && top + rowHeight(modelRow) <= viewport()->height()) return;

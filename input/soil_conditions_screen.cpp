@@ -54,8 +54,8 @@ SoilConditionsScreen::SoilConditionsScreen(SoilConditions conditions, MessageBox
     ResetEntryRow();
     excavationWidthBox_->clear();
     leveeWidthBox_->clear();
-    ClearFlags();
     LoadConditions();
+    MarkOpened();
 }
 
 void SoilConditionsScreen::BuildControls() {
@@ -71,8 +71,7 @@ void SoilConditionsScreen::BuildControls() {
 
     auto* window = new QVBoxLayout(this);
     window->addLayout(body);
-    window->addWidget(
-        BuildCommandRow([this] { ClearAll(); }, [this] { return CommitWithModulus(); }));
+    window->addWidget(BuildCommandRow([this] { ClearAll(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
 
     ChainTabOrder({excavationWidthBox_, leveeWidthBox_, thicknessBox_, modulusBox_, addButton_,
@@ -145,9 +144,6 @@ QWidget* SoilConditionsScreen::BuildFigureFrame() {
 void SoilConditionsScreen::ConfigureBoxes() {
     for (NumericField* box : {excavationWidthBox_, leveeWidthBox_, thicknessBox_})
         box->SetUpperLimit(kLengthLimit);
-    for (NumericField* box : {excavationWidthBox_, leveeWidthBox_}) {
-        connect(box, &QLineEdit::textChanged, this, [this] { SetChanged(); });
-    }
     thicknessBox_->SetAfterEnter([this] {
         UpdateDepthDisplay();
         thicknessBox_->FocusNext();
@@ -280,17 +276,20 @@ bool SoilConditionsScreen::CheckRequired(NumericField* box) {
 }
 
 // A layer typed into the entry row but not added is not part of the commit.
-SoilConditionsScreen::Commit SoilConditionsScreen::TakeValues() {
+QStringList SoilConditionsScreen::CommittedTexts() const {
+    return QStringList{excavationWidthBox_->text(), leveeWidthBox_->text()} + ListTexts();
+}
+
+SoilConditionsScreen::Taken SoilConditionsScreen::TakeValues() {
     if (list_->DataRows() == 0 && excavationWidthBox_->text().isEmpty() &&
         leveeWidthBox_->text().isEmpty()) {
         conditions_.layers.reset();
         conditions_.excavationWidth = 0;
         conditions_.leveeWidth = 0;
-        MarkAccepted();
-        return Commit::Emptied;
+        return Taken::Emptied;
     }
     if (!CheckRequired(excavationWidthBox_) || !CheckRequired(leveeWidthBox_)) {
-        return Commit::Failed;
+        return Taken::Failed;
     }
     if (list_->DataRows() == 0) {
         conditions_.layers.reset();
@@ -299,15 +298,15 @@ SoilConditionsScreen::Commit SoilConditionsScreen::TakeValues() {
     }
     conditions_.excavationWidth = ReadNumberPrefix(excavationWidthBox_->text().toStdString());
     conditions_.leveeWidth = ReadNumberPrefix(leveeWidthBox_->text().toStdString());
-    MarkAccepted();
-    return Commit::Written;
+    return Taken::Written;
 }
 
-// ＯＫ also needs the equivalent modulus Em to be computable from the layers
-// just written.
-bool SoilConditionsScreen::CommitWithModulus() {
-    const Commit commit = TakeValues();
-    if (commit != Commit::Written) return commit == Commit::Emptied;
+// The values are taken only once the equivalent modulus Em is computable from
+// them, also when the close box commits: values that cannot be run are never
+// handed back.
+bool SoilConditionsScreen::Commit() {
+    const Taken taken = TakeValues();
+    if (taken != Taken::Written) return taken == Taken::Emptied;
     try {
         ProjectData layers;
         layers.soilLayers = conditions_.layers;
@@ -323,14 +322,10 @@ bool SoilConditionsScreen::CommitWithModulus() {
     return false;
 }
 
-// The values stay taken; the screen stays open to mend them.
+// The screen stays open to mend the values.
 void SoilConditionsScreen::ReportModulusFailure(const QString& reason) {
     messages_.Warning(this, reason);
     Refocus(excavationWidthBox_);
-}
-
-bool SoilConditionsScreen::CommitOnClose() {
-    return TakeValues() != Commit::Failed;
 }
 
 }  // namespace nubera

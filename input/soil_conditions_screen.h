@@ -20,8 +20,8 @@ class NumericField;
 // and up to 20 soil layers (thickness, depth of the layer's bottom, modulus
 // Es), edited in a grid and accepted only when confirmed, after the
 // equivalent modulus Em has been found computable. Values refused for their
-// Em are still taken: the person mends them on the open screen, and however
-// the screen then closes they stand.
+// Em are not taken: the screen stays open to mend them, and any other way out
+// leaves the project as it was.
 class SoilConditionsScreen : public ListEntryScreen {
   public:
     SoilConditionsScreen(SoilConditions conditions, MessageBox& messages,
@@ -31,7 +31,8 @@ class SoilConditionsScreen : public ListEntryScreen {
     const SoilConditions& Conditions() const { return conditions_; }
 
   protected:
-    bool CommitOnClose() override;
+    QStringList CommittedTexts() const override;
+    bool Commit() override;
     bool CheckEntry() override;
     void WriteRow(int row) override;
     void LoadRow(int row) override;
@@ -40,7 +41,7 @@ class SoilConditionsScreen : public ListEntryScreen {
     QLineEdit* FirstBox() const override;
 
   private:
-    enum class Commit { Failed, Emptied, Written };
+    enum class Taken { Failed, Emptied, Written };
 
     void BuildControls();
     QWidget* BuildWidthFrame();
@@ -59,8 +60,7 @@ class SoilConditionsScreen : public ListEntryScreen {
     bool CheckRequired(NumericField* box);
 
     void ClearAll();
-    Commit TakeValues();
-    bool CommitWithModulus();
+    Taken TakeValues();
     void ReportModulusFailure(const QString& reason);
 
     SoilConditions conditions_;

@@ -5,7 +5,8 @@
 namespace nubera {
 
 // Hands a document (the saved workbook, a help page) to the desktop's default
-// program for it. Returns false when the desktop could not open it.
+// program for it. Returns false when the desktop has no program for it (or
+// could not start it).
 class DocumentOpener {
   public:
     virtual ~DocumentOpener() = default;

@@ -9,8 +9,10 @@ namespace nubera {
 // The icons a message of the program carries. Exclamation is what the program
 // uses for every input error (and for the combined style 112).
 enum class MsgIcon { None, Exclamation, Information, Question, Critical };
-enum class MsgButtons { Ok, YesNo };
-enum class MsgAnswer { Ok, Yes, No };
+// YesNoCancel: キャンセル is the escape button, so that Esc never answers No
+// (a No can throw input away).
+enum class MsgButtons { Ok, YesNo, YesNoCancel };
+enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // Every modal message of the program goes through this interface, so that the
 // real program shows a message box and tests can script the answers. Texts
@@ -39,6 +41,10 @@ class MessageBox {
     // A Yes/No question; true when the answer is Yes.
     bool Ask(QWidget* parent, const QString& text, MsgIcon icon) {
         return Show(parent, text, icon, MsgButtons::YesNo) == MsgAnswer::Yes;
+    }
+    // A Yes/No question that may also be withdrawn with キャンセル (or Esc).
+    MsgAnswer AskOrCancel(QWidget* parent, const QString& text, MsgIcon icon) {
+        return Show(parent, text, icon, MsgButtons::YesNoCancel);
     }
 };
 

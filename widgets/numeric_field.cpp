@@ -23,7 +23,7 @@ QString LimitMessage(double limit) {
 NumericField::NumericField(MessageBox& messages, KeyFilter filter, QWidget* parent)
     : QLineEdit(parent), messages_(messages), filter_(filter) {
     // Characters reach the box only as single key presses or through the
-    // filtered paste: an input method would commit unfiltered text, and a
+    // checked paste: an input method would commit unfiltered text, and a
     // drop or a middle-click paste would bypass the filter.
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setAcceptDrops(false);
@@ -111,16 +111,20 @@ void NumericField::FocusNext() {
     focusNextChild();
 }
 
-void NumericField::PasteFiltered(QClipboard::Mode mode) {
-    const QString pasted = Filtered(QGuiApplication::clipboard()->text(mode));
-    if (!pasted.isEmpty()) insert(pasted);
+// A value copied from a spreadsheet cell or a document comes with a line
+// break or blanks around it; they are no part of the number.
+void NumericField::PasteChecked(QClipboard::Mode mode) {
+    const QString pasted = QGuiApplication::clipboard()->text(mode).trimmed();
+    if (pasted.isEmpty()) return;
+    if (!AcceptsAll(pasted)) {
+        ReportAndRefocus(kInvalidEntryMessage);
+        return;
+    }
+    insert(pasted);
 }
 
-QString NumericField::Filtered(const QString& text) const {
-    QString kept;
-    std::copy_if(text.begin(), text.end(), std::back_inserter(kept),
-                 [this](QChar c) { return Accepts(c); });
-    return kept;
+bool NumericField::AcceptsAll(const QString& text) const {
+    return std::all_of(text.begin(), text.end(), [this](QChar c) { return Accepts(c); });
 }
 
 void NumericField::focusInEvent(QFocusEvent* event) {
@@ -140,34 +144,34 @@ void NumericField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        PasteFiltered(QClipboard::Clipboard);
+        PasteChecked(QClipboard::Clipboard);
         return;
     }
     const QString typed = event->text();
     const bool printable = !typed.isEmpty() && typed.front().isPrint();
-    if (printable && Filtered(typed) != typed) return;  // discarded, nothing changes
+    if (printable && !AcceptsAll(typed)) return;  // discarded, nothing changes
     QLineEdit::keyPressEvent(event);
 }
 
 void NumericField::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The menu's paste item is the one wired to the unfiltered paste (by name
+    // The menu's paste item is the one wired to the unchecked paste (by name
     // in some Qt versions, by member pointer in others).
     for (QAction* action : menu->actions()) {
         if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
             disconnect(action, &QAction::triggered, this, &QLineEdit::paste)) {
             connect(action, &QAction::triggered, this,
-                    [this] { PasteFiltered(QClipboard::Clipboard); });
+                    [this] { PasteChecked(QClipboard::Clipboard); });
         }
     }
     menu->popup(event->globalPos());
 }
 
 void NumericField::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the selection, through the filter here too.
+    // The middle button pastes the selection, checked here too.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
-        PasteFiltered(QClipboard::Selection);
+        PasteChecked(QClipboard::Selection);
         return;
     }
     QLineEdit::mouseReleaseEvent(event);

@@ -25,10 +25,12 @@ enum class KeyFilter {
 };
 
 // The numeric entry box every screen uses: the whole text is selected when the
-// box gets the focus; only characters that can form a number get in, typed or
-// pasted; Enter (with or without Ctrl or Shift) checks the text, rewrites it
-// rounded to two decimals in the "0.00" format and moves on. The box holds
-// plain text; screens read the value when they need it.
+// box gets the focus; only characters that can form a number get in: a typed
+// character the filter refuses is discarded, a paste holding one is refused
+// as a whole with kInvalidEntryMessage (dropping characters would change the
+// number silently: "2800.5" into an integer box is not 28005); Enter (with or without Ctrl or
+// Shift) checks the text, rewrites it rounded to two decimals in the "0.00" format and moves on.
+// The box holds plain text; screens read the value when they need it.
 class NumericField : public QLineEdit {
     Q_OBJECT
 
@@ -78,9 +80,10 @@ class NumericField : public QLineEdit {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // Pastes the clipboard's text through the key filter.
-    void PasteFiltered(QClipboard::Mode mode);
-    QString Filtered(const QString& text) const;
+    // Pastes the clipboard's text at the cursor when the box would accept
+    // every character of it typed; refuses it otherwise.
+    void PasteChecked(QClipboard::Mode mode);
+    bool AcceptsAll(const QString& text) const;
 
     MessageBox& messages_;
     KeyFilter filter_;

@@ -3,19 +3,18 @@
 #include <QFileDialog>
 
 namespace nubera {
-namespace {
 
-std::optional<QString> Ask(QWidget* parent, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, QString(), QString(), kProjectFileFilter);
+std::optional<QString> QtFileDialogs::Ask(QWidget* parent, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString(), folder_.Folder(), kProjectFileFilter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().front();
+    const QString chosen = dialog.selectedFiles().front();
+    folder_.Remember(chosen);
+    return chosen;
 }
-
-}  // namespace
 
 std::optional<QString> QtFileDialogs::OpenProjectName(QWidget* parent) {
     return Ask(parent, QFileDialog::AcceptOpen);

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "main_window_harness.h"
+#include "path_text.h"
 #include "result_workbook.h"
 #include "workbook.h"
 
@@ -101,6 +102,30 @@ TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkb
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
+}
+
+// A run after a run with more points: the points the second project lacks
+// (⑧ of four-blocks-manual-lateral.nbr) are blank in its report, on the
+// settlement summary and on the displacement summary, as in a fresh program.
+TEST_F(CalculationRunTest, ASecondRunShowsNothingOfTheFirstRunsPoints) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    Option(QStringLiteral("OPT_Tyaku_0"))->click();
+    Run();
+    ASSERT_EQ(preview.shown.size(), 1u);
+    LoadExample("four-blocks-manual-lateral.nbr");
+    Run();
+    ASSERT_EQ(preview.shown.size(), 2u);
+    EXPECT_TRUE(messages.Shown().empty());
+    const auto workbook = sheet::Workbook::Open(ToPath(preview.shown[1].workbook));
+    constexpr int kPointEightRow = 11;
+    for (const char* summary : {"即時沈下量のまとめ", "側方変位量のまとめ"}) {
+        const sheet::Worksheet& sheet = workbook->Sheet(summary);
+        EXPECT_TRUE(std::holds_alternative<std::monostate>(sheet.Value(kPointEightRow, 4)))
+            << summary << " D11";
+        EXPECT_FALSE(std::holds_alternative<std::monostate>(sheet.Value(kPointEightRow - 1, 4)))
+            << summary << " D10, point ⑦";
+    }
 }
 
 TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLateralStep) {

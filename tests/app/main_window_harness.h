@@ -75,9 +75,10 @@ class RecordingOpener : public DocumentOpener {
   public:
     bool Open(const QUrl& url) override {
         opened.push_back(url);
-        return true;
+        return !fails;
     }
     std::vector<QUrl> opened;
+    bool fails = false;  // as a desktop without a program for the document
 };
 
 // Input screens that stand for the real ones: each does what the test set for

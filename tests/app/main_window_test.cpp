@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -47,7 +48,8 @@ std::function<bool(std::optional<FocusPointList>&)> PointsAccepted(
 
 TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
     Open();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("ヌベラプログラム"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ヌベラプログラム[*]"));
+    EXPECT_FALSE(window->isWindowModified());
     const std::pair<const char*, const char*> buttons[] = {
         {"CMD_土質条件", "土質条件入力"}, {"CMD_盛土荷重", "盛土荷重入力"},
         {"CMD_着目点", "着目点設定"},     {"CMD_Exec", "実行"},
@@ -347,20 +349,106 @@ TEST_F(MainWindowTest, MoveCursorToRunPutsThePointerOnTheRunButton) {
     EXPECT_EQ(QCursor::pos(), Centre(Button(QStringLiteral("CMD_Exec"))));
 }
 
+const QString kClosingQuestion = QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？");
+const QString kSaveQuestion =
+    QStringLiteral("データが保存されていません。\n終了する前に保存しますか？");
+
 TEST_F(MainWindowTest, AnsweringNoToTheClosingQuestionKeepsTheWindowAndTheData) {
-    screens.soil = SoilAccepted(OneLayer());
     Open();
-    Button(QStringLiteral("CMD_土質条件"))->click();
     messages.PlanAnswers({MsgAnswer::No, MsgAnswer::No});
     Button(QStringLiteral("CMD_Cancel"))->click();
     window->close();  // the close box
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(project.soilLayers);
     ASSERT_EQ(messages.Shown().size(), 2u);
-    EXPECT_EQ(messages.Shown()[0].text,
-              QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"));
+    EXPECT_EQ(messages.Shown()[0].text, kClosingQuestion);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNo);
+}
+
+// Unsaved changes are offered for saving before the closing question:
+// キャンセル keeps the window without a further question, いいえ goes on to
+// it, はい saves first (and a save that does not happen keeps the window).
+TEST_F(MainWindowTest, QuittingWithUnsavedChangesOffersToSaveThem) {
+    screens.soil = SoilAccepted(OneLayer());
+    Open();
+    Button(QStringLiteral("CMD_土質条件"))->click();
+    ASSERT_TRUE(window->isWindowModified());
+
+    messages.PlanAnswers({MsgAnswer::Cancel});
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, kSaveQuestion);
+    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNoCancel);
+
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(std::nullopt);  // the save dialog cancelled
+    window->close();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveQuestion});
+
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::No, MsgAnswer::No});
+    window->close();
+    EXPECT_EQ(messages.Texts(), (std::vector<QString>{kSaveQuestion, kClosingQuestion}));
+    EXPECT_TRUE(window->isVisible());
+
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    const QString target = folder.filePath(QStringLiteral("kept.nbr"));
+    dialogs.Plan(target);
+    window->close();
+    EXPECT_EQ(messages.Texts(), (std::vector<QString>{kSaveQuestion, kClosingQuestion}));
+    EXPECT_TRUE(QFileInfo::exists(target));
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The title names the project file and marks changes made since it was
+// loaded or saved; undoing a change clears the mark.
+TEST_F(MainWindowTest, TheTitleNamesTheProjectFileAndMarksUnsavedChanges) {
+    screens.soil = SoilAccepted(OneLayer());
+    Open();
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    EXPECT_TRUE(window->isWindowModified());
+    Option(QStringLiteral("OPT_Select_0"))->click();
+    EXPECT_FALSE(window->isWindowModified());
+
+    Button(QStringLiteral("CMD_土質条件"))->click();
+    EXPECT_TRUE(window->isWindowModified());
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    const QString target = folder.filePath(QStringLiteral("soil.nbr"));
+    dialogs.Plan(target);
+    Trigger("mnuSave");
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("soil.nbr[*] - ヌベラプログラム"));
+    EXPECT_FALSE(window->isWindowModified());
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.30"));
+    Poisson()->setText(QStringLiteral("0.3"));  // the same ratio as saved
+    EXPECT_FALSE(window->isWindowModified());
+    Poisson()->setText(QStringLiteral("0.4"));
+    EXPECT_TRUE(window->isWindowModified());
+}
+
+// The run button says what it waits for, in its tooltip and on the status line.
+TEST_F(MainWindowTest, TheDisabledRunSaysWhatIsMissing) {
+    screens.soil = SoilAccepted(OneLayer());
+    screens.fill = FillAccepted(OneBlock());
+    Open();
+    auto* run = Button(QStringLiteral("CMD_Exec"));
+    auto* status = Label(QStringLiteral("runRequirement"));
+    EXPECT_EQ(run->toolTip(),
+              QStringLiteral("実行するには、土質条件の入力、盛土荷重の入力が必要です。"));
+    EXPECT_EQ(status->text(), run->toolTip());
+    Button(QStringLiteral("CMD_土質条件"))->click();
+    EXPECT_EQ(status->text(), QStringLiteral("実行するには、盛土荷重の入力が必要です。"));
+    Button(QStringLiteral("CMD_盛土荷重"))->click();
+    EXPECT_TRUE(run->isEnabled());
+    EXPECT_TRUE(run->toolTip().isEmpty());
+    EXPECT_TRUE(status->text().isEmpty());
+    Option(QStringLiteral("OPT_Tyaku_1"))->click();
+    EXPECT_FALSE(run->isEnabled());
+    EXPECT_EQ(run->toolTip(), QStringLiteral("実行するには、着目点の手動設定が必要です。"));
+    EXPECT_EQ(status->text(), run->toolTip());
 }
 
 TEST_F(MainWindowTest, AnsweringYesClosesTheWindowAlsoFromTheMenu) {
@@ -401,6 +489,21 @@ TEST_F(MainWindowTest, HelpOpensTheContentsOfTheHelpInTheApplicationFolder) {
     ASSERT_EQ(opener.opened.size(), 1u);
     EXPECT_EQ(opener.opened[0], QUrl::fromLocalFile(page.fileName()));
     EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(MainWindowTest, HelpWithoutAProgramToOpenItIsReportedNamingTheFile) {
+    QDir(folder.path()).mkdir(QStringLiteral("Help"));
+    QFile page(folder.filePath(QStringLiteral("Help/index.html")));
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+    page.close();
+    opener.fails = true;
+    Open();
+    Trigger("mnuHelp");
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("ヘルプを開くプログラムが見つかりませんでした。\n") +
+                  QDir::toNativeSeparators(page.fileName()) +
+                  QStringLiteral("\nブラウザーから開いてください。"));
 }
 
 TEST_F(MainWindowTest, AMissingHelpIsReported) {

@@ -127,7 +127,23 @@ TEST_F(InputScreensTest, AProjectEnteredThroughTheScreensRunsIntoAWorkbookAndSur
     EXPECT_EQ(reloaded, project);
 }
 
-TEST_F(InputScreensTest, ConfirmingFillLoadsAgainInManualModeClearsThePoints) {
+// Opening the fill screen on a project with a surcharge and manual points and
+// closing it by the close box, unchanged, asks nothing and keeps the points.
+TEST_F(InputScreensTest, AFillScreenClosedUnchangedKeepsTheManualPoints) {
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(QStringLiteral(NUBERA_SOURCE_DIR "/examples/manual-points.nbr"));
+    Trigger("mnuLoad");
+    messages.Clear();
+    const ProjectData loaded = project;
+    ASSERT_TRUE(loaded.surcharge && loaded.focusPoints);
+    OnScreen("CMD_盛土荷重", [](QDialog& screen) { screen.close(); });
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(project, loaded);
+    EXPECT_EQ(Label(QStringLiteral("LBL_着目点"))->text(), QStringLiteral("設定されました"));
+    EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+}
+
+TEST_F(InputScreensTest, ConfirmingChangedFillLoadsInManualModeClearsThePoints) {
     project.fillLoads = OneBlock();
     project.focusPoints = TwoPoints();
     window->SelectPlacement(Placement::Manual);
@@ -143,7 +159,13 @@ TEST_F(InputScreensTest, ConfirmingFillLoadsAgainInManualModeClearsThePoints) {
         buttonDuringMessage = Button(QStringLiteral("CMD_着目点"))->isEnabled();
         screenDuringMessage = QApplication::activeModalWidget();
     });
-    OnScreen("CMD_盛土荷重", [](QDialog& screen) { Press(screen, "CMD_Exec"); });
+    OnScreen("CMD_盛土荷重", [](QDialog& screen) {
+        ClickRow(Child<ListGrid>(screen, QStringLiteral("VSF_List")), 0);
+        Fill(screen, "TXT_B", "5");
+        Fill(screen, "TXT_qX", "0");
+        Press(screen, "CMD_Upd");
+        Press(screen, "CMD_Exec");
+    });
     EXPECT_EQ(statusDuringMessage, QStringLiteral("未設定です"));
     EXPECT_TRUE(buttonDuringMessage);
     ASSERT_NE(screenDuringMessage, nullptr);

@@ -81,6 +81,8 @@ TEST_F(PrintPreviewDialogTest, AWorkbookTheDesktopCannotOpenIsReported) {
     auto dialog = Dialog(failing);
     Find<QPushButton>(*dialog, "CMD_OpenWorkbook")->click();
     ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(),
+                StartsWith("計算結果ファイルを開くプログラムが見つかりませんでした。\n"));
     EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
 }
 

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <fstream>
 #include <iterator>
 
@@ -142,6 +143,49 @@ TEST_F(ProjectFileCommandsTest, ALoadWithoutPointsRefreshesThePointsButtonForThe
     EXPECT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
 }
 
+// A project without manual points loaded while 手動設定 is chosen: the run
+// button says that the manual points are missing.
+TEST_F(ProjectFileCommandsTest, ALoadThatLeavesTheRunDisabledSaysWhy) {
+    Open();
+    Option(QStringLiteral("OPT_Tyaku_1"))->click();
+    LoadExample("one-block.nbr");
+    EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+    EXPECT_EQ(Button(QStringLiteral("CMD_Exec"))->toolTip(),
+              QStringLiteral("実行するには、着目点の手動設定が必要です。"));
+    EXPECT_EQ(Label(QStringLiteral("runRequirement"))->text(),
+              QStringLiteral("実行するには、着目点の手動設定が必要です。"));
+}
+
+// A name typed without an extension is saved as a project file the load
+// dialog lists; the overwrite question is about that file.
+TEST_F(ProjectFileCommandsTest, ANameWithoutAnExtensionIsSavedWithNbr) {
+    Open();
+    LoadExample("one-block.nbr");
+    messages.Clear();
+    dialogs.Plan(folder.filePath(QStringLiteral("myproj")));
+    Save();
+    EXPECT_TRUE(QFileInfo::exists(folder.filePath(QStringLiteral("myproj.nbr"))));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("myproj"))));
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("myproj.nbr[*] - ヌベラプログラム"));
+
+    messages.PlanAnswers({MsgAnswer::No});
+    dialogs.Plan(folder.filePath(QStringLiteral("myproj")));
+    Save();
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kOverwriteQuestion});
+}
+
+// Loading names the file in the title and starts without unsaved changes.
+TEST_F(ProjectFileCommandsTest, ALoadedProjectIsUnchangedUntilEdited) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("five-blocks-lateral.nbr[*] - ヌベラプログラム"));
+    EXPECT_FALSE(window->isWindowModified());
+    Poisson()->setText(QStringLiteral("0.36"));
+    EXPECT_TRUE(window->isWindowModified());
+}
+
 TEST_F(ProjectFileCommandsTest, AWrongHeaderIsRefusedBeforeReading) {
     Open();
     LoadExample("one-block.nbr");
@@ -191,6 +235,19 @@ TEST_F(ProjectFileCommandsTest, SavingInLateralModeChecksAndWritesThePoissonRati
     const std::string saved = Bytes(target);
     EXPECT_NE(saved.find(*Utf8ToCp932("[ﾎﾟｱｿﾝ比]\r\n0.26\r\n!END\r\n")), std::string::npos);
     EXPECT_NE(saved.find(*Utf8ToCp932("[処理Mode]\r\n1\r\n")), std::string::npos);
+}
+
+// A Poisson text in the file that is no number is shown as the file has it
+// and refused as an invalid value, not turned into a ratio of 0.
+TEST_F(ProjectFileCommandsTest, APoissonTextThatIsNoNumberIsKeptAndRefusedAsInvalid) {
+    Open();
+    LoadFile(WriteProject(QStringLiteral("bad-ratio.nbr"),
+                          "[処理Mode]\r\n1\r\n!END\r\n[ﾎﾟｱｿﾝ比]\r\nabc\r\n!END\r\n"));
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("abc"));
+    messages.Clear();
+    Save();
+    EXPECT_EQ(dialogs.Shown(), 1);  // the load's only
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("入力された値が不正です。")});
 }
 
 TEST_F(ProjectFileCommandsTest, AnInvalidPoissonRatioStopsTheSaveBeforeTheDialog) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/one_block_project.h"
+#include "fill_load_rules.h"
 #include "fill_loads.h"
 #include "soil_conditions.h"
 
@@ -19,8 +20,13 @@ ProjectData WithPoints() {
     return project;
 }
 
+FillLoadTable TwoBlocks() {
+    return BuildFillLoadTable(
+        {{.base = 2, .a = 1, .b = 3, .c = 1, .h = 1}, {.base = 0, .a = 2, .b = 5, .c = 2, .h = 2}});
+}
+
 TEST(CommitFillLoads, ManualPlacementDiscardsThePointsAutomaticKeepsThem) {
-    const FillLoads replaced{OneBlock(), MakeSurchargeTable()};
+    const FillLoads replaced{TwoBlocks(), MakeSurchargeTable()};
     ProjectData manual = WithPoints();
     CommitFillLoads(replaced, Placement::Manual, manual);
     EXPECT_FALSE(manual.focusPoints);
@@ -29,6 +35,16 @@ TEST(CommitFillLoads, ManualPlacementDiscardsThePointsAutomaticKeepsThem) {
     ProjectData automatic = WithPoints();
     CommitFillLoads(replaced, Placement::Automatic, automatic);
     EXPECT_TRUE(automatic.focusPoints);
+}
+
+// The points were set on these blocks: a surcharge changed alone, or the same
+// blocks confirmed again, leaves them where they are.
+TEST(CommitFillLoads, TheSameBlocksKeepThePoints) {
+    ProjectData project = WithPoints();
+    const FillLoads newSurcharge{project.fillLoads, MakeSurchargeTable()};
+    CommitFillLoads(newSurcharge, Placement::Manual, project);
+    EXPECT_TRUE(project.focusPoints);
+    EXPECT_EQ(project.surcharge, MakeSurchargeTable());
 }
 
 // An emptied fill list hands back the surcharge it was opened on, so the
@@ -45,12 +61,14 @@ TEST(CommitFillLoads, RemovedBlocksLeaveTheSurchargeAsHandedBack) {
 }
 
 TEST(TellsOfDiscardedPoints, OnlyWhenPointsGiveWayToNewFillLoads) {
-    const FillLoads loads{OneBlock(), std::nullopt};
+    const FillLoads loads{TwoBlocks(), std::nullopt};
     const FillLoads removed{};
-    EXPECT_TRUE(TellsOfDiscardedPoints(loads, Placement::Manual, true));
-    EXPECT_FALSE(TellsOfDiscardedPoints(loads, Placement::Manual, false));
-    EXPECT_FALSE(TellsOfDiscardedPoints(removed, Placement::Manual, true));
-    EXPECT_FALSE(TellsOfDiscardedPoints(loads, Placement::Automatic, true));
+    const std::optional<FillLoadTable> current = OneBlock();
+    EXPECT_TRUE(TellsOfDiscardedPoints(loads, current, Placement::Manual, true));
+    EXPECT_FALSE(TellsOfDiscardedPoints(loads, current, Placement::Manual, false));
+    EXPECT_FALSE(TellsOfDiscardedPoints(removed, current, Placement::Manual, true));
+    EXPECT_FALSE(TellsOfDiscardedPoints(loads, current, Placement::Automatic, true));
+    EXPECT_FALSE(TellsOfDiscardedPoints(loads, loads.blocks, Placement::Manual, true));
 }
 
 TEST(CommitSoilConditions, WritesTheWidthsAndLayersAndAComputedEmOnly) {

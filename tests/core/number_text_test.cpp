@@ -59,6 +59,14 @@ TEST(ReadNumberPrefix, ReadsTheLongestLeadingNumber) {
     for (const auto& c : cases) EXPECT_EQ(ReadNumberPrefix(c.text), c.value) << c.text;
 }
 
+// Whole numbers by the same rule, with nothing left over after the prefix.
+TEST(IsWholeNumber, NeedsTheWholeTextToBeTheNumber) {
+    for (const char* text : {"0.3", " 12 ", "-1.5e2", ".5", "1 0"})
+        EXPECT_TRUE(IsWholeNumber(text)) << text;
+    for (const char* text : {"", "abc", "0.25x", "1e", "..5", "-"})
+        EXPECT_FALSE(IsWholeNumber(text)) << text;
+}
+
 TEST(ReadNumberPrefix, OverflowReadsAsInfinityForCallersToRefuse) {
     EXPECT_EQ(ReadNumberPrefix("1e999"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(ReadNumberPrefix("-1e999"), -std::numeric_limits<double>::infinity());

@@ -209,14 +209,15 @@ TEST_F(ProjectFileReader, ReadsPointSlots) {
     EXPECT_FALSE(firstEmpty->manualPointsLoaded);
 }
 
-// The Poisson text is shown as a number in the "0.00" format, rounded half
-// up; an absent section gives an empty text.
+// A Poisson text that is a number is shown in the "0.00" format, rounded half
+// up; any other text is kept as the file has it, for the run's check to
+// refuse; an absent section gives an empty text.
 TEST_F(ProjectFileReader, FormatsThePoissonText) {
     struct {
         const char* kept;
         const char* shown;
-    } cases[] = {
-        {"0.3", "0.30"}, {"0.125", "0.13"}, {"1", "1.00"}, {"abc", "0.00"}, {"0.25x", "0.25"}};
+    } cases[] = {{"0.3", "0.30"}, {"0.125", "0.13"},  {"1", "1.00"},   {" 3E-1", "0.30"},
+                 {"abc", "abc"},  {"0.25x", "0.25x"}, {"0..3", "0..3"}};
     for (const auto& c : cases) {
         const auto loaded =
             Load({ProjectHeaderLine(), "[処理Mode]", "1", "!END", "[ﾎﾟｱｿﾝ比]", c.kept, "!END"});

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <memory>
 
 #include "case_name.h"
@@ -389,7 +390,10 @@ TEST_F(FillScreenTest, ASurchargeOverTheLimitStopsOk) {
     EXPECT_TRUE(screen->isVisible());
 }
 
-TEST_F(FillScreenTest, LoadingASurchargeCountsAsAChangeForTheCloseBox) {
+// Manual points set on this fill and surcharge: opening the screen and closing
+// it unchanged asks nothing and keeps them.
+TEST_F(FillScreenTest, AnUnchangedScreenClosesWithoutAQuestionAndKeepsThePoints) {
+    manual = true;
     project.fillLoads = BuildFillLoadTable({{.base = 0,
                                              .a = 1,
                                              .b = 6,
@@ -399,16 +403,57 @@ TEST_F(FillScreenTest, LoadingASurchargeCountsAsAChangeForTheCloseBox) {
                                              .unitWeight = 18,
                                              .load = 36}});
     project.surcharge = BuildSurchargeTable(12.5, FillBlocksOf(*project.fillLoads));
+    project.focusPoints = FocusPointList{Cell::Number(-1), Cell::Number(2)};
     const ProjectData before = project;
     Open();
     EXPECT_EQ(qx->text(), QStringLiteral("12.50"));
     EXPECT_EQ(test::RowTexts(grid, 0), (QStringList{"q1", "0.00", "1.00", "6.00", "3.00", "2.00",
                                                     "0.00", "2.00", "18.00", "36.00"}));
-    messages.PlanAnswers({MsgAnswer::No});
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(messages.Texts(),
-              std::vector<QString>{QStringLiteral("データが変更されています。\n更新しますか？")});
+    Open();
+    Ok();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(unsetShown, 0);
     EXPECT_EQ(Committed(), before);
+}
+
+// The points are measured from the blocks: a new surcharge on the same blocks
+// keeps them, and the blocks stay exactly as they were.
+TEST_F(FillScreenTest, ASurchargeChangedAloneKeepsThePoints) {
+    manual = true;
+    project.fillLoads = BuildFillLoadTable({{.base = 0, .a = 1, .b = 6, .c = 3, .h = 2.345}});
+    project.focusPoints = FocusPointList{Cell::Number(-1)};
+    Open();
+    Type(qx, QStringLiteral("8"));
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Ok();
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kConfirm});
+    EXPECT_EQ(unsetShown, 0);
+    EXPECT_EQ(Committed().fillLoads, project.fillLoads);
+    EXPECT_EQ(Committed().focusPoints, project.focusPoints);
+    ASSERT_TRUE(Committed().surcharge);
+    EXPECT_EQ(Committed().surcharge->Number(surcharge_column::kLoad, 0), 8);
+}
+
+// Esc asks about the changes; Esc (キャンセル) on the question goes back to the
+// screen with its entries, and only No throws them away.
+TEST_F(FillScreenTest, EscOnTheChangedQuestionReturnsToTheScreen) {
+    Open();
+    EnterBlock(kLower);
+    messages.PlanAnswers({MsgAnswer::Cancel, MsgAnswer::Cancel});
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(grid->DataRows(), 1);
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("データが変更されています。\n更新しますか？"));
+    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNoCancel);
+    messages.PlanAnswers({MsgAnswer::No});
+    QTest::keyClick(screen.get(), Qt::Key_Escape);
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(Committed(), ProjectData{});
 }
 
 TEST_F(FillScreenTest, CloseBoxYesRunsTheStackingCheckAndTheQuestion) {

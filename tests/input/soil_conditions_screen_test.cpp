@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QTest>
 #include <memory>
 
 #include "case_name.h"
@@ -196,6 +197,25 @@ TEST_F(SoilScreenTest, TwentyLayersAreTheLimitOnEveryPath) {
     EXPECT_FALSE(add->isEnabled());
 }
 
+// The list shows ten layers at a time: every layer added (the 11th, the 20th)
+// or updated is scrolled into sight.
+TEST_F(SoilScreenTest, TheAddedOrUpdatedLayerIsInSight) {
+    const auto inSight = [this](int row) {
+        const QRect cell = grid->visualItemRect(grid->item(row - grid->FixedRows(), 0));
+        return cell.isValid() && grid->viewport()->rect().contains(cell);
+    };
+    Open();
+    for (int layer = 1; layer <= 20; ++layer) {
+        AddLayer(QStringLiteral("1"), QStringLiteral("1000"));
+        EXPECT_TRUE(inSight(layer)) << layer;
+    }
+    grid->scrollToTop();
+    test::ClickRow(grid, 3);
+    grid->scrollToBottom();
+    AddLayer(QStringLiteral("2"), QStringLiteral("1000"));
+    EXPECT_TRUE(inSight(3));
+}
+
 TEST_F(SoilScreenTest, ALoadedTableOfTwentyLayersTakesNoMore) {
     SoilLayerTable table = MakeSoilLayerTable();
     table.ResizeRows(20);
@@ -274,7 +294,49 @@ TEST_F(SoilScreenTest, AnEmThatCannotBeUsedKeepsTheScreenOpen) {
     EXPECT_THAT(messages.Texts()[0].toStdString(), EndsWith("入力した内容をご確認ください。"));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_TRUE(width->hasFocus());
-    EXPECT_EQ(Committed().soilLayers, Layers({{5, 5, 0}}));  // the commit stays written
+    EXPECT_EQ(Committed(), ProjectData{});  // nothing is taken
+}
+
+// ＯＫ refused for its Em takes nothing: whichever way the screen is then
+// left without a successful commit, the project's layers stay as they were,
+// and the close box's Yes checks Em as ＯＫ does.
+TEST_F(SoilScreenTest, ARefusedOkLeavesTheProjectAsItWasWhateverFollows) {
+    project.soilLayers = Layers({{2.5, 2.5, 3000}});
+    project.excavationWidth = 8;
+    project.leveeWidth = 30;
+    const ProjectData before = project;
+    for (const char* way : {"cancel", "close box, Yes then No", "Esc, Cancel then No"}) {
+        SCOPED_TRACE(way);
+        messages.Clear();
+        Open();
+        messages.PlanAnswers({MsgAnswer::Yes});
+        Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
+        Type(width, QStringLiteral("10"));
+        Type(levee, QStringLiteral("20"));
+        AddLayer(QStringLiteral("5"), QStringLiteral("0"));
+        Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
+        ASSERT_TRUE(screen->isVisible());
+        const std::string chosen = way;
+        if (chosen == "cancel") {
+            Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel")));
+        } else if (chosen == "close box, Yes then No") {
+            messages.PlanAnswers({MsgAnswer::Yes});
+            EXPECT_FALSE(screen->close());
+            EXPECT_THAT(messages.Texts().back().toStdString(),
+                        EndsWith("入力した内容をご確認ください。"));
+            messages.PlanAnswers({MsgAnswer::No});
+            EXPECT_TRUE(screen->close());
+        } else {
+            messages.PlanAnswers({MsgAnswer::Cancel});
+            QTest::keyClick(screen.get(), Qt::Key_Escape);
+            EXPECT_TRUE(screen->isVisible());
+            messages.PlanAnswers({MsgAnswer::No});
+            QTest::keyClick(screen.get(), Qt::Key_Escape);
+        }
+        EXPECT_FALSE(screen->isVisible());
+        EXPECT_EQ(Committed(), before);
+        EXPECT_TRUE(messages.AllAnswersUsed());
+    }
 }
 
 TEST_F(SoilScreenTest, EqualWidthsGiveEmZeroAndItsMessage) {
@@ -290,7 +352,9 @@ TEST_F(SoilScreenTest, EqualWidthsGiveEmZeroAndItsMessage) {
     EXPECT_TRUE(screen->isVisible());
 }
 
-TEST_F(SoilScreenTest, LoadingDataCountsAsAChangeForTheCloseBox) {
+// Loading the project's values is no change: closing (by the close box or by
+// ＯＫ) asks nothing and hands nothing back; an edit undone is no change either.
+TEST_F(SoilScreenTest, AScreenClosedAsItOpenedAsksNothingAndChangesNothing) {
     project.soilLayers = Layers({{2.5, 2.5, 3000}, {1.25, 3.75, 5000}});
     project.excavationWidth = 10;
     project.leveeWidth = 20.5;
@@ -299,10 +363,17 @@ TEST_F(SoilScreenTest, LoadingDataCountsAsAChangeForTheCloseBox) {
     EXPECT_EQ(width->text(), QStringLiteral("10"));
     EXPECT_EQ(levee->text(), QStringLiteral("20.5"));
     EXPECT_EQ(test::RowTexts(grid, 2), (QStringList{"1.25", "3.75", "5000"}));
-    messages.PlanAnswers({MsgAnswer::No});
     EXPECT_TRUE(screen->close());
-    EXPECT_EQ(messages.Texts(),
-              std::vector<QString>{QStringLiteral("データが変更されています。\n更新しますか？")});
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(screen->result(), QDialog::Rejected);
+
+    Open();
+    Type(width, QStringLiteral("12"));
+    EXPECT_TRUE(screen->Changed());
+    Type(width, QStringLiteral("10"));
+    Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_TRUE(messages.Shown().empty());
     EXPECT_EQ(Committed(), before);
 }
 

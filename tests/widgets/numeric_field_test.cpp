@@ -84,12 +84,17 @@ TEST_P(KeyFilterTest, KeepsOnlyCharactersThatCanFormANumber) {
     EXPECT_EQ(field->text(), QString::fromUtf8(GetParam().kept));
 }
 
-TEST_P(KeyFilterTest, PastingGoesThroughTheSameFilter) {
+// A paste is never filtered into another number: one character the box would
+// not take typed refuses the whole paste, and the box keeps its text.
+TEST_P(KeyFilterTest, APasteHoldingARefusedCharacterIsRefusedWhole) {
     Build(GetParam().filter);
-    field->clear();
+    field->setText(QStringLiteral("5"));
     QGuiApplication::clipboard()->setText(QString::fromUtf8(GetParam().typed));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(field->text(), QString::fromUtf8(GetParam().kept));
+    EXPECT_EQ(field->text(), QStringLiteral("5"));
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("入力された値が不正です。")});
+    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(field->hasFocus());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -107,20 +112,54 @@ TEST_F(NumericFieldTest, BackspaceStillEditsAndAPasteOfNothingChangesNothing) {
     QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), QStringLiteral("12."));
     field->selectAll();
-    QGuiApplication::clipboard()->setText(QStringLiteral("abc"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" \n"));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(field->text(), QStringLiteral("12."));
+    EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(NumericFieldTest, FullWidthDigitsCannotBePasted) {
-    Build(KeyFilter::Decimal);
-    field->clear();
-    QGuiApplication::clipboard()->setText(QStringLiteral("１２.5"));
+struct PasteCase {
+    const char* name;
+    KeyFilter filter;
+    const char* pasted;
+};
+
+class RefusedPasteTest : public NumericFieldTest,
+                         public ::testing::WithParamInterface<PasteCase> {};
+
+// Texts whose characters a filter would drop one by one, turning them into
+// another number ("2800.5" into 28005, "abc12.3xyz" into 12.3).
+TEST_P(RefusedPasteTest, KeepsTheBoxAsItWas) {
+    Build(GetParam().filter);
+    field->setText(QStringLiteral("1"));
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(GetParam().pasted));
     QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(field->text(), QStringLiteral(".5"));
+    EXPECT_EQ(field->text(), QStringLiteral("1"));
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("入力された値が不正です。")});
 }
 
-TEST_F(NumericFieldTest, TheContextMenuPastesThroughTheFilter) {
+INSTANTIATE_TEST_SUITE_P(
+    Pastes, RefusedPasteTest,
+    ::testing::Values(PasteCase{"decimal_point_into_modulus", KeyFilter::Integer, "2800.5"},
+                      PasteCase{"letters_around_thickness", KeyFilter::Decimal, "abc12.3xyz"},
+                      PasteCase{"full_width_digits", KeyFilter::Decimal, "１２.5"},
+                      PasteCase{"grouped_thousands", KeyFilter::Integer, "2,800"},
+                      PasteCase{"minus_into_unsigned", KeyFilter::Decimal, "-3"}),
+    test::CaseName());
+
+// A paste the box takes goes in at the cursor, the blanks and line break a
+// copied cell brings trimmed off.
+TEST_F(NumericFieldTest, AnAcceptedPasteGoesInAtTheCursor) {
+    Build(KeyFilter::SignedDecimal);
+    field->setText(QStringLiteral("12.50"));
+    field->setCursorPosition(2);
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 34\r\n"));
+    QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QStringLiteral("1234.50"));
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(NumericFieldTest, TheContextMenuPastesCheckedToo) {
     Build(KeyFilter::Decimal);
     field->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("x7.5y"));
@@ -137,7 +176,8 @@ TEST_F(NumericFieldTest, TheContextMenuPastesThroughTheFilter) {
     ASSERT_NE(paste, items.end());
     (*paste)->trigger();
     menu->close();
-    EXPECT_EQ(field->text(), QStringLiteral("7.5"));
+    EXPECT_EQ(field->text(), QString());
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{QStringLiteral("入力された値が不正です。")});
 }
 
 // The focus coming back from a popup (the box's own context menu) is no new

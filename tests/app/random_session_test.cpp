@@ -1,0 +1,439 @@
+// A randomized session at the desktop program: screens opened, typed into,
+// pasted into, their lists added to, updated and emptied, closed every way,
+// questions answered at random, examples loaded, projects saved and run.
+// After every step the invariants hold: a screen left without a successful
+// commit changed nothing; the run button is enabled exactly when the run has
+// its inputs; a report holds numbers only for the points of its own run; a
+// project not changed since it was loaded or saved is what its file holds.
+//
+// NUBERA_RANDOM_SEEDS: a number of seeds (1..N) or a comma-separated list;
+// NUBERA_RANDOM_ACTIONS: steps per seed. A failing seed prints its steps.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <functional>
+#include <variant>
+
+#include "input/screen_harness.h"
+#include "main_window.h"
+#include "main_window_harness.h"
+#include "modal_input_screens.h"
+#include "path_text.h"
+#include "project_file.h"
+#include "random_person.h"
+#include "result_workbook.h"
+#include "run_enabling_rule.h"
+#include "workbook.h"
+
+namespace nubera::test {
+namespace {
+
+std::vector<unsigned> Seeds() {
+    const QString setting = qEnvironmentVariable("NUBERA_RANDOM_SEEDS", QStringLiteral("5"));
+    std::vector<unsigned> seeds;
+    if (setting.contains(QLatin1Char(','))) {
+        for (const QString& seed : setting.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            seeds.push_back(seed.toUInt());
+        }
+    } else {
+        for (unsigned seed = 1; seed <= setting.toUInt(); ++seed) seeds.push_back(seed);
+    }
+    return seeds;
+}
+
+int Actions() {
+    return qEnvironmentVariableIntValue("NUBERA_RANDOM_ACTIONS") > 0
+               ? qEnvironmentVariableIntValue("NUBERA_RANDOM_ACTIONS")
+               : 200;
+}
+
+QString Example(const char* name) {
+    return QStringLiteral(NUBERA_SOURCE_DIR "/examples/") + QString::fromUtf8(name);
+}
+
+// Tables equal as the numbers they are read as (a file keeps texts such as a
+// point's "1.50" as numbers, and numbers to 15 digits).
+bool SameNumbers(const std::optional<CellTable>& a, const std::optional<CellTable>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    if (!a) return true;
+    if (a->RowCount() != b->RowCount() || a->ColumnCount() != b->ColumnCount()) return false;
+    for (std::size_t r = 0; r < a->RowCount(); ++r) {
+        for (std::size_t c = 0; c < a->ColumnCount(); ++c) {
+            const Cell& x = a->At(c, r);
+            const Cell& y = b->At(c, r);
+            if (x.IsMissing() != y.IsMissing()) return false;
+            if (std::fabs(x.AsNumber() - y.AsNumber()) > 1e-9 * (1 + std::fabs(x.AsNumber()))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool SamePoints(const std::optional<FocusPointList>& a, const std::optional<FocusPointList>& b) {
+    if (a.has_value() != b.has_value()) return false;
+    if (!a) return true;
+    for (std::size_t i = 0; i < kPointCount; ++i) {
+        if ((*a)[i].IsMissing() != (*b)[i].IsMissing()) return false;
+        if ((*a)[i].AsNumber() != (*b)[i].AsNumber()) return false;
+    }
+    return true;
+}
+
+// The real screens, noting whether each one handed values back.
+class NotingScreens : public InputScreens {
+  public:
+    NotingScreens(MessageBox& messages, const QString& folder) : real_(messages, folder) {}
+
+    bool EditSoilConditions(QWidget* owner, SoilConditions& conditions) override {
+        return accepted = real_.EditSoilConditions(owner, conditions);
+    }
+    bool EditFillLoads(QWidget* owner, FillLoads& loads, Placement placement, bool manualPointsSet,
+                       const std::function<void(bool)>& pointsDiscarded) override {
+        return accepted =
+                   real_.EditFillLoads(owner, loads, placement, manualPointsSet, pointsDiscarded);
+    }
+    bool EditFocusPoints(QWidget* owner, const std::optional<FillLoadTable>& fillLoads,
+                         std::optional<FocusPointList>& points) override {
+        return accepted = real_.EditFocusPoints(owner, fillLoads, points);
+    }
+
+    bool accepted = false;
+
+  private:
+    ModalInputScreens real_;
+};
+
+const std::vector<QString> kTexts{"",    "0", "1",     "2.5", "5",    "10",   "100", "100.01",
+                                  "150", ".", "1.2.3", "-3",  "-0.5", "3000", "0.3", "7000"};
+const std::vector<QString> kPastes{"2800.5", "abc12.3xyz", " 7 \n", "12", "-4.25", "1,5"};
+
+class Session {
+  public:
+    explicit Session(unsigned seed)
+        : person_(seed),
+          answers_(person_),
+          dialogs_(person_, folder_.path(),
+                   {Example("one-block.nbr"), Example("five-blocks-lateral.nbr"),
+                    Example("manual-points.nbr"), Example("four-blocks-manual-lateral.nbr")}),
+          screens_(answers_, folder_.path()) {
+        for (const QString& figure :
+             {QStringLiteral("土質条件.svg"), QStringLiteral("盛土荷重.svg"),
+              QString::fromUtf8(kTemplateFileName)}) {
+            QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + figure,
+                        QDir(folder_.path()).filePath(figure));
+        }
+        window_ =
+            std::make_unique<MainWindow>(project_, results_,
+                                         MainWindowServices{answers_, dialogs_, opener_, preview_,
+                                                            screens_, folder_.path(), [](int) {}});
+        window_->Start();
+    }
+
+    // Runs the steps; false, once a step broke an invariant.
+    bool Play(int actions) {
+        for (int step = 0; step < actions; ++step) {
+            InEventLoop([this] { Step(); });
+            CheckInvariants();
+            if (::testing::Test::HasFailure()) return false;
+        }
+        window_->hide();
+        return true;
+    }
+
+    const std::vector<std::string>& Steps() const { return person_.Steps(); }
+
+  private:
+    QPushButton* Button(const char* name) const {
+        return Child<QPushButton>(*window_, QString::fromUtf8(name));
+    }
+
+    void Step() {
+        switch (person_.Pick(10)) {
+            case 0:
+            case 1:
+                return Screen("CMD_土質条件");
+            case 2:
+            case 3:
+                return Screen("CMD_盛土荷重");
+            case 4:
+                if (Button("CMD_着目点")->isEnabled()) return Screen("CMD_着目点");
+                return Choose("OPT_Tyaku_1");
+            case 5:
+                return Choose(person_.OneOf<const char*>(
+                    {"OPT_Select_0", "OPT_Select_1", "OPT_Tyaku_0", "OPT_Tyaku_1"}));
+            case 6:
+                return Command(person_.OneOf<const char*>({"mnuLoad", "mnuLoad", "mnuSave"}));
+            case 7:
+                return TypePoisson();
+            case 8:
+                return Quit();
+            default:
+                return Run();
+        }
+    }
+
+    void Choose(const char* option) {
+        person_.Note(std::string("click ") + option);
+        auto* button = Child<QRadioButton>(*window_, QString::fromUtf8(option));
+        if (button->isEnabled()) button->click();
+    }
+
+    void Command(const char* action) {
+        person_.Note(std::string("menu ") + action);
+        Child<QAction>(*window_, QString::fromUtf8(action))->trigger();
+    }
+
+    void TypePoisson() {
+        auto* box = Child<NumericField>(*window_, QStringLiteral("TXT_Poa"));
+        if (!box->isEnabled()) return;
+        const QString text = person_.OneOf(kTexts);
+        person_.Note("type Poisson " + text.toStdString());
+        box->setText(text);
+    }
+
+    void Quit() {
+        person_.Note("close the main window");
+        window_->close();
+    }
+
+    void Run() {
+        if (!Button("CMD_Exec")->isEnabled()) return;
+        person_.Note("run");
+        const std::size_t before = preview_.shown.size();
+        Button("CMD_Exec")->click();
+        if (preview_.shown.size() == before) return;
+        CheckReport(preview_.shown.back().workbook);
+        QFile::remove(preview_.shown.back().workbook);
+    }
+
+    // Opens the screen and works it at random until it has closed. Left by
+    // キャンセル, No or Esc the project is as it was, whatever the screen says;
+    // only ＯＫ or Yes to the changed-data question may have changed it.
+    void Screen(const char* button) {
+        person_.Note(std::string("open ") + button);
+        const ProjectData before = project_;
+        bool committed = false;
+        QTimer::singleShot(0, [this, &before, &committed] {
+            auto* screen = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (screen == nullptr) {
+                ADD_FAILURE() << "no screen opened";
+                return;
+            }
+            InEventLoop([&] { committed = WorkScreen(*screen, before); });
+            if (screen->isVisible()) {
+                person_.Note("  キャンセル");
+                Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel"))->click();
+            }
+        });
+        Button(button)->click();
+        if (!committed || !screens_.accepted) {
+            EXPECT_EQ(project_, before) << "a screen left without a commit";
+        }
+    }
+
+    // True when the screen closed by a commit.
+    bool WorkScreen(QDialog& screen, const ProjectData& before) {
+        const std::size_t edits = 1 + person_.Pick(10);
+        for (std::size_t i = 0; i < edits && screen.isVisible(); ++i) {
+            Edit(screen);
+            EXPECT_EQ(project_, before) << "an open screen changed the project";
+        }
+        return screen.isVisible() && Leave(screen);
+    }
+
+    // Values that make a layer, a block or points the screen takes, so that
+    // the sessions get past the checks and commit, stack and run too.
+    void EnterSensibleValues(QDialog& screen) {
+        const auto fill = [&](const char* name, const QString& text) {
+            if (auto* box = screen.findChild<NumericField*>(QString::fromUtf8(name))) {
+                person_.Note(std::string("  type ") + name + " " + text.toStdString());
+                Type(box, text);
+            }
+        };
+        if (screen.findChild<NumericField*>(QStringLiteral("TXT_層厚"))) {
+            fill("TXT_開削幅", person_.OneOf<QString>({"6", "10", "12"}));
+            fill("TXT_堤体幅", person_.OneOf<QString>({"18", "20", "40", "12"}));
+            fill("TXT_層厚", person_.OneOf<QString>({"1.5", "3", "5"}));
+            fill("TXT_変形係数Es", person_.OneOf<QString>({"1400", "6860", "28000", "0"}));
+        } else if (screen.findChild<NumericField*>(QStringLiteral("TXT_Base"))) {
+            fill("TXT_qX", person_.OneOf<QString>({"0", "10", "12.5"}));
+            fill("TXT_Base", person_.OneOf<QString>({"0", "0", "2"}));
+            fill("TXT_A", person_.OneOf<QString>({"1", "2"}));
+            fill("TXT_B", person_.OneOf<QString>({"3", "5", "8"}));
+            fill("TXT_C", person_.OneOf<QString>({"1", "2"}));
+            fill("TXT_h", person_.OneOf<QString>({"1", "2"}));
+            fill("TXT_hy", person_.OneOf<QString>({"", "0.5"}));
+            fill("TXT_土重量", person_.OneOf<QString>({"18", "19"}));
+        } else {
+            const std::vector<QString> points{"-4", "-2", "-1", "0", "0", "1", "2.5", "4"};
+            const std::size_t count = 1 + person_.Pick(4);
+            std::vector<QString> chosen;
+            for (std::size_t i = 0; i < count; ++i) chosen.push_back(person_.OneOf(points));
+            std::sort(chosen.begin(), chosen.end(), [](const QString& a, const QString& b) {
+                return a.toDouble() < b.toDouble();
+            });
+            for (std::size_t i = 0; i < count; ++i) {
+                fill(QStringLiteral("TXT_着目点_%1").arg(i).toUtf8().constData(), chosen[i]);
+            }
+            return;
+        }
+        if (auto* add = screen.findChild<QPushButton*>(QStringLiteral("CMD_Upd"))) {
+            person_.Note("  click CMD_Upd");
+            add->click();
+        }
+    }
+
+    void Edit(QDialog& screen) {
+        const QList<NumericField*> boxes = screen.findChildren<NumericField*>();
+        NumericField* box = boxes[static_cast<int>(person_.Pick(boxes.size()))];
+        const std::string name = box->objectName().toStdString();
+        switch (person_.Pick(9)) {
+            case 7:
+            case 8:
+                return EnterSensibleValues(screen);
+            case 0:
+            case 1: {
+                const QString text = person_.OneOf(kTexts);
+                person_.Note("  type " + name + " " + text.toStdString());
+                return Type(box, text);
+            }
+            case 2: {
+                const QString text = person_.OneOf(kPastes);
+                person_.Note("  paste " + name + " " + text.toStdString());
+                QGuiApplication::clipboard()->setText(text);
+                box->setFocus();
+                return QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            }
+            case 3:
+                person_.Note("  Enter in " + name);
+                return PressEnter(box);
+            case 4: {
+                auto* list = screen.findChild<ListGrid*>(QStringLiteral("VSF_List"));
+                if (list == nullptr || list->DataRows() == 0) return;
+                const int row =
+                    list->FixedRows() + static_cast<int>(person_.Pick(list->DataRows()));
+                person_.Note("  click row " + std::to_string(row));
+                list->scrollToItem(list->item(row - list->FixedRows(), 0));
+                return ClickRow(list, row);
+            }
+            default: {
+                const char* command =
+                    person_.OneOf<const char*>({"CMD_Upd", "CMD_Upd", "CMD_Del", "CMD_Alldel"});
+                auto* button = screen.findChild<QPushButton*>(QString::fromUtf8(command));
+                if (button == nullptr || !button->isEnabled()) return;
+                person_.Note(std::string("  click ") + command);
+                return button->click();
+            }
+        }
+    }
+
+    // True when the screen closed by a commit.
+    bool Leave(QDialog& screen) {
+        answers_.lastAnswer = MsgAnswer::Ok;
+        bool byOk = false;
+        switch (person_.Pick(5)) {
+            case 0:
+            case 4:
+                person_.Note("  ＯＫ");
+                Child<QPushButton>(screen, QStringLiteral("CMD_Exec"))->click();
+                byOk = true;
+                break;
+            case 1:
+                person_.Note("  キャンセル");
+                Child<QPushButton>(screen, QStringLiteral("CMD_Cancel"))->click();
+                break;
+            case 2:
+                person_.Note("  close box");
+                screen.close();
+                break;
+            default:
+                person_.Note("  Esc");
+                QTest::keyClick(&screen, Qt::Key_Escape);
+                break;
+        }
+        return !screen.isVisible() && (byOk || answers_.lastAnswer == MsgAnswer::Yes);
+    }
+
+    void CheckInvariants() {
+        EXPECT_EQ(Button("CMD_Exec")->isEnabled(),
+                  RunAllowed(project_, window_->SelectedPlacement()))
+            << "the run button and the run's inputs disagree";
+        CheckSavedFile();
+    }
+
+    // A project unchanged since it was loaded or saved is what its file holds.
+    void CheckSavedFile() {
+        if (window_->isWindowModified()) return;
+        const QString title = window_->windowTitle();
+        const qsizetype end = title.indexOf(QStringLiteral("[*] - "));
+        if (end < 0) return;
+        const QString name = title.left(end);
+        const QString file = QFile::exists(QDir(folder_.path()).filePath(name))
+                                 ? QDir(folder_.path()).filePath(name)
+                                 : Example(name.toUtf8().constData());
+        std::string error;
+        const std::optional<LoadedProject> loaded = LoadProject(ToPath(file), &error);
+        ASSERT_TRUE(loaded) << error;
+        ProjectData reloaded;
+        ApplyLoadedProject(*loaded, reloaded);
+        EXPECT_EQ(reloaded.excavationWidth, project_.excavationWidth) << name.toStdString();
+        EXPECT_EQ(reloaded.leveeWidth, project_.leveeWidth) << name.toStdString();
+        EXPECT_TRUE(SameNumbers(reloaded.soilLayers, project_.soilLayers)) << name.toStdString();
+        EXPECT_TRUE(SameNumbers(reloaded.fillLoads, project_.fillLoads)) << name.toStdString();
+        EXPECT_TRUE(SameNumbers(reloaded.surcharge, project_.surcharge)) << name.toStdString();
+        EXPECT_TRUE(SamePoints(reloaded.focusPoints, project_.focusPoints)) << name.toStdString();
+        EXPECT_EQ(reloaded.alsoLateral, project_.alsoLateral) << name.toStdString();
+    }
+
+    // Row 4 + i of a summary sheet is point i: numbers there only for the
+    // points this run placed.
+    void CheckReport(const QString& workbook) {
+        const auto book = sheet::Workbook::Open(ToPath(workbook));
+        std::vector<std::string> summaries{"即時沈下量のまとめ"};
+        if (project_.alsoLateral) summaries.push_back("側方変位量のまとめ");
+        for (const std::string& summary : summaries) {
+            const sheet::Worksheet& sheet = book->Sheet(summary);
+            for (std::size_t i = 0; i < kPointCount; ++i) {
+                const bool placed = !results_.pointOffsets.at(0)[i].IsMissing();
+                const bool shown = !std::holds_alternative<std::monostate>(
+                    sheet.Value(4 + static_cast<int>(i), 4));
+                EXPECT_EQ(shown, placed) << summary << " point " << i + 1;
+            }
+        }
+    }
+
+    QTemporaryDir folder_;
+    RandomPerson person_;
+    RandomAnswers answers_;
+    RandomFileDialogs dialogs_;
+    RecordingOpener opener_;
+    RecordingPreview preview_;
+    NotingScreens screens_;
+    ProjectData project_;
+    CalcResults results_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST(RandomSession, EverySeedKeepsTheInvariants) {
+    const int actions = Actions();
+    for (const unsigned seed : Seeds()) {
+        Session session(seed);
+        if (session.Play(actions)) continue;
+        std::string steps;
+        for (const std::string& step : session.Steps()) steps += step + "\n";
+        FAIL() << "seed " << seed << " (again: NUBERA_RANDOM_SEEDS=" << seed << ","
+               << ", NUBERA_RANDOM_ACTIONS=" << actions << ") failed after:\n"
+               << steps;
+    }
+}
+
+}  // namespace
+}  // namespace nubera::test
