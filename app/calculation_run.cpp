@@ -1,6 +1,7 @@
 #include "calculation_run.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <chrono>
 #include <exception>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "path_text.h"
+#include "result_folder.h"
 #include "result_preview.h"
 #include "result_printout.h"
 #include "result_workbook.h"
@@ -54,7 +56,9 @@ void CalculationRun::Execute() {
                ToQt(error.what()) + QStringLiteral("\n入力した条件をご確認ください。"));
         return;
     }
-    // The run ends when the person closes the preview.
+    // The status line keeps where the workbook went; the run ends when the
+    // person closes the preview.
+    window_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
     QStringList sheets;
     for (const std::string& sheet : PrintedResultSheets(window_.Project().alsoLateral)) {
         sheets.push_back(QString::fromStdString(sheet));
@@ -70,7 +74,13 @@ void CalculationRun::Execute() {
 QString CalculationRun::Produce(QString& resultPath) {
     const ProjectData& project = window_.Project();
     const MainWindowServices& services = window_.Services();
-    const std::filesystem::path folder = ToPath(services.appFolder);
+    std::string refusal;
+    const std::optional<std::filesystem::path> resultFolder =
+        ResultFolder(ToPath(services.programFolder), ToPath(services.documentsFolder), &refusal);
+    if (!resultFolder) {
+        return QStringLiteral("計算結果を保存できるフォルダーがありません。\n") + ToQt(refusal);
+    }
+    const std::filesystem::path& folder = *resultFolder;
     const std::chrono::year_month_day today = LocalToday();
     std::optional<WaitCursor> wait;
     std::optional<StatusText> status;
@@ -95,10 +105,10 @@ QString CalculationRun::Produce(QString& resultPath) {
     status->Show(QStringLiteral("Excelへ展開中です．．．"));
     std::string error;
     const auto templatePath =
-        ToPath(QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
-    // The window keeps no project file name, so the report says "未保存".
+        ToPath(QDir(services.dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
+    // The report names the project file without its folder ("未保存" for none).
     const ReportContext context{
-        {},
+        QFileInfo(window_.ProjectFile()).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
         window_.SelectedPlacement()};
     if (const auto published = WriteResultWorkbook(project, window_.Results(), context,

@@ -6,8 +6,11 @@
 
 #include "main_window.h"
 #include "message_box.h"
+#include "path_text.h"
 #include "result_workbook.h"
+#include "shipped_files.h"
 #include "title_window.h"
+#include "utf8_text.h"
 
 namespace nubera {
 namespace {
@@ -25,13 +28,13 @@ DesktopProgram::~DesktopProgram() = default;
 bool DesktopProgram::Show() {
     const MainWindowServices& services = main_->Services();
     if (!TemplateReadable()) {
-        const QString path =
-            QDir(services.appFolder).filePath(QString::fromUtf8(kTemplateFileName));
+        // Every place a template is looked for, so the person knows where to put it.
+        const std::string places =
+            PlacesLooked(DataFolders(ToPath(services.programFolder)), kTemplateFileName);
         services.messages.Critical(
             nullptr,
             QStringLiteral("計算結果のひな形ファイルが見つからないか、読み込めません。\n") +
-                QDir::toNativeSeparators(path) +
-                QStringLiteral("\nプログラムと同じフォルダーに置いてください。"));
+                ToQt(places) + QStringLiteral("\nプログラムと同じフォルダーに置いてください。"));
         return false;
     }
     title_->PrepareSplash();
@@ -44,7 +47,7 @@ bool DesktopProgram::Show() {
 }
 
 bool DesktopProgram::TemplateReadable() const {
-    QFile file(QDir(main_->Services().appFolder).filePath(QString::fromUtf8(kTemplateFileName)));
+    QFile file(QDir(main_->Services().dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     return file.open(QIODevice::ReadOnly);
 }
 

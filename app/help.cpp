@@ -9,26 +9,26 @@
 namespace nubera {
 namespace {
 
-QString HelpFile(const QString& appFolder) {
-    return QDir(appFolder).filePath(QStringLiteral("Help/index.html"));
+QString HelpFile(const QString& dataFolder) {
+    return QDir(dataFolder).filePath(QStringLiteral("Help/index.html"));
 }
 
 }  // namespace
 
-QUrl HelpUrl(const QString& appFolder, int context) {
-    QUrl url = QUrl::fromLocalFile(HelpFile(appFolder));
+QUrl HelpUrl(const QString& dataFolder, int context) {
+    QUrl url = QUrl::fromLocalFile(HelpFile(dataFolder));
     if (context != 0) url.setFragment(QString::number(context));
     return url;
 }
 
-void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
+void ShowHelp(QWidget* owner, int context, const QString& dataFolder, DocumentOpener& opener,
               MessageBox& messages) {
-    const QString file = QDir::toNativeSeparators(HelpFile(appFolder));
-    if (!QFileInfo(HelpFile(appFolder)).isReadable()) {
+    const QString file = QDir::toNativeSeparators(HelpFile(dataFolder));
+    if (!QFileInfo(HelpFile(dataFolder)).isReadable()) {
         messages.Critical(owner, QStringLiteral("ヘルプファイルが見つかりません。\n") + file);
         return;
     }
-    if (!opener.Open(HelpUrl(appFolder, context))) {
+    if (!opener.Open(HelpUrl(dataFolder, context))) {
         messages.Critical(
             owner, QStringLiteral("ヘルプを開くプログラムが見つかりませんでした。\n") + file +
                        QStringLiteral("\nブラウザーから開いてください。"));

@@ -12,12 +12,12 @@ class MessageBox;
 
 // The help: Help/index.html in the application folder. Context 0 is its table
 // of contents; any other number is the topic whose anchor is that number.
-QUrl HelpUrl(const QString& appFolder, int context);
+QUrl HelpUrl(const QString& dataFolder, int context);
 
 // Opens the help in the desktop's browser. A missing help file, or a desktop
 // without a program to open it, is reported with the critical icon, naming
 // the file.
-void ShowHelp(QWidget* owner, int context, const QString& appFolder, DocumentOpener& opener,
+void ShowHelp(QWidget* owner, int context, const QString& dataFolder, DocumentOpener& opener,
               MessageBox& messages);
 
 }  // namespace nubera

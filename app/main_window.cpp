@@ -169,7 +169,7 @@ void MainWindow::BuildMenus() {
     QAction* help = other->addAction(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(help, &QAction::triggered, this, [this] {
-        ShowHelp(this, 0, services_.appFolder, services_.opener, services_.messages);
+        ShowHelp(this, 0, services_.dataFolder, services_.opener, services_.messages);
     });
 }
 
@@ -207,6 +207,10 @@ void MainWindow::ConnectControls() {
 void MainWindow::SetTabOrder() {
     ChainTabOrder({soilButton_, fillButton_, settlementOnlyOption_, alsoLateralOption_, poissonBox_,
                    automaticOption_, manualOption_, pointsButton_, runButton_, endButton_});
+}
+
+void MainWindow::OpenProjectFile(const QString& name) {
+    fileCommands_->Open(name);
 }
 
 void MainWindow::Start() {

@@ -46,6 +46,10 @@ class MainWindow : public QMainWindow {
     // settlement only, automatic placement, run disabled) and shows it centred.
     void Start();
 
+    // A project file given from outside (the command line, a file manager,
+    // a second copy of the program): loaded as the load command loads it.
+    void OpenProjectFile(const QString& name);
+
     ProjectData& Project() { return project_; }
     CalcResults& Results() { return results_; }
     const MainWindowServices& Services() const { return services_; }
@@ -69,6 +73,8 @@ class MainWindow : public QMainWindow {
 
     // The project as it is now is the one in `file` (just loaded or saved).
     void MarkSaved(const QString& file);
+    // The project file last loaded or saved; empty for a new project.
+    const QString& ProjectFile() const { return projectFile_; }
     // The project differs from what was last loaded or saved (or from the
     // empty project at start).
     bool Modified() const;

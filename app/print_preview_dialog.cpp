@@ -38,7 +38,8 @@ PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<sheet::WorkbookPrintout> 
                                        QWidget* parent)
     : QDialog(parent), printout_(std::move(printout)), messages_(messages), opener_(opener) {
     setObjectName(QStringLiteral("FRM_PrintPreview"));
-    setWindowTitle(QStringLiteral("印刷プレビュー - ") + ToQString(printout_->Path().filename()));
+    setWindowTitle(QStringLiteral("印刷プレビュー - ") +
+                   QDir::toNativeSeparators(ToQString(printout_->Path())));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
     // The preview draws through a screen-resolution printer: it only records
     // the pages, which are scaled to the view.

@@ -24,13 +24,27 @@ void ProjectFileCommands::Load() {
         messages.Notice(&window_, kNoFileNameMessage);
         return;
     }
-    const auto path = ToPath(*name);
+    Read(*name);
+}
+
+void ProjectFileCommands::Open(const QString& name) {
+    MessageBox& messages = window_.Services().messages;
+    if (window_.Project() != ProjectData{} &&
+        !messages.Ask(&window_, kLoadQuestion, MsgIcon::Question)) {
+        return;
+    }
+    Read(name);
+}
+
+void ProjectFileCommands::Read(const QString& name) {
+    MessageBox& messages = window_.Services().messages;
+    const auto path = ToPath(name);
     switch (CheckProjectHeader(path)) {
         case HeaderCheck::Ok:
             break;
         case HeaderCheck::Unreadable:
             messages.Warning(&window_, QStringLiteral("ファイルを読み込めませんでした。\n") +
-                                           QDir::toNativeSeparators(*name));
+                                           QDir::toNativeSeparators(name));
             return;
         case HeaderCheck::WrongHeader:
             messages.Notice(&window_, QString::fromUtf8(kProjectFileWrongVersion));
@@ -44,7 +58,7 @@ void ProjectFileCommands::Load() {
     }
     ApplyLoadedProject(*loaded, window_.Project());
     window_.ShowLoadedProject(*loaded);
-    window_.MarkSaved(*name);
+    window_.MarkSaved(name);
 }
 
 bool ProjectFileCommands::Save() {

@@ -15,10 +15,15 @@ class ProjectFileCommands {
     explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
 
     void Load();
+    // Loads `name` as Load does once a file is chosen, asking first only when
+    // there is a project to lose: a file opened from outside the program.
+    void Open(const QString& name);
     // True once the project is written.
     bool Save();
 
   private:
+    void Read(const QString& name);
+
     MainWindow& window_;
 };
 

@@ -1,40 +1,132 @@
-// The entry point: one copy of the program at a time, Japanese standard
-// dialogs, then the start-up of the desktop program.
+// The entry point: the command line, one copy of the program at a time (a
+// second copy hands its file to the first), Japanese standard dialogs, then
+// the start-up of the desktop program.
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QStandardPaths>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 #include "desktop_opener.h"
 #include "desktop_program.h"
 #include "instance_lock.h"
 #include "japanese_desktop.h"
+#include "main_window.h"
 #include "modal_input_screens.h"
+#include "path_text.h"
 #include "pause.h"
 #include "print_preview.h"
 #include "qt_file_dialogs.h"
 #include "qt_message_box.h"
+#include "result_workbook.h"
+#include "running_copy.h"
+#include "shipped_files.h"
+#include "version.h"
+
+namespace {
+
+struct CommandLine {
+    QString file;  // absolute; empty when none was given
+    bool smokeTest = false;
+};
+
+// Read before any window system is needed, so that --help and --version
+// work without a display; they print and end the program here, as does an
+// unknown option (exit status 2).
+CommandLine ReadCommandLine(int argc, char* argv[]) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QString::fromUtf8(nubera::kProgramAndVersion) +
+        QStringLiteral(": 盛土荷重による即時沈下量と側方変位量の計算"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Print this help."));
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Print the program's name and version."));
+    const QCommandLineOption smokeTest(
+        QStringLiteral("smoke-test"),
+        QStringLiteral("Start, load PROJECT when given, print the main window's title and end "
+                       "(checks an installation)."));
+    parser.addOptions({help, version, smokeTest});
+    parser.addPositionalArgument(QStringLiteral("PROJECT"),
+                                 QStringLiteral("A project file (.nbr) to load."), "[PROJECT]");
+    // Without an application object the parser does not know the program's name.
+    const QString usage =
+        parser.helpText().replace(QStringLiteral("<executable_name>"), QStringLiteral("nubera"));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "%s\n%s", parser.errorText().toLocal8Bit().constData(),
+                     usage.toLocal8Bit().constData());
+        std::exit(2);
+    }
+    if (parser.isSet(help)) {
+        std::fputs(usage.toLocal8Bit().constData(), stdout);
+        std::exit(0);
+    }
+    if (parser.isSet(version)) {
+        std::puts(nubera::kProgramAndVersion);
+        std::exit(0);
+    }
+    const QStringList files = parser.positionalArguments();
+    return {files.isEmpty() ? QString() : QFileInfo(files.first()).absoluteFilePath(),
+            parser.isSet(smokeTest)};
+}
+
+// Beside the program when its files are there (a build tree, a copied
+// folder), else the installed share/nubera.
+QString DataFolder(const QString& programFolder) {
+    const auto found = nubera::FindShippedFile(nubera::DataFolders(nubera::ToPath(programFolder)),
+                                               nubera::kTemplateFileName);
+    return found ? nubera::ToQString(found->parent_path()) : programFolder;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     // Past a file-size limit a save fails with its reason in a message box,
     // rather than the signal ending the program with the project unsaved.
     std::signal(SIGXFSZ, SIG_IGN);
+    const CommandLine commandLine = ReadCommandLine(argc, argv);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nubera"));
 
-    // A second copy ends without showing anything; the first one is in use.
+    // A second copy gives its file to the first and ends without showing anything.
     nubera::InstanceLock lock;
-    if (!lock.TryAcquire()) return 0;
+    if (!lock.TryAcquire()) {
+        if (!commandLine.file.isEmpty()) nubera::RunningCopy::HandOver(commandLine.file);
+        return 0;
+    }
 
     nubera::SetUpJapaneseDesktop(application);
-    const QString appFolder = QCoreApplication::applicationDirPath();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/nubera.svg")));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString dataFolder = DataFolder(programFolder);
     nubera::QtMessageBox messages;
-    nubera::QtFileDialogs dialogs(appFolder);
+    nubera::QtFileDialogs dialogs(programFolder);
     nubera::DesktopOpener opener;
     nubera::PrintPreview preview(messages, opener);
-    nubera::ModalInputScreens screens(messages, appFolder);
+    nubera::ModalInputScreens screens(messages, dataFolder);
     nubera::DesktopProgram program(
-        {messages, dialogs, opener, preview, screens, appFolder, nubera::PauseKeepingPainted});
+        {messages, dialogs, opener, preview, screens, dataFolder, programFolder,
+         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+         nubera::PauseKeepingPainted});
     if (!program.Show()) return 1;
+    nubera::MainWindow& window = program.Window();
+    nubera::RunningCopy runningCopy;
+    runningCopy.Listen([&window](const QString& file) {
+        window.raise();
+        window.activateWindow();
+        window.OpenProjectFile(file);
+    });
+    if (!commandLine.file.isEmpty()) window.OpenProjectFile(commandLine.file);
+    if (commandLine.smokeTest) {
+        std::puts(window.windowTitle().remove(QStringLiteral("[*]")).toUtf8().constData());
+        return 0;
+    }
     return QApplication::exec();
 }

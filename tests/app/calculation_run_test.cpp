@@ -52,8 +52,13 @@ class CalculationRunTest : public MainWindowTest {
         return files;
     }
 
-    void ExpectCleanEnd() const {
-        EXPECT_TRUE(window->statusBar()->currentMessage().isEmpty());
+    // The status line keeps the path of the workbook a run wrote, and nothing
+    // of a run that wrote none.
+    void ExpectCleanEnd(const QString& workbook = {}) const {
+        EXPECT_EQ(window->statusBar()->currentMessage(),
+                  workbook.isEmpty()
+                      ? QString()
+                      : QStringLiteral("計算結果: ") + QDir::toNativeSeparators(workbook));
         EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     }
 
@@ -83,7 +88,28 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     EXPECT_EQ(results.lateralDetail.size(), 5u);
     const auto sheets = SheetsOf(FirstResultOfToday());
     EXPECT_NE(std::find(sheets.begin(), sheets.end(), "側方変位量のまとめ"), sheets.end());
-    ExpectCleanEnd();
+    ExpectCleanEnd(FirstResultOfToday());
+}
+
+// Installed where the person cannot write, the program writes its workbooks
+// into a folder of their documents, and says where.
+TEST_F(CalculationRunTest, AProgramFolderThatTakesNoFileSendsTheWorkbookToThePerUserFolder) {
+    QFile plain(folder.filePath(QStringLiteral("plain")));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    programFolder = folder.filePath(QStringLiteral("plain/bin"));
+    Open();
+    LoadExample("one-block.nbr");
+    Run();
+    EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
+    const QString perUser = folder.filePath(QStringLiteral("ヌベラ計算結果"));
+    const QString workbook = QDir(perUser).filePath(QFileInfo(FirstResultOfToday()).fileName());
+    EXPECT_TRUE(QFileInfo(workbook).isFile());
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(preview.shown[0].workbook, workbook);
+    EXPECT_EQ(Results(), QStringList({QStringLiteral("plain")}))
+        << "no workbook beside the template";
+    ExpectCleanEnd(workbook);
 }
 
 // A run killed while writing leaves a hidden pending file; the next run in
@@ -138,10 +164,10 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_TRUE(results.lateralDetail.empty()) << "no lateral step, and nothing of the earlier run";
     EXPECT_EQ(SheetsOf(FirstResultOfToday()),
               std::vector<std::string>({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"}));
-    // The window keeps no project file name: the inputs say the project is unsaved.
+    // The inputs name the project file the run was loaded from.
     EXPECT_EQ(
         sheet::Workbook::Open(FirstResultOfToday().toStdString())->Sheet("入力条件").Value(4, 5),
-        sheet::CellValue{std::string("未保存")});
+        sheet::CellValue{std::string("one-block.nbr")});
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].sheets,
               QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),

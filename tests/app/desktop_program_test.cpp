@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -19,13 +20,20 @@ using ::testing::HasSubstr;
 class DesktopProgramTest : public ::testing::Test {
   protected:
     MainWindowServices Services() {
-        return {
-            messages, dialogs, opener, preview, screens, folder.path(), [this](int milliseconds) {
-                // The splash is on screen while start-up waits.
-                splashShown = findTitle() != nullptr;
-                pauses.push_back(milliseconds);
-                mainShownDuringSplash = program->Window().isVisible();
-            }};
+        return {messages,
+                dialogs,
+                opener,
+                preview,
+                screens,
+                folder.path(),
+                folder.path(),
+                folder.path(),
+                [this](int milliseconds) {
+                    // The splash is on screen while start-up waits.
+                    splashShown = findTitle() != nullptr;
+                    pauses.push_back(milliseconds);
+                    mainShownDuringSplash = program->Window().isVisible();
+                }};
     }
     static QWidget* findTitle() {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -54,6 +62,11 @@ TEST_F(DesktopProgramTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissing
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
+    // Beside the program, then the installed share/nubera relative to it.
+    EXPECT_THAT(
+        messages.Shown()[0].text.toStdString(),
+        HasSubstr(
+            QDir::cleanPath(folder.path() + QStringLiteral("/../share/nubera/")).toStdString()));
     EXPECT_FALSE(program->Window().isVisible());
     EXPECT_TRUE(pauses.empty());
 }

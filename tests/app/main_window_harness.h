@@ -125,6 +125,7 @@ class MainWindowTest : public ::testing::Test {
         window = std::make_unique<MainWindow>(
             project, results,
             MainWindowServices{messages, dialogs, opener, preview, inputScreens, folder.path(),
+                               ProgramFolder(), folder.path(),
                                [this](int milliseconds) { pauses.push_back(milliseconds); }});
         window->Start();
         window->activateWindow();
@@ -142,7 +143,14 @@ class MainWindowTest : public ::testing::Test {
     QRadioButton* Option(const QString& name) const { return Find<QRadioButton>(name); }
     NumericField* Poisson() const { return Find<NumericField>(QStringLiteral("TXT_Poa")); }
 
+    // The template is found here, and the workbooks go here too unless a
+    // test gives the program a folder of its own.
+    QString ProgramFolder() const {
+        return programFolder.isEmpty() ? folder.path() : programFolder;
+    }
+
     QTemporaryDir folder;
+    QString programFolder;
     ScriptedMessageBox messages;
     FakeFileDialogs dialogs;
     RecordingOpener opener;

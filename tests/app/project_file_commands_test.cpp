@@ -16,6 +16,7 @@
 namespace nubera::test {
 namespace {
 
+using ::testing::AllOf;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
@@ -306,6 +307,33 @@ TEST_F(ProjectFileCommandsTest, ASavedProjectLoadsBackUnchanged) {
     EXPECT_EQ(project.fillLoads, loaded.fillLoads);
     EXPECT_EQ(project.soilLayers, loaded.soilLayers);
     EXPECT_EQ(Poisson()->text(), QStringLiteral("0.35"));
+}
+
+// A file opened from outside the program (its command line, a file manager,
+// a second copy) loads as the load command loads a chosen file; the question
+// comes only when there is a project to lose.
+TEST_F(ProjectFileCommandsTest, AFileFromOutsideLoadsAndAsksOnlyWhenAProjectWouldBeLost) {
+    Open();
+    window->OpenProjectFile(Example("one-block.nbr"));
+    EXPECT_TRUE(messages.Shown().empty()) << "nothing to lose yet";
+    EXPECT_EQ(dialogs.Shown(), 0) << "no dialog";
+    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), kStatusSet);
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("one-block.nbr"));
+
+    messages.PlanAnswers({MsgAnswer::No});
+    window->OpenProjectFile(Example("five-blocks-lateral.nbr"));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text, kLoadQuestion);
+    EXPECT_EQ(project.fillLoads->RowCount(), 1u) << "いいえ keeps the project";
+
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::Yes});
+    window->OpenProjectFile(QStringLiteral("/nonexistent/project.nbr"));
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_THAT(messages.Shown()[1].text.toStdString(),
+                AllOf(StartsWith("ファイルを読み込めませんでした。"),
+                      HasSubstr("/nonexistent/project.nbr")));
+    EXPECT_EQ(project.fillLoads->RowCount(), 1u) << "a refused file changes nothing";
 }
 
 }  // namespace

@@ -130,10 +130,10 @@ class Session {
             QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + figure,
                         QDir(folder_.path()).filePath(figure));
         }
-        window_ =
-            std::make_unique<MainWindow>(project_, results_,
-                                         MainWindowServices{answers_, dialogs_, opener_, preview_,
-                                                            screens_, folder_.path(), [](int) {}});
+        window_ = std::make_unique<MainWindow>(
+            project_, results_,
+            MainWindowServices{answers_, dialogs_, opener_, preview_, screens_, folder_.path(),
+                               folder_.path(), folder_.path(), [](int) {}});
         window_->Start();
     }
 

@@ -30,4 +30,10 @@ book = openpyxl.load_workbook(sys.argv[1])
 assert "即時沈下量のまとめ" in book.sheetnames, book.sheetnames
 PY
 [[ $(pdftotext "$pdf" -) == *即時沈下量* ]]
+# The desktop program, offscreen, far enough to show the project loaded.
+[[ $("$work/prefix/bin/nubera" --version) =~ ^ヌベラ\ [0-9.]+$ ]]
+title=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
+  "$work/prefix/bin/nubera" --smoke-test "$source/examples/one-block.nbr" 2>/dev/null)
+[[ $title == one-block.nbr* ]] || { echo "the desktop program showed \"$title\""; exit 1; }
+
 echo "installed programs work from $work/elsewhere"
