@@ -37,11 +37,7 @@ PointItems LateralItems(const StripLoad& load, double em, double c, double nu, s
     double T3 = x + a == 0 ? 0 : ((x + a) / a) * std::atan(c / (x + a));
     double delta = (T2 + T1 - T3) * K * 100;
     using namespace point_item;
-    PointItems items{};
-    items[kModulus] = Cell::Number(em);
-    items[kHalfWidth] = Cell::Number(a);
-    items[kLoad] = Cell::Number(q);
-    items[kCentreOffset] = Cell::Number(load.centreOffset);
+    PointItems items = LoadItems(load, em);
     items[kHalfExcavation] = Cell::Number(c);
     items[kFactorK] = Cell::Number(K);
     items[kTermT1] = Cell::Number(T1);

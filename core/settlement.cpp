@@ -66,11 +66,7 @@ PointItems SettlementItems(const StripLoad& load, double em, double H, std::size
     double s = (1 - (Lu * u + Lv * v) * (0.75 / Pi)) * (G * C) * 100;
     if (s < 0) s = 0;  // far from the strip the formula goes negative
     using namespace point_item;
-    PointItems items{};
-    items[kModulus] = Cell::Number(em);
-    items[kHalfWidth] = Cell::Number(a);
-    items[kLoad] = Cell::Number(q);
-    items[kCentreOffset] = Cell::Number(load.centreOffset);
+    PointItems items = LoadItems(load, em);
     items[kDepth] = Cell::Number(H);
     items[kFactorC] = Cell::Number(C);
     items[kFactorG] = Cell::Number(G);

@@ -33,6 +33,15 @@ StripLoad SurchargeStrip(const SurchargeTable& surcharge) {
             surcharge.Number(surcharge_column::kCentreOffset, 0)};
 }
 
+PointItems LoadItems(const StripLoad& load, double em) {
+    PointItems items{};
+    items[point_item::kModulus] = Cell::Number(em);
+    items[point_item::kHalfWidth] = Cell::Number(load.a);
+    items[point_item::kLoad] = Cell::Number(load.q);
+    items[point_item::kCentreOffset] = Cell::Number(load.centreOffset);
+    return items;
+}
+
 namespace {
 
 bool AllFinite(const PointItems& items) {

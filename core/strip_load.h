@@ -32,6 +32,10 @@ StripLoad SurchargeStrip(const SurchargeTable& surcharge);
 
 using PointItems = std::array<Cell, point_item::kCount>;
 
+// The items every formula starts from: Em and the load's own a, q and centre
+// offset; the offset item is left for FillPointDetails.
+PointItems LoadItems(const StripLoad& load, double em);
+
 // The detail items of one placed point at signed offset x (m) from the load's
 // centre. May throw EngineError for input the formula cannot take.
 using PointFormula = std::function<PointItems(std::size_t point, double x)>;
