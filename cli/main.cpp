@@ -1,15 +1,22 @@
-// nubera-cli: runs the calculation of a project file without the window.
+// nubera-cli: runs the calculation of project files without the window.
 //   nubera-cli calc PROJECT.nbr [--json] [--placement auto|manual]
 //                               [--no-workbook] [--out DIR] [--pdf]
+//   nubera-cli calc PROJECT.nbr|FOLDER... [--recursive] [--jobs N]
+//                               [--out DIR | --beside] [--replace] [--csv FILE] ...
 // Exit status: 0 success, 1 a refused file or input (the program's message on
-// stderr), 2 a usage error.
+// stderr; in a batch, any project refused), 2 a usage error.
+
+#include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <iostream>
 #include <string>
+#include <thread>
 
+#include "batch_command.h"
 #include "calc_command.h"
 #include "pdf_export.h"
 #include "result_workbook.h"
@@ -49,11 +56,22 @@ int main(int argc, char** argv) {
                  "nubera-cli"};
     app.set_version_flag("--version", version);
     app.require_subcommand(1);
-    CLI::App* calc = app.add_subcommand("calc", "Calculate a project file (.nbr)");
-    calc->add_option("PROJECT", options.project, "Project file")->required();
+    CLI::App* calc = app.add_subcommand(
+        "calc",
+        "Calculate project files (.nbr). One file runs alone: a table or one JSON object, the "
+        "workbook named by date. Several files or a folder run as a batch: one summary line "
+        "per project, each workbook named after its project, then a count of successes and "
+        "refusals");
+    calc->add_option("PROJECT", options.projects, "Project files, or folders of them (*.nbr)")
+        ->required();
+    calc->add_flag("--recursive", options.recursive, "Take the project files of subfolders too");
+    options.jobs = std::max(1u, std::thread::hardware_concurrency());
+    calc->add_option("--jobs", options.jobs,
+                     "Projects calculated at once (default: the number of cores)")
+        ->check(CLI::PositiveNumber);
     calc->add_flag("--json", options.json,
-                   "Print every result as one JSON object (UTF-8; bytes of a path that are "
-                   "not UTF-8 print as U+FFFD)");
+                   "Print every result as one JSON object, in a batch one per line with its "
+                   "\"project\" (UTF-8; bytes of a path that are not UTF-8 print as U+FFFD)");
     std::string placementText;
     calc->add_option("--placement", placementText,
                      "Points of interest: auto, or manual (the file's points); "
@@ -65,9 +83,21 @@ int main(int argc, char** argv) {
     calc->add_flag("--pdf", options.writePdf,
                    "Also write the workbook's printed pages as a PDF beside it")
         ->excludes(noWorkbookFlag);
-    calc->add_option("--out", options.outputFolder,
-                     "Folder for the result workbook (default: the current folder)")
-        ->check(CLI::ExistingDirectory);
+    CLI::Option* out = calc->add_option("--out", options.outputFolder,
+                                        "Folder for the result workbook (default: the current "
+                                        "folder)")
+                           ->check(CLI::ExistingDirectory);
+    calc->add_flag("--beside", options.besideProject,
+                   "Batch: write each workbook in its project's folder")
+        ->excludes(out)
+        ->excludes(noWorkbookFlag);
+    calc->add_flag("--replace", options.replace,
+                   "Batch: replace a workbook of the same name (otherwise that project is "
+                   "refused)")
+        ->excludes(noWorkbookFlag);
+    calc->add_option("--csv", options.csv,
+                     "Batch: also write the summary to FILE as CSV (UTF-8 with a byte-order "
+                     "mark)");
 
     try {
         app.parse(argc, argv);
@@ -88,6 +118,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
+        if (options.IsBatch()) {
+            // The PDF helper may stop reading its list; the write then fails
+            // and its answers say why, rather than the signal ending the batch.
+            std::signal(SIGPIPE, SIG_IGN);
+            return nubera::cli::RunBatch(options, std::cout, std::cerr, ::isatty(STDERR_FILENO));
+        }
         return nubera::cli::RunCalc(options, std::cout, std::cerr);
     } catch (const std::exception& failure) {  // a fault of the program itself
         std::cerr << "内部エラーのため中止しました: " << failure.what() << '\n';
