@@ -11,6 +11,7 @@
 #include "parallel_runs.h"
 #include "path_text.h"
 #include "pdf_export.h"
+#include "pending_file.h"
 #include "progress_display.h"
 #include "summary_csv.h"
 
@@ -21,6 +22,16 @@ constexpr std::chrono::milliseconds kProgressInterval{250};
 
 void PrintSummary(const ProjectOutcome& outcome, const CalcOptions& options, std::ostream& out) {
     out << (options.json ? SummaryJsonLine(outcome) : SummaryLine(outcome)) << '\n';
+}
+
+// What killed runs left in the folders the workbooks go to, removed once for
+// all of them.
+void RemoveAbandonedFiles(const std::vector<PlannedProject>& planned) {
+    std::set<std::filesystem::path> folders;
+    for (const PlannedProject& project : planned) {
+        if (!project.workbook.empty()) folders.insert(FolderOf(project.workbook));
+    }
+    for (const std::filesystem::path& folder : folders) PendingFile::RemoveAbandoned(folder);
 }
 
 // Every project computed on the worker threads. Unless PDFs follow, each
@@ -59,10 +70,6 @@ void WritePdfs(const CalcOptions& options, std::vector<ProjectOutcome>& outcomes
         asking[i]->refusal = written[i].error;
         if (written[i].pdf && options.json) asking[i]->json["pdf"] = Utf8FromPath(*written[i].pdf);
     }
-}
-
-std::filesystem::path FolderOf(const std::filesystem::path& path) {
-    return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
 // The CSV summary, replacing any file of that name in one step.
@@ -120,9 +127,11 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
             return 1;
         }
     }
+    const std::vector<PlannedProject> planned = PlanWorkbooks(listed, options);
+    RemoveAbandonedFiles(planned);
     ProgressDisplay progress(err, listed.size(), terminal && listed.size() > 1);
-    std::vector<ProjectOutcome> outcomes = RunJobs(PlanWorkbooks(listed, options), options,
-                                                   source ? &*source : nullptr, out, progress);
+    std::vector<ProjectOutcome> outcomes =
+        RunJobs(planned, options, source ? &*source : nullptr, out, progress);
     if (options.writePdf) {
         WritePdfs(options, outcomes);
         for (const ProjectOutcome& outcome : outcomes) PrintSummary(outcome, options, out);

@@ -12,4 +12,7 @@ namespace nubera {
 std::string Utf8FromPath(const std::filesystem::path& path);
 std::filesystem::path PathFromUtf8(std::string_view text);
 
+// The folder a file named `path` is in: "." for a bare name.
+std::filesystem::path FolderOf(const std::filesystem::path& path);
+
 }  // namespace nubera

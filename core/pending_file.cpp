@@ -37,9 +37,13 @@ void RemoveIfAbandoned(const std::filesystem::path& path) {
     ::close(fd);
 }
 
-// What runs killed while writing left in `folder`. Removing them is a
-// courtesy; a folder that cannot be listed is reported when creating fails.
-void RemoveAbandoned(const std::filesystem::path& folder) {
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
+void PendingFile::RemoveAbandoned(const std::filesystem::path& folder) {
     std::error_code failure;
     for (std::filesystem::directory_iterator it(folder, failure), end; !failure && it != end;
          it.increment(failure)) {
@@ -47,15 +51,9 @@ void RemoveAbandoned(const std::filesystem::path& folder) {
     }
 }
 
-int LastError() {
-    return errno != 0 ? errno : EIO;
-}
-
-}  // namespace
-
 std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& folder,
-                                               std::string* reason) {
-    RemoveAbandoned(folder);
+                                               std::string* reason, Sweep sweep) {
+    if (sweep == Sweep::First) RemoveAbandoned(folder);
     constexpr int kAttempts = 1000;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::filesystem::path path =

@@ -14,10 +14,16 @@ namespace nubera {
 // unlocked, and the next pending file created in that folder removes it.
 class PendingFile {
   public:
-    // Creates the file in `folder`, after removing what killed runs left there.
-    // Returns nothing and sets *reason (Japanese) on failure.
+    // Whether Create first removes what killed runs left in the folder. A
+    // caller creating many files in one folder removes them once itself.
+    enum class Sweep { First, Skip };
+    // Creates the file in `folder`. Returns nothing and sets *reason
+    // (Japanese) on failure.
     static std::optional<PendingFile> Create(const std::filesystem::path& folder,
-                                             std::string* reason);
+                                             std::string* reason, Sweep sweep = Sweep::First);
+    // Removes the files of runs killed while writing in `folder`. Removing
+    // them is a courtesy; a folder that cannot be listed is left as it is.
+    static void RemoveAbandoned(const std::filesystem::path& folder);
     PendingFile(PendingFile&& other) noexcept;
     PendingFile& operator=(PendingFile&&) = delete;
     PendingFile(const PendingFile&) = delete;

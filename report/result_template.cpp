@@ -7,6 +7,7 @@
 #include "calc_results.h"
 #include "input_sheet.h"
 #include "path_text.h"
+#include "spreadsheet_error.h"
 #include "worksheet.h"
 
 namespace nubera {
@@ -33,8 +34,6 @@ void CheckSummaryLabels(sheet::Workbook& book, const ResultSheetNames& sheets) {
     }
 }
 
-}  // namespace
-
 void CheckTemplate(sheet::Workbook& book, bool alsoLateral) {
     book.Sheet(kInputSheet);
     book.Sheet(kInputModelSheet);
@@ -47,6 +46,8 @@ void CheckTemplate(sheet::Workbook& book, bool alsoLateral) {
     if (alsoLateral) CheckSummaryLabels(book, kDisplacementSheets);
 }
 
+}  // namespace
+
 std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& path,
                                                    std::string* error) {
     std::error_code ignored;
@@ -56,7 +57,13 @@ std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& 
     }
     try {
         ResultTemplate loaded(sheet::Workbook::ReadImage(path));
-        CheckTemplate(*loaded.NewWorkbook(), false);
+        const std::unique_ptr<sheet::Workbook> book = loaded.NewWorkbook();
+        CheckTemplate(*book, false);
+        try {
+            CheckTemplate(*book, true);
+        } catch (const sheet::SpreadsheetError& missing) {  // settlement-only runs go on
+            loaded.displacementMissing_ = missing.what();
+        }
         return loaded;
     } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
         *error = failure.what();

@@ -156,7 +156,6 @@ void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
                    const ReportContext& context) {
-    CheckTemplate(book, project.alsoLateral);
     FillInputSheet(book, project, results, context);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
         FillCalculationSheet(book, *pass, project, results);
@@ -170,6 +169,9 @@ void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults
 std::string FilledTemplate(const ProjectData& project, const CalcResults& results,
                            const ReportContext& context, const ResultTemplate& source,
                            std::string& bytes) {
+    if (std::string missing = source.Missing(project.alsoLateral); !missing.empty()) {
+        return missing;
+    }
     try {
         const std::unique_ptr<Workbook> book = source.NewWorkbook();
         BuildWorkbook(*book, project, results, context);
@@ -191,9 +193,15 @@ std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
     return {};
 }
 
-// Gives the pending file its final name and sets the second argument to it;
-// returns why it could not.
-using Publisher = std::function<std::string(PendingFile&, std::filesystem::path&)>;
+// Where a finished workbook goes: the folder of its pending file, whether
+// what killed runs left there is removed first, and how the file gets its
+// final name (the publisher sets the second argument to it and returns why
+// it could not).
+struct Destination {
+    std::filesystem::path folder;
+    PendingFile::Sweep sweep;
+    std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
+};
 
 // Gives the pending file the first free name of the day.
 std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder,
@@ -239,8 +247,7 @@ std::string PublishAs(PendingFile& file, const std::filesystem::path& target,
 
 std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
                             const ReportContext& context, const ResultTemplate& source,
-                            const std::filesystem::path& folder, const Publisher& publish,
-                            std::filesystem::path& published) {
+                            const Destination& destination, std::filesystem::path& published) {
     if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
         return refusal;
     }
@@ -249,8 +256,9 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
         !failure.empty()) {
         return failure;
     }
+    const std::filesystem::path& folder = destination.folder;
     std::string reason;
-    std::optional<PendingFile> file = PendingFile::Create(folder, &reason);
+    std::optional<PendingFile> file = PendingFile::Create(folder, &reason, destination.sweep);
     if (!file) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを作成できません: " + reason;
     }
@@ -260,7 +268,7 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (std::string failure = ReadBack(file->Path(), project.alsoLateral); !failure.empty()) {
         return failure;
     }
-    return publish(*file, published);
+    return destination.publish(*file, published);
 }
 
 // The published name, or nothing with *error saying what failed.
@@ -308,11 +316,12 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error) {
+    const Destination destination{folder, PendingFile::Sweep::First,
+                                  [&](PendingFile& file, std::filesystem::path& name) {
+                                      return PublishForDay(file, folder, today, name);
+                                  }};
     std::filesystem::path published;
-    const Publisher publish = [&](PendingFile& file, std::filesystem::path& name) {
-        return PublishForDay(file, folder, today, name);
-    };
-    return Outcome(ProduceWorkbook(project, results, context, source, folder, publish, published),
+    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
                    published, error);
 }
 
@@ -320,13 +329,12 @@ std::optional<std::filesystem::path> WriteResultWorkbookAs(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& target, ExistingResult existing,
     std::string* error) {
-    const std::filesystem::path folder =
-        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const Destination destination{FolderOf(target), PendingFile::Sweep::Skip,
+                                  [&](PendingFile& file, std::filesystem::path& name) {
+                                      return PublishAs(file, target, existing, name);
+                                  }};
     std::filesystem::path published;
-    const Publisher publish = [&](PendingFile& file, std::filesystem::path& name) {
-        return PublishAs(file, target, existing, name);
-    };
-    return Outcome(ProduceWorkbook(project, results, context, source, folder, publish, published),
+    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
                    published, error);
 }
 

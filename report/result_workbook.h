@@ -58,7 +58,9 @@ enum class ExistingResult { Refuse, Replace };
 // Fills and checks the workbook as above but gives it the name `target`
 // (its folder holds the pending file). A file of that name is left untouched
 // and the workbook refused, *error naming it, unless `existing` is Replace,
-// which replaces it in one step.
+// which replaces it in one step. Made for many workbooks in a few folders:
+// the caller removes what killed runs left in each folder once
+// (PendingFile::RemoveAbandoned) before writing them.
 std::optional<std::filesystem::path> WriteResultWorkbookAs(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& target, ExistingResult existing,
