@@ -19,7 +19,8 @@ rm -rf "$reports"
 mkdir -p "$reports"
 # Every process writes its reports to a file of its own, so that the tests'
 # own checks of what nubera-cli prints are not what finds a race.
-export TSAN_OPTIONS="log_path=$reports/report exitcode=66 second_deadlock_stack=1"
+# tsan.supp says which reports are no race of ours, and why.
+export TSAN_OPTIONS="log_path=$reports/report exitcode=66 second_deadlock_stack=1 suppressions=$PWD/scripts/tsan.supp"
 # ThreadSanitizer needs the fixed address layout of an unrandomised process.
 run() { setarch "$(uname -m)" -R "$@"; }
 status=0
