@@ -6,6 +6,7 @@
 // Exit status: 0 success, 1 a refused file or input (the program's message on
 // stderr; in a batch, any project refused), 2 a usage error.
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -26,6 +27,8 @@
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kBatchMmapThreshold = 8 << 20;
+constexpr int kBatchTrimThreshold = 64 << 20;
 
 // The program's own folder: its template and nubera-pdf are found from there.
 std::filesystem::path ApplicationFolder(const char* argv0) {
@@ -122,6 +125,12 @@ int main(int argc, char** argv) {
             // The PDF helper may stop reading its list; the write then fails
             // and its answers say why, rather than the signal ending the batch.
             std::signal(SIGPIPE, SIG_IGN);
+            // Every workbook takes and frees zlib's buffers of several
+            // hundred kilobytes; by default the C library hands such memory
+            // back to the system each time and faults it in again, which
+            // costs a batch a tenth of its time.
+            mallopt(M_MMAP_THRESHOLD, kBatchMmapThreshold);
+            mallopt(M_TRIM_THRESHOLD, kBatchTrimThreshold);
             return nubera::cli::RunBatch(options, std::cout, std::cerr, ::isatty(STDERR_FILENO));
         }
         return nubera::cli::RunCalc(options, std::cout, std::cerr);
