@@ -44,10 +44,13 @@ void ProgressDisplay::Show(std::size_t done) {
     terminal_ << kClearLine << "計算中 " << done << " / " << total_ << "  経過 "
               << Duration(std::chrono::duration_cast<std::chrono::seconds>(elapsed))
               << "  終了見込み " << end << std::flush;
+    drawn_ = true;
 }
 
 void ProgressDisplay::Clear() {
-    if (shown_) terminal_ << kClearLine << std::flush;
+    if (!drawn_) return;
+    terminal_ << kClearLine << std::flush;
+    drawn_ = false;
 }
 
 }  // namespace nubera::cli

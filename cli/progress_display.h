@@ -22,6 +22,7 @@ class ProgressDisplay {
     std::ostream& terminal_;
     std::size_t total_;
     bool shown_;
+    bool drawn_ = false;  // the line is on the terminal
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 

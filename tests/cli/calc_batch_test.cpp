@@ -283,6 +283,21 @@ TEST(CalcBatch, OneProjectFileRunsAsItAlwaysDid) {
     EXPECT_EQ(run.err, "ファイル形式、もしくはバージョンが違います\n");
 }
 
+TEST(CalcBatch, OnATerminalAProgressLineShowsAndIsClearedAtTheEnd) {
+    const Projects projects("progress");
+    projects.Add("a.nbr", "one-block.nbr");
+    projects.Add("b.nbr", "one-block.nbr");
+    // `script` gives the run a terminal; its summary goes elsewhere, so
+    // what reaches the terminal is the progress line alone.
+    std::string terminal;
+    ASSERT_EQ(RunCommand("script -qec \"'" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
+                             Quoted(projects.Root()) + " --no-workbook >/dev/null\" /dev/null",
+                         &terminal),
+              0);
+    EXPECT_THAT(terminal, HasSubstr("計算中 2 / 2  経過 0:00  終了見込み "));
+    EXPECT_THAT(terminal, ::testing::EndsWith("\r\x1b[K"));
+}
+
 TEST(CalcBatch, ContradictoryOptionsAreUsageErrors) {
     const Projects projects("usage");
     const std::string folder = " " + Quoted(projects.Root());
