@@ -38,6 +38,65 @@ std::filesystem::path ApplicationFolder(const char* argv0) {
     return self.parent_path();
 }
 
+// The calc command's arguments and options, read into `options` except for
+// the two that need translating afterwards.
+void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::string& placementText,
+                    bool& noWorkbook) {
+    CLI::App* calc = app.add_subcommand(
+        "calc",
+        "Calculate project files (.nbr). One file runs alone: a table or one JSON object, the "
+        "workbook named by date. Several files or a folder run as a batch: one summary line "
+        "per project, each workbook named after its project, then a count of successes and "
+        "refusals");
+    calc->add_option("PROJECT", options.projects, "Project files, or folders of them (*.nbr)")
+        ->required();
+    calc->add_flag("--recursive", options.recursive, "Take the project files of subfolders too");
+    options.jobs = std::max(1u, std::thread::hardware_concurrency());
+    calc->add_option("--jobs", options.jobs,
+                     "Projects calculated at once (default: the number of cores)")
+        ->check(CLI::PositiveNumber);
+    calc->add_flag("--json", options.json,
+                   "Print every result as one JSON object, in a batch one per line with its "
+                   "\"project\" (UTF-8; bytes of a path that are not UTF-8 print as U+FFFD)");
+    calc->add_option("--placement", placementText,
+                     "Points of interest: auto, or manual (the file's points); "
+                     "default: manual when the file has manual points")
+        ->check(CLI::IsMember({"auto", "manual"}));
+    CLI::Option* noWorkbookFlag =
+        calc->add_flag("--no-workbook", noWorkbook, "Do not write the result workbook");
+    calc->add_flag("--pdf", options.writePdf,
+                   "Also write the workbook's printed pages as a PDF beside it")
+        ->excludes(noWorkbookFlag);
+    CLI::Option* out = calc->add_option("--out", options.outputFolder,
+                                        "Folder for the result workbook (default: the current "
+                                        "folder)")
+                           ->check(CLI::ExistingDirectory);
+    calc->add_flag("--beside", options.besideProject,
+                   "Batch: write each workbook in its project's folder")
+        ->excludes(out)
+        ->excludes(noWorkbookFlag);
+    calc->add_flag("--replace", options.replace,
+                   "Batch: replace a workbook of the same name (otherwise that project is "
+                   "refused)")
+        ->excludes(noWorkbookFlag);
+    calc->add_option("--csv", options.csv,
+                     "Batch: also write the summary to FILE as CSV (UTF-8 with a byte-order "
+                     "mark)");
+}
+
+// A batch's settings of the process, made before its threads start.
+void PrepareForBatch() {
+    // The PDF helper may stop reading its list; the write then fails and its
+    // answers say why, rather than the signal ending the batch.
+    std::signal(SIGPIPE, SIG_IGN);
+    // Every workbook takes and frees zlib's buffers of several hundred
+    // kilobytes; by default the C library hands such memory back to the
+    // system each time and faults it in again, which costs a batch a tenth
+    // of its time.
+    mallopt(M_MMAP_THRESHOLD, kBatchMmapThreshold);
+    mallopt(M_TRIM_THRESHOLD, kBatchTrimThreshold);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,48 +118,9 @@ int main(int argc, char** argv) {
                  "nubera-cli"};
     app.set_version_flag("--version", version);
     app.require_subcommand(1);
-    CLI::App* calc = app.add_subcommand(
-        "calc",
-        "Calculate project files (.nbr). One file runs alone: a table or one JSON object, the "
-        "workbook named by date. Several files or a folder run as a batch: one summary line "
-        "per project, each workbook named after its project, then a count of successes and "
-        "refusals");
-    calc->add_option("PROJECT", options.projects, "Project files, or folders of them (*.nbr)")
-        ->required();
-    calc->add_flag("--recursive", options.recursive, "Take the project files of subfolders too");
-    options.jobs = std::max(1u, std::thread::hardware_concurrency());
-    calc->add_option("--jobs", options.jobs,
-                     "Projects calculated at once (default: the number of cores)")
-        ->check(CLI::PositiveNumber);
-    calc->add_flag("--json", options.json,
-                   "Print every result as one JSON object, in a batch one per line with its "
-                   "\"project\" (UTF-8; bytes of a path that are not UTF-8 print as U+FFFD)");
     std::string placementText;
-    calc->add_option("--placement", placementText,
-                     "Points of interest: auto, or manual (the file's points); "
-                     "default: manual when the file has manual points")
-        ->check(CLI::IsMember({"auto", "manual"}));
     bool noWorkbook = false;
-    CLI::Option* noWorkbookFlag =
-        calc->add_flag("--no-workbook", noWorkbook, "Do not write the result workbook");
-    calc->add_flag("--pdf", options.writePdf,
-                   "Also write the workbook's printed pages as a PDF beside it")
-        ->excludes(noWorkbookFlag);
-    CLI::Option* out = calc->add_option("--out", options.outputFolder,
-                                        "Folder for the result workbook (default: the current "
-                                        "folder)")
-                           ->check(CLI::ExistingDirectory);
-    calc->add_flag("--beside", options.besideProject,
-                   "Batch: write each workbook in its project's folder")
-        ->excludes(out)
-        ->excludes(noWorkbookFlag);
-    calc->add_flag("--replace", options.replace,
-                   "Batch: replace a workbook of the same name (otherwise that project is "
-                   "refused)")
-        ->excludes(noWorkbookFlag);
-    calc->add_option("--csv", options.csv,
-                     "Batch: also write the summary to FILE as CSV (UTF-8 with a byte-order "
-                     "mark)");
+    AddCalcCommand(app, options, placementText, noWorkbook);
 
     try {
         app.parse(argc, argv);
@@ -122,15 +142,7 @@ int main(int argc, char** argv) {
     }
     try {
         if (options.IsBatch()) {
-            // The PDF helper may stop reading its list; the write then fails
-            // and its answers say why, rather than the signal ending the batch.
-            std::signal(SIGPIPE, SIG_IGN);
-            // Every workbook takes and frees zlib's buffers of several
-            // hundred kilobytes; by default the C library hands such memory
-            // back to the system each time and faults it in again, which
-            // costs a batch a tenth of its time.
-            mallopt(M_MMAP_THRESHOLD, kBatchMmapThreshold);
-            mallopt(M_TRIM_THRESHOLD, kBatchTrimThreshold);
+            PrepareForBatch();
             return nubera::cli::RunBatch(options, std::cout, std::cerr, ::isatty(STDERR_FILENO));
         }
         return nubera::cli::RunCalc(options, std::cout, std::cerr);
