@@ -33,15 +33,19 @@ class PendingFile {
     // The temporary name, for reading back what was written.
     const std::filesystem::path& Path() const { return path_; }
 
-    // Writes all of `bytes` and syncs them to disk. Returns false and sets
-    // *reason when the disk refuses (no space, a file-size limit).
+    // Writes all of `bytes` and starts the disk on them, without waiting:
+    // the file is synced before it gets a name, so work done in between (a
+    // read back, say) overlaps the disk's. Returns false and sets *reason
+    // when the disk refuses (no space, a file-size limit).
     bool Write(std::string_view bytes, std::string* reason);
 
     enum class Published { Done, NameTaken, Failed };
-    // Gives the file the name `target` in one step unless that name exists,
-    // which is left untouched (NameTaken). Failed sets *reason.
+    // Syncs the file to disk and gives it the name `target` in one step
+    // unless that name exists, which is left untouched (NameTaken). Failed
+    // sets *reason.
     Published PublishAs(const std::filesystem::path& target, std::string* reason);
-    // Gives the file the name `target`, replacing what had it, in one step.
+    // Syncs the file to disk and gives it the name `target`, replacing what
+    // had it, in one step.
     bool ReplaceAs(const std::filesystem::path& target, std::string* reason);
 
   private:
@@ -50,7 +54,12 @@ class PendingFile {
 
     std::filesystem::path path_;
     int fd_ = -1;
+    // Syncs what was written to disk unless done already; false with *reason
+    // when the disk refuses.
+    bool Synced(std::string* reason);
+
     bool named_ = false;  // published: the temporary name is gone
+    bool synced_ = true;  // nothing written since the last sync
 };
 
 }  // namespace nubera
