@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints the engine's throughput, the whole-process time of
 # `nubera-cli calc --json` and how fast the printed pages of its workbook are
-# drawn, on the largest example. Builds a Release configuration into build-bench/ first
+# drawn, on the largest example, and 1,000 random projects as one batch call
+# against one call each. Builds a Release configuration into build-bench/ first
 # (or into $BUILD_DIR when set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,7 +10,7 @@ build="${BUILD_DIR:-build-bench}"
 project=examples/five-blocks-lateral.nbr
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench bench_render nubera-cli >/dev/null
+cmake --build "$build" --target bench bench_render bench_batch nubera-cli >/dev/null
 
 "$build/bin/bench" "$project"
 
@@ -35,3 +36,7 @@ pages=$(mktemp -d)
 echo
 "$build/bin/bench_render" "$pages"/*.xlsx
 rm -rf "$pages"
+
+# Many projects: one batch call against one call per project.
+echo
+"$build/bin/bench_batch" 1000

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace nubera::cli {
 
@@ -17,5 +18,23 @@ inline constexpr const char* kPdfToolName = "nubera-pdf";
 std::optional<std::filesystem::path> WriteResultPdf(const std::filesystem::path& tool,
                                                     const std::filesystem::path& workbook,
                                                     bool alsoLateral, std::string* error);
+
+// A workbook of a batch whose printed pages are wanted.
+struct PdfRequest {
+    std::filesystem::path workbook;
+    bool alsoLateral = false;
+};
+
+// What became of one request: the PDF, or why there is none.
+struct PdfOutcome {
+    std::optional<std::filesystem::path> pdf;
+    std::string error;
+};
+
+// The same for every workbook of a batch with one run of `tool`, which
+// starts its graphics once; a workbook that fails does not stop the others.
+// Returns one outcome per request, in order.
+std::vector<PdfOutcome> WriteResultPdfs(const std::filesystem::path& tool,
+                                        const std::vector<PdfRequest>& requests);
 
 }  // namespace nubera::cli

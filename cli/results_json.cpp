@@ -56,4 +56,8 @@ json ResultsJson(const RunSummary& summary) {
     };
 }
 
+std::string JsonLine(const json& value) {
+    return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
 }  // namespace nubera::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <nlohmann/json.hpp>
+#include <string>
 
 #include "run_summary.h"
 
@@ -13,5 +14,10 @@ namespace nubera::cli {
 // lateralDetail (null in settlement-only mode), surchargeLateralDetail (null
 // unless both apply) and workbook (its path, or null). Missing cells are null.
 nlohmann::ordered_json ResultsJson(const RunSummary& summary);
+
+// A JSON value as one line of text. A path need not be UTF-8 (a folder named
+// in code page 932, say); its invalid bytes print as U+FFFD rather than end
+// the program.
+std::string JsonLine(const nlohmann::ordered_json& value);
 
 }  // namespace nubera::cli

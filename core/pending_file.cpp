@@ -37,9 +37,13 @@ void RemoveIfAbandoned(const std::filesystem::path& path) {
     ::close(fd);
 }
 
-// What runs killed while writing left in `folder`. Removing them is a
-// courtesy; a folder that cannot be listed is reported when creating fails.
-void RemoveAbandoned(const std::filesystem::path& folder) {
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
+void PendingFile::RemoveAbandoned(const std::filesystem::path& folder) {
     std::error_code failure;
     for (std::filesystem::directory_iterator it(folder, failure), end; !failure && it != end;
          it.increment(failure)) {
@@ -47,15 +51,9 @@ void RemoveAbandoned(const std::filesystem::path& folder) {
     }
 }
 
-int LastError() {
-    return errno != 0 ? errno : EIO;
-}
-
-}  // namespace
-
 std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& folder,
-                                               std::string* reason) {
-    RemoveAbandoned(folder);
+                                               std::string* reason, Sweep sweep) {
+    if (sweep == Sweep::First) RemoveAbandoned(folder);
     constexpr int kAttempts = 1000;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         std::filesystem::path path =
@@ -80,7 +78,7 @@ std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& fold
 }
 
 PendingFile::PendingFile(PendingFile&& other) noexcept
-    : path_(std::move(other.path_)), fd_(other.fd_), named_(other.named_) {
+    : path_(std::move(other.path_)), fd_(other.fd_), named_(other.named_), synced_(other.synced_) {
     other.fd_ = -1;
 }
 
@@ -102,15 +100,24 @@ bool PendingFile::Write(std::string_view bytes, std::string* reason) {
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
-    if (::fsync(fd_) != 0) {
+    // The disk starts on the bytes now; naming the file waits for them.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    synced_ = false;
+    return true;
+}
+
+bool PendingFile::Synced(std::string* reason) {
+    if (!synced_ && ::fsync(fd_) != 0) {
         *reason = SystemReasonText(LastError());
         return false;
     }
+    synced_ = true;
     return true;
 }
 
 PendingFile::Published PendingFile::PublishAs(const std::filesystem::path& target,
                                               std::string* reason) {
+    if (!Synced(reason)) return Published::Failed;
     int failure = ::link(path_.c_str(), target.c_str()) == 0 ? 0 : errno;
     if (failure == 0) {
         named_ = true;
@@ -135,6 +142,7 @@ PendingFile::Published PendingFile::PublishAs(const std::filesystem::path& targe
 }
 
 bool PendingFile::ReplaceAs(const std::filesystem::path& target, std::string* reason) {
+    if (!Synced(reason)) return false;
     if (::rename(path_.c_str(), target.c_str()) != 0) {
         *reason = SystemReasonText(LastError());
         return false;

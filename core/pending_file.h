@@ -14,10 +14,16 @@ namespace nubera {
 // unlocked, and the next pending file created in that folder removes it.
 class PendingFile {
   public:
-    // Creates the file in `folder`, after removing what killed runs left there.
-    // Returns nothing and sets *reason (Japanese) on failure.
+    // Whether Create first removes what killed runs left in the folder. A
+    // caller creating many files in one folder removes them once itself.
+    enum class Sweep { First, Skip };
+    // Creates the file in `folder`. Returns nothing and sets *reason
+    // (Japanese) on failure.
     static std::optional<PendingFile> Create(const std::filesystem::path& folder,
-                                             std::string* reason);
+                                             std::string* reason, Sweep sweep = Sweep::First);
+    // Removes the files of runs killed while writing in `folder`. Removing
+    // them is a courtesy; a folder that cannot be listed is left as it is.
+    static void RemoveAbandoned(const std::filesystem::path& folder);
     PendingFile(PendingFile&& other) noexcept;
     PendingFile& operator=(PendingFile&&) = delete;
     PendingFile(const PendingFile&) = delete;
@@ -27,15 +33,19 @@ class PendingFile {
     // The temporary name, for reading back what was written.
     const std::filesystem::path& Path() const { return path_; }
 
-    // Writes all of `bytes` and syncs them to disk. Returns false and sets
-    // *reason when the disk refuses (no space, a file-size limit).
+    // Writes all of `bytes` and starts the disk on them, without waiting:
+    // the file is synced before it gets a name, so work done in between (a
+    // read back, say) overlaps the disk's. Returns false and sets *reason
+    // when the disk refuses (no space, a file-size limit).
     bool Write(std::string_view bytes, std::string* reason);
 
     enum class Published { Done, NameTaken, Failed };
-    // Gives the file the name `target` in one step unless that name exists,
-    // which is left untouched (NameTaken). Failed sets *reason.
+    // Syncs the file to disk and gives it the name `target` in one step
+    // unless that name exists, which is left untouched (NameTaken). Failed
+    // sets *reason.
     Published PublishAs(const std::filesystem::path& target, std::string* reason);
-    // Gives the file the name `target`, replacing what had it, in one step.
+    // Syncs the file to disk and gives it the name `target`, replacing what
+    // had it, in one step.
     bool ReplaceAs(const std::filesystem::path& target, std::string* reason);
 
   private:
@@ -44,7 +54,12 @@ class PendingFile {
 
     std::filesystem::path path_;
     int fd_ = -1;
+    // Syncs what was written to disk unless done already; false with *reason
+    // when the disk refuses.
+    bool Synced(std::string* reason);
+
     bool named_ = false;  // published: the temporary name is gone
+    bool synced_ = true;  // nothing written since the last sync
 };
 
 }  // namespace nubera

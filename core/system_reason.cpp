@@ -27,8 +27,11 @@ std::string SystemReasonText(int error) {
             return "ディスクの読み書きに失敗しました";
         case ENAMETOOLONG:
             return "ファイル名が長すぎます";
-        default:
-            return std::string("システムエラー: ") + std::strerror(error);
+        default: {
+            // strerror's buffer is shared between threads; strerror_r's is ours.
+            char buffer[256];
+            return std::string("システムエラー: ") + ::strerror_r(error, buffer, sizeof buffer);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 #include "result_workbook.h"
 
+#include <functional>
 #include <string_view>
 #include <system_error>
 
@@ -7,10 +8,13 @@
 #include "displacement_sheet.h"
 #include "input_sheet.h"
 #include "number_text.h"
+#include "path_text.h"
 #include "pending_file.h"
+#include "point_totals.h"
 #include "result_plot.h"
 #include "result_printout.h"
 #include "result_sheet.h"
+#include "result_template.h"
 #include "round_half.h"
 #include "section_diagram.h"
 #include "settlement_sheet.h"
@@ -45,9 +49,7 @@ std::string LoadingDepthText(const ProjectData& project, const CalcResults&) {
 // The three sheets of one kind of result, how the run fills them, and what
 // the summary's plot shows of it.
 struct ResultPass {
-    const char* modelSheet;
-    const char* calcSheet;
-    const char* summarySheet;
+    ResultSheetNames sheets;
     void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, FillMode, int, int);
     std::string (*summaryDepthText)(const ProjectData&, const CalcResults&);
     std::vector<PointDetail> CalcResults::*loadDetail;
@@ -56,18 +58,14 @@ struct ResultPass {
     const char* plotAxisTitle;
 };
 
-constexpr ResultPass kSettlementPass{"即時沈下量の計算雛形",
-                                     "即時沈下量の計算",
-                                     "即時沈下量のまとめ",
+constexpr ResultPass kSettlementPass{kSettlementSheets,
                                      FillSettlementSheet,
                                      GroundDepthText,
                                      &CalcResults::settlementDetail,
                                      &CalcResults::surchargeSettlementDetail,
                                      "各着目点の即時沈下量 S（全荷重の合計）",
                                      "S (cm)"};
-constexpr ResultPass kDisplacementPass{"側方変位量の計算雛形",
-                                       "側方変位量の計算",
-                                       "側方変位量のまとめ",
+constexpr ResultPass kDisplacementPass{kDisplacementSheets,
                                        FillDisplacementSheet,
                                        LoadingDepthText,
                                        &CalcResults::lateralDetail,
@@ -83,15 +81,6 @@ std::vector<const ResultPass*> UsedPasses(bool alsoLateral) {
     return {&kSettlementPass};
 }
 
-std::filesystem::path PathFromUtf8(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-std::string Utf8FromPath(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 std::string TwoDigits(unsigned value) {
     return std::string{static_cast<char>('0' + value / 10 % 10),
                        static_cast<char>('0' + value % 10)};
@@ -102,38 +91,6 @@ std::string DateDigits(std::chrono::year_month_day day) {
     const int year = static_cast<int>(day.year());
     return TwoDigits(year / 100) + TwoDigits(year % 100) + TwoDigits(unsigned(day.month())) +
            TwoDigits(unsigned(day.day()));
-}
-
-std::vector<std::string> SummaryLabelNames() {
-    std::vector<std::string> names;
-    for (const char* prefix : {"LBL_X", "LBL_XP"}) {
-        for (std::size_t k = 0; k < kPointCount; ++k) {
-            names.push_back(prefix + std::to_string(k));
-        }
-    }
-    for (int k = 0; k < 10; ++k) {
-        names.push_back("LBL_Tyaku" + std::to_string(k));
-    }
-    names.push_back("LBL_TyakuA");
-    return names;
-}
-
-// Looks up every sheet and label the run will touch, so that a template
-// lacking one fails before anything is written, naming what is missing.
-void CheckTemplate(Workbook& book, bool alsoLateral) {
-    book.Sheet(kInputSheet);
-    book.Sheet(kInputModelSheet);
-    for (const ResultPass* pass : {&kSettlementPass, &kDisplacementPass}) {
-        book.Sheet(pass->modelSheet);
-        book.Sheet(pass->calcSheet);
-        book.Sheet(pass->summarySheet);
-    }
-    for (const ResultPass* pass : UsedPasses(alsoLateral)) {
-        Worksheet& summary = book.Sheet(pass->summarySheet);
-        for (const std::string& label : SummaryLabelNames()) {
-            summary.GetLabel(label);
-        }
-    }
 }
 
 // Refuses results that do not belong to the project, which would otherwise
@@ -156,8 +113,8 @@ std::string EmText(const CalcResults& results) {
 
 void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
                           const CalcResults& results) {
-    const Worksheet& model = book.Sheet(pass.modelSheet);
-    Worksheet& calc = book.Sheet(pass.calcSheet);
+    const Worksheet& model = book.Sheet(pass.sheets.model);
+    Worksheet& calc = book.Sheet(pass.sheets.calc);
     const int blocks = static_cast<int>(project.fillLoads->RowCount());
     for (const PlannedBlock& block : PlanBlocks(blocks, project.surcharge.has_value())) {
         calc.PasteRows(model, kModelFirstRow, kModelLastRow, block.firstRow);
@@ -168,30 +125,14 @@ void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectD
     }
 }
 
-// What the summary's total column sums for each point: every load's result,
-// for the points that the summary names.
 PlotSubject PlotOf(const ResultPass& pass, const ProjectData& project, const CalcResults& results) {
-    const std::vector<PointDetail>& loads = results.*pass.loadDetail;
-    PlotSubject subject{pass.plotTitle, pass.plotAxisTitle, {}};
-    for (std::size_t k = 0; k < kPointCount; ++k) {
-        if (loads.at(0)[k][point_item::kOffset].IsMissing()) {
-            subject.totals.emplace_back();
-            continue;
-        }
-        double total = 0;
-        for (std::size_t i = 0; i < project.fillLoads->RowCount(); ++i) {
-            total += loads.at(i)[k][point_item::kResult].AsNumber();
-        }
-        if (project.surcharge)
-            total += (results.*pass.surchargeDetail)[k][point_item::kResult].AsNumber();
-        subject.totals.emplace_back(total);
-    }
-    return subject;
+    return {pass.plotTitle, pass.plotAxisTitle,
+            PointTotals(project, results.*pass.loadDetail, results.*pass.surchargeDetail)};
 }
 
 void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
                       const CalcResults& results) {
-    Worksheet& summary = book.Sheet(pass.summarySheet);
+    Worksheet& summary = book.Sheet(pass.sheets.summary);
     pass.fill(summary, project, results, FillMode::Summary, 0, 0);
     if (const auto surplus = SurplusLoadColumns(static_cast<int>(project.fillLoads->RowCount()))) {
         summary.DeleteColumns(surplus->first, surplus->last);
@@ -205,17 +146,16 @@ void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData&
 
 void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
     book.DeleteSheetAt(0);  // the settlement model, first in every template
-    book.DeleteSheet(kDisplacementPass.modelSheet);
+    book.DeleteSheet(kDisplacementSheets.model);
     book.DeleteSheet(kInputModelSheet);
     if (!alsoLateral) {
-        book.DeleteSheet(kDisplacementPass.calcSheet);
-        book.DeleteSheet(kDisplacementPass.summarySheet);
+        book.DeleteSheet(kDisplacementSheets.calc);
+        book.DeleteSheet(kDisplacementSheets.summary);
     }
 }
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
                    const ReportContext& context) {
-    CheckTemplate(book, project.alsoLateral);
     FillInputSheet(book, project, results, context);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
         FillCalculationSheet(book, *pass, project, results);
@@ -227,17 +167,13 @@ void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults
 
 // The finished workbook's bytes, or the reason there are none.
 std::string FilledTemplate(const ProjectData& project, const CalcResults& results,
-                           const ReportContext& context, const std::filesystem::path& templatePath,
+                           const ReportContext& context, const ResultTemplate& source,
                            std::string& bytes) {
-    if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
-        return refusal;
-    }
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(templatePath, ignored)) {
-        return "雛形ファイル「" + Utf8FromPath(templatePath) + "」が見つかりません";
+    if (std::string missing = source.Missing(project.alsoLateral); !missing.empty()) {
+        return missing;
     }
     try {
-        const std::unique_ptr<Workbook> book = Workbook::Open(templatePath);
+        const std::unique_ptr<Workbook> book = source.NewWorkbook();
         BuildWorkbook(*book, project, results, context);
         bytes = book->SavedBytes();
     } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
@@ -257,9 +193,19 @@ std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
     return {};
 }
 
+// Where a finished workbook goes: the folder of its pending file, whether
+// what killed runs left there is removed first, and how the file gets its
+// final name (the publisher sets the second argument to it and returns why
+// it could not).
+struct Destination {
+    std::filesystem::path folder;
+    PendingFile::Sweep sweep;
+    std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
+};
+
 // Gives the pending file the first free name of the day.
-std::string Publish(PendingFile& file, const std::filesystem::path& folder,
-                    std::chrono::year_month_day today, std::filesystem::path& published) {
+std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder,
+                          std::chrono::year_month_day today, std::filesystem::path& published) {
     for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
         const std::filesystem::path candidate = ResultFileName(folder, today, counter);
         std::string reason;
@@ -276,17 +222,43 @@ std::string Publish(PendingFile& file, const std::filesystem::path& folder,
     return kNoFreeResultName;
 }
 
+// Gives the pending file the name `target`, replacing a file of that name
+// only when told to.
+std::string PublishAs(PendingFile& file, const std::filesystem::path& target,
+                      ExistingResult existing, std::filesystem::path& published) {
+    std::string reason;
+    if (existing == ExistingResult::Replace) {
+        if (!file.ReplaceAs(target, &reason)) {
+            return "「" + Utf8FromPath(target) + "」を保存できません: " + reason;
+        }
+    } else {
+        switch (file.PublishAs(target, &reason)) {
+            case PendingFile::Published::Done:
+                break;
+            case PendingFile::Published::NameTaken:
+                return "「" + Utf8FromPath(target) + "」は既にあります（上書きしません）";
+            case PendingFile::Published::Failed:
+                return "「" + Utf8FromPath(target) + "」を保存できません: " + reason;
+        }
+    }
+    published = target;
+    return {};
+}
+
 std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
-                            const ReportContext& context, const std::filesystem::path& templatePath,
-                            const std::filesystem::path& folder, std::chrono::year_month_day today,
-                            std::filesystem::path& published) {
+                            const ReportContext& context, const ResultTemplate& source,
+                            const Destination& destination, std::filesystem::path& published) {
+    if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
+        return refusal;
+    }
     std::string bytes;
-    if (std::string failure = FilledTemplate(project, results, context, templatePath, bytes);
+    if (std::string failure = FilledTemplate(project, results, context, source, bytes);
         !failure.empty()) {
         return failure;
     }
+    const std::filesystem::path& folder = destination.folder;
     std::string reason;
-    std::optional<PendingFile> file = PendingFile::Create(folder, &reason);
+    std::optional<PendingFile> file = PendingFile::Create(folder, &reason, destination.sweep);
     if (!file) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを作成できません: " + reason;
     }
@@ -296,7 +268,20 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (std::string failure = ReadBack(file->Path(), project.alsoLateral); !failure.empty()) {
         return failure;
     }
-    return Publish(*file, folder, today, published);
+    return destination.publish(*file, published);
+}
+
+// The published name, or nothing with *error saying what failed.
+std::optional<std::filesystem::path> Outcome(const std::string& failure,
+                                             const std::filesystem::path& published,
+                                             std::string* error) {
+    if (failure.empty()) return published;
+    if (error) {
+        *error = failure == kNoFreeResultName
+                     ? failure
+                     : "計算結果ファイルを作成できませんでした: " + failure;
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -319,16 +304,38 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error) {
+    // A run that does not belong to its project is named before the template.
+    std::string failure = CheckRun(project, results);
+    std::optional<ResultTemplate> source;
+    if (failure.empty()) source = ResultTemplate::Load(templatePath, &failure);
+    if (!source) return Outcome(failure, {}, error);
+    return WriteResultWorkbook(project, results, context, *source, folder, today, error);
+}
+
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const std::filesystem::path& folder,
+    std::chrono::year_month_day today, std::string* error) {
+    const Destination destination{folder, PendingFile::Sweep::First,
+                                  [&](PendingFile& file, std::filesystem::path& name) {
+                                      return PublishForDay(file, folder, today, name);
+                                  }};
     std::filesystem::path published;
-    const std::string failure =
-        ProduceWorkbook(project, results, context, templatePath, folder, today, published);
-    if (failure.empty()) return published;
-    if (error) {
-        *error = failure == kNoFreeResultName
-                     ? failure
-                     : "計算結果ファイルを作成できませんでした: " + failure;
-    }
-    return std::nullopt;
+    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
+                   published, error);
+}
+
+std::optional<std::filesystem::path> WriteResultWorkbookAs(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const std::filesystem::path& target, ExistingResult existing,
+    std::string* error) {
+    const Destination destination{FolderOf(target), PendingFile::Sweep::Skip,
+                                  [&](PendingFile& file, std::filesystem::path& name) {
+                                      return PublishAs(file, target, existing, name);
+                                  }};
+    std::filesystem::path published;
+    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
+                   published, error);
 }
 
 }  // namespace nubera

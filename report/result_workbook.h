@@ -8,6 +8,7 @@
 #include "calc_results.h"
 #include "project_data.h"
 #include "report_context.h"
+#include "result_template.h"
 
 namespace nubera {
 
@@ -43,5 +44,26 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error);
+
+// The same from a template read once, for many runs in one process; several
+// threads may write workbooks from one template at once.
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const std::filesystem::path& folder,
+    std::chrono::year_month_day today, std::string* error);
+
+// What becomes of a file that already has the name a workbook is given.
+enum class ExistingResult { Refuse, Replace };
+
+// Fills and checks the workbook as above but gives it the name `target`
+// (its folder holds the pending file). A file of that name is left untouched
+// and the workbook refused, *error naming it, unless `existing` is Replace,
+// which replaces it in one step. Made for many workbooks in a few folders:
+// the caller removes what killed runs left in each folder once
+// (PendingFile::RemoveAbandoned) before writing them.
+std::optional<std::filesystem::path> WriteResultWorkbookAs(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const std::filesystem::path& target, ExistingResult existing,
+    std::string* error);
 
 }  // namespace nubera

@@ -12,6 +12,11 @@
 namespace nubera::sheet {
 
 // What a workbook says about itself in its document properties.
+// A package read into memory once (defined with the package format). It is
+// never changed after reading, so several threads may open workbooks from one
+// image at the same time.
+class WorkbookImage;
+
 struct DocumentProperties {
     std::string title;
     std::string program;  // the writing program with its version
@@ -26,6 +31,12 @@ class Workbook {
   public:
     // Throws SpreadsheetError naming the file when it cannot be read.
     static std::unique_ptr<Workbook> Open(const std::filesystem::path& path);
+    // Reads the package once, for opening many workbooks from it without the
+    // file. Throws SpreadsheetError naming the file when it cannot be read.
+    static std::shared_ptr<const WorkbookImage> ReadImage(const std::filesystem::path& path);
+    // A workbook of its own, starting from a copy of the image's parts.
+    // Throws SpreadsheetError naming the file the image was read from.
+    static std::unique_ptr<Workbook> Open(const WorkbookImage& image);
     virtual ~Workbook() = default;
 
     virtual std::vector<std::string> SheetNames() const = 0;

@@ -76,14 +76,25 @@ std::unique_ptr<Workbook> Workbook::Open(const std::filesystem::path& path) {
     return std::make_unique<XlsxWorkbook>(path);
 }
 
-XlsxWorkbook::XlsxWorkbook(const std::filesystem::path& path) : package_(Package::Read(path)) {
+std::shared_ptr<const WorkbookImage> Workbook::ReadImage(const std::filesystem::path& path) {
+    return std::make_shared<const WorkbookImage>(Package::Read(path));
+}
+
+std::unique_ptr<Workbook> Workbook::Open(const WorkbookImage& image) {
+    return std::make_unique<XlsxWorkbook>(image.Parts());
+}
+
+XlsxWorkbook::XlsxWorkbook(const std::filesystem::path& path) : XlsxWorkbook(Package::Read(path)) {}
+
+XlsxWorkbook::XlsxWorkbook(Package package) : package_(std::move(package)) {
     try {
         contentTypes_.Load(package_.Bytes(kContentTypesPart));
         ReadWorkbookPart();
         CheckWorkbookRelationships();
         ReadSheetList();
     } catch (const SpreadsheetError& error) {
-        throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + error.what());
+        throw SpreadsheetError(Quoted(package_.Path().string()) +
+                               "を読み込めません: " + error.what());
     }
 }
 

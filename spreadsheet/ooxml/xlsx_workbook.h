@@ -19,10 +19,22 @@
 
 namespace nubera::sheet {
 
+// The parts of a package as read, kept for opening workbooks from them.
+class WorkbookImage {
+  public:
+    explicit WorkbookImage(Package package) : package_(std::move(package)) {}
+    const Package& Parts() const { return package_; }
+
+  private:
+    Package package_;
+};
+
 class XlsxWorkbook final : public Workbook {
   public:
     // Throws SpreadsheetError naming the file when it cannot be read.
     explicit XlsxWorkbook(const std::filesystem::path& path);
+    // Starts from `package` as read. Throws SpreadsheetError naming its file.
+    explicit XlsxWorkbook(Package package);
 
     std::vector<std::string> SheetNames() const override;
     Worksheet& Sheet(std::string_view name) override;

@@ -3,6 +3,9 @@
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "run_cli.h"
 
@@ -46,6 +49,47 @@ TEST(CalcPdf, WithoutAskingThereIsNoPdf) {
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         EXPECT_NE(entry.path().extension(), ".pdf");
     }
+}
+
+TEST(CalcPdf, ABatchDrawsEveryWorkbookWithOneHelperRun) {
+    const auto folder = FreshFolder("pdf-batch");
+    const auto run =
+        RunCli("calc " + Example("one-block.nbr") + " " + Example("five-blocks-lateral.nbr") +
+               " --json --pdf --out '" + folder.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err << run.out;
+    std::vector<std::string> projects;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const json result = json::parse(line);
+        if (!result.contains("project")) continue;
+        projects.push_back(std::filesystem::path(result["project"].get<std::string>()).stem());
+        const std::filesystem::path pdf = result["pdf"].get<std::string>();
+        EXPECT_EQ(pdf.stem(), std::filesystem::path(result["workbook"].get<std::string>()).stem());
+        EXPECT_THAT(PdfInfo(pdf),
+                    HasSubstr(projects.back() == "one-block" ? "Pages:           3\n"
+                                                             : "Pages:           9\n"));
+    }
+    EXPECT_EQ(projects, (std::vector<std::string>{"five-blocks-lateral", "one-block"}));
+}
+
+TEST(CalcPdf, TheHelperAnswersForEachListedWorkbookAndGoesOnAfterAFailure) {
+    const auto folder = FreshFolder("pdf-list");
+    const auto made =
+        RunCli("calc " + Example("one-block.nbr") + " --json --out '" + folder.string() + "'");
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    const std::string workbook = json::parse(made.out)["workbook"].get<std::string>();
+    const std::string missing = (folder / "missing.xlsx").string();
+    std::string answers;
+    const int status = testing_support::RunCommand(
+        "printf '%s\\0%s\\0%s\\0\\0%s\\0%s\\0%s\\0\\0' '" + missing + "' '" +
+            (folder / "missing.pdf").string() + "' 即時沈下量のまとめ '" + workbook + "' '" +
+            (folder / "written.pdf").string() +
+            "' 即時沈下量のまとめ | '" NUBERA_BINARY_DIR "/bin/nubera-pdf' --list | tr '\\0' '\\n'",
+        &answers);
+    EXPECT_EQ(status, 0);
+    EXPECT_THAT(answers, HasSubstr("missing.xlsx"));
+    EXPECT_THAT(answers, ::testing::EndsWith("\n\n")) << "the second answer is empty: written";
+    EXPECT_THAT(PdfInfo(folder / "written.pdf"), HasSubstr("Pages:           1\n"));
 }
 
 TEST(CalcPdf, NeedsTheWorkbook) {

@@ -1,6 +1,12 @@
 #include "report_run.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+
 #include "equivalent_modulus.h"
+#include "file_bytes.h"
 #include "lateral.h"
 #include "settlement.h"
 
@@ -156,6 +162,23 @@ std::filesystem::path FreshFolder(std::string_view name) {
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const std::string& part,
+                                      const std::string& from, const std::string& to) {
+    const auto parts = folder / "parts";
+    std::filesystem::copy(std::filesystem::path(NUBERA_SOURCE_DIR) / "report" / "template", parts,
+                          std::filesystem::copy_options::recursive);
+    std::string xml = ReadFileBytes(parts / part).value_or("");
+    EXPECT_NE(xml.find(from), std::string::npos) << from;
+    xml.replace(xml.find(from), from.size(), to);
+    std::ofstream(parts / part, std::ios::binary) << xml;
+    const auto packed = folder / "changed.xltx";
+    const std::string command = "cmake -DSOURCE='" + parts.string() + "' -DOUTPUT='" +
+                                packed.string() +
+                                "' -P '" NUBERA_SOURCE_DIR "/report/pack_template.cmake'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return packed;
 }
 
 }  // namespace nubera::testing_report

@@ -3,6 +3,7 @@
 // Projects run through the engine for the report tests, and the files they use.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "calc_results.h"
@@ -33,5 +34,9 @@ ReportRun LargestRun();
 std::filesystem::path TemplatePath();
 // An empty folder of the build tree for one test's files.
 std::filesystem::path FreshFolder(std::string_view name);
+// The template packed from its parts into `folder` with the text `from` of
+// one part replaced by `to`.
+std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const std::string& part,
+                                      const std::string& from, const std::string& to);
 
 }  // namespace nubera::testing_report

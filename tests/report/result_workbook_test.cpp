@@ -371,24 +371,6 @@ TEST(WriteResultWorkbook, ASheetMissingFromTheTemplateIsNamed) {
                   "」にシート「即時沈下量のまとめ」がありません");
 }
 
-// The template packed from its parts with one text of one part replaced.
-std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const std::string& part,
-                                      const std::string& from, const std::string& to) {
-    const auto parts = folder / "parts";
-    std::filesystem::copy(std::filesystem::path(NUBERA_SOURCE_DIR) / "report" / "template", parts,
-                          std::filesystem::copy_options::recursive);
-    std::string xml = Contents(parts / part);
-    EXPECT_NE(xml.find(from), std::string::npos) << from;
-    xml.replace(xml.find(from), from.size(), to);
-    Touch(parts / part, xml);
-    const auto packed = folder / "changed.xltx";
-    const std::string command = "cmake -DSOURCE='" + parts.string() + "' -DOUTPUT='" +
-                                packed.string() +
-                                "' -P '" NUBERA_SOURCE_DIR "/report/pack_template.cmake'";
-    EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return packed;
-}
-
 TEST(WriteResultWorkbook, ALabelMissingFromTheTemplateIsNamed) {
     const auto broken =
         ChangedTemplate(FreshFolder("template-without-label"), "xl/drawings/drawing1.xml",

@@ -1,0 +1,147 @@
+#include "batch_command.h"
+
+#include <algorithm>
+#include <ostream>
+#include <set>
+
+#include "atomic_file.h"
+#include "batch_job.h"
+#include "batch_summary.h"
+#include "folder_sync.h"
+#include "parallel_runs.h"
+#include "path_text.h"
+#include "pdf_export.h"
+#include "pending_file.h"
+#include "progress_display.h"
+#include "summary_csv.h"
+
+namespace nubera::cli {
+namespace {
+
+constexpr std::chrono::milliseconds kProgressInterval{250};
+
+void PrintSummary(const ProjectOutcome& outcome, const CalcOptions& options, std::ostream& out) {
+    out << (options.json ? SummaryJsonLine(outcome) : SummaryLine(outcome)) << '\n';
+}
+
+// What killed runs left in the folders the workbooks go to, removed once for
+// all of them.
+void RemoveAbandonedFiles(const std::vector<PlannedProject>& planned) {
+    std::set<std::filesystem::path> folders;
+    for (const PlannedProject& project : planned) {
+        if (!project.workbook.empty()) folders.insert(FolderOf(project.workbook));
+    }
+    for (const std::filesystem::path& folder : folders) PendingFile::RemoveAbandoned(folder);
+}
+
+// Every project computed on the worker threads. Unless PDFs follow, each
+// summary line is printed as soon as it and those before it are known.
+std::vector<ProjectOutcome> RunJobs(const std::vector<PlannedProject>& planned,
+                                    const CalcOptions& options, const ResultTemplate* source,
+                                    std::ostream& out, ProgressDisplay& progress) {
+    std::vector<ProjectOutcome> outcomes(planned.size());
+    RunInParallel(
+        planned.size(), options.jobs,
+        [&](std::size_t i) { outcomes[i] = RunBatchJob(planned[i], options, source); },
+        [&](std::size_t i) {
+            if (options.writePdf) return;
+            progress.Clear();
+            PrintSummary(outcomes[i], options, out);
+            out.flush();
+        },
+        [&](std::size_t done) { progress.Show(done); }, kProgressInterval);
+    progress.Clear();
+    return outcomes;
+}
+
+// The printed pages of every workbook written, with one run of the helper.
+void WritePdfs(const CalcOptions& options, std::vector<ProjectOutcome>& outcomes) {
+    std::vector<PdfRequest> requests;
+    std::vector<ProjectOutcome*> asking;
+    for (ProjectOutcome& outcome : outcomes) {
+        if (!outcome.Succeeded() || !outcome.workbook) continue;
+        requests.push_back({*outcome.workbook, outcome.alsoLateral});
+        asking.push_back(&outcome);
+    }
+    if (requests.empty()) return;
+    const std::vector<PdfOutcome> written = WriteResultPdfs(options.pdfTool, requests);
+    for (std::size_t i = 0; i < asking.size(); ++i) {
+        asking[i]->pdf = written[i].pdf;
+        asking[i]->refusal = written[i].error;
+        if (written[i].pdf && options.json) asking[i]->json["pdf"] = Utf8FromPath(*written[i].pdf);
+    }
+}
+
+// The CSV summary, replacing any file of that name in one step.
+bool WriteCsv(const std::filesystem::path& path, const std::vector<ProjectOutcome>& outcomes,
+              std::ostream& err) {
+    std::string reason;
+    if (WriteFileAtomically(path, SummaryCsv(outcomes), &reason)) return true;
+    err << "「" << Utf8FromPath(path) << "」を保存できません: " << reason << '\n';
+    return false;
+}
+
+// Every name given during the batch made durable, one sync per folder: each
+// file's bytes were synced before it got its name (so a name never holds a
+// partial file), and this makes the names themselves survive a power cut.
+bool SyncOutputFolders(const std::vector<ProjectOutcome>& outcomes, const CalcOptions& options,
+                       std::ostream& err) {
+    std::set<std::filesystem::path> folders;
+    for (const ProjectOutcome& outcome : outcomes) {
+        if (outcome.workbook) folders.insert(FolderOf(*outcome.workbook));
+    }
+    if (options.csv) folders.insert(FolderOf(*options.csv));
+    bool synced = true;
+    for (const std::filesystem::path& folder : folders) {
+        std::string reason;
+        if (!SyncFolder(folder, &reason)) {
+            err << "フォルダ「" << Utf8FromPath(folder)
+                << "」をディスクに書き込めません: " << reason << '\n';
+            synced = false;
+        }
+    }
+    return synced;
+}
+
+std::string GivenText(const std::vector<std::filesystem::path>& given) {
+    std::string text;
+    for (const std::filesystem::path& path : given) text += " " + Utf8FromPath(path);
+    return text;
+}
+
+}  // namespace
+
+int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, bool terminal) {
+    const std::vector<ListedProject> listed = ListProjects(options.projects, options.recursive);
+    if (listed.empty()) {
+        err << "プロジェクトファイル（*.nbr）が見つかりません:" << GivenText(options.projects)
+            << '\n';
+        return 1;
+    }
+    std::optional<ResultTemplate> source;
+    if (options.writeWorkbook) {
+        std::string error;
+        source = ResultTemplate::Load(options.templatePath, &error);
+        if (!source) {
+            err << error << '\n';
+            return 1;
+        }
+    }
+    const std::vector<PlannedProject> planned = PlanWorkbooks(listed, options);
+    RemoveAbandonedFiles(planned);
+    ProgressDisplay progress(err, listed.size(), terminal && listed.size() > 1);
+    std::vector<ProjectOutcome> outcomes =
+        RunJobs(planned, options, source ? &*source : nullptr, out, progress);
+    if (options.writePdf) {
+        WritePdfs(options, outcomes);
+        for (const ProjectOutcome& outcome : outcomes) PrintSummary(outcome, options, out);
+    }
+    bool written = !options.csv || WriteCsv(*options.csv, outcomes, err);
+    written = SyncOutputFolders(outcomes, options, err) && written;
+    const auto succeeded =
+        static_cast<std::size_t>(std::ranges::count_if(outcomes, &ProjectOutcome::Succeeded));
+    out << CountLine(succeeded, outcomes.size() - succeeded, options.json) << '\n';
+    return succeeded == outcomes.size() && written ? 0 : 1;
+}
+
+}  // namespace nubera::cli

@@ -1,0 +1,73 @@
+#include "batch_job.h"
+
+#include <exception>
+
+#include "path_text.h"
+#include "point_totals.h"
+#include "project_calculation.h"
+#include "result_workbook.h"
+#include "results_json.h"
+
+namespace nubera::cli {
+namespace {
+
+std::optional<LargestResult> Largest(const ProjectData& project, const CalcResults& results,
+                                     const std::vector<PointDetail>& loads,
+                                     const PointDetail& surcharge) {
+    const auto largest = LargestTotal(PointTotals(project, loads, surcharge));
+    if (!largest) return std::nullopt;
+    return LargestResult{largest->point, largest->value,
+                         results.pointOffsets.at(0)[largest->point]};
+}
+
+void Summarise(const ComputedProject& computed, const CalcOptions& options,
+               ProjectOutcome& outcome) {
+    const ProjectData& project = computed.project;
+    const CalcResults& results = computed.results;
+    outcome.equivalentModulus = results.equivalentModulus;
+    outcome.alsoLateral = project.alsoLateral;
+    outcome.settlement =
+        Largest(project, results, results.settlementDetail, results.surchargeSettlementDetail);
+    if (project.alsoLateral) {
+        outcome.lateral =
+            Largest(project, results, results.lateralDetail, results.surchargeLateralDetail);
+    }
+    if (options.json) {
+        outcome.json = {{"project", Utf8FromPath(outcome.project)}};
+        outcome.json.update(
+            ResultsJson({project, results, computed.placement, outcome.workbook, std::nullopt}));
+    }
+}
+
+void Run(const PlannedProject& planned, const CalcOptions& options, const ResultTemplate* source,
+         ProjectOutcome& outcome) {
+    const std::optional<ComputedProject> computed =
+        ComputeProject(planned.project, options.placement, &outcome.refusal);
+    if (!computed) return;
+    if (source) {
+        outcome.workbook = WriteResultWorkbookAs(
+            computed->project, computed->results, RunContext(planned.project, computed->placement),
+            *source, planned.workbook,
+            options.replace ? ExistingResult::Replace : ExistingResult::Refuse, &outcome.refusal);
+        if (!outcome.workbook) return;
+    }
+    Summarise(*computed, options, outcome);
+}
+
+}  // namespace
+
+ProjectOutcome RunBatchJob(const PlannedProject& planned, const CalcOptions& options,
+                           const ResultTemplate* source) {
+    ProjectOutcome outcome;
+    outcome.project = planned.project;
+    outcome.refusal = planned.refusal;
+    if (!outcome.Succeeded()) return outcome;
+    try {
+        Run(planned, options, source, outcome);
+    } catch (const std::exception& failure) {  // a fault of the program itself
+        outcome.refusal = std::string("内部エラーのため中止しました: ") + failure.what();
+    }
+    return outcome;
+}
+
+}  // namespace nubera::cli

@@ -1,0 +1,66 @@
+#include "batch_summary.h"
+
+#include <algorithm>
+
+#include "number_text.h"
+#include "path_text.h"
+#include "point_name.h"
+#include "results_json.h"
+#include "round_half.h"
+
+namespace nubera::cli {
+namespace {
+
+std::string OneLine(std::string text) {
+    while (!text.empty() && text.back() == '\n') text.pop_back();
+    std::ranges::replace(text, '\n', ' ');
+    return text;
+}
+
+// "沈下量 1.13 cm ⑥ x=0.00 m", or the label and "-" without a result.
+std::string LargestText(const char* label, const std::optional<LargestResult>& largest) {
+    if (!largest) return std::string(label) + " -";
+    return std::string(label) + " " + ValueText(largest) + " cm " + PointText(largest) +
+           " x=" + PointXText(largest) + " m";
+}
+
+}  // namespace
+
+std::string EmText(const ProjectOutcome& outcome) {
+    return outcome.Succeeded() ? FormatFixed2(outcome.equivalentModulus) : std::string();
+}
+
+std::string ValueText(const std::optional<LargestResult>& largest) {
+    return largest ? FormatFixed2(RoundHalf(largest->value)) : std::string();
+}
+
+std::string PointText(const std::optional<LargestResult>& largest) {
+    return largest ? CircledNumber(largest->point + 1) : std::string();
+}
+
+std::string PointXText(const std::optional<LargestResult>& largest) {
+    return largest && !largest->x.IsMissing() ? FormatFixed2(largest->x.AsNumber()) : std::string();
+}
+
+std::string SummaryLine(const ProjectOutcome& outcome) {
+    const std::string project = Utf8FromPath(outcome.project);
+    if (!outcome.Succeeded()) return project + "\t拒否: " + OneLine(outcome.refusal);
+    std::string line = project + "\tEm " + EmText(outcome) + " kN/m2\t" +
+                       LargestText("最大沈下量", outcome.settlement) + "\t" +
+                       LargestText("最大側方変位量", outcome.lateral);
+    if (outcome.workbook) line += "\t" + Utf8FromPath(*outcome.workbook);
+    if (outcome.pdf) line += "\t" + Utf8FromPath(*outcome.pdf);
+    return line;
+}
+
+std::string SummaryJsonLine(const ProjectOutcome& outcome) {
+    if (outcome.Succeeded()) return JsonLine(outcome.json);
+    return JsonLine({{"project", Utf8FromPath(outcome.project)}, {"error", outcome.refusal}});
+}
+
+std::string CountLine(std::size_t succeeded, std::size_t refused, bool json) {
+    if (json) return JsonLine({{"succeeded", succeeded}, {"refused", refused}});
+    return "成功 " + std::to_string(succeeded) + " 件、拒否 " + std::to_string(refused) + " 件";
+}
+
+}  // namespace nubera::cli

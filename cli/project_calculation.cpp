@@ -1,0 +1,63 @@
+#include "project_calculation.h"
+
+#include <chrono>
+
+#include "calculation.h"
+#include "engine_error.h"
+#include "equivalent_modulus.h"
+#include "path_text.h"
+#include "project_file.h"
+
+namespace nubera::cli {
+namespace {
+
+// The load command's header check, then the reader.
+std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std::string* error) {
+    switch (CheckProjectHeader(path)) {
+        case HeaderCheck::Unreadable:
+            *error = "ﾌｧｲﾙを読み込めません: " + path.string();
+            return std::nullopt;
+        case HeaderCheck::WrongHeader:
+            *error = kProjectFileWrongVersion;
+            return std::nullopt;
+        case HeaderCheck::Ok:
+            break;
+    }
+    return LoadProject(path, error);
+}
+
+}  // namespace
+
+std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
+                                              std::optional<Placement> placement,
+                                              std::string* error) {
+    const auto loaded = LoadForCalc(path, error);
+    if (!loaded) return std::nullopt;
+    ComputedProject computed;
+    ApplyLoadedProject(*loaded, computed.project);
+    const PoissonCheck poisson = CheckLoadedPoisson(*loaded);
+    if (!poisson.ok) {
+        *error = poisson.message;
+        return std::nullopt;
+    }
+    computed.project.poissonRatio = poisson.ratio;
+    computed.placement = placement.value_or(LoadedPlacement(*loaded));
+    try {
+        if (RunCalculation(computed.project, computed.results, computed.placement) !=
+            RunOutcome::Computed) {
+            *error = kEquivalentModulusZero;
+            return std::nullopt;
+        }
+    } catch (const EngineError& failure) {
+        *error = failure.what();
+        return std::nullopt;
+    }
+    return computed;
+}
+
+ReportContext RunContext(const std::filesystem::path& path, Placement placement) {
+    return {Utf8FromPath(path.filename()),
+            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement};
+}
+
+}  // namespace nubera::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "calc_results.h"
+#include "placement.h"
+#include "project_data.h"
+#include "report_context.h"
+
+namespace nubera::cli {
+
+// A project loaded from its file and calculated.
+struct ComputedProject {
+    ProjectData project;
+    CalcResults results;
+    Placement placement = Placement::Automatic;
+};
+
+// Loads the project as the main window's load command would, checks the
+// Poisson's ratio from the loaded box text, runs Em, the settlement step and,
+// in mode 1, the lateral step; `placement` overrides what the file's manual
+// points decide. A refused file or input, Em = 0 or an engine failure returns
+// nothing and sets *error to the program's message.
+std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
+                                              std::optional<Placement> placement,
+                                              std::string* error);
+
+// What the report records of the run: the project file's name without its
+// folder, the time now.
+ReportContext RunContext(const std::filesystem::path& path, Placement placement);
+
+}  // namespace nubera::cli

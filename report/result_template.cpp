@@ -1,0 +1,74 @@
+#include "result_template.h"
+
+#include <exception>
+#include <system_error>
+#include <vector>
+
+#include "calc_results.h"
+#include "input_sheet.h"
+#include "path_text.h"
+#include "spreadsheet_error.h"
+#include "worksheet.h"
+
+namespace nubera {
+namespace {
+
+std::vector<std::string> SummaryLabelNames() {
+    std::vector<std::string> names;
+    for (const char* prefix : {"LBL_X", "LBL_XP"}) {
+        for (std::size_t k = 0; k < kPointCount; ++k) {
+            names.push_back(prefix + std::to_string(k));
+        }
+    }
+    for (int k = 0; k < 10; ++k) {
+        names.push_back("LBL_Tyaku" + std::to_string(k));
+    }
+    names.push_back("LBL_TyakuA");
+    return names;
+}
+
+void CheckSummaryLabels(sheet::Workbook& book, const ResultSheetNames& sheets) {
+    sheet::Worksheet& summary = book.Sheet(sheets.summary);
+    for (const std::string& label : SummaryLabelNames()) {
+        summary.GetLabel(label);
+    }
+}
+
+void CheckTemplate(sheet::Workbook& book, bool alsoLateral) {
+    book.Sheet(kInputSheet);
+    book.Sheet(kInputModelSheet);
+    for (const ResultSheetNames& sheets : {kSettlementSheets, kDisplacementSheets}) {
+        book.Sheet(sheets.model);
+        book.Sheet(sheets.calc);
+        book.Sheet(sheets.summary);
+    }
+    CheckSummaryLabels(book, kSettlementSheets);
+    if (alsoLateral) CheckSummaryLabels(book, kDisplacementSheets);
+}
+
+}  // namespace
+
+std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& path,
+                                                   std::string* error) {
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        *error = "雛形ファイル「" + Utf8FromPath(path) + "」が見つかりません";
+        return std::nullopt;
+    }
+    try {
+        ResultTemplate loaded(sheet::Workbook::ReadImage(path));
+        const std::unique_ptr<sheet::Workbook> book = loaded.NewWorkbook();
+        CheckTemplate(*book, false);
+        try {
+            CheckTemplate(*book, true);
+        } catch (const sheet::SpreadsheetError& missing) {  // settlement-only runs go on
+            loaded.displacementMissing_ = missing.what();
+        }
+        return loaded;
+    } catch (const std::exception& failure) {  // the model's SpreadsheetError above all
+        *error = failure.what();
+        return std::nullopt;
+    }
+}
+
+}  // namespace nubera

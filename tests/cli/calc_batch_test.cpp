@@ -1,0 +1,312 @@
+// Many projects in one call: what each gets, what a refusal leaves alone,
+// and the summaries a script or a spreadsheet reads back.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_cli.h"
+
+namespace nubera {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+using json = nlohmann::ordered_json;
+using testing_support::FreshFolder;
+using testing_support::ReadAll;
+using testing_support::RunCli;
+using testing_support::RunCommand;
+
+const std::string kWorkbookSuffix = "_即時沈下量計算結果.xlsx";
+
+// Project files copied from the examples into a fresh folder, and an empty
+// folder beside them for the results.
+class Projects {
+  public:
+    explicit Projects(const std::string& name)
+        : root_(FreshFolder("batch-" + name) / "projects"), out_(root_.parent_path() / "out") {
+        std::filesystem::create_directories(root_);
+        std::filesystem::create_directories(out_);
+    }
+
+    // A copy of an example at `relative`, with `from` replaced by `to`.
+    std::filesystem::path Add(const std::string& relative, const std::string& example,
+                              const std::string& from = {}, const std::string& to = {}) const {
+        std::string bytes = ReadAll(std::string(NUBERA_SOURCE_DIR) + "/examples/" + example);
+        if (!from.empty()) bytes.replace(bytes.find(from), from.size(), to);
+        const auto path = root_ / relative;
+        std::filesystem::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    // A project file the reader refuses: "ファイル形式、もしくはバージョンが違います".
+    std::filesystem::path AddRefused(const std::string& relative) const {
+        return Add(relative, "one-block.nbr", "100]", "104]");
+    }
+
+    const std::filesystem::path& Root() const { return root_; }
+    const std::filesystem::path& Out() const { return out_; }
+    std::string RootText() const { return root_.string(); }
+    std::string OutArgument() const { return " --out '" + out_.string() + "'"; }
+
+  private:
+    std::filesystem::path root_;
+    std::filesystem::path out_;
+};
+
+std::string Quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<json> JsonLines(const std::string& text) {
+    std::vector<json> objects;
+    for (const std::string& line : Lines(text)) objects.push_back(json::parse(line));
+    return objects;
+}
+
+std::vector<std::string> FileNames(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    return names;
+}
+
+// Whether every workbook in the folder is a whole zip file, by Python's reader.
+bool AllWorkbooksWhole(const std::filesystem::path& folder) {
+    std::string out;
+    return RunCommand(
+               "/usr/bin/python3 -c 'import sys, zipfile, glob\n"
+               "books = glob.glob(sys.argv[1] + \"/*.xlsx\")\n"
+               "sys.exit(0 if books and all(zipfile.ZipFile(b).testzip() is None "
+               "for b in books) else 1)' " +
+                   Quoted(folder),
+               &out) == 0;
+}
+
+ino_t Inode(const std::filesystem::path& path) {
+    struct stat status {};
+    ::stat(path.c_str(), &status);
+    return status.st_ino;
+}
+
+TEST(CalcBatch, ARefusedProjectInTheMiddleLeavesTheOthersWhole) {
+    const Projects projects("refused-middle");
+    projects.Add("a.nbr", "one-block.nbr");
+    projects.AddRefused("b.nbr");
+    projects.Add("c.nbr", "five-blocks-lateral.nbr");
+    const auto run = RunCli("calc " + Quoted(projects.Root()) + projects.OutArgument());
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "") << "no progress line when stderr is not a terminal";
+    const std::string root = projects.RootText();
+    const std::string out = projects.Out().string();
+    EXPECT_THAT(Lines(run.out),
+                ElementsAre(root +
+                                "/a.nbr\tEm 6860.00 kN/m2\t最大沈下量 1.13 cm ⑥ x=0.00 m\t"
+                                "最大側方変位量 -\t" +
+                                out + "/a" + kWorkbookSuffix,
+                            root + "/b.nbr\t拒否: ファイル形式、もしくはバージョンが違います",
+                            root +
+                                "/c.nbr\tEm 7304.46 kN/m2\t最大沈下量 16.55 cm ⑥ x=0.00 m\t"
+                                "最大側方変位量 2.52 cm ② x=-12.60 m\t" +
+                                out + "/c" + kWorkbookSuffix,
+                            "成功 2 件、拒否 1 件"));
+    EXPECT_THAT(FileNames(projects.Out()),
+                ElementsAre("a" + kWorkbookSuffix, "c" + kWorkbookSuffix))
+        << "no workbook for the refused project and no pending file left";
+    EXPECT_TRUE(AllWorkbooksWhole(projects.Out()));
+}
+
+TEST(CalcBatch, FoldersGiveTheirProjectFilesSortedAndRecursiveTheirSubfolders) {
+    const Projects projects("folders");
+    const auto top = projects.Add("x.nbr", "one-block.nbr");
+    projects.Add("sub/y.nbr", "one-block.nbr");
+    projects.Add("sub/deeper/z.nbr", "one-block.nbr");
+    projects.Add("notes.txt", "one-block.nbr");
+    const auto projectsOf = [](const std::string& output) {
+        std::vector<std::string> names;
+        for (const json& line : JsonLines(output)) {
+            if (line.contains("project")) names.push_back(line["project"]);
+        }
+        return names;
+    };
+    const std::string root = projects.RootText();
+
+    // The file given again beside its folder is calculated once.
+    auto run = RunCli("calc " + Quoted(projects.Root()) + " " + Quoted(top) +
+                      " --json --no-workbook --jobs 3");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(projectsOf(run.out), ElementsAre(root + "/x.nbr"));
+
+    run = RunCli("calc " + Quoted(projects.Root()) + " --recursive --json --no-workbook");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(projectsOf(run.out),
+                ElementsAre(root + "/sub/deeper/z.nbr", root + "/sub/y.nbr", root + "/x.nbr"));
+
+    std::filesystem::create_directories(projects.Out() / "empty");
+    run = RunCli("calc " + Quoted(projects.Out() / "empty") + " --no-workbook");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.err, HasSubstr("プロジェクトファイル（*.nbr）が見つかりません"));
+}
+
+TEST(CalcBatch, AWorkbookNameThatIsTakenIsRefusedUnlessReplacing) {
+    const Projects projects("names");
+    const auto first = projects.Add("d1/same.nbr", "one-block.nbr");
+    const auto second = projects.Add("d2/same.nbr", "manual-points.nbr");
+    const auto workbook = projects.Out() / ("same" + kWorkbookSuffix);
+
+    // Two projects of one name: the later one is refused, naming both.
+    auto run = RunCli("calc " + Quoted(projects.Root() / "d2") + " " +
+                      Quoted(projects.Root() / "d1") + projects.OutArgument());
+    EXPECT_EQ(run.exitCode, 1);
+    const auto lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+    EXPECT_THAT(lines[0], StartsWith(first.string() + "\tEm 6860.00"));
+    EXPECT_THAT(lines[1], StartsWith(second.string() + "\t拒否: "));
+    EXPECT_THAT(lines[1], HasSubstr(first.string()));
+    EXPECT_THAT(lines[1], HasSubstr(workbook.string()));
+
+    // A name already there is left as it is.
+    const std::string before = ReadAll(workbook);
+    const ino_t inode = Inode(workbook);
+    run = RunCli("calc " + Quoted(first) + " " + Quoted(projects.Root() / "d1") +
+                 projects.OutArgument());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.out,
+                HasSubstr("「" + workbook.string() + "」は既にあります（上書きしません）"));
+    EXPECT_EQ(ReadAll(workbook), before);
+    EXPECT_EQ(Inode(workbook), inode);
+
+    // --replace puts a new file in its place in one step.
+    run = RunCli("calc " + Quoted(projects.Root() / "d1") + " --replace" + projects.OutArgument());
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_NE(Inode(workbook), inode);
+    EXPECT_THAT(FileNames(projects.Out()), ElementsAre("same" + kWorkbookSuffix));
+    EXPECT_TRUE(AllWorkbooksWhole(projects.Out()));
+
+    // Beside their projects the two names do not meet.
+    run = RunCli("calc " + Quoted(projects.Root() / "d1") + " " + Quoted(projects.Root() / "d2") +
+                 " --beside");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_TRUE(std::filesystem::exists(first.parent_path() / ("same" + kWorkbookSuffix)));
+    EXPECT_TRUE(std::filesystem::exists(second.parent_path() / ("same" + kWorkbookSuffix)));
+}
+
+TEST(CalcBatch, TheCsvSummaryReadsBackWithItsByteOrderMark) {
+    const Projects projects("csv");
+    projects.Add("a, \"quoted\".nbr", "one-block.nbr");
+    projects.AddRefused("b.nbr");
+    projects.Add("c.nbr", "five-blocks-lateral.nbr");
+    const auto csv = projects.Out() / "summary.csv";
+    const auto run =
+        RunCli("calc " + Quoted(projects.Root()) + " --no-workbook --csv " + Quoted(csv));
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(ReadAll(csv), StartsWith("\xEF\xBB\xBF"));
+
+    std::string rowsText;
+    ASSERT_EQ(RunCommand("/usr/bin/python3 -c 'import csv, json, sys\n"
+                         "with open(sys.argv[1], encoding=\"utf-8-sig\", newline=\"\") as f:\n"
+                         "    print(json.dumps(list(csv.reader(f))))' " +
+                             Quoted(csv),
+                         &rowsText),
+              0);
+    const json rows = json::parse(rowsText);
+    ASSERT_EQ(rows.size(), 4u) << rowsText;
+    EXPECT_EQ(rows[0][0], "プロジェクト");
+    EXPECT_EQ(rows[0].size(), 11u);
+    const std::string root = projects.RootText();
+    EXPECT_EQ(rows[1], json({root + "/a, \"quoted\".nbr", "6860.00", "1.13", "⑥", "0.00", "", "",
+                             "", "", "", ""}));
+    EXPECT_EQ(rows[2], json({root + "/b.nbr", "", "", "", "", "", "", "", "", "",
+                             "ファイル形式、もしくはバージョンが違います"}));
+    EXPECT_EQ(rows[3], json({root + "/c.nbr", "7304.46", "16.55", "⑥", "0.00", "2.52", "②",
+                             "-12.60", "", "", ""}));
+}
+
+TEST(CalcBatch, JsonLinesAreTheSingleProjectObjectsWithTheirProject) {
+    const Projects projects("json");
+    const auto good = projects.Add("a.nbr", "five-blocks-lateral.nbr");
+    const auto refused = projects.AddRefused("b.nbr");
+    const auto run =
+        RunCli("calc " + Quoted(good) + " " + Quoted(refused) + " --json" + projects.OutArgument());
+    EXPECT_EQ(run.exitCode, 1);
+    const std::vector<json> lines = JsonLines(run.out);
+    ASSERT_EQ(lines.size(), 3u) << run.out;
+
+    json single = json::parse(RunCli("calc " + Quoted(good) + " --json --no-workbook").out);
+    json batch = lines[0];
+    EXPECT_EQ(batch.begin().key(), "project");
+    EXPECT_EQ(batch["project"], good.string());
+    EXPECT_EQ(batch["workbook"], (projects.Out() / ("a" + kWorkbookSuffix)).string());
+    batch.erase("project");
+    batch["workbook"] = nullptr;
+    EXPECT_EQ(batch, single);
+
+    EXPECT_EQ(lines[1], json({{"project", refused.string()},
+                              {"error", "ファイル形式、もしくはバージョンが違います"}}));
+    EXPECT_EQ(lines[2], json({{"succeeded", 1}, {"refused", 1}}));
+}
+
+TEST(CalcBatch, OneProjectFileRunsAsItAlwaysDid) {
+    const Projects projects("single");
+    const auto project = projects.Add("a.nbr", "one-block.nbr");
+    auto run = RunCli("calc " + Quoted(project) + projects.OutArgument());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(run.out, StartsWith("換算変形係数 Em: 6860.00 kN/m2\n"));
+    EXPECT_THAT(run.out, Not(HasSubstr("件")));
+    const auto names = FileNames(projects.Out());
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_THAT(names[0], ::testing::MatchesRegex("即時沈下量計算結果[0-9]{8}00\\.xlsx"));
+
+    run = RunCli("calc " + Quoted(projects.AddRefused("b.nbr")) + projects.OutArgument());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "ファイル形式、もしくはバージョンが違います\n");
+}
+
+TEST(CalcBatch, OnATerminalAProgressLineShowsAndIsClearedAtTheEnd) {
+    const Projects projects("progress");
+    projects.Add("a.nbr", "one-block.nbr");
+    projects.Add("b.nbr", "one-block.nbr");
+    // `script` gives the run a terminal; its summary goes elsewhere, so
+    // what reaches the terminal is the progress line alone.
+    std::string terminal;
+    ASSERT_EQ(RunCommand("script -qec \"'" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
+                             Quoted(projects.Root()) + " --no-workbook >/dev/null\" /dev/null",
+                         &terminal),
+              0);
+    EXPECT_THAT(terminal, HasSubstr("計算中 2 / 2  経過 0:00  終了見込み "));
+    EXPECT_THAT(terminal, ::testing::EndsWith("\r\x1b[K"));
+}
+
+TEST(CalcBatch, ContradictoryOptionsAreUsageErrors) {
+    const Projects projects("usage");
+    const std::string folder = " " + Quoted(projects.Root());
+    for (const std::string& options :
+         {projects.OutArgument() + " --beside", std::string(" --jobs 0"),
+          std::string(" --no-workbook --replace"), std::string(" --no-workbook --beside")}) {
+        EXPECT_EQ(RunCli("calc" + folder + options).exitCode, 2) << options;
+    }
+}
+
+}  // namespace
+}  // namespace nubera

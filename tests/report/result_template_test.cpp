@@ -1,0 +1,134 @@
+// The template read once and filled many times, on several threads at once,
+// and workbooks published under names their caller gives.
+
+#include "result_template.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <thread>
+#include <vector>
+
+#include "file_bytes.h"
+#include "package_fixture.h"
+#include "report_run.h"
+#include "result_workbook.h"
+
+namespace nubera {
+namespace {
+
+using namespace testing_report;
+
+ResultTemplate LoadedTemplate() {
+    std::string error;
+    std::optional<ResultTemplate> loaded = ResultTemplate::Load(TemplatePath(), &error);
+    EXPECT_TRUE(loaded) << error;
+    return *loaded;
+}
+
+std::optional<std::filesystem::path> WriteAs(const ReportRun& run, const ResultTemplate& source,
+                                             const std::filesystem::path& target,
+                                             ExistingResult existing, std::string* error) {
+    return WriteResultWorkbookAs(run.project, run.results, run.context, source, target, existing,
+                                 error);
+}
+
+// Every part of a saved workbook with its bytes: what stays when the zip's own
+// timestamps are set aside.
+std::vector<std::string> Parts(const std::filesystem::path& workbook) {
+    std::vector<std::string> parts;
+    for (const std::string& name : sheet::testing::PartNames(workbook)) {
+        parts.push_back(name + "\n" + sheet::testing::PartText(workbook, name));
+    }
+    return parts;
+}
+
+TEST(ResultTemplate, WorkbooksFilledOnSeveralThreadsAtOnceAreThoseFilledAlone) {
+    const ResultTemplate source = LoadedTemplate();
+    const auto folder = FreshFolder("template-threads");
+    const std::vector<ReportRun> runs{OneBlockRun(), FiveBlockRun(), ManualPointsRun(),
+                                      LargestRun()};
+    std::vector<std::vector<std::string>> alone;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        std::string error;
+        const auto path = WriteAs(runs[r], source, folder / ("alone" + std::to_string(r) + ".xlsx"),
+                                  ExistingResult::Refuse, &error);
+        ASSERT_TRUE(path) << error;
+        alone.push_back(Parts(*path));
+    }
+
+    constexpr int kThreads = 4;
+    std::vector<std::string> errors(kThreads * runs.size());
+    {
+        std::vector<std::jthread> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&, t] {
+                for (std::size_t r = 0; r < runs.size(); ++r) {
+                    const std::size_t slot = t * runs.size() + r;
+                    WriteAs(runs[r], source, folder / ("together" + std::to_string(slot) + ".xlsx"),
+                            ExistingResult::Refuse, &errors[slot]);
+                }
+            });
+        }
+    }
+    for (std::size_t slot = 0; slot < errors.size(); ++slot) {
+        ASSERT_EQ(errors[slot], "") << slot;
+        EXPECT_EQ(Parts(folder / ("together" + std::to_string(slot) + ".xlsx")),
+                  alone[slot % runs.size()])
+            << slot;
+    }
+}
+
+TEST(ResultTemplate, ANameAlreadyTakenIsLeftAloneUnlessReplacing) {
+    const ResultTemplate source = LoadedTemplate();
+    const auto folder = FreshFolder("template-named");
+    const auto target = folder / "名前.xlsx";
+    std::ofstream(target) << "kept";
+    const ReportRun run = OneBlockRun();
+
+    std::string error;
+    EXPECT_EQ(WriteAs(run, source, target, ExistingResult::Refuse, &error), std::nullopt);
+    EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: 「" + target.string() +
+                         "」は既にあります（上書きしません）");
+    EXPECT_EQ(ReadFileBytes(target), "kept");
+
+    EXPECT_EQ(WriteAs(run, source, target, ExistingResult::Replace, &error), target);
+    EXPECT_EQ(Parts(target),
+              Parts(*WriteAs(run, source, folder / "again.xlsx", ExistingResult::Refuse, &error)));
+    std::filesystem::remove(folder / "again.xlsx");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
+        << "no pending file left";
+}
+
+TEST(ResultTemplate, ATemplateWithoutADisplacementLabelStillServesSettlementRuns) {
+    const auto folder = FreshFolder("template-no-lateral-label");
+    const auto changed = ChangedTemplate(folder, "xl/drawings/drawing2.xml", "name=\"LBL_TyakuA\"",
+                                         "name=\"LBL_Other\"");
+    std::string error;
+    const std::optional<ResultTemplate> source = ResultTemplate::Load(changed, &error);
+    ASSERT_TRUE(source) << error;
+    const std::string missing = "シート「側方変位量のまとめ」にラベル「LBL_TyakuA」がありません";
+    EXPECT_EQ(source->Missing(false), "");
+    EXPECT_EQ(source->Missing(true), missing);
+
+    EXPECT_TRUE(
+        WriteAs(OneBlockRun(), *source, folder / "settlement.xlsx", ExistingResult::Refuse, &error))
+        << error;
+    EXPECT_EQ(
+        WriteAs(FiveBlockRun(), *source, folder / "lateral.xlsx", ExistingResult::Refuse, &error),
+        std::nullopt);
+    EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: " + missing);
+    EXPECT_FALSE(std::filesystem::exists(folder / "lateral.xlsx"));
+}
+
+TEST(ResultTemplate, ATemplateWithoutASettlementLabelIsRefusedWhenLoaded) {
+    const auto changed =
+        ChangedTemplate(FreshFolder("template-no-settlement-label"), "xl/drawings/drawing1.xml",
+                        "name=\"LBL_X3\"", "name=\"LBL_Other\"");
+    std::string error;
+    EXPECT_FALSE(ResultTemplate::Load(changed, &error));
+    EXPECT_EQ(error, "シート「即時沈下量のまとめ」にラベル「LBL_X3」がありません");
+}
+
+}  // namespace
+}  // namespace nubera
