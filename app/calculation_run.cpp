@@ -13,7 +13,7 @@
 #include "local_date.h"
 #include "main_window.h"
 #include "message_box.h"
-#include "path_text.h"
+#include "qt_path.h"
 #include "result_folder.h"
 #include "result_preview.h"
 #include "result_printout.h"

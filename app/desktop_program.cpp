@@ -6,7 +6,7 @@
 
 #include "main_window.h"
 #include "message_box.h"
-#include "path_text.h"
+#include "qt_path.h"
 #include "result_workbook.h"
 #include "shipped_files.h"
 #include "title_window.h"

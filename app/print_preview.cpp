@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "message_box.h"
-#include "path_text.h"
 #include "print_preview_dialog.h"
+#include "qt_path.h"
 
 namespace nubera {
 

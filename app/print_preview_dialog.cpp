@@ -13,8 +13,8 @@
 
 #include "document_opener.h"
 #include "message_box.h"
-#include "path_text.h"
 #include "printed_pages.h"
+#include "qt_path.h"
 
 namespace nubera {
 namespace {

@@ -7,8 +7,8 @@
 #include "file_dialogs.h"
 #include "main_window.h"
 #include "message_box.h"
-#include "path_text.h"
 #include "project_file.h"
+#include "qt_path.h"
 #include "utf8_text.h"
 #include "wait_cursor.h"
 

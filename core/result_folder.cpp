@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "path_text.h"
 #include "system_reason.h"
 
 namespace nubera {
@@ -33,9 +34,7 @@ std::optional<std::filesystem::path> ResultFolder(const std::filesystem::path& p
                                                   std::string* reason) {
     int error = 0;
     if (TakesFiles(programFolder, &error)) return programFolder;
-    const std::filesystem::path perUser =
-        documentsFolder / std::filesystem::path(std::u8string(
-                              reinterpret_cast<const char8_t*>(kPerUserResultFolderName)));
+    const std::filesystem::path perUser = documentsFolder / PathFromUtf8(kPerUserResultFolderName);
     std::error_code created;
     std::filesystem::create_directories(perUser, created);
     if (!created && TakesFiles(perUser, &error)) return perUser;

@@ -10,7 +10,7 @@
 #include <QStatusBar>
 
 #include "main_window_harness.h"
-#include "path_text.h"
+#include "qt_path.h"
 #include "result_workbook.h"
 #include "workbook.h"
 

@@ -10,8 +10,8 @@
 #include <QTimer>
 
 #include "app/main_window_harness.h"
-#include "path_text.h"
 #include "print_preview.h"
+#include "qt_path.h"
 #include "result_workbook.h"
 
 namespace nubera::test {
