@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cell_table.h"
+#include "project_description.h"
 #include "table_columns.h"
 
 namespace nubera {
@@ -40,6 +41,8 @@ struct ProjectData {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;  // false: settlement only; true: lateral displacement too
     double poissonRatio = 0;   // 0 until a run or save has stored it
+    // Title, section and sign-off names for the report.
+    ProjectDescription description;
 
     bool operator==(const ProjectData&) const = default;
 };
