@@ -110,7 +110,7 @@ QString CalculationRun::Produce(QString& resultPath) {
     const ReportContext context{
         QFileInfo(window_.ProjectFile()).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-        window_.SelectedPlacement()};
+        window_.SelectedPlacement(), window_.SavedProjectDigest()};
     if (const auto published = WriteResultWorkbook(project, window_.Results(), context,
                                                    templatePath, folder, today, &error)) {
         resultPath = ToQString(*published);

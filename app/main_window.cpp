@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,6 +20,7 @@
 
 #include "calculation_run.h"
 #include "centring.h"
+#include "description_dialog.h"
 #include "fill_loads.h"
 #include "help.h"
 #include "input_screens.h"
@@ -155,6 +158,10 @@ void MainWindow::BuildMenus() {
     QAction* save = file->addAction(QStringLiteral("書き込み(&V)"));
     save->setObjectName(QStringLiteral("mnuSave"));
     connect(save, &QAction::triggered, this, [this] { fileCommands_->Save(); });
+    file->addSeparator();
+    QAction* describe = file->addAction(QStringLiteral("表題・署名欄(&T)..."));
+    describe->setObjectName(QStringLiteral("mnuDescription"));
+    connect(describe, &QAction::triggered, this, &MainWindow::EditProjectDescription);
     file->addSeparator();
     QAction* end = file->addAction(QStringLiteral("終了(&X)"));
     end->setObjectName(QStringLiteral("mnuEnd"));
@@ -350,12 +357,25 @@ void MainWindow::ShowRunState(Placement placement) {
 
 void MainWindow::MarkSaved(const QString& file) {
     projectFile_ = file;
+    projectDigest_.clear();
+    if (QFile saved(file); !file.isEmpty() && saved.open(QIODevice::ReadOnly)) {
+        projectDigest_ = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256);
+    }
     saved_ = SavedStateOf(project_, poissonBox_->text().toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()
                        ? title
                        : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + kProgramTitle);
     ShowModified();
+}
+
+std::string MainWindow::SavedProjectDigest() const {
+    if (projectDigest_.isEmpty() || Modified()) return {};
+    return projectDigest_.toHex().toStdString();
+}
+
+void MainWindow::EditProjectDescription() {
+    if (EditDescription(this, services_.messages, project_.description)) ShowModified();
 }
 
 bool MainWindow::Modified() const {

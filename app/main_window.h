@@ -75,6 +75,9 @@ class MainWindow : public QMainWindow {
     void MarkSaved(const QString& file);
     // The project file last loaded or saved; empty for a new project.
     const QString& ProjectFile() const { return projectFile_; }
+    // The SHA-256 (hex) of that file as loaded or saved while the project is
+    // unchanged since; empty when the inputs are in no file.
+    std::string SavedProjectDigest() const;
     // The project differs from what was last loaded or saved (or from the
     // empty project at start).
     bool Modified() const;
@@ -114,6 +117,7 @@ class MainWindow : public QMainWindow {
     bool SaveBeforeClosing();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
+    void EditProjectDescription();
 
     ProjectData& project_;
     CalcResults& results_;
@@ -137,6 +141,7 @@ class MainWindow : public QMainWindow {
     QLabel* runRequirement_ = nullptr;
 
     QString projectFile_;
+    QByteArray projectDigest_;  // of projectFile_'s bytes when marked saved
     SavedProjectState saved_;
 };
 

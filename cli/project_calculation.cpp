@@ -5,6 +5,7 @@
 #include "calculation.h"
 #include "engine_error.h"
 #include "equivalent_modulus.h"
+#include "file_digest.h"
 #include "path_text.h"
 #include "project_file.h"
 
@@ -57,7 +58,8 @@ std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
 
 ReportContext RunContext(const std::filesystem::path& path, Placement placement) {
     return {Utf8FromPath(path.filename()),
-            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement};
+            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement,
+            FileSha256(path)};
 }
 
 }  // namespace nubera::cli

@@ -5,9 +5,12 @@
 #include <vector>
 
 #include "calc_results.h"
+#include "cover_sheet.h"
 #include "input_sheet.h"
+#include "method_sheet.h"
 #include "path_text.h"
 #include "spreadsheet_error.h"
+#include "summary_extremes.h"
 #include "worksheet.h"
 
 namespace nubera {
@@ -35,8 +38,10 @@ void CheckSummaryLabels(sheet::Workbook& book, const ResultSheetNames& sheets) {
 }
 
 void CheckTemplate(sheet::Workbook& book, bool alsoLateral) {
-    book.Sheet(kInputSheet);
-    book.Sheet(kInputModelSheet);
+    for (const char* name : {kCoverSheet, kInputSheet, kInputModelSheet, kMethodSheet,
+                             kMethodModelSheet, kSummaryModelSheet}) {
+        book.Sheet(name);
+    }
     for (const ResultSheetNames& sheets : {kSettlementSheets, kDisplacementSheets}) {
         book.Sheet(sheets.model);
         book.Sheet(sheets.calc);

@@ -5,8 +5,10 @@
 #include <system_error>
 
 #include "block_plan.h"
+#include "cover_sheet.h"
 #include "displacement_sheet.h"
 #include "input_sheet.h"
+#include "method_sheet.h"
 #include "number_text.h"
 #include "path_text.h"
 #include "pending_file.h"
@@ -19,6 +21,7 @@
 #include "section_diagram.h"
 #include "settlement_sheet.h"
 #include "spreadsheet_error.h"
+#include "summary_extremes.h"
 #include "title_block.h"
 #include "workbook.h"
 #include "workbook_printout.h"
@@ -56,6 +59,7 @@ struct ResultPass {
     PointDetail CalcResults::*surchargeDetail;
     const char* plotTitle;
     const char* plotAxisTitle;
+    SummaryExtremes extremes;
 };
 
 constexpr ResultPass kSettlementPass{kSettlementSheets,
@@ -64,14 +68,16 @@ constexpr ResultPass kSettlementPass{kSettlementSheets,
                                      &CalcResults::settlementDetail,
                                      &CalcResults::surchargeSettlementDetail,
                                      "各着目点の即時沈下量 S（全荷重の合計）",
-                                     "S (cm)"};
+                                     "S (cm)",
+                                     SummaryExtremes::Largest};
 constexpr ResultPass kDisplacementPass{kDisplacementSheets,
                                        FillDisplacementSheet,
                                        LoadingDepthText,
                                        &CalcResults::lateralDetail,
                                        &CalcResults::surchargeLateralDetail,
                                        "各着目点の側方変位量 δ（全荷重の合計）",
-                                       "δ (cm)"};
+                                       "δ (cm)",
+                                       SummaryExtremes::EachSign};
 
 // The passes a run makes: the displacement only when it was computed.
 std::vector<const ResultPass*> UsedPasses(bool alsoLateral) {
@@ -140,14 +146,18 @@ void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData&
     summary.SetText(2, 2, EmText(results));
     summary.SetText(2, 6, pass.summaryDepthText(project, results));
     DrawSectionDiagram(summary, project, results);
-    DrawResultPlot(summary, LayOutResultPlot(LayOutSectionDiagram(project, results),
-                                             PlotOf(pass, project, results)));
+    const PlotSubject plot = PlotOf(pass, project, results);
+    DrawResultPlot(summary, LayOutResultPlot(LayOutSectionDiagram(project, results), plot));
+    WriteSummaryExtremes(summary, book.Sheet(kSummaryModelSheet), pass.extremes, plot.totals,
+                         results);
 }
 
 void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
     book.DeleteSheetAt(0);  // the settlement model, first in every template
     book.DeleteSheet(kDisplacementSheets.model);
     book.DeleteSheet(kInputModelSheet);
+    book.DeleteSheet(kMethodModelSheet);
+    book.DeleteSheet(kSummaryModelSheet);
     if (!alsoLateral) {
         book.DeleteSheet(kDisplacementSheets.calc);
         book.DeleteSheet(kDisplacementSheets.summary);
@@ -156,13 +166,15 @@ void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
                    const ReportContext& context) {
+    FillCoverSheet(book, project, context);
     FillInputSheet(book, project, results, context);
+    FillMethodSheet(book, project.alsoLateral);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
         FillCalculationSheet(book, *pass, project, results);
         FillSummarySheet(book, *pass, project, results);
     }
     DeleteUnusedSheets(book, project.alsoLateral);
-    FillTitleBlocks(book, context);
+    FillTitleBlocks(book, project.description, context);
 }
 
 // The finished workbook's bytes, or the reason there are none.

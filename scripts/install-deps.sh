@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools qt6-translations-l10n
   libqt6svg6 qt6-qpa-plugins libgl-dev
-  libpugixml-dev libzip-dev zip unzip nlohmann-json3-dev libcli11-dev
+  libpugixml-dev libzip-dev libssl-dev zip unzip nlohmann-json3-dev libcli11-dev
   libgtest-dev libgmock-dev
   fonts-noto-cjk
   python3-openpyxl poppler-utils

@@ -145,7 +145,7 @@ TEST(IndependentReader, OneBlockProject) {
     const ReportRun run = OneBlockRun();
     const CalcResults& r = run.results;
     Expectations e;
-    e.Sheets({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"});
+    e.Sheets({"表紙", "入力条件", "計算方法", "即時沈下量の計算", "即時沈下量のまとめ"});
     ExpectBlock(e, "即時沈下量の計算", 2, "分布荷重：ｑ１", r.settlementDetail[0],
                 r.settlementDetail[0]);
     e.Text("即時沈下量の計算", 2, 3, "H = 8.00m");
@@ -164,7 +164,8 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
     const ReportRun run = FiveBlockRun();
     const CalcResults& r = run.results;
     Expectations e;
-    e.Sheets({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ", "側方変位量の計算",
+    e.Sheets({"表紙", "入力条件", "計算方法", "即時沈下量の計算", "即時沈下量のまとめ",
+              "側方変位量の計算",
               "側方変位量のまとめ"});
     const int rows[] = {2, 18, 35, 50, 67};
     for (const bool lateral : {false, true}) {

@@ -6,7 +6,10 @@
 #include <fstream>
 
 #include "block_plan.h"
+#include "cover_sheet.h"
 #include "input_sheet.h"
+#include "method_sheet.h"
+#include "produced_workbook.h"
 #include "report_run.h"
 #include "report_text.h"
 #include "result_plot.h"
@@ -86,33 +89,6 @@ TEST(ResultNames, AMissingFolderIsNamedWithTheReasonInJapanese) {
                          "」にファイルを作成できません: ファイルまたはフォルダが見つかりません");
 }
 
-// A produced workbook, written through the real template and read back with
-// the spreadsheet model.
-class ProducedWorkbook {
-  public:
-    ProducedWorkbook(const ReportRun& run, std::string_view folderName) {
-        const auto folder = FreshFolder(folderName);
-        std::string error;
-        const auto published = WriteResultWorkbook(run.project, run.results, run.context,
-                                                   TemplatePath(), folder, kDay, &error);
-        ok_ = published.has_value();
-        EXPECT_TRUE(ok_) << error;
-        if (ok_) {
-            path_ = *published;
-            book_ = sheet::Workbook::Open(path_);
-        }
-    }
-    bool ok() const { return ok_ && book_; }
-    sheet::Workbook& book() { return *book_; }
-    sheet::Worksheet& Sheet(std::string_view name) { return book_->Sheet(name); }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-    bool ok_ = false;
-    std::unique_ptr<sheet::Workbook> book_;
-};
-
 CellValue Expected(const Cell& cell) {
     if (cell.IsMissing()) return std::monostate{};
     return cell.AsNumber();
@@ -190,7 +166,8 @@ TEST(WriteResultWorkbook, OneBlockSettlementOnly) {
     ProducedWorkbook produced(run, "one-block");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kInputSheet, kSettlementCalc, kSettlementSummary}));
+              (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, kSettlementCalc,
+                                        kSettlementSummary}));
 
     sheet::Worksheet& calc = produced.Sheet(kSettlementCalc);
     EXPECT_EQ(calc.Value(2, 1), Text("分布荷重：ｑ１"));
@@ -219,8 +196,8 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
     ProducedWorkbook produced(run, "five-blocks");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kInputSheet, kSettlementCalc, kSettlementSummary,
-                                        kLateralCalc, kLateralSummary}));
+              (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, kSettlementCalc,
+                                        kSettlementSummary, kLateralCalc, kLateralSummary}));
     const CalcResults& r = run.results;
     const int rows[] = {2, 18, 35, 50, 67, 82};
     for (const char* name : {kSettlementCalc, kLateralCalc}) {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "project_data.h"
+#include "report_context.h"
+#include "workbook.h"
+
+namespace nubera {
+
+// The report's first page: what the calculation is of, the file and run it
+// came from, and boxes in which the designer, the checker and the approver
+// sign and date it.
+inline constexpr const char* kCoverSheet = "表紙";
+
+void FillCoverSheet(sheet::Workbook& book, const ProjectData& project,
+                    const ReportContext& context);
+
+}  // namespace nubera
