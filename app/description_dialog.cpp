@@ -1,4 +1,4 @@
-#include "description_dialog.h"
+#include "app/description_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "message_box.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 namespace {

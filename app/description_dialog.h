@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <vector>
 
-#include "project_description.h"
+#include "model/project_description.h"
 
 class QLineEdit;
 class QPlainTextEdit;

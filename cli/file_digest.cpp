@@ -1,12 +1,12 @@
-#include "file_digest.h"
+#include "cli/file_digest.h"
 
 #include <openssl/evp.h>
 
 #include <array>
 #include <cstdio>
 
-#include "file_bytes.h"
-#include "project_file_format.h"
+#include "files/file_bytes.h"
+#include "projectfile/project_file_format.h"
 
 namespace nubera::cli {
 

@@ -1,4 +1,4 @@
-#include "cover_sheet.h"
+#include "report/cover_sheet.h"
 
 namespace nubera {
 namespace {

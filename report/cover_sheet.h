@@ -1,8 +1,8 @@
 #pragma once
 
-#include "project_data.h"
-#include "report_context.h"
-#include "workbook.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera {
 

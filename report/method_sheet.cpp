@@ -1,6 +1,6 @@
-#include "method_sheet.h"
+#include "report/method_sheet.h"
 
-#include "model_sections.h"
+#include "report/model_sections.h"
 
 namespace nubera {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbook.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera {
 

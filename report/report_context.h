@@ -3,8 +3,8 @@
 #include <chrono>
 #include <string>
 
-#include "placement.h"
-#include "project_description.h"
+#include "model/placement.h"
+#include "model/project_description.h"
 
 namespace nubera {
 

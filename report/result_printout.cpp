@@ -1,8 +1,8 @@
-#include "result_printout.h"
+#include "report/result_printout.h"
 
-#include "cover_sheet.h"
-#include "input_sheet.h"
-#include "method_sheet.h"
+#include "report/cover_sheet.h"
+#include "report/input_sheet.h"
+#include "report/method_sheet.h"
 
 namespace nubera {
 

@@ -1,11 +1,11 @@
-#include "summary_extremes.h"
+#include "report/summary_extremes.h"
 
 #include <string>
 
-#include "model_sections.h"
-#include "point_name.h"
-#include "point_totals.h"
-#include "result_sheet.h"
+#include "engine/point_totals.h"
+#include "model/point_name.h"
+#include "report/model_sections.h"
+#include "report/result_sheet.h"
 
 namespace nubera {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <vector>
 
-#include "calc_results.h"
-#include "worksheet.h"
+#include "model/calc_results.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera {
 

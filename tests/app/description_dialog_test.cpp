@@ -1,4 +1,4 @@
-#include "description_dialog.h"
+#include "app/description_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include "widgets/find_child.h"
-#include "widgets/scripted_message_box.h"
+#include "tests/widgets/find_child.h"
+#include "tests/widgets/scripted_message_box.h"
 
 namespace nubera::test {
 namespace {

@@ -4,13 +4,13 @@
 
 #include <gtest/gtest.h>
 
-#include "cover_sheet.h"
-#include "input_sheet.h"
-#include "method_sheet.h"
-#include "point_name.h"
-#include "point_totals.h"
-#include "produced_workbook.h"
-#include "report_run.h"
+#include "engine/point_totals.h"
+#include "model/point_name.h"
+#include "report/cover_sheet.h"
+#include "report/input_sheet.h"
+#include "report/method_sheet.h"
+#include "tests/report/produced_workbook.h"
+#include "tests/report/report_run.h"
 
 namespace nubera {
 namespace {

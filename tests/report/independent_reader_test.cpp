@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "package_fixture.h"
-#include "report_run.h"
-#include "report_text.h"
-#include "result_workbook.h"
+#include "report/report_text.h"
+#include "report/result_workbook.h"
+#include "tests/report/report_run.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera {
 namespace {
@@ -165,8 +165,7 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
     const CalcResults& r = run.results;
     Expectations e;
     e.Sheets({"表紙", "入力条件", "計算方法", "即時沈下量の計算", "即時沈下量のまとめ",
-              "側方変位量の計算",
-              "側方変位量のまとめ"});
+              "側方変位量の計算", "側方変位量のまとめ"});
     const int rows[] = {2, 18, 35, 50, 67};
     for (const bool lateral : {false, true}) {
         const std::string calc = lateral ? "側方変位量の計算" : "即時沈下量の計算";

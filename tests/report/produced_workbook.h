@@ -7,9 +7,9 @@
 #include <memory>
 #include <string_view>
 
-#include "report_run.h"
-#include "result_workbook.h"
-#include "workbook.h"
+#include "report/result_workbook.h"
+#include "spreadsheet/workbook.h"
+#include "tests/report/report_run.h"
 
 namespace nubera::testing_report {
 
