@@ -16,10 +16,10 @@ constexpr ModelRows kConventionsHeading{4, 6};  // gap, heading, the line on x
 constexpr ModelRows kSettlementSign{7, 7};
 constexpr ModelRows kDisplacementSign{8, 8};
 
-constexpr int kColCaption = 2;  // B (merged with C)
-constexpr int kColValue = 4;    // D
-constexpr int kColPoint = 5;    // E
-constexpr int kColX = 6;        // F
+constexpr int kColCaption = 2;  // B (merged to D)
+constexpr int kColValue = 5;    // E
+constexpr int kColPoint = 6;    // F
+constexpr int kColX = 7;        // G
 
 void WriteExtreme(SectionWriter& writer, sheet::Worksheet& summary, const std::string& caption,
                   const std::optional<PointTotal>& extreme, const CalcResults& results) {

@@ -68,5 +68,43 @@ TEST(CalculationDocumentPdf, CarriesTheDescriptionDigestMethodSignsAndExtremes) 
     }
 }
 
+// Our renderer and LibreOffice both keep every heading with the first lines
+// of what it heads; LibreOffice's part is skipped where it is not installed.
+TEST(CalculationDocumentPdf, NoHeadingEndsAPageInEitherRenderer) {
+    const auto folder = FreshFolder("headings-kept");
+    const auto run = RunCli("calc '" NUBERA_SOURCE_DIR
+                            "/examples/five-blocks-lateral.nbr' --json --pdf --out '" +
+                            folder.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json result = json::parse(run.out);
+    const std::string headings =
+        " 土質条件 盛土荷重 上載荷重 記号と単位 '換算変形係数 Em' '即時沈下量 S（荷重ごと）'"
+        " '側方変位量 δ（荷重ごと）' 重ね合わせと丸め 前提 座標と符号 '最大値（全荷重の合計）'";
+    auto check = [&headings](const std::string& pdf) {
+        std::string out;
+        const int status = RunCommand("/usr/bin/python3 '" NUBERA_SOURCE_DIR
+                                      "/tests/cli/check_headings_kept.py' '" +
+                                          pdf + "'" + headings + " 2>&1",
+                                      &out);
+        EXPECT_EQ(status, 0) << pdf << "\n" << out;
+    };
+    check(result["pdf"].get<std::string>());
+
+    std::string found;
+    if (RunCommand("command -v soffice", &found) != 0) {
+        GTEST_SKIP() << "LibreOffice is not installed";
+    }
+    const std::filesystem::path workbook = result["workbook"].get<std::string>();
+    const auto converted = folder / "libreoffice";
+    std::string out;
+    ASSERT_EQ(
+        RunCommand("HOME='" + folder.string() + "' soffice --headless --convert-to pdf --outdir '" +
+                       converted.string() + "' '" + workbook.string() + "' 2>&1",
+                   &out),
+        0)
+        << out;
+    check((converted / workbook.filename().replace_extension(".pdf")).string());
+}
+
 }  // namespace
 }  // namespace nubera

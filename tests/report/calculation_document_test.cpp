@@ -122,8 +122,8 @@ struct ExtremeRow {
 };
 
 ExtremeRow ReadExtreme(const sheet::Worksheet& summary, int row) {
-    return {summary.Value(row, 2), summary.Value(row, 4), summary.Value(row, 5),
-            summary.Value(row, 6)};
+    return {summary.Value(row, 2), summary.Value(row, 5), summary.Value(row, 6),
+            summary.Value(row, 7)};
 }
 
 void ExpectExtreme(const ExtremeRow& row, const std::string& caption,
