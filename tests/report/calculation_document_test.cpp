@@ -38,9 +38,8 @@ ProjectDescription SignedDescription() {
 std::vector<std::string> ColumnBTexts(const sheet::Worksheet& sheet) {
     std::vector<std::string> texts;
     for (int row = 1; row <= 200; ++row) {
-        if (const auto* text = std::get_if<std::string>(&sheet.Value(row, 2))) {
-            texts.push_back(*text);
-        }
+        const CellValue value = sheet.Value(row, 2);
+        if (const auto* text = std::get_if<std::string>(&value)) texts.push_back(*text);
     }
     return texts;
 }

@@ -30,7 +30,8 @@ ExampleReport RunExample(const std::string& name) {
                       report.project.leveeWidth);
     report.context = {name,
                       std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic};
+                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic,
+                      ""};
     RunSettlementStep(report.project, report.results, report.context.placement);
     if (report.project.alsoLateral) ComputeLateral(report.project, report.results);
 
