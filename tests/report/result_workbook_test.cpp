@@ -466,7 +466,7 @@ TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
     const auto folder = FreshFolder("missing-part");
     const auto path =
         ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Target=\"worksheets/sheet5.xml\"",
-                        "Target=\"worksheets/sheet9.xml\"");
+                        "Target=\"worksheets/sheet99.xml\"");
     EXPECT_EQ(
         FailedProduction(OneBlockRun(), path, "missing-part-out"),
         "計算結果ファイルを作成できませんでした: 「" + path.string() +
