@@ -467,10 +467,10 @@ TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
     const auto path =
         ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Target=\"worksheets/sheet5.xml\"",
                         "Target=\"worksheets/sheet99.xml\"");
-    EXPECT_EQ(
-        FailedProduction(OneBlockRun(), path, "missing-part-out"),
-        "計算結果ファイルを作成できませんでした: 「" + path.string() +
-            "」を読み込めません: 関係「rId5」が指すパーツ「xl/worksheets/sheet9.xml」がありません");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "missing-part-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: "
+                  "関係「rId5」が指すパーツ「xl/worksheets/sheet99.xml」がありません");
 }
 
 }  // namespace
