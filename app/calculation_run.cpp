@@ -13,6 +13,7 @@
 #include "local_date.h"
 #include "main_window.h"
 #include "message_box.h"
+#include "poisson_ratio.h"
 #include "qt_path.h"
 #include "result_folder.h"
 #include "result_preview.h"
@@ -42,7 +43,7 @@ class StatusText {
 }  // namespace
 
 void CalculationRun::Execute() {
-    if (!window_.CheckPoissonRatio()) return;
+    if (!window_.CheckPoissonRatio() || !PoissonRatioAccepted()) return;
     QString resultPath;
     try {
         if (const QString failure = Produce(resultPath); !failure.isEmpty()) {
@@ -121,6 +122,17 @@ QString CalculationRun::Produce(QString& resultPath) {
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");
+}
+
+// A ratio that reverses every lateral displacement runs only when the person
+// says so, knowing its effect.
+bool CalculationRun::PoissonRatioAccepted() {
+    const ProjectData& project = window_.Project();
+    const std::string warning = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+    return warning.empty() ||
+           window_.Services().messages.Ask(
+               &window_, ToQt(warning) + QStringLiteral("\nこのまま計算しますか？"),
+               MsgIcon::Exclamation);
 }
 
 void CalculationRun::Report(const QString& text) {

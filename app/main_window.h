@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "calc_results.h"
 #include "main_window_services.h"
@@ -48,7 +49,12 @@ class MainWindow : public QMainWindow {
 
     // A project file given from outside (the command line, a file manager,
     // a second copy of the program): loaded as the load command loads it.
+    // While a screen, a question, a run or another command is open the file
+    // waits, so that nothing open ever works on a project replaced under it;
+    // it is opened once the window is idle again.
     void OpenProjectFile(const QString& name);
+    // A screen, a question, a run or a command of this window is open.
+    bool Busy() const;
 
     ProjectData& Project() { return project_; }
     CalcResults& Results() { return results_; }
@@ -82,6 +88,24 @@ class MainWindow : public QMainWindow {
     // The first status panel's text; the window repaints before it returns
     // (user input waits until the caller returns to the event loop).
     void SetStatusText(const QString& text);
+    QString StatusText() const;
+    // The status line says that `file` was loaded (and what the run still
+    // needs), replacing what it said of the previous project, such as the
+    // workbook of its last run.
+    void SayLoaded(const QString& file);
+
+    // Marks the window busy while it lives; when the last one ends, files
+    // handed over meanwhile are opened.
+    class BusyScope {
+      public:
+        explicit BusyScope(MainWindow& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        MainWindow& window_;
+    };
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -109,11 +133,12 @@ class MainWindow : public QMainWindow {
     // tooltip and on the status line.
     void ShowRunState(Placement placement);
     void ShowModified();
-    // Asks whether to save unsaved changes before the program ends; false when
-    // the person withdrew, or the save did not happen.
-    bool SaveBeforeClosing();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
+    // Opens the files handed over while the window was busy, one at a time,
+    // once it is idle.
+    void OpenWaitingFiles();
+    void ScheduleWaitingFiles(int delayMs);
 
     ProjectData& project_;
     CalcResults& results_;
@@ -138,6 +163,8 @@ class MainWindow : public QMainWindow {
 
     QString projectFile_;
     SavedProjectState saved_;
+    int busy_ = 0;
+    QStringList waitingFiles_;
 };
 
 }  // namespace nubera

@@ -17,7 +17,7 @@ namespace nubera {
 void ProjectFileCommands::Load() {
     const MainWindowServices& services = window_.Services();
     MessageBox& messages = services.messages;
-    if (!messages.Ask(&window_, kLoadQuestion, MsgIcon::Question)) return;
+    if (!MayReplace(true)) return;
     const std::optional<QString> name = services.dialogs.OpenProjectName(&window_);
     if (!name) return;
     if (name->trimmed().isEmpty()) {
@@ -28,12 +28,27 @@ void ProjectFileCommands::Load() {
 }
 
 void ProjectFileCommands::Open(const QString& name) {
-    MessageBox& messages = window_.Services().messages;
-    if (window_.Project() != ProjectData{} &&
-        !messages.Ask(&window_, kLoadQuestion, MsgIcon::Question)) {
-        return;
+    if (MayReplace(window_.Project() != ProjectData{})) Read(name);
+}
+
+bool ProjectFileCommands::MayReplace(bool askToClear) {
+    if (window_.Modified()) return SaveChangesFirst(kSaveBeforeLoadingQuestion);
+    return !askToClear ||
+           window_.Services().messages.Ask(&window_, kLoadQuestion, MsgIcon::Question);
+}
+
+bool ProjectFileCommands::SaveChangesFirst(const QString& question) {
+    if (!window_.Modified()) return true;
+    switch (window_.Services().messages.AskOrCancel(&window_, question, MsgIcon::Information)) {
+        case MsgAnswer::Yes:
+            return Save();
+        case MsgAnswer::No:
+            return true;
+        case MsgAnswer::Ok:
+        case MsgAnswer::Cancel:
+            break;
     }
-    Read(name);
+    return false;
 }
 
 void ProjectFileCommands::Read(const QString& name) {
@@ -59,6 +74,7 @@ void ProjectFileCommands::Read(const QString& name) {
     ApplyLoadedProject(*loaded, window_.Project());
     window_.ShowLoadedProject(*loaded);
     window_.MarkSaved(name);
+    window_.SayLoaded(name);
 }
 
 bool ProjectFileCommands::Save() {
