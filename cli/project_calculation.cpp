@@ -6,6 +6,7 @@
 #include "engine_error.h"
 #include "equivalent_modulus.h"
 #include "path_text.h"
+#include "poisson_ratio.h"
 #include "project_file.h"
 
 namespace nubera::cli {
@@ -53,6 +54,15 @@ std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
         return std::nullopt;
     }
     return computed;
+}
+
+std::vector<std::string> RunWarnings(const ProjectData& project) {
+    std::vector<std::string> warnings;
+    if (std::string poisson = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+        !poisson.empty()) {
+        warnings.push_back(std::move(poisson));
+    }
+    return warnings;
 }
 
 ReportContext RunContext(const std::filesystem::path& path, Placement placement) {

@@ -20,7 +20,8 @@ RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Plac
     CheckRunInputs(project);
     // Nothing of an earlier run may show up beside this one's results.
     results = CalcResults{};
-    if (EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth) == 0) {
+    if (!UsableModulus(
+            EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth))) {
         return RunOutcome::ModulusZero;
     }
     if (afterModulus && !afterModulus()) return RunOutcome::Stopped;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include "calc_results.h"
 #include "project_data.h"
 
@@ -16,6 +18,13 @@ struct ModulusSums {
     double N = 0;  // ln[(B + 2H T) L / ((L + 2H T) B)]
     double S = 0;  // sum (1/E_i) ln[(B + 2h_i T)(L + 2h_(i-1) T) / ((L + 2h_i T)(B + 2h_(i-1) T))]
 };
+
+// An Em a run can compute with: positive and finite. Em = 0 is what the
+// Em message names; a negative or infinite one (layers whose depths do not
+// increase) would give confident but meaningless settlements.
+inline bool UsableModulus(double em) {
+    return em > 0 && em < std::numeric_limits<double>::infinity();
+}
 
 // N and S of the layers for a B x L rectangle, T = tan 30 deg, h_i the depth
 // of layer i's bottom (m), h_(-1) = 0, H the last depth. Throws EngineError
