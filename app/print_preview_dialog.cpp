@@ -1,4 +1,4 @@
-#include "print_preview_dialog.h"
+#include "app/print_preview_dialog.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -13,11 +13,11 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "document_opener.h"
-#include "message_box.h"
-#include "path_text.h"
-#include "printed_pages.h"
-#include "qt_path.h"
+#include "printout/render/printed_pages.h"
+#include "text/path_text.h"
+#include "widgets/document_opener.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
 
 namespace nubera {
 namespace {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
 class QLabel;
 class QPrintPreviewWidget;

@@ -1,6 +1,6 @@
-#include "results_json.h"
+#include "cli/results_json.h"
 
-#include "project_calculation.h"
+#include "cli/project_calculation.h"
 
 namespace nubera::cli {
 namespace {

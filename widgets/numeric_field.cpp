@@ -1,4 +1,4 @@
-#include "numeric_field.h"
+#include "widgets/numeric_field.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,10 +10,10 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include "message_box.h"
-#include "number_entry.h"
-#include "number_text.h"
-#include "round_half.h"
+#include "text/number_entry.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 

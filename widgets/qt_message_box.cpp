@@ -1,4 +1,4 @@
-#include "qt_message_box.h"
+#include "widgets/qt_message_box.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -10,7 +10,7 @@
 #include <limits>
 #include <string_view>
 
-#include "message_lines.h"
+#include "text/message_lines.h"
 
 namespace nubera {
 namespace {
@@ -56,9 +56,10 @@ MsgAnswer FromQtAnswer(int answer, MsgButtons buttons) {
 }
 
 // Qt's box wraps a line wider than its own width limit anywhere, Japanese
-// text even inside a word; the program's messages break lines where their
-// texts say (and BreakLongLines where the screen ends), so the box grows to
-// the longest line instead, however often Qt lays it out again.
+// text even inside a word, and sizes itself so again on every layout
+// request; the program's messages break lines where their texts say (and
+// BreakLongLines where the screen ends), so the box lays itself out instead,
+// grown to the longest line.
 class UnwrappedMessageBox : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
@@ -70,17 +71,25 @@ class UnwrappedMessageBox : public QMessageBox {
     }
     void changeEvent(QEvent* event) override {
         QMessageBox::changeEvent(event);
-        if (isVisible()) FitToLines();
+        FitToLines();
+    }
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::LayoutRequest) return QMessageBox::event(event);
+        const bool handled = QDialog::event(event);
+        FitToLines();
+        return handled;
     }
 
   private:
     void FitToLines() {
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (label == nullptr) return;
-        label->setWordWrap(false);
-        layout()->invalidate();
-        layout()->activate();
-        setFixedSize(layout()->totalSizeHint().expandedTo(layout()->totalMinimumSize()));
+        if (label == nullptr || layout() == nullptr) return;
+        if (label->wordWrap()) {
+            label->setWordWrap(false);
+            layout()->invalidate();
+        }
+        const QSize size = layout()->totalSizeHint().expandedTo(layout()->totalMinimumSize());
+        if (size != minimumSize() || size != maximumSize()) setFixedSize(size);
     }
 };
 

@@ -21,8 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "printed_pages.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
 
 namespace {
 

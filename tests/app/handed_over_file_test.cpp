@@ -6,8 +6,8 @@
 
 #include <QTest>
 
-#include "main_window_harness.h"
-#include "project_file_commands.h"
+#include "app/project_file_commands.h"
+#include "tests/app/main_window_harness.h"
 
 namespace nubera::test {
 namespace {

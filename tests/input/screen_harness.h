@@ -10,9 +10,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "list_grid.h"
-#include "widgets/find_child.h"
-#include "widgets/key_typing.h"
+#include "input/list_grid.h"
+#include "tests/widgets/find_child.h"
+#include "tests/widgets/key_typing.h"
 
 namespace nubera::test {
 

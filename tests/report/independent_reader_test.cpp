@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "package_fixture.h"
-#include "report_run.h"
-#include "report_text.h"
-#include "result_workbook.h"
+#include "report/report_text.h"
+#include "report/result_workbook.h"
+#include "tests/report/report_run.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera {
 namespace {
@@ -175,7 +175,7 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
             ExpectBlock(e, calc, rows[i], "分布荷重：ｑ" + FullWidthDigits(i + 1), loads[i],
                         loads[0]);
         }
-        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, surcharge);
+        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, loads[0]);
         e.Text(calc, 83, 1, "（上載荷重）");
         e.Breaks(calc, "34,66,98");
         const std::string summary = lateral ? "側方変位量のまとめ" : "即時沈下量のまとめ";
