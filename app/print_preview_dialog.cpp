@@ -44,7 +44,7 @@ QString AskPdfName(QWidget* parent, const QString& suggested) {
 
 }  // namespace
 
-PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<sheet::WorkbookPrintout> printout,
+PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<printout::WorkbookPrintout> printout,
                                        MessageBox& messages, DocumentOpener& opener,
                                        QWidget* parent)
     : QDialog(parent),
@@ -64,7 +64,7 @@ PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<sheet::WorkbookPrintout> 
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
         printer->setFullPage(true);
-        sheet::PrintPages(*printer, *printout_);
+        printout::PrintPages(*printer, *printout_);
     });
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] { ShowPageNumber(); });
     auto* layout = new QVBoxLayout(this);
@@ -141,7 +141,7 @@ void PrintPreviewDialog::PrintPages() {
         first = std::clamp(printer.fromPage() - 1, 0, count - 1);
         last = std::clamp(printer.toPage() - 1, first, count - 1);
     }
-    if (!sheet::PrintPages(printer, *printout_, first, last)) {
+    if (!printout::PrintPages(printer, *printout_, first, last)) {
         messages_.Warning(
             this, QStringLiteral("印刷できませんでした。\nプリンターの設定をご確認ください。"));
     }
@@ -159,7 +159,7 @@ void PrintPreviewDialog::SavePdf() {
             MsgIcon::None)) {
         return;
     }
-    if (const std::string failure = sheet::WritePdf(*printout_, path); !failure.empty()) {
+    if (const std::string failure = printout::WritePdf(*printout_, path); !failure.empty()) {
         status_->clearMessage();
         messages_.Warning(this, QString::fromStdString(failure));
         return;

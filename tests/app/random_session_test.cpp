@@ -265,7 +265,7 @@ class Session {
         std::vector<std::string> sheets;
         for (const QString& sheet : shown.sheets) sheets.push_back(sheet.toStdString());
         PrintPreviewDialog dialog(
-            std::make_unique<sheet::WorkbookPrintout>(ToPath(shown.workbook), sheets), answers_,
+            std::make_unique<printout::WorkbookPrintout>(ToPath(shown.workbook), sheets), answers_,
             opener_);
         const QString name =
             QDir(folder_.path())
