@@ -4,7 +4,9 @@
 
 namespace nubera {
 
-class MainWindow;
+class FileCommandsView;
+class ProjectSession;
+struct MainWindowServices;
 
 // The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
 // messages around reading and writing a project file. A failed load or save
@@ -13,7 +15,9 @@ class MainWindow;
 // Unsaved changes are never lost to a load: it offers to save them first.
 class ProjectFileCommands {
   public:
-    explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
+    ProjectFileCommands(ProjectSession& session, const MainWindowServices& services,
+                        FileCommandsView& view)
+        : session_(session), services_(services), view_(view) {}
 
     void Load();
     // Loads `name` as Load does once a file is chosen, asking first only when
@@ -33,7 +37,9 @@ class ProjectFileCommands {
     bool MayReplace(bool askToClear);
     void Read(const QString& name);
 
-    MainWindow& window_;
+    ProjectSession& session_;
+    const MainWindowServices& services_;
+    FileCommandsView& view_;
 };
 
 inline const QString kLoadQuestion =

@@ -156,7 +156,7 @@ class Session {
                         QDir(folder_.path()).filePath(figure));
         }
         window_ = std::make_unique<MainWindow>(
-            project_, results_,
+            session_,
             MainWindowServices{answers_, dialogs_, opener_, preview_, screens_, folder_.path(),
                                folder_.path(), folder_.path(), [](int) {}});
         window_->Start();
@@ -459,7 +459,7 @@ class Session {
     // Another project loaded (not saved under a new name): the status line no
     // longer names the workbook of the project before.
     void CheckStatusLine() {
-        const QString file = window_->ProjectFile();
+        const QString file = QString::fromStdString(session_.FileName());
         if (file != lastFile_ && dialogs_.saves == lastSaves_) {
             EXPECT_FALSE(window_->StatusText().startsWith(QStringLiteral("計算結果")))
                 << "the status line names the workbook of the project before "
@@ -497,7 +497,7 @@ class Session {
     // points this run placed.
     void CheckReport(const QString& workbook) {
         const auto book = sheet::Workbook::Open(ToPath(workbook));
-        const QString project = QFileInfo(window_->ProjectFile()).fileName();
+        const QString project = QFileInfo(QString::fromStdString(session_.FileName())).fileName();
         EXPECT_EQ(
             book->Sheet("入力条件").Value(4, 5),
             sheet::CellValue{project.isEmpty() ? std::string("未保存") : project.toStdString()})
@@ -522,8 +522,9 @@ class Session {
     RecordingOpener opener_;
     RecordingPreview preview_;
     NotingScreens screens_;
-    ProjectData project_;
-    CalcResults results_;
+    ProjectSession session_;
+    ProjectData& project_ = session_.Project();
+    CalcResults& results_ = session_.Results();
     std::unique_ptr<MainWindow> window_;
     QString lastFile_;
     int lastSaves_ = 0;
