@@ -44,10 +44,10 @@ TEST(BlockPlan, TheSurchargeComesLastNumberedAfterTheLoads) {
     const std::vector<PlannedBlock> blocks = PlanBlocks(4, true);
     ASSERT_EQ(blocks.size(), 5u);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(blocks[i].mode, FillMode::LoadBlock);
+        EXPECT_EQ(blocks[i].mode, ResultBlockKind::LoadBlock);
         EXPECT_EQ(blocks[i].index, i);
     }
-    EXPECT_EQ(blocks[4].mode, FillMode::SurchargeBlock);
+    EXPECT_EQ(blocks[4].mode, ResultBlockKind::SurchargeBlock);
     EXPECT_EQ(blocks[4].index, 4);
     EXPECT_EQ(blocks[4].shift, 1);
 }
