@@ -11,6 +11,7 @@
 
 #include "main_window_harness.h"
 #include "qt_path.h"
+#include "result_folder.h"
 #include "result_workbook.h"
 #include "workbook.h"
 
@@ -21,14 +22,18 @@ using ::testing::StartsWith;
 
 class CalculationRunTest : public MainWindowTest {
   protected:
-    // The application folder holds the report template, as beside the program.
+    // The application folder holds the report template and the mark of a
+    // build tree, as beside the program built.
     void SetUp() override {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + Template(),
-                                folder.filePath(Template())));
+        for (const QString& name : {Template(), Marker()}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + name,
+                                    folder.filePath(name)));
+        }
     }
 
     static QString Template() { return QString::fromUtf8(kTemplateFileName); }
+    static QString Marker() { return QString::fromUtf8(kPortableMarkerName); }
 
     void LoadExample(const char* name) {
         messages.PlanAnswers({MsgAnswer::Yes});
@@ -45,10 +50,11 @@ class CalculationRunTest : public MainWindowTest {
                                QStringLiteral("00.xlsx"));
     }
 
-    // Every file of the folder but the template.
+    // Every file of the folder but the template and the marker.
     QStringList Results() const {
         QStringList files = QDir(folder.path()).entryList(QDir::Files);
         files.removeAll(Template());
+        files.removeAll(Marker());
         return files;
     }
 
@@ -123,7 +129,7 @@ TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkb
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(left.exists());
-    QStringList expected{QFileInfo(FirstResultOfToday()).fileName(), Template()};
+    QStringList expected{QFileInfo(FirstResultOfToday()).fileName(), Template(), Marker()};
     expected.sort();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     ASSERT_EQ(preview.shown.size(), 1u);
