@@ -1,12 +1,12 @@
-#include "print_preview.h"
+#include "app/print_preview.h"
 
 #include <QDir>
 #include <exception>
 #include <memory>
 
-#include "message_box.h"
-#include "print_preview_dialog.h"
-#include "qt_path.h"
+#include "app/print_preview_dialog.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "print_preview_dialog.h"
+#include "app/print_preview_dialog.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "document_opener.h"
-#include "message_box.h"
-#include "printed_pages.h"
-#include "qt_path.h"
+#include "printout/render/printed_pages.h"
+#include "widgets/document_opener.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
 
 namespace nubera {
 namespace {

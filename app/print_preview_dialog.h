@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
 class QLabel;
 class QPrintPreviewWidget;

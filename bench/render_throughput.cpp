@@ -15,11 +15,11 @@
 #include <functional>
 #include <iostream>
 
-#include "page_painter.h"
-#include "printed_pages.h"
-#include "repeat_timing.h"
-#include "result_printout.h"
-#include "workbook_printout.h"
+#include "bench/repeat_timing.h"
+#include "printout/render/page_painter.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "output_folders.h"
+#include "cli/output_folders.h"
 
 #include <system_error>
 #include <vector>
 
-#include "path_text.h"
-#include "system_reason.h"
+#include "files/system_reason.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 

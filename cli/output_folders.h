@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "calc_options.h"
+#include "cli/calc_options.h"
 
 namespace nubera::cli {
 

@@ -1,4 +1,4 @@
-#include "smoke_test.h"
+#include "desktop/smoke_test.h"
 
 #include <cstdio>
 

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "message_box.h"
-#include "result_preview.h"
+#include "app/result_preview.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 

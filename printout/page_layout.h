@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "page_setup.h"
+#include "spreadsheet/page_setup.h"
 
 namespace nubera::sheet {
 

@@ -1,4 +1,4 @@
-#include "sheet_printout.h"
+#include "printout/sheet_printout.h"
 
 #include <algorithm>
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "page_layout.h"
-#include "printable_sheet.h"
+#include "printout/page_layout.h"
+#include "spreadsheet/printable_sheet.h"
 
 namespace nubera::sheet {
 

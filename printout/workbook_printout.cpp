@@ -1,6 +1,6 @@
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
-#include "spreadsheet_error.h"
+#include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
 

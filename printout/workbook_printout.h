@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "printable_workbook.h"
-#include "sheet_printout.h"
+#include "printout/sheet_printout.h"
+#include "spreadsheet/printable_workbook.h"
 
 namespace nubera::sheet {
 

@@ -22,9 +22,9 @@
 #include <string_view>
 #include <vector>
 
-#include "printed_pages.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
 #include "version.h"
-#include "workbook_printout.h"
 
 namespace {
 

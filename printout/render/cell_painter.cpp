@@ -1,4 +1,4 @@
-#include "cell_painter.h"
+#include "printout/render/cell_painter.h"
 
 #include <QColor>
 #include <QPen>

@@ -10,8 +10,8 @@
 #include <optional>
 #include <vector>
 
-#include "print_fonts.h"
-#include "sheet_printout.h"
+#include "printout/render/print_fonts.h"
+#include "printout/sheet_printout.h"
 
 namespace nubera::sheet {
 

@@ -1,12 +1,12 @@
-#include "page_painter.h"
+#include "printout/render/page_painter.h"
 
 #include <QDateTime>
 #include <algorithm>
 #include <vector>
 
-#include "cell_painter.h"
-#include "header_footer.h"
-#include "shape_painter.h"
+#include "printout/header_footer.h"
+#include "printout/render/cell_painter.h"
+#include "printout/render/shape_painter.h"
 
 namespace nubera::sheet {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <QPainter>
 
-#include "print_fonts.h"
-#include "workbook_printout.h"
+#include "printout/render/print_fonts.h"
+#include "printout/workbook_printout.h"
 
 namespace nubera::sheet {
 

@@ -1,4 +1,4 @@
-#include "pdf_ideographs.h"
+#include "printout/render/pdf_ideographs.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "print_fonts.h"
+#include "printout/render/print_fonts.h"
 
 #include <QFontDatabase>
 

@@ -1,12 +1,12 @@
-#include "printed_pages.h"
+#include "printout/render/printed_pages.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "atomic_file.h"
-#include "page_painter.h"
-#include "pdf_ideographs.h"
+#include "files/atomic_file.h"
+#include "printout/render/page_painter.h"
+#include "printout/render/pdf_ideographs.h"
 
 namespace nubera::sheet {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
 namespace nubera::sheet {
 

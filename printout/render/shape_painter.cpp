@@ -1,4 +1,4 @@
-#include "shape_painter.h"
+#include "printout/render/shape_painter.h"
 
 #include <QColor>
 #include <QPen>

@@ -6,8 +6,8 @@
 #include <QPainter>
 #include <string>
 
-#include "drawn_shape.h"
-#include "print_fonts.h"
+#include "printout/render/print_fonts.h"
+#include "spreadsheet/drawn_shape.h"
 
 namespace nubera::sheet {
 

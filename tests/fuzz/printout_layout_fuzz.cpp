@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_input_file.h"
-#include "spreadsheet_error.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
 

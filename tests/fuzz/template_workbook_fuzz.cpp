@@ -11,15 +11,16 @@
 #include <filesystem>
 #include <string>
 
-#include "calc_results.h"
-#include "calculation.h"
-#include "fuzz_input_file.h"
-#include "project_file.h"
-#include "result_printout.h"
-#include "result_workbook.h"
-#include "spreadsheet_error.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "engine/calculation.h"
+#include "model/calc_results.h"
+#include "printout/workbook_printout.h"
+#include "projectfile/loaded_run_settings.h"
+#include "projectfile/project_file.h"
+#include "report/result_printout.h"
+#include "report/result_workbook.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "header_footer.h"
+#include "printout/header_footer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "page_layout.h"
+#include "printout/page_layout.h"
 
 #include <gtest/gtest.h>
 

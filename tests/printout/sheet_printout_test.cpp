@@ -1,10 +1,10 @@
-#include "sheet_printout.h"
+#include "printout/sheet_printout.h"
 
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
-#include "spreadsheet_error.h"
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {

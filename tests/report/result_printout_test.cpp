@@ -1,10 +1,10 @@
-#include "result_printout.h"
+#include "report/result_printout.h"
 
 #include <gtest/gtest.h>
 
-#include "report_run.h"
-#include "result_workbook.h"
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
+#include "report/result_workbook.h"
+#include "tests/report/report_run.h"
 
 namespace nubera::sheet {
 namespace {

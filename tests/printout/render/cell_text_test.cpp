@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "example_report.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
+#include "tests/printout/render/example_report.h"
 
 namespace nubera::testing_render {
 namespace {

@@ -1,10 +1,10 @@
-#include "print_fonts.h"
+#include "printout/render/print_fonts.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
 namespace nubera::sheet {
 namespace {

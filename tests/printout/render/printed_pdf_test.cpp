@@ -8,12 +8,12 @@
 #include <cmath>
 #include <set>
 
-#include "example_report.h"
-#include "number_text.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "round_half.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
+#include "tests/printout/render/example_report.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera::testing_render {
 namespace {

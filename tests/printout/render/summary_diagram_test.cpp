@@ -8,12 +8,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "example_report.h"
-#include "page_painter.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "printout/render/page_painter.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
+#include "spreadsheet/workbook.h"
+#include "tests/printout/render/example_report.h"
 
 namespace nubera::testing_render {
 namespace {
