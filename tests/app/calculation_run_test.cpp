@@ -233,7 +233,7 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),
                 StartsWith("計算結果ファイルを作成できませんでした: 雛形ファイル「"));
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(Results().isEmpty());
     EXPECT_TRUE(preview.shown.empty());
     ExpectCleanEnd();
 }
