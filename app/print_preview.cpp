@@ -13,9 +13,9 @@ namespace nubera {
 void PrintPreview::Show(QWidget* owner, const QString& workbook, const QStringList& sheets) {
     std::vector<std::string> names;
     for (const QString& sheet : sheets) names.push_back(sheet.toStdString());
-    std::unique_ptr<sheet::WorkbookPrintout> printout;
+    std::unique_ptr<printout::WorkbookPrintout> printout;
     try {
-        printout = std::make_unique<sheet::WorkbookPrintout>(ToPath(workbook), names);
+        printout = std::make_unique<printout::WorkbookPrintout>(ToPath(workbook), names);
     } catch (const std::exception& failure) {
         messages_.Warning(
             owner, QStringLiteral("計算結果ファイルを保存しましたが、表示できませんでした。\n") +

@@ -16,7 +16,6 @@
 
 #include "app/desktop_program.h"
 #include "app/instance_lock.h"
-#include "app/main_window.h"
 #include "app/modal_input_screens.h"
 #include "app/print_preview.h"
 #include "app/running_copy.h"
@@ -89,14 +88,21 @@ QString DataFolder(const QString& programFolder) {
     return found ? nubera::ToQString(found->parent_path()) : programFolder;
 }
 
+// Presses 実行 as a person would.
+void PressRun() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* run = window->findChild<QAbstractButton*>(QStringLiteral("CMD_Exec"));
+        if (run && run->isEnabled()) run->click();
+    }
+}
+
 // The window's title; with a project, its run as 実行 starts it and the
 // workbook's path. 0 when nothing was said and a project's workbook was written.
-int SmokeTest(nubera::MainWindow& window, bool withProject,
+int SmokeTest(const nubera::DesktopProgram& program, bool withProject,
               const nubera::SmokeTestMessages& messages, const nubera::SmokeTestPreview& preview) {
-    std::puts(window.windowTitle().remove(QStringLiteral("[*]")).toUtf8().constData());
+    std::puts(program.Title().toUtf8().constData());
     if (withProject) {
-        auto* run = window.findChild<QAbstractButton*>(QStringLiteral("CMD_Exec"));
-        if (run && run->isEnabled()) run->click();
+        PressRun();
         if (preview.Workbook().isEmpty()) {
             std::fputs("--smoke-test: no result workbook was written\n", stderr);
             return 1;
@@ -145,16 +151,11 @@ int main(int argc, char* argv[]) {
          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
          nubera::PauseKeepingPainted});
     if (!program.Show()) return 1;
-    nubera::MainWindow& window = program.Window();
     nubera::RunningCopy runningCopy;
-    runningCopy.Listen([&window](const QString& file) {
-        window.raise();
-        window.activateWindow();
-        window.OpenProjectFile(file);
-    });
-    if (!commandLine.file.isEmpty()) window.OpenProjectFile(commandLine.file);
+    runningCopy.Listen([&program](const QString& file) { program.OpenProjectFile(file, true); });
+    if (!commandLine.file.isEmpty()) program.OpenProjectFile(commandLine.file, false);
     if (commandLine.smokeTest) {
-        return SmokeTest(window, !commandLine.file.isEmpty(), smokeTestMessages, smokeTestPreview);
+        return SmokeTest(program, !commandLine.file.isEmpty(), smokeTestMessages, smokeTestPreview);
     }
     return QApplication::exec();
 }

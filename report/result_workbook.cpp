@@ -186,7 +186,7 @@ std::string FilledTemplate(const ProjectData& project, const CalcResults& result
 // our own reader refuses is never published. Returns why it does not open.
 std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
     try {
-        const sheet::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
+        const printout::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
     } catch (const sheet::SpreadsheetError& failure) {
         return std::string("作成したブックを読み直せません: ") + failure.what();
     }

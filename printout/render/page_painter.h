@@ -10,7 +10,7 @@
 #include "printout/render/print_fonts.h"
 #include "printout/workbook_printout.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 class PagePainter {
   public:
@@ -29,4 +29,4 @@ class PagePainter {
     PrintFonts fonts_;
 };
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

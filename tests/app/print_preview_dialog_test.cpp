@@ -36,7 +36,7 @@ class FailingOpener : public DocumentOpener {
 class PrintPreviewDialogTest : public ::testing::Test {
   protected:
     std::unique_ptr<PrintPreviewDialog> Dialog(DocumentOpener& desktop) {
-        auto printout = std::make_unique<sheet::WorkbookPrintout>(
+        auto printout = std::make_unique<printout::WorkbookPrintout>(
             ToPath(TemplatePath()),
             std::vector<std::string>{kSummaries[0].toStdString(), kSummaries[1].toStdString()});
         auto dialog = std::make_unique<PrintPreviewDialog>(std::move(printout), messages, desktop);

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Read back by both readers: the model's, every sheet, and the printout's.
     const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::Workbook::Open(*published);
     for (std::size_t i = 0; i < book->SheetNames().size(); ++i) book->SheetAt(i);
-    const nubera::sheet::WorkbookPrintout printout(
+    const nubera::printout::WorkbookPrintout printout(
         *published, nubera::PrintedResultSheets(run.project.alsoLateral));
     Require(printout.PageCount() > 0);
     std::filesystem::remove(*published);

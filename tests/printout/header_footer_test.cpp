@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 PageFields Fields() {
@@ -44,4 +44,4 @@ TEST(HeaderFooter, TextBeforeAnySectionCodeIsCentred) {
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

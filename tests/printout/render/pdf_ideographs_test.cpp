@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 std::string Mended(std::string pdf) {
@@ -50,4 +50,4 @@ TEST(NameIdeographsInTextMaps, MendsEveryFontsMapAndSingleCharacterMaps) {
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -6,7 +6,7 @@
 
 #include "tests/case_name.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 struct FontCase {
@@ -40,4 +40,4 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout
