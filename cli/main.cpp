@@ -19,6 +19,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/calc_command.h"
+#include "cli/output_folders.h"
 #include "cli/pdf_export.h"
 #include "files/shipped_files.h"
 #include "report/result_workbook.h"
@@ -69,8 +70,7 @@ void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::strin
         ->excludes(noWorkbookFlag);
     CLI::Option* out = calc->add_option("--out", options.outputFolder,
                                         "Folder for the result workbook (default: the current "
-                                        "folder)")
-                           ->check(CLI::ExistingDirectory);
+                                        "folder), made when missing");
     calc->add_flag("--beside", options.besideProject,
                    "Batch: write each workbook in its project's folder")
         ->excludes(out)
@@ -81,7 +81,7 @@ void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::strin
         ->excludes(noWorkbookFlag);
     calc->add_option("--csv", options.csv,
                      "Batch: also write the summary to FILE as CSV (UTF-8 with a byte-order "
-                     "mark)");
+                     "mark); its folder is made when missing");
 }
 
 // A batch's settings of the process, made before its threads start.
@@ -140,6 +140,7 @@ int main(int argc, char** argv) {
                   << nubera::PlacesLooked(dataFolders, nubera::kTemplateFileName) << '\n';
         return 1;
     }
+    if (!nubera::cli::MakeOutputFolders(options, std::cerr)) return 1;
     try {
         if (options.IsBatch()) {
             PrepareForBatch();

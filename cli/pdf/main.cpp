@@ -1,6 +1,7 @@
 // nubera-pdf: writes the printed pages of sheets of a workbook as a PDF.
 //   nubera-pdf WORKBOOK.xlsx OUTPUT.pdf SHEET...
 //   nubera-pdf --list
+//   nubera-pdf --version
 // The second form reads any number of workbooks from standard input, each
 // as WORKBOOK, OUTPUT and its SHEETs, every field ended by a NUL byte and the
 // last sheet followed by an empty field, and writes one answer per workbook
@@ -23,6 +24,7 @@
 
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"
+#include "version.h"
 
 namespace {
 
@@ -79,10 +81,15 @@ int WriteListed() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << nubera::kProgramAndVersion << '\n';
+        return 0;
+    }
     const bool listed = argc == 2 && std::string_view(argv[1]) == "--list";
     if (argc < 4 && !listed) {
         std::cerr << "usage: nubera-pdf WORKBOOK.xlsx OUTPUT.pdf SHEET...\n"
-                     "       nubera-pdf --list\n";
+                     "       nubera-pdf --list\n"
+                     "       nubera-pdf --version\n";
         return 2;
     }
     // A file-size limit makes the write fail with its reason instead of

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include "files/result_folder.h"
 #include "report/result_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/app/main_window_harness.h"
@@ -24,14 +25,18 @@ using ::testing::StartsWith;
 
 class CalculationRunTest : public MainWindowTest {
   protected:
-    // The application folder holds the report template, as beside the program.
+    // The application folder holds the report template and the mark of a
+    // build tree, as beside the program built.
     void SetUp() override {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + Template(),
-                                folder.filePath(Template())));
+        for (const QString& name : {Template(), Marker()}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + name,
+                                    folder.filePath(name)));
+        }
     }
 
     static QString Template() { return QString::fromUtf8(kTemplateFileName); }
+    static QString Marker() { return QString::fromUtf8(kPortableMarkerName); }
 
     void LoadExample(const char* name) {
         messages.PlanAnswers({MsgAnswer::Yes});
@@ -48,10 +53,11 @@ class CalculationRunTest : public MainWindowTest {
                                QStringLiteral("00.xlsx"));
     }
 
-    // Every file of the folder but the template.
+    // Every file of the folder but the template and the marker.
     QStringList Results() const {
         QStringList files = QDir(folder.path()).entryList(QDir::Files);
         files.removeAll(Template());
+        files.removeAll(Marker());
         return files;
     }
 
@@ -126,7 +132,7 @@ TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkb
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(left.exists());
-    QStringList expected{QFileInfo(FirstResultOfToday()).fileName(), Template()};
+    QStringList expected{QFileInfo(FirstResultOfToday()).fileName(), Template(), Marker()};
     expected.sort();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     ASSERT_EQ(preview.shown.size(), 1u);
@@ -274,7 +280,7 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),
                 StartsWith("計算結果ファイルを作成できませんでした: 雛形ファイル「"));
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(Results().isEmpty());
     EXPECT_TRUE(preview.shown.empty());
     ExpectCleanEnd();
 }

@@ -15,12 +15,6 @@
 namespace nubera {
 namespace {
 
-TEST(VersionText, PrintsEachPartAsAPlainInteger) {
-    EXPECT_EQ(VersionText(1, 0, 0), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.0.0"));
-    EXPECT_EQ(VersionText(2, 1, 0), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 2.1.0"));
-    EXPECT_EQ(VersionText(1, 10, 3), QStringLiteral("ﾊﾞｰｼﾞｮﾝ 1.10.3"));
-}
-
 TEST(TitleWindow, ShowsTheProgramsNameAndVersion) {
     TitleWindow title;
     EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblProductName"))->text(),

@@ -242,6 +242,30 @@ TEST(CalcBatch, TheCsvSummaryReadsBackWithItsByteOrderMark) {
                              "-12.60", "", "", ""}));
 }
 
+// The example of the help: --out and --csv into a folder that is not there yet.
+TEST(CalcBatch, MissingOutAndCsvFoldersAreMadeAndAFolderThatCannotBeIsNamed) {
+    const Projects projects("made-folders");
+    projects.Add("a.nbr", "one-block.nbr");
+    const auto results = projects.Out() / "results" / "today";
+    const auto csv = projects.Out() / "summaries" / "summary.csv";
+    auto run = RunCli("calc " + Quoted(projects.Root()) + " --out " + Quoted(results) + " --csv " +
+                      Quoted(csv));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(results / ("a" + kWorkbookSuffix)));
+    EXPECT_TRUE(std::filesystem::is_regular_file(csv));
+
+    // Below a plain file no folder can be made, not even by an administrator.
+    std::ofstream(projects.Out() / "plain") << "x";
+    const auto impossible = projects.Out() / "plain" / "results";
+    for (const std::string& where :
+         {" --out " + Quoted(impossible), " --csv " + Quoted(impossible / "summary.csv")}) {
+        run = RunCli("calc " + Quoted(projects.Root()) + where);
+        EXPECT_EQ(run.exitCode, 1) << where;
+        EXPECT_THAT(run.err, HasSubstr(impossible.string() + "」を作成できません")) << where;
+        EXPECT_EQ(run.out, "") << "no project ran";
+    }
+}
+
 TEST(CalcBatch, JsonLinesAreTheSingleProjectObjectsWithTheirProject) {
     const Projects projects("json");
     const auto good = projects.Add("a.nbr", "five-blocks-lateral.nbr");

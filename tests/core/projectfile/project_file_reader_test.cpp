@@ -263,6 +263,15 @@ TEST(ApplyLoadedProject, ReplacesTablesWidthsAndModeButNotPoissonRatio) {
     EXPECT_EQ(project.poissonRatio, 0.25);
 }
 
+// The header names the format, which outlives program versions: files of
+// 1.0.0 and files of later programs carry the same one.
+TEST(CheckProjectHeader, TheHeaderIsTheFormatsNotTheProgramsVersion) {
+    EXPECT_EQ(ProjectHeaderLine(), "[ヌベラ100]");
+    ScratchFolder folder;
+    EXPECT_EQ(CheckProjectHeader(folder.Write("later.nbr", ProjectFileBytes({"[ヌベラ110]"}))),
+              HeaderCheck::WrongHeader);
+}
+
 TEST(CheckProjectHeader, ComparesTheFirstFieldOfTheFirstLine) {
     ScratchFolder folder;
     const std::string header = ProjectHeaderLine();
