@@ -1,0 +1,100 @@
+#include "boring/layer_proposal.h"
+
+#include <cmath>
+#include <numeric>
+
+#include "number_text.h"
+#include "round_half.h"
+
+namespace nubera {
+namespace {
+
+constexpr int kDepthDecimals = 2;
+constexpr int kNDecimals = 1;
+
+// The divisions as layers with rounded depth ranges; a division whose range
+// rounds to nothing holds no test and is left out.
+std::vector<ProposedLayer> LayersOfDivisions(const BoringLog& log, bool mergeAlike) {
+    std::vector<ProposedLayer> layers;
+    double top = 0;
+    for (const BoringDivision& division : log.divisions) {
+        const double bottom = RoundHalf(division.bottomDepth, kDepthDecimals);
+        if (bottom <= top) continue;
+        if (mergeAlike && !layers.empty() && !division.name.empty() &&
+            layers.back().name == division.name) {
+            layers.back().bottom = bottom;
+        } else {
+            ProposedLayer layer;
+            layer.name = division.name;
+            layer.top = top;
+            layer.bottom = bottom;
+            layers.push_back(std::move(layer));
+        }
+        top = bottom;
+    }
+    return layers;
+}
+
+void CutAt(std::vector<ProposedLayer>& layers, double depth) {
+    std::erase_if(layers, [&](const ProposedLayer& layer) { return layer.top >= depth; });
+    if (!layers.empty() && layers.back().bottom > depth) layers.back().bottom = depth;
+}
+
+void AssignTests(ProposedLayer& layer, const std::vector<PenetrationTest>& tests, double alpha) {
+    for (const PenetrationTest& test : tests) {
+        if (test.startDepth >= layer.top && test.startDepth < layer.bottom) {
+            layer.testDepths.push_back(test.startDepth);
+            layer.nValues.push_back(NValueOf(test));
+        }
+    }
+    if (layer.nValues.empty()) return;
+    const double sum = std::accumulate(layer.nValues.begin(), layer.nValues.end(), 0.0);
+    layer.meanN = RoundHalf(sum / static_cast<double>(layer.nValues.size()), kNDecimals);
+    layer.modulus = ModulusOf(alpha, *layer.meanN);
+}
+
+}  // namespace
+
+double NValueOf(const PenetrationTest& test) {
+    if (test.penetrationCm >= kFullPenetrationCm) return RoundHalf(test.blows, kNDecimals);
+    // No penetration at all is a refusal: as hard as the cap allows.
+    if (test.penetrationCm <= 0) return kMaxConvertedN;
+    const double converted = kFullPenetrationCm * test.blows / test.penetrationCm;
+    return std::min(RoundHalf(converted, kNDecimals), kMaxConvertedN);
+}
+
+double ProposedLayer::Thickness() const {
+    return RoundHalf(bottom - top, kDepthDecimals);
+}
+
+double ModulusOf(double alpha, double meanN) {
+    return RoundHalf(alpha * meanN, 0);
+}
+
+std::optional<LayerProposal> ProposeLayers(const BoringLog& log, const ProposalOptions& options,
+                                           std::string* error) {
+    if (!std::isfinite(options.alpha) || options.alpha <= 0 || options.alpha > kMaxAlpha) {
+        *error =
+            "係数 α は 0 より大きく " + FormatNumber(kMaxAlpha) + " 以下の数で指定してください。";
+        return std::nullopt;
+    }
+    LayerProposal proposal;
+    proposal.alpha = options.alpha;
+    proposal.merged = options.mergeAlike;
+    proposal.layers = LayersOfDivisions(log, options.mergeAlike);
+    const double logBottom = proposal.layers.empty() ? 0 : proposal.layers.back().bottom;
+    const double wanted = options.cutDepth.value_or(logBottom);
+    // NaN fails the first test; what passes it rounds to at most the bottom.
+    proposal.cutDepth =
+        wanted > 0 && wanted < logBottom + 1 ? RoundHalf(wanted, kDepthDecimals) : 0;
+    if (proposal.cutDepth <= 0 || proposal.cutDepth > logBottom) {
+        *error = "深度 H は 0 より大きく、ボーリングの記録の深さ " + FormatFixed2(logBottom) +
+                 " m 以下で指定してください。";
+        return std::nullopt;
+    }
+    CutAt(proposal.layers, proposal.cutDepth);
+    for (ProposedLayer& layer : proposal.layers) AssignTests(layer, log.tests, options.alpha);
+    return proposal;
+}
+
+}  // namespace nubera
