@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cell_table.h"
+#include "soil_derivation.h"
 #include "table_columns.h"
 
 namespace nubera {
@@ -40,6 +41,9 @@ struct ProjectData {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;  // false: settlement only; true: lateral displacement too
     double poissonRatio = 0;   // 0 until a run or save has stored it
+    // How the soil layers were read off a boring log, while they still are
+    // the layers it describes.
+    std::optional<SoilDerivation> soilDerivation;
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -14,8 +14,8 @@ constexpr int kNDecimals = 1;
 
 // The divisions as layers with rounded depth ranges; a division whose range
 // rounds to nothing holds no test and is left out.
-std::vector<ProposedLayer> LayersOfDivisions(const BoringLog& log, bool mergeAlike) {
-    std::vector<ProposedLayer> layers;
+std::vector<DerivedLayer> LayersOfDivisions(const BoringLog& log, bool mergeAlike) {
+    std::vector<DerivedLayer> layers;
     double top = 0;
     for (const BoringDivision& division : log.divisions) {
         const double bottom = RoundHalf(division.bottomDepth, kDepthDecimals);
@@ -24,7 +24,7 @@ std::vector<ProposedLayer> LayersOfDivisions(const BoringLog& log, bool mergeAli
             layers.back().name == division.name) {
             layers.back().bottom = bottom;
         } else {
-            ProposedLayer layer;
+            DerivedLayer layer;
             layer.name = division.name;
             layer.top = top;
             layer.bottom = bottom;
@@ -35,12 +35,12 @@ std::vector<ProposedLayer> LayersOfDivisions(const BoringLog& log, bool mergeAli
     return layers;
 }
 
-void CutAt(std::vector<ProposedLayer>& layers, double depth) {
-    std::erase_if(layers, [&](const ProposedLayer& layer) { return layer.top >= depth; });
+void CutAt(std::vector<DerivedLayer>& layers, double depth) {
+    std::erase_if(layers, [&](const DerivedLayer& layer) { return layer.top >= depth; });
     if (!layers.empty() && layers.back().bottom > depth) layers.back().bottom = depth;
 }
 
-void AssignTests(ProposedLayer& layer, const std::vector<PenetrationTest>& tests, double alpha) {
+void AssignTests(DerivedLayer& layer, const std::vector<PenetrationTest>& tests) {
     for (const PenetrationTest& test : tests) {
         if (test.startDepth >= layer.top && test.startDepth < layer.bottom) {
             layer.testDepths.push_back(test.startDepth);
@@ -50,7 +50,6 @@ void AssignTests(ProposedLayer& layer, const std::vector<PenetrationTest>& tests
     if (layer.nValues.empty()) return;
     const double sum = std::accumulate(layer.nValues.begin(), layer.nValues.end(), 0.0);
     layer.meanN = RoundHalf(sum / static_cast<double>(layer.nValues.size()), kNDecimals);
-    layer.modulus = ModulusOf(alpha, *layer.meanN);
 }
 
 }  // namespace
@@ -61,14 +60,6 @@ double NValueOf(const PenetrationTest& test) {
     if (test.penetrationCm <= 0) return kMaxConvertedN;
     const double converted = kFullPenetrationCm * test.blows / test.penetrationCm;
     return std::min(RoundHalf(converted, kNDecimals), kMaxConvertedN);
-}
-
-double ProposedLayer::Thickness() const {
-    return RoundHalf(bottom - top, kDepthDecimals);
-}
-
-double ModulusOf(double alpha, double meanN) {
-    return RoundHalf(alpha * meanN, 0);
 }
 
 std::optional<LayerProposal> ProposeLayers(const BoringLog& log, const ProposalOptions& options,
@@ -93,7 +84,7 @@ std::optional<LayerProposal> ProposeLayers(const BoringLog& log, const ProposalO
         return std::nullopt;
     }
     CutAt(proposal.layers, proposal.cutDepth);
-    for (ProposedLayer& layer : proposal.layers) AssignTests(layer, log.tests, options.alpha);
+    for (DerivedLayer& layer : proposal.layers) AssignTests(layer, log.tests);
     return proposal;
 }
 

@@ -24,14 +24,14 @@ struct Expected {
 void ExpectLayers(const LayerProposal& proposal, const std::vector<Expected>& expected) {
     ASSERT_EQ(proposal.layers.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const ProposedLayer& layer = proposal.layers[i];
+        const DerivedLayer& layer = proposal.layers[i];
         SCOPED_TRACE("layer " + std::to_string(i + 1) + " " + layer.name);
         EXPECT_EQ(layer.name, expected[i].name);
         EXPECT_EQ(layer.top, expected[i].top);
         EXPECT_EQ(layer.bottom, expected[i].bottom);
         EXPECT_EQ(layer.nValues, expected[i].nValues);
         EXPECT_EQ(layer.meanN, expected[i].meanN);
-        EXPECT_EQ(layer.modulus, expected[i].modulus);
+        EXPECT_EQ(DerivedModulus(proposal.alpha, layer), expected[i].modulus);
     }
 }
 

@@ -18,14 +18,15 @@ using nubera::fuzz::Require;
 
 void RequireSound(const nubera::LayerProposal& proposal) {
     double above = 0;
-    for (const nubera::ProposedLayer& layer : proposal.layers) {
+    for (const nubera::DerivedLayer& layer : proposal.layers) {
         Require(layer.top == above && layer.bottom > layer.top);
         Require(layer.bottom <= proposal.cutDepth);
         Require(layer.nValues.size() == layer.testDepths.size());
         Require(layer.meanN.has_value() == !layer.nValues.empty());
-        Require(layer.modulus.has_value() == layer.meanN.has_value());
         for (const double n : layer.nValues) Require(std::isfinite(n) && n >= 0);
-        if (layer.modulus) Require(std::isfinite(*layer.modulus) && *layer.modulus >= 0);
+        if (const auto modulus = nubera::DerivedModulus(proposal.alpha, layer)) {
+            Require(std::isfinite(*modulus) && *modulus >= 0);
+        }
         above = layer.bottom;
     }
 }
