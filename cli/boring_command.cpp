@@ -1,16 +1,16 @@
-#include "boring_command.h"
+#include "cli/boring_command.h"
 
 #include <ostream>
 #include <string>
 
 #include "boring/boring_reader.h"
 #include "boring/proposal_rows.h"
-#include "number_text.h"
-#include "path_text.h"
-#include "project_file.h"
-#include "proposal_json.h"
-#include "results_json.h"
-#include "round_half.h"
+#include "cli/proposal_json.h"
+#include "cli/results_json.h"
+#include "projectfile/project_file.h"
+#include "text/number_text.h"
+#include "text/path_text.h"
+#include "text/round_half.h"
 
 namespace nubera::cli {
 namespace {

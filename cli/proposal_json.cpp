@@ -1,4 +1,4 @@
-#include "proposal_json.h"
+#include "cli/proposal_json.h"
 
 namespace nubera::cli {
 namespace {

@@ -26,7 +26,7 @@ cmake --build build-fuzz --target "${harnesses[@]}"
 seeds_of() {
   case $1 in
     project_calculation_fuzz) echo examples ;;
-    boring_log_fuzz) echo tests/boring/samples ;;
+    boring_log_fuzz) echo tests/core/boring/samples ;;
     template_workbook_fuzz) echo build-fuzz/seeds/template_workbook_fuzz ;;
     printout_layout_fuzz) echo build-fuzz/seeds/printout_layout_fuzz ;;
   esac

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
-#include "cp932.h"
-#include "text_lines.h"
+#include "text/cp932.h"
+#include "text/text_lines.h"
 
 namespace nubera {
 namespace {

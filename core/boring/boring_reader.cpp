@@ -8,9 +8,9 @@
 
 #include "boring/boring_encoding.h"
 #include "boring/boring_schema.h"
-#include "file_bytes.h"
-#include "number_text.h"
-#include "path_text.h"
+#include "files/file_bytes.h"
+#include "text/number_text.h"
+#include "text/path_text.h"
 
 namespace nubera {
 namespace {

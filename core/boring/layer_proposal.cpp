@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numeric>
 
-#include "number_text.h"
-#include "round_half.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "boring/boring_log.h"
-#include "soil_derivation.h"
+#include "model/soil_derivation.h"
 
 namespace nubera {
 

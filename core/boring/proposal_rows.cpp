@@ -1,7 +1,7 @@
 #include "boring/proposal_rows.h"
 
-#include "number_text.h"
-#include "path_text.h"
+#include "text/number_text.h"
+#include "text/path_text.h"
 
 namespace nubera {
 

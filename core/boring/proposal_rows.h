@@ -7,8 +7,8 @@
 
 #include "boring/boring_log.h"
 #include "boring/layer_proposal.h"
-#include "soil_derivation.h"
-#include "soil_layer_rules.h"
+#include "model/soil_derivation.h"
+#include "screenrules/soil_layer_rules.h"
 
 namespace nubera {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "cp932.h"
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
+#include "text/cp932.h"
 
 namespace nubera {
 namespace {
@@ -16,7 +16,7 @@ using testing_support::FreshFolder;
 using testing_support::RunCli;
 
 std::string Sample(const std::string& name) {
-    return std::string("'") + NUBERA_SOURCE_DIR + "/tests/boring/samples/" + name + "'";
+    return std::string("'") + NUBERA_SOURCE_DIR + "/tests/core/boring/samples/" + name + "'";
 }
 
 TEST(BoringCommand, PrintsTheProposedLayersAsATableOrJson) {

@@ -10,7 +10,7 @@
 
 #include "boring/boring_reader.h"
 #include "boring/layer_proposal.h"
-#include "fuzz_input_file.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
 
