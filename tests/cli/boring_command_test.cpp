@@ -12,8 +12,8 @@ namespace {
 
 using ::testing::HasSubstr;
 using json = nlohmann::ordered_json;
-using testing_support::FreshFolder;
-using testing_support::RunCli;
+using test::FreshFolder;
+using test::RunCli;
 
 std::string Sample(const std::string& name) {
     return std::string("'") + NUBERA_SOURCE_DIR + "/tests/core/boring/samples/" + name + "'";
@@ -57,7 +57,7 @@ TEST(BoringCommand, WritesAProjectOnlyWhenEveryLayerHasEs) {
     const auto calc = RunCli("calc '" + project.string() + "' --json --no-workbook");
     // Without fill loads the project loads but cannot run.
     EXPECT_EQ(calc.exitCode, 1);
-    EXPECT_THAT(Cp932ToUtf8(testing_support::ReadAll(project)).value_or(""),
+    EXPECT_THAT(Cp932ToUtf8(test::ReadAll(project)).value_or(""),
                 HasSubstr("[土質条件]\r\n1.2,1.2,8400\r\n1.65,2.85,5600\r\n!END"));
 
     // A second write never replaces the first.
