@@ -3,6 +3,8 @@
 //                               [--no-workbook] [--out DIR] [--pdf]
 //   nubera-cli calc PROJECT.nbr|FOLDER... [--recursive] [--jobs N]
 //                               [--out DIR | --beside] [--replace] [--csv FILE] ...
+//   nubera-cli boring FILE.xml [--alpha A] [--depth H] [--merge] [--json]
+//                     [--write-project OUT.nbr --excavation-width B --levee-width L]
 // Exit status: 0 success, 1 a refused file or input (the program's message on
 // stderr; in a batch, any project refused), 2 a usage error.
 
@@ -18,6 +20,7 @@
 #include <thread>
 
 #include "cli/batch_command.h"
+#include "cli/boring_command.h"
 #include "cli/calc_command.h"
 #include "cli/output_folders.h"
 #include "cli/pdf_export.h"
@@ -84,6 +87,31 @@ void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::strin
                      "mark); its folder is made when missing");
 }
 
+// The boring command's arguments and options, read into `options`.
+CLI::App* AddBoringCommand(CLI::App& app, nubera::cli::BoringOptions& options) {
+    CLI::App* boring = app.add_subcommand(
+        "boring",
+        "Propose soil layers from a boring exchange file (XML, DTD 2.10/3.00/4.00): each "
+        "division a layer with the mean N of the penetration tests starting in it and "
+        "Es = alpha * N");
+    boring->add_option("FILE", options.file, "The boring exchange file")
+        ->required()
+        ->check(CLI::ExistingFile);
+    boring->add_option("--alpha", options.proposal.alpha, "Es = alpha * N (kN/m2), default 2800");
+    boring->add_option("--depth", options.proposal.cutDepth,
+                       "Cut the ground at this depth H (m); default: the bottom of the log");
+    boring->add_flag("--merge", options.proposal.mergeAlike,
+                     "Merge adjacent divisions of the same name");
+    boring->add_flag("--json", options.json, "Print the layers as one JSON object");
+    CLI::Option* out = boring->add_option(
+        "--write-project", options.projectOut,
+        "Also write a new project (.nbr) whose soil conditions come from the log");
+    boring->add_option("--excavation-width", options.excavationWidth, "Excavation width B (m)")
+        ->needs(out);
+    boring->add_option("--levee-width", options.leveeWidth, "Levee width L (m)")->needs(out);
+    return boring;
+}
+
 // A batch's settings of the process, made before its threads start.
 void PrepareForBatch() {
     // The PDF helper may stop reading its list; the write then fails and its
@@ -121,6 +149,8 @@ int main(int argc, char** argv) {
     std::string placementText;
     bool noWorkbook = false;
     AddCalcCommand(app, options, placementText, noWorkbook);
+    nubera::cli::BoringOptions boringOptions;
+    CLI::App* boring = AddBoringCommand(app, boringOptions);
 
     try {
         app.parse(argc, argv);
@@ -129,6 +159,14 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         app.exit(error);
         return kUsageError;
+    }
+    if (boring->parsed()) {
+        if (boringOptions.projectOut &&
+            (boring->count("--excavation-width") == 0 || boring->count("--levee-width") == 0)) {
+            std::cerr << "--write-project には --excavation-width と --levee-width が必要です。\n";
+            return kUsageError;
+        }
+        return nubera::cli::RunBoring(boringOptions, std::cout, std::cerr);
     }
     if (!placementText.empty()) {
         options.placement = placementText == "auto" ? Placement::Automatic : Placement::Manual;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/cell_table.h"
+#include "model/soil_derivation.h"
 #include "model/table_columns.h"
 
 namespace nubera {
@@ -41,6 +42,9 @@ struct ProjectData {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;  // false: settlement only; true: lateral displacement too
     double poissonRatio = 0;   // 0 until a run or save has stored it
+    // How the soil layers were read off a boring log, while they still are
+    // the layers it describes.
+    std::optional<SoilDerivation> soilDerivation;
 
     bool operator==(const ProjectData&) const = default;
 };
