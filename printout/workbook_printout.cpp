@@ -6,7 +6,16 @@ namespace nubera::sheet {
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : path_(path), book_(PrintableWorkbook::Open(path)) {
+    : WorkbookPrintout(path, PrintableWorkbook::Open(path), sheetNames) {}
+
+WorkbookPrintout::WorkbookPrintout(std::string_view bytes, const std::filesystem::path& path,
+                                   const std::vector<std::string>& sheetNames)
+    : WorkbookPrintout(path, PrintableWorkbook::Open(bytes, path), sheetNames) {}
+
+WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
+                                   std::unique_ptr<PrintableWorkbook> book,
+                                   const std::vector<std::string>& sheetNames)
+    : path_(path), book_(std::move(book)) {
     int number = 1;
     for (const std::string& name : sheetNames) {
         const PrintableSheet* sheet = book_->FindSheet(name);
