@@ -18,7 +18,7 @@
 #include <thread>
 #include <vector>
 
-#include "child_process.h"
+#include "bench/child_process.h"
 
 namespace {
 

@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "child_process.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "workbook_printout.h"
+#include "bench/child_process.h"
+#include "printout/render/printed_pages.h"
+#include "report/result_printout.h"
+#include "printout/workbook_printout.h"
 
 namespace {
 
@@ -50,11 +50,11 @@ std::vector<double> DrawingMilliseconds(const fs::path& workbook, int runs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        const nubera::sheet::WorkbookPrintout printout(workbook, nubera::PrintedResultSheets(true));
+        const nubera::printout::WorkbookPrintout printout(workbook, nubera::PrintedResultSheets(true));
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        nubera::sheet::PrintPages(writer, printout);
+        nubera::printout::PrintPages(writer, printout);
         times.push_back(
             std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                 .count());

@@ -1,27 +1,27 @@
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
-#include "spreadsheet_error.h"
+#include "spreadsheet/spreadsheet_error.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : WorkbookPrintout(path, PrintableWorkbook::Open(path), sheetNames) {}
+    : WorkbookPrintout(path, sheet::PrintableWorkbook::Open(path), sheetNames) {}
 
 WorkbookPrintout::WorkbookPrintout(std::string_view bytes, const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : WorkbookPrintout(path, PrintableWorkbook::Open(bytes, path), sheetNames) {}
+    : WorkbookPrintout(path, sheet::PrintableWorkbook::Open(bytes, path), sheetNames) {}
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
-                                   std::unique_ptr<PrintableWorkbook> book,
+                                   std::unique_ptr<sheet::PrintableWorkbook> book,
                                    const std::vector<std::string>& sheetNames)
     : path_(path), book_(std::move(book)) {
     int number = 1;
     for (const std::string& name : sheetNames) {
-        const PrintableSheet* sheet = book_->FindSheet(name);
+        const sheet::PrintableSheet* sheet = book_->FindSheet(name);
         if (!sheet) {
-            throw SpreadsheetError("ブック「" + path.string() + "」にシート「" + name +
-                                   "」がありません");
+            throw sheet::SpreadsheetError("ブック「" + path.string() + "」にシート「" + name +
+                                          "」がありません");
         }
         sheets_.push_back(std::make_unique<SheetPrintout>(*sheet));
         const SheetPrintout& printout = *sheets_.back();
@@ -34,4 +34,4 @@ WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
 
 WorkbookPrintout::~WorkbookPrintout() = default;
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "calc_results.h"
-#include "project_data.h"
-#include "report_context.h"
-#include "result_template.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
+#include "report/result_template.h"
 
 namespace nubera {
 

@@ -1,11 +1,11 @@
-#include "zip_archive.h"
+#include "spreadsheet/ooxml/package/zip_archive.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 
-#include "package_fixture.h"
-#include "spreadsheet_error.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
+#include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
 namespace {
