@@ -53,8 +53,8 @@ ChildRun TimeBatch(const std::string& cli, const fs::path& projects, const fs::p
                    unsigned jobs) {
     fs::create_directories(out);
     ::sync();
-    const ChildRun run = RunChild({cli, "calc", projects.string(), "--out", out.string(),
-                                   "--jobs", std::to_string(jobs)});
+    const ChildRun run = RunChild(
+        {cli, "calc", projects.string(), "--out", out.string(), "--jobs", std::to_string(jobs)});
     if (!run.succeeded) Fail("the batch call failed");
     return run;
 }
@@ -67,7 +67,8 @@ double TimeSingleCalls(const std::string& cli, const std::vector<fs::path>& proj
     for (std::size_t i = 0; i < projects.size(); ++i) {
         const fs::path folder = out / std::to_string(i / 100);
         fs::create_directories(folder);
-        const ChildRun run = RunChild({cli, "calc", projects[i].string(), "--out", folder.string()});
+        const ChildRun run =
+            RunChild({cli, "calc", projects[i].string(), "--out", folder.string()});
         if (!run.succeeded) Fail("nubera-cli refused " + projects[i].string());
         seconds += run.seconds;
     }
@@ -110,9 +111,10 @@ int main(int argc, char** argv) {
                 singles / parallel.seconds);
     std::printf("  --jobs %u is %.2fx faster than --jobs 1 (goal: at least 1.9x)\n", cores,
                 serial.seconds / parallel.seconds);
-    std::printf("  peak memory: %.1f MiB for %d projects, %.1f MiB for %d: %+.2f KiB per project "
-                "more (goal: none beyond the summary)\n",
-                small.peakKiB / 1024.0, fewer, parallel.peakKiB / 1024.0, count,
-                static_cast<double>(parallel.peakKiB - small.peakKiB) / (count - fewer));
+    std::printf(
+        "  peak memory: %.1f MiB for %d projects, %.1f MiB for %d: %+.2f KiB per project "
+        "more (goal: none beyond the summary)\n",
+        small.peakKiB / 1024.0, fewer, parallel.peakKiB / 1024.0, count,
+        static_cast<double>(parallel.peakKiB - small.peakKiB) / (count - fewer));
     return 0;
 }

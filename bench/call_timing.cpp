@@ -23,8 +23,8 @@
 
 #include "bench/child_process.h"
 #include "printout/render/printed_pages.h"
-#include "report/result_printout.h"
 #include "printout/workbook_printout.h"
+#include "report/result_printout.h"
 
 namespace {
 
@@ -50,7 +50,8 @@ std::vector<double> DrawingMilliseconds(const fs::path& workbook, int runs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        const nubera::printout::WorkbookPrintout printout(workbook, nubera::PrintedResultSheets(true));
+        const nubera::printout::WorkbookPrintout printout(workbook,
+                                                          nubera::PrintedResultSheets(true));
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
@@ -98,8 +99,8 @@ int main(int argc, char** argv) {
         const fs::path out = work / std::to_string(i);  // a day has 100 names
         fs::create_directories(out);
         calls.push_back(Milliseconds({cli, "calc", project, "--out", out.string()}));
-        floors.push_back(Milliseconds({(bin / "durable_floor").string(), workbook.string(),
-                                       out.string()}));
+        floors.push_back(
+            Milliseconds({(bin / "durable_floor").string(), workbook.string(), out.string()}));
         pdfs.push_back(Milliseconds(pdfCall));
         fs::remove(work / "pages.pdf");
     }
@@ -107,8 +108,8 @@ int main(int argc, char** argv) {
     std::printf("%d runs of each, taking turns (%ju bytes of workbook)\n", runs,
                 static_cast<std::uintmax_t>(fs::file_size(workbook)));
     fs::remove_all(work);
-    PrintRatio("one project with its workbook:", SpreadOf(calls), "durable floor (same bytes):",
-               SpreadOf(floors));
+    PrintRatio("one project with its workbook:", SpreadOf(calls),
+               "durable floor (same bytes):", SpreadOf(floors));
     std::printf("  goal: at most 1.25x\n");
     PrintRatio("nubera-pdf, the workbook's pages:", SpreadOf(pdfs),
                "the same drawn in a started process:", drawing);

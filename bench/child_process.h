@@ -40,8 +40,7 @@ inline ChildRun RunChild(const std::vector<std::string>& arguments) {
     struct rusage usage {};
     ChildRun run;
     if (spawned != 0 || ::wait4(child, &status, 0, &usage) < 0) return run;
-    run.seconds =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     run.peakKiB = usage.ru_maxrss;
     return run;

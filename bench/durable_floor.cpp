@@ -32,8 +32,9 @@ char* ReadAll(const char* path, ssize_t& size) {
     if (fd < 0 || ::fstat(fd, &info) != 0) return nullptr;
     char* bytes = static_cast<char*>(std::malloc(static_cast<size_t>(info.st_size) + 1));
     size = 0;
-    for (ssize_t n; bytes && (n = ::read(fd, bytes + size, static_cast<size_t>(info.st_size) + 1 -
-                                                               static_cast<size_t>(size))) > 0;) {
+    for (ssize_t n; bytes && (n = ::read(fd, bytes + size,
+                                         static_cast<size_t>(info.st_size) + 1 -
+                                             static_cast<size_t>(size))) > 0;) {
         size += n;
     }
     ::close(fd);

@@ -40,7 +40,8 @@ class WorkbookPrintout {
     const sheet::FontFormat& DefaultFont() const { return book_->DefaultFont(); }
 
   private:
-    WorkbookPrintout(const std::filesystem::path& path, std::unique_ptr<sheet::PrintableWorkbook> book,
+    WorkbookPrintout(const std::filesystem::path& path,
+                     std::unique_ptr<sheet::PrintableWorkbook> book,
                      const std::vector<std::string>& sheetNames);
 
     std::filesystem::path path_;

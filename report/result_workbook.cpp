@@ -276,7 +276,8 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (!file->Write(bytes, &reason)) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを書き込めません: " + reason;
     }
-    if (std::string failure = ReadBack(bytes, file->Path(), project.alsoLateral); !failure.empty()) {
+    if (std::string failure = ReadBack(bytes, file->Path(), project.alsoLateral);
+        !failure.empty()) {
         return failure;
     }
     return destination.publish(*file, published);

@@ -138,6 +138,9 @@ std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
 }
 
 std::vector<ZipEntry> ReadZipArchive(std::string_view bytes, const std::filesystem::path& path) {
+    // libzip takes no bytes for an empty archive, but an empty file for no zip at all.
+    if (bytes.empty())
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + ZipErrorText(ZIP_ER_NOZIP));
     zip_error_t error;
     zip_error_init(&error);
     Source source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error));

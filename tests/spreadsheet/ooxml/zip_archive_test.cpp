@@ -4,8 +4,8 @@
 
 #include <fstream>
 
-#include "tests/spreadsheet/fixture/package_fixture.h"
 #include "spreadsheet/spreadsheet_error.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {
@@ -48,8 +48,9 @@ TEST(ZipArchive, BytesInMemoryReadAsTheirFileWould) {
     const std::size_t data = (name + damaged.find("PK\x03\x04", name)) / 2;
     damaged[data] = static_cast<char>(damaged[data] ^ 0x55);
     ExpectSameAsFile(folder, damaged, "damaged.zip");
-    EXPECT_NE(Read([&] { return ReadZipArchive(damaged, folder / "damaged.zip"); })
-                  .find("「" + (folder / "damaged.zip").string() + "」"),
+    EXPECT_NE(Read([&] {
+                  return ReadZipArchive(damaged, folder / "damaged.zip");
+              }).find("「" + (folder / "damaged.zip").string() + "」"),
               std::string::npos);
 
     ExpectSameAsFile(folder, good.substr(0, good.size() - 10), "cut.zip");
