@@ -10,7 +10,7 @@
 namespace nubera::sheet {
 namespace {
 
-using testing::TempFolder;
+using test::TempFolder;
 
 // What reading gives: every entry, or the message it was refused with.
 std::string Read(const std::function<std::vector<ZipEntry>()>& read) {
