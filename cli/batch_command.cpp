@@ -48,6 +48,9 @@ std::vector<ProjectOutcome> RunJobs(const std::vector<PlannedProject>& planned,
             progress.Clear();
             PrintSummary(outcomes[i], options, out);
             out.flush();
+            // Printed: the rest of the batch needs only the summary, so that
+            // memory does not grow with the project's full results.
+            outcomes[i].json = nlohmann::ordered_json();
         },
         [&](std::size_t done) { progress.Show(done); }, kProgressInterval);
     progress.Clear();

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/point_totals.h"
+#include "files/folder_sync.h"
 #include "files/pending_file.h"
 #include "printout/workbook_printout.h"
 #include "report/block_plan.h"
@@ -182,11 +183,12 @@ std::string FilledTemplate(const ProjectData& project, const CalcResults& result
     return {};
 }
 
-// Opens the written file as the preview and the PDF do, so that a workbook
-// our own reader refuses is never published. Returns why it does not open.
-std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
+// Opens the workbook's bytes as the preview and the PDF open its file, so
+// that a workbook our own reader refuses is never published; the bytes
+// checked are the very bytes written. Returns why it does not open.
+std::string ReadBack(std::string_view bytes, const std::filesystem::path& path, bool alsoLateral) {
     try {
-        const printout::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
+        const printout::WorkbookPrintout printout(bytes, path, PrintedResultSheets(alsoLateral));
     } catch (const sheet::SpreadsheetError& failure) {
         return std::string("作成したブックを読み直せません: ") + failure.what();
     }
@@ -203,7 +205,16 @@ struct Destination {
     std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
 };
 
-// Gives the pending file the first free name of the day.
+// Makes the name just given in `folder` survive a power cut, as the file's
+// bytes already do; why it could not, or nothing.
+std::string SyncedName(const std::filesystem::path& folder) {
+    std::string reason;
+    if (SyncFolder(folder, &reason)) return {};
+    return "フォルダ「" + Utf8FromPath(folder) + "」をディスクに書き込めません: " + reason;
+}
+
+// Gives the pending file the first free name of the day and syncs the
+// folder, so that the name is as durable as the bytes.
 std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder,
                           std::chrono::year_month_day today, std::filesystem::path& published) {
     for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
@@ -212,7 +223,7 @@ std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder
         switch (file.PublishAs(candidate, &reason)) {
             case PendingFile::Published::Done:
                 published = candidate;
-                return {};
+                return SyncedName(folder);
             case PendingFile::Published::NameTaken:
                 continue;
             case PendingFile::Published::Failed:
@@ -265,7 +276,8 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (!file->Write(bytes, &reason)) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを書き込めません: " + reason;
     }
-    if (std::string failure = ReadBack(file->Path(), project.alsoLateral); !failure.empty()) {
+    if (std::string failure = ReadBack(bytes, file->Path(), project.alsoLateral);
+        !failure.empty()) {
         return failure;
     }
     return destination.publish(*file, published);

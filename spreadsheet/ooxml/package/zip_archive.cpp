@@ -90,6 +90,20 @@ struct SourceFreer {
 };
 using Source = std::unique_ptr<zip_source_t, SourceFreer>;
 
+// Every entry but the folder entries, in the archive's order.
+std::vector<ZipEntry> ReadEntries(zip_t* archive, const std::filesystem::path& path) {
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    std::vector<ZipEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        const char* name = zip_get_name(archive, index, 0);
+        if (!name || std::string_view(name).ends_with('/')) continue;  // folder entries
+        entries.push_back({name, ReadEntry(archive, index, path)});
+    }
+    return entries;
+}
+
 }  // namespace
 
 std::string ZipArchiveBytes(const std::vector<ZipEntry>& entries) {
@@ -120,16 +134,24 @@ std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
     if (!archive) {
         throw SpreadsheetError(Quoted(path) + "を開けません: " + ZipErrorText(code));
     }
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    std::vector<ZipEntry> entries;
-    entries.reserve(static_cast<std::size_t>(count));
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const auto index = static_cast<zip_uint64_t>(i);
-        const char* name = zip_get_name(archive.get(), index, 0);
-        if (!name || std::string_view(name).ends_with('/')) continue;  // folder entries
-        entries.push_back({name, ReadEntry(archive.get(), index, path)});
+    return ReadEntries(archive.get(), path);
+}
+
+std::vector<ZipEntry> ReadZipArchive(std::string_view bytes, const std::filesystem::path& path) {
+    // libzip takes no bytes for an empty archive, but an empty file for no zip at all.
+    if (bytes.empty())
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + ZipErrorText(ZIP_ER_NOZIP));
+    zip_error_t error;
+    zip_error_init(&error);
+    Source source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error));
+    Archive archive(source ? zip_open_from_source(source.get(), ZIP_RDONLY, &error) : nullptr);
+    if (!archive) {
+        const std::string reason = ZipErrorText(error);
+        zip_error_fini(&error);
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + reason);
     }
-    return entries;
+    source.release();  // the archive frees it on closing
+    return ReadEntries(archive.get(), path);
 }
 
 void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntry>& entries) {
