@@ -23,10 +23,10 @@ using ::testing::Not;
 using ::testing::StartsWith;
 
 using json = nlohmann::ordered_json;
-using testing_support::FreshFolder;
-using testing_support::ReadAll;
-using testing_support::RunCli;
-using testing_support::RunCommand;
+using test::FreshFolder;
+using test::ReadAll;
+using test::RunCli;
+using test::RunCommand;
 
 const std::string kWorkbookSuffix = "_即時沈下量計算結果.xlsx";
 

@@ -8,7 +8,7 @@
 
 #include "files/file_bytes.h"
 
-namespace nubera::testing_support {
+namespace nubera::test {
 
 struct CliRun {
     int exitCode = -1;
@@ -58,4 +58,4 @@ inline std::string Example(const std::string& name) {
     return std::string("'") + NUBERA_SOURCE_DIR + "/examples/" + name + "'";
 }
 
-}  // namespace nubera::testing_support
+}  // namespace nubera::test
