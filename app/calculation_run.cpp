@@ -11,7 +11,7 @@
 #include "app/result_preview.h"
 #include "app/session_views.h"
 #include "engine/calculation.h"
-#include "engine/engine_error.h"
+#include "engine/design_results.h"
 #include "engine/equivalent_modulus.h"
 #include "files/result_folder.h"
 #include "projectfile/project_session.h"
@@ -53,10 +53,7 @@ void CalculationRun::Execute() {
             return;
         }
     } catch (const std::exception& error) {
-        const bool engine = dynamic_cast<const EngineError*>(&error) != nullptr;
-        Report((engine ? QStringLiteral("計算できませんでした。\n")
-                       : QStringLiteral("計算中にエラーが発生しました。\n")) +
-               ToQt(error.what()) + QStringLiteral("\n入力した条件をご確認ください。"));
+        Report(ToQt(CalculationFailureText(error)));
         return;
     }
     // The status line keeps where the workbook went; the run ends when the
