@@ -4,7 +4,8 @@
 
 namespace nubera {
 
-MsgAnswer SmokeTestMessages::Show(QWidget*, const QString& text, MsgIcon, MsgButtons buttons) {
+MsgAnswer SmokeTestMessages::Show(QWidget*, const QString& text, MsgIcon, MsgButtons buttons,
+                                  const QString&) {
     anySaid_ = true;
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     switch (buttons) {

@@ -14,7 +14,8 @@ namespace nubera {
 // previewed. Anything said counts as a failed check.
 class SmokeTestMessages : public MessageBox {
   public:
-    MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons) override;
+    MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& field) override;
     bool AnySaid() const { return anySaid_; }
 
   private:
