@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "content_types.h"
+#include "package_check.h"
 #include "spreadsheet_error.h"
 
 namespace nubera::sheet {
@@ -17,6 +18,10 @@ Package Package::Read(const std::filesystem::path& path) {
                                kContentTypesPart + "」がありません）");
     }
     return package;
+}
+
+std::string Package::Fault() const {
+    return PackageFault(parts_);
 }
 
 const ZipEntry* Package::Find(std::string_view part) const {

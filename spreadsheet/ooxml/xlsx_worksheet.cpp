@@ -8,6 +8,7 @@
 #include "package.h"
 #include "sheet_xml.h"
 #include "spreadsheet_error.h"
+#include "utf8_text.h"
 #include "workbook_calculation.h"
 #include "xlsx_workbook.h"
 #include "xml_part.h"
