@@ -2,12 +2,12 @@
 
 #include <QMainWindow>
 
-#include "calc_results.h"
-#include "main_window_services.h"
-#include "placement.h"
-#include "processing_mode.h"
-#include "project_data.h"
-#include "saved_project_state.h"
+#include "app/main_window_services.h"
+#include "model/calc_results.h"
+#include "model/placement.h"
+#include "model/processing_mode.h"
+#include "model/project_data.h"
+#include "projectfile/saved_project_state.h"
 
 class QLabel;
 class QPushButton;

@@ -1,12 +1,12 @@
-#include "batch_names.h"
+#include "cli/batch_names.h"
 
 #include <map>
 #include <system_error>
 
-#include "file_bytes.h"
-#include "path_text.h"
-#include "pdf_export.h"
-#include "project_calculation.h"
+#include "cli/pdf_export.h"
+#include "cli/project_calculation.h"
+#include "files/file_bytes.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

@@ -1,16 +1,16 @@
-#include "calc_command.h"
+#include "cli/calc_command.h"
 
 #include <ostream>
 #include <string>
 
-#include "folder_sync.h"
-#include "local_date.h"
-#include "path_text.h"
-#include "pdf_export.h"
-#include "project_calculation.h"
-#include "result_workbook.h"
-#include "results_json.h"
-#include "results_table.h"
+#include "cli/pdf_export.h"
+#include "cli/project_calculation.h"
+#include "cli/results_json.h"
+#include "cli/results_table.h"
+#include "files/folder_sync.h"
+#include "report/result_workbook.h"
+#include "text/local_date.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

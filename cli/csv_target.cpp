@@ -1,9 +1,9 @@
-#include "csv_target.h"
+#include "cli/csv_target.h"
 
 #include <system_error>
 
-#include "path_text.h"
-#include "pdf_export.h"
+#include "cli/pdf_export.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

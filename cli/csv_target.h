@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "batch_names.h"
-#include "calc_options.h"
+#include "cli/batch_names.h"
+#include "cli/calc_options.h"
 
 namespace nubera::cli {
 

@@ -17,13 +17,13 @@
 #include <string>
 #include <thread>
 
-#include "batch_command.h"
-#include "calc_command.h"
-#include "path_text.h"
-#include "pdf_export.h"
-#include "result_workbook.h"
-#include "shipped_files.h"
-#include "system_reason.h"
+#include "cli/batch_command.h"
+#include "cli/calc_command.h"
+#include "cli/pdf_export.h"
+#include "files/shipped_files.h"
+#include "files/system_reason.h"
+#include "report/result_workbook.h"
+#include "text/path_text.h"
 #include "version.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace nubera::cli {
 

@@ -1,4 +1,4 @@
-#include "result_workbook.h"
+#include "report/result_workbook.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,25 +8,25 @@
 #include <string_view>
 #include <system_error>
 
-#include "block_plan.h"
-#include "displacement_sheet.h"
-#include "folder_sync.h"
-#include "input_sheet.h"
-#include "number_text.h"
-#include "path_text.h"
-#include "pending_file.h"
-#include "point_totals.h"
-#include "result_plot.h"
-#include "result_printout.h"
-#include "result_sheet.h"
-#include "result_template.h"
-#include "round_half.h"
-#include "section_diagram.h"
-#include "settlement_sheet.h"
-#include "spreadsheet_error.h"
-#include "title_block.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "engine/point_totals.h"
+#include "files/folder_sync.h"
+#include "files/pending_file.h"
+#include "printout/workbook_printout.h"
+#include "report/block_plan.h"
+#include "report/displacement_sheet.h"
+#include "report/input_sheet.h"
+#include "report/result_plot.h"
+#include "report/result_printout.h"
+#include "report/result_sheet.h"
+#include "report/result_template.h"
+#include "report/section_diagram.h"
+#include "report/settlement_sheet.h"
+#include "report/title_block.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "text/number_text.h"
+#include "text/path_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {
@@ -191,7 +191,7 @@ std::string FilledTemplate(const ProjectData& project, const CalcResults& result
 // our own reader refuses is never published. Returns why it does not open.
 std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
     try {
-        const sheet::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
+        const printout::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
     } catch (const sheet::SpreadsheetError& failure) {
         return std::string("作成したブックを読み直せません: ") + failure.what();
     }

@@ -22,8 +22,8 @@
 #include <string_view>
 #include <vector>
 
-#include "printed_pages.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
 
 namespace {
 
@@ -38,8 +38,8 @@ using nubera::ExistingFile;
 // Writes one PDF; returns why it failed, or nothing.
 std::string WriteOne(const PdfJob& job, ExistingFile existing) {
     try {
-        const nubera::sheet::WorkbookPrintout printout(job.workbook, job.sheets);
-        return nubera::sheet::WritePdf(printout, job.pdf, existing);
+        const nubera::printout::WorkbookPrintout printout(job.workbook, job.sheets);
+        return nubera::printout::WritePdf(printout, job.pdf, existing);
     } catch (const std::exception& failure) {
         return failure.what();
     }

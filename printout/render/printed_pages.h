@@ -8,10 +8,10 @@
 #include <filesystem>
 #include <string>
 
-#include "atomic_file.h"
-#include "workbook_printout.h"
+#include "files/atomic_file.h"
+#include "printout/workbook_printout.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // The paper of page `index`, without margins: the sheet's margins are drawn
 // into the page.
@@ -28,4 +28,4 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout);
 std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path,
                      ExistingFile existing = ExistingFile::Replace);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

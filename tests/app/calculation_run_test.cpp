@@ -1,4 +1,4 @@
-#include "calculation_run.h"
+#include "app/calculation_run.h"
 
 #include <gmock/gmock.h>
 
@@ -9,10 +9,10 @@
 #include <QGuiApplication>
 #include <QStatusBar>
 
-#include "main_window_harness.h"
-#include "qt_path.h"
-#include "result_workbook.h"
-#include "workbook.h"
+#include "report/result_workbook.h"
+#include "spreadsheet/workbook.h"
+#include "tests/app/main_window_harness.h"
+#include "widgets/qt_path.h"
 
 namespace nubera::test {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera::testing_support {
 
@@ -88,6 +88,18 @@ inline bool AllWorkbooksWhole(const std::filesystem::path& folder) {
                "for b in books) else 1)' " +
                    Quoted(folder),
                &out) == 0;
+}
+
+// The rows of a CSV file as Python's reader finds them; null when it cannot.
+inline nlohmann::ordered_json CsvRows(const std::filesystem::path& csv) {
+    std::string rows;
+    const int status = RunCommand(
+        "/usr/bin/python3 -c 'import csv, json, sys\n"
+        "with open(sys.argv[1], encoding=\"utf-8-sig\", newline=\"\") as f:\n"
+        "    print(json.dumps(list(csv.reader(f))))' " +
+            Quoted(csv),
+        &rows);
+    return status == 0 ? nlohmann::ordered_json::parse(rows) : nlohmann::ordered_json();
 }
 
 }  // namespace nubera::testing_support

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "batch_projects.h"
-#include "run_cli.h"
+#include "tests/cli/batch_projects.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera {
 namespace {
@@ -25,6 +25,7 @@ using ::testing::StartsWith;
 
 using json = nlohmann::ordered_json;
 using testing_support::AllWorkbooksWhole;
+using testing_support::CsvRows;
 using testing_support::FileNames;
 using testing_support::JsonLines;
 using testing_support::kWorkbookSuffix;
@@ -155,15 +156,8 @@ TEST(CalcBatch, TheCsvSummaryReadsBackWithItsByteOrderMark) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(ReadAll(csv), StartsWith("\xEF\xBB\xBF"));
 
-    std::string rowsText;
-    ASSERT_EQ(RunCommand("/usr/bin/python3 -c 'import csv, json, sys\n"
-                         "with open(sys.argv[1], encoding=\"utf-8-sig\", newline=\"\") as f:\n"
-                         "    print(json.dumps(list(csv.reader(f))))' " +
-                             Quoted(csv),
-                         &rowsText),
-              0);
-    const json rows = json::parse(rowsText);
-    ASSERT_EQ(rows.size(), 4u) << rowsText;
+    const json rows = CsvRows(csv);
+    ASSERT_EQ(rows.size(), 4u) << rows;
     EXPECT_EQ(rows[0][0], "プロジェクト");
     EXPECT_EQ(rows[0].size(), 12u);
     const std::string root = projects.RootText();

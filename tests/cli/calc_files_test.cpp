@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "batch_projects.h"
-#include "run_cli.h"
+#include "tests/cli/batch_projects.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera {
 namespace {
@@ -25,6 +25,7 @@ using ::testing::StartsWith;
 
 using json = nlohmann::ordered_json;
 using testing_support::AllWorkbooksWhole;
+using testing_support::CsvRows;
 using testing_support::FileNames;
 using testing_support::kWorkbookSuffix;
 using testing_support::Lines;
@@ -117,14 +118,7 @@ TEST(CalcFiles, APdfThatFailsInABatchLeavesItsProjectSucceededWithItsWorkbook) {
                                     "\tPDF失敗: PDFファイルを作成できませんでした: "));
     EXPECT_EQ(lines[2], "成功 2 件、拒否 0 件、PDF失敗 1 件");
 
-    std::string rowsText;
-    ASSERT_EQ(RunCommand("/usr/bin/python3 -c 'import csv, json, sys\n"
-                         "with open(sys.argv[1], encoding=\"utf-8-sig\", newline=\"\") as f:\n"
-                         "    print(json.dumps(list(csv.reader(f))))' " +
-                             Quoted(csv),
-                         &rowsText),
-              0);
-    const json rows = json::parse(rowsText);
+    const json rows = CsvRows(csv);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].back(), "PDFの失敗理由");
     EXPECT_EQ(rows[1][1], "6860.00") << "the project succeeded";

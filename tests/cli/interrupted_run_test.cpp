@@ -14,7 +14,7 @@
 #include <thread>
 #include <vector>
 
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 extern char** environ;
 

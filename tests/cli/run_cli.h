@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <string>
 
-#include "file_bytes.h"
-#include "local_date.h"
+#include "files/file_bytes.h"
+#include "text/local_date.h"
 
 namespace nubera::testing_support {
 
