@@ -22,6 +22,7 @@
 #include "app/project_file_commands.h"
 #include "app/title_window.h"
 #include "projectfile/project_file.h"
+#include "projectfile/project_session.h"
 #include "screenrules/fill_loads.h"
 #include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
@@ -50,12 +51,13 @@ QLabel* Note(const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services)
-    : project_(project),
-      results_(results),
+MainWindow::MainWindow(ProjectSession& session, MainWindowServices services)
+    : session_(session),
+      project_(session.Project()),
       services_(std::move(services)),
-      run_(std::make_unique<CalculationRun>(*this)),
-      fileCommands_(std::make_unique<ProjectFileCommands>(*this)) {
+      run_(std::make_unique<CalculationRun>(session, services_, static_cast<RunView&>(*this))),
+      fileCommands_(std::make_unique<ProjectFileCommands>(session, services_,
+                                                          static_cast<FileCommandsView&>(*this))) {
     setObjectName(QStringLiteral("FRM_Main"));
     BuildControls();
     BuildMenus();
@@ -287,7 +289,7 @@ void MainWindow::OpenScreen(Screen screen) {
         case Screen::Soil: {
             SoilConditions conditions = SoilConditionsOf(project_);
             if (screens.EditSoilConditions(this, conditions)) {
-                CommitSoilConditions(conditions, project_, results_);
+                CommitSoilConditions(conditions, project_, session_.Results());
             }
             break;
         }
@@ -349,8 +351,7 @@ void MainWindow::ShowRunState(Placement placement) {
 }
 
 void MainWindow::MarkSaved(const QString& file) {
-    projectFile_ = file;
-    saved_ = SavedStateOf(project_, poissonBox_->text().toStdString());
+    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()
                        ? title
@@ -359,7 +360,7 @@ void MainWindow::MarkSaved(const QString& file) {
 }
 
 bool MainWindow::Modified() const {
-    return SavedStateOf(project_, poissonBox_->text().toStdString()) != saved_;
+    return session_.Modified(poissonBox_->text().toStdString());
 }
 
 void MainWindow::ShowModified() {

@@ -3,11 +3,10 @@
 #include <QMainWindow>
 
 #include "app/main_window_services.h"
-#include "model/calc_results.h"
+#include "app/session_views.h"
 #include "model/placement.h"
 #include "model/processing_mode.h"
 #include "model/project_data.h"
-#include "projectfile/saved_project_state.h"
 
 class QLabel;
 class QPushButton;
@@ -19,6 +18,7 @@ namespace nubera {
 class NumericField;
 class CalculationRun;
 class ProjectFileCommands;
+class ProjectSession;
 struct LoadedProject;
 
 // The status texts of the three input buttons' labels.
@@ -31,15 +31,15 @@ inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 // The main window "ヌベラプログラム": the three input buttons with their status
 // labels, the processing mode with Poisson's ratio, the placement of the
 // points of interest, the run, the file commands and the menus. It works on
-// the one project and the one set of results of the program, knows whether
-// the project changed since it was last loaded or saved (the title names the
-// project file and marks unsaved changes), and offers to save them before
-// the program ends.
-class MainWindow : public QMainWindow {
+// the program's project session, shows whether the project changed since it
+// was last loaded or saved (the title names the project file and marks
+// unsaved changes), and offers to save them before the program ends. The run
+// and the file commands see it only through their views.
+class MainWindow : public QMainWindow, private RunView, private FileCommandsView {
     Q_OBJECT
 
   public:
-    MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services);
+    MainWindow(ProjectSession& session, MainWindowServices services);
     ~MainWindow() override;
 
     // Puts the window into its initial state (no soil, fill or point data,
@@ -50,11 +50,7 @@ class MainWindow : public QMainWindow {
     // a second copy of the program): loaded as the load command loads it.
     void OpenProjectFile(const QString& name);
 
-    ProjectData& Project() { return project_; }
-    CalcResults& Results() { return results_; }
-    const MainWindowServices& Services() const { return services_; }
-
-    Placement SelectedPlacement() const;
+    Placement SelectedPlacement() const override;
     // The processing-mode option and the placement option as if clicked:
     // selected, with their behaviour.
     void SelectProcessingMode(ProcessingMode mode);
@@ -63,31 +59,26 @@ class MainWindow : public QMainWindow {
     // Validates the Poisson's-ratio box and stores the ratio (0.3 when the box
     // is empty). False, after a message with the focus back in the box, when
     // the entry is invalid.
-    bool CheckPoissonRatio();
+    bool CheckPoissonRatio() override;
 
     // Puts the mouse pointer on the centre of the run button.
     void MoveCursorToRun();
-
-    // Shows the window's state of a successfully loaded project.
-    void ShowLoadedProject(const LoadedProject& loaded);
-
-    // The project as it is now is the one in `file` (just loaded or saved).
-    void MarkSaved(const QString& file);
-    // The project file last loaded or saved; empty for a new project.
-    const QString& ProjectFile() const { return projectFile_; }
-    // The project differs from what was last loaded or saved (or from the
-    // empty project at start).
-    bool Modified() const;
-
-    // The first status panel's text; the window repaints before it returns
-    // (user input waits until the caller returns to the event loop).
-    void SetStatusText(const QString& text);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     enum class Screen { Soil, Fill, Points };
+
+    QWidget* Parent() override { return this; }
+    void ShowLoadedProject(const LoadedProject& loaded) override;
+    void MarkSaved(const QString& file) override;
+    // The first status panel's text; the window repaints before it returns
+    // (user input waits until the caller returns to the event loop).
+    void SetStatusText(const QString& text) override;
+    // The project differs from what was last loaded or saved (or from the
+    // empty project at start).
+    bool Modified() const;
 
     void BuildControls();
     QWidget* BuildInputButtons();
@@ -115,8 +106,8 @@ class MainWindow : public QMainWindow {
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
 
-    ProjectData& project_;
-    CalcResults& results_;
+    ProjectSession& session_;
+    ProjectData& project_;  // the session's
     MainWindowServices services_;
     std::unique_ptr<CalculationRun> run_;
     std::unique_ptr<ProjectFileCommands> fileCommands_;
@@ -135,9 +126,6 @@ class MainWindow : public QMainWindow {
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
-
-    QString projectFile_;
-    SavedProjectState saved_;
 };
 
 }  // namespace nubera

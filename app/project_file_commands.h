@@ -4,7 +4,9 @@
 
 namespace nubera {
 
-class MainWindow;
+class FileCommandsView;
+class ProjectSession;
+struct MainWindowServices;
 
 // The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
 // messages around reading and writing a project file. A failed load or save
@@ -12,7 +14,9 @@ class MainWindow;
 // without an extension gets ".nbr", so that the load dialog lists the file.
 class ProjectFileCommands {
   public:
-    explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
+    ProjectFileCommands(ProjectSession& session, const MainWindowServices& services,
+                        FileCommandsView& view)
+        : session_(session), services_(services), view_(view) {}
 
     void Load();
     // Loads `name` as Load does once a file is chosen, asking first only when
@@ -24,7 +28,9 @@ class ProjectFileCommands {
   private:
     void Read(const QString& name);
 
-    MainWindow& window_;
+    ProjectSession& session_;
+    const MainWindowServices& services_;
+    FileCommandsView& view_;
 };
 
 inline const QString kLoadQuestion =

@@ -23,7 +23,7 @@ std::string UnreadableProjectText(const std::filesystem::path& path);
 
 // Loads the project as the main window's load command would, checks the
 // Poisson's ratio from the loaded box text, runs Em, the settlement step and,
-// in mode 1, the lateral step; `placement` overrides what the file's manual
+// when the project asks for it, the lateral step; `placement` overrides what the file's manual
 // points decide. A refused file or input, Em = 0 or an engine failure returns
 // nothing and sets *error to the program's message.
 std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,

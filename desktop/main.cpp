@@ -14,7 +14,6 @@
 
 #include "app/desktop_program.h"
 #include "app/instance_lock.h"
-#include "app/main_window.h"
 #include "app/modal_input_screens.h"
 #include "app/print_preview.h"
 #include "app/running_copy.h"
@@ -116,16 +115,11 @@ int main(int argc, char* argv[]) {
          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
          nubera::PauseKeepingPainted});
     if (!program.Show()) return 1;
-    nubera::MainWindow& window = program.Window();
     nubera::RunningCopy runningCopy;
-    runningCopy.Listen([&window](const QString& file) {
-        window.raise();
-        window.activateWindow();
-        window.OpenProjectFile(file);
-    });
-    if (!commandLine.file.isEmpty()) window.OpenProjectFile(commandLine.file);
+    runningCopy.Listen([&program](const QString& file) { program.OpenProjectFile(file, true); });
+    if (!commandLine.file.isEmpty()) program.OpenProjectFile(commandLine.file, false);
     if (commandLine.smokeTest) {
-        std::puts(window.windowTitle().remove(QStringLiteral("[*]")).toUtf8().constData());
+        std::puts(program.Title().toUtf8().constData());
         return 0;
     }
     return QApplication::exec();

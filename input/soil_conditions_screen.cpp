@@ -310,9 +310,8 @@ bool SoilConditionsScreen::Commit() {
     try {
         ProjectData layers;
         layers.soilLayers = conditions_.layers;
-        CalcResults computed;
-        const double em = EquivalentModulus(layers, computed, conditions_.excavationWidth,
-                                            conditions_.leveeWidth);
+        const double em = EquivalentModulus(EngineInputOf(layers).layers,
+                                            conditions_.excavationWidth, conditions_.leveeWidth);
         conditions_.equivalentModulus = em;
         if (em != 0) return true;
         ReportModulusFailure(kModulusZeroMessage);

@@ -29,8 +29,9 @@ inline SurchargeTable MakeSurchargeTable() {
     return SurchargeTable(surcharge_column::kCount);
 }
 
-// The inputs of the one open project. Exactly one instance exists while the
-// program runs; every screen and the engine get it by reference.
+// The inputs of one project: the desktop program's open project, or each
+// project of a batch run. The screens edit copies of its parts; a run reads
+// it through EngineInputOf.
 struct ProjectData {
     double excavationWidth = 0;  // m
     double leveeWidth = 0;       // m

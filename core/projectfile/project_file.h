@@ -33,7 +33,7 @@ struct LoadedProject {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;
     // The kept Poisson text formatted "0.00" (empty when the section was
-    // missing); the main window puts it into its Poisson box in mode 1.
+    // missing); the main window puts it into its Poisson box in lateral mode.
     std::string poissonText;
     bool manualPointsLoaded = false;  // selects manual placement
 };

@@ -18,6 +18,7 @@
 #include "app/input_screens.h"
 #include "app/main_window.h"
 #include "app/result_preview.h"
+#include "projectfile/project_session.h"
 #include "tests/core/one_block_project.h"
 #include "tests/input/screen_harness.h"
 #include "tests/widgets/scripted_message_box.h"
@@ -123,7 +124,7 @@ class MainWindowTest : public ::testing::Test {
     void Open() { Open(screens); }
     void Open(InputScreens& inputScreens) {
         window = std::make_unique<MainWindow>(
-            project, results,
+            session,
             MainWindowServices{messages, dialogs, opener, preview, inputScreens, folder.path(),
                                ProgramFolder(), folder.path(),
                                [this](int milliseconds) { pauses.push_back(milliseconds); }});
@@ -157,8 +158,9 @@ class MainWindowTest : public ::testing::Test {
     RecordingPreview preview;
     FakeInputScreens screens;
     std::vector<int> pauses;
-    ProjectData project;
-    CalcResults results;
+    ProjectSession session;
+    ProjectData& project = session.Project();
+    CalcResults& results = session.Results();
     std::unique_ptr<MainWindow> window;
 };
 

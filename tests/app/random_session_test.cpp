@@ -131,7 +131,7 @@ class Session {
                         QDir(folder_.path()).filePath(figure));
         }
         window_ = std::make_unique<MainWindow>(
-            project_, results_,
+            session_,
             MainWindowServices{answers_, dialogs_, opener_, preview_, screens_, folder_.path(),
                                folder_.path(), folder_.path(), [](int) {}});
         window_->Start();
@@ -417,8 +417,9 @@ class Session {
     RecordingOpener opener_;
     RecordingPreview preview_;
     NotingScreens screens_;
-    ProjectData project_;
-    CalcResults results_;
+    ProjectSession session_;
+    ProjectData& project_ = session_.Project();
+    CalcResults& results_ = session_.Results();
     std::unique_ptr<MainWindow> window_;
 };
 
