@@ -146,8 +146,8 @@ void WritePoints(SectionWriter& writer, sheet::Worksheet& sheet, const FocusPoin
 
 }  // namespace
 
-void FillInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
-                    const ReportContext& context) {
+void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
+                     const ReportContext& context) {
     const sheet::Worksheet& model = book.Sheet(kInputModelSheet);
     sheet::Worksheet& sheet = book.Sheet(kInputSheet);
     SectionWriter writer(sheet, model);

@@ -55,7 +55,7 @@ std::string LoadingDepthText(const ProjectData& project, const CalcResults&) {
 // the summary's plot shows of it.
 struct ResultPass {
     ResultSheetNames sheets;
-    void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, FillMode, int, int);
+    void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, ResultBlockKind, int, int);
     std::string (*summaryDepthText)(const ProjectData&, const CalcResults&);
     std::vector<PointDetail> CalcResults::*loadDetail;
     PointDetail CalcResults::*surchargeDetail;
@@ -64,14 +64,14 @@ struct ResultPass {
 };
 
 constexpr ResultPass kSettlementPass{kSettlementSheets,
-                                     FillSettlementSheet,
+                                     WriteSettlementSheet,
                                      GroundDepthText,
                                      &CalcResults::settlementDetail,
                                      &CalcResults::surchargeSettlementDetail,
                                      "各着目点の即時沈下量 S（全荷重の合計）",
                                      "S (cm)"};
 constexpr ResultPass kDisplacementPass{kDisplacementSheets,
-                                       FillDisplacementSheet,
+                                       WriteDisplacementSheet,
                                        LoadingDepthText,
                                        &CalcResults::lateralDetail,
                                        &CalcResults::surchargeLateralDetail,
@@ -116,8 +116,8 @@ std::string EmText(const CalcResults& results) {
     return "Em(換算変形係数) = " + FormatNumber(results.equivalentModulus) + " kN/㎡";
 }
 
-void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
-                          const CalcResults& results) {
+void WriteCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
+                           const CalcResults& results) {
     const Worksheet& model = book.Sheet(pass.sheets.model);
     Worksheet& calc = book.Sheet(pass.sheets.calc);
     const int blocks = static_cast<int>(project.fillLoads->RowCount());
@@ -135,10 +135,10 @@ PlotSubject PlotOf(const ResultPass& pass, const ProjectData& project, const Cal
             PointTotals(project, results.*pass.loadDetail, results.*pass.surchargeDetail)};
 }
 
-void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
-                      const CalcResults& results) {
+void WriteSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
+                       const CalcResults& results) {
     Worksheet& summary = book.Sheet(pass.sheets.summary);
-    pass.fill(summary, project, results, FillMode::Summary, 0, 0);
+    pass.fill(summary, project, results, ResultBlockKind::Summary, 0, 0);
     if (const auto surplus = SurplusLoadColumns(static_cast<int>(project.fillLoads->RowCount()))) {
         summary.DeleteColumns(surplus->first, surplus->last);
     }
@@ -161,13 +161,13 @@ void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
                    const ReportContext& context) {
-    FillInputSheet(book, project, results, context);
+    WriteInputSheet(book, project, results, context);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
-        FillCalculationSheet(book, *pass, project, results);
-        FillSummarySheet(book, *pass, project, results);
+        WriteCalculationSheet(book, *pass, project, results);
+        WriteSummarySheet(book, *pass, project, results);
     }
     DeleteUnusedSheets(book, project.alsoLateral);
-    FillTitleBlocks(book, context);
+    WriteTitleBlocks(book, context);
 }
 
 // The finished workbook's bytes, or the reason there are none.

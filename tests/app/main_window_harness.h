@@ -106,8 +106,8 @@ class FakeInputScreens : public InputScreens {
     std::function<bool(std::optional<FocusPointList>&)> points;
 };
 
-using testing_support::OneBlock;
-using testing_support::OneLayer;
+using test::OneBlock;
+using test::OneLayer;
 
 inline FocusPointList TwoPoints() {
     FocusPointList points;

@@ -13,7 +13,7 @@
 
 #include "tests/cli/run_cli.h"
 
-namespace nubera::testing_support {
+namespace nubera::test {
 
 inline const std::string kWorkbookSuffix = "_即時沈下量計算結果.xlsx";
 
@@ -102,4 +102,4 @@ inline nlohmann::ordered_json CsvRows(const std::filesystem::path& csv) {
     return status == 0 ? nlohmann::ordered_json::parse(rows) : nlohmann::ordered_json();
 }
 
-}  // namespace nubera::testing_support
+}  // namespace nubera::test

@@ -11,9 +11,9 @@ namespace {
 
 using ::testing::HasSubstr;
 
-using testing_support::Example;
-using testing_support::ReadAll;
-using testing_support::RunCli;
+using test::Example;
+using test::ReadAll;
+using test::RunCli;
 
 // A copy of an example with one byte sequence replaced; the replaced parts
 // are ASCII, which code page 932 keeps as it is.

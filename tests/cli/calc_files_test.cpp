@@ -24,17 +24,17 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 using json = nlohmann::ordered_json;
-using testing_support::AllWorkbooksWhole;
-using testing_support::CsvRows;
-using testing_support::FileNames;
-using testing_support::kWorkbookSuffix;
-using testing_support::Lines;
-using testing_support::Projects;
-using testing_support::Quoted;
-using testing_support::ReadAll;
-using testing_support::RunCli;
-using testing_support::RunCommand;
-using testing_support::TodayDigits;
+using test::AllWorkbooksWhole;
+using test::CsvRows;
+using test::FileNames;
+using test::kWorkbookSuffix;
+using test::Lines;
+using test::Projects;
+using test::Quoted;
+using test::ReadAll;
+using test::RunCli;
+using test::RunCommand;
+using test::TodayDigits;
 
 const std::string kResultStem = "即時沈下量計算結果";
 

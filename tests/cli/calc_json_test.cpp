@@ -12,8 +12,8 @@ namespace {
 using ::testing::HasSubstr;
 
 using json = nlohmann::ordered_json;
-using testing_support::Example;
-using testing_support::RunCli;
+using test::Example;
+using test::RunCli;
 
 json CalcJson(const std::string& arguments) {
     auto run = RunCli("calc " + arguments + " --json --no-workbook");

@@ -21,11 +21,11 @@ extern char** environ;
 namespace nubera {
 namespace {
 
-using testing_support::Example;
-using testing_support::FreshFolder;
-using testing_support::ReadAll;
-using testing_support::RunCommand;
-using testing_support::TodayDigits;
+using test::Example;
+using test::FreshFolder;
+using test::ReadAll;
+using test::RunCommand;
+using test::TodayDigits;
 
 const std::string kResultStem = "即時沈下量計算結果";
 

@@ -10,7 +10,7 @@
 #include "files/file_bytes.h"
 #include "text/local_date.h"
 
-namespace nubera::testing_support {
+namespace nubera::test {
 
 struct CliRun {
     int exitCode = -1;
@@ -70,4 +70,4 @@ inline std::string TodayDigits() {
     return digits;
 }
 
-}  // namespace nubera::testing_support
+}  // namespace nubera::test

@@ -15,7 +15,7 @@
 namespace nubera {
 namespace {
 
-using namespace testing_report;
+using namespace test;
 
 std::string ColumnLetter(int column) {
     return std::string(1, static_cast<char>('A' + column - 1));
@@ -219,7 +219,7 @@ for name in ("即時沈下量のまとめ", "側方変位量のまとめ"):
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
-        EXPECT_EQ(sheet::testing::RunOpenpyxl(script, Produce(c.run, c.folder)), c.expected);
+        EXPECT_EQ(test::RunOpenpyxl(script, Produce(c.run, c.folder)), c.expected);
     }
 }
 

@@ -17,7 +17,7 @@
 namespace nubera {
 namespace {
 
-using namespace testing_report;
+using namespace test;
 
 ResultTemplate LoadedTemplate() {
     std::string error;
@@ -37,8 +37,8 @@ std::optional<std::filesystem::path> WriteAs(const ReportRun& run, const ResultT
 // timestamps are set aside.
 std::vector<std::string> Parts(const std::filesystem::path& workbook) {
     std::vector<std::string> parts;
-    for (const std::string& name : sheet::testing::PartNames(workbook)) {
-        parts.push_back(name + "\n" + sheet::testing::PartText(workbook, name));
+    for (const std::string& name : test::PartNames(workbook)) {
+        parts.push_back(name + "\n" + test::PartText(workbook, name));
     }
     return parts;
 }

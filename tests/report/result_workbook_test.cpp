@@ -16,7 +16,7 @@
 namespace nubera {
 namespace {
 
-using namespace testing_report;
+using namespace test;
 using sheet::CellValue;
 
 constexpr std::chrono::year_month_day kDay{std::chrono::year{2010}, std::chrono::January,

@@ -13,9 +13,9 @@
 namespace nubera {
 namespace {
 
+using test::OneBlockProject;
+using test::Points;
 using ::testing::HasSubstr;
-using testing_support::OneBlockProject;
-using testing_support::Points;
 
 struct BoundCase {
     const char* name;

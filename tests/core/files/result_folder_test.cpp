@@ -10,8 +10,8 @@
 namespace nubera {
 namespace {
 
+using test::ScratchFolder;
 using ::testing::HasSubstr;
-using testing::ScratchFolder;
 
 const std::filesystem::path kPerUser = std::filesystem::path(u8"ヌベラ計算結果");
 

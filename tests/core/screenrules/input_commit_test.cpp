@@ -10,8 +10,8 @@
 namespace nubera {
 namespace {
 
-using testing_support::OneBlock;
-using testing_support::OneLayer;
+using test::OneBlock;
+using test::OneLayer;
 
 ProjectData WithPoints() {
     ProjectData project;
