@@ -17,6 +17,7 @@
 #include "projectfile/project_session.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "screenrules/poisson_ratio.h"
 #include "text/local_date.h"
 #include "widgets/message_box.h"
 #include "widgets/qt_path.h"
@@ -44,7 +45,7 @@ class StatusText {
 }  // namespace
 
 void CalculationRun::Execute() {
-    if (!view_.CheckPoissonRatio()) return;
+    if (!view_.CheckPoissonRatio() || !PoissonRatioAccepted()) return;
     QString resultPath;
     try {
         if (const QString failure = Produce(resultPath); !failure.isEmpty()) {
@@ -123,6 +124,17 @@ QString CalculationRun::Produce(QString& resultPath) {
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");
+}
+
+// A ratio that reverses every lateral displacement runs only when the person
+// says so, knowing its effect.
+bool CalculationRun::PoissonRatioAccepted() {
+    const ProjectData& project = session_.Project();
+    const std::string warning = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+    return warning.empty() ||
+           services_.messages.Ask(view_.Parent(),
+                                  ToQt(warning) + QStringLiteral("\nこのまま計算しますか？"),
+                                  MsgIcon::Exclamation);
 }
 
 void CalculationRun::Report(const QString& text) {

@@ -23,6 +23,7 @@ class CalculationRun {
     void Execute();
 
   private:
+    bool PoissonRatioAccepted();
     QString Produce(QString& resultPath);
     void Report(const QString& text);
 

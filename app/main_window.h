@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "app/main_window_services.h"
 #include "app/session_views.h"
@@ -48,7 +49,12 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
 
     // A project file given from outside (the command line, a file manager,
     // a second copy of the program): loaded as the load command loads it.
+    // While a screen, a question, a run or another command is open the file
+    // waits, so that nothing open ever works on a project replaced under it;
+    // it is opened once the window is idle again.
     void OpenProjectFile(const QString& name);
+    // A screen, a question, a run or a command of this window is open.
+    bool Busy() const;
 
     Placement SelectedPlacement() const override;
     // The processing-mode option and the placement option as if clicked:
@@ -64,6 +70,9 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     // Puts the mouse pointer on the centre of the run button.
     void MoveCursorToRun();
 
+    // What the first status panel says.
+    QString StatusText() const;
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -78,7 +87,24 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     void SetStatusText(const QString& text) override;
     // The project differs from what was last loaded or saved (or from the
     // empty project at start).
-    bool Modified() const;
+    bool Modified() const override;
+    // The status line says that `file` was loaded (and what the run still
+    // needs), replacing what it said of the previous project, such as the
+    // workbook of its last run.
+    void SayLoaded(const QString& file) override;
+
+    // Marks the window busy while it lives; when the last one ends, files
+    // handed over meanwhile are opened.
+    class BusyScope {
+      public:
+        explicit BusyScope(MainWindow& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        MainWindow& window_;
+    };
 
     void BuildControls();
     QWidget* BuildInputButtons();
@@ -100,11 +126,12 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     // tooltip and on the status line.
     void ShowRunState(Placement placement);
     void ShowModified();
-    // Asks whether to save unsaved changes before the program ends; false when
-    // the person withdrew, or the save did not happen.
-    bool SaveBeforeClosing();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
+    // Opens the files handed over while the window was busy, one at a time,
+    // once it is idle.
+    void OpenWaitingFiles();
+    void ScheduleWaitingFiles(int delayMs);
 
     ProjectSession& session_;
     ProjectData& project_;  // the session's
@@ -126,6 +153,8 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
+    int busy_ = 0;
+    QStringList waitingFiles_;
 };
 
 }  // namespace nubera

@@ -19,7 +19,7 @@ namespace nubera {
 void ProjectFileCommands::Load() {
     const MainWindowServices& services = services_;
     MessageBox& messages = services.messages;
-    if (!messages.Ask(view_.Parent(), kLoadQuestion, MsgIcon::Question)) return;
+    if (!MayReplace(true)) return;
     const std::optional<QString> name = services.dialogs.OpenProjectName(view_.Parent());
     if (!name) return;
     if (name->trimmed().isEmpty()) {
@@ -30,12 +30,26 @@ void ProjectFileCommands::Load() {
 }
 
 void ProjectFileCommands::Open(const QString& name) {
-    MessageBox& messages = services_.messages;
-    if (session_.Project() != ProjectData{} &&
-        !messages.Ask(view_.Parent(), kLoadQuestion, MsgIcon::Question)) {
-        return;
+    if (MayReplace(session_.Project() != ProjectData{})) Read(name);
+}
+
+bool ProjectFileCommands::MayReplace(bool askToClear) {
+    if (view_.Modified()) return SaveChangesFirst(kSaveBeforeLoadingQuestion);
+    return !askToClear || services_.messages.Ask(view_.Parent(), kLoadQuestion, MsgIcon::Question);
+}
+
+bool ProjectFileCommands::SaveChangesFirst(const QString& question) {
+    if (!view_.Modified()) return true;
+    switch (services_.messages.AskOrCancel(view_.Parent(), question, MsgIcon::Information)) {
+        case MsgAnswer::Yes:
+            return Save();
+        case MsgAnswer::No:
+            return true;
+        case MsgAnswer::Ok:
+        case MsgAnswer::Cancel:
+            break;
     }
-    Read(name);
+    return false;
 }
 
 void ProjectFileCommands::Read(const QString& name) {
@@ -61,6 +75,7 @@ void ProjectFileCommands::Read(const QString& name) {
     ApplyLoadedProject(*loaded, session_.Project());
     view_.ShowLoadedProject(*loaded);
     view_.MarkSaved(name);
+    view_.SayLoaded(name);
 }
 
 bool ProjectFileCommands::Save() {

@@ -12,6 +12,7 @@ struct MainWindowServices;
 // messages around reading and writing a project file. A failed load or save
 // leaves the project exactly as it was and says why. A name chosen for saving
 // without an extension gets ".nbr", so that the load dialog lists the file.
+// Unsaved changes are never lost to a load: it offers to save them first.
 class ProjectFileCommands {
   public:
     ProjectFileCommands(ProjectSession& session, const MainWindowServices& services,
@@ -25,7 +26,15 @@ class ProjectFileCommands {
     // True once the project is written.
     bool Save();
 
+    // With unsaved changes asks `question` (Yes/No/Cancel): Yes saves them,
+    // No lets them go. True when the caller may go on: nothing was unsaved,
+    // the answer was No, or the save succeeded.
+    bool SaveChangesFirst(const QString& question);
+
   private:
+    // The question before the project is replaced: the save question when
+    // something is unsaved, else the clearing question when `askToClear`.
+    bool MayReplace(bool askToClear);
     void Read(const QString& name);
 
     ProjectSession& session_;
@@ -35,6 +44,8 @@ class ProjectFileCommands {
 
 inline const QString kLoadQuestion =
     QStringLiteral("現在のデータはクリアーされますがよろしいでしょうか？");
+inline const QString kSaveBeforeLoadingQuestion =
+    QStringLiteral("データが保存されていません。\n読み込む前に保存しますか？");
 inline const QString kNoFileNameMessage = QStringLiteral("ファイル名を指定してください");
 inline const QString kOverwriteQuestion =
     QStringLiteral("同名のファイルが存在します、上書きしますか？");

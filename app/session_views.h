@@ -36,6 +36,10 @@ class FileCommandsView {
     virtual void ShowLoadedProject(const LoadedProject& loaded) = 0;
     // The project as it is now is the one in `file` (just loaded or saved).
     virtual void MarkSaved(const QString& file) = 0;
+    // The project differs from what was last loaded or saved.
+    virtual bool Modified() const = 0;
+    // Says on the status line that `file` was loaded.
+    virtual void SayLoaded(const QString& file) = 0;
 };
 
 }  // namespace nubera

@@ -42,6 +42,7 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
         return 1;
     }
     const ProjectData& project = computed->project;
+    for (const std::string& warning : RunWarnings(project)) err << "警告: " << warning << '\n';
     std::optional<std::filesystem::path> workbook;
     std::optional<std::filesystem::path> pdf;
     if (options.writeWorkbook) {

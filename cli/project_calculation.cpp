@@ -7,6 +7,7 @@
 #include "engine/equivalent_modulus.h"
 #include "projectfile/loaded_run_settings.h"
 #include "projectfile/project_file.h"
+#include "screenrules/poisson_ratio.h"
 #include "text/path_text.h"
 
 namespace nubera::cli {
@@ -58,6 +59,15 @@ std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
         return std::nullopt;
     }
     return computed;
+}
+
+std::vector<std::string> RunWarnings(const ProjectData& project) {
+    std::vector<std::string> warnings;
+    if (std::string poisson = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+        !poisson.empty()) {
+        warnings.push_back(std::move(poisson));
+    }
+    return warnings;
 }
 
 ReportContext RunContext(const std::filesystem::path& path, Placement placement) {

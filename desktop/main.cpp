@@ -94,10 +94,19 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nubera"));
 
-    // A second copy gives its file to the first and ends without showing anything.
+    // A second copy gives its file to the first, says so and ends without
+    // showing a window. The first copy opens it once nothing is open there.
     nubera::InstanceLock lock;
     if (!lock.TryAcquire()) {
-        if (!commandLine.file.isEmpty()) nubera::RunningCopy::HandOver(commandLine.file);
+        if (commandLine.file.isEmpty()) return 0;
+        if (!nubera::RunningCopy::HandOver(commandLine.file)) {
+            std::fprintf(stderr, "起動中のヌベラにファイルを渡せませんでした: %s\n",
+                         commandLine.file.toLocal8Bit().constData());
+            return 1;
+        }
+        std::printf(
+            "起動中のヌベラにファイルを渡しました。開いている画面を閉じると読み込まれます: %s\n",
+            commandLine.file.toLocal8Bit().constData());
         return 0;
     }
 

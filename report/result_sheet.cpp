@@ -40,7 +40,8 @@ void FillBlock(sheet::Worksheet& sheet, const ProjectData& project, const Result
                ResultBlockKind mode, int i, int r) {
     const bool surcharge = mode == ResultBlockKind::SurchargeBlock;
     const PointDetail& detail = surcharge ? kind.surcharge : kind.loadBlocks.at(i);
-    const PointDetail& firstLoad = surcharge ? kind.surcharge : kind.loadBlocks.at(0);
+    // Every block, the surcharge's too, shows the offsets from the centre of q1.
+    const PointDetail& firstLoad = kind.loadBlocks.at(0);
     WriteTitle(sheet, mode, i, r);
     kind.writeBlockHeader(sheet, r, detail, project);
     for (std::size_t k = 0; k < kPointCount; ++k) {

@@ -1,5 +1,8 @@
 #include "text/path_text.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "text/cp932.h"
 #include "text/utf8_text.h"
 
@@ -38,6 +41,16 @@ std::filesystem::path PathFromUtf8(std::string_view text) {
 
 std::filesystem::path FolderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+}
+
+std::filesystem::path WithExtension(std::filesystem::path name, std::string_view extension) {
+    const std::string current = name.extension().string();
+    const auto sameLetter = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) ==
+               std::tolower(static_cast<unsigned char>(b));
+    };
+    if (!std::ranges::equal(current, extension, sameLetter)) name += extension;
+    return name;
 }
 
 }  // namespace nubera

@@ -18,4 +18,9 @@ std::filesystem::path PathFromUtf8(std::string_view text);
 // The folder a file named `path` is in: "." for a bare name.
 std::filesystem::path FolderOf(const std::filesystem::path& path);
 
+// `name` ending in `extension` (".pdf"): kept when it already does, in any
+// letter case, else with the extension added ("report" and "report.v2" both
+// gain it), so the file is what its name says.
+std::filesystem::path WithExtension(std::filesystem::path name, std::string_view extension);
+
 }  // namespace nubera

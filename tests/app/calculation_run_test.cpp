@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QStatusBar>
+#include <QTest>
 
 #include "report/result_workbook.h"
 #include "spreadsheet/workbook.h"
@@ -17,6 +18,8 @@
 namespace nubera::test {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 class CalculationRunTest : public MainWindowTest {
@@ -202,6 +205,50 @@ TEST_F(CalculationRunTest, AnInvalidPoissonRatioStopsTheRunBeforeAnyCalculation)
               QStringLiteral("ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。"));
     EXPECT_EQ(results.equivalentModulus, 0);
     EXPECT_TRUE(Results().isEmpty());
+}
+
+// A ratio that reverses every lateral displacement runs only after a Yes;
+// the input sheet marks it.
+TEST_F(CalculationRunTest, APoissonRatioAboveHalfIsAskedAboutBeforeTheRun) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    Poisson()->setText(QStringLiteral("0.8"));
+    messages.PlanAnswers({MsgAnswer::No});
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。"
+                             "側方変位量の向きがすべて逆になります(0.5では0になります)。\n"
+                             "このまま計算しますか？"));
+    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(Results().isEmpty());
+
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Run();
+    ASSERT_EQ(Results().size(), 1u);
+    const auto inputs = sheet::Workbook::Open(FirstResultOfToday().toStdString());
+    EXPECT_EQ(inputs->Sheet("入力条件").Value(7, 6),
+              sheet::CellValue{std::string("※0.5を超えています: 側方変位量の向きが逆になります")});
+}
+
+// The status line names a workbook only while it belongs to the project
+// shown: a file handed over during the preview is loaded once it has closed,
+// and the status line then says what was loaded.
+TEST_F(CalculationRunTest, AFileHandedOverDuringThePreviewReplacesTheWorkbooksStatus) {
+    Open();
+    LoadExample("manual-points.nbr");
+    preview.whileOpen = [this] {
+        window->OpenProjectFile(QStringLiteral(NUBERA_SOURCE_DIR "/examples/one-block.nbr"));
+    };
+    Run();
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_THAT(window->StatusText().toStdString(), StartsWith("計算結果: "));
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("manual-points.nbr"));
+    messages.PlanAnswers({MsgAnswer::Yes});
+    QTest::qWait(20);
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("one-block.nbr"));
+    EXPECT_THAT(window->StatusText().toStdString(),
+                AllOf(StartsWith("読み込みました: "), HasSubstr("one-block.nbr")));
 }
 
 TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndLeavesNoFile) {

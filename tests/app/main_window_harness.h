@@ -59,7 +59,8 @@ class FakeFileDialogs : public FileDialogs {
     int shown_ = 0;
 };
 
-// Records the previews a run asks for; each returns at once, as if closed.
+// Records the previews a run asks for; each returns at once, as if closed,
+// after what the test does while it is open.
 class RecordingPreview : public ResultPreview {
   public:
     struct Shown {
@@ -68,8 +69,10 @@ class RecordingPreview : public ResultPreview {
     };
     void Show(QWidget*, const QString& workbook, const QStringList& sheets) override {
         shown.push_back({workbook, sheets});
+        if (whileOpen) whileOpen();
     }
     std::vector<Shown> shown;
+    std::function<void()> whileOpen;
 };
 
 class RecordingOpener : public DocumentOpener {

@@ -175,7 +175,7 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
             ExpectBlock(e, calc, rows[i], "分布荷重：ｑ" + FullWidthDigits(i + 1), loads[i],
                         loads[0]);
         }
-        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, surcharge);
+        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, loads[0]);
         e.Text(calc, 83, 1, "（上載荷重）");
         e.Breaks(calc, "34,66,98");
         const std::string summary = lateral ? "側方変位量のまとめ" : "即時沈下量のまとめ";
