@@ -25,7 +25,9 @@
 #include "cli/output_folders.h"
 #include "cli/pdf_export.h"
 #include "files/shipped_files.h"
+#include "files/system_reason.h"
 #include "report/result_workbook.h"
+#include "text/path_text.h"
 #include "version.h"
 
 namespace {
@@ -61,7 +63,8 @@ void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::strin
         ->check(CLI::PositiveNumber);
     calc->add_flag("--json", options.json,
                    "Print every result as one JSON object, in a batch one per line with its "
-                   "\"project\" (UTF-8; bytes of a path that are not UTF-8 print as U+FFFD)");
+                   "\"project\" (UTF-8; a name that is not UTF-8 prints decoded as code page 932 "
+                   "when it is valid there, else with U+FFFD)");
     calc->add_option("--placement", placementText,
                      "Points of interest: auto, or manual (the file's points); "
                      "default: manual when the file has manual points")
@@ -79,12 +82,13 @@ void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::strin
         ->excludes(out)
         ->excludes(noWorkbookFlag);
     calc->add_flag("--replace", options.replace,
-                   "Batch: replace a workbook of the same name (otherwise that project is "
-                   "refused)")
+                   "Batch: replace a workbook, PDF or CSV file of the same name (otherwise "
+                   "that project, or the CSV, is refused)")
         ->excludes(noWorkbookFlag);
     calc->add_option("--csv", options.csv,
                      "Batch: also write the summary to FILE as CSV (UTF-8 with a byte-order "
-                     "mark); its folder is made when missing");
+                     "mark); its folder is made when missing; never a file this call reads or "
+                     "writes, nor an existing file without --replace");
 }
 
 // The boring command's arguments and options, read into `options`.
@@ -123,6 +127,40 @@ void PrepareForBatch() {
     // of its time.
     mallopt(M_MMAP_THRESHOLD, kBatchMmapThreshold);
     mallopt(M_TRIM_THRESHOLD, kBatchTrimThreshold);
+}
+
+// One project file alone, or a batch.
+int Run(const nubera::cli::CalcOptions& options) {
+    if (!options.IsBatch()) return nubera::cli::RunCalc(options, std::cout, std::cerr);
+    PrepareForBatch();
+    return nubera::cli::RunBatch(options, std::cout, std::cerr, ::isatty(STDERR_FILENO));
+}
+
+// Whether the template can be looked at; otherwise says why on stderr. A
+// name that cannot even be looked at (a loop of symbolic links, a folder
+// without permission) is reported with the system's reason.
+bool TemplateFound(const std::filesystem::path& path,
+                   const std::vector<std::filesystem::path>& dataFolders) {
+    std::error_code failure;
+    if (std::filesystem::exists(path, failure)) return true;
+    if (failure) {
+        std::cerr << "雛形ファイル「" << nubera::Utf8FromPath(path)
+                  << "」を開けません: " << nubera::SystemReasonText(failure.value()) << '\n';
+        return false;
+    }
+    std::cerr << "雛形ファイル「" << nubera::kTemplateFileName
+              << "」が見つかりません。次の場所を探しました:\n"
+              << nubera::PlacesLooked(dataFolders, nubera::kTemplateFileName) << '\n';
+    return false;
+}
+
+// Whether everything printed on standard output reached it: a full disk or
+// a closed pipe loses the results, which is a failure, not a success.
+bool ResultsDelivered() {
+    std::cout.flush();
+    if (std::cout) return true;
+    std::cerr << "結果を標準出力に書き出せませんでした\n";
+    return false;
 }
 
 }  // namespace
@@ -172,19 +210,11 @@ int main(int argc, char** argv) {
         options.placement = placementText == "auto" ? Placement::Automatic : Placement::Manual;
     }
     options.writeWorkbook = !noWorkbook;
-    if (options.writeWorkbook && !std::filesystem::exists(options.templatePath)) {
-        std::cerr << "雛形ファイル「" << nubera::kTemplateFileName
-                  << "」が見つかりません。次の場所を探しました:\n"
-                  << nubera::PlacesLooked(dataFolders, nubera::kTemplateFileName) << '\n';
-        return 1;
-    }
-    if (!nubera::cli::MakeOutputFolders(options, std::cerr)) return 1;
     try {
-        if (options.IsBatch()) {
-            PrepareForBatch();
-            return nubera::cli::RunBatch(options, std::cout, std::cerr, ::isatty(STDERR_FILENO));
-        }
-        return nubera::cli::RunCalc(options, std::cout, std::cerr);
+        if (options.writeWorkbook && !TemplateFound(options.templatePath, dataFolders)) return 1;
+        if (!nubera::cli::MakeOutputFolders(options, std::cerr)) return 1;
+        const int status = Run(options);
+        return ResultsDelivered() ? status : 1;
     } catch (const std::exception& failure) {  // a fault of the program itself
         std::cerr << "内部エラーのため中止しました: " << failure.what() << '\n';
         return 1;

@@ -17,7 +17,7 @@ namespace {
 std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std::string* error) {
     switch (CheckProjectHeader(path)) {
         case HeaderCheck::Unreadable:
-            *error = "ﾌｧｲﾙを読み込めません: " + path.string();
+            *error = UnreadableProjectText(path);
             return std::nullopt;
         case HeaderCheck::WrongHeader:
             *error = kProjectFileWrongVersion;
@@ -29,6 +29,10 @@ std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std:
 }
 
 }  // namespace
+
+std::string UnreadableProjectText(const std::filesystem::path& path) {
+    return "ﾌｧｲﾙを読み込めません: " + Utf8FromPath(path);
+}
 
 std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
                                               std::optional<Placement> placement,

@@ -19,6 +19,9 @@ struct ComputedProject {
     Placement placement = Placement::Automatic;
 };
 
+// The message for a project file that cannot be read, naming it.
+std::string UnreadableProjectText(const std::filesystem::path& path);
+
 // Loads the project as the main window's load command would, checks the
 // Poisson's ratio from the loaded box text, runs Em, the settlement step and,
 // when the project asks for it, the lateral step; `placement` overrides what the file's manual

@@ -1,5 +1,9 @@
 #include "report/result_workbook.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <functional>
 #include <string_view>
 #include <system_error>
@@ -205,25 +209,39 @@ struct Destination {
     std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
 };
 
-// Makes the name just given in `folder` survive a power cut, as the file's
-// bytes already do; why it could not, or nothing.
-std::string SyncedName(const std::filesystem::path& folder) {
+// Whether the file written beside `candidate` under its name already exists.
+bool CompanionTaken(const std::filesystem::path& candidate, std::string_view extension) {
+    if (extension.empty()) return false;
+    std::filesystem::path companion = candidate;
+    companion.replace_extension(extension);
+    // Anything at that name, a dangling link too, takes it; so does a name
+    // that cannot be looked at.
+    struct stat status {};
+    return ::lstat(companion.c_str(), &status) == 0 || errno != ENOENT;
+}
+
+// Makes the name just given to `published` durable; when the folder cannot
+// be synced the name may not survive a power cut, so the workbook is taken
+// back rather than reported as saved.
+std::string SyncName(const std::filesystem::path& folder, const std::filesystem::path& published) {
     std::string reason;
     if (SyncFolder(folder, &reason)) return {};
+    ::unlink(published.c_str());
     return "フォルダ「" + Utf8FromPath(folder) + "」をディスクに書き込めません: " + reason;
 }
 
-// Gives the pending file the first free name of the day and syncs the
-// folder, so that the name is as durable as the bytes.
+// Gives the pending file the first free name of the day.
 std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder,
-                          std::chrono::year_month_day today, std::filesystem::path& published) {
+                          std::chrono::year_month_day today, std::string_view companionExtension,
+                          std::filesystem::path& published) {
     for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
         const std::filesystem::path candidate = ResultFileName(folder, today, counter);
+        if (CompanionTaken(candidate, companionExtension)) continue;
         std::string reason;
         switch (file.PublishAs(candidate, &reason)) {
             case PendingFile::Published::Done:
                 published = candidate;
-                return SyncedName(folder);
+                return SyncName(folder, candidate);
             case PendingFile::Published::NameTaken:
                 continue;
             case PendingFile::Published::Failed:
@@ -315,23 +333,24 @@ bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_m
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
-    std::chrono::year_month_day today, std::string* error) {
+    std::chrono::year_month_day today, std::string* error, std::string_view companionExtension) {
     // A run that does not belong to its project is named before the template.
     std::string failure = CheckRun(project, results);
     std::optional<ResultTemplate> source;
     if (failure.empty()) source = ResultTemplate::Load(templatePath, &failure);
     if (!source) return Outcome(failure, {}, error);
-    return WriteResultWorkbook(project, results, context, *source, folder, today, error);
+    return WriteResultWorkbook(project, results, context, *source, folder, today, error,
+                               companionExtension);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
-    std::chrono::year_month_day today, std::string* error) {
-    const Destination destination{folder, PendingFile::Sweep::First,
-                                  [&](PendingFile& file, std::filesystem::path& name) {
-                                      return PublishForDay(file, folder, today, name);
-                                  }};
+    std::chrono::year_month_day today, std::string* error, std::string_view companionExtension) {
+    const Destination destination{
+        folder, PendingFile::Sweep::First, [&](PendingFile& file, std::filesystem::path& name) {
+            return PublishForDay(file, folder, today, companionExtension, name);
+        }};
     std::filesystem::path published;
     return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
                    published, error);

@@ -8,7 +8,10 @@ namespace nubera {
 
 // A path as the UTF-8 text messages and reports carry, and back. The
 // program's texts are UTF-8 whatever the locale, so the conversion never
-// goes through the narrow encoding of the environment.
+// goes through the narrow encoding of the environment. A name whose bytes
+// are not UTF-8 reads as code page 932 when they are valid in it, else with
+// U+FFFD for each byte that cannot be decoded; such text names the file for
+// a person and does not give its bytes back.
 std::string Utf8FromPath(const std::filesystem::path& path);
 std::filesystem::path PathFromUtf8(std::string_view text);
 

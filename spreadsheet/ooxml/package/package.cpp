@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "spreadsheet/ooxml/package/content_types.h"
+#include "spreadsheet/ooxml/package/package_check.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
@@ -29,6 +30,10 @@ Package Package::Read(const std::filesystem::path& path) {
 
 Package Package::Read(std::string_view bytes, const std::filesystem::path& path) {
     return Checked(Package(path, ReadZipArchive(bytes, path)));
+}
+
+std::string Package::Fault() const {
+    return PackageFault(parts_);
 }
 
 const ZipEntry* Package::Find(std::string_view part) const {

@@ -41,6 +41,10 @@ class Package {
     // their content-type overrides.
     void DropUnreachableParts(ContentTypes& contentTypes);
 
+    // Why other readers would refuse the package as it stands, naming the
+    // part (see PackageFault); empty when they would not.
+    std::string Fault() const;
+
     // Throws SpreadsheetError naming the file and the reason.
     void Write(const std::filesystem::path& path) const { WriteZipArchive(path, parts_); }
     // The package as the bytes of a zip file. Throws SpreadsheetError.
