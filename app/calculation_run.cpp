@@ -7,14 +7,17 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/main_window.h"
+#include "app/main_window_services.h"
 #include "app/result_preview.h"
+#include "app/session_views.h"
 #include "engine/calculation.h"
-#include "engine/engine_error.h"
+#include "engine/design_results.h"
 #include "engine/equivalent_modulus.h"
 #include "files/result_folder.h"
+#include "projectfile/project_session.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "screenrules/poisson_ratio.h"
 #include "text/local_date.h"
 #include "widgets/message_box.h"
 #include "widgets/qt_path.h"
@@ -29,20 +32,20 @@ constexpr int kPauseBeforeReportMs = 1000;
 // Restores the status text however the run ends.
 class StatusText {
   public:
-    explicit StatusText(MainWindow& window) : window_(window) {}
-    ~StatusText() { window_.SetStatusText(QString()); }
+    explicit StatusText(RunView& view) : view_(view) {}
+    ~StatusText() { view_.SetStatusText(QString()); }
     StatusText(const StatusText&) = delete;
     StatusText& operator=(const StatusText&) = delete;
-    void Show(const QString& text) { window_.SetStatusText(text); }
+    void Show(const QString& text) { view_.SetStatusText(text); }
 
   private:
-    MainWindow& window_;
+    RunView& view_;
 };
 
 }  // namespace
 
 void CalculationRun::Execute() {
-    if (!window_.CheckPoissonRatio()) return;
+    if (!view_.CheckPoissonRatio() || !PoissonRatioAccepted()) return;
     QString resultPath;
     try {
         if (const QString failure = Produce(resultPath); !failure.isEmpty()) {
@@ -50,20 +53,17 @@ void CalculationRun::Execute() {
             return;
         }
     } catch (const std::exception& error) {
-        const bool engine = dynamic_cast<const EngineError*>(&error) != nullptr;
-        Report((engine ? QStringLiteral("計算できませんでした。\n")
-                       : QStringLiteral("計算中にエラーが発生しました。\n")) +
-               ToQt(error.what()) + QStringLiteral("\n入力した条件をご確認ください。"));
+        Report(ToQt(CalculationFailureText(error)));
         return;
     }
     // The status line keeps where the workbook went; the run ends when the
     // person closes the preview.
-    window_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
+    view_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
     QStringList sheets;
-    for (const std::string& sheet : PrintedResultSheets(window_.Project().alsoLateral)) {
+    for (const std::string& sheet : PrintedResultSheets(session_.Project().alsoLateral)) {
         sheets.push_back(QString::fromStdString(sheet));
     }
-    window_.Services().preview.Show(&window_, resultPath, sheets);
+    services_.preview.Show(view_.Parent(), resultPath, sheets);
 }
 
 // Em; once it is usable and some result name of the day is still free, the
@@ -72,8 +72,8 @@ void CalculationRun::Execute() {
 // takes its name only once complete. Returns what stopped the run, or an
 // empty text once the workbook is published at `resultPath`.
 QString CalculationRun::Produce(QString& resultPath) {
-    const ProjectData& project = window_.Project();
-    const MainWindowServices& services = window_.Services();
+    const ProjectData& project = session_.Project();
+    const MainWindowServices& services = services_;
     std::string refusal;
     const std::optional<std::filesystem::path> resultFolder =
         ResultFolder(ToPath(services.programFolder), ToPath(services.documentsFolder), &refusal);
@@ -88,11 +88,11 @@ QString CalculationRun::Produce(QString& resultPath) {
         // A full day stops the run before the person waits for it.
         if (!SomeResultNameFree(folder, today)) return false;
         wait.emplace();
-        status.emplace(window_);
+        status.emplace(view_);
         status->Show(QStringLiteral("計算中です．．．"));
         return true;
     };
-    switch (RunCalculation(project, window_.Results(), window_.SelectedPlacement(), nameLeft)) {
+    switch (RunCalculation(project, session_.Results(), view_.SelectedPlacement(), nameLeft)) {
         case RunOutcome::ModulusZero:
             return QString::fromUtf8(kEquivalentModulusZero);
         case RunOutcome::Stopped:
@@ -108,10 +108,10 @@ QString CalculationRun::Produce(QString& resultPath) {
         ToPath(QDir(services.dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     // The report names the project file without its folder ("未保存" for none).
     const ReportContext context{
-        QFileInfo(window_.ProjectFile()).fileName().toStdString(),
+        QFileInfo(QString::fromStdString(session_.FileName())).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-        window_.SelectedPlacement(), window_.SavedProjectDigest()};
-    if (const auto published = WriteResultWorkbook(project, window_.Results(), context,
+        view_.SelectedPlacement(), view_.SavedProjectDigest()};
+    if (const auto published = WriteResultWorkbook(project, session_.Results(), context,
                                                    templatePath, folder, today, &error)) {
         resultPath = ToQString(*published);
         return {};
@@ -123,8 +123,19 @@ QString CalculationRun::Produce(QString& resultPath) {
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");
 }
 
+// A ratio that reverses every lateral displacement runs only when the person
+// says so, knowing its effect.
+bool CalculationRun::PoissonRatioAccepted() {
+    const ProjectData& project = session_.Project();
+    const std::string warning = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+    return warning.empty() ||
+           services_.messages.Ask(view_.Parent(),
+                                  ToQt(warning) + QStringLiteral("\nこのまま計算しますか？"),
+                                  MsgIcon::Exclamation);
+}
+
 void CalculationRun::Report(const QString& text) {
-    window_.Services().messages.Warning(&window_, text);
+    services_.messages.Warning(view_.Parent(), text);
 }
 
 }  // namespace nubera

@@ -4,7 +4,9 @@
 
 namespace nubera {
 
-class MainWindow;
+class ProjectSession;
+class RunView;
+struct MainWindowServices;
 
 // The run of the main window's 実行 button: the Poisson's-ratio check, the
 // equivalent modulus Em, a free result-file name, the settlement (and lateral
@@ -15,15 +17,19 @@ class MainWindow;
 // is kept.
 class CalculationRun {
   public:
-    explicit CalculationRun(MainWindow& window) : window_(window) {}
+    CalculationRun(ProjectSession& session, const MainWindowServices& services, RunView& view)
+        : session_(session), services_(services), view_(view) {}
 
     void Execute();
 
   private:
+    bool PoissonRatioAccepted();
     QString Produce(QString& resultPath);
     void Report(const QString& text);
 
-    MainWindow& window_;
+    ProjectSession& session_;
+    const MainWindowServices& services_;
+    RunView& view_;
 };
 
 }  // namespace nubera

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/calculation_run.h"
@@ -25,6 +27,7 @@
 #include "app/project_file_commands.h"
 #include "app/title_window.h"
 #include "projectfile/project_file.h"
+#include "projectfile/project_session.h"
 #include "screenrules/fill_loads.h"
 #include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
@@ -46,6 +49,9 @@ constexpr double kWindowWidthTwips = 7200;
 const QString kProgramTitle = QStringLiteral("ヌベラプログラム");
 const QString kSaveBeforeClosingQuestion =
     QStringLiteral("データが保存されていません。\n終了する前に保存しますか？");
+// A file handed over while something else was open is tried again this often
+// until nothing is open any more.
+constexpr int kWaitingFileRetryMs = 200;
 
 QLabel* Note(const QString& text) {
     return new QLabel(text);
@@ -53,12 +59,13 @@ QLabel* Note(const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services)
-    : project_(project),
-      results_(results),
+MainWindow::MainWindow(ProjectSession& session, MainWindowServices services)
+    : session_(session),
+      project_(session.Project()),
       services_(std::move(services)),
-      run_(std::make_unique<CalculationRun>(*this)),
-      fileCommands_(std::make_unique<ProjectFileCommands>(*this)) {
+      run_(std::make_unique<CalculationRun>(session, services_, static_cast<RunView&>(*this))),
+      fileCommands_(std::make_unique<ProjectFileCommands>(session, services_,
+                                                          static_cast<FileCommandsView&>(*this))) {
     setObjectName(QStringLiteral("FRM_Main"));
     BuildControls();
     BuildMenus();
@@ -117,6 +124,7 @@ QWidget* MainWindow::BuildModeFrame() {
                                QStringLiteral("OPT_Select_1"));
     poissonBox_ = new NumericField(services_.messages, KeyFilter::Decimal);
     poissonBox_->setObjectName(QStringLiteral("TXT_Poa"));
+    poissonBox_->SetFieldName(QStringLiteral("ﾎﾟｱｿﾝ比"));
     poissonBox_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     auto* poisson = new QHBoxLayout;
     poisson->addSpacing(fontMetrics().horizontalAdvance(QStringLiteral("　　")));
@@ -154,10 +162,16 @@ void MainWindow::BuildMenus() {
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction* load = file->addAction(QStringLiteral("読み込み(&O)"));
     load->setObjectName(QStringLiteral("mnuLoad"));
-    connect(load, &QAction::triggered, this, [this] { fileCommands_->Load(); });
+    connect(load, &QAction::triggered, this, [this] {
+        BusyScope busy(*this);
+        fileCommands_->Load();
+    });
     QAction* save = file->addAction(QStringLiteral("書き込み(&V)"));
     save->setObjectName(QStringLiteral("mnuSave"));
-    connect(save, &QAction::triggered, this, [this] { fileCommands_->Save(); });
+    connect(save, &QAction::triggered, this, [this] {
+        BusyScope busy(*this);
+        fileCommands_->Save();
+    });
     file->addSeparator();
     QAction* describe = file->addAction(QStringLiteral("表題・署名欄(&T)..."));
     describe->setObjectName(QStringLiteral("mnuDescription"));
@@ -176,6 +190,7 @@ void MainWindow::BuildMenus() {
     QAction* help = other->addAction(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(help, &QAction::triggered, this, [this] {
+        BusyScope busy(*this);
         ShowHelp(this, 0, services_.dataFolder, services_.opener, services_.messages);
     });
 }
@@ -198,7 +213,10 @@ void MainWindow::ConnectControls() {
         connect(option, &QRadioButton::clicked, this,
                 [this, placement] { SelectPlacement(placement); });
     }
-    connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
+    connect(runButton_, &QPushButton::clicked, this, [this] {
+        BusyScope busy(*this);
+        run_->Execute();
+    });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(poissonBox_, &QLineEdit::textChanged, this, [this] { ShowModified(); });
 
@@ -216,8 +234,41 @@ void MainWindow::SetTabOrder() {
                    automaticOption_, manualOption_, pointsButton_, runButton_, endButton_});
 }
 
+MainWindow::BusyScope::BusyScope(MainWindow& window) : window_(window) {
+    ++window_.busy_;
+}
+
+MainWindow::BusyScope::~BusyScope() {
+    if (--window_.busy_ == 0 && !window_.waitingFiles_.isEmpty()) {
+        window_.ScheduleWaitingFiles(0);
+    }
+}
+
+bool MainWindow::Busy() const {
+    return busy_ > 0 || QApplication::activeModalWidget() != nullptr ||
+           QApplication::activePopupWidget() != nullptr;
+}
+
 void MainWindow::OpenProjectFile(const QString& name) {
+    waitingFiles_.push_back(name);
+    OpenWaitingFiles();
+}
+
+void MainWindow::OpenWaitingFiles() {
+    if (waitingFiles_.isEmpty()) return;
+    // A box or menu of the window system, not one of this window's own
+    // commands, ends without telling: look again shortly.
+    if (Busy()) {
+        if (busy_ == 0) ScheduleWaitingFiles(kWaitingFileRetryMs);
+        return;
+    }
+    const QString name = waitingFiles_.takeFirst();
+    BusyScope busy(*this);
     fileCommands_->Open(name);
+}
+
+void MainWindow::ScheduleWaitingFiles(int delayMs) {
+    QTimer::singleShot(delayMs, this, &MainWindow::OpenWaitingFiles);
 }
 
 void MainWindow::Start() {
@@ -289,12 +340,13 @@ void MainWindow::MoveCursorToRun() {
 }
 
 void MainWindow::OpenScreen(Screen screen) {
+    BusyScope busy(*this);
     InputScreens& screens = services_.screens;
     switch (screen) {
         case Screen::Soil: {
             SoilConditions conditions = SoilConditionsOf(project_);
             if (screens.EditSoilConditions(this, conditions)) {
-                CommitSoilConditions(conditions, project_, results_);
+                CommitSoilConditions(conditions, project_, session_.Results());
             }
             break;
         }
@@ -356,12 +408,11 @@ void MainWindow::ShowRunState(Placement placement) {
 }
 
 void MainWindow::MarkSaved(const QString& file) {
-    projectFile_ = file;
-    projectDigest_.clear();
+    QByteArray digest;
     if (QFile saved(file); !file.isEmpty() && saved.open(QIODevice::ReadOnly)) {
-        projectDigest_ = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256);
+        digest = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
     }
-    saved_ = SavedStateOf(project_, poissonBox_->text().toStdString());
+    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString(), digest.toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()
                        ? title
@@ -370,16 +421,16 @@ void MainWindow::MarkSaved(const QString& file) {
 }
 
 std::string MainWindow::SavedProjectDigest() const {
-    if (projectDigest_.isEmpty() || Modified()) return {};
-    return projectDigest_.toHex().toStdString();
+    return session_.SavedDigest(poissonBox_->text().toStdString());
 }
 
 void MainWindow::EditProjectDescription() {
+    BusyScope busy(*this);
     if (EditDescription(this, services_.messages, project_.description)) ShowModified();
 }
 
 bool MainWindow::Modified() const {
-    return SavedStateOf(project_, poissonBox_->text().toStdString()) != saved_;
+    return session_.Modified(poissonBox_->text().toStdString());
 }
 
 void MainWindow::ShowModified() {
@@ -392,10 +443,10 @@ void MainWindow::ShowLoadedProject(const LoadedProject& loaded) {
     soilStatus_->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
     fillStatus_->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
     pointsStatus_->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
-    // Loaded points select manual placement; either way the points button
-    // follows the loaded fill loads.
-    SelectPlacement(project_.focusPoints || manualOption_->isChecked() ? Placement::Manual
-                                                                       : Placement::Automatic);
+    // The placement follows the file, as it does for the command-line
+    // program: manual with points, automatic without; either way the points
+    // button follows the loaded fill loads.
+    SelectPlacement(project_.focusPoints ? Placement::Manual : Placement::Automatic);
     ApplyRunRule(SelectedPlacement());
 }
 
@@ -410,28 +461,25 @@ void MainWindow::SetStatusText(const QString& text) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void MainWindow::SayLoaded(const QString& file) {
+    QString text = QStringLiteral("読み込みました: ") + QDir::toNativeSeparators(file);
+    if (!runRequirement_->text().isEmpty()) text += QStringLiteral("　") + runRequirement_->text();
+    SetStatusText(text);
+}
+
+QString MainWindow::StatusText() const {
+    return statusBar()->currentMessage();
+}
+
 void MainWindow::ShowVersion() {
+    BusyScope busy(*this);
     TitleWindow title(this);
     title.exec();
 }
 
-bool MainWindow::SaveBeforeClosing() {
-    if (!Modified()) return true;
-    switch (
-        services_.messages.AskOrCancel(this, kSaveBeforeClosingQuestion, MsgIcon::Information)) {
-        case MsgAnswer::Yes:
-            return fileCommands_->Save();
-        case MsgAnswer::No:
-            return true;
-        case MsgAnswer::Ok:
-        case MsgAnswer::Cancel:
-            break;
-    }
-    return false;
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool close = SaveBeforeClosing() &&
+    BusyScope busy(*this);
+    const bool close = fileCommands_->SaveChangesFirst(kSaveBeforeClosingQuestion) &&
                        services_.messages.Ask(
                            this, QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"),
                            MsgIcon::Information);

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "app/main_window_services.h"
-#include "model/calc_results.h"
+#include "app/session_views.h"
 #include "model/placement.h"
 #include "model/processing_mode.h"
 #include "model/project_data.h"
-#include "projectfile/saved_project_state.h"
 
 class QLabel;
 class QPushButton;
@@ -19,6 +19,7 @@ namespace nubera {
 class NumericField;
 class CalculationRun;
 class ProjectFileCommands;
+class ProjectSession;
 struct LoadedProject;
 
 // The status texts of the three input buttons' labels.
@@ -31,15 +32,15 @@ inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 // The main window "ヌベラプログラム": the three input buttons with their status
 // labels, the processing mode with Poisson's ratio, the placement of the
 // points of interest, the run, the file commands and the menus. It works on
-// the one project and the one set of results of the program, knows whether
-// the project changed since it was last loaded or saved (the title names the
-// project file and marks unsaved changes), and offers to save them before
-// the program ends.
-class MainWindow : public QMainWindow {
+// the program's project session, shows whether the project changed since it
+// was last loaded or saved (the title names the project file and marks
+// unsaved changes), and offers to save them before the program ends. The run
+// and the file commands see it only through their views.
+class MainWindow : public QMainWindow, private RunView, private FileCommandsView {
     Q_OBJECT
 
   public:
-    MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services);
+    MainWindow(ProjectSession& session, MainWindowServices services);
     ~MainWindow() override;
 
     // Puts the window into its initial state (no soil, fill or point data,
@@ -48,13 +49,14 @@ class MainWindow : public QMainWindow {
 
     // A project file given from outside (the command line, a file manager,
     // a second copy of the program): loaded as the load command loads it.
+    // While a screen, a question, a run or another command is open the file
+    // waits, so that nothing open ever works on a project replaced under it;
+    // it is opened once the window is idle again.
     void OpenProjectFile(const QString& name);
+    // A screen, a question, a run or a command of this window is open.
+    bool Busy() const;
 
-    ProjectData& Project() { return project_; }
-    CalcResults& Results() { return results_; }
-    const MainWindowServices& Services() const { return services_; }
-
-    Placement SelectedPlacement() const;
+    Placement SelectedPlacement() const override;
     // The processing-mode option and the placement option as if clicked:
     // selected, with their behaviour.
     void SelectProcessingMode(ProcessingMode mode);
@@ -63,34 +65,49 @@ class MainWindow : public QMainWindow {
     // Validates the Poisson's-ratio box and stores the ratio (0.3 when the box
     // is empty). False, after a message with the focus back in the box, when
     // the entry is invalid.
-    bool CheckPoissonRatio();
+    bool CheckPoissonRatio() override;
 
     // Puts the mouse pointer on the centre of the run button.
     void MoveCursorToRun();
 
-    // Shows the window's state of a successfully loaded project.
-    void ShowLoadedProject(const LoadedProject& loaded);
-
-    // The project as it is now is the one in `file` (just loaded or saved).
-    void MarkSaved(const QString& file);
-    // The project file last loaded or saved; empty for a new project.
-    const QString& ProjectFile() const { return projectFile_; }
-    // The SHA-256 (hex) of that file as loaded or saved while the project is
-    // unchanged since; empty when the inputs are in no file.
-    std::string SavedProjectDigest() const;
-    // The project differs from what was last loaded or saved (or from the
-    // empty project at start).
-    bool Modified() const;
-
-    // The first status panel's text; the window repaints before it returns
-    // (user input waits until the caller returns to the event loop).
-    void SetStatusText(const QString& text);
+    // What the first status panel says.
+    QString StatusText() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     enum class Screen { Soil, Fill, Points };
+
+    QWidget* Parent() override { return this; }
+    void ShowLoadedProject(const LoadedProject& loaded) override;
+    void MarkSaved(const QString& file) override;
+    // The first status panel's text; the window repaints before it returns
+    // (user input waits until the caller returns to the event loop).
+    void SetStatusText(const QString& text) override;
+    // The project differs from what was last loaded or saved (or from the
+    // empty project at start).
+    bool Modified() const override;
+    // The SHA-256 (hex) of the project file as loaded or saved while the
+    // project is unchanged since; empty when the inputs are in no file.
+    std::string SavedProjectDigest() const override;
+    // The status line says that `file` was loaded (and what the run still
+    // needs), replacing what it said of the previous project, such as the
+    // workbook of its last run.
+    void SayLoaded(const QString& file) override;
+
+    // Marks the window busy while it lives; when the last one ends, files
+    // handed over meanwhile are opened.
+    class BusyScope {
+      public:
+        explicit BusyScope(MainWindow& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        MainWindow& window_;
+    };
 
     void BuildControls();
     QWidget* BuildInputButtons();
@@ -112,15 +129,16 @@ class MainWindow : public QMainWindow {
     // tooltip and on the status line.
     void ShowRunState(Placement placement);
     void ShowModified();
-    // Asks whether to save unsaved changes before the program ends; false when
-    // the person withdrew, or the save did not happen.
-    bool SaveBeforeClosing();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
     void EditProjectDescription();
+    // Opens the files handed over while the window was busy, one at a time,
+    // once it is idle.
+    void OpenWaitingFiles();
+    void ScheduleWaitingFiles(int delayMs);
 
-    ProjectData& project_;
-    CalcResults& results_;
+    ProjectSession& session_;
+    ProjectData& project_;  // the session's
     MainWindowServices services_;
     std::unique_ptr<CalculationRun> run_;
     std::unique_ptr<ProjectFileCommands> fileCommands_;
@@ -139,10 +157,8 @@ class MainWindow : public QMainWindow {
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
-
-    QString projectFile_;
-    QByteArray projectDigest_;  // of projectFile_'s bytes when marked saved
-    SavedProjectState saved_;
+    int busy_ = 0;
+    QStringList waitingFiles_;
 };
 
 }  // namespace nubera

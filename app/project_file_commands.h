@@ -4,15 +4,20 @@
 
 namespace nubera {
 
-class MainWindow;
+class FileCommandsView;
+class ProjectSession;
+struct MainWindowServices;
 
 // The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
 // messages around reading and writing a project file. A failed load or save
 // leaves the project exactly as it was and says why. A name chosen for saving
 // without an extension gets ".nbr", so that the load dialog lists the file.
+// Unsaved changes are never lost to a load: it offers to save them first.
 class ProjectFileCommands {
   public:
-    explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
+    ProjectFileCommands(ProjectSession& session, const MainWindowServices& services,
+                        FileCommandsView& view)
+        : session_(session), services_(services), view_(view) {}
 
     void Load();
     // Loads `name` as Load does once a file is chosen, asking first only when
@@ -21,14 +26,26 @@ class ProjectFileCommands {
     // True once the project is written.
     bool Save();
 
+    // With unsaved changes asks `question` (Yes/No/Cancel): Yes saves them,
+    // No lets them go. True when the caller may go on: nothing was unsaved,
+    // the answer was No, or the save succeeded.
+    bool SaveChangesFirst(const QString& question);
+
   private:
+    // The question before the project is replaced: the save question when
+    // something is unsaved, else the clearing question when `askToClear`.
+    bool MayReplace(bool askToClear);
     void Read(const QString& name);
 
-    MainWindow& window_;
+    ProjectSession& session_;
+    const MainWindowServices& services_;
+    FileCommandsView& view_;
 };
 
 inline const QString kLoadQuestion =
     QStringLiteral("現在のデータはクリアーされますがよろしいでしょうか？");
+inline const QString kSaveBeforeLoadingQuestion =
+    QStringLiteral("データが保存されていません。\n読み込む前に保存しますか？");
 inline const QString kNoFileNameMessage = QStringLiteral("ファイル名を指定してください");
 inline const QString kOverwriteQuestion =
     QStringLiteral("同名のファイルが存在します、上書きしますか？");

@@ -27,8 +27,8 @@ std::string HeadingText(bool alsoLateral) {
 
 }  // namespace
 
-void FillCoverSheet(sheet::Workbook& book, const ProjectData& project,
-                    const ReportContext& context) {
+void WriteCoverSheet(sheet::Workbook& book, const ProjectData& project,
+                     const ReportContext& context) {
     sheet::Worksheet& cover = book.Sheet(kCoverSheet);
     const ProjectDescription& description = project.description;
     cover.SetText(kRowHeading, kColHeading, HeadingText(project.alsoLateral));

@@ -11,7 +11,7 @@ namespace nubera {
 // sign and date it.
 inline constexpr const char* kCoverSheet = "表紙";
 
-void FillCoverSheet(sheet::Workbook& book, const ProjectData& project,
-                    const ReportContext& context);
+void WriteCoverSheet(sheet::Workbook& book, const ProjectData& project,
+                     const ReportContext& context);
 
 }  // namespace nubera

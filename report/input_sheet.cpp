@@ -5,6 +5,7 @@
 #include "report/model_sections.h"
 #include "report/result_sheet.h"
 #include "screenrules/fill_load_rules.h"
+#include "screenrules/poisson_ratio.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
 
@@ -24,8 +25,9 @@ constexpr ModelRows kPointsHeading{30, 32};
 constexpr ModelRows kPointRow{33, 33};
 
 // The run's lines: a name in column B, the value in column E.
-constexpr int kColName = 2;   // B: also each table row's name (No, q1, qX, ①)
-constexpr int kColValue = 5;  // E
+constexpr int kColName = 2;       // B: also each table row's name (No, q1, qX, ①)
+constexpr int kColValue = 5;      // E
+constexpr int kColValueNote = 6;  // F: a warning beside a value
 constexpr int kRowProgram = 3;
 constexpr int kRowProject = 4;
 constexpr int kRowRunTime = 5;
@@ -59,11 +61,15 @@ std::string PlacementText(Placement placement, const ProjectData& project) {
 
 // Poisson's ratio enters only the lateral displacement; a settlement-only run
 // does not print the value the box happened to hold.
-void WritePoisson(sheet::Worksheet& sheet, int row, int column, const ProjectData& project) {
-    if (project.alsoLateral) {
-        sheet.SetNumber(row, column, project.poissonRatio);
-    } else {
-        sheet.SetText(row, column, "－（側方変位量を計算しないため用いない）");
+void WritePoisson(sheet::Worksheet& sheet, const ProjectData& project) {
+    if (!project.alsoLateral) {
+        sheet.SetText(kRowPoisson, kColValue, "－（側方変位量を計算しないため用いない）");
+        return;
+    }
+    sheet.SetNumber(kRowPoisson, kColValue, project.poissonRatio);
+    if (const std::string mark = PoissonRatioMark(project.alsoLateral, project.poissonRatio);
+        !mark.empty()) {
+        sheet.SetText(kRowPoisson, kColValueNote, mark);
     }
 }
 
@@ -76,7 +82,7 @@ void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportC
     sheet.SetText(kRowProject, kColValue, ProjectNameText(context));
     sheet.SetText(kRowRunTime, kColValue, RunTimeText(context));
     sheet.SetText(kRowMode, kColValue, ModeText(project.alsoLateral));
-    WritePoisson(sheet, kRowPoisson, kColValue, project);
+    WritePoisson(sheet, project);
     sheet.SetText(kRowPlacement, kColValue, PlacementText(context.placement, project));
     sheet.SetNumber(kRowExcavationWidth, kColValue, project.excavationWidth);
     sheet.SetNumber(kRowLeveeWidth, kColValue, project.leveeWidth);
@@ -134,8 +140,8 @@ void WritePoints(SectionWriter& writer, sheet::Worksheet& sheet, const FocusPoin
 
 }  // namespace
 
-void FillInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
-                    const ReportContext& context) {
+void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
+                     const ReportContext& context) {
     const sheet::Worksheet& model = book.Sheet(kInputModelSheet);
     sheet::Worksheet& sheet = book.Sheet(kInputSheet);
     SectionWriter writer(sheet, model);

@@ -11,7 +11,7 @@ constexpr ModelRows kClosing{31, 43};  // superposition, rounding, assumptions, 
 
 }  // namespace
 
-void FillMethodSheet(sheet::Workbook& book, bool alsoLateral) {
+void WriteMethodSheet(sheet::Workbook& book, bool alsoLateral) {
     sheet::Worksheet& sheet = book.Sheet(kMethodSheet);
     SectionWriter writer(sheet, book.Sheet(kMethodModelSheet));
     writer.Paste(kGeneral);

@@ -12,6 +12,6 @@ inline constexpr const char* kMethodModelSheet = "計算方法雛形";
 // Builds the method sheet: symbols, Em, the settlement, the lateral
 // displacement when it was computed, superposition and rounding, the
 // assumptions and the signs, these last on a page of their own.
-void FillMethodSheet(sheet::Workbook& book, bool alsoLateral);
+void WriteMethodSheet(sheet::Workbook& book, bool alsoLateral);
 
 }  // namespace nubera

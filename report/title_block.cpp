@@ -15,8 +15,8 @@ std::string AsHeaderText(const std::string& text) {
 
 }  // namespace
 
-void FillTitleBlocks(sheet::Workbook& book, const ProjectDescription& description,
-                     const ReportContext& context) {
+void WriteTitleBlocks(sheet::Workbook& book, const ProjectDescription& description,
+                      const ReportContext& context) {
     const std::string project = AsHeaderText(ReportHeaderText(context, description));
     const std::string runTime = AsHeaderText(RunTimeText(context));
     for (const std::string& name : book.SheetNames()) {

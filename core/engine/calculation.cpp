@@ -15,7 +15,7 @@ RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Plac
     results = CalcResults{};
     results.equivalentModulus =
         EquivalentModulus(input.layers, input.excavationWidth, input.leveeWidth);
-    if (results.equivalentModulus == 0) return RunOutcome::ModulusZero;
+    if (!UsableModulus(results.equivalentModulus)) return RunOutcome::ModulusZero;
     if (afterModulus && !afterModulus()) return RunOutcome::Stopped;
     RunSettlementStep(input, results, placement);
     if (project.alsoLateral) ComputeLateral(input, results);

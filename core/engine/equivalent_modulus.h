@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <vector>
 
 #include "engine/engine_input.h"
@@ -17,6 +18,13 @@ struct ModulusSums {
     double N = 0;  // ln[(B + 2H T) L / ((L + 2H T) B)]
     double S = 0;  // sum (1/E_i) ln[(B + 2h_i T)(L + 2h_(i-1) T) / ((L + 2h_i T)(B + 2h_(i-1) T))]
 };
+
+// An Em a run can compute with: positive and finite. Em = 0 is what the
+// Em message names; a negative or infinite one (layers whose depths do not
+// increase) would give confident but meaningless settlements.
+inline bool UsableModulus(double em) {
+    return em > 0 && em < std::numeric_limits<double>::infinity();
+}
 
 // The layered ground replaced by one homogeneous ground for the strip-load
 // formulas. A loaded B x L rectangle at the surface spreads outward at 30

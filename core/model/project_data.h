@@ -5,6 +5,7 @@
 
 #include "model/cell_table.h"
 #include "model/project_description.h"
+#include "model/soil_derivation.h"
 #include "model/table_columns.h"
 
 namespace nubera {
@@ -44,6 +45,9 @@ struct ProjectData {
     double poissonRatio = 0;   // 0 until a run or save has stored it
     // Title, section and sign-off names for the report.
     ProjectDescription description;
+    // How the soil layers were read off a boring log, while they still are
+    // the layers it describes.
+    std::optional<SoilDerivation> soilDerivation;
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -32,16 +32,17 @@ class DesktopProgramTest : public ::testing::Test {
                     // The splash is on screen while start-up waits.
                     splashShown = findTitle() != nullptr;
                     pauses.push_back(milliseconds);
-                    mainShownDuringSplash = program->Window().isVisible();
+                    mainShownDuringSplash = MainShown();
                 }};
     }
-    static QWidget* findTitle() {
+    static QWidget* findShown(const QString& name) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QStringLiteral("FRM_Title") && widget->isVisible())
-                return widget;
+            if (widget->objectName() == name && widget->isVisible()) return widget;
         }
         return nullptr;
     }
+    static QWidget* findTitle() { return findShown(QStringLiteral("FRM_Title")); }
+    static bool MainShown() { return findShown(QStringLiteral("FRM_Main")) != nullptr; }
     QString TemplatePath() const { return folder.filePath(QString::fromUtf8(kTemplateFileName)); }
 
     QTemporaryDir folder;
@@ -67,7 +68,7 @@ TEST_F(DesktopProgramTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissing
         messages.Shown()[0].text.toStdString(),
         HasSubstr(
             QDir::cleanPath(folder.path() + QStringLiteral("/../share/nubera/")).toStdString()));
-    EXPECT_FALSE(program->Window().isVisible());
+    EXPECT_FALSE(MainShown());
     EXPECT_TRUE(pauses.empty());
 }
 
@@ -80,7 +81,7 @@ TEST_F(DesktopProgramTest, ShowsTheSplashForASecondThenTheMainWindow) {
     EXPECT_EQ(pauses, std::vector<int>({1000}));
     EXPECT_TRUE(splashShown);
     EXPECT_FALSE(mainShownDuringSplash);
-    EXPECT_TRUE(program->Window().isVisible());
+    EXPECT_TRUE(MainShown());
     EXPECT_EQ(findTitle(), nullptr);
     EXPECT_TRUE(messages.Shown().empty());
 }

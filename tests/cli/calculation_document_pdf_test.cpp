@@ -11,13 +11,10 @@
 #include "projectfile/project_file.h"
 #include "tests/cli/run_cli.h"
 
-namespace nubera {
+namespace nubera::test {
 namespace {
 
 using json = nlohmann::ordered_json;
-using testing_support::FreshFolder;
-using testing_support::RunCli;
-using testing_support::RunCommand;
 
 std::string Output(const std::string& command) {
     std::string out;
@@ -107,4 +104,4 @@ TEST(CalculationDocumentPdf, NoHeadingEndsAPageInEitherRenderer) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::test

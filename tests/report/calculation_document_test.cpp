@@ -12,10 +12,9 @@
 #include "tests/report/produced_workbook.h"
 #include "tests/report/report_run.h"
 
-namespace nubera {
+namespace nubera::test {
 namespace {
 
-using namespace testing_report;
 using sheet::CellValue;
 
 CellValue Text(std::string text) {
@@ -166,4 +165,4 @@ TEST(CalculationDocument, TheExtremesKeepTheirColumnsWhenLoadColumnsGo) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::test

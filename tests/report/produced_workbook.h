@@ -11,7 +11,7 @@
 #include "spreadsheet/workbook.h"
 #include "tests/report/report_run.h"
 
-namespace nubera::testing_report {
+namespace nubera::test {
 
 inline constexpr std::chrono::year_month_day kReportDay{std::chrono::year{2010},
                                                         std::chrono::January, std::chrono::day{12}};
@@ -43,4 +43,4 @@ class ProducedWorkbook {
     std::unique_ptr<sheet::Workbook> book_;
 };
 
-}  // namespace nubera::testing_report
+}  // namespace nubera::test

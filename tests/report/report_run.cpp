@@ -8,7 +8,7 @@
 #include "engine/calculation.h"
 #include "files/file_bytes.h"
 
-namespace nubera::testing_report {
+namespace nubera::test {
 namespace {
 
 struct Tier {
@@ -179,4 +179,4 @@ std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const
     return packed;
 }
 
-}  // namespace nubera::testing_report
+}  // namespace nubera::test

@@ -11,9 +11,9 @@
 namespace nubera {
 namespace {
 
-using testing_support::Item;
-using testing_support::OneBlockProject;
-using testing_support::Points;
+using test::Item;
+using test::OneBlockProject;
+using test::Points;
 
 // Em 6860, nu 0.3, q 45, a 4.5, c 5, points at x = 0, 4.5, 9, -9, 20, one
 // empty slot, -4.5.

@@ -11,9 +11,9 @@
 namespace nubera {
 namespace {
 
-using testing_support::Item;
-using testing_support::OneBlockProject;
-using testing_support::Points;
+using test::Item;
+using test::OneBlockProject;
+using test::Points;
 
 CalcResults ResultsWithEm(double em) {
     CalcResults results;

@@ -8,12 +8,8 @@
 #include "tests/core/project_file_test_support.h"
 #include "tests/core/scratch_folder.h"
 
-namespace nubera {
+namespace nubera::test {
 namespace {
-
-using testing::ProjectFileBytes;
-using testing::ReadBytes;
-using testing::ScratchFolder;
 
 const std::filesystem::path kExamples = std::filesystem::path(NUBERA_SOURCE_DIR) / "examples";
 
@@ -65,14 +61,14 @@ TEST_F(ProjectFilePreamble, TheExamplesLoadAndSaveAsBefore) {
 }
 
 TEST_F(ProjectFilePreamble, FieldsGoBetweenTheHeaderAndTheFirstSectionAndReadBack) {
-    ProjectData project = LoadedFrom(testing::OneBlockExample());
+    ProjectData project = LoadedFrom(OneBlockExample());
     project.description = FullDescription();
     project.description.section.clear();  // an empty field writes no line
     const auto path = folder_ / "described.nbr";
     std::string error;
     ASSERT_TRUE(SaveProject(project, path, &error)) << error;
 
-    const std::string example = ReadBytes(testing::OneBlockExample());
+    const std::string example = ReadBytes(OneBlockExample());
     const std::string header = ProjectFileBytes({ProjectHeaderLine()});
     const std::string lines = ProjectFileBytes({"件名=○○川堤防開削 仮設検討", "設計者=設計 一郎",
                                                 "照査者=照査 二郎", "承認者=承認 三郎", "版=B",
@@ -124,7 +120,7 @@ TEST_F(ProjectFilePreamble, RefusesTooManyLinesAndFieldsTheEntryWouldRefuse) {
 
 TEST_F(ProjectFilePreamble, ASaveTheFileCannotHoldIsRefusedAndChangesNothing) {
     const auto path = folder_.Write("kept.nbr", "previous");
-    ProjectData project = LoadedFrom(testing::OneBlockExample());
+    ProjectData project = LoadedFrom(OneBlockExample());
     project.description.checker = "𠮷田";
     std::string error;
     EXPECT_FALSE(SaveProject(project, path, &error));
@@ -143,11 +139,10 @@ TEST_F(ProjectFilePreamble, AReaderOfTheOriginalRulesReadsAFileWithFields) {
 
     auto readByOriginalRules = [](const std::filesystem::path& path) {
         std::string out;
-        const int status =
-            testing_support::RunCommand("/usr/bin/python3 '" NUBERA_SOURCE_DIR
-                                        "/tests/core/projectfile/original_rules_reader.py' '" +
-                                            path.string() + "' '" + ProjectHeaderLine() + "' 2>&1",
-                                        &out);
+        const int status = RunCommand("/usr/bin/python3 '" NUBERA_SOURCE_DIR
+                                      "/tests/core/projectfile/original_rules_reader.py' '" +
+                                          path.string() + "' '" + ProjectHeaderLine() + "' 2>&1",
+                                      &out);
         EXPECT_EQ(status, 0) << path << ": " << out;
         return out;
     };
@@ -157,4 +152,4 @@ TEST_F(ProjectFilePreamble, AReaderOfTheOriginalRulesReadsAFileWithFields) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::test

@@ -12,7 +12,7 @@
 #include "projectfile/project_file.h"
 #include "report/result_workbook.h"
 
-namespace nubera::testing_render {
+namespace nubera::test {
 
 ExampleReport RunExample(const std::string& name) {
     ExampleReport report;
@@ -81,4 +81,4 @@ std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page) {
     return words;
 }
 
-}  // namespace nubera::testing_render
+}  // namespace nubera::test
