@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "calculation.h"
-#include "engine_error.h"
+#include "design_results.h"
 #include "equivalent_modulus.h"
 #include "local_date.h"
 #include "main_window.h"
@@ -41,6 +41,11 @@ class StatusText {
 
 }  // namespace
 
+ResultNaming ResultNamingFor(const QString& projectFile, const std::filesystem::path& folder) {
+    if (projectFile.isEmpty()) return DatedResultNaming(folder, LocalToday());
+    return ProjectResultNaming(folder, ToPath(QFileInfo(projectFile).completeBaseName()));
+}
+
 void CalculationRun::Execute() {
     if (!window_.CheckPoissonRatio()) return;
     QString resultPath;
@@ -50,10 +55,7 @@ void CalculationRun::Execute() {
             return;
         }
     } catch (const std::exception& error) {
-        const bool engine = dynamic_cast<const EngineError*>(&error) != nullptr;
-        Report((engine ? QStringLiteral("計算できませんでした。\n")
-                       : QStringLiteral("計算中にエラーが発生しました。\n")) +
-               ToQt(error.what()) + QStringLiteral("\n入力した条件をご確認ください。"));
+        Report(ToQt(CalculationFailureText(error)));
         return;
     }
     // The status line keeps where the workbook went; the run ends when the
@@ -66,11 +68,12 @@ void CalculationRun::Execute() {
     window_.Services().preview.Show(&window_, resultPath, sheets);
 }
 
-// Em; once it is usable and some result name of the day is still free, the
-// rest of the calculation and the workbook run under the hourglass with the
-// progress in the status bar (both restored however this ends). The workbook
-// takes its name only once complete. Returns what stopped the run, or an
-// empty text once the workbook is published at `resultPath`.
+// Em; once it is usable, the rest of the calculation and the workbook run
+// under the hourglass with the progress in the status bar (both restored
+// however this ends). The workbook takes its name only once complete: a
+// saved project's own name, an unsaved one's dated name. Returns what
+// stopped the run, or an empty text once the workbook is published at
+// `resultPath`.
 QString CalculationRun::Produce(QString& resultPath) {
     const ProjectData& project = window_.Project();
     const MainWindowServices& services = window_.Services();
@@ -80,25 +83,17 @@ QString CalculationRun::Produce(QString& resultPath) {
     if (!resultFolder) {
         return QStringLiteral("計算結果を保存できるフォルダーがありません。\n") + ToQt(refusal);
     }
-    const std::filesystem::path& folder = *resultFolder;
-    const std::chrono::year_month_day today = LocalToday();
     std::optional<WaitCursor> wait;
     std::optional<StatusText> status;
-    const auto nameLeft = [&] {
-        // A full day stops the run before the person waits for it.
-        if (!SomeResultNameFree(folder, today)) return false;
+    const auto busy = [&] {
         wait.emplace();
         status.emplace(window_);
         status->Show(QStringLiteral("計算中です．．．"));
         return true;
     };
-    switch (RunCalculation(project, window_.Results(), window_.SelectedPlacement(), nameLeft)) {
-        case RunOutcome::ModulusZero:
-            return QString::fromUtf8(kEquivalentModulusZero);
-        case RunOutcome::Stopped:
-            return QString::fromUtf8(kNoFreeResultName);
-        case RunOutcome::Computed:
-            break;
+    if (RunCalculation(project, window_.Results(), window_.SelectedPlacement(), busy) ==
+        RunOutcome::ModulusZero) {
+        return QString::fromUtf8(kEquivalentModulusZero);
     }
     services.pause(kPauseBeforeReportMs);
 
@@ -111,13 +106,12 @@ QString CalculationRun::Produce(QString& resultPath) {
         QFileInfo(window_.ProjectFile()).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
         window_.SelectedPlacement()};
-    if (const auto published = WriteResultWorkbook(project, window_.Results(), context,
-                                                   templatePath, folder, today, &error)) {
+    if (const auto published =
+            WriteResultWorkbook(project, window_.Results(), context, templatePath,
+                                ResultNamingFor(window_.ProjectFile(), *resultFolder), &error)) {
         resultPath = ToQString(*published);
         return {};
     }
-    // All names taken meanwhile: the same message as before the calculation.
-    if (error == kNoFreeResultName) return QString::fromUtf8(kNoFreeResultName);
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");

@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
+
+#include "result_workbook.h"
 
 namespace nubera {
 
 class MainWindow;
+
+// The names a run's workbook may take in `folder`: a saved project's own
+// (<project>_即時沈下量計算結果.xlsx, then _2, _3…), an unsaved one's dated
+// names of today.
+ResultNaming ResultNamingFor(const QString& projectFile, const std::filesystem::path& folder);
 
 // The run of the main window's 実行 button: the Poisson's-ratio check, the
 // equivalent modulus Em, a free result-file name, the settlement (and lateral

@@ -14,10 +14,12 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTime>
 #include <QVBoxLayout>
 
 #include "calculation_run.h"
 #include "centring.h"
+#include "design_results.h"
 #include "fill_loads.h"
 #include "help.h"
 #include "input_screens.h"
@@ -28,6 +30,7 @@
 #include "poisson_ratio.h"
 #include "project_file.h"
 #include "project_file_commands.h"
+#include "results_panel.h"
 #include "round_half.h"
 #include "run_enabling_rule.h"
 #include "soil_conditions.h"
@@ -67,8 +70,27 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildControls() {
     auto* central = new QWidget;
-    central->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
-    auto* layout = new QVBoxLayout(central);
+    auto* columns = new QHBoxLayout(central);
+    columns->addWidget(BuildInputs(), 0);
+    // A larger window gives its space to the results.
+    resultsPanel_ = new ResultsPanel;
+    columns->addWidget(resultsPanel_, 1);
+    setCentralWidget(central);
+
+    statusBar()->setObjectName(QStringLiteral("STS_Bar"));
+    statusBar()->setSizeGripEnabled(false);
+    // A plain widget of the status bar: the run's progress texts cover it
+    // while they are shown.
+    runRequirement_ = Named(new QLabel, QStringLiteral("runRequirement"));
+    statusBar()->addWidget(runRequirement_);
+}
+
+QWidget* MainWindow::BuildInputs() {
+    auto* inputs = new QWidget;
+    inputs->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
+    inputs->setMaximumWidth(inputs->minimumWidth());
+    auto* layout = new QVBoxLayout(inputs);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(BuildInputButtons());
     layout->addWidget(BuildModeFrame());
     layout->addWidget(BuildPlacementFrame());
@@ -81,14 +103,8 @@ void MainWindow::BuildControls() {
     commands->addWidget(runButton_);
     commands->addWidget(endButton_);
     layout->addLayout(commands);
-    setCentralWidget(central);
-
-    statusBar()->setObjectName(QStringLiteral("STS_Bar"));
-    statusBar()->setSizeGripEnabled(false);
-    // A plain widget of the status bar: the run's progress texts cover it
-    // while they are shown.
-    runRequirement_ = Named(new QLabel, QStringLiteral("runRequirement"));
-    statusBar()->addWidget(runRequirement_);
+    layout->addStretch();
+    return inputs;
 }
 
 QWidget* MainWindow::BuildInputButtons() {
@@ -194,6 +210,9 @@ void MainWindow::ConnectControls() {
     connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(poissonBox_, &QLineEdit::textChanged, this, [this] { ShowModified(); });
+    // A ratio counts once confirmed (Enter or leaving the box), not while typed.
+    connect(poissonBox_, &QLineEdit::editingFinished, this, &MainWindow::RefreshResults);
+    connect(resultsPanel_, &ResultsPanel::keepRequested, this, &MainWindow::KeepResults);
 
     // Enter checks the box like every numeric box, but against the range of a
     // Poisson's ratio; it stores nothing (the check before a run or save does).
@@ -239,11 +258,13 @@ void MainWindow::SelectProcessingMode(ProcessingMode mode) {
     if (!project_.alsoLateral) {
         poissonBox_->clear();
         ShowModified();
+        RefreshResults();
         return;
     }
     // A ratio not stored yet shows the default the run would use.
     const double ratio = project_.poissonRatio == 0 ? 0.3 : RoundHalf(project_.poissonRatio);
     poissonBox_->setText(QString::fromStdString(FormatFixed2(ratio)));
+    RefreshResults();
     poissonBox_->setFocus();
 }
 
@@ -264,6 +285,7 @@ void MainWindow::SelectPlacement(Placement placement) {
     // Both choices leave the run button as the rule says for the new choice
     // (without taking the focus), so it never allows a run without data.
     ShowRunState(SelectedPlacement());
+    RefreshResults();
 }
 
 bool MainWindow::CheckPoissonRatio() {
@@ -332,6 +354,19 @@ void MainWindow::AfterScreenClosed(Screen screen) {
     // The points screen is reached only in manual mode; its points are needed.
     ApplyRunRule(screen == Screen::Points ? Placement::Manual : SelectedPlacement());
     ShowModified();
+    RefreshResults();
+}
+
+void MainWindow::RefreshResults() {
+    resultsPanel_->ShowResults(
+        ComputeDesignResults(project_, SelectedPlacement(), poissonBox_->text().toStdString()),
+        project_.fillLoads);
+}
+
+void MainWindow::KeepResults() {
+    const QString file =
+        projectFile_.isEmpty() ? QStringLiteral("未保存") : QFileInfo(projectFile_).fileName();
+    resultsPanel_->Keep(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + file);
 }
 
 void MainWindow::ApplyRunRule(Placement placement) {

@@ -19,6 +19,7 @@ namespace nubera {
 class NumericField;
 class CalculationRun;
 class ProjectFileCommands;
+class ResultsPanel;
 struct LoadedProject;
 
 // The status texts of the three input buttons' labels.
@@ -79,6 +80,11 @@ class MainWindow : public QMainWindow {
     // empty project at start).
     bool Modified() const;
 
+    // Recomputes the results panel from the project as it now stands (every
+    // committed change calls it).
+    void RefreshResults();
+    ResultsPanel& ResultsView() { return *resultsPanel_; }
+
     // The first status panel's text; the window repaints before it returns
     // (user input waits until the caller returns to the event loop).
     void SetStatusText(const QString& text);
@@ -90,6 +96,9 @@ class MainWindow : public QMainWindow {
     enum class Screen { Soil, Fill, Points };
 
     void BuildControls();
+    QWidget* BuildInputs();
+    // Keeps the panel's results for comparison, named by the time and the project file.
+    void KeepResults();
     QWidget* BuildInputButtons();
     QWidget* BuildModeFrame();
     QWidget* BuildPlacementFrame();
@@ -135,6 +144,7 @@ class MainWindow : public QMainWindow {
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
+    ResultsPanel* resultsPanel_ = nullptr;
 
     QString projectFile_;
     SavedProjectState saved_;

@@ -203,11 +203,11 @@ struct Destination {
     std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
 };
 
-// Gives the pending file the first free name of the day.
-std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder,
-                          std::chrono::year_month_day today, std::filesystem::path& published) {
-    for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
-        const std::filesystem::path candidate = ResultFileName(folder, today, counter);
+// Gives the pending file the first free name of `naming`.
+std::string PublishFirstFree(PendingFile& file, const ResultNaming& naming,
+                             std::filesystem::path& published) {
+    for (int attempt = 0; attempt < kResultNameAttempts; ++attempt) {
+        const std::filesystem::path candidate = naming.candidate(attempt);
         std::string reason;
         switch (file.PublishAs(candidate, &reason)) {
             case PendingFile::Published::Done:
@@ -284,45 +284,77 @@ std::optional<std::filesystem::path> Outcome(const std::string& failure,
     return std::nullopt;
 }
 
+// Produces the workbook and gives it the first free name of `naming`.
+std::optional<std::filesystem::path> WriteNamed(const ProjectData& project,
+                                                const CalcResults& results,
+                                                const ReportContext& context,
+                                                const ResultTemplate& source,
+                                                const ResultNaming& naming, std::string* error) {
+    const Destination destination{naming.folder, PendingFile::Sweep::First,
+                                  [&](PendingFile& file, std::filesystem::path& name) {
+                                      return PublishFirstFree(file, naming, name);
+                                  }};
+    std::filesystem::path published;
+    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
+                   published, error);
+}
+
 }  // namespace
 
 std::filesystem::path ResultFileName(const std::filesystem::path& folder,
                                      std::chrono::year_month_day today, int counter) {
-    return folder / PathFromUtf8("即時沈下量計算結果" + DateDigits(today) +
-                                 TwoDigits(static_cast<unsigned>(counter)) + ".xlsx");
+    const std::string number = counter < 100 ? TwoDigits(static_cast<unsigned>(counter))
+                                             : std::to_string(counter);
+    return folder / PathFromUtf8("即時沈下量計算結果" + DateDigits(today) + number + ".xlsx");
 }
 
-bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_month_day today) {
-    for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
-        std::error_code unknown;  // a name that cannot be looked at may still be free
-        if (!std::filesystem::exists(ResultFileName(folder, today, counter), unknown)) return true;
-    }
-    return false;
+std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
+                                            const std::filesystem::path& projectStem,
+                                            int attempt) {
+    const std::string suffix = attempt == 0 ? "" : "_" + std::to_string(attempt + 1);
+    return folder /
+           PathFromUtf8(Utf8FromPath(projectStem) + "_即時沈下量計算結果" + suffix + ".xlsx");
+}
+
+ResultNaming DatedResultNaming(const std::filesystem::path& folder,
+                               std::chrono::year_month_day today) {
+    return {folder, [folder, today](int attempt) { return ResultFileName(folder, today, attempt); }};
+}
+
+ResultNaming ProjectResultNaming(const std::filesystem::path& folder,
+                                 const std::filesystem::path& projectStem) {
+    return {folder, [folder, projectStem](int attempt) {
+                return ProjectResultFileName(folder, projectStem, attempt);
+            }};
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error) {
+    return WriteResultWorkbook(project, results, context, templatePath,
+                               DatedResultNaming(folder, today), error);
+}
+
+std::optional<std::filesystem::path> WriteResultWorkbook(const ProjectData& project,
+                                                         const CalcResults& results,
+                                                         const ReportContext& context,
+                                                         const std::filesystem::path& templatePath,
+                                                         const ResultNaming& naming,
+                                                         std::string* error) {
     // A run that does not belong to its project is named before the template.
     std::string failure = CheckRun(project, results);
     std::optional<ResultTemplate> source;
     if (failure.empty()) source = ResultTemplate::Load(templatePath, &failure);
     if (!source) return Outcome(failure, {}, error);
-    return WriteResultWorkbook(project, results, context, *source, folder, today, error);
+    return WriteNamed(project, results, context, *source, naming, error);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error) {
-    const Destination destination{folder, PendingFile::Sweep::First,
-                                  [&](PendingFile& file, std::filesystem::path& name) {
-                                      return PublishForDay(file, folder, today, name);
-                                  }};
-    std::filesystem::path published;
-    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
-                   published, error);
+    return WriteNamed(project, results, context, source, DatedResultNaming(folder, today), error);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbookAs(
