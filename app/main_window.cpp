@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTime>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "calculation_run.h"
@@ -60,13 +61,18 @@ MainWindow::MainWindow(ProjectData& project, CalcResults& results, MainWindowSer
       run_(std::make_unique<CalculationRun>(*this)),
       fileCommands_(std::make_unique<ProjectFileCommands>(*this)) {
     setObjectName(QStringLiteral("FRM_Main"));
+    history_ = new QUndoStack(this);
     BuildControls();
     BuildMenus();
     ConnectControls();
     SetTabOrder();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Hiding the window takes the focus from the ratio box, whose commit
+    // must not reach members already destroyed.
+    poissonBox_->disconnect(this);
+}
 
 void MainWindow::BuildControls() {
     auto* central = new QWidget;
@@ -176,6 +182,17 @@ void MainWindow::BuildMenus() {
     end->setObjectName(QStringLiteral("mnuEnd"));
     connect(end, &QAction::triggered, this, &QWidget::close);
 
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = history_->createUndoAction(this, QStringLiteral("元に戻す"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = history_->createRedoAction(this, QStringLiteral("やり直し"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    edit->addAction(undo);
+    edit->addAction(redo);
+
     QMenu* other = menuBar()->addMenu(QStringLiteral("その他(&O)"));
     other->setObjectName(QStringLiteral("mnuOther"));
     QAction* version = other->addAction(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
@@ -199,19 +216,27 @@ void MainWindow::ConnectControls() {
          {std::pair{settlementOnlyOption_, ProcessingMode::SettlementOnly},
           std::pair{alsoLateralOption_, ProcessingMode::AlsoLateral}}) {
         connect(option, &QRadioButton::clicked, this, [this, mode] {
-            if (ModeOf(project_.alsoLateral) != mode) SelectProcessingMode(mode);
+            if (ModeOf(project_.alsoLateral) == mode) return;
+            SelectProcessingMode(mode);
+            Commit(QStringLiteral("計算内容の変更"));
         });
     }
     for (const auto& [option, placement] : {std::pair{automaticOption_, Placement::Automatic},
                                             std::pair{manualOption_, Placement::Manual}}) {
         connect(option, &QRadioButton::clicked, this,
-                [this, placement] { SelectPlacement(placement); });
+                [this, placement] {
+                    SelectPlacement(placement);
+                    Commit(QStringLiteral("着目点設定機能の変更"));
+                });
     }
     connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(poissonBox_, &QLineEdit::textChanged, this, [this] { ShowModified(); });
     // A ratio counts once confirmed (Enter or leaving the box), not while typed.
-    connect(poissonBox_, &QLineEdit::editingFinished, this, &MainWindow::RefreshResults);
+    connect(poissonBox_, &QLineEdit::editingFinished, this, [this] {
+        RefreshResults();
+        Commit(QStringLiteral("ﾎﾟｱｿﾝ比の変更"));
+    });
     connect(resultsPanel_, &ResultsPanel::keepRequested, this, &MainWindow::KeepResults);
 
     // Enter checks the box like every numeric box, but against the range of a
@@ -241,6 +266,7 @@ void MainWindow::Start() {
     pointsButton_->setEnabled(false);
     ShowRunState(Placement::Automatic);
     MarkSaved(QString());
+    ResetHistory();
     adjustSize();
     CentreWindow(*this, screen()->availableGeometry());
     show();
@@ -296,6 +322,11 @@ bool MainWindow::CheckPoissonRatio() {
     }
     poissonBox_->setText(QString::fromStdString(check.roundedText));
     project_.poissonRatio = check.ratio;
+    // Storing the ratio the box already held is no change of its own.
+    if (committed_.poissonText == poissonBox_->text()) {
+        committed_.project.poissonRatio = check.ratio;
+    }
+    Commit(QStringLiteral("ﾎﾟｱｿﾝ比の変更"));
     return true;
 }
 
@@ -305,8 +336,10 @@ void MainWindow::MoveCursorToRun() {
 
 void MainWindow::OpenScreen(Screen screen) {
     InputScreens& screens = services_.screens;
+    QString what;
     switch (screen) {
         case Screen::Soil: {
+            what = QStringLiteral("土質条件入力");
             SoilConditions conditions = SoilConditionsOf(project_);
             if (screens.EditSoilConditions(this, conditions)) {
                 CommitSoilConditions(conditions, project_, results_);
@@ -314,6 +347,7 @@ void MainWindow::OpenScreen(Screen screen) {
             break;
         }
         case Screen::Fill: {
+            what = QStringLiteral("盛土荷重入力");
             FillLoads loads = FillLoadsOf(project_);
             const Placement placement = SelectedPlacement();
             if (screens.EditFillLoads(this, loads, placement, project_.focusPoints.has_value(),
@@ -323,6 +357,7 @@ void MainWindow::OpenScreen(Screen screen) {
             break;
         }
         case Screen::Points: {
+            what = QStringLiteral("着目点設定");
             std::optional<FocusPointList> points = project_.focusPoints;
             if (screens.EditFocusPoints(this, project_.fillLoads, points)) {
                 project_.focusPoints = points;
@@ -331,6 +366,7 @@ void MainWindow::OpenScreen(Screen screen) {
         }
     }
     AfterScreenClosed(screen);
+    Commit(what);
 }
 
 void MainWindow::ShowPointsDiscarded(bool fillLoadsRemain) {
@@ -361,6 +397,44 @@ void MainWindow::RefreshResults() {
     resultsPanel_->ShowResults(
         ComputeDesignResults(project_, SelectedPlacement(), poissonBox_->text().toStdString()),
         project_.fillLoads);
+}
+
+WorkspaceState MainWindow::CurrentState() const {
+    return {project_, SelectedPlacement(), poissonBox_->text()};
+}
+
+void MainWindow::RestoreState(const WorkspaceState& state) {
+    project_ = state.project;
+    (project_.alsoLateral ? alsoLateralOption_ : settlementOnlyOption_)->setChecked(true);
+    poissonBox_->setEnabled(project_.alsoLateral);
+    SetPoissonBackground(project_.alsoLateral);
+    poissonBox_->setText(state.poissonText);
+    (state.placement == Placement::Manual ? manualOption_ : automaticOption_)->setChecked(true);
+    pointsButton_->setEnabled(state.placement == Placement::Manual && project_.fillLoads);
+    ShowStatuses();
+    ShowRunState(state.placement);
+    ShowModified();
+    RefreshResults();
+    committed_ = state;
+}
+
+void MainWindow::ShowStatuses() {
+    soilStatus_->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
+    fillStatus_->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
+    pointsStatus_->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
+}
+
+void MainWindow::Commit(const QString& what) {
+    WorkspaceState now = CurrentState();
+    if (now == committed_) return;
+    history_->push(new WorkspaceChange(what, committed_, now,
+                                       [this](const WorkspaceState& state) { RestoreState(state); }));
+    committed_ = std::move(now);
+}
+
+void MainWindow::ResetHistory() {
+    history_->clear();
+    committed_ = CurrentState();
 }
 
 void MainWindow::KeepResults() {
@@ -404,14 +478,13 @@ void MainWindow::ShowModified() {
 void MainWindow::ShowLoadedProject(const LoadedProject& loaded) {
     SelectProcessingMode(ModeOf(loaded.alsoLateral));
     if (loaded.alsoLateral) poissonBox_->setText(QString::fromStdString(loaded.poissonText));
-    soilStatus_->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
-    fillStatus_->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
-    pointsStatus_->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
+    ShowStatuses();
     // Loaded points select manual placement; either way the points button
     // follows the loaded fill loads.
     SelectPlacement(project_.focusPoints || manualOption_->isChecked() ? Placement::Manual
                                                                        : Placement::Automatic);
     ApplyRunRule(SelectedPlacement());
+    ResetHistory();
 }
 
 void MainWindow::SetStatusText(const QString& text) {

@@ -8,11 +8,13 @@
 #include "processing_mode.h"
 #include "project_data.h"
 #include "saved_project_state.h"
+#include "workspace_change.h"
 
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QGroupBox;
+class QUndoStack;
 
 namespace nubera {
 
@@ -85,6 +87,14 @@ class MainWindow : public QMainWindow {
     void RefreshResults();
     ResultsPanel& ResultsView() { return *resultsPanel_; }
 
+    // The committed changes since the project was started or loaded, for
+    // undo and redo.
+    QUndoStack& History() { return *history_; }
+    // The project and the window's own inputs as they stand.
+    WorkspaceState CurrentState() const;
+    // Puts the project and the window's inputs back as they were in `state`.
+    void RestoreState(const WorkspaceState& state);
+
     // The first status panel's text; the window repaints before it returns
     // (user input waits until the caller returns to the event loop).
     void SetStatusText(const QString& text);
@@ -99,6 +109,11 @@ class MainWindow : public QMainWindow {
     QWidget* BuildInputs();
     // Keeps the panel's results for comparison, named by the time and the project file.
     void KeepResults();
+    // Puts the change since the last commit on the undo stack as `what`.
+    void Commit(const QString& what);
+    // A new or loaded project starts a history of its own.
+    void ResetHistory();
+    void ShowStatuses();
     QWidget* BuildInputButtons();
     QWidget* BuildModeFrame();
     QWidget* BuildPlacementFrame();
@@ -145,6 +160,8 @@ class MainWindow : public QMainWindow {
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
     ResultsPanel* resultsPanel_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    WorkspaceState committed_;
 
     QString projectFile_;
     SavedProjectState saved_;

@@ -40,7 +40,7 @@ class ResultsPanel : public QWidget {
     const DesignResults& Current() const { return current_; }
     const std::optional<KeptResults>& Kept() const { return kept_; }
 
-  signals:
+  Q_SIGNALS:
     // The person asked to keep the current results.
     void keepRequested();
 

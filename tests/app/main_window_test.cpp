@@ -74,7 +74,8 @@ TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
         for (QAction* item : menu->menu()->actions()) menus << item->text();
     }
     EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "読み込み(&O)", "書き込み(&V)", "", "終了(&X)",
-                                  "その他(&O)", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "ﾍﾙﾌﾟ(&H)"}));
+                                  "編集(&E)", "元に戻す", "やり直し", "その他(&O)",
+                                  "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacement) {

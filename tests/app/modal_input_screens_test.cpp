@@ -152,12 +152,15 @@ TEST_F(InputScreensTest, ConfirmingChangedFillLoadsInManualModeClearsThePoints) 
     // message about them is up, over the still open screen.
     QString statusDuringMessage;
     bool buttonDuringMessage = false;
-    QWidget* screenDuringMessage = nullptr;
+    // The screen is gone once it has closed: its name is taken while it is up.
+    QString screenDuringMessage;
     messages.OnShow([&](const ShownMessage& shown) {
         if (!shown.text.startsWith(QStringLiteral("手動で設定した着目点"))) return;
         statusDuringMessage = Label(QStringLiteral("LBL_着目点"))->text();
         buttonDuringMessage = Button(QStringLiteral("CMD_着目点"))->isEnabled();
-        screenDuringMessage = QApplication::activeModalWidget();
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            screenDuringMessage = modal->objectName();
+        }
     });
     OnScreen("CMD_盛土荷重", [](QDialog& screen) {
         ClickRow(Child<ListGrid>(screen, QStringLiteral("VSF_List")), 0);
@@ -168,8 +171,7 @@ TEST_F(InputScreensTest, ConfirmingChangedFillLoadsInManualModeClearsThePoints) 
     });
     EXPECT_EQ(statusDuringMessage, QStringLiteral("未設定です"));
     EXPECT_TRUE(buttonDuringMessage);
-    ASSERT_NE(screenDuringMessage, nullptr);
-    EXPECT_EQ(screenDuringMessage->objectName(), QStringLiteral("FRM_盛土荷重入力"));
+    EXPECT_EQ(screenDuringMessage, QStringLiteral("FRM_盛土荷重入力"));
     EXPECT_EQ(messages.Texts().back(),
               QStringLiteral("手動で設定した着目点はクリアされました。\n再設定してください。"));
     EXPECT_FALSE(project.focusPoints);

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTableWidget>
+#include <QUndoStack>
 
 #include "main_window_harness.h"
 #include "number_text.h"
@@ -85,6 +86,7 @@ class WorkspaceTest : public MainWindowTest {
         messages.PlanAnswers({MsgAnswer::Yes});
         dialogs.Plan(file);
         Trigger("mnuLoad");
+        messages.Clear();
     }
     void SaveAs(const QString& file) {
         dialogs.Plan(file);
@@ -122,7 +124,7 @@ TEST_F(WorkspaceTest, ThePanelFollowsTheModeTheRatioAndThePlacement) {
     EXPECT_FALSE(Panel().Current().lateral);
     Option(QStringLiteral("OPT_Select_1"))->click();
     Poisson()->setText(QStringLiteral("0.45"));
-    emit Poisson()->editingFinished();
+    Q_EMIT Poisson()->editingFinished();
     EXPECT_EQ(Panel().Current().poissonRatio, 0.45);
     const auto manualX = Panel().Current().x;
     Option(QStringLiteral("OPT_Tyaku_0"))->click();
@@ -140,7 +142,7 @@ TEST_F(WorkspaceTest, ThePanelSaysWhyNothingCanBeComputed) {
     Load(Example(QStringLiteral("five-blocks-lateral.nbr")));
     EXPECT_TRUE(Find<QLabel>(QStringLiteral("resultWhyNot"))->isHidden());
     Poisson()->setText(QStringLiteral("3"));
-    emit Poisson()->editingFinished();
+    Q_EMIT Poisson()->editingFinished();
     EXPECT_EQ(Find<QLabel>(QStringLiteral("resultWhyNot"))->text(),
               QString::fromUtf8(kPoissonRangeMessage));
     EXPECT_EQ(Table()->rowCount(), 0);
@@ -149,13 +151,13 @@ TEST_F(WorkspaceTest, ThePanelSaysWhyNothingCanBeComputed) {
 
 TEST_F(WorkspaceTest, KeptResultsAreComparedUntilClearedWithOneClick) {
     Open();
-    Load(Example(QStringLiteral("one-block.nbr")));
+    Load(Example(QStringLiteral("manual-points.nbr")));
     const DesignResults before = Panel().Current();
     Button(QStringLiteral("keepButton"))->click();
     ASSERT_TRUE(Panel().Kept());
-    EXPECT_THAT(Panel().Kept()->name.toStdString(), ::testing::EndsWith(" one-block.nbr"));
+    EXPECT_THAT(Panel().Kept()->name.toStdString(), ::testing::EndsWith(" manual-points.nbr"));
     EXPECT_THAT(Find<QLabel>(QStringLiteral("keptName"))->text().toStdString(),
-                ::testing::HasSubstr("one-block.nbr"));
+                ::testing::HasSubstr("manual-points.nbr"));
 
     screens.soil = [](SoilConditions& conditions) {
         conditions.leveeWidth += 10;
@@ -166,6 +168,10 @@ TEST_F(WorkspaceTest, KeptResultsAreComparedUntilClearedWithOneClick) {
     ASSERT_NE(after.equivalentModulus, before.equivalentModulus);
     EXPECT_EQ(Header(5), QStringLiteral("即時沈下量\n差"));
     for (int k = 0; k < int(kPointCount); ++k) {
+        if (!after.settlement[k].total) {
+            EXPECT_EQ(Cell(k, 5), QString()) << "no difference at a point not placed";
+            continue;
+        }
         EXPECT_EQ(Cell(k, 3), QString::fromStdString(FormatFixed2(*after.settlement[k].total)));
         EXPECT_EQ(Cell(k, 4), QString::fromStdString(FormatFixed2(*before.settlement[k].total)));
         const double difference = *after.settlement[k].total - *before.settlement[k].total;
@@ -173,8 +179,58 @@ TEST_F(WorkspaceTest, KeptResultsAreComparedUntilClearedWithOneClick) {
     }
     Button(QStringLiteral("clearKeptButton"))->click();
     EXPECT_FALSE(Panel().Kept());
-    EXPECT_EQ(Header(3), QStringLiteral("即時沈下量\n合計"));
+    const int loads = int(after.loadLabels.size());
+    EXPECT_EQ(Header(2 + loads), QStringLiteral("即時沈下量\n合計"));
     EXPECT_FALSE(Button(QStringLiteral("clearKeptButton"))->isEnabled());
+}
+
+TEST_F(WorkspaceTest, UndoAndRedoRestoreTheExactProjectOfEachCommittedChange) {
+    screens.soil = [](SoilConditions& conditions) {
+        conditions.leveeWidth += 5;
+        return true;
+    };
+    Open();
+    Load(Example(QStringLiteral("four-blocks-manual-lateral.nbr")));
+    QUndoStack& history = window->History();
+    EXPECT_FALSE(history.canUndo()) << "nothing before the load is offered";
+    const ProjectData loaded = project;
+    const DesignResults loadedResults = Panel().Current();
+
+    Button(QStringLiteral("CMD_土質条件"))->click();
+    const ProjectData widened = project;
+    Option(QStringLiteral("OPT_Tyaku_0"))->click();
+    Option(QStringLiteral("OPT_Select_0"))->click();
+    const ProjectData settlementOnly = project;
+    ASSERT_EQ(history.count(), 3);
+    EXPECT_EQ(history.undoText(), QStringLiteral("計算内容の変更"));
+
+    Trigger("mnuUndo");
+    EXPECT_EQ(project, widened);
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Select_1"))->isChecked());
+    EXPECT_EQ(Poisson()->text(), QStringLiteral("0.28")) << "the ratio box as it was";
+    EXPECT_TRUE(Poisson()->isEnabled());
+    Trigger("mnuUndo");
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_1"))->isChecked());
+    EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    Trigger("mnuUndo");
+    EXPECT_EQ(project, loaded);
+    EXPECT_EQ(Panel().Current(), loadedResults) << "the panel follows";
+    EXPECT_FALSE(window->isWindowModified()) << "back to what the file holds";
+    EXPECT_FALSE(history.canUndo());
+
+    Trigger("mnuRedo");
+    Trigger("mnuRedo");
+    Trigger("mnuRedo");
+    EXPECT_EQ(project, settlementOnly);
+    EXPECT_FALSE(Poisson()->isEnabled());
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(Find<QAction>(QStringLiteral("mnuUndo"))->shortcut(), QKeySequence::Undo);
+    EXPECT_EQ(Find<QAction>(QStringLiteral("mnuRedo"))->shortcut(),
+              QKeySequence(Qt::CTRL | Qt::Key_Y));
+
+    Load(Example(QStringLiteral("one-block.nbr")));
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_FALSE(history.canRedo());
 }
 
 }  // namespace
