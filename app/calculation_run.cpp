@@ -1,4 +1,4 @@
-#include "calculation_run.h"
+#include "app/calculation_run.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -7,19 +7,19 @@
 #include <filesystem>
 #include <optional>
 
-#include "calculation.h"
-#include "design_results.h"
-#include "equivalent_modulus.h"
-#include "local_date.h"
-#include "main_window.h"
-#include "message_box.h"
-#include "qt_path.h"
-#include "result_folder.h"
-#include "result_preview.h"
-#include "result_printout.h"
-#include "result_workbook.h"
-#include "utf8_text.h"
-#include "wait_cursor.h"
+#include "app/main_window.h"
+#include "app/result_preview.h"
+#include "engine/calculation.h"
+#include "engine/design_results.h"
+#include "engine/equivalent_modulus.h"
+#include "files/result_folder.h"
+#include "report/result_printout.h"
+#include "report/result_workbook.h"
+#include "text/local_date.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
+#include "widgets/utf8_text.h"
+#include "widgets/wait_cursor.h"
 
 namespace nubera {
 namespace {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <filesystem>
 
-#include "result_workbook.h"
+#include "report/result_workbook.h"
 
 namespace nubera {
 

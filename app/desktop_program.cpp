@@ -1,16 +1,16 @@
-#include "desktop_program.h"
+#include "app/desktop_program.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
-#include "main_window.h"
-#include "message_box.h"
-#include "qt_path.h"
-#include "result_workbook.h"
-#include "shipped_files.h"
-#include "title_window.h"
-#include "utf8_text.h"
+#include "app/main_window.h"
+#include "app/title_window.h"
+#include "files/shipped_files.h"
+#include "report/result_workbook.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
+#include "widgets/utf8_text.h"
 
 namespace nubera {
 DesktopProgram::DesktopProgram(MainWindowServices services)

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "calc_results.h"
-#include "main_window_services.h"
-#include "project_data.h"
+#include "app/main_window_services.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
 
 namespace nubera {
 

@@ -1,10 +1,10 @@
-#include "help.h"
+#include "app/help.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "document_opener.h"
-#include "message_box.h"
+#include "widgets/document_opener.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 namespace {

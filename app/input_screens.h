@@ -3,10 +3,10 @@
 #include <functional>
 #include <optional>
 
-#include "fill_loads.h"
-#include "placement.h"
-#include "project_data.h"
-#include "soil_conditions.h"
+#include "model/placement.h"
+#include "model/project_data.h"
+#include "screenrules/fill_loads.h"
+#include "screenrules/soil_conditions.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "instance_lock.h"
+#include "app/instance_lock.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -18,26 +18,26 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "calculation_run.h"
-#include "centring.h"
-#include "design_results.h"
-#include "fill_loads.h"
-#include "help.h"
-#include "input_screens.h"
-#include "message_box.h"
-#include "named_control.h"
-#include "number_text.h"
-#include "numeric_field.h"
-#include "poisson_ratio.h"
-#include "project_file.h"
-#include "project_file_commands.h"
-#include "results_panel.h"
-#include "round_half.h"
-#include "run_enabling_rule.h"
-#include "soil_conditions.h"
-#include "tab_order.h"
-#include "title_window.h"
-#include "twips.h"
+#include "app/calculation_run.h"
+#include "app/help.h"
+#include "app/input_screens.h"
+#include "app/project_file_commands.h"
+#include "app/results_panel.h"
+#include "app/title_window.h"
+#include "engine/design_results.h"
+#include "projectfile/project_file.h"
+#include "screenrules/fill_loads.h"
+#include "screenrules/poisson_ratio.h"
+#include "screenrules/run_enabling_rule.h"
+#include "screenrules/soil_conditions.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
+#include "widgets/centring.h"
+#include "widgets/message_box.h"
+#include "widgets/named_control.h"
+#include "widgets/numeric_field.h"
+#include "widgets/tab_order.h"
+#include "widgets/twips.h"
 
 namespace nubera {
 namespace {
@@ -223,11 +223,10 @@ void MainWindow::ConnectControls() {
     }
     for (const auto& [option, placement] : {std::pair{automaticOption_, Placement::Automatic},
                                             std::pair{manualOption_, Placement::Manual}}) {
-        connect(option, &QRadioButton::clicked, this,
-                [this, placement] {
-                    SelectPlacement(placement);
-                    Commit(QStringLiteral("着目点設定機能の変更"));
-                });
+        connect(option, &QRadioButton::clicked, this, [this, placement] {
+            SelectPlacement(placement);
+            Commit(QStringLiteral("着目点設定機能の変更"));
+        });
     }
     connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
@@ -427,8 +426,8 @@ void MainWindow::ShowStatuses() {
 void MainWindow::Commit(const QString& what) {
     WorkspaceState now = CurrentState();
     if (now == committed_) return;
-    history_->push(new WorkspaceChange(what, committed_, now,
-                                       [this](const WorkspaceState& state) { RestoreState(state); }));
+    history_->push(new WorkspaceChange(
+        what, committed_, now, [this](const WorkspaceState& state) { RestoreState(state); }));
     committed_ = std::move(now);
 }
 

@@ -2,13 +2,13 @@
 
 #include <QMainWindow>
 
-#include "calc_results.h"
-#include "main_window_services.h"
-#include "placement.h"
-#include "processing_mode.h"
-#include "project_data.h"
-#include "saved_project_state.h"
-#include "workspace_change.h"
+#include "app/main_window_services.h"
+#include "app/workspace_change.h"
+#include "model/calc_results.h"
+#include "model/placement.h"
+#include "model/processing_mode.h"
+#include "model/project_data.h"
+#include "projectfile/saved_project_state.h"
 
 class QLabel;
 class QPushButton;

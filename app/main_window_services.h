@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "input_screens.h"
+#include "app/input_screens.h"
 
 namespace nubera {
 

@@ -1,11 +1,11 @@
-#include "modal_input_screens.h"
+#include "app/modal_input_screens.h"
 
 #include <QDialog>
 #include <utility>
 
-#include "fill_load_screen.h"
-#include "focus_point_screen.h"
-#include "soil_conditions_screen.h"
+#include "input/fill_load_screen.h"
+#include "input/focus_point_screen.h"
+#include "input/soil_conditions_screen.h"
 
 namespace nubera {
 namespace {

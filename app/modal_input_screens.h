@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "input_screens.h"
+#include "app/input_screens.h"
 
 namespace nubera {
 

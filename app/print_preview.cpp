@@ -1,21 +1,21 @@
-#include "print_preview.h"
+#include "app/print_preview.h"
 
 #include <QDir>
 #include <exception>
 #include <memory>
 
-#include "message_box.h"
-#include "print_preview_dialog.h"
-#include "qt_path.h"
+#include "app/print_preview_dialog.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
 
 namespace nubera {
 
 void PrintPreview::Show(QWidget* owner, const QString& workbook, const QStringList& sheets) {
     std::vector<std::string> names;
     for (const QString& sheet : sheets) names.push_back(sheet.toStdString());
-    std::unique_ptr<sheet::WorkbookPrintout> printout;
+    std::unique_ptr<printout::WorkbookPrintout> printout;
     try {
-        printout = std::make_unique<sheet::WorkbookPrintout>(ToPath(workbook), names);
+        printout = std::make_unique<printout::WorkbookPrintout>(ToPath(workbook), names);
     } catch (const std::exception& failure) {
         messages_.Warning(
             owner, QStringLiteral("計算結果ファイルを保存しましたが、表示できませんでした。\n") +

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "result_preview.h"
+#include "app/result_preview.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "print_preview_dialog.h"
+#include "app/print_preview_dialog.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QUrl>
 
-#include "document_opener.h"
-#include "message_box.h"
-#include "printed_pages.h"
-#include "qt_path.h"
+#include "printout/render/printed_pages.h"
+#include "widgets/document_opener.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
 
 namespace nubera {
 namespace {
@@ -33,7 +33,7 @@ QString Native(const std::filesystem::path& path) {
 
 }  // namespace
 
-PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<sheet::WorkbookPrintout> printout,
+PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<printout::WorkbookPrintout> printout,
                                        MessageBox& messages, DocumentOpener& opener,
                                        QWidget* parent)
     : QDialog(parent), printout_(std::move(printout)), messages_(messages), opener_(opener) {
@@ -49,7 +49,7 @@ PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<sheet::WorkbookPrintout> 
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
         printer->setFullPage(true);
-        sheet::PrintPages(*printer, *printout_);
+        printout::PrintPages(*printer, *printout_);
     });
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] { ShowPageNumber(); });
     auto* layout = new QVBoxLayout(this);
@@ -118,7 +118,7 @@ void PrintPreviewDialog::PrintPages() {
         first = std::clamp(printer.fromPage() - 1, 0, count - 1);
         last = std::clamp(printer.toPage() - 1, first, count - 1);
     }
-    if (!sheet::PrintPages(printer, *printout_, first, last)) {
+    if (!printout::PrintPages(printer, *printout_, first, last)) {
         messages_.Warning(
             this, QStringLiteral("印刷できませんでした。\nプリンターの設定をご確認ください。"));
     }
@@ -130,7 +130,8 @@ void PrintPreviewDialog::SavePdf() {
     const QString name = QFileDialog::getSaveFileName(
         this, QStringLiteral("PDF保存"), ToQString(suggested), QStringLiteral("PDF (*.pdf)"));
     if (name.isEmpty()) return;
-    if (const std::string failure = sheet::WritePdf(*printout_, ToPath(name)); !failure.empty()) {
+    if (const std::string failure = printout::WritePdf(*printout_, ToPath(name));
+        !failure.empty()) {
         messages_.Warning(this, QString::fromStdString(failure));
     }
 }

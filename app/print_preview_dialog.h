@@ -8,7 +8,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
 class QLabel;
 class QPrintPreviewWidget;
@@ -22,7 +22,7 @@ class PrintPreviewDialog : public QDialog {
     Q_OBJECT
 
   public:
-    PrintPreviewDialog(std::unique_ptr<sheet::WorkbookPrintout> printout, MessageBox& messages,
+    PrintPreviewDialog(std::unique_ptr<printout::WorkbookPrintout> printout, MessageBox& messages,
                        DocumentOpener& opener, QWidget* parent = nullptr);
     ~PrintPreviewDialog() override;
 
@@ -35,7 +35,7 @@ class PrintPreviewDialog : public QDialog {
     void OpenInSpreadsheet();
     void ShowPageNumber();
 
-    std::unique_ptr<sheet::WorkbookPrintout> printout_;
+    std::unique_ptr<printout::WorkbookPrintout> printout_;
     MessageBox& messages_;
     DocumentOpener& opener_;
     QPrintPreviewWidget* preview_ = nullptr;

@@ -1,16 +1,16 @@
-#include "project_file_commands.h"
+#include "app/project_file_commands.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <string>
 
-#include "file_dialogs.h"
-#include "main_window.h"
-#include "message_box.h"
-#include "project_file.h"
-#include "qt_path.h"
-#include "utf8_text.h"
-#include "wait_cursor.h"
+#include "app/main_window.h"
+#include "projectfile/project_file.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/message_box.h"
+#include "widgets/qt_path.h"
+#include "widgets/utf8_text.h"
+#include "widgets/wait_cursor.h"
 
 namespace nubera {
 

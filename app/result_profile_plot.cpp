@@ -1,12 +1,12 @@
-#include "result_profile_plot.h"
+#include "app/result_profile_plot.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
-#include "point_name.h"
-#include "section_figure.h"
+#include "model/point_name.h"
+#include "screenrules/section_figure.h"
 
 namespace nubera {
 namespace {
@@ -130,8 +130,8 @@ void ResultProfilePlot::paintEvent(QPaintEvent*) {
     painter.drawText(QPointF(kMargin, plot.bottom()), QString::number(values.low, 'f', 2));
 
     for (const Curve& curve : curves_) {
-        painter.setPen(QPen(curve.colour, curve.kept ? 1.5 : 2, curve.kept ? Qt::DashLine
-                                                                           : Qt::SolidLine));
+        painter.setPen(
+            QPen(curve.colour, curve.kept ? 1.5 : 2, curve.kept ? Qt::DashLine : Qt::SolidLine));
         QPainterPath path;
         for (std::size_t i = 0; i < curve.points.size(); ++i) {
             const QPointF p(mapX(curve.points[i].x()), mapValue(curve.points[i].y()));

@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "design_results.h"
-#include "project_data.h"
+#include "engine/design_results.h"
+#include "model/project_data.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "results_panel.h"
+#include "app/results_panel.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "design_table.h"
-#include "named_control.h"
-#include "result_profile_plot.h"
+#include "app/result_profile_plot.h"
+#include "engine/design_table.h"
+#include "widgets/named_control.h"
 
 namespace nubera {
 

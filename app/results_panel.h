@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <optional>
 
-#include "design_results.h"
-#include "project_data.h"
+#include "engine/design_results.h"
+#include "model/project_data.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "running_copy.h"
+#include "app/running_copy.h"
 
 #include <QDir>
 #include <QLocalSocket>

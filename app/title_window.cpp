@@ -1,4 +1,4 @@
-#include "title_window.h"
+#include "app/title_window.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -10,9 +10,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "centring.h"
-#include "twips.h"
 #include "version.h"
+#include "widgets/centring.h"
+#include "widgets/twips.h"
 
 namespace nubera {
 namespace {

@@ -1,4 +1,4 @@
-#include "workspace_change.h"
+#include "app/workspace_change.h"
 
 namespace nubera {
 

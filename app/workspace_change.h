@@ -4,8 +4,8 @@
 #include <QUndoCommand>
 #include <functional>
 
-#include "placement.h"
-#include "project_data.h"
+#include "model/placement.h"
+#include "model/project_data.h"
 
 namespace nubera {
 

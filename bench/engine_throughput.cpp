@@ -9,11 +9,12 @@
 #include <iostream>
 #include <string>
 
-#include "calc_results.h"
-#include "calculation.h"
-#include "equivalent_modulus.h"
-#include "project_file.h"
-#include "repeat_timing.h"
+#include "bench/repeat_timing.h"
+#include "engine/calculation.h"
+#include "engine/equivalent_modulus.h"
+#include "model/calc_results.h"
+#include "projectfile/loaded_run_settings.h"
+#include "projectfile/project_file.h"
 
 namespace {
 

@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "fill_load_rules.h"
-#include "number_text.h"
-#include "project_file.h"
-#include "round_half.h"
-#include "soil_layer_rules.h"
+#include "projectfile/project_file.h"
+#include "screenrules/fill_load_rules.h"
+#include "screenrules/soil_layer_rules.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace {
 

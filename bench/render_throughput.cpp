@@ -15,11 +15,11 @@
 #include <functional>
 #include <iostream>
 
-#include "page_painter.h"
-#include "printed_pages.h"
-#include "repeat_timing.h"
-#include "result_printout.h"
-#include "workbook_printout.h"
+#include "bench/repeat_timing.h"
+#include "printout/render/page_painter.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
 
 namespace {
 
@@ -29,11 +29,11 @@ double MeanMilliseconds(const std::function<void()>& work, double seconds) {
 }
 
 // What the preview records before showing: every page drawn once.
-void DrawPreview(const nubera::sheet::WorkbookPrintout& printout) {
+void DrawPreview(const nubera::printout::WorkbookPrintout& printout) {
     for (int page = 0; page < printout.PageCount(); ++page) {
         QPicture picture;
         QPainter painter(&picture);
-        nubera::sheet::PagePainter(painter, printout).Paint(page);
+        nubera::printout::PagePainter(painter, printout).Paint(page);
     }
 }
 
@@ -51,18 +51,18 @@ int main(int argc, char** argv) {
     const double seconds = argc > 2 ? std::atof(argv[2]) : 2.0;
     const std::vector<std::string> sheets = nubera::PrintedResultSheets(true);
     try {
-        const nubera::sheet::WorkbookPrintout printout(workbook, sheets);
+        const nubera::printout::WorkbookPrintout printout(workbook, sheets);
         const int pages = printout.PageCount();
-        const double open =
-            MeanMilliseconds([&] { nubera::sheet::WorkbookPrintout(workbook, sheets); }, seconds);
+        const double open = MeanMilliseconds(
+            [&] { nubera::printout::WorkbookPrintout(workbook, sheets); }, seconds);
         const double preview = MeanMilliseconds(
-            [&] { DrawPreview(nubera::sheet::WorkbookPrintout(workbook, sheets)); }, seconds);
+            [&] { DrawPreview(nubera::printout::WorkbookPrintout(workbook, sheets)); }, seconds);
         const double pdf = MeanMilliseconds(
             [&] {
                 QBuffer buffer;
                 buffer.open(QIODevice::WriteOnly);
                 QPdfWriter writer(&buffer);
-                nubera::sheet::PrintPages(writer, printout);
+                nubera::printout::PrintPages(writer, printout);
             },
             seconds);
         std::cout << "workbook: " << workbook.string() << " (" << pages << " pages)\n"

@@ -13,13 +13,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "document_opener.h"
-#include "file_dialogs.h"
-#include "input_screens.h"
-#include "main_window.h"
-#include "message_box.h"
-#include "result_preview.h"
-#include "results_panel.h"
+#include "app/input_screens.h"
+#include "app/main_window.h"
+#include "app/result_preview.h"
+#include "app/results_panel.h"
+#include "widgets/document_opener.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/message_box.h"
 
 namespace {
 
@@ -115,8 +115,8 @@ int main(int argc, char* argv[]) {
     const QString folder = QCoreApplication::applicationDirPath();
     ProjectData data;
     CalcResults results;
-    const MainWindowServices services{messages, dialogs, opener, preview, screens, folder, folder,
-                                      folder,   [](int) {}};
+    const MainWindowServices services{messages, dialogs, opener, preview,   screens,
+                                      folder,   folder,  folder, [](int) {}};
 
     std::vector<double> starts;
     for (int i = 0; i < 10; ++i) {
@@ -140,15 +140,17 @@ int main(int argc, char* argv[]) {
     }
     constexpr int kRuns = 200;
     auto* soil = window.findChild<QPushButton*>(QStringLiteral("CMD_土質条件"));
-    Print("soil screen ＯＫ to the panel painted",
-          TimeChange(window, [&] { soil->click(); }, kRuns));
+    Print("soil screen ＯＫ to the panel painted", TimeChange(
+                                                       window, [&] { soil->click(); }, kRuns));
     auto* automatic = window.findChild<QRadioButton*>(QStringLiteral("OPT_Tyaku_0"));
     auto* manual = window.findChild<QRadioButton*>(QStringLiteral("OPT_Tyaku_1"));
     bool flip = false;
     Print("placement changed to the panel painted",
-          TimeChange(window, [&] { ((flip = !flip) ? manual : automatic)->click(); }, kRuns));
+          TimeChange(
+              window, [&] { ((flip = !flip) ? manual : automatic)->click(); }, kRuns));
     window.ResultsView().Keep(QStringLiteral("bench"));
     Print("soil screen ＯＫ, comparing, to the panel painted",
-          TimeChange(window, [&] { soil->click(); }, kRuns));
+          TimeChange(
+              window, [&] { soil->click(); }, kRuns));
     return 0;
 }

@@ -1,19 +1,19 @@
-#include "batch_command.h"
+#include "cli/batch_command.h"
 
 #include <algorithm>
 #include <ostream>
 #include <set>
 
-#include "atomic_file.h"
-#include "batch_job.h"
-#include "batch_summary.h"
-#include "folder_sync.h"
-#include "parallel_runs.h"
-#include "path_text.h"
-#include "pdf_export.h"
-#include "pending_file.h"
-#include "progress_display.h"
-#include "summary_csv.h"
+#include "cli/batch_job.h"
+#include "cli/batch_summary.h"
+#include "cli/parallel_runs.h"
+#include "cli/pdf_export.h"
+#include "cli/progress_display.h"
+#include "cli/summary_csv.h"
+#include "files/atomic_file.h"
+#include "files/folder_sync.h"
+#include "files/pending_file.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "calc_options.h"
+#include "cli/calc_options.h"
 
 namespace nubera::cli {
 

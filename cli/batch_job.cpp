@@ -1,12 +1,12 @@
-#include "batch_job.h"
+#include "cli/batch_job.h"
 
 #include <exception>
 
-#include "path_text.h"
-#include "point_totals.h"
-#include "project_calculation.h"
-#include "result_workbook.h"
-#include "results_json.h"
+#include "cli/project_calculation.h"
+#include "cli/results_json.h"
+#include "engine/point_totals.h"
+#include "report/result_workbook.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

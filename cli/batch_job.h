@@ -1,9 +1,9 @@
 #pragma once
 
-#include "batch_names.h"
-#include "calc_options.h"
-#include "project_outcome.h"
-#include "result_template.h"
+#include "cli/batch_names.h"
+#include "cli/calc_options.h"
+#include "cli/project_outcome.h"
+#include "report/result_template.h"
 
 namespace nubera::cli {
 

@@ -1,9 +1,9 @@
-#include "batch_names.h"
+#include "cli/batch_names.h"
 
 #include <map>
 #include <system_error>
 
-#include "path_text.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

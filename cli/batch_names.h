@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calc_options.h"
-#include "project_list.h"
+#include "cli/calc_options.h"
+#include "cli/project_list.h"
 
 namespace nubera::cli {
 

@@ -1,12 +1,12 @@
-#include "batch_summary.h"
+#include "cli/batch_summary.h"
 
 #include <algorithm>
 
-#include "number_text.h"
-#include "path_text.h"
-#include "point_name.h"
-#include "results_json.h"
-#include "round_half.h"
+#include "cli/results_json.h"
+#include "model/point_name.h"
+#include "text/number_text.h"
+#include "text/path_text.h"
+#include "text/round_half.h"
 
 namespace nubera::cli {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "project_outcome.h"
+#include "cli/project_outcome.h"
 
 namespace nubera::cli {
 

@@ -1,14 +1,14 @@
-#include "calc_command.h"
+#include "cli/calc_command.h"
 
 #include <ostream>
 #include <string>
 
-#include "local_date.h"
-#include "pdf_export.h"
-#include "project_calculation.h"
-#include "result_workbook.h"
-#include "results_json.h"
-#include "results_table.h"
+#include "cli/pdf_export.h"
+#include "cli/project_calculation.h"
+#include "cli/results_json.h"
+#include "cli/results_table.h"
+#include "report/result_workbook.h"
+#include "text/local_date.h"
 
 namespace nubera::cli {
 

@@ -1,4 +1,4 @@
-#include "calc_options.h"
+#include "cli/calc_options.h"
 
 namespace nubera::cli {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "placement.h"
+#include "model/placement.h"
 
 namespace nubera::cli {
 

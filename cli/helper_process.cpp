@@ -1,4 +1,4 @@
-#include "helper_process.h"
+#include "cli/helper_process.h"
 
 #include <fcntl.h>
 #include <spawn.h>

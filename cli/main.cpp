@@ -17,11 +17,11 @@
 #include <string>
 #include <thread>
 
-#include "batch_command.h"
-#include "calc_command.h"
-#include "pdf_export.h"
-#include "result_workbook.h"
-#include "shipped_files.h"
+#include "cli/batch_command.h"
+#include "cli/calc_command.h"
+#include "cli/pdf_export.h"
+#include "files/shipped_files.h"
+#include "report/result_workbook.h"
 #include "version.h"
 
 namespace {

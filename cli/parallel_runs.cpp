@@ -1,4 +1,4 @@
-#include "parallel_runs.h"
+#include "cli/parallel_runs.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,11 +1,11 @@
-#include "pdf_export.h"
+#include "cli/pdf_export.h"
 
 #include <unistd.h>
 
 #include <string_view>
 
-#include "helper_process.h"
-#include "result_printout.h"
+#include "cli/helper_process.h"
+#include "report/result_printout.h"
 
 namespace nubera::cli {
 namespace {

@@ -1,10 +1,10 @@
-#include "progress_display.h"
+#include "cli/progress_display.h"
 
 #include <cstdio>
 #include <ostream>
 #include <string>
 
-#include "local_date.h"
+#include "text/local_date.h"
 
 namespace nubera::cli {
 namespace {

@@ -1,12 +1,13 @@
-#include "project_calculation.h"
+#include "cli/project_calculation.h"
 
 #include <chrono>
 
-#include "calculation.h"
-#include "engine_error.h"
-#include "equivalent_modulus.h"
-#include "path_text.h"
-#include "project_file.h"
+#include "engine/calculation.h"
+#include "engine/engine_error.h"
+#include "engine/equivalent_modulus.h"
+#include "projectfile/loaded_run_settings.h"
+#include "projectfile/project_file.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

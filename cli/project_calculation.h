@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "calc_results.h"
-#include "placement.h"
-#include "project_data.h"
-#include "report_context.h"
+#include "model/calc_results.h"
+#include "model/placement.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
 
 namespace nubera::cli {
 

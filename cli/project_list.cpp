@@ -1,10 +1,10 @@
-#include "project_list.h"
+#include "cli/project_list.h"
 
 #include <algorithm>
 #include <system_error>
 
-#include "path_text.h"
-#include "system_reason.h"
+#include "files/system_reason.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "cell.h"
+#include "model/cell.h"
 
 namespace nubera::cli {
 

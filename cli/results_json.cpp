@@ -1,4 +1,4 @@
-#include "results_json.h"
+#include "cli/results_json.h"
 
 namespace nubera::cli {
 namespace {

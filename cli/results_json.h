@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "run_summary.h"
+#include "cli/run_summary.h"
 
 namespace nubera::cli {
 

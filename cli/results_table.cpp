@@ -1,12 +1,12 @@
-#include "results_table.h"
+#include "cli/results_table.h"
 
 #include <iomanip>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "fill_load_rules.h"
-#include "number_text.h"
+#include "screenrules/fill_load_rules.h"
+#include "text/number_text.h"
 
 namespace nubera::cli {
 namespace {

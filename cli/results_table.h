@@ -2,7 +2,7 @@
 
 #include <iosfwd>
 
-#include "run_summary.h"
+#include "cli/run_summary.h"
 
 namespace nubera::cli {
 

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "calc_results.h"
-#include "placement.h"
-#include "project_data.h"
+#include "model/calc_results.h"
+#include "model/placement.h"
+#include "model/project_data.h"
 
 namespace nubera::cli {
 

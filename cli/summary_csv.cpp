@@ -1,7 +1,7 @@
-#include "summary_csv.h"
+#include "cli/summary_csv.h"
 
-#include "batch_summary.h"
-#include "path_text.h"
+#include "cli/batch_summary.h"
+#include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {

@@ -12,21 +12,21 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "desktop_opener.h"
-#include "desktop_program.h"
-#include "instance_lock.h"
-#include "japanese_desktop.h"
-#include "main_window.h"
-#include "modal_input_screens.h"
-#include "pause.h"
-#include "print_preview.h"
-#include "qt_file_dialogs.h"
-#include "qt_message_box.h"
-#include "qt_path.h"
-#include "result_workbook.h"
-#include "running_copy.h"
-#include "shipped_files.h"
+#include "app/desktop_program.h"
+#include "app/instance_lock.h"
+#include "app/main_window.h"
+#include "app/modal_input_screens.h"
+#include "app/print_preview.h"
+#include "app/running_copy.h"
+#include "files/shipped_files.h"
+#include "report/result_workbook.h"
 #include "version.h"
+#include "widgets/desktop_opener.h"
+#include "widgets/japanese_desktop.h"
+#include "widgets/pause.h"
+#include "widgets/qt_file_dialogs.h"
+#include "widgets/qt_message_box.h"
+#include "widgets/qt_path.h"
 
 namespace {
 

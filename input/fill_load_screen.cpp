@@ -1,4 +1,4 @@
-#include "fill_load_screen.h"
+#include "input/fill_load_screen.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -9,17 +9,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "list_grid.h"
-#include "message_box.h"
-#include "message_over_frame.h"
-#include "named_control.h"
-#include "number_text.h"
-#include "numeric_field.h"
-#include "round_half.h"
-#include "section_figure.h"
-#include "section_view.h"
-#include "tab_order.h"
-#include "utf8_text.h"
+#include "input/list_grid.h"
+#include "input/section_view.h"
+#include "screenrules/section_figure.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
+#include "widgets/message_box.h"
+#include "widgets/message_over_frame.h"
+#include "widgets/named_control.h"
+#include "widgets/numeric_field.h"
+#include "widgets/tab_order.h"
+#include "widgets/utf8_text.h"
 
 namespace nubera {
 namespace {

@@ -4,11 +4,11 @@
 #include <array>
 #include <vector>
 
-#include "figure_thumbnail.h"
-#include "fill_load_rules.h"
-#include "fill_loads.h"
-#include "list_entry_screen.h"
-#include "placement.h"
+#include "input/list_entry_screen.h"
+#include "model/placement.h"
+#include "screenrules/fill_load_rules.h"
+#include "screenrules/fill_loads.h"
+#include "widgets/figure_thumbnail.h"
 
 class QFrame;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "focus_point_screen.h"
+#include "input/focus_point_screen.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -6,17 +6,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "message_box.h"
-#include "message_over_frame.h"
-#include "named_control.h"
-#include "number_text.h"
-#include "numeric_field.h"
-#include "point_name.h"
-#include "section_figure.h"
-#include "section_view.h"
-#include "tab_order.h"
-#include "twips.h"
-#include "utf8_text.h"
+#include "input/section_view.h"
+#include "model/point_name.h"
+#include "screenrules/section_figure.h"
+#include "text/number_text.h"
+#include "widgets/message_box.h"
+#include "widgets/message_over_frame.h"
+#include "widgets/named_control.h"
+#include "widgets/numeric_field.h"
+#include "widgets/tab_order.h"
+#include "widgets/twips.h"
+#include "widgets/utf8_text.h"
 
 namespace nubera {
 namespace {

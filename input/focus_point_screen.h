@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "focus_point_rules.h"
-#include "input_screen.h"
-#include "project_data.h"
+#include "input/input_screen.h"
+#include "model/project_data.h"
+#include "screenrules/focus_point_rules.h"
 
 class QFrame;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "input_screen.h"
+#include "input/input_screen.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "centring.h"
-#include "figure_thumbnail.h"
-#include "message_box.h"
-#include "named_control.h"
+#include "widgets/centring.h"
+#include "widgets/figure_thumbnail.h"
+#include "widgets/message_box.h"
+#include "widgets/named_control.h"
 
 namespace nubera {
 

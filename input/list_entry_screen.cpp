@@ -1,10 +1,10 @@
-#include "list_entry_screen.h"
+#include "input/list_entry_screen.h"
 
 #include <QPushButton>
 #include <utility>
 
-#include "list_grid.h"
-#include "message_box.h"
+#include "input/list_grid.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 

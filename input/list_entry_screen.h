@@ -3,7 +3,7 @@
 #include <QString>
 #include <cstddef>
 
-#include "input_screen.h"
+#include "input/input_screen.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "list_grid.h"
+#include "input/list_grid.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 namespace nubera {
 namespace {

@@ -1,8 +1,8 @@
-#include "section_view.h"
+#include "input/section_view.h"
 
 #include <QPainter>
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 namespace nubera {
 namespace {

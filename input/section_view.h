@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "section_figure.h"
+#include "screenrules/section_figure.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "soil_conditions_screen.h"
+#include "input/soil_conditions_screen.h"
 
 #include <QFormLayout>
 #include <QFrame>
@@ -8,16 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "engine_error.h"
-#include "equivalent_modulus.h"
-#include "list_grid.h"
-#include "message_box.h"
-#include "named_control.h"
-#include "number_text.h"
-#include "numeric_field.h"
-#include "tab_order.h"
-#include "twips.h"
-#include "utf8_text.h"
+#include "engine/engine_error.h"
+#include "engine/equivalent_modulus.h"
+#include "input/list_grid.h"
+#include "text/number_text.h"
+#include "widgets/message_box.h"
+#include "widgets/named_control.h"
+#include "widgets/numeric_field.h"
+#include "widgets/tab_order.h"
+#include "widgets/twips.h"
+#include "widgets/utf8_text.h"
 
 namespace nubera {
 namespace {

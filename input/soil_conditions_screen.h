@@ -3,10 +3,10 @@
 #include <QString>
 #include <vector>
 
-#include "figure_thumbnail.h"
-#include "list_entry_screen.h"
-#include "soil_conditions.h"
-#include "soil_layer_rules.h"
+#include "input/list_entry_screen.h"
+#include "screenrules/soil_conditions.h"
+#include "screenrules/soil_layer_rules.h"
+#include "widgets/figure_thumbnail.h"
 
 class QLabel;
 class QPushButton;

@@ -1,6 +1,6 @@
-#include "header_footer.h"
+#include "printout/header_footer.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 bool IsDigit(char c) {
@@ -103,4 +103,4 @@ HeaderFooterTexts ExpandHeaderFooter(std::string_view codes, const PageFields& f
     return HeaderFooterReader(codes, fields).Read();
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

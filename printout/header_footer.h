@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // What the fields of a header or footer stand for on one page.
 struct PageFields {
@@ -37,4 +37,4 @@ struct HeaderFooterTexts {
 // before any section code belongs to the centre.
 HeaderFooterTexts ExpandHeaderFooter(std::string_view codes, const PageFields& fields);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,10 +1,10 @@
-#include "page_layout.h"
+#include "printout/page_layout.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 constexpr double kTolerance = 1e-6;  // points; sums of row heights carry rounding
@@ -62,20 +62,20 @@ struct Available {
 };
 
 // The paper left for the sheet inside the margins, in sheet points at `scale`.
-Available AvailableAt(const PageSetup& setup, double scale) {
+Available AvailableAt(const sheet::PageSetup& setup, double scale) {
     return {setup.PrintableWidth() / scale, setup.PrintableHeight() / scale};
 }
 
-Lines RowLines(const PageGrid& grid, const PageSetup& setup) {
+Lines RowLines(const PageGrid& grid, const sheet::PageSetup& setup) {
     return {grid.firstRow, grid.rowHeights, grid.rowBreaks, setup.titleRows, grid.titleHeight};
 }
 
-Lines ColumnLines(const PageGrid& grid, const PageSetup& setup) {
+Lines ColumnLines(const PageGrid& grid, const sheet::PageSetup& setup) {
     return {grid.firstColumn, grid.columnWidths, grid.columnBreaks, setup.titleColumns,
             grid.titleWidth};
 }
 
-bool FitsAt(const PageGrid& grid, const PageSetup& setup, int percent) {
+bool FitsAt(const PageGrid& grid, const sheet::PageSetup& setup, int percent) {
     const Available available = AvailableAt(setup, percent / 100.0);
     const bool wideEnough =
         setup.fitToWidth == 0 ||
@@ -90,7 +90,7 @@ bool FitsAt(const PageGrid& grid, const PageSetup& setup, int percent) {
 
 // The largest whole percentage, at most 100, at which the sheet fits the
 // pages asked for; the smallest one a spreadsheet program allows otherwise.
-int FitPercent(const PageGrid& grid, const PageSetup& setup) {
+int FitPercent(const PageGrid& grid, const sheet::PageSetup& setup) {
     const Available full = AvailableAt(setup, 1);
     double ratio = 1;
     if (setup.fitToWidth > 0) {
@@ -112,7 +112,7 @@ std::optional<std::pair<int, int>> TitlesBefore(const Band& band, const Lines& l
 
 }  // namespace
 
-PageLayout LayOutPages(const PageGrid& grid, const PageSetup& setup) {
+PageLayout LayOutPages(const PageGrid& grid, const sheet::PageSetup& setup) {
     PageLayout layout;
     if (grid.rowHeights.empty() || grid.columnWidths.empty()) return layout;
     const int percent = setup.fitToPage ? FitPercent(grid, setup) : setup.scalePercent;
@@ -139,4 +139,4 @@ PageLayout LayOutPages(const PageGrid& grid, const PageSetup& setup) {
     return layout;
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

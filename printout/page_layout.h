@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "page_setup.h"
+#include "spreadsheet/page_setup.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // The printed part of a sheet: the sizes of its rows and columns from the
 // first printed one on, the manual breaks (the row or column each break
@@ -50,6 +50,6 @@ struct PageLayout {
 };
 
 // An empty grid prints no page.
-PageLayout LayOutPages(const PageGrid& grid, const PageSetup& setup);
+PageLayout LayOutPages(const PageGrid& grid, const sheet::PageSetup& setup);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,23 +1,23 @@
-#include "sheet_printout.h"
+#include "printout/sheet_printout.h"
 
 #include <algorithm>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 // A shape edge lying exactly on a grid line does not reach into the next cell.
 constexpr double kEdgeInset = 0.01;  // points
 
-void Extend(CellRange& range, int row, int column) {
+void Extend(sheet::CellRange& range, int row, int column) {
     range.lastRow = std::max(range.lastRow, row);
     range.lastColumn = std::max(range.lastColumn, column);
 }
 
 }  // namespace
 
-SheetPrintout::SheetPrintout(const PrintableSheet& sheet) : sheet_(sheet) {
-    const PageSetup& setup = Setup();
-    const CellRange range = PrintRange();
+SheetPrintout::SheetPrintout(const sheet::PrintableSheet& sheet) : sheet_(sheet) {
+    const sheet::PageSetup& setup = Setup();
+    const sheet::CellRange range = PrintRange();
     if (range.lastRow == 0) return;  // nothing to print
     int lastRow = range.lastRow;
     int lastColumn = range.lastColumn;
@@ -29,21 +29,21 @@ SheetPrintout::SheetPrintout(const PrintableSheet& sheet) : sheet_(sheet) {
 
 // The print area, or from A1 to the last cell that shows a value, a border
 // or a fill and the last shape, whichever reaches further.
-CellRange SheetPrintout::PrintRange() const {
+sheet::CellRange SheetPrintout::PrintRange() const {
     if (Setup().printArea) return *Setup().printArea;
-    CellRange range{1, 1, 0, 0};
-    for (const CellAddress& cell : sheet_.Cells()) {
-        const CellFormat& format = FormatAt(cell.row, cell.column);
+    sheet::CellRange range{1, 1, 0, 0};
+    for (const sheet::CellAddress& cell : sheet_.Cells()) {
+        const sheet::CellFormat& format = FormatAt(cell.row, cell.column);
         if (HasValue(cell.row, cell.column) || format.HasBorder() || format.fill) {
             Extend(range, cell.row, cell.column);
         }
     }
-    for (const CellRange& merge : Merges()) {
+    for (const sheet::CellRange& merge : Merges()) {
         if (HasValue(merge.firstRow, merge.firstColumn)) {
             Extend(range, merge.lastRow, merge.lastColumn);
         }
     }
-    for (const DrawnShape& shape : Shapes()) {
+    for (const sheet::DrawnShape& shape : Shapes()) {
         const double right = shape.rect.left + std::max(shape.rect.width - kEdgeInset, 0.0);
         const double bottom = shape.rect.top + std::max(shape.rect.height - kEdgeInset, 0.0);
         Extend(range, sheet_.RowAt(bottom), sheet_.ColumnAt(right));
@@ -63,7 +63,7 @@ void SheetPrintout::Measure(int lastRow, int lastColumn) {
     }
 }
 
-PageGrid SheetPrintout::Grid(const CellRange& range) const {
+PageGrid SheetPrintout::Grid(const sheet::CellRange& range) const {
     PageGrid grid;
     grid.firstRow = range.firstRow;
     grid.firstColumn = range.firstColumn;
@@ -111,7 +111,7 @@ PagePlacement SheetPrintout::Placement(const PageArea& page) const {
     const double titleHeight = rowTitles ? Height(rowTitles->first, rowTitles->second) : 0;
     const double width = (titleWidth + Width(page.firstColumn, page.lastColumn)) * layout_.scale;
     const double height = (titleHeight + Height(page.firstRow, page.lastRow)) * layout_.scale;
-    const PageSetup& setup = Setup();
+    const sheet::PageSetup& setup = Setup();
     placement.left = setup.marginLeft;
     placement.top = setup.marginTop;
     if (setup.centerHorizontally) {
@@ -131,11 +131,11 @@ std::pair<double, double> SheetPrintout::OnPaper(const PageArea& page, double x,
             placement.bodyTop + (y - RowTop(page.firstRow)) * placement.scale};
 }
 
-const CellRange* SheetPrintout::MergeAt(int row, int column) const {
-    for (const CellRange& merge : Merges()) {
+const sheet::CellRange* SheetPrintout::MergeAt(int row, int column) const {
+    for (const sheet::CellRange& merge : Merges()) {
         if (merge.Contains(row, column)) return &merge;
     }
     return nullptr;
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "page_layout.h"
-#include "printable_sheet.h"
+#include "printout/page_layout.h"
+#include "spreadsheet/printable_sheet.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // Where a page's cells lie on its paper, in points: the corner of the print
 // titles (the body's corner when the page repeats none) and of the body, the
@@ -27,10 +27,10 @@ struct PagePlacement {
 
 class SheetPrintout {
   public:
-    explicit SheetPrintout(const PrintableSheet& sheet);
+    explicit SheetPrintout(const sheet::PrintableSheet& sheet);
 
     const std::string& Name() const { return sheet_.Name(); }
-    const PageSetup& Setup() const { return sheet_.Setup(); }
+    const sheet::PageSetup& Setup() const { return sheet_.Setup(); }
     const PageLayout& Layout() const { return layout_; }
 
     // Positions in points from the sheet's top-left corner, for rows and
@@ -43,29 +43,33 @@ class SheetPrintout {
     // Where a point of the sheet lands on the paper of `page`.
     std::pair<double, double> OnPaper(const PageArea& page, double x, double y) const;
 
-    const CellFormat& FormatAt(int row, int column) const { return sheet_.FormatAt(row, column); }
+    const sheet::CellFormat& FormatAt(int row, int column) const {
+        return sheet_.FormatAt(row, column);
+    }
     // Nothing for an empty cell.
-    std::optional<ShownValue> Shown(int row, int column) const { return sheet_.Shown(row, column); }
+    std::optional<sheet::ShownValue> Shown(int row, int column) const {
+        return sheet_.Shown(row, column);
+    }
     bool HasValue(int row, int column) const { return sheet_.HasValue(row, column); }
 
-    const std::vector<CellRange>& Merges() const { return sheet_.Merges(); }
+    const std::vector<sheet::CellRange>& Merges() const { return sheet_.Merges(); }
     // The merged range holding the cell; nullptr when it is in none.
-    const CellRange* MergeAt(int row, int column) const;
-    const std::vector<DrawnShape>& Shapes() const { return sheet_.Shapes(); }
+    const sheet::CellRange* MergeAt(int row, int column) const;
+    const std::vector<sheet::DrawnShape>& Shapes() const { return sheet_.Shapes(); }
 
   private:
     // Row and column 0 when the sheet prints nothing.
-    CellRange PrintRange() const;
+    sheet::CellRange PrintRange() const;
     void Measure(int lastRow, int lastColumn);
-    PageGrid Grid(const CellRange& range) const;
+    PageGrid Grid(const sheet::CellRange& range) const;
     // The extent of columns first..last, or of rows first..last, in points.
     double Width(int firstColumn, int lastColumn) const;
     double Height(int firstRow, int lastRow) const;
 
-    const PrintableSheet& sheet_;
+    const sheet::PrintableSheet& sheet_;
     std::vector<double> rowTops_;      // [row − 1], one past the last measured
     std::vector<double> columnLefts_;  // [column − 1]
     PageLayout layout_;
 };
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

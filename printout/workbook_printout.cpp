@@ -1,18 +1,18 @@
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
-#include "spreadsheet_error.h"
+#include "spreadsheet/spreadsheet_error.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : path_(path), book_(PrintableWorkbook::Open(path)) {
+    : path_(path), book_(sheet::PrintableWorkbook::Open(path)) {
     int number = 1;
     for (const std::string& name : sheetNames) {
-        const PrintableSheet* sheet = book_->FindSheet(name);
+        const sheet::PrintableSheet* sheet = book_->FindSheet(name);
         if (!sheet) {
-            throw SpreadsheetError("ブック「" + path.string() + "」にシート「" + name +
-                                   "」がありません");
+            throw sheet::SpreadsheetError("ブック「" + path.string() + "」にシート「" + name +
+                                          "」がありません");
         }
         sheets_.push_back(std::make_unique<SheetPrintout>(*sheet));
         const SheetPrintout& printout = *sheets_.back();
@@ -25,4 +25,4 @@ WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
 
 WorkbookPrintout::~WorkbookPrintout() = default;
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "printable_workbook.h"
-#include "sheet_printout.h"
+#include "printout/sheet_printout.h"
+#include "spreadsheet/printable_workbook.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 struct PrintedPage {
     const SheetPrintout* sheet = nullptr;
@@ -32,13 +32,13 @@ class WorkbookPrintout {
     int PageCount() const { return static_cast<int>(pages_.size()); }
     const PrintedPage& Page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     const std::filesystem::path& Path() const { return path_; }
-    const FontFormat& DefaultFont() const { return book_->DefaultFont(); }
+    const sheet::FontFormat& DefaultFont() const { return book_->DefaultFont(); }
 
   private:
     std::filesystem::path path_;
-    std::unique_ptr<PrintableWorkbook> book_;
+    std::unique_ptr<sheet::PrintableWorkbook> book_;
     std::vector<std::unique_ptr<SheetPrintout>> sheets_;
     std::vector<PrintedPage> pages_;
 };
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,4 +1,4 @@
-#include "block_plan.h"
+#include "report/block_plan.h"
 
 namespace nubera {
 namespace {

@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "fill_mode.h"
+#include "report/fill_mode.h"
 
 namespace nubera {
 

@@ -1,8 +1,8 @@
-#include "displacement_sheet.h"
+#include "report/displacement_sheet.h"
 
-#include "number_text.h"
-#include "report_text.h"
-#include "result_sheet.h"
+#include "report/report_text.h"
+#include "report/result_sheet.h"
+#include "text/number_text.h"
 
 namespace nubera {
 namespace {

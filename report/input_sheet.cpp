@@ -1,11 +1,11 @@
-#include "input_sheet.h"
+#include "report/input_sheet.h"
 
-#include "constants.h"
-#include "fill_load_rules.h"
-#include "number_text.h"
-#include "point_name.h"
-#include "result_sheet.h"
-#include "round_half.h"
+#include "model/constants.h"
+#include "model/point_name.h"
+#include "report/result_sheet.h"
+#include "screenrules/fill_load_rules.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {

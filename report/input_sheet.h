@@ -1,9 +1,9 @@
 #pragma once
 
-#include "calc_results.h"
-#include "project_data.h"
-#include "report_context.h"
-#include "workbook.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera {
 

@@ -1,8 +1,8 @@
-#include "report_context.h"
+#include "report/report_context.h"
 
 #include <cstdio>
 
-#include "local_date.h"
+#include "text/local_date.h"
 #include "version.h"
 
 namespace nubera {

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <string>
 
-#include "placement.h"
+#include "model/placement.h"
 
 namespace nubera {
 

@@ -1,7 +1,7 @@
-#include "report_text.h"
+#include "report/report_text.h"
 
-#include "number_text.h"
-#include "round_half.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {

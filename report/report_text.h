@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "cell.h"
-#include "point_name.h"  // CircledNumber, shared with the engine's messages
+#include "model/cell.h"
+#include "model/point_name.h"  // CircledNumber, shared with the engine's messages
 
 namespace nubera {
 

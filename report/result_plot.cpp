@@ -1,4 +1,4 @@
-#include "result_plot.h"
+#include "report/result_plot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <numeric>
 #include <string_view>
 
-#include "number_text.h"
-#include "point_name.h"
-#include "round_half.h"
-#include "spreadsheet_error.h"
+#include "model/point_name.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "section_diagram.h"
-#include "worksheet.h"
+#include "report/section_diagram.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera {
 

@@ -1,6 +1,6 @@
-#include "result_printout.h"
+#include "report/result_printout.h"
 
-#include "input_sheet.h"
+#include "report/input_sheet.h"
 
 namespace nubera {
 

@@ -1,9 +1,9 @@
-#include "result_sheet.h"
+#include "report/result_sheet.h"
 
 #include <cmath>
 #include <string>
 
-#include "report_text.h"
+#include "report/report_text.h"
 
 namespace nubera {
 namespace {

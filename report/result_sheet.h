@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "calc_results.h"
-#include "fill_mode.h"
-#include "project_data.h"
-#include "worksheet.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
+#include "report/fill_mode.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera {
 

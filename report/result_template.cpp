@@ -1,14 +1,14 @@
-#include "result_template.h"
+#include "report/result_template.h"
 
 #include <exception>
 #include <system_error>
 #include <vector>
 
-#include "calc_results.h"
-#include "input_sheet.h"
-#include "path_text.h"
-#include "spreadsheet_error.h"
-#include "worksheet.h"
+#include "model/calc_results.h"
+#include "report/input_sheet.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/worksheet.h"
+#include "text/path_text.h"
 
 namespace nubera {
 namespace {

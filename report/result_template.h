@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "workbook.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera {
 

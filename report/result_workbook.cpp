@@ -1,27 +1,27 @@
-#include "result_workbook.h"
+#include "report/result_workbook.h"
 
 #include <functional>
 #include <string_view>
 #include <system_error>
 
-#include "block_plan.h"
-#include "displacement_sheet.h"
-#include "input_sheet.h"
-#include "number_text.h"
-#include "path_text.h"
-#include "pending_file.h"
-#include "point_totals.h"
-#include "result_plot.h"
-#include "result_printout.h"
-#include "result_sheet.h"
-#include "result_template.h"
-#include "round_half.h"
-#include "section_diagram.h"
-#include "settlement_sheet.h"
-#include "spreadsheet_error.h"
-#include "title_block.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "engine/point_totals.h"
+#include "files/pending_file.h"
+#include "printout/workbook_printout.h"
+#include "report/block_plan.h"
+#include "report/displacement_sheet.h"
+#include "report/input_sheet.h"
+#include "report/result_plot.h"
+#include "report/result_printout.h"
+#include "report/result_sheet.h"
+#include "report/result_template.h"
+#include "report/section_diagram.h"
+#include "report/settlement_sheet.h"
+#include "report/title_block.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "text/number_text.h"
+#include "text/path_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {
@@ -186,7 +186,7 @@ std::string FilledTemplate(const ProjectData& project, const CalcResults& result
 // our own reader refuses is never published. Returns why it does not open.
 std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
     try {
-        const sheet::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
+        const printout::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
     } catch (const sheet::SpreadsheetError& failure) {
         return std::string("作成したブックを読み直せません: ") + failure.what();
     }
@@ -303,14 +303,13 @@ std::optional<std::filesystem::path> WriteNamed(const ProjectData& project,
 
 std::filesystem::path ResultFileName(const std::filesystem::path& folder,
                                      std::chrono::year_month_day today, int counter) {
-    const std::string number = counter < 100 ? TwoDigits(static_cast<unsigned>(counter))
-                                             : std::to_string(counter);
+    const std::string number =
+        counter < 100 ? TwoDigits(static_cast<unsigned>(counter)) : std::to_string(counter);
     return folder / PathFromUtf8("即時沈下量計算結果" + DateDigits(today) + number + ".xlsx");
 }
 
 std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
-                                            const std::filesystem::path& projectStem,
-                                            int attempt) {
+                                            const std::filesystem::path& projectStem, int attempt) {
     const std::string suffix = attempt == 0 ? "" : "_" + std::to_string(attempt + 1);
     return folder /
            PathFromUtf8(Utf8FromPath(projectStem) + "_即時沈下量計算結果" + suffix + ".xlsx");
@@ -318,7 +317,8 @@ std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
 
 ResultNaming DatedResultNaming(const std::filesystem::path& folder,
                                std::chrono::year_month_day today) {
-    return {folder, [folder, today](int attempt) { return ResultFileName(folder, today, attempt); }};
+    return {folder,
+            [folder, today](int attempt) { return ResultFileName(folder, today, attempt); }};
 }
 
 ResultNaming ProjectResultNaming(const std::filesystem::path& folder,
@@ -336,12 +336,9 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
                                DatedResultNaming(folder, today), error);
 }
 
-std::optional<std::filesystem::path> WriteResultWorkbook(const ProjectData& project,
-                                                         const CalcResults& results,
-                                                         const ReportContext& context,
-                                                         const std::filesystem::path& templatePath,
-                                                         const ResultNaming& naming,
-                                                         std::string* error) {
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error) {
     // A run that does not belong to its project is named before the template.
     std::string failure = CheckRun(project, results);
     std::optional<ResultTemplate> source;

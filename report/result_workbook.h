@@ -6,10 +6,10 @@
 #include <optional>
 #include <string>
 
-#include "calc_results.h"
-#include "project_data.h"
-#include "report_context.h"
-#include "result_template.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
+#include "report/result_template.h"
 
 namespace nubera {
 
@@ -35,8 +35,7 @@ std::filesystem::path ResultFileName(const std::filesystem::path& folder,
 // as the batch names them. `projectStem` is the project file's name without
 // its extension.
 std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
-                                            const std::filesystem::path& projectStem,
-                                            int attempt);
+                                            const std::filesystem::path& projectStem, int attempt);
 
 // The names a run's workbook may take, tried in order until one is free.
 struct ResultNaming {
@@ -72,12 +71,9 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
     std::chrono::year_month_day today, std::string* error);
 
 // The same, giving the workbook the first free name of `naming`.
-std::optional<std::filesystem::path> WriteResultWorkbook(const ProjectData& project,
-                                                         const CalcResults& results,
-                                                         const ReportContext& context,
-                                                         const std::filesystem::path& templatePath,
-                                                         const ResultNaming& naming,
-                                                         std::string* error);
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error);
 
 // What becomes of a file that already has the name a workbook is given.
 enum class ExistingResult { Refuse, Replace };

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "calc_results.h"
-#include "project_data.h"
-#include "worksheet.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera {
 

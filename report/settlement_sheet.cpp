@@ -1,7 +1,7 @@
-#include "settlement_sheet.h"
+#include "report/settlement_sheet.h"
 
-#include "report_text.h"
-#include "result_sheet.h"
+#include "report/report_text.h"
+#include "report/result_sheet.h"
 
 namespace nubera {
 namespace {

@@ -1,4 +1,4 @@
-#include "title_block.h"
+#include "report/title_block.h"
 
 namespace nubera {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "report_context.h"
-#include "workbook.h"
+#include "report/report_context.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera {
 

@@ -3,10 +3,30 @@
 # the printed table, the JSON and every part of the result workbook (the zip's
 # own timestamps aside). Run it before and after a change that should not
 # change any result:  bash scripts/compare-results.sh OLD/bin NEW/bin
+# With --golden, compares one build's JSON with the results committed in
+# tests/cli/golden/, every number to 1e-9, naming each that differs:
+#   bash scripts/compare-results.sh --golden build/bin
 set -euo pipefail
+root=$(realpath "$(dirname "$0")/..")
+
+if [ "${1:-}" = --golden ]; then
+  bin=$(realpath "$2")
+  status=0
+  for project in "$root"/examples/*.nbr; do
+    name=$(basename "$project" .nbr)
+    if "$bin/nubera-cli" calc "$project" --json --no-workbook |
+         /usr/bin/python3 "$root/scripts/compare_json.py" "$root/tests/cli/golden/$name.json"; then
+      echo "same       $name"
+    else
+      echo "DIFFERENT  $name"
+      status=1
+    fi
+  done
+  exit $status
+fi
+
 old_bin=$(realpath "$1")
 new_bin=$(realpath "$2")
-root=$(realpath "$(dirname "$0")/..")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 

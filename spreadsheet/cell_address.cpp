@@ -1,4 +1,4 @@
-#include "cell_address.h"
+#include "spreadsheet/cell_address.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "cell_format.h"
+#include "spreadsheet/cell_format.h"
 
 namespace nubera::sheet {
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "rgb.h"
+#include "spreadsheet/rgb.h"
 
 namespace nubera::sheet {
 

@@ -1,4 +1,4 @@
-#include "drawn_shape.h"
+#include "spreadsheet/drawn_shape.h"
 
 namespace nubera::sheet {
 

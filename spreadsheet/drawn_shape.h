@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "anchor_rect.h"
-#include "rgb.h"
+#include "spreadsheet/anchor_rect.h"
+#include "spreadsheet/rgb.h"
 
 namespace nubera::sheet {
 

@@ -1,4 +1,4 @@
-#include "number_format.h"
+#include "spreadsheet/number_format.h"
 
 #include <array>
 #include <cmath>
@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "ascii_case.h"
-#include "decimal_digits.h"
+#include "spreadsheet/ascii_case.h"
+#include "text/decimal_digits.h"
 
 namespace nubera::sheet {
 namespace {

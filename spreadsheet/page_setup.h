@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "cell_address.h"
+#include "spreadsheet/cell_address.h"
 
 namespace nubera::sheet {
 

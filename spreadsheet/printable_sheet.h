@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "cell_address.h"
-#include "cell_format.h"
-#include "drawn_shape.h"
-#include "page_setup.h"
-#include "rgb.h"
+#include "spreadsheet/cell_address.h"
+#include "spreadsheet/cell_format.h"
+#include "spreadsheet/drawn_shape.h"
+#include "spreadsheet/page_setup.h"
+#include "spreadsheet/rgb.h"
 
 namespace nubera::sheet {
 

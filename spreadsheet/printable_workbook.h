@@ -6,8 +6,8 @@
 #include <memory>
 #include <string_view>
 
-#include "cell_format.h"
-#include "printable_sheet.h"
+#include "spreadsheet/cell_format.h"
+#include "spreadsheet/printable_sheet.h"
 
 namespace nubera::sheet {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "worksheet.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera::sheet {
 

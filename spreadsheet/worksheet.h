@@ -10,7 +10,7 @@
 #include <variant>
 #include <vector>
 
-#include "drawn_shape.h"
+#include "spreadsheet/drawn_shape.h"
 
 namespace nubera::sheet {
 

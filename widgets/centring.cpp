@@ -1,4 +1,4 @@
-#include "centring.h"
+#include "widgets/centring.h"
 
 #include <QCursor>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "desktop_opener.h"
+#include "widgets/desktop_opener.h"
 
 #include <QDesktopServices>
 #include <QMimeDatabase>

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "document_opener.h"
+#include "widgets/document_opener.h"
 
 namespace nubera {
 

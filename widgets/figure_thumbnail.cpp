@@ -1,4 +1,4 @@
-#include "figure_thumbnail.h"
+#include "widgets/figure_thumbnail.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "message_box.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 namespace {

@@ -1,4 +1,4 @@
-#include "japanese_desktop.h"
+#include "widgets/japanese_desktop.h"
 
 #include <QApplication>
 #include <QFont>

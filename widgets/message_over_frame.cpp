@@ -1,11 +1,11 @@
-#include "message_over_frame.h"
+#include "widgets/message_over_frame.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
-#include "centring.h"
+#include "widgets/centring.h"
 
 namespace nubera {
 namespace {

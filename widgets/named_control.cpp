@@ -1,4 +1,4 @@
-#include "named_control.h"
+#include "widgets/named_control.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "numeric_field.h"
+#include "widgets/numeric_field.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "message_box.h"
-#include "number_text.h"
-#include "round_half.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "pause.h"
+#include "widgets/pause.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

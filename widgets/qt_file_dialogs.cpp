@@ -1,4 +1,4 @@
-#include "qt_file_dialogs.h"
+#include "widgets/qt_file_dialogs.h"
 
 #include <QFileDialog>
 

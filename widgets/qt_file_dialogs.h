@@ -3,8 +3,8 @@
 #include <QFileDialog>
 #include <QString>
 
-#include "file_dialogs.h"
-#include "recent_folder.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/recent_folder.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "qt_message_box.h"
+#include "widgets/qt_message_box.h"
 
 #include <QLabel>
 #include <QLayout>

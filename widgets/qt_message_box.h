@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "message_box.h"
+#include "widgets/message_box.h"
 
 namespace nubera {
 

@@ -1,4 +1,4 @@
-#include "recent_folder.h"
+#include "widgets/recent_folder.h"
 
 #include <QDir>
 #include <QFileInfo>

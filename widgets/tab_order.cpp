@@ -1,4 +1,4 @@
-#include "tab_order.h"
+#include "widgets/tab_order.h"
 
 #include <QWidget>
 

@@ -21,8 +21,8 @@
 #include <string_view>
 #include <vector>
 
-#include "printed_pages.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ struct PdfJob {
 // Writes one PDF; returns why it failed, or nothing.
 std::string WriteOne(const PdfJob& job) {
     try {
-        const nubera::sheet::WorkbookPrintout printout(job.workbook, job.sheets);
-        return nubera::sheet::WritePdf(printout, job.pdf);
+        const nubera::printout::WorkbookPrintout printout(job.workbook, job.sheets);
+        return nubera::printout::WritePdf(printout, job.pdf);
     } catch (const std::exception& failure) {
         return failure.what();
     }

@@ -1,10 +1,10 @@
-#include "cell_painter.h"
+#include "printout/render/cell_painter.h"
 
 #include <QColor>
 #include <QPen>
 #include <algorithm>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 constexpr double kTextPaddingX = 2.25;  // points between a cell's edge and its text
@@ -13,7 +13,7 @@ constexpr double kIndentStep = 9;  // points per indent level: three characters
 const QColor kGridLineColor(0xC0, 0xC0, 0xC0);
 constexpr double kGridLineWidth = 0.25;
 
-QColor ToColor(Rgb rgb) {
+QColor ToColor(sheet::Rgb rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
@@ -24,71 +24,71 @@ struct Stroke {
 };
 
 // Border lines as printed: a thin line is half a point wide.
-Stroke StrokeOf(BorderLine line) {
+Stroke StrokeOf(sheet::BorderLine line) {
     switch (line) {
-        case BorderLine::None:
+        case sheet::BorderLine::None:
             return {0, Qt::NoPen};
-        case BorderLine::Hair:
+        case sheet::BorderLine::Hair:
             return {0.25, Qt::SolidLine};
-        case BorderLine::Thin:
+        case sheet::BorderLine::Thin:
             return {0.5, Qt::SolidLine};
-        case BorderLine::Medium:
+        case sheet::BorderLine::Medium:
             return {1.25, Qt::SolidLine};
-        case BorderLine::Thick:
+        case sheet::BorderLine::Thick:
             return {2, Qt::SolidLine};
-        case BorderLine::Double:
+        case sheet::BorderLine::Double:
             return {0.5, Qt::SolidLine, true};
-        case BorderLine::Dotted:
+        case sheet::BorderLine::Dotted:
             return {0.5, Qt::DotLine};
-        case BorderLine::Dashed:
+        case sheet::BorderLine::Dashed:
             return {0.5, Qt::DashLine};
-        case BorderLine::DashDot:
+        case sheet::BorderLine::DashDot:
             return {0.5, Qt::DashDotLine};
-        case BorderLine::DashDotDot:
+        case sheet::BorderLine::DashDotDot:
             return {0.5, Qt::DashDotDotLine};
-        case BorderLine::MediumDashed:
+        case sheet::BorderLine::MediumDashed:
             return {1.25, Qt::DashLine};
-        case BorderLine::MediumDashDot:
-        case BorderLine::SlantDashDot:
+        case sheet::BorderLine::MediumDashDot:
+        case sheet::BorderLine::SlantDashDot:
             return {1.25, Qt::DashDotLine};
-        case BorderLine::MediumDashDotDot:
+        case sheet::BorderLine::MediumDashDotDot:
             return {1.25, Qt::DashDotDotLine};
     }
     return {0, Qt::NoPen};
 }
 
-Qt::Alignment HorizontalOf(const CellFormat& format, const ShownValue& value) {
+Qt::Alignment HorizontalOf(const sheet::CellFormat& format, const sheet::ShownValue& value) {
     switch (format.horizontal) {
-        case HorizontalAlignment::General:
+        case sheet::HorizontalAlignment::General:
             return value.number ? Qt::AlignRight : Qt::AlignLeft;
-        case HorizontalAlignment::Center:
-        case HorizontalAlignment::CenterContinuous:
+        case sheet::HorizontalAlignment::Center:
+        case sheet::HorizontalAlignment::CenterContinuous:
             return Qt::AlignHCenter;
-        case HorizontalAlignment::Right:
+        case sheet::HorizontalAlignment::Right:
             return Qt::AlignRight;
         default:
             return Qt::AlignLeft;
     }
 }
 
-Qt::Alignment VerticalOf(const CellFormat& format) {
+Qt::Alignment VerticalOf(const sheet::CellFormat& format) {
     switch (format.vertical) {
-        case VerticalAlignment::Top:
+        case sheet::VerticalAlignment::Top:
             return Qt::AlignTop;
-        case VerticalAlignment::Bottom:
+        case sheet::VerticalAlignment::Bottom:
             return Qt::AlignBottom;
         default:
             return Qt::AlignVCenter;
     }
 }
 
-bool Wraps(const CellFormat& format) {
-    return format.wrapText || format.horizontal == HorizontalAlignment::Justify ||
-           format.horizontal == HorizontalAlignment::Distributed;
+bool Wraps(const sheet::CellFormat& format) {
+    return format.wrapText || format.horizontal == sheet::HorizontalAlignment::Justify ||
+           format.horizontal == sheet::HorizontalAlignment::Distributed;
 }
 
 // The text box inside a cell: padding, and the indent on the aligned side.
-QRectF Inner(const QRectF& box, const CellFormat& format, Qt::Alignment horizontal) {
+QRectF Inner(const QRectF& box, const sheet::CellFormat& format, Qt::Alignment horizontal) {
     QRectF inner = box.adjusted(kTextPaddingX, kTextPaddingY, -kTextPaddingX, -kTextPaddingY);
     const double indent = format.indent * kIndentStep;
     if (horizontal == Qt::AlignLeft) inner.setLeft(inner.left() + indent);
@@ -111,13 +111,13 @@ QString Repeated(const QString& text, const QFontMetricsF& metrics, double width
 
 }  // namespace
 
-QRectF RangeRect(const SheetPrintout& sheet, const CellRange& range) {
+QRectF RangeRect(const SheetPrintout& sheet, const sheet::CellRange& range) {
     return QRectF(QPointF(sheet.ColumnLeft(range.firstColumn), sheet.RowTop(range.firstRow)),
                   QPointF(sheet.ColumnLeft(range.lastColumn + 1), sheet.RowTop(range.lastRow + 1)));
 }
 
 CellPainter::CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
-                         const CellRange& block)
+                         const sheet::CellRange& block)
     : painter_(painter), fonts_(fonts), sheet_(sheet), block_(block) {
     for (int row = block.firstRow; row <= block.lastRow; ++row) {
         for (int column = block.firstColumn; column <= block.lastColumn; ++column) {
@@ -137,14 +137,14 @@ QRectF CellPainter::CellRect(int row, int column) const {
     return RangeRect(sheet_, {row, column, row, column});
 }
 
-const CellFormat& CellPainter::Format(int row, int column) const {
+const sheet::CellFormat& CellPainter::Format(int row, int column) const {
     const int columns = block_.lastColumn - block_.firstColumn + 1;
     return *formats_[static_cast<std::size_t>((row - block_.firstRow) * columns + column -
                                               block_.firstColumn)];
 }
 
 std::optional<CellPainter::Drawn> CellPainter::DrawnAt(int row, int column) const {
-    const CellRange* merge = sheet_.MergeAt(row, column);
+    const sheet::CellRange* merge = sheet_.MergeAt(row, column);
     if (!merge) return Drawn{CellRect(row, column), &Format(row, column), row, column, false};
     if (row != std::max(merge->firstRow, block_.firstRow) ||
         column != std::max(merge->firstColumn, block_.firstColumn)) {
@@ -191,10 +191,10 @@ void CellPainter::PaintTexts() {
 void CellPainter::PaintText(int row, int column) {
     const std::optional<Drawn> cell = DrawnAt(row, column);
     if (!cell) return;
-    const std::optional<ShownValue> shown = sheet_.Shown(cell->row, cell->column);
+    const std::optional<sheet::ShownValue> shown = sheet_.Shown(cell->row, cell->column);
     if (!shown || shown->text.empty()) return;
-    const CellFormat& format = *cell->format;
-    const FontFormat& font = format.font;
+    const sheet::CellFormat& format = *cell->format;
+    const sheet::FontFormat& font = format.font;
     QFont drawn =
         fonts_.Font(font.name, font.size, font.bold, font.italic, font.underline, font.strike);
     QRectF box = cell->box;
@@ -218,7 +218,7 @@ void CellPainter::PaintText(int row, int column) {
             metrics = &fonts_.Metrics(drawn);
             width = metrics->horizontalAdvance(text);
         }
-        if (format.horizontal == HorizontalAlignment::Fill) {
+        if (format.horizontal == sheet::HorizontalAlignment::Fill) {
             text = Repeated(text, *metrics, inner.width());
         } else if (shown->number && width > inner.width()) {
             text = Hashes(*metrics, inner.width());
@@ -263,10 +263,10 @@ QRectF CellPainter::SpillRect(int row, int column, Qt::Alignment alignment,
 }
 
 void CellPainter::PaintBorders() {
-    auto sameMerge = [&](const CellRange* merge, int row, int column) {
+    auto sameMerge = [&](const sheet::CellRange* merge, int row, int column) {
         return merge && merge->Contains(row, column);
     };
-    auto draw = [&](const BorderSide& side, QPointF from, QPointF to, QPointF across) {
+    auto draw = [&](const sheet::BorderSide& side, QPointF from, QPointF to, QPointF across) {
         const Stroke stroke = StrokeOf(side.line);
         if (stroke.style == Qt::NoPen) return;
         QPen pen(ToColor(side.color), stroke.width, stroke.style,
@@ -282,9 +282,9 @@ void CellPainter::PaintBorders() {
     };
     for (int row = block_.firstRow; row <= block_.lastRow; ++row) {
         for (int column = block_.firstColumn; column <= block_.lastColumn; ++column) {
-            const CellFormat& format = Format(row, column);
+            const sheet::CellFormat& format = Format(row, column);
             if (!format.HasBorder()) continue;
-            const CellRange* merge = sheet_.MergeAt(row, column);
+            const sheet::CellRange* merge = sheet_.MergeAt(row, column);
             const QRectF cell = CellRect(row, column);
             if (!sameMerge(merge, row, column - 1)) {
                 draw(format.left, cell.topLeft(), cell.bottomLeft(), {1, 0});
@@ -302,4 +302,4 @@ void CellPainter::PaintBorders() {
     }
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -10,29 +10,29 @@
 #include <optional>
 #include <vector>
 
-#include "print_fonts.h"
-#include "sheet_printout.h"
+#include "printout/render/print_fonts.h"
+#include "printout/sheet_printout.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // Where a range of cells lies on the sheet, in points.
-QRectF RangeRect(const SheetPrintout& sheet, const CellRange& range);
+QRectF RangeRect(const SheetPrintout& sheet, const sheet::CellRange& range);
 
 class CellPainter {
   public:
     CellPainter(QPainter& painter, PrintFonts& fonts, const SheetPrintout& sheet,
-                const CellRange& block);
+                const sheet::CellRange& block);
 
     void Paint();
 
   private:
     QRectF CellRect(int row, int column) const;
-    const CellFormat& Format(int row, int column) const;
+    const sheet::CellFormat& Format(int row, int column) const;
     // What a cell draws: its own box and format, or those of the merged
     // range it lies in when it is the range's first cell within the block.
     struct Drawn {
         QRectF box;
-        const CellFormat* format;
+        const sheet::CellFormat* format;
         int row;  // the cell holding the value
         int column;
         bool merged;
@@ -51,8 +51,8 @@ class CellPainter {
     QPainter& painter_;
     PrintFonts& fonts_;
     const SheetPrintout& sheet_;
-    CellRange block_;
-    std::vector<const CellFormat*> formats_;  // by row, then column, within the block
+    sheet::CellRange block_;
+    std::vector<const sheet::CellFormat*> formats_;  // by row, then column, within the block
 };
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,14 +1,14 @@
-#include "page_painter.h"
+#include "printout/render/page_painter.h"
 
 #include <QDateTime>
 #include <algorithm>
 #include <vector>
 
-#include "cell_painter.h"
-#include "header_footer.h"
-#include "shape_painter.h"
+#include "printout/header_footer.h"
+#include "printout/render/cell_painter.h"
+#include "printout/render/shape_painter.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 // A border on a region's edge is centred on it; the clip leaves it whole.
@@ -18,7 +18,7 @@ constexpr double kClipAllowance = 1.5;  // points
 
 // A block of cells and where its top-left corner lies on the paper.
 struct PagePainter::Region {
-    CellRange block;
+    sheet::CellRange block;
     QPointF at;
     bool shapes;  // the page's own cells show the sheet's shapes, repeated titles not
 };
@@ -33,7 +33,7 @@ void PagePainter::Paint(int index) {
     const PagePlacement placement = sheet.Placement(area);
     const QPointF corner(placement.left, placement.top);
     const QPointF body(placement.bodyLeft, placement.bodyTop);
-    const CellRange cells{area.firstRow, area.firstColumn, area.lastRow, area.lastColumn};
+    const sheet::CellRange cells{area.firstRow, area.firstColumn, area.lastRow, area.lastColumn};
 
     std::vector<Region> regions;
     if (const auto& rows = area.titleRows) {
@@ -56,7 +56,7 @@ void PagePainter::Paint(int index) {
 }
 
 void PagePainter::PaintRegion(const SheetPrintout& sheet, const Region& region, double scale) {
-    const CellRange& block = region.block;
+    const sheet::CellRange& block = region.block;
     const QRectF sheetRect = RangeRect(sheet, block);
     const QPointF sheetCorner = sheetRect.topLeft();
     painter_.save();
@@ -69,7 +69,7 @@ void PagePainter::PaintRegion(const SheetPrintout& sheet, const Region& region, 
     if (region.shapes) {
         painter_.setClipRect(sheetRect);
         ShapePainter shapes(painter_, fonts_, printout_.DefaultFont().name);
-        for (const DrawnShape& shape : sheet.Shapes()) {
+        for (const sheet::DrawnShape& shape : sheet.Shapes()) {
             const QRectF bounds(shape.rect.left, shape.rect.top, shape.rect.width,
                                 shape.rect.height);
             // Lines are boxes of no width or height; they still cross the page.
@@ -83,7 +83,7 @@ void PagePainter::PaintRegion(const SheetPrintout& sheet, const Region& region, 
 
 void PagePainter::PaintHeaderFooter(const PrintedPage& page) {
     const SheetPrintout& sheet = *page.sheet;
-    const PageSetup& setup = sheet.Setup();
+    const sheet::PageSetup& setup = sheet.Setup();
     const QDateTime now = QDateTime::currentDateTime();
     PageFields fields;
     fields.page = page.number;
@@ -93,7 +93,7 @@ void PagePainter::PaintHeaderFooter(const PrintedPage& page) {
     fields.folder = printout_.Path().parent_path().string();
     fields.date = now.toString(QStringLiteral("yyyy/MM/dd")).toStdString();
     fields.time = now.toString(QStringLiteral("HH:mm")).toStdString();
-    const FontFormat& base = printout_.DefaultFont();
+    const sheet::FontFormat& base = printout_.DefaultFont();
     const double left = setup.marginLeft;
     const double width = setup.PrintableWidth();
     auto paint = [&](const std::string& codes, double edge, Qt::Alignment vertical) {
@@ -117,4 +117,4 @@ void PagePainter::PaintHeaderFooter(const PrintedPage& page) {
     paint(setup.footer, setup.paperHeight - setup.footerMargin, Qt::AlignBottom);
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -7,10 +7,10 @@
 
 #include <QPainter>
 
-#include "print_fonts.h"
-#include "workbook_printout.h"
+#include "printout/render/print_fonts.h"
+#include "printout/workbook_printout.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 class PagePainter {
   public:
@@ -29,4 +29,4 @@ class PagePainter {
     PrintFonts fonts_;
 };
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

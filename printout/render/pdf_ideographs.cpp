@@ -1,11 +1,11 @@
-#include "pdf_ideographs.h"
+#include "printout/render/pdf_ideographs.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 // The ideographs of the Kangxi radicals U+2F00..U+2FD5, in order (their
@@ -160,4 +160,4 @@ void NameIdeographsInTextMaps(std::span<char> pdf) {
     });
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -8,7 +8,7 @@
 
 #include <span>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // Rewrites the fonts' text maps (ToUnicode CMaps) of a written PDF so that a
 // glyph named by a radical with a compatibility ideograph is named by that
@@ -17,4 +17,4 @@ namespace nubera::sheet {
 // the writer uses that form only for ten or more glyphs in code order.
 void NameIdeographsInTextMaps(std::span<char> pdf);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

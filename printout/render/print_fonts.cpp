@@ -1,8 +1,8 @@
-#include "print_fonts.h"
+#include "printout/render/print_fonts.h"
 
 #include <QFontDatabase>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 const QString kGothic = QStringLiteral("Noto Sans CJK JP");
@@ -76,4 +76,4 @@ const QFontMetricsF& PrintFonts::Metrics(const QFont& font) {
     return **found;
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

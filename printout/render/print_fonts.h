@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 class PrintFonts {
   public:
@@ -38,4 +38,4 @@ class PrintFonts {
 // The installed family printed for a family a workbook names.
 QString InstalledFamily(const QString& family);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,14 +1,14 @@
-#include "printed_pages.h"
+#include "printout/render/printed_pages.h"
 
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "atomic_file.h"
-#include "page_painter.h"
-#include "pdf_ideographs.h"
+#include "files/atomic_file.h"
+#include "printout/render/page_painter.h"
+#include "printout/render/pdf_ideographs.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 constexpr double kPointsPerInch = 72;
@@ -28,7 +28,7 @@ void ScaleToPoints(QPainter& painter, const QPaintDevice& device) {
 }  // namespace
 
 QPageLayout PageLayoutOf(const WorkbookPrintout& printout, int index) {
-    const PageSetup& setup = printout.Page(index).sheet->Setup();
+    const sheet::PageSetup& setup = printout.Page(index).sheet->Setup();
     const bool landscape = setup.paperWidth > setup.paperHeight;
     const QSizeF portrait = landscape ? QSizeF(setup.paperHeight, setup.paperWidth)
                                       : QSizeF(setup.paperWidth, setup.paperHeight);
@@ -89,4 +89,4 @@ std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::pa
     return {};
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

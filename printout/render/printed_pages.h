@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 // The paper of page `index`, without margins: the sheet's margins are drawn
 // into the page.
@@ -25,4 +25,4 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout);
 // Returns what failed, naming the file; empty on success.
 std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,4 +1,4 @@
-#include "shape_painter.h"
+#include "printout/render/shape_painter.h"
 
 #include <QColor>
 #include <QPen>
@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 // Dash and gap lengths of the preset dashes, in multiples of the line width.
@@ -24,11 +24,11 @@ const auto kDashes = std::to_array<std::pair<std::string_view, std::vector<qreal
     {"sysDashDotDot", {3, 1, 1, 1, 1, 1}},
 });
 
-QColor ToColor(Rgb rgb) {
+QColor ToColor(sheet::Rgb rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
-QPen OutlinePen(const ShapeOutline& outline) {
+QPen OutlinePen(const sheet::ShapeOutline& outline) {
     QPen pen(ToColor(outline.color), outline.width, Qt::SolidLine, Qt::FlatCap);
     if (const QList<qreal> dashes = DashPattern(outline.dash); !dashes.isEmpty()) {
         pen.setDashPattern(dashes);
@@ -36,13 +36,13 @@ QPen OutlinePen(const ShapeOutline& outline) {
     return pen;
 }
 
-Qt::Alignment AlignmentOf(TextAlignment alignment) {
+Qt::Alignment AlignmentOf(sheet::TextAlignment alignment) {
     switch (alignment) {
-        case TextAlignment::Center:
+        case sheet::TextAlignment::Center:
             return Qt::AlignHCenter;
-        case TextAlignment::Right:
+        case sheet::TextAlignment::Right:
             return Qt::AlignRight;
-        case TextAlignment::Left:
+        case sheet::TextAlignment::Left:
             break;
     }
     return Qt::AlignLeft;
@@ -57,12 +57,12 @@ QList<qreal> DashPattern(const std::string& preset) {
     return {};
 }
 
-void ShapePainter::Paint(const DrawnShape& shape) {
+void ShapePainter::Paint(const sheet::DrawnShape& shape) {
     const QRectF rect(shape.rect.left, shape.rect.top, shape.rect.width, shape.rect.height);
     painter_.setPen(shape.outline ? OutlinePen(*shape.outline) : QPen(Qt::NoPen));
     painter_.setBrush(shape.fill ? QBrush(ToColor(*shape.fill)) : QBrush(Qt::NoBrush));
     switch (shape.kind) {
-        case DrawnShape::Kind::Line: {
+        case sheet::DrawnShape::Kind::Line: {
             // A line runs corner to corner of its box; flips choose the corners.
             const double x1 = shape.flipH ? rect.right() : rect.left();
             const double y1 = shape.flipV ? rect.bottom() : rect.top();
@@ -71,10 +71,10 @@ void ShapePainter::Paint(const DrawnShape& shape) {
             if (shape.outline) painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
             return;
         }
-        case DrawnShape::Kind::Rectangle:
+        case sheet::DrawnShape::Kind::Rectangle:
             painter_.drawRect(rect);
             break;
-        case DrawnShape::Kind::Ellipse:
+        case sheet::DrawnShape::Kind::Ellipse:
             painter_.drawEllipse(rect);
             break;
     }
@@ -83,19 +83,19 @@ void ShapePainter::Paint(const DrawnShape& shape) {
 
 // The paragraphs stacked inside the insets, the block anchored at the top,
 // middle or bottom; a text wider than an unwrapped box runs over its edges.
-void ShapePainter::PaintText(const DrawnShape& shape) {
+void ShapePainter::PaintText(const sheet::DrawnShape& shape) {
     const QRectF inner(shape.rect.left + shape.insetLeft, shape.rect.top + shape.insetTop,
                        shape.rect.width - shape.insetLeft - shape.insetRight,
                        shape.rect.height - shape.insetTop - shape.insetBottom);
     struct Laid {
-        const ShapeParagraph* paragraph;
+        const sheet::ShapeParagraph* paragraph;
         QFont font;
         QRectF box;
     };
     std::vector<Laid> laid;
     double height = 0;
     const int wrap = shape.wrapText ? Qt::TextWordWrap : 0;
-    for (const ShapeParagraph& paragraph : shape.paragraphs) {
+    for (const sheet::ShapeParagraph& paragraph : shape.paragraphs) {
         const std::string& name = paragraph.fontName.empty() ? defaultFont_ : paragraph.fontName;
         const QFont& font = fonts_.Font(name, paragraph.fontSize, paragraph.bold, paragraph.italic);
         const QFontMetricsF& metrics = fonts_.Metrics(font);
@@ -108,8 +108,8 @@ void ShapePainter::PaintText(const DrawnShape& shape) {
         height += box.height();
     }
     double y = inner.top();
-    if (shape.textAnchor == TextAnchor::Center) y = inner.center().y() - height / 2;
-    if (shape.textAnchor == TextAnchor::Bottom) y = inner.bottom() - height;
+    if (shape.textAnchor == sheet::TextAnchor::Center) y = inner.center().y() - height / 2;
+    if (shape.textAnchor == sheet::TextAnchor::Bottom) y = inner.bottom() - height;
     for (const Laid& line : laid) {
         painter_.setFont(line.font);
         painter_.setPen(ToColor(line.paragraph->color));
@@ -122,4 +122,4 @@ void ShapePainter::PaintText(const DrawnShape& shape) {
     }
 }
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

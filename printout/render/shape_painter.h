@@ -6,10 +6,10 @@
 #include <QPainter>
 #include <string>
 
-#include "drawn_shape.h"
-#include "print_fonts.h"
+#include "printout/render/print_fonts.h"
+#include "spreadsheet/drawn_shape.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 
 class ShapePainter {
   public:
@@ -17,10 +17,10 @@ class ShapePainter {
     ShapePainter(QPainter& painter, PrintFonts& fonts, std::string defaultFont)
         : painter_(painter), fonts_(fonts), defaultFont_(std::move(defaultFont)) {}
 
-    void Paint(const DrawnShape& shape);
+    void Paint(const sheet::DrawnShape& shape);
 
   private:
-    void PaintText(const DrawnShape& shape);
+    void PaintText(const sheet::DrawnShape& shape);
 
     QPainter& painter_;
     PrintFonts& fonts_;
@@ -30,4 +30,4 @@ class ShapePainter {
 // The dash pattern of a preset dash name in line widths; empty for a solid line.
 QList<qreal> DashPattern(const std::string& preset);
 
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,8 +1,8 @@
-#include "xlsx_printable_sheet.h"
+#include "spreadsheet/ooxml/xlsx_printable_sheet.h"
 
-#include "drawn_shapes.h"
-#include "number_format.h"
-#include "page_setup_xml.h"
+#include "spreadsheet/number_format.h"
+#include "spreadsheet/ooxml/drawing/drawn_shapes.h"
+#include "spreadsheet/ooxml/grid/page_setup_xml.h"
 
 namespace nubera::sheet {
 

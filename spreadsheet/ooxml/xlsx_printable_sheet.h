@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "cell_formats.h"
-#include "printable_sheet.h"
-#include "shared_strings.h"
-#include "sheet_geometry.h"
-#include "theme_colors.h"
-#include "xlsx_worksheet.h"
+#include "spreadsheet/ooxml/grid/shared_strings.h"
+#include "spreadsheet/ooxml/grid/sheet_geometry.h"
+#include "spreadsheet/ooxml/styles/cell_formats.h"
+#include "spreadsheet/ooxml/styles/theme_colors.h"
+#include "spreadsheet/ooxml/xlsx_worksheet.h"
+#include "spreadsheet/printable_sheet.h"
 
 namespace nubera::sheet {
 

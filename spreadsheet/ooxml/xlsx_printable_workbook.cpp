@@ -1,10 +1,10 @@
-#include "xlsx_printable_workbook.h"
+#include "spreadsheet/ooxml/xlsx_printable_workbook.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
-#include "xml_part.h"
+#include "spreadsheet/ooxml/package/xml_part.h"
 
 namespace nubera::sheet {
 namespace {

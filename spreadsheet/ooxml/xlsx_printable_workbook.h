@@ -7,11 +7,11 @@
 #include <memory>
 #include <vector>
 
-#include "cell_formats.h"
-#include "printable_workbook.h"
-#include "theme_colors.h"
-#include "xlsx_printable_sheet.h"
-#include "xlsx_workbook.h"
+#include "spreadsheet/ooxml/styles/cell_formats.h"
+#include "spreadsheet/ooxml/styles/theme_colors.h"
+#include "spreadsheet/ooxml/xlsx_printable_sheet.h"
+#include "spreadsheet/ooxml/xlsx_workbook.h"
+#include "spreadsheet/printable_workbook.h"
 
 namespace nubera::sheet {
 

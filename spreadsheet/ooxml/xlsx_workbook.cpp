@@ -1,13 +1,13 @@
-#include "xlsx_workbook.h"
+#include "spreadsheet/ooxml/xlsx_workbook.h"
 
 #include <algorithm>
 #include <array>
 
-#include "document_properties.h"
-#include "formula_references.h"
-#include "spreadsheet_error.h"
-#include "workbook_calculation.h"
-#include "xml_part.h"
+#include "spreadsheet/ooxml/formulas/formula_references.h"
+#include "spreadsheet/ooxml/formulas/workbook_calculation.h"
+#include "spreadsheet/ooxml/package/document_properties.h"
+#include "spreadsheet/ooxml/package/xml_part.h"
+#include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
 namespace {

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "content_types.h"
-#include "package.h"
-#include "shared_strings.h"
-#include "styles.h"
-#include "workbook.h"
-#include "xlsx_worksheet.h"
+#include "spreadsheet/ooxml/grid/shared_strings.h"
+#include "spreadsheet/ooxml/package/content_types.h"
+#include "spreadsheet/ooxml/package/package.h"
+#include "spreadsheet/ooxml/styles/styles.h"
+#include "spreadsheet/ooxml/xlsx_worksheet.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera::sheet {
 

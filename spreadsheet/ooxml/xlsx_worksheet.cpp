@@ -1,16 +1,16 @@
-#include "xlsx_worksheet.h"
+#include "spreadsheet/ooxml/xlsx_worksheet.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "cell_text.h"
-#include "content_types.h"
-#include "package.h"
-#include "sheet_xml.h"
-#include "spreadsheet_error.h"
-#include "workbook_calculation.h"
-#include "xlsx_workbook.h"
-#include "xml_part.h"
+#include "spreadsheet/ooxml/formulas/workbook_calculation.h"
+#include "spreadsheet/ooxml/grid/cell_text.h"
+#include "spreadsheet/ooxml/grid/sheet_xml.h"
+#include "spreadsheet/ooxml/package/content_types.h"
+#include "spreadsheet/ooxml/package/package.h"
+#include "spreadsheet/ooxml/package/xml_part.h"
+#include "spreadsheet/ooxml/xlsx_workbook.h"
+#include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
 namespace {

@@ -8,11 +8,11 @@
 #include <pugixml.hpp>
 #include <string>
 
-#include "drawing.h"
-#include "relationships.h"
-#include "sheet_data.h"
-#include "sheet_geometry.h"
-#include "worksheet.h"
+#include "spreadsheet/ooxml/drawing/drawing.h"
+#include "spreadsheet/ooxml/grid/sheet_data.h"
+#include "spreadsheet/ooxml/grid/sheet_geometry.h"
+#include "spreadsheet/ooxml/package/relationships.h"
+#include "spreadsheet/worksheet.h"
 
 namespace nubera::sheet {
 

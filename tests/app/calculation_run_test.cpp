@@ -1,4 +1,4 @@
-#include "calculation_run.h"
+#include "app/calculation_run.h"
 
 #include <gmock/gmock.h>
 
@@ -9,10 +9,10 @@
 #include <QGuiApplication>
 #include <QStatusBar>
 
-#include "main_window_harness.h"
-#include "qt_path.h"
-#include "result_workbook.h"
-#include "workbook.h"
+#include "report/result_workbook.h"
+#include "spreadsheet/workbook.h"
+#include "tests/app/main_window_harness.h"
+#include "widgets/qt_path.h"
 
 namespace nubera::test {
 namespace {
@@ -174,9 +174,8 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_EQ(SheetsOf(FirstResult()),
               std::vector<std::string>({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"}));
     // The inputs name the project file the run was loaded from.
-    EXPECT_EQ(
-        sheet::Workbook::Open(FirstResult().toStdString())->Sheet("入力条件").Value(4, 5),
-        sheet::CellValue{std::string("one-block.nbr")});
+    EXPECT_EQ(sheet::Workbook::Open(FirstResult().toStdString())->Sheet("入力条件").Value(4, 5),
+              sheet::CellValue{std::string("one-block.nbr")});
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].sheets,
               QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),

@@ -1,4 +1,4 @@
-#include "desktop_program.h"
+#include "app/desktop_program.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/main_window_harness.h"
-#include "main_window.h"
-#include "result_workbook.h"
+#include "app/main_window.h"
+#include "report/result_workbook.h"
+#include "tests/app/main_window_harness.h"
 
 namespace nubera::test {
 namespace {

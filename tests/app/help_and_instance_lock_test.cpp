@@ -8,8 +8,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "help.h"
-#include "instance_lock.h"
+#include "app/help.h"
+#include "app/instance_lock.h"
 
 namespace nubera {
 namespace {

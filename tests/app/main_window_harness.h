@@ -15,15 +15,15 @@
 #include <optional>
 #include <vector>
 
-#include "core/one_block_project.h"
-#include "document_opener.h"
-#include "file_dialogs.h"
-#include "input/screen_harness.h"
-#include "input_screens.h"
-#include "main_window.h"
-#include "numeric_field.h"
-#include "result_preview.h"
-#include "widgets/scripted_message_box.h"
+#include "app/input_screens.h"
+#include "app/main_window.h"
+#include "app/result_preview.h"
+#include "tests/core/one_block_project.h"
+#include "tests/input/screen_harness.h"
+#include "tests/widgets/scripted_message_box.h"
+#include "widgets/document_opener.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/numeric_field.h"
 
 namespace nubera::test {
 

@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "app/main_window.h"
 
 #include <gmock/gmock.h>
 
@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include "main_window_harness.h"
+#include "tests/app/main_window_harness.h"
 #include "version.h"
 
 namespace nubera::test {

@@ -1,4 +1,4 @@
-#include "modal_input_screens.h"
+#include "app/modal_input_screens.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/main_window_harness.h"
-#include "input/screen_harness.h"
-#include "project_file.h"
-#include "result_workbook.h"
+#include "projectfile/project_file.h"
+#include "report/result_workbook.h"
+#include "tests/app/main_window_harness.h"
+#include "tests/input/screen_harness.h"
 
 namespace nubera::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "print_preview_dialog.h"
+#include "app/print_preview_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "app/main_window_harness.h"
-#include "print_preview.h"
-#include "qt_path.h"
-#include "result_workbook.h"
+#include "app/print_preview.h"
+#include "report/result_workbook.h"
+#include "tests/app/main_window_harness.h"
+#include "widgets/qt_path.h"
 
 namespace nubera::test {
 namespace {
@@ -36,7 +36,7 @@ class FailingOpener : public DocumentOpener {
 class PrintPreviewDialogTest : public ::testing::Test {
   protected:
     std::unique_ptr<PrintPreviewDialog> Dialog(DocumentOpener& desktop) {
-        auto printout = std::make_unique<sheet::WorkbookPrintout>(
+        auto printout = std::make_unique<printout::WorkbookPrintout>(
             ToPath(TemplatePath()),
             std::vector<std::string>{kSummaries[0].toStdString(), kSummaries[1].toStdString()});
         auto dialog = std::make_unique<PrintPreviewDialog>(std::move(printout), messages, desktop);

@@ -1,4 +1,4 @@
-#include "project_file_commands.h"
+#include "app/project_file_commands.h"
 
 #include <gmock/gmock.h>
 
@@ -9,9 +9,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "cp932.h"
-#include "main_window_harness.h"
-#include "project_file.h"
+#include "projectfile/project_file.h"
+#include "tests/app/main_window_harness.h"
+#include "text/cp932.h"
 
 namespace nubera::test {
 namespace {

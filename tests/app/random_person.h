@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "file_dialogs.h"
-#include "message_box.h"
+#include "widgets/file_dialogs.h"
+#include "widgets/message_box.h"
 
 namespace nubera::test {
 

@@ -21,16 +21,16 @@
 #include <functional>
 #include <variant>
 
-#include "input/screen_harness.h"
-#include "main_window.h"
-#include "main_window_harness.h"
-#include "modal_input_screens.h"
-#include "project_file.h"
-#include "qt_path.h"
-#include "random_person.h"
-#include "result_workbook.h"
-#include "run_enabling_rule.h"
-#include "workbook.h"
+#include "app/main_window.h"
+#include "app/modal_input_screens.h"
+#include "projectfile/project_file.h"
+#include "report/result_workbook.h"
+#include "screenrules/run_enabling_rule.h"
+#include "spreadsheet/workbook.h"
+#include "tests/app/main_window_harness.h"
+#include "tests/app/random_person.h"
+#include "tests/input/screen_harness.h"
+#include "widgets/qt_path.h"
 
 namespace nubera::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "title_window.h"
+#include "app/title_window.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "twips.h"
+#include "tests/widgets/find_child.h"
 #include "version.h"
-#include "widgets/find_child.h"
+#include "widgets/twips.h"
 
 namespace nubera {
 namespace {

@@ -11,11 +11,11 @@
 #include <QTableWidget>
 #include <QUndoStack>
 
-#include "main_window_harness.h"
-#include "number_text.h"
-#include "poisson_ratio.h"
-#include "results_panel.h"
-#include "run_enabling_rule.h"
+#include "app/results_panel.h"
+#include "screenrules/poisson_ratio.h"
+#include "screenrules/run_enabling_rule.h"
+#include "tests/app/main_window_harness.h"
+#include "text/number_text.h"
 
 namespace nubera::test {
 namespace {
@@ -109,7 +109,8 @@ TEST_F(WorkspaceTest, ThePanelShowsTheCliNumbersAfterLoadsAndAfterScreenCommits)
         Load(Example(QString::fromUtf8(name)));
         ExpectSameAsCli(Panel().Current(), Example(QString::fromUtf8(name)));
         Button(QStringLiteral("CMD_土質条件"))->click();
-        const QString changed = folder.filePath(QStringLiteral("changed-") + QString::fromUtf8(name));
+        const QString changed =
+            folder.filePath(QStringLiteral("changed-") + QString::fromUtf8(name));
         SaveAs(changed);
         ExpectSameAsCli(Panel().Current(), changed);
     }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera {
 namespace {

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera {
 namespace {

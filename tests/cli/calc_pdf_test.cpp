@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera {
 namespace {

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "project_file.h"
-#include "run_cli.h"
+#include "projectfile/project_file.h"
+#include "tests/cli/run_cli.h"
 
 namespace nubera {
 namespace {

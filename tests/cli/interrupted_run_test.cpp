@@ -14,8 +14,8 @@
 #include <thread>
 #include <vector>
 
-#include "local_date.h"
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
+#include "text/local_date.h"
 
 extern char** environ;
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "file_bytes.h"
+#include "files/file_bytes.h"
 
 namespace nubera::testing_support {
 

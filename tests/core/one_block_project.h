@@ -4,8 +4,8 @@
 #include <initializer_list>
 #include <optional>
 
-#include "calc_results.h"
-#include "project_data.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
 
 namespace nubera::testing_support {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "cp932.h"
-#include "project_file.h"
+#include "projectfile/project_file.h"
+#include "text/cp932.h"
 
 namespace nubera::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "file_bytes.h"
+#include "files/file_bytes.h"
 
 namespace nubera::testing {
 

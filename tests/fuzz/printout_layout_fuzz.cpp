@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_input_file.h"
-#include "spreadsheet_error.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
 
 using nubera::fuzz::Require;
-using nubera::sheet::PageArea;
+using nubera::printout::PageArea;
 
-void RequireSound(const nubera::sheet::PrintedPage& page) {
+void RequireSound(const nubera::printout::PrintedPage& page) {
     const PageArea& area = *page.area;
     Require(area.firstRow >= 1 && area.firstRow <= area.lastRow);
     Require(area.firstColumn >= 1 && area.firstColumn <= area.lastColumn);
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const std::vector<std::string> names =
             nubera::sheet::Workbook::Open(input.Path())->SheetNames();
-        const nubera::sheet::WorkbookPrintout printout(input.Path(), names);
+        const nubera::printout::WorkbookPrintout printout(input.Path(), names);
         for (int index = 0; index < printout.PageCount(); ++index)
             RequireSound(printout.Page(index));
     } catch (const nubera::sheet::SpreadsheetError&) {

@@ -7,11 +7,12 @@
 #include <cstdint>
 #include <string>
 
-#include "calc_results.h"
-#include "calculation.h"
-#include "engine_error.h"
-#include "fuzz_input_file.h"
-#include "project_file.h"
+#include "engine/calculation.h"
+#include "engine/engine_error.h"
+#include "model/calc_results.h"
+#include "projectfile/loaded_run_settings.h"
+#include "projectfile/project_file.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <iostream>
 #include <vector>
 
-#include "file_bytes.h"
+#include "files/file_bytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 

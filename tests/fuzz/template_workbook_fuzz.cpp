@@ -11,15 +11,16 @@
 #include <filesystem>
 #include <string>
 
-#include "calc_results.h"
-#include "calculation.h"
-#include "fuzz_input_file.h"
-#include "project_file.h"
-#include "result_printout.h"
-#include "result_workbook.h"
-#include "spreadsheet_error.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "engine/calculation.h"
+#include "model/calc_results.h"
+#include "printout/workbook_printout.h"
+#include "projectfile/loaded_run_settings.h"
+#include "projectfile/project_file.h"
+#include "report/result_printout.h"
+#include "report/result_workbook.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Read back by both readers: the model's, every sheet, and the printout's.
     const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::Workbook::Open(*published);
     for (std::size_t i = 0; i < book->SheetNames().size(); ++i) book->SheetAt(i);
-    const nubera::sheet::WorkbookPrintout printout(
+    const nubera::printout::WorkbookPrintout printout(
         *published, nubera::PrintedResultSheets(run.project.alsoLateral));
     Require(printout.PageCount() > 0);
     std::filesystem::remove(*published);

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "fuzz_input_file.h"
-#include "spreadsheet_error.h"
-#include "zip_archive.h"
+#include "spreadsheet/ooxml/package/zip_archive.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "tests/fuzz/fuzz_input_file.h"
 
 extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
 

@@ -1,4 +1,4 @@
-#include "fill_load_screen.h"
+#include "input/fill_load_screen.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <QTest>
 #include <memory>
 
-#include "case_name.h"
-#include "core/one_block_project.h"
-#include "input/screen_harness.h"
-#include "numeric_field.h"
-#include "section_view.h"
-#include "widgets/scripted_message_box.h"
+#include "input/section_view.h"
+#include "tests/case_name.h"
+#include "tests/core/one_block_project.h"
+#include "tests/input/screen_harness.h"
+#include "tests/widgets/scripted_message_box.h"
+#include "widgets/numeric_field.h"
 
 namespace nubera {
 namespace {

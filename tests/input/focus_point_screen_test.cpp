@@ -1,16 +1,16 @@
-#include "focus_point_screen.h"
+#include "input/focus_point_screen.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <memory>
 
-#include "case_name.h"
-#include "fill_load_rules.h"
-#include "input/screen_harness.h"
-#include "numeric_field.h"
-#include "section_view.h"
-#include "widgets/scripted_message_box.h"
+#include "input/section_view.h"
+#include "screenrules/fill_load_rules.h"
+#include "tests/case_name.h"
+#include "tests/input/screen_harness.h"
+#include "tests/widgets/scripted_message_box.h"
+#include "widgets/numeric_field.h"
 
 namespace nubera {
 namespace {

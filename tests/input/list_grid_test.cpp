@@ -1,10 +1,10 @@
-#include "list_grid.h"
+#include "input/list_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <QHeaderView>
 
-#include "twips.h"
+#include "widgets/twips.h"
 
 namespace nubera {
 namespace {

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QWidget>
 
-#include "list_grid.h"
-#include "widgets/find_child.h"
+#include "input/list_grid.h"
+#include "tests/widgets/find_child.h"
 
 namespace nubera::test {
 

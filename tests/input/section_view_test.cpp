@@ -1,4 +1,4 @@
-#include "section_view.h"
+#include "input/section_view.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QTextItem>
 #include <cmath>
 
-#include "fill_load_rules.h"
+#include "screenrules/fill_load_rules.h"
 
 namespace nubera {
 namespace {

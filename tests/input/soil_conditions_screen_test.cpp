@@ -1,4 +1,4 @@
-#include "soil_conditions_screen.h"
+#include "input/soil_conditions_screen.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,10 +7,10 @@
 #include <QTest>
 #include <memory>
 
-#include "case_name.h"
-#include "input/screen_harness.h"
-#include "numeric_field.h"
-#include "widgets/scripted_message_box.h"
+#include "tests/case_name.h"
+#include "tests/input/screen_harness.h"
+#include "tests/widgets/scripted_message_box.h"
+#include "widgets/numeric_field.h"
 
 namespace nubera {
 namespace {

@@ -1,8 +1,8 @@
-#include "header_footer.h"
+#include "printout/header_footer.h"
 
 #include <gtest/gtest.h>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 PageFields Fields() {
@@ -44,4 +44,4 @@ TEST(HeaderFooter, TextBeforeAnySectionCodeIsCentred) {
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,13 +1,13 @@
-#include "page_layout.h"
+#include "printout/page_layout.h"
 
 #include <gtest/gtest.h>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 // A4 portrait with 1-inch margins all round: 451.28 × 697.89 points of sheet.
-PageSetup Paper() {
-    PageSetup setup;
+sheet::PageSetup Paper() {
+    sheet::PageSetup setup;
     setup.marginLeft = setup.marginRight = setup.marginTop = setup.marginBottom = 72;
     return setup;
 }
@@ -49,7 +49,7 @@ TEST(PageLayout, ARowTallerThanAPageGetsAPageOfItsOwn) {
 TEST(PageLayout, ColumnsSplitDownThenOverOrOverThenDown) {
     // 451.28 / 100 holds 4 columns; 697.89 / 400 one row.
     PageGrid grid = Grid(2, 400, 6, 100);
-    PageSetup setup = Paper();
+    sheet::PageSetup setup = Paper();
     const std::vector downThenOver{Area(1, 1, 1, 4), Area(2, 2, 1, 4), Area(1, 1, 5, 6),
                                    Area(2, 2, 5, 6)};
     EXPECT_EQ(LayOutPages(grid, setup).pages, downThenOver);
@@ -60,7 +60,7 @@ TEST(PageLayout, ColumnsSplitDownThenOverOrOverThenDown) {
 }
 
 TEST(PageLayout, TheScaleShrinksWhatAPageHolds) {
-    PageSetup setup = Paper();
+    sheet::PageSetup setup = Paper();
     setup.scalePercent = 50;  // 1395.78 points of sheet: 69 rows of 20
     const PageLayout layout = LayOutPages(Grid(80, 20, 3, 50), setup);
     EXPECT_EQ(layout.scale, 0.5);
@@ -70,7 +70,7 @@ TEST(PageLayout, TheScaleShrinksWhatAPageHolds) {
 TEST(PageLayout, FitToOnePageTakesTheLargestWholePercentAndIgnoresManualBreaks) {
     PageGrid grid = Grid(10, 20, 5, 100);  // 500 wide: 451.28 / 500 is 90.3 %
     grid.rowBreaks = {5};
-    PageSetup setup = Paper();
+    sheet::PageSetup setup = Paper();
     setup.fitToPage = true;
     const PageLayout layout = LayOutPages(grid, setup);
     EXPECT_DOUBLE_EQ(layout.scale, 0.90);
@@ -78,7 +78,7 @@ TEST(PageLayout, FitToOnePageTakesTheLargestWholePercentAndIgnoresManualBreaks) 
 }
 
 TEST(PageLayout, FitNeverEnlargesAndAnUnboundedHeightLetsRowsRunOn) {
-    PageSetup setup = Paper();
+    sheet::PageSetup setup = Paper();
     setup.fitToPage = true;
     EXPECT_EQ(LayOutPages(Grid(3, 20, 2, 50), setup).scale, 1);
     setup.fitToHeight = 0;  // one page wide, as many pages tall as needed
@@ -91,7 +91,7 @@ TEST(PageLayout, FitNeverEnlargesAndAnUnboundedHeightLetsRowsRunOn) {
 TEST(PageLayout, PrintTitlesAreRepeatedOnTheLaterPagesAndTakeTheirRoom) {
     PageGrid grid = Grid(80, 20, 3, 50);
     grid.titleHeight = 40;  // rows 1 and 2
-    PageSetup setup = Paper();
+    sheet::PageSetup setup = Paper();
     setup.titleRows = std::pair{1, 2};
     const PageLayout layout = LayOutPages(grid, setup);
     ASSERT_EQ(layout.pages.size(), 3u);
@@ -107,4 +107,4 @@ TEST(PageLayout, AnEmptyGridPrintsNothing) {
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

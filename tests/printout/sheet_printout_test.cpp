@@ -1,18 +1,18 @@
-#include "sheet_printout.h"
+#include "printout/sheet_printout.h"
 
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
-#include "spreadsheet_error.h"
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
-using testing::FixtureBook;
-using testing::SheetBody;
-using testing::TempFolder;
-using testing::WriteFixture;
+using sheet::testing::FixtureBook;
+using sheet::testing::SheetBody;
+using sheet::testing::TempFolder;
+using sheet::testing::WriteFixture;
 
 // A line from (x1, y1) to (x2, y2) in points, placed absolutely.
 std::string LineAnchor(double x1, double y1, double x2, double y2) {
@@ -45,8 +45,8 @@ TEST_F(SheetPrintoutTest, PrintsFromA1ToTheLastValueOrShape) {
     EXPECT_EQ(*printout.Page(0).area, (PageArea{1, 10, 1, 9, std::nullopt, std::nullopt}));
     const SheetPrintout& sheet = *printout.Page(0).sheet;
     ASSERT_EQ(sheet.Shapes().size(), 1u);
-    const DrawnShape& line = sheet.Shapes()[0];
-    EXPECT_EQ(line.kind, DrawnShape::Kind::Line);
+    const sheet::DrawnShape& line = sheet.Shapes()[0];
+    EXPECT_EQ(line.kind, sheet::DrawnShape::Kind::Line);
     EXPECT_EQ(line.outline->color, 0xFF0000u);
     EXPECT_EQ(line.outline->dash, "lgDashDot");
     EXPECT_DOUBLE_EQ(line.outline->width, 0.75);
@@ -91,13 +91,13 @@ TEST_F(SheetPrintoutTest, ReadsPageSetupPrintAreaAndTitles) {
         R"(<definedName name="_xlnm.Print_Area" localSheetId="0">Data!$A$1:$C$50</definedName>)"
         R"(<definedName name="_xlnm.Print_Titles" localSheetId="0">Data!$1:$2</definedName>)";
     const WorkbookPrintout printout = Open(book, {"Data"});
-    const PageSetup& setup = printout.Page(0).sheet->Setup();
+    const sheet::PageSetup& setup = printout.Page(0).sheet->Setup();
     EXPECT_DOUBLE_EQ(setup.paperWidth, 841.89);  // A4 turned
     EXPECT_DOUBLE_EQ(setup.marginLeft, 72);
     EXPECT_DOUBLE_EQ(setup.footerMargin, 36);
     EXPECT_TRUE(setup.centerHorizontally);
     EXPECT_EQ(setup.footer, "&P");
-    EXPECT_EQ(setup.printArea, (CellRange{1, 1, 50, 3}));
+    EXPECT_EQ(setup.printArea, (sheet::CellRange{1, 1, 50, 3}));
     EXPECT_EQ(setup.titleRows, (std::pair{1, 2}));
     // 80 %: (595.28 − 144) / 0.8 = 564.1 points of sheet hold 37 rows of 15.
     ASSERT_EQ(printout.PageCount(), 2);
@@ -116,8 +116,8 @@ TEST_F(SheetPrintoutTest, PagesAreNumberedThroughTheSheetsAsOneJob) {
     EXPECT_EQ(printout.Page(0).sheet->Name(), "Two");
     EXPECT_EQ(printout.Page(1).sheet->Name(), "One");
     EXPECT_EQ(printout.Page(1).number, 2);
-    EXPECT_THROW(Open(book, {"Missing"}), SpreadsheetError);
+    EXPECT_THROW(Open(book, {"Missing"}), sheet::SpreadsheetError);
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,8 +1,8 @@
-#include "block_plan.h"
+#include "report/block_plan.h"
 
 #include <gtest/gtest.h>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
 namespace nubera {
 namespace {

@@ -7,10 +7,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "package_fixture.h"
-#include "report_run.h"
-#include "report_text.h"
-#include "result_workbook.h"
+#include "report/report_text.h"
+#include "report/result_workbook.h"
+#include "tests/report/report_run.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera {
 namespace {

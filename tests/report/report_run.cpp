@@ -1,14 +1,14 @@
-#include "report_run.h"
+#include "tests/report/report_run.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 
-#include "equivalent_modulus.h"
-#include "file_bytes.h"
-#include "lateral.h"
-#include "settlement.h"
+#include "engine/equivalent_modulus.h"
+#include "engine/lateral.h"
+#include "engine/settlement.h"
+#include "files/file_bytes.h"
 
 namespace nubera::testing_report {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "calc_results.h"
-#include "placement.h"
-#include "project_data.h"
-#include "report_context.h"
+#include "model/calc_results.h"
+#include "model/placement.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
 
 namespace nubera::testing_report {
 

@@ -1,10 +1,10 @@
-#include "result_plot.h"
+#include "report/result_plot.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "report_text.h"
+#include "report/report_text.h"
 
 namespace nubera {
 namespace {

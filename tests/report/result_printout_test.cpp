@@ -1,26 +1,29 @@
-#include "result_printout.h"
+#include "report/result_printout.h"
 
 #include <gtest/gtest.h>
 
-#include "report_run.h"
-#include "result_workbook.h"
-#include "workbook_printout.h"
+#include "printout/workbook_printout.h"
+#include "report/result_workbook.h"
+#include "tests/report/report_run.h"
 
-namespace nubera::sheet {
+namespace nubera {
 namespace {
 
 // The result workbook of a run, saved and read back as printed pages.
-WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run, std::string_view name) {
+printout::WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run,
+                                          std::string_view name) {
     std::string error;
     const auto path = WriteResultWorkbook(
         run.project, run.results, run.context, testing_report::TemplatePath(),
         testing_report::FreshFolder(name), std::chrono::year_month_day{}, &error);
     EXPECT_TRUE(path) << error;
-    return WorkbookPrintout(path.value_or(""), PrintedResultSheets(run.project.alsoLateral));
+    return printout::WorkbookPrintout(path.value_or(""),
+                                      PrintedResultSheets(run.project.alsoLateral));
 }
 
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
-    const WorkbookPrintout printout = ResultPrintout(testing_report::FiveBlockRun(), "print-five");
+    const printout::WorkbookPrintout printout =
+        ResultPrintout(testing_report::FiveBlockRun(), "print-five");
     ASSERT_EQ(printout.PageCount(), 9);
     EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
     // Blocks at rows 2, 18, 35, 50, 67 and 82 with breaks before rows 34,
@@ -28,13 +31,13 @@ TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
     const std::pair<int, int> rows[] = {{1, 33}, {34, 65}, {66, 95}};
     for (int kind = 0; kind < 2; ++kind) {
         for (int page = 0; page < 3; ++page) {
-            const PrintedPage& printed = printout.Page(1 + kind * 4 + page);
+            const printout::PrintedPage& printed = printout.Page(1 + kind * 4 + page);
             EXPECT_EQ(printed.number, 1 + kind * 4 + page + 1);
             EXPECT_EQ(printed.area->firstRow, rows[page].first) << kind << page;
             EXPECT_EQ(printed.area->lastRow, rows[page].second) << kind << page;
             EXPECT_EQ(printed.area->lastColumn, 8);  // A to H
         }
-        const PrintedPage& summary = printout.Page(1 + kind * 4 + 3);
+        const printout::PrintedPage& summary = printout.Page(1 + kind * 4 + 3);
         EXPECT_EQ(summary.sheet->Name(), kind == 0 ? "即時沈下量のまとめ" : "側方変位量のまとめ");
         EXPECT_EQ(summary.sheet->Layout().pages.size(), 1u);
         EXPECT_GE(summary.area->lastColumn, 10);  // the totals in J and the diagram
@@ -43,7 +46,8 @@ TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
 }
 
 TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
-    const WorkbookPrintout printout = ResultPrintout(testing_report::OneBlockRun(), "print-one");
+    const printout::WorkbookPrintout printout =
+        ResultPrintout(testing_report::OneBlockRun(), "print-one");
     ASSERT_EQ(printout.PageCount(), 3);
     EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
     EXPECT_EQ(printout.Page(1).sheet->Name(), "即時沈下量の計算");
@@ -54,9 +58,9 @@ TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
 // printed once.
 TEST(ResultPrintout, EveryPageIsTitledWithTheProjectAndTheRunTime) {
     const testing_report::ReportRun run = testing_report::FiveBlockRun();
-    const WorkbookPrintout printout = ResultPrintout(run, "print-titles");
+    const printout::WorkbookPrintout printout = ResultPrintout(run, "print-titles");
     for (int page = 0; page < printout.PageCount(); ++page) {
-        const PageSetup& setup = printout.Page(page).sheet->Setup();
+        const sheet::PageSetup& setup = printout.Page(page).sheet->Setup();
         EXPECT_NE(setup.header.find("盛土&&掘削.nbr"), std::string::npos) << setup.header;
         EXPECT_NE(setup.header.find(RunTimeText(run.context)), std::string::npos);
         EXPECT_NE(setup.footer.find("ページ &P / &N"), std::string::npos) << setup.footer;
@@ -66,7 +70,7 @@ TEST(ResultPrintout, EveryPageIsTitledWithTheProjectAndTheRunTime) {
 // A common project's inputs fit on one page; the most the screens take (20
 // layers, 5 blocks, a surcharge and 11 manual points) on two.
 TEST(ResultPrintout, TheInputsFitOnOnePageOrAtMostTwo) {
-    const auto inputPages = [](const WorkbookPrintout& printout) {
+    const auto inputPages = [](const printout::WorkbookPrintout& printout) {
         int pages = 0;
         for (int page = 0; page < printout.PageCount(); ++page) {
             pages += printout.Page(page).sheet->Name() == "入力条件";
@@ -78,4 +82,4 @@ TEST(ResultPrintout, TheInputsFitOnOnePageOrAtMostTwo) {
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera

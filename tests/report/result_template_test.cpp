@@ -1,7 +1,7 @@
 // The template read once and filled many times, on several threads at once,
 // and workbooks published under names their caller gives.
 
-#include "result_template.h"
+#include "report/result_template.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +9,10 @@
 #include <thread>
 #include <vector>
 
-#include "file_bytes.h"
-#include "package_fixture.h"
-#include "report_run.h"
-#include "result_workbook.h"
+#include "files/file_bytes.h"
+#include "report/result_workbook.h"
+#include "tests/report/report_run.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera {
 namespace {

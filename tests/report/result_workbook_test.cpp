@@ -1,17 +1,17 @@
-#include "result_workbook.h"
+#include "report/result_workbook.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
 
-#include "block_plan.h"
-#include "input_sheet.h"
-#include "report_run.h"
-#include "report_text.h"
-#include "result_plot.h"
-#include "section_diagram.h"
-#include "workbook.h"
+#include "report/block_plan.h"
+#include "report/input_sheet.h"
+#include "report/report_text.h"
+#include "report/result_plot.h"
+#include "report/section_diagram.h"
+#include "spreadsheet/workbook.h"
+#include "tests/report/report_run.h"
 
 namespace nubera {
 namespace {

@@ -1,10 +1,10 @@
-#include "section_diagram.h"
+#include "report/section_diagram.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "report_text.h"
-#include "spreadsheet_error.h"
+#include "report/report_text.h"
+#include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera {
 namespace {

@@ -1,8 +1,8 @@
-#include "number_format.h"
+#include "spreadsheet/number_format.h"
 
 #include <gtest/gtest.h>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
 namespace nubera::sheet {
 namespace {

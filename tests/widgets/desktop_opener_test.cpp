@@ -1,6 +1,6 @@
 // Whether the desktop has a program for a document, asked through xdg-utils.
 
-#include "desktop_opener.h"
+#include "widgets/desktop_opener.h"
 
 #include <gtest/gtest.h>
 

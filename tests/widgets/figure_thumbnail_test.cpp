@@ -1,4 +1,4 @@
-#include "figure_thumbnail.h"
+#include "widgets/figure_thumbnail.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "scripted_message_box.h"
+#include "tests/widgets/scripted_message_box.h"
 
 namespace nubera {
 namespace {

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "qt_file_dialogs.h"
-#include "recent_folder.h"
+#include "widgets/qt_file_dialogs.h"
+#include "widgets/recent_folder.h"
 
 namespace nubera {
 namespace {

@@ -1,4 +1,4 @@
-#include "message_over_frame.h"
+#include "widgets/message_over_frame.h"
 
 #include <gtest/gtest.h>
 

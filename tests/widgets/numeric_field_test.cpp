@@ -1,4 +1,4 @@
-#include "numeric_field.h"
+#include "widgets/numeric_field.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "case_name.h"
-#include "widgets/scripted_message_box.h"
+#include "tests/case_name.h"
+#include "tests/widgets/scripted_message_box.h"
 
 namespace nubera {
 namespace {

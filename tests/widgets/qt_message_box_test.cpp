@@ -1,6 +1,6 @@
 // The real message box's caption and Japanese buttons.
 
-#include "qt_message_box.h"
+#include "widgets/qt_message_box.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <memory>
 
-#include "japanese_desktop.h"
+#include "widgets/japanese_desktop.h"
 
 namespace {
 

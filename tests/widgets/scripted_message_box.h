@@ -12,8 +12,8 @@
 #include <functional>
 #include <vector>
 
-#include "message_box.h"
-#include "message_over_frame.h"
+#include "widgets/message_box.h"
+#include "widgets/message_over_frame.h"
 
 namespace nubera::test {
 

@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "example_report.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
+#include "tests/printout/render/example_report.h"
 
 namespace nubera::testing_render {
 namespace {
@@ -21,10 +21,10 @@ class CellTextTest : public ::testing::Test {
   protected:
     void SetUp() override {
         report = RunExample("one-block.nbr");
-        printout =
-            std::make_unique<sheet::WorkbookPrintout>(report.workbook, PrintedResultSheets(false));
+        printout = std::make_unique<printout::WorkbookPrintout>(report.workbook,
+                                                                PrintedResultSheets(false));
         const auto pdf = report.workbook.parent_path() / "cells.pdf";
-        ASSERT_EQ(sheet::WritePdf(*printout, pdf), "");
+        ASSERT_EQ(printout::WritePdf(*printout, pdf), "");
         words = PdfWords(pdf, kBlockPage + 1);
     }
 
@@ -34,7 +34,7 @@ class CellTextTest : public ::testing::Test {
         return OnPaper(0, (Sheet().RowTop(row) + Sheet().RowTop(row + 1)) / 2).second;
     }
     double Scale() const { return Sheet().Layout().scale; }
-    const sheet::SheetPrintout& Sheet() const { return *printout->Page(kBlockPage).sheet; }
+    const printout::SheetPrintout& Sheet() const { return *printout->Page(kBlockPage).sheet; }
     std::pair<double, double> OnPaper(double x, double y) const {
         return Sheet().OnPaper(*printout->Page(kBlockPage).area, x, y);
     }
@@ -54,7 +54,7 @@ class CellTextTest : public ::testing::Test {
     }
 
     ExampleReport report;
-    std::unique_ptr<sheet::WorkbookPrintout> printout;
+    std::unique_ptr<printout::WorkbookPrintout> printout;
     std::vector<PdfWord> words;
 };
 

@@ -1,4 +1,4 @@
-#include "example_report.h"
+#include "tests/printout/render/example_report.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +7,12 @@
 #include <regex>
 #include <sstream>
 
-#include "equivalent_modulus.h"
-#include "lateral.h"
-#include "poisson_ratio.h"
-#include "project_file.h"
-#include "result_workbook.h"
-#include "settlement.h"
+#include "engine/equivalent_modulus.h"
+#include "engine/lateral.h"
+#include "engine/settlement.h"
+#include "projectfile/project_file.h"
+#include "report/result_workbook.h"
+#include "screenrules/poisson_ratio.h"
 
 namespace nubera::testing_render {
 

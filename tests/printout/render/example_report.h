@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "calc_results.h"
-#include "project_data.h"
-#include "report_context.h"
+#include "model/calc_results.h"
+#include "model/project_data.h"
+#include "report/report_context.h"
 
 namespace nubera::testing_render {
 

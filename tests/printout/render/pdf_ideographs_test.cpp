@@ -1,10 +1,10 @@
-#include "pdf_ideographs.h"
+#include "printout/render/pdf_ideographs.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 std::string Mended(std::string pdf) {
@@ -50,4 +50,4 @@ TEST(NameIdeographsInTextMaps, MendsEveryFontsMapAndSingleCharacterMaps) {
 }
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -1,12 +1,12 @@
-#include "print_fonts.h"
+#include "printout/render/print_fonts.h"
 
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
 
-#include "case_name.h"
+#include "tests/case_name.h"
 
-namespace nubera::sheet {
+namespace nubera::printout {
 namespace {
 
 struct FontCase {
@@ -40,4 +40,4 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 }  // namespace
-}  // namespace nubera::sheet
+}  // namespace nubera::printout

@@ -8,12 +8,12 @@
 #include <cmath>
 #include <set>
 
-#include "example_report.h"
-#include "number_text.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "round_half.h"
-#include "workbook_printout.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
+#include "tests/printout/render/example_report.h"
+#include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera::testing_render {
 namespace {
@@ -108,9 +108,9 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
     const ProjectData& project = report.project;
     const CalcResults& results = report.results;
     const auto pdf = report.workbook.parent_path() / "result.pdf";
-    const sheet::WorkbookPrintout printout(report.workbook,
-                                           PrintedResultSheets(project.alsoLateral));
-    ASSERT_EQ(sheet::WritePdf(printout, pdf), "");
+    const printout::WorkbookPrintout printout(report.workbook,
+                                              PrintedResultSheets(project.alsoLateral));
+    ASSERT_EQ(printout::WritePdf(printout, pdf), "");
 
     const bool surcharge = project.surcharge.has_value();
     std::vector<Kind> kinds{
@@ -145,9 +145,9 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
 TEST_P(PrintedPdfTest, ItsTextLayerReadsAsPrinted) {
     const ExampleReport report = RunExample(GetParam());
     const auto pdf = report.workbook.parent_path() / "text.pdf";
-    const sheet::WorkbookPrintout printout(report.workbook,
-                                           PrintedResultSheets(report.project.alsoLateral));
-    ASSERT_EQ(sheet::WritePdf(printout, pdf), "");
+    const printout::WorkbookPrintout printout(report.workbook,
+                                              PrintedResultSheets(report.project.alsoLateral));
+    ASSERT_EQ(printout::WritePdf(printout, pdf), "");
     const std::string text = CommandOutput("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
     std::vector<std::string> words{"着目点", "重心位置", "計算結果一覧", "入力条件", "計算日時"};
     if (report.project.alsoLateral)

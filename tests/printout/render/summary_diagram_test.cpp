@@ -8,12 +8,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "example_report.h"
-#include "page_painter.h"
-#include "printed_pages.h"
-#include "result_printout.h"
-#include "workbook.h"
-#include "workbook_printout.h"
+#include "printout/render/page_painter.h"
+#include "printout/render/printed_pages.h"
+#include "printout/workbook_printout.h"
+#include "report/result_printout.h"
+#include "spreadsheet/workbook.h"
+#include "tests/printout/render/example_report.h"
 
 namespace nubera::testing_render {
 namespace {
@@ -34,25 +34,25 @@ class SummaryDiagramTest : public ::testing::Test {
   protected:
     void SetUp() override {
         report = RunExample("five-blocks-lateral.nbr");
-        printout =
-            std::make_unique<sheet::WorkbookPrintout>(report.workbook, PrintedResultSheets(true));
+        printout = std::make_unique<printout::WorkbookPrintout>(report.workbook,
+                                                                PrintedResultSheets(true));
         book = sheet::Workbook::Open(report.workbook);
         ASSERT_EQ(printout->Page(kSummaryPage).sheet->Name(), "即時沈下量のまとめ");
     }
 
     std::pair<double, double> OnPaper(double x, double y) const {
-        const sheet::PrintedPage& page = printout->Page(kSummaryPage);
+        const printout::PrintedPage& page = printout->Page(kSummaryPage);
         return page.sheet->OnPaper(*page.area, x, y);
     }
 
     ExampleReport report;
-    std::unique_ptr<sheet::WorkbookPrintout> printout;
+    std::unique_ptr<printout::WorkbookPrintout> printout;
     std::unique_ptr<sheet::Workbook> book;
 };
 
 TEST_F(SummaryDiagramTest, EachPointLabelIsPrintedWhereTheWorkbookPlacesIt) {
     const auto pdf = report.workbook.parent_path() / "summary.pdf";
-    ASSERT_EQ(sheet::WritePdf(*printout, pdf), "");
+    ASSERT_EQ(printout::WritePdf(*printout, pdf), "");
     const std::vector<PdfWord> words = PdfWords(pdf, kSummaryPage + 1);
     const sheet::Worksheet& summary = book->Sheet("即時沈下量のまとめ");
     for (std::size_t k = 0; k < 11; ++k) {
@@ -83,7 +83,7 @@ TEST_F(SummaryDiagramTest, TheRedTicksStandOnTheGroundLine) {
     {
         QPainter painter(&image);
         painter.scale(kPixelsPerPoint, kPixelsPerPoint);
-        sheet::PagePainter(painter, *printout).Paint(kSummaryPage);
+        printout::PagePainter(painter, *printout).Paint(kSummaryPage);
     }
     int ticks = 0;
     for (const sheet::LineShape& line : book->Sheet("即時沈下量のまとめ").Lines()) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
-#include "workbook.h"
+#include "spreadsheet/workbook.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <functional>
 
-#include "package_fixture.h"
-#include "printable_workbook.h"
-#include "spreadsheet_error.h"
-#include "workbook.h"
+#include "spreadsheet/printable_workbook.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "cell_address.h"
-#include "formula_evaluator.h"
-#include "formula_references.h"
+#include "spreadsheet/cell_address.h"
+#include "spreadsheet/ooxml/formulas/formula_evaluator.h"
+#include "spreadsheet/ooxml/formulas/formula_references.h"
 
 namespace nubera::sheet {
 namespace {

@@ -1,4 +1,4 @@
-#include "page_setup_xml.h"
+#include "spreadsheet/ooxml/grid/page_setup_xml.h"
 
 #include <gtest/gtest.h>
 

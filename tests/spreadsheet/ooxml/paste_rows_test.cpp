@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
-#include "spreadsheet_error.h"
-#include "workbook.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "spreadsheet/workbook.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {

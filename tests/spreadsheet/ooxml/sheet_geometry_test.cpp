@@ -1,8 +1,8 @@
-#include "sheet_geometry.h"
+#include "spreadsheet/ooxml/grid/sheet_geometry.h"
 
 #include <gtest/gtest.h>
 
-#include "cell_address.h"
+#include "spreadsheet/cell_address.h"
 
 namespace nubera::sheet {
 namespace {

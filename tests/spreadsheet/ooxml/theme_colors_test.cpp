@@ -1,4 +1,4 @@
-#include "theme_colors.h"
+#include "spreadsheet/ooxml/styles/theme_colors.h"
 
 #include <gtest/gtest.h>
 

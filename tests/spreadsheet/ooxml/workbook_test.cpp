@@ -1,4 +1,4 @@
-#include "workbook.h"
+#include "spreadsheet/workbook.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "package_fixture.h"
-#include "spreadsheet_error.h"
+#include "spreadsheet/spreadsheet_error.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {

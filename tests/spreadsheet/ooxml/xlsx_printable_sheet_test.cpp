@@ -1,9 +1,9 @@
-#include "xlsx_printable_sheet.h"
+#include "spreadsheet/ooxml/xlsx_printable_sheet.h"
 
 #include <gtest/gtest.h>
 
-#include "package_fixture.h"
-#include "printable_workbook.h"
+#include "spreadsheet/printable_workbook.h"
+#include "tests/spreadsheet/fixture/package_fixture.h"
 
 namespace nubera::sheet {
 namespace {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+
+#include "model/calc_results.h"
+#include "model/placement.h"
+#include "model/project_data.h"
+
+namespace nubera {
+
+// What a caller does once Em is known and not 0, before the points are placed
+// (the desktop program checks that a result name of the day is left). Returning false
+// ends the run.
+using AfterModulus = std::function<bool()>;
+
+enum class RunOutcome {
+    Computed,
+    ModulusZero,  // Em = 0; callers report kEquivalentModulusZero
+    Stopped,      // afterModulus said stop
+};
+
+// One run: the inputs' bounds (CheckRunInputs), Em, then the placement and settlement step and,
+// when the project asks for it, the lateral step; nothing further once Em = 0 or `afterModulus`
+// said stop. Throws EngineError as the steps do.
+RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
+                          const AfterModulus& afterModulus = {});
+
+}  // namespace nubera

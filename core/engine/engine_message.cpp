@@ -1,0 +1,13 @@
+#include "engine/engine_message.h"
+
+#include "model/point_name.h"
+
+namespace nubera {
+
+std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,
+                            std::string_view quantity) {
+    return std::string(reason) + "ため、" + std::string(load) + " の" + PointName(point) + "の" +
+           std::string(quantity) + "を計算できません。";
+}
+
+}  // namespace nubera

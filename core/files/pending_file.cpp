@@ -1,0 +1,154 @@
+#include "files/pending_file.h"
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "files/system_reason.h"
+
+namespace nubera {
+namespace {
+
+constexpr std::string_view kPrefix = ".nubera-";
+constexpr std::string_view kSuffix = ".tmp";
+
+bool IsPendingName(const std::string& name) {
+    return name.starts_with(kPrefix) && name.ends_with(kSuffix);
+}
+
+// Removes `path` when no live process holds its lock: its writer was killed.
+// The lock taken here and the same-file check keep a file that another run
+// has just created (and not yet locked) or that replaced it under the same
+// name from being removed.
+void RemoveIfAbandoned(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return;
+    struct stat held {};
+    struct stat named {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_nlink > 0 &&
+        ::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
+        named.st_dev == held.st_dev) {
+        ::unlink(path.c_str());
+    }
+    ::close(fd);
+}
+
+int LastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
+
+void PendingFile::RemoveAbandoned(const std::filesystem::path& folder) {
+    std::error_code failure;
+    for (std::filesystem::directory_iterator it(folder, failure), end; !failure && it != end;
+         it.increment(failure)) {
+        if (IsPendingName(it->path().filename().string())) RemoveIfAbandoned(it->path());
+    }
+}
+
+std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& folder,
+                                               std::string* reason, Sweep sweep) {
+    if (sweep == Sweep::First) RemoveAbandoned(folder);
+    constexpr int kAttempts = 1000;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::filesystem::path path =
+            folder / (std::string(kPrefix) + std::to_string(::getpid()) + "-" +
+                      std::to_string(attempt) + std::string(kSuffix));
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) continue;
+            *reason = SystemReasonText(LastError());
+            return std::nullopt;
+        }
+        // Between creating and locking, another run may have taken it for
+        // abandoned and removed it; then the next name is tried.
+        struct stat held {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 && held.st_nlink > 0) {
+            return PendingFile(std::move(path), fd);
+        }
+        ::close(fd);
+    }
+    *reason = SystemReasonText(EEXIST);
+    return std::nullopt;
+}
+
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : path_(std::move(other.path_)), fd_(other.fd_), named_(other.named_), synced_(other.synced_) {
+    other.fd_ = -1;
+}
+
+PendingFile::~PendingFile() {
+    if (fd_ < 0) return;
+    // Removed while still locked, so no other run can mistake it for its own.
+    if (!named_) ::unlink(path_.c_str());
+    ::close(fd_);
+}
+
+bool PendingFile::Write(std::string_view bytes, std::string* reason) {
+    while (!bytes.empty()) {
+        errno = 0;
+        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            *reason = SystemReasonText(LastError());
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    // The disk starts on the bytes now; naming the file waits for them.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    synced_ = false;
+    return true;
+}
+
+bool PendingFile::Synced(std::string* reason) {
+    if (!synced_ && ::fsync(fd_) != 0) {
+        *reason = SystemReasonText(LastError());
+        return false;
+    }
+    synced_ = true;
+    return true;
+}
+
+PendingFile::Published PendingFile::PublishAs(const std::filesystem::path& target,
+                                              std::string* reason) {
+    if (!Synced(reason)) return Published::Failed;
+    int failure = ::link(path_.c_str(), target.c_str()) == 0 ? 0 : errno;
+    if (failure == 0) {
+        named_ = true;
+        ::unlink(path_.c_str());  // the complete file has its name; a left link is hidden
+        return Published::Done;
+    }
+    // File systems without hard links (FAT on a memory stick) can still
+    // rename without replacing.
+    if (failure == EPERM || failure == EOPNOTSUPP || failure == ENOSYS) {
+        failure =
+            ::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0
+                ? 0
+                : errno;
+        if (failure == 0) {
+            named_ = true;
+            return Published::Done;
+        }
+    }
+    if (failure == EEXIST) return Published::NameTaken;
+    *reason = SystemReasonText(failure);
+    return Published::Failed;
+}
+
+bool PendingFile::ReplaceAs(const std::filesystem::path& target, std::string* reason) {
+    if (!Synced(reason)) return false;
+    if (::rename(path_.c_str(), target.c_str()) != 0) {
+        *reason = SystemReasonText(LastError());
+        return false;
+    }
+    named_ = true;
+    return true;
+}
+
+}  // namespace nubera

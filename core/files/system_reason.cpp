@@ -1,0 +1,38 @@
+#include "files/system_reason.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace nubera {
+
+std::string SystemReasonText(int error) {
+    switch (error) {
+        case EACCES:
+        case EPERM:
+            return "アクセス権がありません";
+        case ENOSPC:
+        case EDQUOT:
+            return "ディスクの空き容量が足りません";
+        case ENOENT:
+            return "ファイルまたはフォルダが見つかりません";
+        case ENOTDIR:
+            return "フォルダではないものがパスに含まれています";
+        case EFBIG:
+            return "ファイルサイズの上限を超えました";
+        case EROFS:
+            return "読み取り専用の場所です";
+        case EISDIR:
+            return "同じ名前のフォルダがあります";
+        case EIO:
+            return "ディスクの読み書きに失敗しました";
+        case ENAMETOOLONG:
+            return "ファイル名が長すぎます";
+        default: {
+            // strerror's buffer is shared between threads; strerror_r's is ours.
+            char buffer[256];
+            return std::string("システムエラー: ") + ::strerror_r(error, buffer, sizeof buffer);
+        }
+    }
+}
+
+}  // namespace nubera

@@ -1,0 +1,124 @@
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "files/atomic_file.h"
+#include "projectfile/project_file.h"
+#include "projectfile/project_file_format.h"
+#include "text/cp932.h"
+#include "text/number_text.h"
+
+namespace nubera {
+namespace {
+
+namespace pf = project_file;
+
+// Text cells are written unchanged, so a comma or a line break inside one
+// would change the fields and lines read back; such a text, like one the
+// file's code page cannot hold, cannot be saved.
+bool IsWritableText(const std::string& text) {
+    return text.find_first_of(",\r\n") == std::string::npos && Utf8ToCp932(text).has_value();
+}
+
+// Composes the file's text (UTF-8) line by line. It remembers the first text
+// cell that cannot be written instead of stopping, so composing stays simple
+// and the caller refuses the whole save.
+class ProjectTextComposer {
+  public:
+    const std::string& Text() const { return text_; }
+    const std::optional<std::string>& UnwritableText() const { return unwritable_; }
+
+    void Line(std::string_view line) {
+        text_ += line;
+        text_ += pf::kLineEnd;
+    }
+
+    void Section(std::string_view name, std::string_view value) {
+        Line(name);
+        Line(value);
+        Line(pf::kEnd);
+    }
+
+    // One line per row, the columns joined by commas; missing cells are empty.
+    void TableSection(std::string_view name, const CellTable& table) {
+        Line(name);
+        for (std::size_t row = 0; row < table.RowCount(); ++row) {
+            for (std::size_t column = 0; column < table.ColumnCount(); ++column) {
+                if (column > 0) text_ += pf::kSeparator;
+                Cell(table.At(column, row), "");
+            }
+            text_ += pf::kLineEnd;
+        }
+        Line(pf::kEnd);
+    }
+
+    void PointsSection(const FocusPointList& points) {
+        Line(pf::kFocusPoints);
+        for (std::size_t slot = 0; slot < points.size(); ++slot) {
+            if (slot > 0) text_ += pf::kSeparator;
+            Cell(points[slot], pf::kMissingPoint);
+        }
+        text_ += pf::kLineEnd;
+        Line(pf::kEnd);
+    }
+
+  private:
+    void Cell(const nubera::Cell& cell, std::string_view missing) {
+        if (const auto* number = std::get_if<double>(&cell.value)) {
+            text_ += FormatNumber(*number);
+        } else if (const auto* text = std::get_if<std::string>(&cell.value)) {
+            if (!unwritable_ && !IsWritableText(*text)) unwritable_ = *text;
+            text_ += *text;
+        } else {
+            text_ += missing;
+        }
+    }
+
+    std::string text_;
+    std::optional<std::string> unwritable_;
+};
+
+ProjectTextComposer ComposeProjectText(const ProjectData& project) {
+    ProjectTextComposer composer;
+    composer.Line(ProjectHeaderLine());
+    composer.Section(pf::kExcavationWidth, FormatNumber(project.excavationWidth));
+    composer.Section(pf::kLeveeWidth, FormatNumber(project.leveeWidth));
+    if (project.soilLayers) composer.TableSection(pf::kSoilLayers, *project.soilLayers);
+    if (project.fillLoads) composer.TableSection(pf::kFillLoads, *project.fillLoads);
+    if (project.surcharge) composer.TableSection(pf::kSurcharge, *project.surcharge);
+    if (project.focusPoints) composer.PointsSection(*project.focusPoints);
+    composer.Section(pf::kMode,
+                     project.alsoLateral ? pf::kModeAlsoLateral : pf::kModeSettlementOnly);
+    if (project.alsoLateral) {
+        composer.Section(pf::kPoissonRatio, FormatNumber(project.poissonRatio));
+    }
+    return composer;
+}
+
+bool WriteProjectFile(const ProjectData& project, const std::filesystem::path& path,
+                      std::string& reason) {
+    const ProjectTextComposer composer = ComposeProjectText(project);
+    if (const auto& text = composer.UnwritableText()) {
+        reason = "値「" + *text + "」はプロジェクトファイルに書けない文字を含んでいます";
+        return false;
+    }
+    const auto bytes = Utf8ToCp932(composer.Text());
+    if (!bytes) {
+        reason = "プロジェクトファイルに書けない文字があります";
+        return false;
+    }
+    return WriteFileAtomically(path, *bytes, &reason);
+}
+
+}  // namespace
+
+bool SaveProject(const ProjectData& project, const std::filesystem::path& path,
+                 std::string* error) {
+    std::string reason;
+    if (WriteProjectFile(project, path, reason)) return true;
+    if (error) *error = "「" + path.string() + "」を保存できませんでした: " + reason;
+    return false;
+}
+
+}  // namespace nubera

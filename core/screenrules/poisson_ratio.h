@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/number_text.h"
+
+namespace nubera {
+
+inline constexpr const char* kPoissonRangeMessage = "ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。";
+
+// The verdict on the text of the Poisson's-ratio box.
+struct PoissonCheck {
+    bool ok = false;
+    double ratio = 0;         // the ratio to store when ok
+    std::string roundedText;  // the text the box holds afterwards when ok
+    std::string message;      // what to show when not ok
+};
+
+// Checks the Poisson's-ratio text before a run or a save: an empty or blank
+// text means 0.3 (the box stays as it is); otherwise the text must be numeric
+// and its value within 0.01 to 1.00 inclusive, and it is rewritten rounded to
+// two decimals ("0.00"), the ratio being the value of the rewritten text.
+PoissonCheck CheckPoissonText(std::string_view text);
+
+}  // namespace nubera

@@ -1,0 +1,133 @@
+#include "spreadsheet/ooxml/drawing/drawing.h"
+
+#include <algorithm>
+
+#include "spreadsheet/ooxml/drawing/drawing_anchor.h"
+#include "spreadsheet/ooxml/drawing/line_shape_xml.h"
+#include "spreadsheet/ooxml/drawing/text_body.h"
+#include "spreadsheet/ooxml/drawing/text_box_xml.h"
+#include "spreadsheet/ooxml/package/xml_part.h"
+#include "spreadsheet/spreadsheet_error.h"
+
+namespace nubera::sheet {
+namespace {
+
+constexpr const char* kDrawingNamespace =
+    "http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing";
+constexpr const char* kDrawingMainNamespace =
+    "http://schemas.openxmlformats.org/drawingml/2006/main";
+
+pugi::xml_node Root(const pugi::xml_document& document) {
+    return document.child("xdr:wsDr");
+}
+
+}  // namespace
+
+Drawing::Drawing() {
+    pugi::xml_node root = document_.append_child("xdr:wsDr");
+    root.append_attribute("xmlns:xdr") = kDrawingNamespace;
+    root.append_attribute("xmlns:a") = kDrawingMainNamespace;
+    changed_ = true;
+}
+
+// The model names elements by their usual prefixes xdr: and a:, which every
+// spreadsheet program writes; a part spelt otherwise is refused rather than
+// misread.
+Drawing::Drawing(std::string_view xml, std::string_view partName) {
+    ParseXmlPart(document_, xml, partName);
+    pugi::xml_node root = Root(document_);
+    if (!root || std::string_view(root.attribute("xmlns:xdr").value()) != kDrawingNamespace) {
+        throw SpreadsheetError("描画パーツ「" + std::string(partName) +
+                               "」の要素に接頭辞xdr:が使われていません");
+    }
+    if (!root.attribute("xmlns:a")) root.append_attribute("xmlns:a") = kDrawingMainNamespace;
+    nextObjectId_ = LargestObjectId() + 1;
+}
+
+std::vector<LineShape> Drawing::Lines(const SheetGeometry& geometry) const {
+    std::vector<LineShape> lines;
+    for (pugi::xml_node anchor : Root(document_).children()) {
+        if (!IsAnchor(anchor)) continue;
+        if (const auto line = ReadLineShape(anchor, geometry)) lines.push_back(*line);
+    }
+    return lines;
+}
+
+int Drawing::LargestObjectId() const {
+    // Ids of drawing objects are unique within the part, groups' members included.
+    struct LargestId : pugi::xml_tree_walker {
+        int largest = 1;
+        bool for_each(pugi::xml_node& node) override {
+            if (std::string_view(node.name()) == "xdr:cNvPr") {
+                largest = std::max(largest, node.attribute("id").as_int());
+            }
+            return true;
+        }
+    } walker;
+    pugi::xml_node root = Root(document_);
+    root.traverse(walker);
+    return walker.largest;
+}
+
+void Drawing::AddLine(const LineShape& line) {
+    AppendLineAnchor(Root(document_), line, nextObjectId_++);
+    changed_ = true;
+}
+
+void Drawing::AddTextBox(const TextBox& box) {
+    AppendTextBoxAnchor(Root(document_), box, nextObjectId_++);
+    changed_ = true;
+}
+
+pugi::xml_node Drawing::FindLabelAnchor(std::string_view name) const {
+    for (pugi::xml_node anchor : Root(document_).children()) {
+        if (!IsAnchor(anchor)) continue;
+        const pugi::xml_node shape = anchor.child("xdr:sp");
+        if (name == shape.child("xdr:nvSpPr").child("xdr:cNvPr").attribute("name").value()) {
+            return anchor;
+        }
+    }
+    return {};
+}
+
+std::optional<Label> Drawing::FindLabel(std::string_view name,
+                                        const SheetGeometry& geometry) const {
+    const pugi::xml_node anchor = FindLabelAnchor(name);
+    if (!anchor) return std::nullopt;
+    const AnchorRect rect = ReadAnchorRect(anchor, geometry);
+    return Label{std::string(name), TextBodyText(anchor.child("xdr:sp")), rect.left, rect.top};
+}
+
+bool Drawing::SetLabelCaption(std::string_view name, std::string_view caption) {
+    const pugi::xml_node anchor = FindLabelAnchor(name);
+    if (!anchor) return false;
+    SetTextBodyText(anchor.child("xdr:sp"), caption);
+    changed_ = true;
+    return true;
+}
+
+bool Drawing::MoveLabel(std::string_view name, double left, double top,
+                        const SheetGeometry& geometry) {
+    const pugi::xml_node anchor = FindLabelAnchor(name);
+    if (!anchor) return false;
+    AnchorRect rect = ReadAnchorRect(anchor, geometry);
+    rect.left = left;
+    rect.top = top;
+    WriteAnchorRect(anchor, rect, geometry);
+    changed_ = true;
+    return true;
+}
+
+void Drawing::FollowColumnDeletion(int first, int last, const SheetGeometry& before,
+                                   const SheetGeometry& after) {
+    for (pugi::xml_node anchor : Root(document_).children()) {
+        if (IsAnchor(anchor)) AnchorAfterColumnDeletion(anchor, first, last, before, after);
+    }
+    changed_ = true;
+}
+
+std::string Drawing::Serialize() const {
+    return SerializeXml(document_);
+}
+
+}  // namespace nubera::sheet

@@ -1,0 +1,26 @@
+#pragma once
+
+// Straight lines of a sheet's drawing: written as connector shapes
+// (xdr:cxnSp) at an absolute position, read back from any anchor.
+//
+// Dash styles are those of the old drawing object model (1 solid, 4 dash,
+// 5 dash-dot, 7 long dash, 8 long dash-dot, 10–12 the system dashes); 0
+// keeps the default solid line. Scheme colours are indexes into the legacy
+// palette (10 is red); without one the line takes the theme's text colour.
+
+#include <optional>
+#include <pugixml.hpp>
+
+#include "spreadsheet/ooxml/grid/sheet_geometry.h"
+#include "spreadsheet/worksheet.h"
+
+namespace nubera::sheet {
+
+// Appends the line in an <xdr:absoluteAnchor> to <xdr:wsDr>, as object `id`.
+// Throws SpreadsheetError for a dash style or colour it does not know.
+void AppendLineAnchor(pugi::xml_node drawing, const LineShape& line, int id);
+
+// The line an anchor holds; nothing when it holds something else.
+std::optional<LineShape> ReadLineShape(const pugi::xml_node& anchor, const SheetGeometry& geometry);
+
+}  // namespace nubera::sheet

@@ -1,0 +1,134 @@
+#include "engine/run_input_check.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/calculation.h"
+#include "engine/engine_error.h"
+#include "tests/case_name.h"
+#include "tests/core/one_block_project.h"
+
+namespace nubera {
+namespace {
+
+using ::testing::HasSubstr;
+using testing_support::OneBlockProject;
+using testing_support::Points;
+
+struct BoundCase {
+    const char* name;
+    std::function<void(ProjectData&)> change;
+    const char* message;  // part of the refusal: the value and what it belongs to
+};
+
+class RunInputCheck : public ::testing::TestWithParam<BoundCase> {};
+
+TEST_P(RunInputCheck, RefusesBeforeComputingAndNamesTheValue) {
+    ProjectData project = OneBlockProject();
+    GetParam().change(project);
+    CalcResults results;
+    results.equivalentModulus = 123;
+    try {
+        RunCalculation(project, results, Placement::Automatic);
+        FAIL() << "accepted";
+    } catch (const EngineError& error) {
+        EXPECT_THAT(error.what(), HasSubstr(GetParam().message));
+    }
+    EXPECT_EQ(results.equivalentModulus, 123) << "nothing was computed";
+}
+
+void AddRows(CellTable& table, std::size_t rows) {
+    const std::size_t first = table.RowCount();
+    table.ResizeRows(first + rows);
+    for (std::size_t row = first; row < table.RowCount(); ++row) {
+        for (std::size_t column = 0; column < table.ColumnCount(); ++column) {
+            table.At(column, row) = table.At(column, 0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    HandEditedFiles, RunInputCheck,
+    ::testing::Values(
+        BoundCase{"twenty_one_layers", [](ProjectData& p) { AddRows(*p.soilLayers, 20); },
+                  "土質条件が21層あります。20層以下にしてください。"},
+        BoundCase{"six_blocks", [](ProjectData& p) { AddRows(*p.fillLoads, 5); },
+                  "盛土荷重が6段あります。5段以下にしてください。"},
+        BoundCase{"negative_modulus",
+                  [](ProjectData& p) {
+                      p.soilLayers->At(soil_column::kModulus, 0) = Cell::Number(-6860);
+                  },
+                  "土質条件の第1層の変形係数Es(-6860)は0より大きい値にしてください。"},
+        BoundCase{
+            "negative_thickness",
+            [](ProjectData& p) { p.soilLayers->At(soil_column::kThickness, 0) = Cell::Number(-1); },
+            "土質条件の第1層の層厚(-1)は0以上にしてください。"},
+        BoundCase{
+            "negative_depth",
+            [](ProjectData& p) { p.soilLayers->At(soil_column::kDepth, 0) = Cell::Number(-5); },
+            "土質条件の第1層の深度(-5)は0以上にしてください。"},
+        BoundCase{
+            "negative_load",
+            [](ProjectData& p) { p.fillLoads->At(fill_column::kLoad, 0) = Cell::Number(-45); },
+            "盛土荷重 q1 の荷重q(-45)は0以上にしてください。"},
+        BoundCase{"negative_surcharge",
+                  [](ProjectData& p) {
+                      p.surcharge = MakeSurchargeTable();
+                      p.surcharge->ResizeRows(1);
+                      p.surcharge->At(surcharge_column::kLoad, 0) = Cell::Number(-10);
+                  },
+                  "上載荷重 qX の荷重(-10)は0以上にしてください。"},
+        BoundCase{"huge_excavation_width", [](ProjectData& p) { p.excavationWidth = 1e308; },
+                  "開削幅(1E+308)が扱える範囲(±100000m)を超えています。"},
+        BoundCase{"huge_levee_width", [](ProjectData& p) { p.leveeWidth = 1e308; },
+                  "堤体幅(1E+308)が扱える範囲"},
+        BoundCase{"huge_block_centre",
+                  [](ProjectData& p) {
+                      p.fillLoads->At(fill_column::kCentreDistance, 0) = Cell::Number(1e308);
+                  },
+                  "盛土荷重 q1 の重心位置(1E+308)が扱える範囲"},
+        BoundCase{"huge_toe_distance",
+                  [](ProjectData& p) {
+                      p.fillLoads->At(fill_column::kToeDistance, 0) = Cell::Number(-1e308);
+                  },
+                  "盛土荷重 q1 の基準点距離(-1E+308)が扱える範囲"},
+        BoundCase{"huge_manual_point",
+                  [](ProjectData& p) {
+                      p.focusPoints = Points({0, 100001});
+                  },
+                  "着目点②の位置(100001)が扱える範囲"}),
+    test::CaseName());
+
+TEST(RunInputCheckBounds, AcceptsTheLimitsThemselves) {
+    ProjectData project = OneBlockProject();
+    AddRows(*project.soilLayers, 19);
+    AddRows(*project.fillLoads, 4);
+    project.excavationWidth = kMaxLength;
+    project.leveeWidth = -kMaxLength;  // refused later by Em, not by the bounds
+    project.soilLayers->At(soil_column::kThickness, 0) = Cell::Number(0);
+    EXPECT_NO_THROW(CheckRunInputs(project));
+}
+
+TEST(RunCalculationResults, StartFromEmptyResultsEveryRun) {
+    ProjectData five = OneBlockProject();
+    AddRows(*five.fillLoads, 4);
+    CalcResults results;
+    ASSERT_EQ(RunCalculation(five, results, Placement::Automatic), RunOutcome::Computed);
+    ASSERT_EQ(results.settlementDetail.size(), 5u);
+
+    ProjectData manual = OneBlockProject();
+    manual.focusPoints = Points({-1, 0, 1});
+    ASSERT_EQ(RunCalculation(manual, results, Placement::Manual), RunOutcome::Computed);
+    EXPECT_EQ(results.settlementDetail.size(), 1u);
+    EXPECT_EQ(results.pointOffsets.size(), 1u);
+    for (std::size_t point = 3; point < kPointCount; ++point) {
+        for (const Cell& item : results.settlementDetail[0][point]) {
+            EXPECT_TRUE(item.IsMissing()) << "point " << point + 1 << " is not in this run";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace nubera
