@@ -5,6 +5,7 @@
 #include "engine/equivalent_modulus.h"
 #include "engine/point_totals.h"
 #include "screenrules/fill_load_rules.h"
+#include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
 
 namespace nubera {
