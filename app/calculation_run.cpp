@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <filesystem>
@@ -15,6 +16,7 @@
 #include "files/result_folder.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "spreadsheet/workbook.h"
 #include "text/local_date.h"
 #include "widgets/message_box.h"
 #include "widgets/qt_path.h"
@@ -61,11 +63,41 @@ void CalculationRun::Execute() {
     // The status line keeps where the workbook went; the run ends when the
     // person closes the preview.
     window_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
-    QStringList sheets;
-    for (const std::string& sheet : PrintedResultSheets(window_.Project().alsoLateral)) {
-        sheets.push_back(QString::fromStdString(sheet));
+    lastResult_ = resultPath;
+    ShowResult(resultPath);
+}
+
+QString CalculationRun::LastResult() const {
+    const QString& projectFile = window_.ProjectFile();
+    if (projectFile.isEmpty()) return QFileInfo::exists(lastResult_) ? lastResult_ : QString();
+    const MainWindowServices& services = window_.Services();
+    std::string refusal;
+    const auto folder =
+        ResultFolder(ToPath(services.programFolder), ToPath(services.documentsFolder), &refusal);
+    if (!folder) return {};
+    const auto newest =
+        NewestProjectResult(*folder, ToPath(QFileInfo(projectFile).completeBaseName()));
+    return newest ? ToQString(*newest) : QString();
+}
+
+void CalculationRun::ShowResult(const QString& workbook) {
+    // The workbook says whether it holds the displacement, whatever the
+    // project's mode is now.
+    std::vector<std::string> present;
+    try {
+        present = sheet::Workbook::Open(ToPath(workbook))->SheetNames();
+    } catch (const std::exception& error) {
+        Report(QStringLiteral("計算結果ファイルを開けません。\n") +
+               QDir::toNativeSeparators(workbook) + QStringLiteral("\n") + ToQt(error.what()));
+        return;
     }
-    window_.Services().preview.Show(&window_, resultPath, sheets);
+    QStringList sheets;
+    for (const std::string& sheet : PrintedResultSheets(true)) {
+        if (std::find(present.begin(), present.end(), sheet) != present.end()) {
+            sheets.push_back(QString::fromStdString(sheet));
+        }
+    }
+    window_.Services().preview.Show(&window_, workbook, sheets);
 }
 
 // Em; once it is usable, the rest of the calculation and the workbook run

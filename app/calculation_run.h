@@ -27,11 +27,21 @@ class CalculationRun {
 
     void Execute();
 
+    // The newest workbook of the window's project: a saved project's own
+    // names in the result folder, an unsaved one's last run of this session;
+    // empty when there is none.
+    QString LastResult() const;
+    // A new project has no last result of its own yet.
+    void ForgetLastResult() { lastResult_.clear(); }
+    // Shows a saved workbook's pages in the preview.
+    void ShowResult(const QString& workbook);
+
   private:
     QString Produce(QString& resultPath);
     void Report(const QString& text);
 
     MainWindow& window_;
+    QString lastResult_;
 };
 
 }  // namespace nubera

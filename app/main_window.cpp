@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -168,19 +169,54 @@ QWidget* MainWindow::BuildPlacementFrame() {
     return frame;
 }
 
-void MainWindow::BuildMenus() {
+void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* load = file->addAction(QStringLiteral("読み込み(&O)"));
-    load->setObjectName(QStringLiteral("mnuLoad"));
-    connect(load, &QAction::triggered, this, [this] { fileCommands_->Load(); });
-    QAction* save = file->addAction(QStringLiteral("書き込み(&V)"));
-    save->setObjectName(QStringLiteral("mnuSave"));
-    connect(save, &QAction::triggered, this, [this] { fileCommands_->Save(); });
+    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys,
+                         auto slot) {
+        QAction* action = file->addAction(text);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    add("mnuNew", QStringLiteral("新規(&N)"), QKeySequence::New, [this] { fileCommands_->New(); });
+    // 読み込み is the program's 開く, 書き込み its 名前を付けて保存.
+    add("mnuLoad", QStringLiteral("読み込み(&O)"), QKeySequence::Open,
+        [this] { fileCommands_->Load(); });
+    add("mnuSaveInPlace", QStringLiteral("上書き保存(&S)"), QKeySequence::Save,
+        [this] { fileCommands_->SaveInPlace(); });
+    add("mnuSave", QStringLiteral("書き込み(&V)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { fileCommands_->Save(); });
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    recentMenu_->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::ShowRecentFiles);
     file->addSeparator();
-    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
-    end->setObjectName(QStringLiteral("mnuEnd"));
-    connect(end, &QAction::triggered, this, &QWidget::close);
+    add("mnuRun", QStringLiteral("実行(&E)"), QKeySequence(Qt::Key_F5), [this] {
+        if (runButton_->isEnabled()) runButton_->click();
+    });
+    add("mnuLastResult", QStringLiteral("前回の結果を開く(&L)"), QKeySequence(),
+        [this] { OpenLastResult(); });
+    file->addSeparator();
+    add("mnuEnd", QStringLiteral("終了(&X)"), QKeySequence::Quit, [this] { close(); });
+}
+
+void MainWindow::ShowRecentFiles() {
+    recentMenu_->clear();
+    const QStringList files = recent_.List();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
+        action->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+        connect(action, &QAction::triggered, this,
+                [this, file] { fileCommands_->OpenRecent(file); });
+    }
+    if (files.isEmpty()) recentMenu_->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+}
+
+void MainWindow::BuildMenus() {
+    BuildFileMenu();
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
@@ -260,15 +296,35 @@ void MainWindow::Start() {
     project_.soilLayers.reset();
     project_.fillLoads.reset();
     project_.focusPoints.reset();
+    ShowNewProject();
+    adjustSize();
+    CentreWindow(*this, screen()->availableGeometry());
+    show();
+}
+
+void MainWindow::StartNewProject() {
+    project_ = ProjectData{};
+    ShowNewProject();
+}
+
+void MainWindow::ShowNewProject() {
     SelectProcessingMode(ProcessingMode::SettlementOnly);
     SelectPlacement(Placement::Automatic);
+    ShowStatuses();
     pointsButton_->setEnabled(false);
     ShowRunState(Placement::Automatic);
     MarkSaved(QString());
     ResetHistory();
-    adjustSize();
-    CentreWindow(*this, screen()->availableGeometry());
-    show();
+    run_->ForgetLastResult();
+}
+
+void MainWindow::OpenLastResult() {
+    const QString workbook = run_->LastResult();
+    if (workbook.isEmpty()) {
+        services_.messages.Notice(this, QStringLiteral("このデータの計算結果はまだありません。"));
+        return;
+    }
+    run_->ShowResult(workbook);
 }
 
 Placement MainWindow::SelectedPlacement() const {
@@ -457,7 +513,9 @@ void MainWindow::ShowRunState(Placement placement) {
 }
 
 void MainWindow::MarkSaved(const QString& file) {
+    if (file != projectFile_) run_->ForgetLastResult();
     projectFile_ = file;
+    if (!file.isEmpty()) recent_.Add(file);
     saved_ = SavedStateOf(project_, poissonBox_->text().toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 #include "app/main_window_services.h"
+#include "app/recent_files.h"
 #include "app/workspace_change.h"
 #include "model/calc_results.h"
 #include "model/placement.h"
@@ -44,6 +45,12 @@ class MainWindow : public QMainWindow {
   public:
     MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services);
     ~MainWindow() override;
+
+    // 新規 once unsaved changes were dealt with: an empty project in the
+    // window's initial state, with a history of its own.
+    void StartNewProject();
+    // The project files offered again in the file menu.
+    RecentFiles& Recent() { return recent_; }
 
     // Puts the window into its initial state (no soil, fill or point data,
     // settlement only, automatic placement, run disabled) and shows it centred.
@@ -118,6 +125,13 @@ class MainWindow : public QMainWindow {
     QWidget* BuildModeFrame();
     QWidget* BuildPlacementFrame();
     void BuildMenus();
+    void BuildFileMenu();
+    void ShowRecentFiles();
+    // The inputs' state of an empty project.
+    void ShowNewProject();
+    // Shows the newest workbook of this project (a saved project's own
+    // names, else this session's last run) without a new run.
+    void OpenLastResult();
     void ConnectControls();
     void SetTabOrder();
 
@@ -163,6 +177,8 @@ class MainWindow : public QMainWindow {
     QUndoStack* history_ = nullptr;
     WorkspaceState committed_;
 
+    QMenu* recentMenu_ = nullptr;
+    RecentFiles recent_;
     QString projectFile_;
     SavedProjectState saved_;
 };

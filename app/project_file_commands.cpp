@@ -14,6 +14,35 @@
 
 namespace nubera {
 
+void ProjectFileCommands::New() {
+    if (SaveChangesFirst(kSaveBeforeNewQuestion)) window_.StartNewProject();
+}
+
+bool ProjectFileCommands::SaveChangesFirst(const QString& question) {
+    if (!window_.Modified()) return true;
+    switch (window_.Services().messages.AskOrCancel(&window_, question, MsgIcon::Information)) {
+        case MsgAnswer::Yes:
+            return SaveInPlace();
+        case MsgAnswer::No:
+            return true;
+        case MsgAnswer::Ok:
+        case MsgAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void ProjectFileCommands::OpenRecent(const QString& name) {
+    if (!QFileInfo::exists(name)) {
+        window_.Services().messages.Warning(
+            &window_,
+            QStringLiteral("ファイルが見つかりません。\n") + QDir::toNativeSeparators(name));
+        window_.Recent().Remove(name);
+        return;
+    }
+    Open(name);
+}
+
 void ProjectFileCommands::Load() {
     const MainWindowServices& services = window_.Services();
     MessageBox& messages = services.messages;
@@ -71,6 +100,17 @@ bool ProjectFileCommands::Save() {
         !services.messages.Ask(&window_, kOverwriteQuestion, MsgIcon::None)) {
         return false;
     }
+    return Write(file);
+}
+
+bool ProjectFileCommands::SaveInPlace() {
+    if (window_.ProjectFile().isEmpty()) return Save();
+    if (window_.Project().alsoLateral && !window_.CheckPoissonRatio()) return false;
+    return Write(window_.ProjectFile());
+}
+
+bool ProjectFileCommands::Write(const QString& file) {
+    const MainWindowServices& services = window_.Services();
     std::string error;
     bool saved = false;
     {

@@ -14,21 +14,38 @@ class ProjectFileCommands {
   public:
     explicit ProjectFileCommands(MainWindow& window) : window_(window) {}
 
+    // 新規: an empty project, once unsaved changes were offered to be saved.
+    void New();
     void Load();
     // Loads `name` as Load does once a file is chosen, asking first only when
     // there is a project to lose: a file opened from outside the program.
     void Open(const QString& name);
-    // True once the project is written.
+    // 名前を付けて保存. True once the project is written.
     bool Save();
+    // 上書き保存: writes the project into its file without asking; a project
+    // without a file is saved as Save saves it.
+    bool SaveInPlace();
+    // Loads a file of the recent-files list as Open does; a file that is
+    // gone is said so and leaves the list.
+    void OpenRecent(const QString& name);
+
+    // With unsaved changes asks `question` (Yes/No/キャンセル): Yes saves them,
+    // No lets them go. True when the caller may go on: nothing was unsaved,
+    // the answer was No, or the save succeeded.
+    bool SaveChangesFirst(const QString& question);
 
   private:
     void Read(const QString& name);
+    // Writes the project into `file`; true once written, else says why.
+    bool Write(const QString& file);
 
     MainWindow& window_;
 };
 
 inline const QString kLoadQuestion =
     QStringLiteral("現在のデータはクリアーされますがよろしいでしょうか？");
+inline const QString kSaveBeforeNewQuestion =
+    QStringLiteral("データが保存されていません。\n新規作成の前に保存しますか？");
 inline const QString kNoFileNameMessage = QStringLiteral("ファイル名を指定してください");
 inline const QString kOverwriteQuestion =
     QStringLiteral("同名のファイルが存在します、上書きしますか？");

@@ -315,6 +315,32 @@ std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
            PathFromUtf8(Utf8FromPath(projectStem) + "_即時沈下量計算結果" + suffix + ".xlsx");
 }
 
+std::optional<std::filesystem::path> NewestProjectResult(const std::filesystem::path& folder,
+                                                         const std::filesystem::path& projectStem) {
+    const std::string base = Utf8FromPath(ProjectResultFileName({}, projectStem, 0).stem());
+    const auto ours = [&](const std::string& stem) {
+        if (stem == base) return true;
+        if (stem.rfind(base + "_", 0) != 0) return false;
+        const std::string number = stem.substr(base.size() + 1);
+        return !number.empty() && number.find_first_not_of("0123456789") == std::string::npos;
+    };
+    std::optional<std::filesystem::path> newest;
+    std::filesystem::file_time_type newestTime;
+    std::error_code unreadable;  // a folder that cannot be listed holds nothing to show
+    for (const auto& entry : std::filesystem::directory_iterator(folder, unreadable)) {
+        const std::filesystem::path& path = entry.path();
+        if (path.extension() != ".xlsx" || !ours(Utf8FromPath(path.stem()))) continue;
+        std::error_code unknown;
+        const auto written = entry.last_write_time(unknown);
+        if (unknown || !entry.is_regular_file(unknown)) continue;
+        if (!newest || written > newestTime) {
+            newest = path;
+            newestTime = written;
+        }
+    }
+    return newest;
+}
+
 ResultNaming DatedResultNaming(const std::filesystem::path& folder,
                                std::chrono::year_month_day today) {
     return {folder,

@@ -37,6 +37,11 @@ std::filesystem::path ResultFileName(const std::filesystem::path& folder,
 std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
                                             const std::filesystem::path& projectStem, int attempt);
 
+// The newest of the project's own workbooks in `folder` (by the time it was
+// written), or nothing.
+std::optional<std::filesystem::path> NewestProjectResult(const std::filesystem::path& folder,
+                                                         const std::filesystem::path& projectStem);
+
 // The names a run's workbook may take, tried in order until one is free.
 struct ResultNaming {
     std::filesystem::path folder;

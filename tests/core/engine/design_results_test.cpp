@@ -5,8 +5,10 @@
 #include "engine/calculation.h"
 #include "engine/design_table.h"
 #include "engine/equivalent_modulus.h"
+#include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
 #include "tests/core/one_block_project.h"
+#include "text/number_text.h"
 
 namespace nubera {
 namespace {
