@@ -18,6 +18,7 @@
 #include <QTime>
 #include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/calculation_run.h"
 #include "app/help.h"
@@ -45,6 +46,8 @@ namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
 constexpr double kWindowWidthTwips = 7200;
+constexpr int kOpeningWidth = 1180;
+constexpr int kOpeningHeight = 700;
 const QString kProgramTitle = QStringLiteral("ヌベラプログラム");
 const QString kSaveBeforeClosingQuestion =
     QStringLiteral("データが保存されていません。\n終了する前に保存しますか？");
@@ -298,7 +301,12 @@ void MainWindow::Start() {
     project_.focusPoints.reset();
     ShowNewProject();
     adjustSize();
-    CentreWindow(*this, screen()->availableGeometry());
+    // Room for the results table of a few loads beside the inputs, where the
+    // screen has it.
+    const QRect available = screen()->availableGeometry();
+    resize(std::min(std::max(width(), kOpeningWidth), available.width() * 9 / 10),
+           std::min(std::max(height(), kOpeningHeight), available.height() * 9 / 10));
+    CentreWindow(*this, available);
     show();
 }
 
@@ -377,10 +385,7 @@ bool MainWindow::CheckPoissonRatio() {
     }
     poissonBox_->setText(QString::fromStdString(check.roundedText));
     project_.poissonRatio = check.ratio;
-    // Storing the ratio the box already held is no change of its own.
-    if (committed_.poissonText == poissonBox_->text()) {
-        committed_.project.poissonRatio = check.ratio;
-    }
+    // The stored ratio is part of the project: undo puts back the one before.
     Commit(QStringLiteral("ﾎﾟｱｿﾝ比の変更"));
     return true;
 }
