@@ -8,14 +8,17 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/main_window.h"
+#include "app/main_window_services.h"
 #include "app/result_preview.h"
+#include "app/session_views.h"
 #include "engine/calculation.h"
 #include "engine/design_results.h"
 #include "engine/equivalent_modulus.h"
 #include "files/result_folder.h"
+#include "projectfile/project_session.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "screenrules/poisson_ratio.h"
 #include "spreadsheet/workbook.h"
 #include "text/local_date.h"
 #include "widgets/message_box.h"
@@ -31,15 +34,20 @@ constexpr int kPauseBeforeReportMs = 1000;
 // Restores the status text however the run ends.
 class StatusText {
   public:
-    explicit StatusText(MainWindow& window) : window_(window) {}
-    ~StatusText() { window_.SetStatusText(QString()); }
+    explicit StatusText(RunView& view) : view_(view) {}
+    ~StatusText() { view_.SetStatusText(QString()); }
     StatusText(const StatusText&) = delete;
     StatusText& operator=(const StatusText&) = delete;
-    void Show(const QString& text) { window_.SetStatusText(text); }
+    void Show(const QString& text) { view_.SetStatusText(text); }
 
   private:
-    MainWindow& window_;
+    RunView& view_;
 };
+
+// The session's project file as the window shows it; empty when unsaved.
+QString ProjectFileOf(const ProjectSession& session) {
+    return QString::fromStdString(session.FileName());
+}
 
 }  // namespace
 
@@ -49,7 +57,7 @@ ResultNaming ResultNamingFor(const QString& projectFile, const std::filesystem::
 }
 
 void CalculationRun::Execute() {
-    if (!window_.CheckPoissonRatio()) return;
+    if (!view_.CheckPoissonRatio() || !PoissonRatioAccepted()) return;
     QString resultPath;
     try {
         if (const QString failure = Produce(resultPath); !failure.isEmpty()) {
@@ -62,18 +70,17 @@ void CalculationRun::Execute() {
     }
     // The status line keeps where the workbook went; the run ends when the
     // person closes the preview.
-    window_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
+    view_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
     lastResult_ = resultPath;
     ShowResult(resultPath);
 }
 
 QString CalculationRun::LastResult() const {
-    const QString& projectFile = window_.ProjectFile();
+    const QString projectFile = ProjectFileOf(session_);
     if (projectFile.isEmpty()) return QFileInfo::exists(lastResult_) ? lastResult_ : QString();
-    const MainWindowServices& services = window_.Services();
     std::string refusal;
     const auto folder =
-        ResultFolder(ToPath(services.programFolder), ToPath(services.documentsFolder), &refusal);
+        ResultFolder(ToPath(services_.programFolder), ToPath(services_.documentsFolder), &refusal);
     if (!folder) return {};
     const auto newest =
         NewestProjectResult(*folder, ToPath(QFileInfo(projectFile).completeBaseName()));
@@ -97,7 +104,7 @@ void CalculationRun::ShowResult(const QString& workbook) {
             sheets.push_back(QString::fromStdString(sheet));
         }
     }
-    window_.Services().preview.Show(&window_, workbook, sheets);
+    services_.preview.Show(view_.Parent(), workbook, sheets);
 }
 
 // Em; once it is usable, the rest of the calculation and the workbook run
@@ -107,8 +114,8 @@ void CalculationRun::ShowResult(const QString& workbook) {
 // stopped the run, or an empty text once the workbook is published at
 // `resultPath`.
 QString CalculationRun::Produce(QString& resultPath) {
-    const ProjectData& project = window_.Project();
-    const MainWindowServices& services = window_.Services();
+    const ProjectData& project = session_.Project();
+    const MainWindowServices& services = services_;
     std::string refusal;
     const std::optional<std::filesystem::path> resultFolder =
         ResultFolder(ToPath(services.programFolder), ToPath(services.documentsFolder), &refusal);
@@ -119,11 +126,11 @@ QString CalculationRun::Produce(QString& resultPath) {
     std::optional<StatusText> status;
     const auto busy = [&] {
         wait.emplace();
-        status.emplace(window_);
+        status.emplace(view_);
         status->Show(QStringLiteral("計算中です．．．"));
         return true;
     };
-    if (RunCalculation(project, window_.Results(), window_.SelectedPlacement(), busy) ==
+    if (RunCalculation(project, session_.Results(), view_.SelectedPlacement(), busy) ==
         RunOutcome::ModulusZero) {
         return QString::fromUtf8(kEquivalentModulusZero);
     }
@@ -135,22 +142,35 @@ QString CalculationRun::Produce(QString& resultPath) {
         ToPath(QDir(services.dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     // The report names the project file without its folder ("未保存" for none).
     const ReportContext context{
-        QFileInfo(window_.ProjectFile()).fileName().toStdString(),
+        QFileInfo(ProjectFileOf(session_)).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-        window_.SelectedPlacement()};
+        view_.SelectedPlacement()};
     if (const auto published =
-            WriteResultWorkbook(project, window_.Results(), context, templatePath,
-                                ResultNamingFor(window_.ProjectFile(), *resultFolder), &error)) {
+            WriteResultWorkbook(project, session_.Results(), context, templatePath,
+                                ResultNamingFor(ProjectFileOf(session_), *resultFolder), &error)) {
         resultPath = ToQString(*published);
         return {};
     }
+    // Every name taken: the folder wants clearing, not the template.
+    if (error == kNoFreeResultName) return QString::fromUtf8(kNoFreeResultName);
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");
 }
 
+// A ratio that reverses every lateral displacement runs only when the person
+// says so, knowing its effect.
+bool CalculationRun::PoissonRatioAccepted() {
+    const ProjectData& project = session_.Project();
+    const std::string warning = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+    return warning.empty() ||
+           services_.messages.Ask(view_.Parent(),
+                                  ToQt(warning) + QStringLiteral("\nこのまま計算しますか？"),
+                                  MsgIcon::Exclamation);
+}
+
 void CalculationRun::Report(const QString& text) {
-    window_.Services().messages.Warning(&window_, text);
+    services_.messages.Warning(view_.Parent(), text);
 }
 
 }  // namespace nubera

@@ -7,7 +7,9 @@
 
 namespace nubera {
 
-class MainWindow;
+class ProjectSession;
+class RunView;
+struct MainWindowServices;
 
 // The names a run's workbook may take in `folder`: a saved project's own
 // (<project>_即時沈下量計算結果.xlsx, then _2, _3…), an unsaved one's dated
@@ -23,11 +25,12 @@ ResultNaming ResultNamingFor(const QString& projectFile, const std::filesystem::
 // is kept.
 class CalculationRun {
   public:
-    explicit CalculationRun(MainWindow& window) : window_(window) {}
+    CalculationRun(ProjectSession& session, const MainWindowServices& services, RunView& view)
+        : session_(session), services_(services), view_(view) {}
 
     void Execute();
 
-    // The newest workbook of the window's project: a saved project's own
+    // The newest workbook of the session's project: a saved project's own
     // names in the result folder, an unsaved one's last run of this session;
     // empty when there is none.
     QString LastResult() const;
@@ -37,10 +40,13 @@ class CalculationRun {
     void ShowResult(const QString& workbook);
 
   private:
+    bool PoissonRatioAccepted();
     QString Produce(QString& resultPath);
     void Report(const QString& text);
 
-    MainWindow& window_;
+    ProjectSession& session_;
+    const MainWindowServices& services_;
+    RunView& view_;
     QString lastResult_;
 };
 

@@ -14,13 +14,14 @@
 
 namespace nubera {
 DesktopProgram::DesktopProgram(MainWindowServices services)
-    : main_(std::make_unique<MainWindow>(project_, results_, std::move(services))),
+    : services_(std::move(services)),
+      main_(std::make_unique<MainWindow>(session_, services_)),
       title_(std::make_unique<TitleWindow>()) {}
 
 DesktopProgram::~DesktopProgram() = default;
 
 bool DesktopProgram::Show() {
-    const MainWindowServices& services = main_->Services();
+    const MainWindowServices& services = services_;
     if (!TemplateReadable()) {
         // Every place a template is looked for, so the person knows where to put it.
         const std::string places =
@@ -41,8 +42,20 @@ bool DesktopProgram::Show() {
     return true;
 }
 
+void DesktopProgram::OpenProjectFile(const QString& file, bool toFront) {
+    if (toFront) {
+        main_->raise();
+        main_->activateWindow();
+    }
+    main_->OpenProjectFile(file);
+}
+
+QString DesktopProgram::Title() const {
+    return main_->windowTitle().remove(QStringLiteral("[*]"));
+}
+
 bool DesktopProgram::TemplateReadable() const {
-    QFile file(QDir(main_->Services().dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
+    QFile file(QDir(services_.dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     return file.open(QIODevice::ReadOnly);
 }
 

@@ -1,18 +1,18 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "app/main_window_services.h"
-#include "model/calc_results.h"
-#include "model/project_data.h"
+#include "projectfile/project_session.h"
 
 namespace nubera {
 
 class MainWindow;
 class TitleWindow;
 
-// The program: the one project and the one set of results, the title window
-// and the main window. Created once the second-copy check has passed.
+// The program: the project session, the title window and the main window. Created once the
+// second-copy check has passed.
 class DesktopProgram {
   public:
     explicit DesktopProgram(MainWindowServices services);
@@ -20,16 +20,21 @@ class DesktopProgram {
 
     // Checks that the report template is readable in the application folder
     // (when it is not, says so, naming the file, and returns false), shows the
-    // title window for one second, then the main window.
+    // title window until the main window is on screen.
     bool Show();
 
-    MainWindow& Window() { return *main_; }
+    // A project file given from outside (the command line, a second copy of
+    // the program), loaded as the load command loads it; `toFront` raises and
+    // activates the window first.
+    void OpenProjectFile(const QString& file, bool toFront);
+    // The main window's title without the unsaved-changes mark.
+    QString Title() const;
 
   private:
     bool TemplateReadable() const;
 
-    ProjectData project_;
-    CalcResults results_;
+    ProjectSession session_;
+    MainWindowServices services_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<TitleWindow> title_;
 };

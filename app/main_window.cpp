@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTime>
+#include <QTimer>
 #include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -28,6 +29,7 @@
 #include "app/title_window.h"
 #include "engine/design_results.h"
 #include "projectfile/project_file.h"
+#include "projectfile/project_session.h"
 #include "screenrules/fill_loads.h"
 #include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
@@ -51,6 +53,9 @@ constexpr int kOpeningHeight = 700;
 const QString kProgramTitle = QStringLiteral("ヌベラプログラム");
 const QString kSaveBeforeClosingQuestion =
     QStringLiteral("データが保存されていません。\n終了する前に保存しますか？");
+// A file handed over while something else was open is tried again this often
+// until nothing is open any more.
+constexpr int kWaitingFileRetryMs = 200;
 
 QLabel* Note(const QString& text) {
     return new QLabel(text);
@@ -58,18 +63,21 @@ QLabel* Note(const QString& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services)
-    : project_(project),
-      results_(results),
+MainWindow::MainWindow(ProjectSession& session, MainWindowServices services)
+    : session_(session),
+      project_(session.Project()),
       services_(std::move(services)),
-      run_(std::make_unique<CalculationRun>(*this)),
-      fileCommands_(std::make_unique<ProjectFileCommands>(*this)) {
+      run_(std::make_unique<CalculationRun>(session, services_, static_cast<RunView&>(*this))),
+      fileCommands_(std::make_unique<ProjectFileCommands>(session, services_,
+                                                          static_cast<FileCommandsView&>(*this))) {
     setObjectName(QStringLiteral("FRM_Main"));
     history_ = new QUndoStack(this);
     BuildControls();
     BuildMenus();
     ConnectControls();
     SetTabOrder();
+    // Enter on a focused button presses it, as it does on the screens.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 }
 
 MainWindow::~MainWindow() {
@@ -140,6 +148,7 @@ QWidget* MainWindow::BuildModeFrame() {
                                QStringLiteral("OPT_Select_1"));
     poissonBox_ = new NumericField(services_.messages, KeyFilter::Decimal);
     poissonBox_->setObjectName(QStringLiteral("TXT_Poa"));
+    poissonBox_->SetFieldName(QStringLiteral("ﾎﾟｱｿﾝ比"));
     poissonBox_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
     auto* poisson = new QHBoxLayout;
     poisson->addSpacing(fontMetrics().horizontalAdvance(QStringLiteral("　　")));
@@ -175,12 +184,17 @@ QWidget* MainWindow::BuildPlacementFrame() {
 void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    // Each command keeps the window busy while it runs, so that a file
+    // handed over meanwhile waits for it.
     const auto add = [&](const char* name, const QString& text, const QKeySequence& keys,
-                         auto slot) {
+                         auto command) {
         QAction* action = file->addAction(text);
         action->setObjectName(QString::fromUtf8(name));
         action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, slot);
+        connect(action, &QAction::triggered, this, [this, command] {
+            BusyScope busy(*this);
+            command();
+        });
         return action;
     };
     add("mnuNew", QStringLiteral("新規(&N)"), QKeySequence::New, [this] { fileCommands_->New(); });
@@ -212,8 +226,10 @@ void MainWindow::ShowRecentFiles() {
         QAction* action = recentMenu_->addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
         action->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
-        connect(action, &QAction::triggered, this,
-                [this, file] { fileCommands_->OpenRecent(file); });
+        connect(action, &QAction::triggered, this, [this, file] {
+            BusyScope busy(*this);
+            fileCommands_->OpenRecent(file);
+        });
     }
     if (files.isEmpty()) recentMenu_->addAction(QStringLiteral("（なし）"))->setEnabled(false);
 }
@@ -241,6 +257,7 @@ void MainWindow::BuildMenus() {
     QAction* help = other->addAction(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     connect(help, &QAction::triggered, this, [this] {
+        BusyScope busy(*this);
         ShowHelp(this, 0, services_.dataFolder, services_.opener, services_.messages);
     });
 }
@@ -267,7 +284,10 @@ void MainWindow::ConnectControls() {
             Commit(QStringLiteral("着目点設定機能の変更"));
         });
     }
-    connect(runButton_, &QPushButton::clicked, this, [this] { run_->Execute(); });
+    connect(runButton_, &QPushButton::clicked, this, [this] {
+        BusyScope busy(*this);
+        run_->Execute();
+    });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(poissonBox_, &QLineEdit::textChanged, this, [this] { ShowModified(); });
     // A ratio counts once confirmed (Enter or leaving the box), not while typed.
@@ -291,8 +311,41 @@ void MainWindow::SetTabOrder() {
                    automaticOption_, manualOption_, pointsButton_, runButton_, endButton_});
 }
 
+MainWindow::BusyScope::BusyScope(MainWindow& window) : window_(window) {
+    ++window_.busy_;
+}
+
+MainWindow::BusyScope::~BusyScope() {
+    if (--window_.busy_ == 0 && !window_.waitingFiles_.isEmpty()) {
+        window_.ScheduleWaitingFiles(0);
+    }
+}
+
+bool MainWindow::Busy() const {
+    return busy_ > 0 || QApplication::activeModalWidget() != nullptr ||
+           QApplication::activePopupWidget() != nullptr;
+}
+
 void MainWindow::OpenProjectFile(const QString& name) {
+    waitingFiles_.push_back(name);
+    OpenWaitingFiles();
+}
+
+void MainWindow::OpenWaitingFiles() {
+    if (waitingFiles_.isEmpty()) return;
+    // A box or menu of the window system, not one of this window's own
+    // commands, ends without telling: look again shortly.
+    if (Busy()) {
+        if (busy_ == 0) ScheduleWaitingFiles(kWaitingFileRetryMs);
+        return;
+    }
+    const QString name = waitingFiles_.takeFirst();
+    BusyScope busy(*this);
     fileCommands_->Open(name);
+}
+
+void MainWindow::ScheduleWaitingFiles(int delayMs) {
+    QTimer::singleShot(delayMs, this, &MainWindow::OpenWaitingFiles);
 }
 
 void MainWindow::Start() {
@@ -312,7 +365,10 @@ void MainWindow::Start() {
 
 void MainWindow::StartNewProject() {
     project_ = ProjectData{};
+    session_.Results() = CalcResults{};
     ShowNewProject();
+    // Nothing said of the project before (its workbook above all) stays.
+    SetStatusText(QString());
 }
 
 void MainWindow::ShowNewProject() {
@@ -333,6 +389,10 @@ void MainWindow::OpenLastResult() {
         return;
     }
     run_->ShowResult(workbook);
+}
+
+void MainWindow::ForgetRecentFile(const QString& file) {
+    recent_.Remove(file);
 }
 
 Placement MainWindow::SelectedPlacement() const {
@@ -395,6 +455,7 @@ void MainWindow::MoveCursorToRun() {
 }
 
 void MainWindow::OpenScreen(Screen screen) {
+    BusyScope busy(*this);
     InputScreens& screens = services_.screens;
     QString what;
     switch (screen) {
@@ -402,7 +463,7 @@ void MainWindow::OpenScreen(Screen screen) {
             what = QStringLiteral("土質条件入力");
             SoilConditions conditions = SoilConditionsOf(project_);
             if (screens.EditSoilConditions(this, conditions)) {
-                CommitSoilConditions(conditions, project_, results_);
+                CommitSoilConditions(conditions, project_, session_.Results());
             }
             break;
         }
@@ -498,9 +559,10 @@ void MainWindow::ResetHistory() {
 }
 
 void MainWindow::KeepResults() {
-    const QString file =
-        projectFile_.isEmpty() ? QStringLiteral("未保存") : QFileInfo(projectFile_).fileName();
-    resultsPanel_->Keep(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + file);
+    const std::string& file = session_.FileName();
+    const QString name = file.empty() ? QStringLiteral("未保存")
+                                      : QFileInfo(QString::fromStdString(file)).fileName();
+    resultsPanel_->Keep(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + name);
 }
 
 void MainWindow::ApplyRunRule(Placement placement) {
@@ -518,10 +580,9 @@ void MainWindow::ShowRunState(Placement placement) {
 }
 
 void MainWindow::MarkSaved(const QString& file) {
-    if (file != projectFile_) run_->ForgetLastResult();
-    projectFile_ = file;
+    if (file.toStdString() != session_.FileName()) run_->ForgetLastResult();
     if (!file.isEmpty()) recent_.Add(file);
-    saved_ = SavedStateOf(project_, poissonBox_->text().toStdString());
+    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()
                        ? title
@@ -530,7 +591,7 @@ void MainWindow::MarkSaved(const QString& file) {
 }
 
 bool MainWindow::Modified() const {
-    return SavedStateOf(project_, poissonBox_->text().toStdString()) != saved_;
+    return session_.Modified(poissonBox_->text().toStdString());
 }
 
 void MainWindow::ShowModified() {
@@ -541,10 +602,10 @@ void MainWindow::ShowLoadedProject(const LoadedProject& loaded) {
     SelectProcessingMode(ModeOf(loaded.alsoLateral));
     if (loaded.alsoLateral) poissonBox_->setText(QString::fromStdString(loaded.poissonText));
     ShowStatuses();
-    // Loaded points select manual placement; either way the points button
-    // follows the loaded fill loads.
-    SelectPlacement(project_.focusPoints || manualOption_->isChecked() ? Placement::Manual
-                                                                       : Placement::Automatic);
+    // The placement follows the file, as it does for the command-line
+    // program: manual with points, automatic without; either way the points
+    // button follows the loaded fill loads.
+    SelectPlacement(project_.focusPoints ? Placement::Manual : Placement::Automatic);
     ApplyRunRule(SelectedPlacement());
     ResetHistory();
 }
@@ -560,28 +621,25 @@ void MainWindow::SetStatusText(const QString& text) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void MainWindow::SayLoaded(const QString& file) {
+    QString text = QStringLiteral("読み込みました: ") + QDir::toNativeSeparators(file);
+    if (!runRequirement_->text().isEmpty()) text += QStringLiteral("　") + runRequirement_->text();
+    SetStatusText(text);
+}
+
+QString MainWindow::StatusText() const {
+    return statusBar()->currentMessage();
+}
+
 void MainWindow::ShowVersion() {
+    BusyScope busy(*this);
     TitleWindow title(this);
     title.exec();
 }
 
-bool MainWindow::SaveBeforeClosing() {
-    if (!Modified()) return true;
-    switch (
-        services_.messages.AskOrCancel(this, kSaveBeforeClosingQuestion, MsgIcon::Information)) {
-        case MsgAnswer::Yes:
-            return fileCommands_->Save();
-        case MsgAnswer::No:
-            return true;
-        case MsgAnswer::Ok:
-        case MsgAnswer::Cancel:
-            break;
-    }
-    return false;
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool close = SaveBeforeClosing() &&
+    BusyScope busy(*this);
+    const bool close = fileCommands_->SaveChangesFirst(kSaveBeforeClosingQuestion) &&
                        services_.messages.Ask(
                            this, QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"),
                            MsgIcon::Information);

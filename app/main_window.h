@@ -1,15 +1,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "app/main_window_services.h"
 #include "app/recent_files.h"
+#include "app/session_views.h"
 #include "app/workspace_change.h"
-#include "model/calc_results.h"
 #include "model/placement.h"
 #include "model/processing_mode.h"
 #include "model/project_data.h"
-#include "projectfile/saved_project_state.h"
 
 class QLabel;
 class QPushButton;
@@ -22,6 +22,7 @@ namespace nubera {
 class NumericField;
 class CalculationRun;
 class ProjectFileCommands;
+class ProjectSession;
 class ResultsPanel;
 struct LoadedProject;
 
@@ -34,23 +35,18 @@ inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 
 // The main window "ヌベラプログラム": the three input buttons with their status
 // labels, the processing mode with Poisson's ratio, the placement of the
-// points of interest, the run, the file commands and the menus. It works on
-// the one project and the one set of results of the program, knows whether
-// the project changed since it was last loaded or saved (the title names the
-// project file and marks unsaved changes), and offers to save them before
-// the program ends.
-class MainWindow : public QMainWindow {
+// points of interest, the run, the file commands and the menus, and beside
+// them the results panel, recomputed on every committed change, with undo
+// and redo of those changes. It works on the program's project session, shows whether the project
+// changed since it was last loaded or saved (the title names the project file and marks unsaved
+// changes), and offers to save them before the program ends. The run and the file commands see it
+// only through their views.
+class MainWindow : public QMainWindow, private RunView, private FileCommandsView {
     Q_OBJECT
 
   public:
-    MainWindow(ProjectData& project, CalcResults& results, MainWindowServices services);
+    MainWindow(ProjectSession& session, MainWindowServices services);
     ~MainWindow() override;
-
-    // 新規 once unsaved changes were dealt with: an empty project in the
-    // window's initial state, with a history of its own.
-    void StartNewProject();
-    // The project files offered again in the file menu.
-    RecentFiles& Recent() { return recent_; }
 
     // Puts the window into its initial state (no soil, fill or point data,
     // settlement only, automatic placement, run disabled) and shows it centred.
@@ -58,13 +54,14 @@ class MainWindow : public QMainWindow {
 
     // A project file given from outside (the command line, a file manager,
     // a second copy of the program): loaded as the load command loads it.
+    // While a screen, a question, a run or another command is open the file
+    // waits, so that nothing open ever works on a project replaced under it;
+    // it is opened once the window is idle again.
     void OpenProjectFile(const QString& name);
+    // A screen, a question, a run or a command of this window is open.
+    bool Busy() const;
 
-    ProjectData& Project() { return project_; }
-    CalcResults& Results() { return results_; }
-    const MainWindowServices& Services() const { return services_; }
-
-    Placement SelectedPlacement() const;
+    Placement SelectedPlacement() const override;
     // The processing-mode option and the placement option as if clicked:
     // selected, with their behaviour.
     void SelectProcessingMode(ProcessingMode mode);
@@ -73,38 +70,20 @@ class MainWindow : public QMainWindow {
     // Validates the Poisson's-ratio box and stores the ratio (0.3 when the box
     // is empty). False, after a message with the focus back in the box, when
     // the entry is invalid.
-    bool CheckPoissonRatio();
+    bool CheckPoissonRatio() override;
 
     // Puts the mouse pointer on the centre of the run button.
     void MoveCursorToRun();
 
-    // Shows the window's state of a successfully loaded project.
-    void ShowLoadedProject(const LoadedProject& loaded);
-
-    // The project as it is now is the one in `file` (just loaded or saved).
-    void MarkSaved(const QString& file);
-    // The project file last loaded or saved; empty for a new project.
-    const QString& ProjectFile() const { return projectFile_; }
-    // The project differs from what was last loaded or saved (or from the
-    // empty project at start).
-    bool Modified() const;
-
-    // Recomputes the results panel from the project as it now stands (every
-    // committed change calls it).
-    void RefreshResults();
+    // The project files offered again in the file menu.
+    RecentFiles& Recent() { return recent_; }
     ResultsPanel& ResultsView() { return *resultsPanel_; }
-
     // The committed changes since the project was started or loaded, for
     // undo and redo.
     QUndoStack& History() { return *history_; }
-    // The project and the window's own inputs as they stand.
-    WorkspaceState CurrentState() const;
-    // Puts the project and the window's inputs back as they were in `state`.
-    void RestoreState(const WorkspaceState& state);
 
-    // The first status panel's text; the window repaints before it returns
-    // (user input waits until the caller returns to the event loop).
-    void SetStatusText(const QString& text);
+    // What the first status panel says.
+    QString StatusText() const;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,15 +91,39 @@ class MainWindow : public QMainWindow {
   private:
     enum class Screen { Soil, Fill, Points };
 
+    QWidget* Parent() override { return this; }
+    void ShowLoadedProject(const LoadedProject& loaded) override;
+    void MarkSaved(const QString& file) override;
+    // The first status panel's text; the window repaints before it returns
+    // (user input waits until the caller returns to the event loop).
+    void SetStatusText(const QString& text) override;
+    // The project differs from what was last loaded or saved (or from the
+    // empty project at start).
+    bool Modified() const override;
+    // The status line says that `file` was loaded (and what the run still
+    // needs), replacing what it said of the previous project, such as the
+    // workbook of its last run.
+    void SayLoaded(const QString& file) override;
+    // 新規 once unsaved changes were dealt with: an empty project in the
+    // window's initial state, with a history of its own.
+    void StartNewProject() override;
+    void ForgetRecentFile(const QString& file) override;
+
+    // Marks the window busy while it lives; when the last one ends, files
+    // handed over meanwhile are opened.
+    class BusyScope {
+      public:
+        explicit BusyScope(MainWindow& window);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        MainWindow& window_;
+    };
+
     void BuildControls();
     QWidget* BuildInputs();
-    // Keeps the panel's results for comparison, named by the time and the project file.
-    void KeepResults();
-    // Puts the change since the last commit on the undo stack as `what`.
-    void Commit(const QString& what);
-    // A new or loaded project starts a history of its own.
-    void ResetHistory();
-    void ShowStatuses();
     QWidget* BuildInputButtons();
     QWidget* BuildModeFrame();
     QWidget* BuildPlacementFrame();
@@ -129,6 +132,7 @@ class MainWindow : public QMainWindow {
     void ShowRecentFiles();
     // The inputs' state of an empty project.
     void ShowNewProject();
+    void ShowStatuses();
     // Shows the newest workbook of this project (a saved project's own
     // names, else this session's last run) without a new run.
     void OpenLastResult();
@@ -147,14 +151,29 @@ class MainWindow : public QMainWindow {
     // tooltip and on the status line.
     void ShowRunState(Placement placement);
     void ShowModified();
-    // Asks whether to save unsaved changes before the program ends; false when
-    // the person withdrew, or the save did not happen.
-    bool SaveBeforeClosing();
+
+    // Recomputes the results panel from the project as it now stands (every
+    // committed change calls it).
+    void RefreshResults();
+    // Keeps the panel's results for comparison, named by the time and the project file.
+    void KeepResults();
+    // The project and the window's own inputs as they stand.
+    WorkspaceState CurrentState() const;
+    // Puts the project and the window's inputs back as they were in `state`.
+    void RestoreState(const WorkspaceState& state);
+    // Puts the change since the last commit on the undo stack as `what`.
+    void Commit(const QString& what);
+    // A new or loaded project starts a history of its own.
+    void ResetHistory();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
+    // Opens the files handed over while the window was busy, one at a time,
+    // once it is idle.
+    void OpenWaitingFiles();
+    void ScheduleWaitingFiles(int delayMs);
 
-    ProjectData& project_;
-    CalcResults& results_;
+    ProjectSession& session_;
+    ProjectData& project_;  // the session's
     MainWindowServices services_;
     std::unique_ptr<CalculationRun> run_;
     std::unique_ptr<ProjectFileCommands> fileCommands_;
@@ -176,11 +195,10 @@ class MainWindow : public QMainWindow {
     ResultsPanel* resultsPanel_ = nullptr;
     QUndoStack* history_ = nullptr;
     WorkspaceState committed_;
-
     QMenu* recentMenu_ = nullptr;
     RecentFiles recent_;
-    QString projectFile_;
-    SavedProjectState saved_;
+    int busy_ = 0;
+    QStringList waitingFiles_;
 };
 
 }  // namespace nubera

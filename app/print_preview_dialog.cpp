@@ -9,9 +9,12 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUrl>
+#include <filesystem>
 
 #include "printout/render/printed_pages.h"
+#include "text/path_text.h"
 #include "widgets/document_opener.h"
 #include "widgets/message_box.h"
 #include "widgets/qt_path.h"
@@ -31,12 +34,24 @@ QString Native(const std::filesystem::path& path) {
     return QDir::toNativeSeparators(ToQString(path));
 }
 
+// The desktop's save dialog. It does not ask about a file of the same name:
+// the name gets its extension first, and the question is asked about that.
+QString AskPdfName(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF保存"), suggested,
+                                        QStringLiteral("PDF (*.pdf)"), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
 }  // namespace
 
 PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<printout::WorkbookPrintout> printout,
                                        MessageBox& messages, DocumentOpener& opener,
                                        QWidget* parent)
-    : QDialog(parent), printout_(std::move(printout)), messages_(messages), opener_(opener) {
+    : QDialog(parent),
+      printout_(std::move(printout)),
+      messages_(messages),
+      opener_(opener),
+      choosePdfName_(AskPdfName) {
     setObjectName(QStringLiteral("FRM_PrintPreview"));
     setWindowTitle(QStringLiteral("印刷プレビュー - ") +
                    QDir::toNativeSeparators(ToQString(printout_->Path())));
@@ -55,6 +70,14 @@ PrintPreviewDialog::PrintPreviewDialog(std::unique_ptr<printout::WorkbookPrintou
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(CreateCommands());
     layout->addWidget(preview_, 1);
+    status_ = new QStatusBar;
+    status_->setObjectName(QStringLiteral("STS_Preview"));
+    status_->setSizeGripEnabled(false);
+    layout->addWidget(status_);
+}
+
+QString PrintPreviewDialog::StatusText() const {
+    return status_->currentMessage();
 }
 
 PrintPreviewDialog::~PrintPreviewDialog() = default;
@@ -127,13 +150,21 @@ void PrintPreviewDialog::PrintPages() {
 void PrintPreviewDialog::SavePdf() {
     std::filesystem::path suggested = printout_->Path();
     suggested.replace_extension(".pdf");
-    const QString name = QFileDialog::getSaveFileName(
-        this, QStringLiteral("PDF保存"), ToQString(suggested), QStringLiteral("PDF (*.pdf)"));
-    if (name.isEmpty()) return;
-    if (const std::string failure = printout::WritePdf(*printout_, ToPath(name));
-        !failure.empty()) {
-        messages_.Warning(this, QString::fromStdString(failure));
+    const QString chosen = choosePdfName_(this, ToQString(suggested));
+    if (chosen.trimmed().isEmpty()) return;
+    const std::filesystem::path path = WithExtension(ToPath(chosen), ".pdf");
+    if (std::filesystem::exists(path) &&
+        !messages_.Ask(
+            this, QStringLiteral("同名のファイルが存在します、上書きしますか？\n") + Native(path),
+            MsgIcon::None)) {
+        return;
     }
+    if (const std::string failure = printout::WritePdf(*printout_, path); !failure.empty()) {
+        status_->clearMessage();
+        messages_.Warning(this, QString::fromStdString(failure));
+        return;
+    }
+    status_->showMessage(QStringLiteral("PDFを保存しました: ") + Native(path));
 }
 
 void PrintPreviewDialog::OpenInSpreadsheet() {

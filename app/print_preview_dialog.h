@@ -6,12 +6,14 @@
 // desktop's spreadsheet program.
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 #include "printout/workbook_printout.h"
 
 class QLabel;
 class QPrintPreviewWidget;
+class QStatusBar;
 
 namespace nubera {
 
@@ -28,6 +30,14 @@ class PrintPreviewDialog : public QDialog {
 
     QPrintPreviewWidget* Preview() const { return preview_; }
 
+    // Asks for the PDF's name, starting from `suggested`; empty when the
+    // person cancelled. The program asks with the desktop's save dialog;
+    // tests answer themselves.
+    using PdfNameChooser = std::function<QString(QWidget* parent, const QString& suggested)>;
+    void SetPdfNameChooser(PdfNameChooser chooser) { choosePdfName_ = std::move(chooser); }
+    // Where the last PDF went, or why it did not.
+    QString StatusText() const;
+
   private:
     QWidget* CreateCommands();
     void PrintPages();
@@ -40,6 +50,8 @@ class PrintPreviewDialog : public QDialog {
     DocumentOpener& opener_;
     QPrintPreviewWidget* preview_ = nullptr;
     QLabel* pageNumber_ = nullptr;
+    QStatusBar* status_ = nullptr;
+    PdfNameChooser choosePdfName_;
 };
 
 }  // namespace nubera

@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <string>
 
-#include "app/main_window.h"
+#include "app/main_window_services.h"
+#include "app/session_views.h"
 #include "projectfile/project_file.h"
+#include "projectfile/project_session.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
 #include "widgets/qt_path.h"
@@ -15,14 +17,46 @@
 namespace nubera {
 
 void ProjectFileCommands::New() {
-    if (SaveChangesFirst(kSaveBeforeNewQuestion)) window_.StartNewProject();
+    if (SaveChangesFirst(kSaveBeforeNewQuestion)) view_.StartNewProject();
+}
+
+void ProjectFileCommands::Load() {
+    const MainWindowServices& services = services_;
+    MessageBox& messages = services.messages;
+    if (!MayReplace(true)) return;
+    const std::optional<QString> name = services.dialogs.OpenProjectName(view_.Parent());
+    if (!name) return;
+    if (name->trimmed().isEmpty()) {
+        messages.Notice(view_.Parent(), kNoFileNameMessage);
+        return;
+    }
+    Read(*name);
+}
+
+void ProjectFileCommands::Open(const QString& name) {
+    if (MayReplace(session_.Project() != ProjectData{})) Read(name);
+}
+
+void ProjectFileCommands::OpenRecent(const QString& name) {
+    if (!QFileInfo::exists(name)) {
+        services_.messages.Warning(view_.Parent(), QStringLiteral("ファイルが見つかりません。\n") +
+                                                       QDir::toNativeSeparators(name));
+        view_.ForgetRecentFile(name);
+        return;
+    }
+    Open(name);
+}
+
+bool ProjectFileCommands::MayReplace(bool askToClear) {
+    if (view_.Modified()) return SaveChangesFirst(kSaveBeforeLoadingQuestion);
+    return !askToClear || services_.messages.Ask(view_.Parent(), kLoadQuestion, MsgIcon::Question);
 }
 
 bool ProjectFileCommands::SaveChangesFirst(const QString& question) {
-    if (!window_.Modified()) return true;
-    switch (window_.Services().messages.AskOrCancel(&window_, question, MsgIcon::Information)) {
+    if (!view_.Modified()) return true;
+    switch (services_.messages.AskOrCancel(view_.Parent(), question, MsgIcon::Information)) {
         case MsgAnswer::Yes:
-            return SaveInPlace();
+            return Save();
         case MsgAnswer::No:
             return true;
         case MsgAnswer::Ok:
@@ -32,97 +66,66 @@ bool ProjectFileCommands::SaveChangesFirst(const QString& question) {
     return false;
 }
 
-void ProjectFileCommands::OpenRecent(const QString& name) {
-    if (!QFileInfo::exists(name)) {
-        window_.Services().messages.Warning(
-            &window_,
-            QStringLiteral("ファイルが見つかりません。\n") + QDir::toNativeSeparators(name));
-        window_.Recent().Remove(name);
-        return;
-    }
-    Open(name);
-}
-
-void ProjectFileCommands::Load() {
-    const MainWindowServices& services = window_.Services();
-    MessageBox& messages = services.messages;
-    if (!messages.Ask(&window_, kLoadQuestion, MsgIcon::Question)) return;
-    const std::optional<QString> name = services.dialogs.OpenProjectName(&window_);
-    if (!name) return;
-    if (name->trimmed().isEmpty()) {
-        messages.Notice(&window_, kNoFileNameMessage);
-        return;
-    }
-    Read(*name);
-}
-
-void ProjectFileCommands::Open(const QString& name) {
-    MessageBox& messages = window_.Services().messages;
-    if (window_.Project() != ProjectData{} &&
-        !messages.Ask(&window_, kLoadQuestion, MsgIcon::Question)) {
-        return;
-    }
-    Read(name);
-}
-
 void ProjectFileCommands::Read(const QString& name) {
-    MessageBox& messages = window_.Services().messages;
+    MessageBox& messages = services_.messages;
     const auto path = ToPath(name);
     switch (CheckProjectHeader(path)) {
         case HeaderCheck::Ok:
             break;
         case HeaderCheck::Unreadable:
-            messages.Warning(&window_, QStringLiteral("ファイルを読み込めませんでした。\n") +
-                                           QDir::toNativeSeparators(name));
+            messages.Warning(view_.Parent(), QStringLiteral("ファイルを読み込めませんでした。\n") +
+                                                 QDir::toNativeSeparators(name));
             return;
         case HeaderCheck::WrongHeader:
-            messages.Notice(&window_, QString::fromUtf8(kProjectFileWrongVersion));
+            messages.Notice(view_.Parent(), QString::fromUtf8(kProjectFileWrongVersion));
             return;
     }
     std::string error;
     const std::optional<LoadedProject> loaded = LoadProject(path, &error);
     if (!loaded) {
-        messages.Warning(&window_, ToQt(error));
+        messages.Warning(view_.Parent(), ToQt(error));
         return;
     }
-    ApplyLoadedProject(*loaded, window_.Project());
-    window_.ShowLoadedProject(*loaded);
-    window_.MarkSaved(name);
+    ApplyLoadedProject(*loaded, session_.Project());
+    view_.ShowLoadedProject(*loaded);
+    view_.MarkSaved(name);
+    view_.SayLoaded(name);
 }
 
 bool ProjectFileCommands::Save() {
-    const MainWindowServices& services = window_.Services();
-    if (window_.Project().alsoLateral && !window_.CheckPoissonRatio()) return false;
-    const std::optional<QString> name = services.dialogs.SaveProjectName(&window_);
+    const MainWindowServices& services = services_;
+    if (session_.Project().alsoLateral && !view_.CheckPoissonRatio()) return false;
+    const std::optional<QString> name = services.dialogs.SaveProjectName(view_.Parent());
     if (!name || name->trimmed().isEmpty()) return false;
     const QString file = ToQString(WithProjectExtension(ToPath(*name)));
     if (QFileInfo::exists(file) &&
-        !services.messages.Ask(&window_, kOverwriteQuestion, MsgIcon::None)) {
+        !services.messages.Ask(view_.Parent(), kOverwriteQuestion, MsgIcon::None)) {
         return false;
     }
     return Write(file);
 }
 
 bool ProjectFileCommands::SaveInPlace() {
-    if (window_.ProjectFile().isEmpty()) return Save();
-    if (window_.Project().alsoLateral && !window_.CheckPoissonRatio()) return false;
-    return Write(window_.ProjectFile());
+    const QString file = QString::fromStdString(session_.FileName());
+    if (file.isEmpty()) return Save();
+    if (session_.Project().alsoLateral && !view_.CheckPoissonRatio()) return false;
+    return Write(file);
 }
 
 bool ProjectFileCommands::Write(const QString& file) {
-    const MainWindowServices& services = window_.Services();
+    const MainWindowServices& services = services_;
     std::string error;
     bool saved = false;
     {
         WaitCursor wait;
-        saved = SaveProject(window_.Project(), ToPath(file), &error);
+        saved = SaveProject(session_.Project(), ToPath(file), &error);
     }
     if (!saved) {
         services.messages.Warning(
-            &window_, QStringLiteral("ファイルを保存できませんでした。\n") + ToQt(error));
+            view_.Parent(), QStringLiteral("ファイルを保存できませんでした。\n") + ToQt(error));
         return false;
     }
-    window_.MarkSaved(file);
+    view_.MarkSaved(file);
     return true;
 }
 

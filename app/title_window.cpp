@@ -52,10 +52,6 @@ QPixmap DrawLogo(int size) {
 
 }  // namespace
 
-QString VersionText(int major, int minor, int patch) {
-    return QStringLiteral("ﾊﾞｰｼﾞｮﾝ %1.%2.%3").arg(major).arg(minor).arg(patch);
-}
-
 TitleWindow::TitleWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FRM_Title"));
     setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -65,7 +61,8 @@ TitleWindow::TitleWindow(QWidget* parent) : QDialog(parent) {
     const QSize designed(TwipsToPixels(kWidthTwips, *this), TwipsToPixels(kHeightTwips, *this));
     setFixedSize(designed.expandedTo(minimumSizeHint()));
     CentreWindow(*this, screen()->geometry());
-    version_->setText(VersionText(kVersionMajor, kVersionMinor, kVersionPatch));
+    // The whole version, with the commit of a build that is not a release.
+    version_->setText(QStringLiteral("ﾊﾞｰｼﾞｮﾝ ") + QString::fromUtf8(kVersionText));
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     frame_->installEventFilter(this);
     okButton_->installEventFilter(this);

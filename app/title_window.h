@@ -8,9 +8,6 @@ class QPushButton;
 
 namespace nubera {
 
-// "ﾊﾞｰｼﾞｮﾝ " + major.minor.patch, each a plain integer.
-QString VersionText(int major, int minor, int patch);
-
 // The title window: the start-up splash, and the version information that the
 // main window's menu shows modally. As version information it closes on its
 // OK button, on any key and on a click on its upper frame.

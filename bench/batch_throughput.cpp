@@ -1,18 +1,15 @@
 // bench_batch: how much one batch call of nubera-cli saves over one call per
 // project. Makes COUNT random projects with make_projects, then times, in
-// one run, `nubera-cli calc FOLDER` (one call, every core) and COUNT calls
-// `nubera-cli calc FILE`, each writing its workbook, and prints both with
-// their ratio and the machine's core count. The programs are looked for
-// beside this one.
+// one run, `nubera-cli calc FOLDER` on every core and on one, and COUNT calls
+// `nubera-cli calc FILE`, each writing its workbook, and prints them with
+// their ratios. A batch of a tenth as many projects then shows how its peak
+// memory grows with their number. The programs are looked for beside this
+// one.
 //   bench_batch [COUNT]   (default 1000)
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,32 +18,17 @@
 #include <thread>
 #include <vector>
 
-extern char** environ;
+#include "bench/child_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using nubera::bench::ChildRun;
+using nubera::bench::RunChild;
 
-// Runs a program with its output dropped; false unless it exits with 0.
-bool Run(const std::vector<std::string>& arguments) {
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (spawned != 0 || ::waitpid(child, &status, 0) < 0) return false;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
+[[noreturn]] void Fail(const std::string& what) {
+    std::cerr << "bench_batch: " << what << '\n';
+    std::exit(1);
 }
 
 std::vector<fs::path> ProjectFiles(const fs::path& folder) {
@@ -56,21 +38,45 @@ std::vector<fs::path> ProjectFiles(const fs::path& folder) {
     return files;
 }
 
-// COUNT single calls, a hundred to an output folder (a day's result names).
+fs::path MakeProjects(const fs::path& bin, const fs::path& folder, int count) {
+    if (!RunChild({(bin / "make_projects").string(), folder.string(), std::to_string(count), "1"})
+             .succeeded) {
+        Fail("make_projects failed");
+    }
+    return folder;
+}
+
+// One batch call over `projects` on `jobs` threads, into a new folder `out`.
+// It starts with nothing left to write back, so that it does not pay for
+// the files written before it.
+ChildRun TimeBatch(const std::string& cli, const fs::path& projects, const fs::path& out,
+                   unsigned jobs) {
+    fs::create_directories(out);
+    ::sync();
+    const ChildRun run = RunChild(
+        {cli, "calc", projects.string(), "--out", out.string(), "--jobs", std::to_string(jobs)});
+    if (!run.succeeded) Fail("the batch call failed");
+    return run;
+}
+
+// One call per project, a hundred to an output folder (a day's result names).
 double TimeSingleCalls(const std::string& cli, const std::vector<fs::path>& projects,
                        const fs::path& out) {
-    for (std::size_t i = 0; i < projects.size(); i += 100) {
-        fs::create_directories(out / std::to_string(i / 100));
-    }
-    const auto start = Clock::now();
+    ::sync();
+    double seconds = 0;
     for (std::size_t i = 0; i < projects.size(); ++i) {
-        if (!Run({cli, "calc", projects[i].string(), "--out",
-                  (out / std::to_string(i / 100)).string()})) {
-            std::cerr << "bench_batch: nubera-cli refused " << projects[i] << '\n';
-            std::exit(1);
-        }
+        const fs::path folder = out / std::to_string(i / 100);
+        fs::create_directories(folder);
+        const ChildRun run =
+            RunChild({cli, "calc", projects[i].string(), "--out", folder.string()});
+        if (!run.succeeded) Fail("nubera-cli refused " + projects[i].string());
+        seconds += run.seconds;
     }
-    return SecondsSince(start);
+    return seconds;
+}
+
+void PrintCall(const char* what, double seconds, int count) {
+    std::printf("  %-26s %7.2f s  (%.2f ms per project)\n", what, seconds, 1000 * seconds / count);
 }
 
 }  // namespace
@@ -80,36 +86,35 @@ int main(int argc, char** argv) {
     const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
     const std::string cli = (bin / "nubera-cli").string();
     char pattern[] = "/tmp/nubera-bench-batch-XXXXXX";
-    if (count < 1 || ::mkdtemp(pattern) == nullptr) {
-        std::cerr << "usage: bench_batch [COUNT]\n";
+    if (count < 10 || ::mkdtemp(pattern) == nullptr) {
+        std::cerr << "usage: bench_batch [COUNT]   (COUNT at least 10)\n";
         return 2;
     }
     const fs::path work = pattern;
-    const fs::path projects = work / "projects";
-    if (!Run({(bin / "make_projects").string(), projects.string(), std::to_string(count), "1"})) {
-        std::cerr << "bench_batch: make_projects failed\n";
-        return 1;
-    }
-    fs::create_directories(work / "batch");
-    // Each timing starts with nothing left to write back, so that neither
-    // pays for the files written before it.
-    ::sync();
-    const auto start = Clock::now();
-    const bool batched = Run({cli, "calc", projects.string(), "--out", (work / "batch").string()});
-    const double batch = SecondsSince(start);
-    ::sync();
+    const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
+    const fs::path projects = MakeProjects(bin, work / "projects", count);
+    const ChildRun parallel = TimeBatch(cli, projects, work / "parallel", cores);
+    const ChildRun serial = TimeBatch(cli, projects, work / "serial", 1);
     const double singles = TimeSingleCalls(cli, ProjectFiles(projects), work / "single");
+    const int fewer = count / 10;
+    const ChildRun small =
+        TimeBatch(cli, MakeProjects(bin, work / "fewer", fewer), work / "fewer-out", cores);
     fs::remove_all(work);
-    if (!batched) {
-        std::cerr << "bench_batch: the batch call failed\n";
-        return 1;
-    }
+
     std::printf("%d projects with workbooks, %u cores\n", count,
                 std::thread::hardware_concurrency());
-    std::printf("  one batch call:     %7.2f s  (%.2f ms per project)\n", batch,
-                1000 * batch / count);
-    std::printf("  one call each:      %7.2f s  (%.2f ms per project)\n", singles,
-                1000 * singles / count);
-    std::printf("  the batch call is %.1fx faster\n", singles / batch);
+    const std::string jobs = "one batch call, --jobs " + std::to_string(cores) + ":";
+    PrintCall(jobs.c_str(), parallel.seconds, count);
+    PrintCall("one batch call, --jobs 1:", serial.seconds, count);
+    PrintCall("one call each:", singles, count);
+    std::printf("  the batch call is %.1fx faster than one call each (goal: at least 8x)\n",
+                singles / parallel.seconds);
+    std::printf("  --jobs %u is %.2fx faster than --jobs 1 (goal: at least 1.9x)\n", cores,
+                serial.seconds / parallel.seconds);
+    std::printf(
+        "  peak memory: %.1f MiB for %d projects, %.1f MiB for %d: %+.2f KiB per project "
+        "more (goal: none beyond the summary)\n",
+        small.peakKiB / 1024.0, fewer, parallel.peakKiB / 1024.0, count,
+        static_cast<double>(parallel.peakKiB - small.peakKiB) / (count - fewer));
     return 0;
 }

@@ -1,5 +1,5 @@
 // Prints how many projects per second the engine computes (Em, point
-// placement, settlement and, in mode 1, lateral displacement), with and
+// placement, settlement and, when asked for, lateral displacement), with and
 // without reading the project file, for the given project (by default the
 // largest example: five blocks, a surcharge, lateral displacement).
 //   bench [PROJECT.nbr] [SECONDS]

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Prints the engine's throughput, the whole-process time of
 # `nubera-cli calc --json` and how fast the printed pages of its workbook are
-# drawn, on the largest example, and 1,000 random projects as one batch call
-# against one call each. Builds a Release configuration into build-bench/ first
+# drawn, on the largest example; one project with its workbook and nubera-pdf
+# against their floors; and 1,000 random projects as one batch call against
+# one call each, on every core against one, with the batch's peak memory. Builds a Release configuration into build-bench/ first
 # (or into $BUILD_DIR when set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +11,7 @@ build="${BUILD_DIR:-build-bench}"
 project=examples/five-blocks-lateral.nbr
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench bench_render bench_batch nubera-cli >/dev/null
+cmake --build "$build" --target bench bench_render bench_batch bench_calls nubera-cli >/dev/null
 
 "$build/bin/bench" "$project"
 
@@ -36,6 +37,10 @@ pages=$(mktemp -d)
 echo
 "$build/bin/bench_render" "$pages"/*.xlsx
 rm -rf "$pages"
+
+# One project with its workbook and its PDF, each against its floor.
+echo
+"$build/bin/bench_calls" "$project"
 
 # Many projects: one batch call against one call per project.
 echo

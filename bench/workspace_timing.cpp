@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/result_preview.h"
 #include "app/results_panel.h"
+#include "projectfile/project_session.h"
 #include "widgets/document_opener.h"
 #include "widgets/file_dialogs.h"
 #include "widgets/message_box.h"
@@ -28,7 +29,7 @@ using namespace nubera;
 // Every question is answered Yes; nothing is shown.
 class Answers : public MessageBox {
   public:
-    MsgAnswer Show(QWidget*, const QString&, MsgIcon, MsgButtons buttons) override {
+    MsgAnswer Show(QWidget*, const QString&, MsgIcon, MsgButtons buttons, const QString&) override {
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
     }
 };
@@ -113,8 +114,7 @@ int main(int argc, char* argv[]) {
     NoPreview preview;
     Screens screens;
     const QString folder = QCoreApplication::applicationDirPath();
-    ProjectData data;
-    CalcResults results;
+    ProjectSession session;
     const MainWindowServices services{messages, dialogs, opener, preview,   screens,
                                       folder,   folder,  folder, [](int) {}};
 
@@ -122,7 +122,7 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < 10; ++i) {
         QElapsedTimer timer;
         timer.start();
-        MainWindow window(data, results, services);
+        MainWindow window(session, services);
         window.Start();
         window.repaint();
         QCoreApplication::processEvents();
@@ -130,7 +130,7 @@ int main(int argc, char* argv[]) {
     }
     Print("start to a painted main window", Milliseconds(starts));
 
-    MainWindow window(data, results, services);
+    MainWindow window(session, services);
     window.Start();
     window.OpenProjectFile(project);
     if (!window.ResultsView().Current().Computed()) {

@@ -6,6 +6,7 @@
 
 #include "cli/batch_job.h"
 #include "cli/batch_summary.h"
+#include "cli/csv_target.h"
 #include "cli/parallel_runs.h"
 #include "cli/pdf_export.h"
 #include "cli/progress_display.h"
@@ -48,6 +49,9 @@ std::vector<ProjectOutcome> RunJobs(const std::vector<PlannedProject>& planned,
             progress.Clear();
             PrintSummary(outcomes[i], options, out);
             out.flush();
+            // Printed: the rest of the batch needs only the summary, so that
+            // memory does not grow with the project's full results.
+            outcomes[i].json = nlohmann::ordered_json();
         },
         [&](std::size_t done) { progress.Show(done); }, kProgressInterval);
     progress.Clear();
@@ -64,19 +68,27 @@ void WritePdfs(const CalcOptions& options, std::vector<ProjectOutcome>& outcomes
         asking.push_back(&outcome);
     }
     if (requests.empty()) return;
-    const std::vector<PdfOutcome> written = WriteResultPdfs(options.pdfTool, requests);
+    const std::vector<PdfOutcome> written = WriteResultPdfs(
+        options.pdfTool, requests, options.replace ? ExistingFile::Replace : ExistingFile::Refuse);
     for (std::size_t i = 0; i < asking.size(); ++i) {
         asking[i]->pdf = written[i].pdf;
-        asking[i]->refusal = written[i].error;
-        if (written[i].pdf && options.json) asking[i]->json["pdf"] = Utf8FromPath(*written[i].pdf);
+        asking[i]->pdfFailure = written[i].error;
+        if (!options.json) continue;
+        if (written[i].pdf) asking[i]->json["pdf"] = Utf8FromPath(*written[i].pdf);
+        if (!written[i].error.empty()) asking[i]->json["pdfError"] = written[i].error;
     }
 }
 
-// The CSV summary, replacing any file of that name in one step.
-bool WriteCsv(const std::filesystem::path& path, const std::vector<ProjectOutcome>& outcomes,
+// The CSV summary in one step, replacing a file of that name only when told
+// to.
+bool WriteCsv(const CalcOptions& options, const std::vector<ProjectOutcome>& outcomes,
               std::ostream& err) {
+    const std::filesystem::path& path = *options.csv;
     std::string reason;
-    if (WriteFileAtomically(path, SummaryCsv(outcomes), &reason)) return true;
+    if (WriteFileAtomically(path, SummaryCsv(outcomes), &reason,
+                            options.replace ? ExistingFile::Replace : ExistingFile::Refuse)) {
+        return true;
+    }
     err << "「" << Utf8FromPath(path) << "」を保存できません: " << reason << '\n';
     return false;
 }
@@ -128,6 +140,13 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
         }
     }
     const std::vector<PlannedProject> planned = PlanWorkbooks(listed, options);
+    if (options.csv) {
+        if (const std::string refusal = CsvTargetRefusal(*options.csv, planned, options);
+            !refusal.empty()) {
+            err << refusal << '\n';
+            return 1;
+        }
+    }
     RemoveAbandonedFiles(planned);
     ProgressDisplay progress(err, listed.size(), terminal && listed.size() > 1);
     std::vector<ProjectOutcome> outcomes =
@@ -136,12 +155,11 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
         WritePdfs(options, outcomes);
         for (const ProjectOutcome& outcome : outcomes) PrintSummary(outcome, options, out);
     }
-    bool written = !options.csv || WriteCsv(*options.csv, outcomes, err);
+    bool written = !options.csv || WriteCsv(options, outcomes, err);
     written = SyncOutputFolders(outcomes, options, err) && written;
-    const auto succeeded =
-        static_cast<std::size_t>(std::ranges::count_if(outcomes, &ProjectOutcome::Succeeded));
-    out << CountLine(succeeded, outcomes.size() - succeeded, options.json) << '\n';
-    return succeeded == outcomes.size() && written ? 0 : 1;
+    const OutcomeCounts counts = CountOutcomes(outcomes, options.writePdf);
+    out << CountLine(counts, options.json) << '\n';
+    return counts.refused == 0 && counts.pdfFailed == 0 && written ? 0 : 1;
 }
 
 }  // namespace nubera::cli

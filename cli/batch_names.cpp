@@ -3,6 +3,9 @@
 #include <map>
 #include <system_error>
 
+#include "cli/pdf_export.h"
+#include "cli/project_calculation.h"
+#include "files/file_bytes.h"
 #include "text/path_text.h"
 
 namespace nubera::cli {
@@ -16,8 +19,7 @@ std::string NameRefusal(const std::filesystem::path& project, const std::filesys
         return "「" + Utf8FromPath(project) + "」の計算結果は「" + Utf8FromPath(earlier->second) +
                "」と同じ名前「" + Utf8FromPath(target) + "」になるため、計算しませんでした";
     }
-    std::filesystem::path pdf = target;
-    pdf.replace_extension(".pdf");
+    const std::filesystem::path pdf = PdfPathOf(target);
     std::error_code unknown;  // a name that cannot be looked at is refused when written
     if (options.writePdf && !options.replace && std::filesystem::exists(pdf, unknown)) {
         return "「" + Utf8FromPath(pdf) + "」は既にあります（上書きしません）";
@@ -41,6 +43,12 @@ std::vector<PlannedProject> PlanWorkbooks(const std::vector<ListedProject>& list
     std::map<std::filesystem::path, std::filesystem::path> taken;  // workbook: its project
     for (const ListedProject& item : listed) {
         PlannedProject project{item.path, {}, item.refusal};
+        // A path that names no readable file (or a named pipe, which would
+        // never end) is refused here and takes no workbook name from a
+        // project that can be read.
+        if (project.refusal.empty() && !CanReadRegularFile(item.path)) {
+            project.refusal = UnreadableProjectText(item.path);
+        }
         if (options.writeWorkbook && project.refusal.empty()) {
             project.workbook = BatchWorkbookPath(item.path, options);
             project.refusal = NameRefusal(item.path, project.workbook, taken, options);

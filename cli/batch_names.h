@@ -21,7 +21,8 @@ struct PlannedProject {
 std::filesystem::path BatchWorkbookPath(const std::filesystem::path& project,
                                         const CalcOptions& options);
 
-// Names the workbook of every listed project. A project whose workbook would
+// Names the workbook of every listed project that can be read; one that
+// cannot (missing, not a regular file) is refused. A project whose workbook would
 // take the name of an earlier one's (projects of the same name from different
 // folders) is refused, and so, unless replacing is asked for, is one whose
 // PDF would be written over a file that is already there.

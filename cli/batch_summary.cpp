@@ -14,7 +14,32 @@ namespace {
 std::string OneLine(std::string text) {
     while (!text.empty() && text.back() == '\n') text.pop_back();
     std::ranges::replace(text, '\n', ' ');
+    std::ranges::replace(text, '\t', ' ');
     return text;
+}
+
+// A path as one field of the line.
+std::string PathField(const std::filesystem::path& path) {
+    std::string field;
+    for (const char c : Utf8FromPath(path)) {
+        switch (c) {
+            case '\\':
+                field += "\\\\";
+                break;
+            case '\t':
+                field += "\\t";
+                break;
+            case '\n':
+                field += "\\n";
+                break;
+            case '\r':
+                field += "\\r";
+                break;
+            default:
+                field += c;
+        }
+    }
+    return field;
 }
 
 // "沈下量 1.13 cm ⑥ x=0.00 m", or the label and "-" without a result.
@@ -43,13 +68,14 @@ std::string PointXText(const std::optional<LargestResult>& largest) {
 }
 
 std::string SummaryLine(const ProjectOutcome& outcome) {
-    const std::string project = Utf8FromPath(outcome.project);
+    const std::string project = PathField(outcome.project);
     if (!outcome.Succeeded()) return project + "\t拒否: " + OneLine(outcome.refusal);
     std::string line = project + "\tEm " + EmText(outcome) + " kN/m2\t" +
                        LargestText("最大沈下量", outcome.settlement) + "\t" +
                        LargestText("最大側方変位量", outcome.lateral);
-    if (outcome.workbook) line += "\t" + Utf8FromPath(*outcome.workbook);
-    if (outcome.pdf) line += "\t" + Utf8FromPath(*outcome.pdf);
+    if (outcome.workbook) line += "\t" + PathField(*outcome.workbook);
+    if (outcome.pdf) line += "\t" + PathField(*outcome.pdf);
+    if (!outcome.pdfFailure.empty()) line += "\tPDF失敗: " + OneLine(outcome.pdfFailure);
     return line;
 }
 
@@ -58,9 +84,26 @@ std::string SummaryJsonLine(const ProjectOutcome& outcome) {
     return JsonLine({{"project", Utf8FromPath(outcome.project)}, {"error", outcome.refusal}});
 }
 
-std::string CountLine(std::size_t succeeded, std::size_t refused, bool json) {
-    if (json) return JsonLine({{"succeeded", succeeded}, {"refused", refused}});
-    return "成功 " + std::to_string(succeeded) + " 件、拒否 " + std::to_string(refused) + " 件";
+OutcomeCounts CountOutcomes(const std::vector<ProjectOutcome>& outcomes, bool pdfAsked) {
+    OutcomeCounts counts;
+    counts.pdfAsked = pdfAsked;
+    for (const ProjectOutcome& outcome : outcomes) {
+        ++(outcome.Succeeded() ? counts.succeeded : counts.refused);
+        if (!outcome.pdfFailure.empty()) ++counts.pdfFailed;
+    }
+    return counts;
+}
+
+std::string CountLine(const OutcomeCounts& counts, bool json) {
+    if (json) {
+        nlohmann::ordered_json line{{"succeeded", counts.succeeded}, {"refused", counts.refused}};
+        if (counts.pdfAsked) line["pdfFailed"] = counts.pdfFailed;
+        return JsonLine(line);
+    }
+    std::string line = "成功 " + std::to_string(counts.succeeded) + " 件、拒否 " +
+                       std::to_string(counts.refused) + " 件";
+    if (counts.pdfAsked) line += "、PDF失敗 " + std::to_string(counts.pdfFailed) + " 件";
+    return line;
 }
 
 }  // namespace nubera::cli

@@ -17,9 +17,11 @@ std::string Trimmed(std::string text) {
     return text;
 }
 
-std::filesystem::path PdfBeside(const std::filesystem::path& workbook) {
-    std::filesystem::path pdf = workbook;
-    return pdf.replace_extension(".pdf");
+// The helper's first arguments.
+std::vector<std::string> HelperCall(const std::filesystem::path& tool, ExistingFile existing) {
+    std::vector<std::string> arguments{tool.string()};
+    if (existing == ExistingFile::Replace) arguments.emplace_back("--replace");
+    return arguments;
 }
 
 // The helper's list: for each workbook its path, the PDF's and its sheets,
@@ -27,7 +29,7 @@ std::filesystem::path PdfBeside(const std::filesystem::path& workbook) {
 std::string PdfList(const std::vector<PdfRequest>& requests) {
     std::string list;
     for (const PdfRequest& request : requests) {
-        list += request.workbook.string() + '\0' + PdfBeside(request.workbook).string() + '\0';
+        list += request.workbook.string() + '\0' + PdfPathOf(request.workbook).string() + '\0';
         for (const std::string& sheet : PrintedResultSheets(request.alsoLateral)) {
             list += sheet + '\0';
         }
@@ -38,11 +40,19 @@ std::string PdfList(const std::vector<PdfRequest>& requests) {
 
 }  // namespace
 
+std::filesystem::path PdfPathOf(const std::filesystem::path& workbook) {
+    std::filesystem::path pdf = workbook;
+    return pdf.replace_extension(kPdfExtension);
+}
+
 std::optional<std::filesystem::path> WriteResultPdf(const std::filesystem::path& tool,
                                                     const std::filesystem::path& workbook,
-                                                    bool alsoLateral, std::string* error) {
-    const std::filesystem::path pdf = PdfBeside(workbook);
-    std::vector<std::string> arguments{tool.string(), workbook.string(), pdf.string()};
+                                                    bool alsoLateral, ExistingFile existing,
+                                                    std::string* error) {
+    const std::filesystem::path pdf = PdfPathOf(workbook);
+    std::vector<std::string> arguments = HelperCall(tool, existing);
+    arguments.push_back(workbook.string());
+    arguments.push_back(pdf.string());
     for (std::string& sheet : PrintedResultSheets(alsoLateral))
         arguments.push_back(std::move(sheet));
     std::string output;
@@ -53,10 +63,12 @@ std::optional<std::filesystem::path> WriteResultPdf(const std::filesystem::path&
 }
 
 std::vector<PdfOutcome> WriteResultPdfs(const std::filesystem::path& tool,
-                                        const std::vector<PdfRequest>& requests) {
+                                        const std::vector<PdfRequest>& requests,
+                                        ExistingFile existing) {
+    std::vector<std::string> arguments = HelperCall(tool, existing);
+    arguments.emplace_back("--list");
     std::string answers;
-    const int status =
-        RunHelper({tool.string(), "--list"}, {PdfList(requests), STDOUT_FILENO}, &answers);
+    const int status = RunHelper(arguments, {PdfList(requests), STDOUT_FILENO}, &answers);
     // One answer per workbook, each ended by a NUL byte: empty when written,
     // else why not. Workbooks left unanswered share the run's failure.
     std::vector<PdfOutcome> outcomes;
@@ -71,7 +83,7 @@ std::vector<PdfOutcome> WriteResultPdfs(const std::filesystem::path& tool,
         const std::string answer = answers.substr(at, end - at);
         at = end + 1;
         if (answer.empty()) {
-            outcomes.push_back({PdfBeside(request.workbook), {}});
+            outcomes.push_back({PdfPathOf(request.workbook), {}});
         } else {
             outcomes.push_back({std::nullopt, kFailure + Trimmed(answer)});
         }

@@ -7,6 +7,7 @@
 #include "engine/equivalent_modulus.h"
 #include "projectfile/loaded_run_settings.h"
 #include "projectfile/project_file.h"
+#include "screenrules/poisson_ratio.h"
 #include "text/path_text.h"
 
 namespace nubera::cli {
@@ -16,7 +17,7 @@ namespace {
 std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std::string* error) {
     switch (CheckProjectHeader(path)) {
         case HeaderCheck::Unreadable:
-            *error = "ﾌｧｲﾙを読み込めません: " + path.string();
+            *error = UnreadableProjectText(path);
             return std::nullopt;
         case HeaderCheck::WrongHeader:
             *error = kProjectFileWrongVersion;
@@ -28,6 +29,10 @@ std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std:
 }
 
 }  // namespace
+
+std::string UnreadableProjectText(const std::filesystem::path& path) {
+    return "ﾌｧｲﾙを読み込めません: " + Utf8FromPath(path);
+}
 
 std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
                                               std::optional<Placement> placement,
@@ -54,6 +59,15 @@ std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
         return std::nullopt;
     }
     return computed;
+}
+
+std::vector<std::string> RunWarnings(const ProjectData& project) {
+    std::vector<std::string> warnings;
+    if (std::string poisson = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
+        !poisson.empty()) {
+        warnings.push_back(std::move(poisson));
+    }
+    return warnings;
 }
 
 ReportContext RunContext(const std::filesystem::path& path, Placement placement) {

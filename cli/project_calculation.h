@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/calc_results.h"
 #include "model/placement.h"
@@ -18,14 +19,21 @@ struct ComputedProject {
     Placement placement = Placement::Automatic;
 };
 
+// The message for a project file that cannot be read, naming it.
+std::string UnreadableProjectText(const std::filesystem::path& path);
+
 // Loads the project as the main window's load command would, checks the
 // Poisson's ratio from the loaded box text, runs Em, the settlement step and,
-// in mode 1, the lateral step; `placement` overrides what the file's manual
+// when the project asks for it, the lateral step; `placement` overrides what the file's manual
 // points decide. A refused file or input, Em = 0 or an engine failure returns
 // nothing and sets *error to the program's message.
 std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
                                               std::optional<Placement> placement,
                                               std::string* error);
+
+// What a computed project's run is warned about (a Poisson's ratio that
+// reverses the lateral displacements); empty for most.
+std::vector<std::string> RunWarnings(const ProjectData& project);
 
 // What the report records of the run: the project file's name without its
 // folder, the time now.

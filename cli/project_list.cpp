@@ -11,18 +11,31 @@ namespace {
 
 constexpr const char* kProjectExtension = ".nbr";
 
-template <typename Iterator>
-void AddFolder(const std::filesystem::path& folder, std::vector<ListedProject>& listed) {
-    std::error_code failure;
-    for (Iterator it(folder, failure), end; !failure && it != end; it.increment(failure)) {
-        std::error_code unknown;  // a file that cannot be looked at is refused when read
-        if (it->path().extension() == kProjectExtension && !it->is_directory(unknown)) {
-            listed.push_back({it->path(), {}});
+// The project files of `folder`; with `recursive`, those of its subfolders
+// too (symbolic links to folders are not followed, so no loop is entered).
+// Every folder that cannot be read is listed refused by its own path, and
+// the listing goes on with the others.
+void AddFolder(const std::filesystem::path& folder, bool recursive,
+               std::vector<ListedProject>& listed) {
+    std::vector<std::filesystem::path> pending{folder};
+    while (!pending.empty()) {
+        const std::filesystem::path current = std::move(pending.back());
+        pending.pop_back();
+        std::error_code failure;
+        for (std::filesystem::directory_iterator it(current, failure), end; !failure && it != end;
+             it.increment(failure)) {
+            std::error_code unknown;  // a file that cannot be looked at is refused when read
+            const bool isFolder = it->is_directory(unknown);
+            if (isFolder && recursive && !it->is_symlink(unknown)) {
+                pending.push_back(it->path());
+            } else if (!isFolder && it->path().extension() == kProjectExtension) {
+                listed.push_back({it->path(), {}});
+            }
         }
-    }
-    if (failure) {
-        listed.push_back({folder, "フォルダ「" + Utf8FromPath(folder) +
-                                      "」を読めません: " + SystemReasonText(failure.value())});
+        if (failure) {
+            listed.push_back({current, "フォルダ「" + Utf8FromPath(current) +
+                                           "」を読めません: " + SystemReasonText(failure.value())});
+        }
     }
 }
 
@@ -35,10 +48,8 @@ std::vector<ListedProject> ListProjects(const std::vector<std::filesystem::path>
         std::error_code unknown;  // what cannot be looked at is refused when read as a file
         if (!std::filesystem::is_directory(path, unknown)) {
             listed.push_back({path, {}});
-        } else if (recursive) {
-            AddFolder<std::filesystem::recursive_directory_iterator>(path, listed);
         } else {
-            AddFolder<std::filesystem::directory_iterator>(path, listed);
+            AddFolder(path, recursive, listed);
         }
     }
     for (ListedProject& project : listed) project.path = project.path.lexically_normal();

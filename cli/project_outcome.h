@@ -25,6 +25,7 @@ struct ProjectOutcome {
     std::optional<LargestResult> lateral;  // nothing in settlement-only mode
     std::optional<std::filesystem::path> workbook;
     std::optional<std::filesystem::path> pdf;
+    std::string pdfFailure;       // why the PDF asked for is missing; the workbook stands
     bool alsoLateral = false;     // which sheets its printed pages show
     nlohmann::ordered_json json;  // the single project's object with its name, when asked for
 

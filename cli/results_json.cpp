@@ -1,5 +1,7 @@
 #include "cli/results_json.h"
 
+#include "cli/project_calculation.h"
+
 namespace nubera::cli {
 namespace {
 
@@ -53,6 +55,7 @@ json ResultsJson(const RunSummary& summary) {
          lateral && surcharge ? DetailJson(results.surchargeLateralDetail) : json(nullptr)},
         {"workbook", summary.workbook ? json(summary.workbook->string()) : json(nullptr)},
         {"pdf", summary.pdf ? json(summary.pdf->string()) : json(nullptr)},
+        {"warnings", RunWarnings(project)},
     };
 }
 

@@ -12,7 +12,8 @@ namespace nubera::cli {
 // pointOffsets (load rows x 11), settlementDetail (fill rows x 11 x 13),
 // surchargeSettlementDetail (11 x 13, null without a surcharge),
 // lateralDetail (null in settlement-only mode), surchargeLateralDetail (null
-// unless both apply) and workbook (its path, or null). Missing cells are null.
+// unless both apply), workbook (its path, or null), pdf (its path, or null) and
+// warnings (texts, RunWarnings). Missing cells are null.
 nlohmann::ordered_json ResultsJson(const RunSummary& summary);
 
 // A JSON value as one line of text. A path need not be UTF-8 (a folder named

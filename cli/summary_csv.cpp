@@ -42,7 +42,8 @@ std::vector<std::string> Fields(const ProjectOutcome& outcome) {
             PointXText(outcome.lateral),
             PathText(outcome.workbook),
             PathText(outcome.pdf),
-            outcome.refusal};
+            outcome.refusal,
+            outcome.pdfFailure};
 }
 
 }  // namespace
@@ -58,7 +59,8 @@ std::string SummaryCsv(const std::vector<ProjectOutcome>& outcomes) {
                                           "側方変位量の着目点 x (m)",
                                           "計算結果",
                                           "PDF",
-                                          "拒否理由"};
+                                          "拒否理由",
+                                          "PDFの失敗理由"};
     std::string csv = std::string(kByteOrderMark) + Row(header);
     for (const ProjectOutcome& outcome : outcomes) csv += Row(Fields(outcome));
     return csv;

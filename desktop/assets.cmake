@@ -19,3 +19,9 @@ foreach(source IN LISTS nubera_help_files nubera_figure_files)
   list(APPEND nubera_asset_outputs ${output})
 endforeach()
 add_custom_target(nubera_assets DEPENDS ${nubera_asset_outputs})
+
+# The mark of a build tree: the desktop program writes its workbooks beside
+# itself only where this file lies (a portable copy carries it too). It is
+# never installed.
+configure_file(${nubera_assets_dir}/nubera-portable.txt
+               ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/nubera-portable.txt COPYONLY)

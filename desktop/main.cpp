@@ -2,9 +2,11 @@
 // second copy hands its file to the first), Japanese standard dialogs, then
 // the start-up of the desktop program.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QStandardPaths>
@@ -14,10 +16,10 @@
 
 #include "app/desktop_program.h"
 #include "app/instance_lock.h"
-#include "app/main_window.h"
 #include "app/modal_input_screens.h"
 #include "app/print_preview.h"
 #include "app/running_copy.h"
+#include "desktop/smoke_test.h"
 #include "files/shipped_files.h"
 #include "report/result_workbook.h"
 #include "version.h"
@@ -49,8 +51,9 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
                                      QStringLiteral("Print the program's name and version."));
     const QCommandLineOption smokeTest(
         QStringLiteral("smoke-test"),
-        QStringLiteral("Start, load PROJECT when given, print the main window's title and end "
-                       "(checks an installation)."));
+        QStringLiteral("Start, print the main window's title and end; with PROJECT, load it, "
+                       "calculate it as 実行 does and print where its workbook went (checks an "
+                       "installation). Messages go to standard error and fail the check."));
     parser.addOptions({help, version, smokeTest});
     parser.addPositionalArgument(QStringLiteral("PROJECT"),
                                  QStringLiteral("A project file (.nbr) to load."), "[PROJECT]");
@@ -85,6 +88,30 @@ QString DataFolder(const QString& programFolder) {
     return found ? nubera::ToQString(found->parent_path()) : programFolder;
 }
 
+// Presses 実行 as a person would.
+void PressRun() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* run = window->findChild<QAbstractButton*>(QStringLiteral("CMD_Exec"));
+        if (run && run->isEnabled()) run->click();
+    }
+}
+
+// The window's title; with a project, its run as 実行 starts it and the
+// workbook's path. 0 when nothing was said and a project's workbook was written.
+int SmokeTest(const nubera::DesktopProgram& program, bool withProject,
+              const nubera::SmokeTestMessages& messages, const nubera::SmokeTestPreview& preview) {
+    std::puts(program.Title().toUtf8().constData());
+    if (withProject) {
+        PressRun();
+        if (preview.Workbook().isEmpty()) {
+            std::fputs("--smoke-test: no result workbook was written\n", stderr);
+            return 1;
+        }
+        std::puts(QDir::toNativeSeparators(preview.Workbook()).toUtf8().constData());
+    }
+    return messages.AnySaid() ? 1 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -95,10 +122,19 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nubera"));
 
-    // A second copy gives its file to the first and ends without showing anything.
+    // A second copy gives its file to the first, says so and ends without
+    // showing a window. The first copy opens it once nothing is open there.
     nubera::InstanceLock lock;
     if (!lock.TryAcquire()) {
-        if (!commandLine.file.isEmpty()) nubera::RunningCopy::HandOver(commandLine.file);
+        if (commandLine.file.isEmpty()) return 0;
+        if (!nubera::RunningCopy::HandOver(commandLine.file)) {
+            std::fprintf(stderr, "起動中のヌベラにファイルを渡せませんでした: %s\n",
+                         commandLine.file.toLocal8Bit().constData());
+            return 1;
+        }
+        std::printf(
+            "起動中のヌベラにファイルを渡しました。開いている画面を閉じると読み込まれます: %s\n",
+            commandLine.file.toLocal8Bit().constData());
         return 0;
     }
 
@@ -106,27 +142,29 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/nubera.svg")));
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = DataFolder(programFolder);
-    nubera::QtMessageBox messages;
+    // A smoke test runs with nobody at the screen: nothing may wait for a person.
+    nubera::QtMessageBox shownMessages;
+    nubera::SmokeTestMessages smokeTestMessages;
+    nubera::MessageBox& messages =
+        commandLine.smokeTest ? static_cast<nubera::MessageBox&>(smokeTestMessages) : shownMessages;
     nubera::QtFileDialogs dialogs(programFolder);
     nubera::DesktopOpener opener;
-    nubera::PrintPreview preview(messages, opener);
+    nubera::PrintPreview shownPreview(messages, opener);
+    nubera::SmokeTestPreview smokeTestPreview;
+    nubera::ResultPreview& preview = commandLine.smokeTest
+                                         ? static_cast<nubera::ResultPreview&>(smokeTestPreview)
+                                         : shownPreview;
     nubera::ModalInputScreens screens(messages, dataFolder);
     nubera::DesktopProgram program(
         {messages, dialogs, opener, preview, screens, dataFolder, programFolder,
          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
          nubera::PauseKeepingPainted});
     if (!program.Show()) return 1;
-    nubera::MainWindow& window = program.Window();
     nubera::RunningCopy runningCopy;
-    runningCopy.Listen([&window](const QString& file) {
-        window.raise();
-        window.activateWindow();
-        window.OpenProjectFile(file);
-    });
-    if (!commandLine.file.isEmpty()) window.OpenProjectFile(commandLine.file);
+    runningCopy.Listen([&program](const QString& file) { program.OpenProjectFile(file, true); });
+    if (!commandLine.file.isEmpty()) program.OpenProjectFile(commandLine.file, false);
     if (commandLine.smokeTest) {
-        std::puts(window.windowTitle().remove(QStringLiteral("[*]")).toUtf8().constData());
-        return 0;
+        return SmokeTest(program, !commandLine.file.isEmpty(), smokeTestMessages, smokeTestPreview);
     }
     return QApplication::exec();
 }

@@ -180,7 +180,11 @@ QWidget* FillLoadScreen::BuildEntryFrame() {
         titles.append(headings_[i]);
         entryTitles.append(entryHeadings_[i]);
         if (i > 0) entries.append(entries_[i - 1]);
+        if (auto* field = qobject_cast<NumericField*>(entries.back())) {
+            field->SetFieldName(kEntryTitles[i]);
+        }
     }
+    surchargeBox_->SetFieldName(QStringLiteral("qX(上載荷重)"));
     // The placeholder over the label column keeps its place when hidden.
     QSizePolicy placeholder = entryHeadings_[0]->sizePolicy();
     placeholder.setRetainSizeWhenHidden(true);

@@ -74,6 +74,7 @@ QWidget* FocusPointScreen::BuildEntryFrame() {
                                QStringLiteral("TXT_着目点_%1").arg(i));
         pointLabels_[i] =
             Named(new QLabel(ToQt(PointName(i))), QStringLiteral("LBL_着目点_%1").arg(i));
+        pointBoxes_[i]->SetFieldName(pointLabels_[i]->text());
         const int row = static_cast<int>(i % kFirstColumnRows);
         const int column = static_cast<int>(i / kFirstColumnRows) * 3;
         pointBoxes_[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));

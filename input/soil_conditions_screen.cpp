@@ -89,6 +89,8 @@ QWidget* SoilConditionsScreen::BuildWidthFrame() {
     for (NumericField* box : {excavationWidthBox_, leveeWidthBox_}) {
         box->setFixedWidth(TwipsToPixels(kColumnWidths[0], *this));
     }
+    excavationWidthBox_->SetFieldName(QStringLiteral("開削幅"));
+    leveeWidthBox_->SetFieldName(QStringLiteral("堤体幅"));
     form->addRow(QStringLiteral("開削幅(m)"), excavationWidthBox_);
     form->addRow(QStringLiteral("堤体幅(m)"), leveeWidthBox_);
     return frame;
@@ -108,7 +110,9 @@ QWidget* SoilConditionsScreen::BuildLayerArea() {
         Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_層厚"));
     depthDisplay_ = MakeDisplayBox(QStringLiteral("LBL_深度1"));
     modulusBox_ =
-        Named(new NumericField(messages_, KeyFilter::Integer), QStringLiteral("TXT_変形係数Es"));
+        Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_変形係数Es"));
+    thicknessBox_->SetFieldName(QStringLiteral("層厚"));
+    modulusBox_->SetFieldName(QStringLiteral("変形係数Es"));
     addButton_ = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加/更新"));
     deleteButton_ = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
 
@@ -310,11 +314,10 @@ bool SoilConditionsScreen::Commit() {
     try {
         ProjectData layers;
         layers.soilLayers = conditions_.layers;
-        CalcResults computed;
-        const double em = EquivalentModulus(layers, computed, conditions_.excavationWidth,
-                                            conditions_.leveeWidth);
+        const double em = EquivalentModulus(EngineInputOf(layers).layers,
+                                            conditions_.excavationWidth, conditions_.leveeWidth);
         conditions_.equivalentModulus = em;
-        if (em != 0) return true;
+        if (UsableModulus(em)) return true;
         ReportModulusFailure(kModulusZeroMessage);
     } catch (const EngineError& error) {
         ReportModulusFailure(QString::fromUtf8(error.what()) + QStringLiteral("\n") + kCheckInput);

@@ -6,7 +6,16 @@ namespace nubera::printout {
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : path_(path), book_(sheet::PrintableWorkbook::Open(path)) {
+    : WorkbookPrintout(path, sheet::PrintableWorkbook::Open(path), sheetNames) {}
+
+WorkbookPrintout::WorkbookPrintout(std::string_view bytes, const std::filesystem::path& path,
+                                   const std::vector<std::string>& sheetNames)
+    : WorkbookPrintout(path, sheet::PrintableWorkbook::Open(bytes, path), sheetNames) {}
+
+WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
+                                   std::unique_ptr<sheet::PrintableWorkbook> book,
+                                   const std::vector<std::string>& sheetNames)
+    : path_(path), book_(std::move(book)) {
     int number = 1;
     for (const std::string& name : sheetNames) {
         const sheet::PrintableSheet* sheet = book_->FindSheet(name);

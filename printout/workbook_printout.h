@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "printout/sheet_printout.h"
@@ -25,6 +26,10 @@ class WorkbookPrintout {
     // Reads the workbook. Throws SpreadsheetError naming the file, or a sheet
     // it does not hold.
     WorkbookPrintout(const std::filesystem::path& path, const std::vector<std::string>& sheetNames);
+    // The same from the bytes of a saved workbook held in memory, which
+    // `path` names.
+    WorkbookPrintout(std::string_view bytes, const std::filesystem::path& path,
+                     const std::vector<std::string>& sheetNames);
     ~WorkbookPrintout();
     WorkbookPrintout(const WorkbookPrintout&) = delete;
     WorkbookPrintout& operator=(const WorkbookPrintout&) = delete;
@@ -35,6 +40,10 @@ class WorkbookPrintout {
     const sheet::FontFormat& DefaultFont() const { return book_->DefaultFont(); }
 
   private:
+    WorkbookPrintout(const std::filesystem::path& path,
+                     std::unique_ptr<sheet::PrintableWorkbook> book,
+                     const std::vector<std::string>& sheetNames);
+
     std::filesystem::path path_;
     std::unique_ptr<sheet::PrintableWorkbook> book_;
     std::vector<std::unique_ptr<SheetPrintout>> sheets_;

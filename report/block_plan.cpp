@@ -7,7 +7,7 @@ namespace {
 constexpr int kFirstLoadColumn = 4;
 constexpr int kLastLoadColumn = 8;
 
-PlannedBlock PlaceBlock(FillMode mode, int index, int shift) {
+PlannedBlock PlaceBlock(ResultBlockKind mode, int index, int shift) {
     PlannedBlock block{mode, index, shift, BlockFirstRow(index, shift), std::nullopt};
     if (index % 2 == 1) {
         block.pageBreakBefore = block.firstRow + kBlockRows;
@@ -20,15 +20,15 @@ PlannedBlock PlaceBlock(FillMode mode, int index, int shift) {
 std::vector<PlannedBlock> PlanBlocks(int loadBlocks, bool withSurcharge) {
     std::vector<PlannedBlock> blocks;
     int shift = 0;
-    auto place = [&](FillMode mode, int index) {
+    auto place = [&](ResultBlockKind mode, int index) {
         blocks.push_back(PlaceBlock(mode, index, shift));
         shift = blocks.back().pageBreakBefore ? 1 : 0;
     };
     for (int i = 0; i < loadBlocks; ++i) {
-        place(FillMode::LoadBlock, i);
+        place(ResultBlockKind::LoadBlock, i);
     }
     if (withSurcharge) {
-        place(FillMode::SurchargeBlock, loadBlocks);
+        place(ResultBlockKind::SurchargeBlock, loadBlocks);
     }
     return blocks;
 }

@@ -3,17 +3,17 @@
 #include <optional>
 #include <vector>
 
-#include "report/fill_mode.h"
+#include "report/result_block_kind.h"
 
 namespace nubera {
 
 // Where one result block goes on a calculation sheet.
 struct PlannedBlock {
-    FillMode mode = FillMode::LoadBlock;  // LoadBlock or SurchargeBlock
-    int index = 0;                        // i: the load block, or the count of load blocks
-    int shift = 0;                        // s
-    int firstRow = 0;                     // BlockFirstRow(i, s)
-    // A page break is added before this row once the block is filled.
+    ResultBlockKind mode = ResultBlockKind::LoadBlock;  // LoadBlock or SurchargeBlock
+    int index = 0;     // i: the load block, or the count of load blocks
+    int shift = 0;     // s
+    int firstRow = 0;  // BlockFirstRow(i, s)
+    // A page break is added before this row once the block is written.
     std::optional<int> pageBreakBefore;
 
     bool operator==(const PlannedBlock&) const = default;

@@ -19,11 +19,11 @@ void WriteDisplacementHeader(sheet::Worksheet& sheet, int r, const PointDetail& 
 
 }  // namespace
 
-void FillDisplacementSheet(sheet::Worksheet& sheet, const ProjectData& project,
-                           const CalcResults& results, FillMode mode, int i, int s) {
+void WriteDisplacementSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                            const CalcResults& results, ResultBlockKind mode, int i, int s) {
     const ResultKind kind{results.lateralDetail, results.surchargeLateralDetail,
                           WriteDisplacementHeader};
-    FillResultSheet(sheet, project, results, kind, mode, i, s);
+    WriteResultSheet(sheet, project, results, kind, mode, i, s);
 }
 
 }  // namespace nubera

@@ -4,6 +4,7 @@
 #include "model/point_name.h"
 #include "report/result_sheet.h"
 #include "screenrules/fill_load_rules.h"
+#include "screenrules/poisson_ratio.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
 
@@ -29,8 +30,9 @@ constexpr ModelRows kPointsHeading{30, 32};
 constexpr ModelRows kPointRow{33, 33};
 
 // The run's lines: a name in column B, the value in column E.
-constexpr int kColName = 2;   // B: also each table row's name (No, q1, qX, ①)
-constexpr int kColValue = 5;  // E
+constexpr int kColName = 2;       // B: also each table row's name (No, q1, qX, ①)
+constexpr int kColValue = 5;      // E
+constexpr int kColValueNote = 6;  // F: a warning beside a value
 constexpr int kRowProgram = 3;
 constexpr int kRowProject = 4;
 constexpr int kRowRunTime = 5;
@@ -89,6 +91,10 @@ void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportC
     sheet.SetText(kRowRunTime, kColValue, RunTimeText(context));
     sheet.SetText(kRowMode, kColValue, ModeText(project.alsoLateral));
     sheet.SetNumber(kRowPoisson, kColValue, project.poissonRatio);
+    if (const std::string mark = PoissonRatioMark(project.alsoLateral, project.poissonRatio);
+        !mark.empty()) {
+        sheet.SetText(kRowPoisson, kColValueNote, mark);
+    }
     sheet.SetText(kRowPlacement, kColValue, PlacementText(context.placement));
     sheet.SetNumber(kRowExcavationWidth, kColValue, project.excavationWidth);
     sheet.SetNumber(kRowLeveeWidth, kColValue, project.leveeWidth);
@@ -146,8 +152,8 @@ void WritePoints(SectionWriter& writer, sheet::Worksheet& sheet, const FocusPoin
 
 }  // namespace
 
-void FillInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
-                    const ReportContext& context) {
+void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
+                     const ReportContext& context) {
     const sheet::Worksheet& model = book.Sheet(kInputModelSheet);
     sheet::Worksheet& sheet = book.Sheet(kInputSheet);
     SectionWriter writer(sheet, model);

@@ -17,7 +17,7 @@ inline constexpr const char* kInputModelSheet = "入力条件雛形";
 // and how it was derived, the fill blocks, the surcharge, and the manual
 // points when the run placed its points by hand. Values are written as the
 // project holds them (a text cell as the number it reads as).
-void FillInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
-                    const ReportContext& context);
+void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
+                     const ReportContext& context);
 
 }  // namespace nubera

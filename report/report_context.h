@@ -15,7 +15,8 @@ struct ReportContext {
     Placement placement = Placement::Automatic;
 };
 
-// The program's name with its version: "ヌベラ 1.0.0".
+// The program's name with its version: "ヌベラ 1.1.0" (with the commit of a
+// build that is not a release, "ヌベラ 1.1.0+g1a2b3c4").
 std::string ProgramText();
 
 // The project file's name, or "未保存".

@@ -27,8 +27,8 @@ constexpr int kSumFirstRow = 4;      // point 0
 // Point rows start below the title rows and the column headings.
 constexpr int kPointRowOffset = 3;
 
-void WriteTitle(sheet::Worksheet& sheet, FillMode mode, int i, int r) {
-    if (mode == FillMode::LoadBlock) {
+void WriteTitle(sheet::Worksheet& sheet, ResultBlockKind mode, int i, int r) {
+    if (mode == ResultBlockKind::LoadBlock) {
         sheet.SetText(r, kColTitle, "分布荷重：ｑ" + FullWidthDigits(i + 1));
     } else {
         sheet.SetText(r, kColTitle, "分布荷重：ｑＸ");
@@ -37,10 +37,11 @@ void WriteTitle(sheet::Worksheet& sheet, FillMode mode, int i, int r) {
 }
 
 void FillBlock(sheet::Worksheet& sheet, const ProjectData& project, const ResultKind& kind,
-               FillMode mode, int i, int r) {
-    const bool surcharge = mode == FillMode::SurchargeBlock;
+               ResultBlockKind mode, int i, int r) {
+    const bool surcharge = mode == ResultBlockKind::SurchargeBlock;
     const PointDetail& detail = surcharge ? kind.surcharge : kind.loadBlocks.at(i);
-    const PointDetail& firstLoad = surcharge ? kind.surcharge : kind.loadBlocks.at(0);
+    // Every block, the surcharge's too, shows the offsets from the centre of q1.
+    const PointDetail& firstLoad = kind.loadBlocks.at(0);
     WriteTitle(sheet, mode, i, r);
     kind.writeBlockHeader(sheet, r, detail, project);
     for (std::size_t k = 0; k < kPointCount; ++k) {
@@ -102,10 +103,10 @@ void FillSummary(sheet::Worksheet& sheet, const ProjectData& project, const Calc
 
 }  // namespace
 
-void FillResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
-                     const CalcResults& results, const ResultKind& kind, FillMode mode, int i,
-                     int s) {
-    if (mode == FillMode::Summary) {
+void WriteResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                      const CalcResults& results, const ResultKind& kind, ResultBlockKind mode,
+                      int i, int s) {
+    if (mode == ResultBlockKind::Summary) {
         FillSummary(sheet, project, results, kind);
     } else {
         FillBlock(sheet, project, kind, mode, i, BlockFirstRow(i, s));

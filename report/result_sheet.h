@@ -4,7 +4,7 @@
 
 #include "model/calc_results.h"
 #include "model/project_data.h"
-#include "report/fill_mode.h"
+#include "report/result_block_kind.h"
 #include "spreadsheet/worksheet.h"
 
 namespace nubera {
@@ -26,9 +26,9 @@ struct ResultKind {
 
 // Fills the block of load block i (its first row BlockFirstRow(i, s)), the
 // surcharge block, or the summary sheet, as `mode` says.
-void FillResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
-                     const CalcResults& results, const ResultKind& kind, FillMode mode, int i,
-                     int s);
+void WriteResultSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                      const CalcResults& results, const ResultKind& kind, ResultBlockKind mode,
+                      int i, int s);
 
 // A load's own value that every point of it carries (item 4 or 5), taken from
 // the first point present; missing when no point is.

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "files/system_reason.h"
 #include "model/calc_results.h"
 #include "report/input_sheet.h"
 #include "spreadsheet/spreadsheet_error.h"
@@ -50,9 +51,12 @@ void CheckTemplate(sheet::Workbook& book, bool alsoLateral) {
 
 std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& path,
                                                    std::string* error) {
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        *error = "雛形ファイル「" + Utf8FromPath(path) + "」が見つかりません";
+    std::error_code looked;
+    if (!std::filesystem::is_regular_file(path, looked)) {
+        *error = "雛形ファイル「" + Utf8FromPath(path) +
+                 (looked && looked != std::errc::no_such_file_or_directory
+                      ? "」を開けません: " + SystemReasonText(looked.value())
+                      : std::string("」が見つかりません"));
         return std::nullopt;
     }
     try {

@@ -23,7 +23,7 @@ inline constexpr ResultSheetNames kDisplacementSheets{"側方変位量の計算�
                                                       "側方変位量のまとめ"};
 
 // The report template read from its file and checked once, from which any
-// number of workbooks are filled. Copies share the parts read, which are
+// number of workbooks are written. Copies share the parts read, which are
 // never changed, so threads may take workbooks from one template at once.
 class ResultTemplate {
   public:
@@ -40,7 +40,7 @@ class ResultTemplate {
         return alsoLateral ? displacementMissing_ : std::string();
     }
 
-    // A workbook of its own to fill. Throws SpreadsheetError.
+    // A workbook of its own to write into. Throws SpreadsheetError.
     std::unique_ptr<sheet::Workbook> NewWorkbook() const { return sheet::Workbook::Open(*image_); }
 
   private:

@@ -1,10 +1,15 @@
 #include "report/result_workbook.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <functional>
 #include <string_view>
 #include <system_error>
 
 #include "engine/point_totals.h"
+#include "files/folder_sync.h"
 #include "files/pending_file.h"
 #include "printout/workbook_printout.h"
 #include "report/block_plan.h"
@@ -50,7 +55,7 @@ std::string LoadingDepthText(const ProjectData& project, const CalcResults&) {
 // the summary's plot shows of it.
 struct ResultPass {
     ResultSheetNames sheets;
-    void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, FillMode, int, int);
+    void (*fill)(Worksheet&, const ProjectData&, const CalcResults&, ResultBlockKind, int, int);
     std::string (*summaryDepthText)(const ProjectData&, const CalcResults&);
     std::vector<PointDetail> CalcResults::*loadDetail;
     PointDetail CalcResults::*surchargeDetail;
@@ -59,14 +64,14 @@ struct ResultPass {
 };
 
 constexpr ResultPass kSettlementPass{kSettlementSheets,
-                                     FillSettlementSheet,
+                                     WriteSettlementSheet,
                                      GroundDepthText,
                                      &CalcResults::settlementDetail,
                                      &CalcResults::surchargeSettlementDetail,
                                      "各着目点の即時沈下量 S（全荷重の合計）",
                                      "S (cm)"};
 constexpr ResultPass kDisplacementPass{kDisplacementSheets,
-                                       FillDisplacementSheet,
+                                       WriteDisplacementSheet,
                                        LoadingDepthText,
                                        &CalcResults::lateralDetail,
                                        &CalcResults::surchargeLateralDetail,
@@ -111,8 +116,8 @@ std::string EmText(const CalcResults& results) {
     return "Em(換算変形係数) = " + FormatNumber(results.equivalentModulus) + " kN/㎡";
 }
 
-void FillCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
-                          const CalcResults& results) {
+void WriteCalculationSheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
+                           const CalcResults& results) {
     const Worksheet& model = book.Sheet(pass.sheets.model);
     Worksheet& calc = book.Sheet(pass.sheets.calc);
     const int blocks = static_cast<int>(project.fillLoads->RowCount());
@@ -130,10 +135,10 @@ PlotSubject PlotOf(const ResultPass& pass, const ProjectData& project, const Cal
             PointTotals(project, results.*pass.loadDetail, results.*pass.surchargeDetail)};
 }
 
-void FillSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
-                      const CalcResults& results) {
+void WriteSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData& project,
+                       const CalcResults& results) {
     Worksheet& summary = book.Sheet(pass.sheets.summary);
-    pass.fill(summary, project, results, FillMode::Summary, 0, 0);
+    pass.fill(summary, project, results, ResultBlockKind::Summary, 0, 0);
     if (const auto surplus = SurplusLoadColumns(static_cast<int>(project.fillLoads->RowCount()))) {
         summary.DeleteColumns(surplus->first, surplus->last);
     }
@@ -156,13 +161,13 @@ void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
                    const ReportContext& context) {
-    FillInputSheet(book, project, results, context);
+    WriteInputSheet(book, project, results, context);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
-        FillCalculationSheet(book, *pass, project, results);
-        FillSummarySheet(book, *pass, project, results);
+        WriteCalculationSheet(book, *pass, project, results);
+        WriteSummarySheet(book, *pass, project, results);
     }
     DeleteUnusedSheets(book, project.alsoLateral);
-    FillTitleBlocks(book, context);
+    WriteTitleBlocks(book, context);
 }
 
 // The finished workbook's bytes, or the reason there are none.
@@ -182,11 +187,12 @@ std::string FilledTemplate(const ProjectData& project, const CalcResults& result
     return {};
 }
 
-// Opens the written file as the preview and the PDF do, so that a workbook
-// our own reader refuses is never published. Returns why it does not open.
-std::string ReadBack(const std::filesystem::path& path, bool alsoLateral) {
+// Opens the workbook's bytes as the preview and the PDF open its file, so
+// that a workbook our own reader refuses is never published; the bytes
+// checked are the very bytes written. Returns why it does not open.
+std::string ReadBack(std::string_view bytes, const std::filesystem::path& path, bool alsoLateral) {
     try {
-        const printout::WorkbookPrintout printout(path, PrintedResultSheets(alsoLateral));
+        const printout::WorkbookPrintout printout(bytes, path, PrintedResultSheets(alsoLateral));
     } catch (const sheet::SpreadsheetError& failure) {
         return std::string("作成したブックを読み直せません: ") + failure.what();
     }
@@ -203,16 +209,39 @@ struct Destination {
     std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
 };
 
+// Whether the file written beside `candidate` under its name already exists.
+bool CompanionTaken(const std::filesystem::path& candidate, std::string_view extension) {
+    if (extension.empty()) return false;
+    std::filesystem::path companion = candidate;
+    companion.replace_extension(extension);
+    // Anything at that name, a dangling link too, takes it; so does a name
+    // that cannot be looked at.
+    struct stat status {};
+    return ::lstat(companion.c_str(), &status) == 0 || errno != ENOENT;
+}
+
+// Makes the name just given to `published` durable; when the folder cannot
+// be synced the name may not survive a power cut, so the workbook is taken
+// back rather than reported as saved.
+std::string SyncName(const std::filesystem::path& folder, const std::filesystem::path& published) {
+    std::string reason;
+    if (SyncFolder(folder, &reason)) return {};
+    ::unlink(published.c_str());
+    return "フォルダ「" + Utf8FromPath(folder) + "」をディスクに書き込めません: " + reason;
+}
+
 // Gives the pending file the first free name of `naming`.
 std::string PublishFirstFree(PendingFile& file, const ResultNaming& naming,
+                             std::string_view companionExtension,
                              std::filesystem::path& published) {
     for (int attempt = 0; attempt < kResultNameAttempts; ++attempt) {
         const std::filesystem::path candidate = naming.candidate(attempt);
+        if (CompanionTaken(candidate, companionExtension)) continue;
         std::string reason;
         switch (file.PublishAs(candidate, &reason)) {
             case PendingFile::Published::Done:
                 published = candidate;
-                return {};
+                return SyncName(naming.folder, candidate);
             case PendingFile::Published::NameTaken:
                 continue;
             case PendingFile::Published::Failed:
@@ -265,7 +294,8 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
     if (!file->Write(bytes, &reason)) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを書き込めません: " + reason;
     }
-    if (std::string failure = ReadBack(file->Path(), project.alsoLateral); !failure.empty()) {
+    if (std::string failure = ReadBack(bytes, file->Path(), project.alsoLateral);
+        !failure.empty()) {
         return failure;
     }
     return destination.publish(*file, published);
@@ -285,14 +315,14 @@ std::optional<std::filesystem::path> Outcome(const std::string& failure,
 }
 
 // Produces the workbook and gives it the first free name of `naming`.
-std::optional<std::filesystem::path> WriteNamed(const ProjectData& project,
-                                                const CalcResults& results,
-                                                const ReportContext& context,
-                                                const ResultTemplate& source,
-                                                const ResultNaming& naming, std::string* error) {
+std::optional<std::filesystem::path> WriteNamed(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const ResultNaming& naming, std::string_view companionExtension,
+    std::string* error) {
     const Destination destination{naming.folder, PendingFile::Sweep::First,
                                   [&](PendingFile& file, std::filesystem::path& name) {
-                                      return PublishFirstFree(file, naming, name);
+                                      return PublishFirstFree(file, naming, companionExtension,
+                                                              name);
                                   }};
     std::filesystem::path published;
     return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
@@ -357,27 +387,29 @@ ResultNaming ProjectResultNaming(const std::filesystem::path& folder,
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
-    std::chrono::year_month_day today, std::string* error) {
+    std::chrono::year_month_day today, std::string* error, std::string_view companionExtension) {
     return WriteResultWorkbook(project, results, context, templatePath,
-                               DatedResultNaming(folder, today), error);
+                               DatedResultNaming(folder, today), error, companionExtension);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
-    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error) {
+    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error,
+    std::string_view companionExtension) {
     // A run that does not belong to its project is named before the template.
     std::string failure = CheckRun(project, results);
     std::optional<ResultTemplate> source;
     if (failure.empty()) source = ResultTemplate::Load(templatePath, &failure);
     if (!source) return Outcome(failure, {}, error);
-    return WriteNamed(project, results, context, *source, naming, error);
+    return WriteNamed(project, results, context, *source, naming, companionExtension, error);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
-    std::chrono::year_month_day today, std::string* error) {
-    return WriteNamed(project, results, context, source, DatedResultNaming(folder, today), error);
+    std::chrono::year_month_day today, std::string* error, std::string_view companionExtension) {
+    return WriteNamed(project, results, context, source, DatedResultNaming(folder, today),
+                      companionExtension, error);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbookAs(

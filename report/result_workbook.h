@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/calc_results.h"
 #include "model/project_data.h"
@@ -59,26 +60,31 @@ ResultNaming ProjectResultNaming(const std::filesystem::path& folder,
 // first, then the result sheets, every page titled with the project file and
 // the run's time), writes it to a hidden pending file in `folder`, reads that back as the preview
 // and the PDF will (a workbook that does not open is refused), and only then gives it the first
-// free result name of `today` in one step that never replaces a file. Returns that name. On failure
-// returns nothing, sets *error to what failed (template missing or damaged, a sheet or label
-// missing from it, the disk refusing the save, every name taken: kNoFreeResultName) and
-// leaves nothing behind; a result name only ever holds a complete workbook.
+// free result name of `today` in one step that never replaces a file, and syncs the folder so that
+// the name survives a power cut. A name is free only when no file of that name with
+// `companionExtension` (".pdf", say, for a PDF to be written beside it) exists either. Returns
+// that name. On failure returns nothing, sets *error to what failed (template missing or damaged,
+// a sheet or label missing from it, the disk refusing the save, every name taken:
+// kNoFreeResultName) and leaves nothing behind; a result name only ever holds a complete workbook.
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
-    std::chrono::year_month_day today, std::string* error);
+    std::chrono::year_month_day today, std::string* error,
+    std::string_view companionExtension = {});
 
 // The same from a template read once, for many runs in one process; several
 // threads may write workbooks from one template at once.
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
-    std::chrono::year_month_day today, std::string* error);
+    std::chrono::year_month_day today, std::string* error,
+    std::string_view companionExtension = {});
 
 // The same, giving the workbook the first free name of `naming`.
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
-    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error);
+    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error,
+    std::string_view companionExtension = {});
 
 // What becomes of a file that already has the name a workbook is given.
 enum class ExistingResult { Refuse, Replace };

@@ -16,11 +16,11 @@ void WriteSettlementHeader(sheet::Worksheet& sheet, int r, const PointDetail& de
 
 }  // namespace
 
-void FillSettlementSheet(sheet::Worksheet& sheet, const ProjectData& project,
-                         const CalcResults& results, FillMode mode, int i, int s) {
+void WriteSettlementSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                          const CalcResults& results, ResultBlockKind mode, int i, int s) {
     const ResultKind kind{results.settlementDetail, results.surchargeSettlementDetail,
                           WriteSettlementHeader};
-    FillResultSheet(sheet, project, results, kind, mode, i, s);
+    WriteResultSheet(sheet, project, results, kind, mode, i, s);
 }
 
 }  // namespace nubera

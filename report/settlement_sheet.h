@@ -2,7 +2,7 @@
 
 #include "model/calc_results.h"
 #include "model/project_data.h"
-#include "report/fill_mode.h"
+#include "report/result_block_kind.h"
 #include "spreadsheet/worksheet.h"
 
 namespace nubera {
@@ -12,7 +12,7 @@ namespace nubera {
 // blocks; the block starts at row BlockFirstRow(i, s), already pasted from the
 // model) or into the summary "即時沈下量のまとめ" (mode Summary, i and s
 // unused). Throws sheet::SpreadsheetError when a label is missing.
-void FillSettlementSheet(sheet::Worksheet& sheet, const ProjectData& project,
-                         const CalcResults& results, FillMode mode, int i, int s);
+void WriteSettlementSheet(sheet::Worksheet& sheet, const ProjectData& project,
+                          const CalcResults& results, ResultBlockKind mode, int i, int s);
 
 }  // namespace nubera

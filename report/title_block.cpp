@@ -15,7 +15,7 @@ std::string AsHeaderText(const std::string& text) {
 
 }  // namespace
 
-void FillTitleBlocks(sheet::Workbook& book, const ReportContext& context) {
+void WriteTitleBlocks(sheet::Workbook& book, const ReportContext& context) {
     const std::string project = AsHeaderText(ProjectNameText(context));
     const std::string runTime = AsHeaderText(RunTimeText(context));
     for (const std::string& name : book.SheetNames()) {

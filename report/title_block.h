@@ -13,6 +13,6 @@ inline constexpr const char* kRunTimePlaceholder = "[計算日時]";
 // Puts the project file's name and the run's time into the page headers and
 // footers of every sheet, and the title, the program and the run's time into
 // the document properties.
-void FillTitleBlocks(sheet::Workbook& book, const ReportContext& context);
+void WriteTitleBlocks(sheet::Workbook& book, const ReportContext& context);
 
 }  // namespace nubera

@@ -48,8 +48,10 @@ run() {
   for book in "$out"/*.xlsx; do dump_workbook "$book" > "$out/workbook.txt"; done
 }
 
+# The workbook records the program's version, which names each build's commit.
 normalise() {
-  sed -e "s|$1|OUT|g" -e 's/[0-9]\{8\}[0-9][0-9]\.xlsx/DATE.xlsx/g' "$1/$2"
+  sed -e "s|$1|OUT|g" -e 's/[0-9]\{8\}[0-9][0-9]\.xlsx/DATE.xlsx/g' \
+    -e 's/ヌベラ [0-9][0-9.]*\(+g[0-9a-f]*\)\?/ヌベラ VERSION/g' "$1/$2"
 }
 
 status=0
@@ -58,7 +60,8 @@ for project in "$root"/examples/*.nbr; do
   run "$old_bin" "$project" "$work/old/$name"
   run "$new_bin" "$project" "$work/new/$name"
   for kind in table.txt json.txt workbook.txt; do
-    # The output prints the workbook's path, whose name carries the date.
+    # The output prints the workbook's path, whose name carries the date, and
+    # the workbook the version of the program that wrote it.
     if cmp -s <(normalise "$work/old/$name" "$kind") <(normalise "$work/new/$name" "$kind"); then
       echo "same       $name $kind"
     else

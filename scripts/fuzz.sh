@@ -2,7 +2,7 @@
 # Builds the fuzz harnesses with clang (AddressSanitizer, UndefinedBehavior-
 # Sanitizer, libFuzzer) into build-fuzz/ and runs one of them, or all of them
 # one after another, for SECONDS each:
-#   bash scripts/fuzz.sh project_calculation_fuzz|template_workbook_fuzz|printout_layout_fuzz|all SECONDS
+#   bash scripts/fuzz.sh project_calculation_fuzz|boring_log_fuzz|template_workbook_fuzz|printout_layout_fuzz|all SECONDS
 # A run starts from the harness's seeds and its corpus in tests/fuzz/corpus;
 # what it finds new goes to build-fuzz/corpus/HARNESS, a failing input to
 # build-fuzz/findings/HARNESS (copy it into tests/fuzz/regressions/HARNESS
@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 harness=${1:?harness name or all}
 seconds=${2:?seconds}
-harnesses=(project_calculation_fuzz template_workbook_fuzz printout_layout_fuzz)
+harnesses=(project_calculation_fuzz boring_log_fuzz template_workbook_fuzz printout_layout_fuzz)
 [[ $harness == all ]] || harnesses=("$harness")
 
 if ! command -v clang++-14 >/dev/null; then
@@ -26,6 +26,7 @@ cmake --build build-fuzz --target "${harnesses[@]}"
 seeds_of() {
   case $1 in
     project_calculation_fuzz) echo examples ;;
+    boring_log_fuzz) echo tests/core/boring/samples ;;
     template_workbook_fuzz) echo build-fuzz/seeds/template_workbook_fuzz ;;
     printout_layout_fuzz) echo build-fuzz/seeds/printout_layout_fuzz ;;
   esac

@@ -32,7 +32,9 @@ class Workbook {
     // Throws SpreadsheetError naming the file when it cannot be read.
     static std::unique_ptr<Workbook> Open(const std::filesystem::path& path);
     // Reads the package once, for opening many workbooks from it without the
-    // file. Throws SpreadsheetError naming the file when it cannot be read.
+    // file. Throws SpreadsheetError naming the file when it cannot be read,
+    // and naming the part as well when other readers would refuse the
+    // package (an XML part not well-formed, a content type missing).
     static std::shared_ptr<const WorkbookImage> ReadImage(const std::filesystem::path& path);
     // A workbook of its own, starting from a copy of the image's parts.
     // Throws SpreadsheetError naming the file the image was read from.
@@ -49,7 +51,8 @@ class Workbook {
     virtual void SetDocumentProperties(const DocumentProperties& properties) = 0;
 
     // Writes a workbook (not a template), every formula with its computed
-    // value. Throws SpreadsheetError naming the file and the reason.
+    // value. Throws SpreadsheetError naming the file and the reason, or the
+    // part that other readers would refuse.
     virtual void SaveAs(const std::filesystem::path& path) = 0;
     // The same workbook as the bytes of an .xlsx file, for a caller that
     // publishes the file itself. Throws SpreadsheetError.

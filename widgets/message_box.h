@@ -16,35 +16,37 @@ enum class MsgAnswer { Ok, Yes, No, Cancel };
 
 // Every modal message of the program goes through this interface, so that the
 // real program shows a message box and tests can script the answers. Texts
-// are passed exactly as the program defines them, line breaks as LF.
+// are passed exactly as the program defines them, line breaks as LF. A
+// message about one entry box names it (`field`) in the box's window title,
+// after the program's name, so the person knows which box to look at.
 class MessageBox {
   public:
     virtual ~MessageBox() = default;
 
-    virtual MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon,
-                           MsgButtons buttons) = 0;
+    virtual MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                           const QString& field) = 0;
 
     // An input error: exclamation icon, OK.
-    void Warning(QWidget* parent, const QString& text) {
-        Show(parent, text, MsgIcon::Exclamation, MsgButtons::Ok);
+    void Warning(QWidget* parent, const QString& text, const QString& field = {}) {
+        Show(parent, text, MsgIcon::Exclamation, MsgButtons::Ok, field);
     }
     void Information(QWidget* parent, const QString& text) {
-        Show(parent, text, MsgIcon::Information, MsgButtons::Ok);
+        Show(parent, text, MsgIcon::Information, MsgButtons::Ok, {});
     }
     void Critical(QWidget* parent, const QString& text) {
-        Show(parent, text, MsgIcon::Critical, MsgButtons::Ok);
+        Show(parent, text, MsgIcon::Critical, MsgButtons::Ok, {});
     }
     // A plain notice without an icon, OK.
     void Notice(QWidget* parent, const QString& text) {
-        Show(parent, text, MsgIcon::None, MsgButtons::Ok);
+        Show(parent, text, MsgIcon::None, MsgButtons::Ok, {});
     }
     // A Yes/No question; true when the answer is Yes.
     bool Ask(QWidget* parent, const QString& text, MsgIcon icon) {
-        return Show(parent, text, icon, MsgButtons::YesNo) == MsgAnswer::Yes;
+        return Show(parent, text, icon, MsgButtons::YesNo, {}) == MsgAnswer::Yes;
     }
     // A Yes/No question that may also be withdrawn with キャンセル (or Esc).
     MsgAnswer AskOrCancel(QWidget* parent, const QString& text, MsgIcon icon) {
-        return Show(parent, text, icon, MsgButtons::YesNoCancel);
+        return Show(parent, text, icon, MsgButtons::YesNoCancel, {});
     }
 };
 

@@ -1,14 +1,16 @@
 #include "widgets/numeric_field.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTimer>
-#include <algorithm>
+#include <QToolTip>
 
+#include "text/number_entry.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
 #include "widgets/message_box.h"
@@ -20,26 +22,19 @@ QString LimitMessage(double limit) {
            QStringLiteral("以下にしてください。");
 }
 
-NumericField::NumericField(MessageBox& messages, KeyFilter filter, QWidget* parent)
-    : QLineEdit(parent), messages_(messages), filter_(filter) {
-    // Characters reach the box only as single key presses or through the
-    // checked paste: an input method would commit unfiltered text, and a
-    // drop or a middle-click paste would bypass the filter.
-    setAttribute(Qt::WA_InputMethodEnabled, false);
-    setAcceptDrops(false);
+namespace {
+
+EntrySign SignOf(KeyFilter filter) {
+    return filter == KeyFilter::SignedDecimal ? EntrySign::Signed : EntrySign::Unsigned;
 }
 
-bool NumericField::Accepts(QChar c) const {
-    if (c >= u'0' && c <= u'9') return true;
-    switch (filter_) {
-        case KeyFilter::Decimal:
-            return c == u'.';
-        case KeyFilter::SignedDecimal:
-            return c == u'.' || c == u'-';
-        case KeyFilter::Integer:
-            return false;
-    }
-    return false;
+}  // namespace
+
+NumericField::NumericField(MessageBox& messages, KeyFilter filter, QWidget* parent)
+    : QLineEdit(parent), messages_(messages), filter_(filter) {
+    // Text reaches the box only through the checked paths: a drop or a
+    // middle-click paste would bypass the rule.
+    setAcceptDrops(false);
 }
 
 void NumericField::SetUpperLimit(double limit) {
@@ -102,7 +97,7 @@ void NumericField::HandleEnter() {
 }
 
 void NumericField::ReportAndRefocus(const QString& text) {
-    messages_.Warning(window(), text);
+    messages_.Warning(window(), text, fieldName_);
     setFocus(Qt::OtherFocusReason);
     selectAll();
 }
@@ -115,16 +110,24 @@ void NumericField::FocusNext() {
 // break or blanks around it; they are no part of the number.
 void NumericField::PasteChecked(QClipboard::Mode mode) {
     const QString pasted = QGuiApplication::clipboard()->text(mode).trimmed();
-    if (pasted.isEmpty()) return;
-    if (!AcceptsAll(pasted)) {
-        ReportAndRefocus(kInvalidEntryMessage);
-        return;
-    }
-    insert(pasted);
+    if (!pasted.isEmpty()) InsertChecked(pasted);
 }
 
-bool NumericField::AcceptsAll(const QString& text) const {
-    return std::all_of(text.begin(), text.end(), [this](QChar c) { return Accepts(c); });
+void NumericField::InsertChecked(const QString& text) {
+    const EntryInsertion verdict = CheckEntryInsertion(text.toStdString(), SignOf(filter_));
+    if (!verdict.accepted) {
+        Refuse(QString::fromStdString(verdict.refusal));
+        return;
+    }
+    lastRefusal_.clear();
+    QToolTip::hideText();
+    insert(QString::fromStdString(verdict.text));
+}
+
+void NumericField::Refuse(const QString& refusal) {
+    lastRefusal_ = refusal;
+    QApplication::beep();
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), refusal, this);
 }
 
 void NumericField::focusInEvent(QFocusEvent* event) {
@@ -148,9 +151,30 @@ void NumericField::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QString typed = event->text();
-    const bool printable = !typed.isEmpty() && typed.front().isPrint();
-    if (printable && !AcceptsAll(typed)) return;  // discarded, nothing changes
+    if (!typed.isEmpty() && typed.front().isPrint()) {
+        InsertChecked(typed);
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+// An input method commits whole texts (full-width digits among them); they go
+// in by the same rule, the text being composed is shown as usual.
+void NumericField::inputMethodEvent(QInputMethodEvent* event) {
+    if (event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    const EntryInsertion verdict =
+        CheckEntryInsertion(event->commitString().toStdString(), SignOf(filter_));
+    QInputMethodEvent checked(event->preeditString(), event->attributes());
+    if (verdict.accepted) {
+        lastRefusal_.clear();
+        checked.setCommitString(QString::fromStdString(verdict.text), event->replacementStart(),
+                                event->replacementLength());
+    }
+    QLineEdit::inputMethodEvent(&checked);
+    if (!verdict.accepted) Refuse(QString::fromStdString(verdict.refusal));
 }
 
 void NumericField::contextMenuEvent(QContextMenuEvent* event) {

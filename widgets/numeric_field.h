@@ -17,20 +17,22 @@ inline const QString kInvalidEntryMessage = QString::fromUtf8(kInvalidValueMessa
 // "入力値は" + limit as an integer + "以下にしてください。"
 QString LimitMessage(double limit);
 
-// Which characters a box lets the user type (or paste).
+// Which characters a box lets the user type (or paste): every box digits
+// and "."; a signed box "-" too.
 enum class KeyFilter {
     Decimal,        // digits and "."
     SignedDecimal,  // digits, "." and "-"
-    Integer,        // digits
 };
 
 // The numeric entry box every screen uses: the whole text is selected when the
-// box gets the focus; only characters that can form a number get in: a typed
-// character the filter refuses is discarded, a paste holding one is refused
-// as a whole with kInvalidEntryMessage (dropping characters would change the
-// number silently: "2800.5" into an integer box is not 28005); Enter (with or without Ctrl or
-// Shift) checks the text, rewrites it rounded to two decimals in the "0.00" format and moves on.
-// The box holds plain text; screens read the value when they need it.
+// box gets the focus; text typed, pasted or committed by an input method goes
+// in by one rule (CheckEntryInsertion): full-width digits, point and signs as
+// their ASCII equivalents, anything else refused as a whole, visibly (a beep
+// and a tooltip saying what the box takes; the box keeps its text), never
+// dropped character by character (that would turn "2800.5" into 28005).
+// Enter (with or without Ctrl or Shift) checks the text, rewrites it rounded
+// to two decimals in the "0.00" format and moves on. The box holds plain
+// text; screens read the value when they need it.
 class NumericField : public QLineEdit {
     Q_OBJECT
 
@@ -40,7 +42,13 @@ class NumericField : public QLineEdit {
     NumericField(MessageBox& messages, KeyFilter filter, QWidget* parent = nullptr);
 
     KeyFilter Filter() const { return filter_; }
-    bool Accepts(QChar c) const;
+    // The box's caption on its screen ("開削幅"), named in the title of the
+    // messages about it.
+    void SetFieldName(const QString& name) { fieldName_ = name; }
+    const QString& FieldName() const { return fieldName_; }
+    // Why the last text was refused and what the box takes; empty once a
+    // text went in.
+    const QString& LastRefusal() const { return lastRefusal_; }
 
     // Values above `limit` are refused on Enter with LimitMessage (the limit
     // itself is accepted).
@@ -76,20 +84,24 @@ class NumericField : public QLineEdit {
   protected:
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // Pastes the clipboard's text at the cursor when the box would accept
-    // every character of it typed; refuses it otherwise.
+    // Pastes the clipboard's text at the cursor by the box's rule.
     void PasteChecked(QClipboard::Mode mode);
-    bool AcceptsAll(const QString& text) const;
+    // Puts `text` in at the cursor as the rule converts it, or refuses it.
+    void InsertChecked(const QString& text);
+    void Refuse(const QString& refusal);
 
     MessageBox& messages_;
     KeyFilter filter_;
     std::function<QString(double)> valueCheck_;
     std::function<void()> afterEnter_;
     std::function<void()> enterHandler_;
+    QString lastRefusal_;
+    QString fieldName_;
 };
 
 }  // namespace nubera

@@ -1,8 +1,16 @@
 #include "widgets/qt_message_box.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <algorithm>
+#include <limits>
+#include <string_view>
+
+#include "text/message_lines.h"
 
 namespace nubera {
 namespace {
@@ -48,8 +56,10 @@ MsgAnswer FromQtAnswer(int answer, MsgButtons buttons) {
 }
 
 // Qt's box wraps a line wider than its own width limit anywhere, Japanese
-// text even inside a word; the program's messages break lines where their
-// texts say, so the box grows to the longest line instead.
+// text even inside a word, and sizes itself so again on every layout
+// request; the program's messages break lines where their texts say (and
+// BreakLongLines where the screen ends), so the box lays itself out instead,
+// grown to the longest line.
 class UnwrappedMessageBox : public QMessageBox {
   public:
     using QMessageBox::QMessageBox;
@@ -57,24 +67,62 @@ class UnwrappedMessageBox : public QMessageBox {
   protected:
     void showEvent(QShowEvent* event) override {
         QMessageBox::showEvent(event);
+        FitToLines();
+    }
+    void changeEvent(QEvent* event) override {
+        QMessageBox::changeEvent(event);
+        FitToLines();
+    }
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::LayoutRequest) return QMessageBox::event(event);
+        const bool handled = QDialog::event(event);
+        FitToLines();
+        return handled;
+    }
+
+  private:
+    void FitToLines() {
         auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        if (label == nullptr || !label->wordWrap()) return;
-        label->setWordWrap(false);
-        layout()->invalidate();
-        setFixedSize(layout()->totalSizeHint().expandedTo(layout()->totalMinimumSize()));
+        if (label == nullptr || layout() == nullptr) return;
+        if (label->wordWrap()) {
+            label->setWordWrap(false);
+            layout()->invalidate();
+        }
+        const QSize size = layout()->totalSizeHint().expandedTo(layout()->totalMinimumSize());
+        if (size != minimumSize() || size != maximumSize()) setFixedSize(size);
     }
 };
 
+// The width a line of the message may take on the screen the box appears on,
+// leaving room for the icon and the box's frame.
+double LineWidthLimit(QWidget* parent) {
+    QScreen* screen = parent != nullptr ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return std::numeric_limits<double>::infinity();
+    constexpr int kIconAndFrame = 120;
+    return std::max(200, screen->availableGeometry().width() - kIconAndFrame);
+}
+
 }  // namespace
 
-MsgAnswer QtMessageBox::Show(QWidget* parent, const QString& text, MsgIcon icon,
-                             MsgButtons buttons) {
+QString MessageCaption(const QString& field) {
+    return field.isEmpty() ? kMessageCaption : kMessageCaption + QStringLiteral(" - ") + field;
+}
+
+MsgAnswer QtMessageBox::Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                             const QString& field) {
     // The program's texts break lines with LF; a text that comes with CR LF
     // (from an old file or the system) is shown the same way.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    UnwrappedMessageBox box(ToQtIcon(icon), kMessageCaption, shown, ToQtButtons(buttons), parent);
+    UnwrappedMessageBox box(ToQtIcon(icon), MessageCaption(field), QString(), ToQtButtons(buttons),
+                            parent);
     box.setTextFormat(Qt::PlainText);
+    const QFontMetricsF metrics(box.font());
+    box.setText(QString::fromStdString(
+        BreakLongLines(shown.toStdString(), LineWidthLimit(parent), [&](std::string_view line) {
+            return metrics.horizontalAdvance(
+                QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+        })));
     if (buttons == MsgButtons::YesNoCancel) box.setEscapeButton(QMessageBox::Cancel);
     return FromQtAnswer(box.exec(), buttons);
 }

@@ -1,12 +1,14 @@
 // nubera-pdf: writes the printed pages of sheets of a workbook as a PDF.
-//   nubera-pdf WORKBOOK.xlsx OUTPUT.pdf SHEET...
-//   nubera-pdf --list
+//   nubera-pdf [--replace] WORKBOOK.xlsx OUTPUT.pdf SHEET...
+//   nubera-pdf [--replace] --list
+//   nubera-pdf --version
 // The second form reads any number of workbooks from standard input, each
 // as WORKBOOK, OUTPUT and its SHEETs, every field ended by a NUL byte and the
 // last sheet followed by an empty field, and writes one answer per workbook
 // to standard output, ended by a NUL byte: empty when its PDF was written,
 // else the reason. Starting once for a whole batch spares it starting the
-// fonts and the painting for every workbook.
+// fonts and the painting for every workbook. A PDF never replaces a file of
+// its name unless --replace is given; without it that PDF is refused.
 // Exit status: 0 written (with --list: every answer given), 1 a workbook or
 // a PDF failed (the reason on stderr), 2 a usage error.
 
@@ -23,6 +25,7 @@
 
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"
+#include "version.h"
 
 namespace {
 
@@ -32,11 +35,13 @@ struct PdfJob {
     std::vector<std::string> sheets;
 };
 
+using nubera::ExistingFile;
+
 // Writes one PDF; returns why it failed, or nothing.
-std::string WriteOne(const PdfJob& job) {
+std::string WriteOne(const PdfJob& job, ExistingFile existing) {
     try {
         const nubera::printout::WorkbookPrintout printout(job.workbook, job.sheets);
-        return nubera::printout::WritePdf(printout, job.pdf);
+        return nubera::printout::WritePdf(printout, job.pdf, existing);
     } catch (const std::exception& failure) {
         return failure.what();
     }
@@ -64,14 +69,14 @@ std::optional<std::vector<PdfJob>> ReadList(std::istream& in) {
     return jobs;
 }
 
-int WriteListed() {
+int WriteListed(ExistingFile existing) {
     const auto jobs = ReadList(std::cin);
     if (!jobs) {
         std::cerr << "nubera-pdf --list: the list on standard input is malformed\n";
         return 2;
     }
     for (const PdfJob& job : *jobs) {
-        std::cout << WriteOne(job) << '\0' << std::flush;
+        std::cout << WriteOne(job, existing) << '\0' << std::flush;
     }
     return 0;
 }
@@ -79,10 +84,19 @@ int WriteListed() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool listed = argc == 2 && std::string_view(argv[1]) == "--list";
-    if (argc < 4 && !listed) {
-        std::cerr << "usage: nubera-pdf WORKBOOK.xlsx OUTPUT.pdf SHEET...\n"
-                     "       nubera-pdf --list\n";
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << nubera::kProgramAndVersion << '\n';
+        return 0;
+    }
+    const bool replace = argc > 1 && std::string_view(argv[1]) == "--replace";
+    const ExistingFile existing = replace ? ExistingFile::Replace : ExistingFile::Refuse;
+    char** arguments = argv + (replace ? 2 : 1);
+    const int count = argc - (replace ? 2 : 1);
+    const bool listed = count == 1 && std::string_view(arguments[0]) == "--list";
+    if (count < 3 && !listed) {
+        std::cerr << "usage: nubera-pdf [--replace] WORKBOOK.xlsx OUTPUT.pdf SHEET...\n"
+                     "       nubera-pdf [--replace] --list\n"
+                     "       nubera-pdf --version\n";
         return 2;
     }
     // A file-size limit makes the write fail with its reason instead of
@@ -97,8 +111,9 @@ int main(int argc, char** argv) {
     });
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
-    if (listed) return WriteListed();
-    const std::string failure = WriteOne({argv[1], argv[2], {argv + 3, argv + argc}});
+    if (listed) return WriteListed(existing);
+    const std::string failure =
+        WriteOne({arguments[0], arguments[1], {arguments + 2, arguments + count}}, existing);
     if (!failure.empty()) {
         std::cerr << failure << '\n';
         return 1;

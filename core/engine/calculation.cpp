@@ -10,14 +10,15 @@ namespace nubera {
 RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
                           const AfterModulus& afterModulus) {
     CheckRunInputs(project);
+    const EngineInput input = EngineInputOf(project);
     // Nothing of an earlier run may show up beside this one's results.
     results = CalcResults{};
-    if (EquivalentModulus(project, results, project.excavationWidth, project.leveeWidth) == 0) {
-        return RunOutcome::ModulusZero;
-    }
+    results.equivalentModulus =
+        EquivalentModulus(input.layers, input.excavationWidth, input.leveeWidth);
+    if (!UsableModulus(results.equivalentModulus)) return RunOutcome::ModulusZero;
     if (afterModulus && !afterModulus()) return RunOutcome::Stopped;
-    RunSettlementStep(project, results, placement);
-    if (project.alsoLateral) ComputeLateral(project, results);
+    RunSettlementStep(input, results, placement);
+    if (project.alsoLateral) ComputeLateral(input, results);
     return RunOutcome::Computed;
 }
 

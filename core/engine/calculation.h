@@ -15,13 +15,13 @@ using AfterModulus = std::function<bool()>;
 
 enum class RunOutcome {
     Computed,
-    ModulusZero,  // Em = 0; callers report kEquivalentModulusZero
+    ModulusZero,  // Em not positive or not finite; callers report kEquivalentModulusZero
     Stopped,      // afterModulus said stop
 };
 
 // One run: the inputs' bounds (CheckRunInputs), Em, then the placement and settlement step and,
-// when the project asks for it, the lateral step; nothing further once Em = 0 or `afterModulus`
-// said stop. Throws EngineError as the steps do.
+// when the project asks for it, the lateral step; nothing further once Em is not usable or
+// `afterModulus` said stop. Throws EngineError as the steps do.
 RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
                           const AfterModulus& afterModulus = {});
 

@@ -4,6 +4,11 @@
 
 namespace nubera {
 
+const char* UnusableEmReason(double em) {
+    if (em > 0) return nullptr;
+    return em == 0 ? kEmZeroReason : kEmNotPositiveReason;
+}
+
 std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,
                             std::string_view quantity) {
     return std::string(reason) + "ため、" + std::string(load) + " の" + PointName(point) + "の" +

@@ -23,28 +23,29 @@ bool PositiveFinite(double value) {
 
 }  // namespace
 
-ModulusSums EquivalentModulusSums(const SoilLayerTable& layers, double B, double L) {
-    if (layers.RowCount() == 0) throw EngineError(kSoilLayersMissing);
+ModulusSums EquivalentModulusSums(const std::vector<SoilLayer>& layers, double B, double L) {
+    if (layers.empty()) throw EngineError(kSoilLayersMissing);
     if (!PositiveFinite(B)) throw EngineError(std::string("開削幅が0以下の") + kCannotComputeEm);
     if (!PositiveFinite(L)) throw EngineError(std::string("堤体幅が0以下の") + kCannotComputeEm);
     const double T = tanSpread;
     ModulusSums sums;
     double previousDepth = 0;
-    for (std::size_t i = 0; i < layers.RowCount(); ++i) {
-        double depth = layers.Number(soil_column::kDepth, i);
-        double modulus = layers.Number(soil_column::kModulus, i);
+    for (std::size_t i = 0; i < layers.size(); ++i) {
+        double depth = layers[i].depth;
+        double modulus = layers[i].modulus;
         double ratio = ((L + 2 * previousDepth * T) * (B + 2 * depth * T)) /
                        ((B + 2 * previousDepth * T) * (L + 2 * depth * T));
         if (!PositiveFinite(ratio)) {
             throw EngineError(LayerName(i) + "の深度が不正な" + kCannotComputeEm);
         }
-        if (modulus == 0) {
-            throw EngineError(LayerName(i) + "の変形係数Esが0の" + kCannotComputeEm);
+        if (!(modulus > 0)) {
+            throw EngineError(LayerName(i) + "の変形係数Esが" +
+                              (modulus == 0 ? "0の" : kNotPositiveReason) + kCannotComputeEm);
         }
         sums.S = sums.S + std::log(ratio) * (1 / modulus);
         previousDepth = depth;
     }
-    double H = layers.Number(soil_column::kDepth, layers.RowCount() - 1);
+    double H = layers.back().depth;
     double total = (L * (B + 2 * H * T)) / (B * (L + 2 * H * T));
     if (!PositiveFinite(total)) {
         throw EngineError(std::string("土質条件の深度が不正な") + kCannotComputeEm);
@@ -53,14 +54,12 @@ ModulusSums EquivalentModulusSums(const SoilLayerTable& layers, double B, double
     return sums;
 }
 
-double EquivalentModulus(const ProjectData& project, CalcResults& results, double B, double L) {
-    if (!project.soilLayers) throw EngineError(kSoilLayersMissing);
-    ModulusSums sums = EquivalentModulusSums(*project.soilLayers, B, L);
+double EquivalentModulus(const std::vector<SoilLayer>& layers, double B, double L) {
+    ModulusSums sums = EquivalentModulusSums(layers, B, L);
     double em = sums.S == 0 ? 0 : RoundHalf(sums.N / sums.S);
     if (!std::isfinite(em)) {
         throw EngineError(std::string(kBeyondRangeReason) + kCannotComputeEm);
     }
-    results.equivalentModulus = em;
     return em;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "model/calc_results.h"
-#include "model/project_data.h"
+#include <limits>
+#include <vector>
+
+#include "engine/engine_input.h"
 
 namespace nubera {
 
@@ -17,19 +19,33 @@ struct ModulusSums {
     double S = 0;  // sum (1/E_i) ln[(B + 2h_i T)(L + 2h_(i-1) T) / ((L + 2h_i T)(B + 2h_(i-1) T))]
 };
 
-// N and S of the layers for a B x L rectangle, T = tan 30 deg, h_i the depth
-// of layer i's bottom (m), h_(-1) = 0, H the last depth. Throws EngineError
-// when the layers are absent, B or L is not positive, a modulus is 0 or a
-// ratio is not positive and finite.
-ModulusSums EquivalentModulusSums(const SoilLayerTable& layers, double B, double L);
+// An Em a run can compute with: positive and finite. Em = 0 is what the
+// Em message names; a negative or infinite one (layers whose depths do not
+// increase) would give confident but meaningless settlements.
+inline bool UsableModulus(double em) {
+    return em > 0 && em < std::numeric_limits<double>::infinity();
+}
 
-// Equivalent deformation modulus Em (kN/m2) of the layered ground, a weighted
-// harmonic mean of the layer moduli where each layer's weight comes from how a
-// B x L rectangle widens through it at 30 degrees: Em = N / S above.
-// B = excavation width, L = levee width (m). Stores RoundHalf(Em) in
-// results.equivalentModulus and returns it; a sum S of exactly 0 gives Em = 0,
-// which callers report (kEquivalentModulusZero). Throws EngineError as
-// EquivalentModulusSums does, leaving results unchanged.
-double EquivalentModulus(const ProjectData& project, CalcResults& results, double B, double L);
+// The layered ground replaced by one homogeneous ground for the strip-load
+// formulas. A loaded B x L rectangle at the surface spreads outward at 30
+// degrees with depth (T = tan 30 deg), so that each layer carries the load
+// over a larger area than the one above; the equivalent modulus is the
+// harmonic mean of the layer moduli weighted by how much of the spread
+// happens within each layer: Em = N / S, with h_i the depth of layer i's
+// bottom, h_(-1) = 0 and H the last depth.
+//
+// Inputs: B (m) the excavation width and L (m) the levee width, both > 0 and
+// finite; layers top first, each depth >= 0 and not above the one before,
+// each modulus (kN/m2) > 0.
+// Throws EngineError, naming the layer when there is one: no layers
+// (kSoilLayersMissing), B or L not positive and finite, a modulus not
+// positive, a depth that makes a ratio not positive and finite.
+ModulusSums EquivalentModulusSums(const std::vector<SoilLayer>& layers, double B, double L);
+
+// Em (kN/m2) = N / S above, rounded half up to 2 decimals; a sum S of
+// exactly 0 gives Em = 0, which callers report (kEquivalentModulusZero).
+// Throws EngineError as EquivalentModulusSums does, and when N / S is beyond
+// the range of a double.
+double EquivalentModulus(const std::vector<SoilLayer>& layers, double B, double L);
 
 }  // namespace nubera

@@ -4,7 +4,6 @@
 
 #include "engine/engine_error.h"
 #include "engine/engine_message.h"
-#include "engine/strip_load.h"
 #include "model/constants.h"
 #include "text/number_text.h"
 
@@ -13,64 +12,68 @@ namespace {
 
 const char* const kQuantity = "側方変位量";
 
-// The displacement items 1..12 of a point at signed offset x from the load
-// centre, with c half the excavation width and nu Poisson's ratio.
-PointItems LateralItems(const StripLoad& load, double em, double c, double nu, std::size_t point,
-                        double x) {
+void WriteLateral(const StripLoad& load, double em, double c, double nu,
+                  const PointOffsetRow& offsets, PointDetail& detail) {
+    WritePointDetails(load, kQuantity, offsets, detail, [&](std::size_t point, double x) {
+        return LateralItems(LateralAt(load, em, c, nu, point, x));
+    });
+}
+
+}  // namespace
+
+LateralPoint LateralAt(const StripLoad& load, double em, double c, double nu, std::size_t point,
+                       double x) {
     const double a = load.a;
     const double q = load.q;
-    if (em == 0) {
-        throw EngineError(CannotComputeAt(kEmZeroReason, load.name, point, kQuantity));
+    if (const char* reason = UnusableEmReason(em)) {
+        throw EngineError(CannotComputeAt(reason, load.name, point, kQuantity));
     }
     if (!(a > 0)) {
         throw EngineError(CannotComputeAt(kZeroWidthReason, load.name, point, kQuantity));
     }
-    double K = (1 - (nu + nu)) * (nu + 1) * q * a / (Pi * em);
+    LateralPoint d{PointLoadOf(load, em, x)};
+    d.c = c;
+    d.K = (1 - (nu + nu)) * (nu + 1) * q * a / (Pi * em);
     double R = ((a - x) * (a - x) + c * c) / ((x + a) * (x + a) + c * c);
     if (!(R > 0 && std::isfinite(R))) {
         // Only with c = 0, at a strip edge.
         throw EngineError(
             CannotComputeAt("開削幅が0で着目点が載荷幅の端にある", load.name, point, kQuantity));
     }
-    double T1 = c / (a + a) * std::log(R);
-    double T2 = a - x == 0 ? 0 : ((a - x) / a) * std::atan(c / (a - x));
-    double T3 = x + a == 0 ? 0 : ((x + a) / a) * std::atan(c / (x + a));
-    double delta = (T2 + T1 - T3) * K * 100;
+    d.T1 = c / (a + a) * std::log(R);
+    d.T2 = a - x == 0 ? 0 : ((a - x) / a) * std::atan(c / (a - x));
+    d.T3 = x + a == 0 ? 0 : ((x + a) / a) * std::atan(c / (x + a));
+    d.displacement = RoundShown((d.T2 + d.T1 - d.T3) * d.K * 100);
+    return d;
+}
+
+PointItems LateralItems(const LateralPoint& point) {
     using namespace point_item;
-    PointItems items = LoadItems(load, em);
-    items[kHalfExcavation] = Cell::Number(c);
-    items[kFactorK] = Cell::Number(K);
-    items[kTermT1] = Cell::Number(T1);
-    items[kTermT2] = Cell::Number(T2);
-    items[kTermT3] = Cell::Number(T3);
-    items[kResult] = Cell::Number(RoundShown(delta));
+    PointItems items = LoadItems(point.load);
+    items[kHalfExcavation] = Cell::Number(point.c);
+    items[kFactorK] = Cell::Number(point.K);
+    items[kTermT1] = Cell::Number(point.T1);
+    items[kTermT2] = Cell::Number(point.T2);
+    items[kTermT3] = Cell::Number(point.T3);
+    items[kResult] = Cell::Number(point.displacement);
     return items;
 }
 
-void FillLateral(const StripLoad& load, double em, double c, double nu,
-                 const PointOffsetRow& offsets, PointDetail& detail) {
-    FillPointDetails(load, kQuantity, offsets, detail, [&](std::size_t point, double x) {
-        return LateralItems(load, em, c, nu, point, x);
-    });
-}
-
-}  // namespace
-
-void ComputeLateral(const ProjectData& project, CalcResults& results) {
-    const FillLoadTable& fill = RequireFillLoads(project);
-    RequirePlacedPoints(project, results);
-    const std::size_t F = fill.RowCount();
-    const double c = project.excavationWidth / 2;
-    const double nu = project.poissonRatio;
+void ComputeLateral(const EngineInput& input, CalcResults& results) {
+    const std::vector<FillLoad>& blocks = RequireFillLoads(input);
+    RequirePlacedPoints(input, results);
+    const std::size_t F = blocks.size();
+    const double c = input.excavationWidth / 2;
+    const double nu = input.poissonRatio;
     const double em = results.equivalentModulus;
     for (std::size_t k = 0; k < F; ++k) {
         results.lateralDetail.resize(k + 1);
-        FillLateral(FillStrip(fill, k), em, c, nu, results.pointOffsets[k],
-                    results.lateralDetail[k]);
+        WriteLateral(FillStrip(blocks[k], k), em, c, nu, results.pointOffsets[k],
+                     results.lateralDetail[k]);
     }
-    if (project.surcharge) {
-        FillLateral(SurchargeStrip(*project.surcharge), em, c, nu, results.pointOffsets[F],
-                    results.surchargeLateralDetail);
+    if (input.surcharge) {
+        WriteLateral(SurchargeStrip(*input.surcharge), em, c, nu, results.pointOffsets[F],
+                     results.surchargeLateralDetail);
     }
 }
 

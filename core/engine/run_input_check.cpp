@@ -34,8 +34,28 @@ void RequireRowCount(const std::string& table, std::size_t rows, std::size_t lim
                       std::to_string(limit) + unit + "以下にしてください。");
 }
 
+// Em weighs each layer by its depths: a depth above the one before it, or one
+// that is not the sum of the thicknesses down to it, gives a meaningless Em.
+// The top layer is compared with the surface only through its thickness: a
+// ground of depth 0 is what the Em = 0 message is for.
+void CheckLayerDepth(const std::string& layer, std::size_t row, double depth, double depthAbove,
+                     double thicknessSum) {
+    if (row > 0 && !(depth > depthAbove)) {
+        throw EngineError(layer + "深度" + Quoted(depth) + "が上の層の深度" + Quoted(depthAbove) +
+                          "より深くありません。深度は上から順に深くしてください。");
+    }
+    // The margin keeps a depth exactly the tolerance away from failing on the
+    // binary sum's last bit.
+    if (!(std::fabs(depth - thicknessSum) <= kDepthTolerance + 1e-9)) {
+        throw EngineError(layer + "深度" + Quoted(depth) + "が層厚の合計" + Quoted(thicknessSum) +
+                          "と合いません。深度は上の層の深度に層厚を足した値にしてください。");
+    }
+}
+
 void CheckSoilLayers(const SoilLayerTable& layers) {
     RequireRowCount("土質条件", layers.RowCount(), kMaxSoilLayers, "層");
+    double depthAbove = 0;
+    double thicknessSum = 0;
     for (std::size_t row = 0; row < layers.RowCount(); ++row) {
         const std::string layer = "土質条件の第" + std::to_string(row + 1) + "層の";
         const double thickness = layers.Number(soil_column::kThickness, row);
@@ -45,6 +65,9 @@ void CheckSoilLayers(const SoilLayerTable& layers) {
         RequireNotNegative(layer + "層厚", thickness);
         RequireLength(layer + "深度", depth);
         RequireNotNegative(layer + "深度", depth);
+        thicknessSum += thickness;
+        CheckLayerDepth(layer, row, depth, depthAbove, thicknessSum);
+        depthAbove = depth;
         if (!(modulus > 0)) {
             throw EngineError(layer + "変形係数Es" + Quoted(modulus) +
                               "は0より大きい値にしてください。");

@@ -25,10 +25,10 @@ PointOffsetRow AutomaticOffsets(double c0, double s1, double s2, double d) {
     return row;
 }
 
-PointOffsetRow ManualOffsets(const FocusPointList& points, double d) {
+PointOffsetRow ManualOffsets(const ManualPoints& points, double d) {
     PointOffsetRow row;
     for (std::size_t i = 0; i < kPointCount; ++i) {
-        if (!points[i].IsMissing()) row[i] = Cell::Number(points[i].AsNumber() - d);
+        if (points[i]) row[i] = Cell::Number(*points[i] - d);
     }
     return row;
 }
@@ -41,13 +41,21 @@ void RequireFiniteOffsets(const PointOffsetRow& row, const std::string& load) {
     }
 }
 
-// The settlement items 1..12 of a point at offset x from the load centre.
-PointItems SettlementItems(const StripLoad& load, double em, double H, std::size_t point,
-                           double offset) {
+void WriteSettlement(const StripLoad& load, double em, double H, const PointOffsetRow& offsets,
+                     PointDetail& detail) {
+    WritePointDetails(load, kQuantity, offsets, detail, [&](std::size_t point, double x) {
+        return SettlementItems(SettlementAt(load, em, H, point, x));
+    });
+}
+
+}  // namespace
+
+SettlementPoint SettlementAt(const StripLoad& load, double em, double H, std::size_t point,
+                             double x) {
     const double a = load.a;
     const double q = load.q;
-    if (em == 0) {
-        throw EngineError(CannotComputeAt(kEmZeroReason, load.name, point, kQuantity));
+    if (const char* reason = UnusableEmReason(em)) {
+        throw EngineError(CannotComputeAt(reason, load.name, point, kQuantity));
     }
     if (!(H > 0)) {
         throw EngineError(
@@ -56,89 +64,83 @@ PointItems SettlementItems(const StripLoad& load, double em, double H, std::size
     if (!(a > 0)) {
         throw EngineError(CannotComputeAt(kZeroWidthReason, load.name, point, kQuantity));
     }
-    double x = std::fabs(offset);
-    double C = a * (-3) * q / (Pi * em);
-    double G = std::log(std::sin(std::atan(a / H)));
-    double u = x / a + 1;
-    double Lu = std::log(u);
-    double v = 1 - x / a;
-    double Lv = v != 0 ? std::log(std::fabs(v)) : 0;  // v = 0 at the strip's edge
-    double s = (1 - (Lu * u + Lv * v) * (0.75 / Pi)) * (G * C) * 100;
-    if (s < 0) s = 0;  // far from the strip the formula goes negative
+    SettlementPoint s{PointLoadOf(load, em, x)};
+    const double distance = std::fabs(x);
+    s.H = H;
+    s.C = a * (-3) * q / (Pi * em);
+    s.G = std::log(std::sin(std::atan(a / H)));
+    s.u = distance / a + 1;
+    s.logU = std::log(s.u);
+    s.v = 1 - distance / a;
+    s.logV = s.v != 0 ? std::log(std::fabs(s.v)) : 0;  // v = 0 at the strip's edge
+    double settlement = (1 - (s.logU * s.u + s.logV * s.v) * (0.75 / Pi)) * (s.G * s.C) * 100;
+    if (settlement < 0) settlement = 0;  // far from the strip the formula goes negative
+    s.settlement = RoundShown(settlement);
+    return s;
+}
+
+PointItems SettlementItems(const SettlementPoint& point) {
     using namespace point_item;
-    PointItems items = LoadItems(load, em);
-    items[kDepth] = Cell::Number(H);
-    items[kFactorC] = Cell::Number(C);
-    items[kFactorG] = Cell::Number(G);
-    items[kU] = Cell::Number(u);
-    items[kLogU] = Cell::Number(Lu);
-    items[kV] = Cell::Number(v);
-    items[kLogV] = Cell::Number(Lv);
-    items[kResult] = Cell::Number(RoundShown(s));
+    PointItems items = LoadItems(point.load);
+    items[kDepth] = Cell::Number(point.H);
+    items[kFactorC] = Cell::Number(point.C);
+    items[kFactorG] = Cell::Number(point.G);
+    items[kU] = Cell::Number(point.u);
+    items[kLogU] = Cell::Number(point.logU);
+    items[kV] = Cell::Number(point.v);
+    items[kLogV] = Cell::Number(point.logV);
+    items[kResult] = Cell::Number(point.settlement);
     return items;
 }
 
-void FillSettlement(const StripLoad& load, double em, double H, const PointOffsetRow& offsets,
-                    PointDetail& detail) {
-    FillPointDetails(load, kQuantity, offsets, detail, [&](std::size_t point, double x) {
-        return SettlementItems(load, em, H, point, x);
-    });
-}
-
-}  // namespace
-
-void PlacePoints(const ProjectData& project, CalcResults& results, Placement placement) {
-    const FillLoadTable& fill = RequireFillLoads(project);
-    if (placement == Placement::Manual && !project.focusPoints) {
+void PlacePoints(const EngineInput& input, CalcResults& results, Placement placement) {
+    const std::vector<FillLoad>& blocks = RequireFillLoads(input);
+    if (placement == Placement::Manual && !input.manualPoints) {
         throw EngineError(kFocusPointsMissing);
     }
-    const std::size_t F = fill.RowCount();
-    const std::size_t last = F - 1;
-    double W = fill.Number(fill_column::kLeftSlope, last) + fill.Number(fill_column::kCrest, last) +
-               fill.Number(fill_column::kRightSlope, last);
-    double c0 = fill.Number(fill_column::kCentreDistance, 0);
+    const std::size_t F = blocks.size();
+    const FillLoad& bottom = blocks.back();
+    double W = bottom.leftSlope + bottom.crest + bottom.rightSlope;
+    double c0 = blocks.front().centreDistance;
     double s1 = c0 / 5;
     double s2 = (W - c0) / 5;
     auto place = [&](std::size_t row, double d, const std::string& load) {
         results.pointOffsets.resize(row + 1);
         PointOffsetRow offsets = placement == Placement::Automatic
                                      ? AutomaticOffsets(c0, s1, s2, d)
-                                     : ManualOffsets(*project.focusPoints, d);
+                                     : ManualOffsets(*input.manualPoints, d);
         RequireFiniteOffsets(offsets, load);
         results.pointOffsets[row] = offsets;
     };
     for (std::size_t k = 0; k < F; ++k)
-        place(k, fill.Number(fill_column::kCentreOffset, k), FillStrip(fill, k).name);
-    if (project.surcharge) {
-        StripLoad surcharge = SurchargeStrip(*project.surcharge);
+        place(k, blocks[k].centreOffset, FillStrip(blocks[k], k).name);
+    if (input.surcharge) {
+        StripLoad surcharge = SurchargeStrip(*input.surcharge);
         place(F, surcharge.centreOffset, surcharge.name);
     }
 }
 
-void ComputeSettlement(const ProjectData& project, CalcResults& results) {
-    const FillLoadTable& fill = RequireFillLoads(project);
-    if (!project.soilLayers || project.soilLayers->RowCount() == 0) {
-        throw EngineError(kSoilLayersMissing);
-    }
-    RequirePlacedPoints(project, results);
-    const std::size_t F = fill.RowCount();
-    const double H =
-        project.soilLayers->Number(soil_column::kDepth, project.soilLayers->RowCount() - 1);
+void ComputeSettlement(const EngineInput& input, CalcResults& results) {
+    const std::vector<FillLoad>& blocks = RequireFillLoads(input);
+    if (input.layers.empty()) throw EngineError(kSoilLayersMissing);
+    RequirePlacedPoints(input, results);
+    const std::size_t F = blocks.size();
+    const double H = input.layers.back().depth;
     const double em = results.equivalentModulus;
     for (std::size_t k = 0; k < F; ++k) {
         results.settlementDetail.resize(k + 1);
-        FillSettlement(FillStrip(fill, k), em, H, results.pointOffsets[k],
-                       results.settlementDetail[k]);
+        WriteSettlement(FillStrip(blocks[k], k), em, H, results.pointOffsets[k],
+                        results.settlementDetail[k]);
     }
-    if (project.surcharge) {
-        FillSettlement(SurchargeStrip(*project.surcharge), em, H, results.pointOffsets[F],
-                       results.surchargeSettlementDetail);
+    if (input.surcharge) {
+        WriteSettlement(SurchargeStrip(*input.surcharge), em, H, results.pointOffsets[F],
+                        results.surchargeSettlementDetail);
     }
 }
 
-void RunSettlementStep(const ProjectData& project, CalcResults& results, Placement placement) {
-    PlacePoints(project, results, placement);
-    ComputeSettlement(project, results);
+void RunSettlementStep(const EngineInput& input, CalcResults& results, Placement placement) {
+    PlacePoints(input, results, placement);
+    ComputeSettlement(input, results);
 }
 
 }  // namespace nubera

@@ -8,34 +8,34 @@
 
 namespace nubera {
 
-const FillLoadTable& RequireFillLoads(const ProjectData& project) {
-    if (!project.fillLoads || project.fillLoads->RowCount() == 0) {
-        throw EngineError(kFillLoadsMissing);
-    }
-    return *project.fillLoads;
+const std::vector<FillLoad>& RequireFillLoads(const EngineInput& input) {
+    if (input.fillLoads.empty()) throw EngineError(kFillLoadsMissing);
+    return input.fillLoads;
 }
 
-void RequirePlacedPoints(const ProjectData& project, const CalcResults& results) {
-    const std::size_t loads = project.fillLoads->RowCount() + (project.surcharge ? 1 : 0);
+void RequirePlacedPoints(const EngineInput& input, const CalcResults& results) {
+    const std::size_t loads = input.fillLoads.size() + (input.surcharge ? 1 : 0);
     if (results.pointOffsets.size() < loads) throw EngineError(kPointsNotPlaced);
 }
 
-StripLoad FillStrip(const FillLoadTable& fillLoads, std::size_t row) {
-    return {"盛土荷重 " + FillLoadLabel(row), fillLoads.Number(fill_column::kLoad, row),
-            fillLoads.Number(fill_column::kLoadingWidth, row) / 2,
-            fillLoads.Number(fill_column::kCentreOffset, row)};
+StripLoad FillStrip(const FillLoad& block, std::size_t row) {
+    return {"盛土荷重 " + FillLoadLabel(row), block.load, block.loadingWidth / 2,
+            block.centreOffset};
 }
 
-StripLoad SurchargeStrip(const SurchargeTable& surcharge) {
-    return {std::string("上載荷重 ") + kSurchargeLabel,
-            surcharge.Number(surcharge_column::kLoad, 0),
-            surcharge.Number(surcharge_column::kLoadingWidth, 0) / 2,
-            surcharge.Number(surcharge_column::kCentreOffset, 0)};
+StripLoad SurchargeStrip(const Surcharge& surcharge) {
+    return {std::string("上載荷重 ") + kSurchargeLabel, surcharge.load, surcharge.loadingWidth / 2,
+            surcharge.centreOffset};
 }
 
-PointItems LoadItems(const StripLoad& load, double em) {
+PointLoad PointLoadOf(const StripLoad& load, double em, double x) {
+    return {x, em, load.a, load.q, load.centreOffset};
+}
+
+PointItems LoadItems(const PointLoad& load) {
     PointItems items{};
-    items[point_item::kModulus] = Cell::Number(em);
+    items[point_item::kOffset] = Cell::Number(load.x);
+    items[point_item::kModulus] = Cell::Number(load.em);
     items[point_item::kHalfWidth] = Cell::Number(load.a);
     items[point_item::kLoad] = Cell::Number(load.q);
     items[point_item::kCentreOffset] = Cell::Number(load.centreOffset);
@@ -53,16 +53,15 @@ bool AllFinite(const PointItems& items) {
 
 }  // namespace
 
-void FillPointDetails(const StripLoad& load, std::string_view quantity,
-                      const PointOffsetRow& offsets, PointDetail& detail,
-                      const PointFormula& formula) {
+void WritePointDetails(const StripLoad& load, std::string_view quantity,
+                       const PointOffsetRow& offsets, PointDetail& detail,
+                       const PointFormula& formula) {
     for (std::size_t p = 0; p < kPointCount; ++p) {
         if (offsets[p].IsMissing()) {
             detail[p][point_item::kOffset] = Cell::Missing();
             continue;
         }
-        PointItems items = formula(p, offsets[p].AsNumber());
-        items[point_item::kOffset] = offsets[p];
+        const PointItems items = formula(p, offsets[p].AsNumber());
         if (!AllFinite(items)) {
             throw EngineError(CannotComputeAt(kBeyondRangeReason, load.name, p, quantity));
         }

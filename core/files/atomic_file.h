@@ -6,12 +6,17 @@
 
 namespace nubera {
 
-// Replaces the file at `path` with `bytes` as one step: the bytes go to a
-// pending file in the same folder, which is synced to disk and only then
-// renamed over `path`. A failure at any point removes the pending file and
-// leaves whatever was at `path` untouched. Returns false and sets *reason to
-// why (in Japanese, see SystemReasonText) on failure.
+// What becomes of a file that already has the name being written.
+enum class ExistingFile { Refuse, Replace };
+
+// Writes `bytes` to the file at `path` as one step: the bytes go to a pending
+// file in the same folder, which is synced to disk and only then given the
+// name. A file already at `path` is replaced in that step when `existing` is
+// Replace; with Refuse it is left untouched and the write fails (*reason
+// says so). A failure at any point removes the pending file and leaves
+// whatever was at `path` untouched. Returns false and sets *reason to why
+// (in Japanese, see SystemReasonText) on failure.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
-                         std::string* reason);
+                         std::string* reason, ExistingFile existing = ExistingFile::Replace);
 
 }  // namespace nubera

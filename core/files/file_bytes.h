@@ -8,10 +8,15 @@
 
 namespace nubera {
 
-// The first `maxBytes` bytes of a file (all of it by default); nothing when
-// the file cannot be opened or a read fails (a folder, for instance).
+// The first `maxBytes` bytes of a regular file (all of it by default);
+// nothing when the file cannot be opened, is not a regular file (a folder, a
+// named pipe or a device, which could block the reader or never end) or a
+// read fails.
 std::optional<std::string> ReadFileBytes(
     const std::filesystem::path& path,
     std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// Whether `path` is a regular file that opens for reading.
+bool CanReadRegularFile(const std::filesystem::path& path);
 
 }  // namespace nubera

@@ -65,12 +65,22 @@ std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& fold
             *reason = SystemReasonText(LastError());
             return std::nullopt;
         }
+        int locked = 0;
+        while ((locked = ::flock(fd, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        if (locked != 0) {
+            // A folder that cannot lock (a network share without its lock
+            // service) fails every name alike: said once, the file removed.
+            const int failure = LastError();
+            ::unlink(path.c_str());
+            ::close(fd);
+            *reason = SystemReasonText(failure);
+            return std::nullopt;
+        }
         // Between creating and locking, another run may have taken it for
         // abandoned and removed it; then the next name is tried.
         struct stat held {};
-        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &held) == 0 && held.st_nlink > 0) {
-            return PendingFile(std::move(path), fd);
-        }
+        if (::fstat(fd, &held) == 0 && held.st_nlink > 0) return PendingFile(std::move(path), fd);
         ::close(fd);
     }
     *reason = SystemReasonText(EEXIST);

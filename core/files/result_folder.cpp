@@ -33,7 +33,11 @@ std::optional<std::filesystem::path> ResultFolder(const std::filesystem::path& p
                                                   const std::filesystem::path& documentsFolder,
                                                   std::string* reason) {
     int error = 0;
-    if (TakesFiles(programFolder, &error)) return programFolder;
+    std::error_code unknown;  // a marker that cannot be looked at is no marker
+    if (std::filesystem::is_regular_file(programFolder / kPortableMarkerName, unknown) &&
+        TakesFiles(programFolder, &error)) {
+        return programFolder;
+    }
     const std::filesystem::path perUser = documentsFolder / PathFromUtf8(kPerUserResultFolderName);
     std::error_code created;
     std::filesystem::create_directories(perUser, created);

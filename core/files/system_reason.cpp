@@ -27,6 +27,12 @@ std::string SystemReasonText(int error) {
             return "ディスクの読み書きに失敗しました";
         case ENAMETOOLONG:
             return "ファイル名が長すぎます";
+        case EEXIST:
+            return "同じ名前のファイルが既にあります";
+        case ELOOP:
+            return "シンボリックリンクが循環しています";
+        case ENOLCK:
+            return "ファイルをロックできません（ロックに対応していない場所です）";
         default: {
             // strerror's buffer is shared between threads; strerror_r's is ours.
             char buffer[256];

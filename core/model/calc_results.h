@@ -15,8 +15,8 @@ using PointDetail = std::array<std::array<Cell, point_item::kCount>, kPointCount
 // Offsets of the 11 points from the centre of one load: [point].
 using PointOffsetRow = std::array<Cell, kPointCount>;
 
-// The results of the last run. Exactly one instance exists while the program
-// runs; each run rewrites it in place and nothing is cleared between runs.
+// The results of one run of one project. Each run starts from empty results
+// (RunCalculation), so nothing of an earlier run shows beside them.
 struct CalcResults {
     double equivalentModulus = 0;  // Em, kN/m2, 2 decimals
 

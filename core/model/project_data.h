@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/cell_table.h"
+#include "model/soil_derivation.h"
 #include "model/table_columns.h"
 
 namespace nubera {
@@ -29,8 +30,9 @@ inline SurchargeTable MakeSurchargeTable() {
     return SurchargeTable(surcharge_column::kCount);
 }
 
-// The inputs of the one open project. Exactly one instance exists while the
-// program runs; every screen and the engine get it by reference.
+// The inputs of one project: the desktop program's open project, or each
+// project of a batch run. The screens edit copies of its parts; a run reads
+// it through EngineInputOf.
 struct ProjectData {
     double excavationWidth = 0;  // m
     double leveeWidth = 0;       // m
@@ -40,6 +42,9 @@ struct ProjectData {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;  // false: settlement only; true: lateral displacement too
     double poissonRatio = 0;   // 0 until a run or save has stored it
+    // How the soil layers were read off a boring log, while they still are
+    // the layers it describes.
+    std::optional<SoilDerivation> soilDerivation;
 
     bool operator==(const ProjectData&) const = default;
 };

@@ -6,8 +6,9 @@
 
 namespace nubera {
 
-// The Poisson's-ratio check of a loaded project's run: the kept box text in
-// mode 1; in settlement-only mode the box is empty, which means 0.3.
+// The Poisson's-ratio check of a loaded project's run: the kept box text when
+// the project asks for the lateral displacement too; in settlement-only mode
+// the box is empty, which means 0.3.
 PoissonCheck CheckLoadedPoisson(const LoadedProject& loaded);
 
 // The placement a loaded project runs with unless told otherwise: manual when

@@ -11,7 +11,7 @@ namespace nubera {
 // The message the reader gives for every kind of bad content.
 inline constexpr const char* kProjectFileBroken =
     "ﾌｧｲﾙ内容に不備がありましたので、読み込み処理を中止しました。";
-// The message of the load command when the first line is not this version's header.
+// The message of the load command when the first line is not the header.
 inline constexpr const char* kProjectFileWrongVersion =
     "ファイル形式、もしくはバージョンが違います";
 
@@ -20,7 +20,7 @@ inline constexpr const char* kProjectFileWrongVersion =
 inline constexpr const char* kProjectFileExtension = ".nbr";
 std::filesystem::path WithProjectExtension(std::filesystem::path name);
 
-// The header line this version writes and accepts, e.g. "[ヌベラ100]" (UTF-8).
+// The header line every project file starts with, "[ヌベラ100]" (UTF-8).
 std::string ProjectHeaderLine();
 
 // What a successful load hands to the main window to apply.
@@ -33,7 +33,7 @@ struct LoadedProject {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;
     // The kept Poisson text formatted "0.00" (empty when the section was
-    // missing); the main window puts it into its Poisson box in mode 1.
+    // missing); the main window puts it into its Poisson box in lateral mode.
     std::string poissonText;
     bool manualPointsLoaded = false;  // selects manual placement
 };

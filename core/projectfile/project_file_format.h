@@ -5,6 +5,10 @@
 
 namespace nubera::project_file {
 
+// The first line of every project file: the format's identifier, which
+// stays as it is while the format does, whatever the program's version.
+inline constexpr std::string_view kHeader = "[ヌベラ100]";
+
 // The section lines of a project file, in the order the writer puts them.
 // Each section ends with kEnd; the header line (ProjectHeaderLine) has none.
 inline constexpr std::string_view kExcavationWidth = "[開削幅]";

@@ -6,13 +6,11 @@
 #include "projectfile/project_file_format.h"
 #include "text/cp932.h"
 #include "text/text_lines.h"
-#include "version.h"
 
 namespace nubera {
 
 std::string ProjectHeaderLine() {
-    return "[ヌベラ" + std::to_string(kVersionMajor) + std::to_string(kVersionMinor) +
-           std::to_string(kVersionPatch) + "]";
+    return std::string(project_file::kHeader);
 }
 
 // The first field of the first line: leading blanks skipped, up to the first

@@ -23,4 +23,16 @@ struct PoissonCheck {
 // two decimals ("0.00"), the ratio being the value of the rewritten text.
 PoissonCheck CheckPoissonText(std::string_view text);
 
+// Above this ratio every lateral displacement changes its sign (at it, they
+// are all 0). Files and the box accept up to 1.00, so such a ratio is run,
+// but never silently.
+inline constexpr double kPoissonSignLimit = 0.5;
+
+// What the person is told before a lateral run with a ratio above
+// kPoissonSignLimit, naming the value and its effect; empty otherwise (also
+// in settlement-only mode, where the ratio is not used).
+std::string PoissonRatioWarning(bool alsoLateral, double ratio);
+// The short mark beside such a ratio on the input sheet; empty otherwise.
+std::string PoissonRatioMark(bool alsoLateral, double ratio);
+
 }  // namespace nubera

@@ -3,7 +3,8 @@
 namespace nubera {
 
 SoilConditions SoilConditionsOf(const ProjectData& project) {
-    return {project.excavationWidth, project.leveeWidth, project.soilLayers, std::nullopt};
+    return {project.excavationWidth, project.leveeWidth, project.soilLayers, std::nullopt,
+            project.soilDerivation};
 }
 
 void CommitSoilConditions(const SoilConditions& accepted, ProjectData& project,
@@ -11,6 +12,9 @@ void CommitSoilConditions(const SoilConditions& accepted, ProjectData& project,
     project.excavationWidth = accepted.excavationWidth;
     project.leveeWidth = accepted.leveeWidth;
     project.soilLayers = accepted.layers;
+    const bool derived = accepted.derivation && accepted.layers &&
+                         DescribesLayers(*accepted.derivation, *accepted.layers);
+    project.soilDerivation = derived ? accepted.derivation : std::nullopt;
     if (accepted.equivalentModulus) results.equivalentModulus = *accepted.equivalentModulus;
 }
 

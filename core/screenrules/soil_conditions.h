@@ -14,6 +14,8 @@ struct SoilConditions {
     double leveeWidth = 0;       // m
     std::optional<SoilLayerTable> layers;
     std::optional<double> equivalentModulus;
+    // How the layers were read off a boring log, if they were.
+    std::optional<SoilDerivation> derivation;
 
     bool operator==(const SoilConditions&) const = default;
 };
@@ -22,7 +24,8 @@ struct SoilConditions {
 SoilConditions SoilConditionsOf(const ProjectData& project);
 
 // Writes accepted soil conditions: the widths and the layers into the
-// project, an Em the screen computed into the results.
+// project, an Em the screen computed into the results. The derivation goes
+// with the layers only while it still describes them.
 void CommitSoilConditions(const SoilConditions& accepted, ProjectData& project,
                           CalcResults& results);
 

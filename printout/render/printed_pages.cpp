@@ -66,7 +66,8 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout) {
 // The pages are drawn into memory and the file is written in one step, so
 // the PDF's name never holds half a document and the disk's refusal reads as
 // the program's own reason.
-std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path) {
+std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path,
+                     ExistingFile existing) {
     QByteArray document;
     {
         QBuffer buffer(&document);
@@ -82,8 +83,8 @@ std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::pa
     NameIdeographsInTextMaps(
         std::span<char>(document.data(), static_cast<std::size_t>(document.size())));
     std::string reason;
-    if (!WriteFileAtomically(path, std::string_view(document.constData(), document.size()),
-                             &reason)) {
+    if (!WriteFileAtomically(path, std::string_view(document.constData(), document.size()), &reason,
+                             existing)) {
         return "PDFファイルを保存できません: " + path.string() + ": " + reason;
     }
     return {};

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "files/atomic_file.h"
 #include "printout/workbook_printout.h"
 
 namespace nubera::printout {
@@ -21,8 +22,10 @@ QPageLayout PageLayoutOf(const WorkbookPrintout& printout, int index);
 bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout, int first, int last);
 bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout);
 
-// Writes every page into a PDF file, replacing it only once complete.
-// Returns what failed, naming the file; empty on success.
-std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path);
+// Writes every page into a PDF file, which gets its name only once complete;
+// a file of that name is replaced in that step, or with Refuse left as it is
+// and the PDF refused. Returns what failed, naming the file; empty on success.
+std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path,
+                     ExistingFile existing = ExistingFile::Replace);
 
 }  // namespace nubera::printout

@@ -18,7 +18,15 @@ std::unique_ptr<PrintableWorkbook> PrintableWorkbook::Open(const std::filesystem
     return std::make_unique<XlsxPrintableWorkbook>(path);
 }
 
-XlsxPrintableWorkbook::XlsxPrintableWorkbook(const std::filesystem::path& path) : book_(path) {
+std::unique_ptr<PrintableWorkbook> PrintableWorkbook::Open(std::string_view bytes,
+                                                           const std::filesystem::path& path) {
+    return std::make_unique<XlsxPrintableWorkbook>(Package::Read(bytes, path));
+}
+
+XlsxPrintableWorkbook::XlsxPrintableWorkbook(const std::filesystem::path& path)
+    : XlsxPrintableWorkbook(Package::Read(path)) {}
+
+XlsxPrintableWorkbook::XlsxPrintableWorkbook(Package package) : book_(std::move(package)) {
     ReadTheme();
     formats_ = std::make_unique<CellFormats>(book_.StyleSheet(), theme_);
     shared_ = std::make_unique<XlsxPrintableSheet::Shared>(XlsxPrintableSheet::Shared{

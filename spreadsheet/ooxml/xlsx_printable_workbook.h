@@ -19,6 +19,8 @@ class XlsxPrintableWorkbook final : public PrintableWorkbook {
   public:
     // Throws SpreadsheetError naming the file when it cannot be read.
     explicit XlsxPrintableWorkbook(const std::filesystem::path& path);
+    // The same from a package already read. Throws SpreadsheetError naming its file.
+    explicit XlsxPrintableWorkbook(Package package);
 
     const PrintableSheet* FindSheet(std::string_view name) override;
     const FontFormat& DefaultFont() const override { return formats_->DefaultFont(); }

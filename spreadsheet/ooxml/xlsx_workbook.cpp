@@ -77,7 +77,11 @@ std::unique_ptr<Workbook> Workbook::Open(const std::filesystem::path& path) {
 }
 
 std::shared_ptr<const WorkbookImage> Workbook::ReadImage(const std::filesystem::path& path) {
-    return std::make_shared<const WorkbookImage>(Package::Read(path));
+    Package package = Package::Read(path);
+    if (std::string fault = package.Fault(); !fault.empty()) {
+        throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + fault);
+    }
+    return std::make_shared<const WorkbookImage>(std::move(package));
 }
 
 std::unique_ptr<Workbook> Workbook::Open(const WorkbookImage& image) {
@@ -342,6 +346,7 @@ void XlsxWorkbook::PrepareSave() {
     if (properties_) WriteDocumentProperties(package_, contentTypes_, *properties_);
     package_.DropUnreachableParts(contentTypes_);
     package_.Put(kContentTypesPart, contentTypes_.Serialize());
+    CheckParts();
 }
 
 void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
@@ -352,6 +357,12 @@ void XlsxWorkbook::SaveAs(const std::filesystem::path& path) {
 std::string XlsxWorkbook::SavedBytes() {
     PrepareSave();
     return package_.ArchiveBytes();
+}
+
+void XlsxWorkbook::CheckParts() const {
+    if (std::string fault = package_.Fault(); !fault.empty()) {
+        throw SpreadsheetError("作成したブックを他のプログラムで開けません: " + fault);
+    }
 }
 
 }  // namespace nubera::sheet

@@ -83,8 +83,11 @@ class XlsxWorkbook final : public Workbook {
     void WriteWorkbookParts(bool someFormulaUnknown);
     void WriteSharedStrings();
     void RemoveSheetTitles();
-    // Every part brought up to date for writing.
+    // Every part brought up to date for writing, and checked as other
+    // readers will read it.
     void PrepareSave();
+    // Throws SpreadsheetError naming the first part other readers would refuse.
+    void CheckParts() const;
 
     Package package_;
     ContentTypes contentTypes_;

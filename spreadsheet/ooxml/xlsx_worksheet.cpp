@@ -11,6 +11,7 @@
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "spreadsheet/ooxml/xlsx_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
+#include "text/utf8_text.h"
 
 namespace nubera::sheet {
 namespace {

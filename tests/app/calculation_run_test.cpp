@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QStatusBar>
+#include <QTest>
 
+#include "files/result_folder.h"
 #include "report/result_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/app/main_window_harness.h"
@@ -17,18 +19,24 @@
 namespace nubera::test {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
 class CalculationRunTest : public MainWindowTest {
   protected:
-    // The application folder holds the report template, as beside the program.
+    // The application folder holds the report template and the mark of a
+    // build tree, as beside the program built.
     void SetUp() override {
         MainWindowTest::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + Template(),
-                                folder.filePath(Template())));
+        for (const QString& name : {Template(), Marker()}) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + name,
+                                    folder.filePath(name)));
+        }
     }
 
     static QString Template() { return QString::fromUtf8(kTemplateFileName); }
+    static QString Marker() { return QString::fromUtf8(kPortableMarkerName); }
 
     void LoadExample(const char* name) {
         loaded = QFileInfo(QString::fromUtf8(name)).completeBaseName();
@@ -52,10 +60,11 @@ class CalculationRunTest : public MainWindowTest {
                                QStringLiteral("%1.xlsx").arg(counter, 2, 10, QLatin1Char('0')));
     }
 
-    // Every file of the folder but the template.
+    // Every file of the folder but the template and the marker.
     QStringList Results() const {
         QStringList files = QDir(folder.path()).entryList(QDir::Files);
         files.removeAll(Template());
+        files.removeAll(Marker());
         return files;
     }
 
@@ -132,7 +141,7 @@ TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkb
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(left.exists());
-    QStringList expected{QFileInfo(FirstResult()).fileName(), Template()};
+    QStringList expected{QFileInfo(FirstResult()).fileName(), Template(), Marker()};
     expected.sort();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     ASSERT_EQ(preview.shown.size(), 1u);
@@ -213,6 +222,50 @@ TEST_F(CalculationRunTest, AnInvalidPoissonRatioStopsTheRunBeforeAnyCalculation)
     EXPECT_TRUE(Results().isEmpty());
 }
 
+// A ratio that reverses every lateral displacement runs only after a Yes;
+// the input sheet marks it.
+TEST_F(CalculationRunTest, APoissonRatioAboveHalfIsAskedAboutBeforeTheRun) {
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    Poisson()->setText(QStringLiteral("0.8"));
+    messages.PlanAnswers({MsgAnswer::No});
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。"
+                             "側方変位量の向きがすべて逆になります(0.5では0になります)。\n"
+                             "このまま計算しますか？"));
+    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNo);
+    EXPECT_TRUE(Results().isEmpty());
+
+    messages.PlanAnswers({MsgAnswer::Yes});
+    Run();
+    ASSERT_EQ(Results().size(), 1u);
+    const auto inputs = sheet::Workbook::Open(FirstResult().toStdString());
+    EXPECT_EQ(inputs->Sheet("入力条件").Value(7, 6),
+              sheet::CellValue{std::string("※0.5を超えています: 側方変位量の向きが逆になります")});
+}
+
+// The status line names a workbook only while it belongs to the project
+// shown: a file handed over during the preview is loaded once it has closed,
+// and the status line then says what was loaded.
+TEST_F(CalculationRunTest, AFileHandedOverDuringThePreviewReplacesTheWorkbooksStatus) {
+    Open();
+    LoadExample("manual-points.nbr");
+    preview.whileOpen = [this] {
+        window->OpenProjectFile(QStringLiteral(NUBERA_SOURCE_DIR "/examples/one-block.nbr"));
+    };
+    Run();
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_THAT(window->StatusText().toStdString(), StartsWith("計算結果: "));
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("manual-points.nbr"));
+    messages.PlanAnswers({MsgAnswer::Yes});
+    QTest::qWait(20);
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("one-block.nbr"));
+    EXPECT_THAT(window->StatusText().toStdString(),
+                AllOf(StartsWith("読み込みました: "), HasSubstr("one-block.nbr")));
+}
+
 TEST_F(CalculationRunTest, AnEngineFailureIsReportedAndLeavesNoFile) {
     Open();
     LoadExample("one-block.nbr");
@@ -236,7 +289,7 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),
                 StartsWith("計算結果ファイルを作成できませんでした: 雛形ファイル「"));
-    EXPECT_TRUE(QDir(folder.path()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(Results().isEmpty());
     EXPECT_TRUE(preview.shown.empty());
     ExpectCleanEnd();
 }
@@ -246,7 +299,7 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
 TEST_F(CalculationRunTest, AHundredAndFirstRunOfADayWritesAWorkbook) {
     Open();
     LoadExample("one-block.nbr");
-    window->MarkSaved(QString());
+    session.MarkSaved({}, Poisson()->text().toStdString());  // as if never saved
     for (int n = 0; n < 100; ++n) {
         QFile taken(ResultOfToday(n));
         ASSERT_TRUE(taken.open(QIODevice::WriteOnly));

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "app/main_window.h"
 #include "report/result_workbook.h"
@@ -17,14 +18,16 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// Runs `shown` when `widget` is shown.
-class WatchShow : public QObject {
+// Runs `shown` when the main window is shown.
+class WatchMainShown : public QObject {
   public:
-    WatchShow(QWidget& widget, std::function<void()> shown) : shown_(std::move(shown)) {
-        widget.installEventFilter(this);
+    explicit WatchMainShown(std::function<void()> shown) : shown_(std::move(shown)) {
+        qApp->installEventFilter(this);
     }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) shown_();
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::Show && object->objectName() == QStringLiteral("FRM_Main")) {
+            shown_();
+        }
         return false;
     }
 
@@ -45,13 +48,14 @@ class DesktopProgramTest : public ::testing::Test {
                 folder.path(),
                 [this](int milliseconds) { pauses.push_back(milliseconds); }};
     }
-    static QWidget* findTitle() {
+    static QWidget* findShown(const QString& name) {
         for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (widget->objectName() == QStringLiteral("FRM_Title") && widget->isVisible())
-                return widget;
+            if (widget->objectName() == name && widget->isVisible()) return widget;
         }
         return nullptr;
     }
+    static QWidget* findTitle() { return findShown(QStringLiteral("FRM_Title")); }
+    static bool MainShown() { return findShown(QStringLiteral("FRM_Main")) != nullptr; }
     QString TemplatePath() const { return folder.filePath(QString::fromUtf8(kTemplateFileName)); }
 
     QTemporaryDir folder;
@@ -75,7 +79,7 @@ TEST_F(DesktopProgramTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissing
         messages.Shown()[0].text.toStdString(),
         HasSubstr(
             QDir::cleanPath(folder.path() + QStringLiteral("/../share/nubera/")).toStdString()));
-    EXPECT_FALSE(program->Window().isVisible());
+    EXPECT_FALSE(MainShown());
     EXPECT_TRUE(pauses.empty());
 }
 
@@ -88,11 +92,11 @@ TEST_F(DesktopProgramTest, ShowsTheSplashUntilTheMainWindowIsReady) {
     file.close();
     program = std::make_unique<DesktopProgram>(Services());
     bool splashWhenMainShown = false;
-    WatchShow watch(program->Window(), [&] { splashWhenMainShown = findTitle() != nullptr; });
+    const WatchMainShown watch([&] { splashWhenMainShown = findTitle() != nullptr; });
     EXPECT_TRUE(program->Show());
     EXPECT_TRUE(pauses.empty());
     EXPECT_TRUE(splashWhenMainShown);
-    EXPECT_TRUE(program->Window().isVisible());
+    EXPECT_TRUE(MainShown());
     EXPECT_EQ(findTitle(), nullptr);
     EXPECT_TRUE(messages.Shown().empty());
 }

@@ -7,6 +7,7 @@
 #include <QUndoStack>
 
 #include "app/project_file_commands.h"
+#include "files/result_folder.h"
 #include "projectfile/project_file.h"
 #include "report/result_workbook.h"
 #include "tests/app/main_window_harness.h"
@@ -48,6 +49,8 @@ class FileCommandsTest : public MainWindowTest {
         };
         Button(QStringLiteral("CMD_土質条件"))->click();
     }
+    // The project file the session was last loaded from or saved to.
+    QString ProjectFile() const { return QString::fromStdString(session.FileName()); }
     ProjectData Read(const QString& file) {
         std::string error;
         const auto loaded = LoadProject(ToPath(file), &error);
@@ -70,7 +73,7 @@ TEST_F(FileCommandsTest, CtrlSWritesTheLoadedFileInPlaceWithoutAsking) {
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_EQ(Read(file).leveeWidth, levee + 5);
-    EXPECT_EQ(window->ProjectFile(), file);
+    EXPECT_EQ(ProjectFile(), file);
 }
 
 TEST_F(FileCommandsTest, CtrlSOfANewProjectAsksForANameAsSaveAsDoes) {
@@ -81,7 +84,7 @@ TEST_F(FileCommandsTest, CtrlSOfANewProjectAsksForANameAsSaveAsDoes) {
     const QString named = folder.filePath(QStringLiteral("新しい堤防"));
     dialogs.Plan(named);
     Press(QKeySequence::Save);
-    EXPECT_EQ(window->ProjectFile(), named + QStringLiteral(".nbr"));
+    EXPECT_EQ(ProjectFile(), named + QStringLiteral(".nbr"));
     EXPECT_TRUE(QFile::exists(named + QStringLiteral(".nbr")));
 }
 
@@ -99,7 +102,7 @@ TEST_F(FileCommandsTest, NewAsksAboutUnsavedChangesAndStartsAnEmptyProject) {
     messages.PlanAnswers({MsgAnswer::No});
     Press(QKeySequence::New);
     EXPECT_EQ(project, ProjectData{});
-    EXPECT_TRUE(window->ProjectFile().isEmpty());
+    EXPECT_TRUE(ProjectFile().isEmpty());
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_FALSE(window->History().canUndo());
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
@@ -127,19 +130,22 @@ TEST_F(FileCommandsTest, TheRecentFilesAreTheEightLastNewestFirstAndAGoneOneLeav
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_TRUE(messages.Shown()[0].text.contains(QStringLiteral("p5.nbr")));
     EXPECT_FALSE(window->Recent().List().contains(files[5]));
-    EXPECT_EQ(window->ProjectFile(), files[8]) << "the project stays";
+    EXPECT_EQ(ProjectFile(), files[8]) << "the project stays";
 
     messages.Clear();
     messages.PlanAnswers({MsgAnswer::Yes});
     Q_EMIT recent->aboutToShow();
     recent->actions()[1]->trigger();  // p7
-    EXPECT_EQ(window->ProjectFile(), files[7]);
+    EXPECT_EQ(ProjectFile(), files[7]);
     EXPECT_EQ(window->Recent().List().first(), files[7]);
 }
 
 TEST_F(FileCommandsTest, F5RunsAndTheLastResultOpensAgainWithoutANewRun) {
-    QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + QString::fromUtf8(kTemplateFileName),
-                folder.filePath(QString::fromUtf8(kTemplateFileName)));
+    // The template, and the mark that keeps the workbooks beside it.
+    for (const char* name : {kTemplateFileName, kPortableMarkerName}) {
+        QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + QString::fromUtf8(name),
+                    folder.filePath(QString::fromUtf8(name)));
+    }
     Open();
     Trigger("mnuLastResult");
     ASSERT_EQ(messages.Shown().size(), 1u) << "nothing to open yet";

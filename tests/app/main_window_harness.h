@@ -18,6 +18,7 @@
 #include "app/input_screens.h"
 #include "app/main_window.h"
 #include "app/result_preview.h"
+#include "projectfile/project_session.h"
 #include "tests/core/one_block_project.h"
 #include "tests/input/screen_harness.h"
 #include "tests/widgets/scripted_message_box.h"
@@ -58,7 +59,8 @@ class FakeFileDialogs : public FileDialogs {
     int shown_ = 0;
 };
 
-// Records the previews a run asks for; each returns at once, as if closed.
+// Records the previews a run asks for; each returns at once, as if closed,
+// after what the test does while it is open.
 class RecordingPreview : public ResultPreview {
   public:
     struct Shown {
@@ -67,8 +69,10 @@ class RecordingPreview : public ResultPreview {
     };
     void Show(QWidget*, const QString& workbook, const QStringList& sheets) override {
         shown.push_back({workbook, sheets});
+        if (whileOpen) whileOpen();
     }
     std::vector<Shown> shown;
+    std::function<void()> whileOpen;
 };
 
 class RecordingOpener : public DocumentOpener {
@@ -105,8 +109,8 @@ class FakeInputScreens : public InputScreens {
     std::function<bool(std::optional<FocusPointList>&)> points;
 };
 
-using testing_support::OneBlock;
-using testing_support::OneLayer;
+using test::OneBlock;
+using test::OneLayer;
 
 inline FocusPointList TwoPoints() {
     FocusPointList points;
@@ -123,7 +127,7 @@ class MainWindowTest : public ::testing::Test {
     void Open() { Open(screens); }
     void Open(InputScreens& inputScreens) {
         window = std::make_unique<MainWindow>(
-            project, results,
+            session,
             MainWindowServices{messages, dialogs, opener, preview, inputScreens, folder.path(),
                                ProgramFolder(), folder.path(),
                                [this](int milliseconds) { pauses.push_back(milliseconds); }});
@@ -157,8 +161,9 @@ class MainWindowTest : public ::testing::Test {
     RecordingPreview preview;
     FakeInputScreens screens;
     std::vector<int> pauses;
-    ProjectData project;
-    CalcResults results;
+    ProjectSession session;
+    ProjectData& project = session.Project();
+    CalcResults& results = session.Results();
     std::unique_ptr<MainWindow> window;
 };
 

@@ -406,6 +406,23 @@ TEST_F(MainWindowTest, QuittingWithUnsavedChangesOffersToSaveThem) {
     EXPECT_FALSE(window->isVisible());
 }
 
+// Enter (either key) on a focused button presses it, as Space does.
+TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
+    screens.soil = SoilAccepted(OneLayer());
+    Open();
+    QPushButton* soil = Button(QStringLiteral("CMD_土質条件"));
+    soil->setFocus();
+    QTest::keyClick(soil, Qt::Key_Return);
+    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), QStringLiteral("設定されました"));
+
+    QPushButton* end = Button(QStringLiteral("CMD_Cancel"));
+    end->setFocus();
+    messages.PlanAnswers({MsgAnswer::Cancel});
+    QTest::keyClick(end, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveQuestion});
+    EXPECT_TRUE(window->isVisible());
+}
+
 // The title names the project file and marks changes made since it was
 // loaded or saved; undoing a change clears the mark.
 TEST_F(MainWindowTest, TheTitleNamesTheProjectFileAndMarksUnsavedChanges) {

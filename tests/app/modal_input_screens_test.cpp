@@ -152,8 +152,7 @@ TEST_F(InputScreensTest, ConfirmingChangedFillLoadsInManualModeClearsThePoints) 
     // message about them is up, over the still open screen.
     QString statusDuringMessage;
     bool buttonDuringMessage = false;
-    // The screen is gone once it has closed: its name is taken while it is up.
-    QString screenDuringMessage;
+    QString screenDuringMessage;  // the screen is gone once the test looks
     messages.OnShow([&](const ShownMessage& shown) {
         if (!shown.text.startsWith(QStringLiteral("手動で設定した着目点"))) return;
         statusDuringMessage = Label(QStringLiteral("LBL_着目点"))->text();

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/print_preview.h"
@@ -84,6 +87,29 @@ TEST_F(PrintPreviewDialogTest, AWorkbookTheDesktopCannotOpenIsReported) {
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),
                 StartsWith("計算結果ファイルを開くプログラムが見つかりませんでした。\n"));
     EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
+}
+
+// A name typed without an extension gets ".pdf"; the overwrite question is
+// about that name, and the status line says where the PDF went.
+TEST_F(PrintPreviewDialogTest, APdfNameWithoutExtensionGetsPdfAndTheStatusSaysWhere) {
+    QTemporaryDir folder;
+    auto dialog = Dialog(opener);
+    dialog->SetPdfNameChooser(
+        [&](QWidget*, const QString&) { return folder.filePath(QStringLiteral("report")); });
+    Find<QPushButton>(*dialog, "CMD_SavePdf")->click();
+    const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("report"))));
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_EQ(dialog->StatusText(), QStringLiteral("PDFを保存しました: ") + pdf);
+
+    QFile::resize(pdf, 0);
+    messages.PlanAnswers({MsgAnswer::No});
+    Find<QPushButton>(*dialog, "CMD_SavePdf")->click();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("同名のファイルが存在します、上書きしますか？\n") + pdf);
+    EXPECT_EQ(QFileInfo(pdf).size(), 0) << "いいえ keeps the file";
 }
 
 TEST_F(PrintPreviewDialogTest, ShowWaitsForTheMaximisedModalPreviewToClose) {

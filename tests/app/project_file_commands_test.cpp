@@ -109,7 +109,9 @@ TEST_F(ProjectFileCommandsTest, ASuccessfulLoadSetsTheOptionsLabelsAndTheRunButt
 TEST_F(ProjectFileCommandsTest, ALoadInSettlementOnlyModeSelectsItAndLeavesThePoissonBoxEmpty) {
     Open();
     Option(QStringLiteral("OPT_Select_1"))->click();
-    LoadExample("one-block.nbr");
+    messages.PlanAnswers({MsgAnswer::No});  // the change is not saved
+    dialogs.Plan(Example("one-block.nbr"));
+    Load();
     EXPECT_FALSE(project.alsoLateral);
     EXPECT_TRUE(Option(QStringLiteral("OPT_Select_0"))->isChecked());
     EXPECT_TRUE(Poisson()->text().isEmpty());
@@ -128,33 +130,69 @@ TEST_F(ProjectFileCommandsTest, AFileWithoutFillLoadsLeavesTheRunDisabled) {
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
 }
 
-// A file without manual points leaves the placement option as it was; the
-// points button still follows the loaded fill loads, as if the option were
-// chosen again.
-TEST_F(ProjectFileCommandsTest, ALoadWithoutPointsRefreshesThePointsButtonForTheFillLoads) {
+// The placement follows the file: manual with points, automatic without;
+// the points button follows the loaded fill loads.
+TEST_F(ProjectFileCommandsTest, ThePlacementFollowsTheLoadedFile) {
     Open();
-    Option(QStringLiteral("OPT_Tyaku_1"))->click();
-    ASSERT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
-    LoadExample("one-block.nbr");
+    LoadExample("manual-points.nbr");
     EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_1"))->isChecked());
     EXPECT_TRUE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
-    EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());  // no points yet
-
-    LoadSoilOnly();
+    LoadExample("five-blocks-lateral.nbr");
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_0"))->isChecked());
     EXPECT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    EXPECT_TRUE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
+
+    Option(QStringLiteral("OPT_Tyaku_1"))->click();
+    LoadSoilOnly();
+    EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_0"))->isChecked());
+    EXPECT_FALSE(Button(QStringLiteral("CMD_着目点"))->isEnabled());
+    EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
 }
 
-// A project without manual points loaded while 手動設定 is chosen: the run
-// button says that the manual points are missing.
+// With unsaved changes a load asks the save question instead of the
+// clearing one: キャンセル keeps everything, はい saves first, いいえ discards.
+TEST_F(ProjectFileCommandsTest, ALoadOverUnsavedChangesOffersToSaveThemFirst) {
+    Open();
+    LoadExample("one-block.nbr");
+    Option(QStringLiteral("OPT_Select_1"))->click();
+    ASSERT_TRUE(window->isWindowModified());
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::Cancel});
+    Load();
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveBeforeLoadingQuestion});
+    EXPECT_EQ(dialogs.Shown(), 1) << "no dialog after キャンセル";
+    EXPECT_TRUE(project.alsoLateral);
+
+    const QString saved = folder.filePath(QStringLiteral("lateral.nbr"));
+    messages.PlanAnswers({MsgAnswer::Yes});
+    dialogs.Plan(saved);
+    dialogs.Plan(Example("five-blocks-lateral.nbr"));
+    Load();
+    EXPECT_EQ(project.fillLoads->RowCount(), 5u);
+    LoadFile(saved);
+    EXPECT_EQ(project.fillLoads->RowCount(), 1u);
+    EXPECT_TRUE(project.alsoLateral) << "the change was saved before the load";
+
+    Option(QStringLiteral("OPT_Select_0"))->click();
+    messages.Clear();
+    messages.PlanAnswers({MsgAnswer::No});
+    window->OpenProjectFile(Example("five-blocks-lateral.nbr"));
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveBeforeLoadingQuestion});
+    EXPECT_EQ(project.fillLoads->RowCount(), 5u);
+}
+
+// A project without fill loads: the run button and the status line say what
+// is missing.
 TEST_F(ProjectFileCommandsTest, ALoadThatLeavesTheRunDisabledSaysWhy) {
     Open();
-    Option(QStringLiteral("OPT_Tyaku_1"))->click();
-    LoadExample("one-block.nbr");
+    LoadSoilOnly();
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
-    EXPECT_EQ(Button(QStringLiteral("CMD_Exec"))->toolTip(),
-              QStringLiteral("実行するには、着目点の手動設定が必要です。"));
-    EXPECT_EQ(Label(QStringLiteral("runRequirement"))->text(),
-              QStringLiteral("実行するには、着目点の手動設定が必要です。"));
+    const QString requirement = Button(QStringLiteral("CMD_Exec"))->toolTip();
+    EXPECT_THAT(requirement.toStdString(), StartsWith("実行するには、"));
+    EXPECT_EQ(Label(QStringLiteral("runRequirement"))->text(), requirement);
+    EXPECT_THAT(window->StatusText().toStdString(),
+                AllOf(StartsWith("読み込みました: "), HasSubstr("soil-only.nbr"),
+                      HasSubstr(requirement.toStdString())));
 }
 
 // A name typed without an extension is saved as a project file the load

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
@@ -43,7 +44,12 @@ class RandomAnswers : public MessageBox {
   public:
     explicit RandomAnswers(RandomPerson& person) : person_(person) {}
 
-    MsgAnswer Show(QWidget*, const QString& text, MsgIcon, MsgButtons buttons) override {
+    // Runs while a message is "on screen": the session hands files over then.
+    std::function<void()> whileShown;
+
+    MsgAnswer Show(QWidget*, const QString& text, MsgIcon, MsgButtons buttons,
+                   const QString&) override {
+        if (whileShown) whileShown();
         const std::string shown = text.toStdString();
         if (buttons == MsgButtons::Ok) {
             person_.Note("  message: " + shown);
@@ -85,6 +91,7 @@ class RandomFileDialogs : public FileDialogs {
         return Chosen("open", person_.OneOf(loadable_));
     }
     std::optional<QString> SaveProjectName(QWidget*) override {
+        ++saves;
         if (person_.Chance(0.1)) return Cancelled("save");
         static const std::vector<QString> names{
             QStringLiteral("saved-a"), QStringLiteral("saved-b.nbr"), QStringLiteral("saved-c")};
@@ -95,6 +102,12 @@ class RandomFileDialogs : public FileDialogs {
         }
         return Chosen("save", name);
     }
+
+    // A file another copy of the program might hand over.
+    QString AnyLoadable() { return person_.OneOf(loadable_); }
+
+    // How often the save dialog was shown.
+    int saves = 0;
 
   private:
     std::optional<QString> Cancelled(const char* dialog) {

@@ -1,10 +1,19 @@
-// A randomized session at the desktop program: screens opened, typed into,
-// pasted into, their lists added to, updated and emptied, closed every way,
-// questions answered at random, examples loaded, projects saved and run.
-// After every step the invariants hold: a screen left without a successful
-// commit changed nothing; the run button is enabled exactly when the run has
-// its inputs; a report holds numbers only for the points of its own run; a
-// project not changed since it was loaded or saved is what its file holds.
+// A randomized session at the desktop program: screens opened, typed into
+// (full-width digits, signs, separators and letters too), pasted into, their
+// lists added to, updated and emptied, closed every way, questions answered
+// at random, examples loaded, new projects started, projects saved (in place
+// too) and run, PDFs saved, changes undone and redone, results kept for
+// comparison and cleared, and files handed over by another copy at random
+// moments (a screen or a question open). After every step the invariants
+// hold: undo and redo restore the project exactly and the results panel
+// shows what the run would compute; a screen left without a
+// successful commit changed nothing, and nothing, a handover included,
+// changes the project while a screen is open; a box shows only what a
+// commit stores; the run button is enabled exactly when the run has its
+// inputs; a report holds numbers only for the points of its own run and
+// names its own project; the status line names no workbook of another
+// project; a project not changed since it was loaded or saved is what its
+// file holds.
 //
 // NUBERA_RANDOM_SEEDS: a number of seeds (1..N) or a comma-separated list;
 // NUBERA_RANDOM_ACTIONS: steps per seed. A failing seed prints its steps.
@@ -15,15 +24,19 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QUndoStack>
 #include <cmath>
 #include <functional>
+#include <utility>
 #include <variant>
 
 #include "app/main_window.h"
 #include "app/modal_input_screens.h"
+#include "app/print_preview_dialog.h"
 #include "app/results_panel.h"
 #include "engine/design_results.h"
 #include "projectfile/project_file.h"
@@ -33,6 +46,7 @@
 #include "tests/app/main_window_harness.h"
 #include "tests/app/random_person.h"
 #include "tests/input/screen_harness.h"
+#include "text/number_entry.h"
 #include "widgets/qt_path.h"
 
 namespace nubera::test {
@@ -116,7 +130,21 @@ class NotingScreens : public InputScreens {
 
 const std::vector<QString> kTexts{"",    "0", "1",     "2.5", "5",    "10",   "100", "100.01",
                                   "150", ".", "1.2.3", "-3",  "-0.5", "3000", "0.3", "7000"};
-const std::vector<QString> kPastes{"2800.5", "abc12.3xyz", " 7 \n", "12", "-4.25", "1,5"};
+const std::vector<QString> kPastes{"2800.5", "abc12.3xyz", " 7 \n",   "12",
+                                   "-4.25",  "1,5",        "１２．５"};
+// What a person's keys (and a Japanese input method) put into a box.
+const std::vector<QString> kKeys{"0", "1", "5",  "9", "１", "２", "０", "．",
+                                 ".", "-", "－", ",", "，", "a",  "x",  "+"};
+
+// A box shows only ASCII text its own rule takes as it stands: nothing a
+// commit would read differently (a full-width digit, a letter, a separator).
+bool ShowsWhatACommitStores(const NumericField& box) {
+    const std::string text = box.text().toStdString();
+    if (text.empty()) return true;
+    const EntryInsertion verdict = CheckEntryInsertion(
+        text, box.Filter() == KeyFilter::SignedDecimal ? EntrySign::Signed : EntrySign::Unsigned);
+    return verdict.accepted && verdict.text == text;
+}
 
 class Session {
   public:
@@ -135,16 +163,25 @@ class Session {
                         QDir(folder_.path()).filePath(figure));
         }
         window_ = std::make_unique<MainWindow>(
-            project_, results_,
+            session_,
             MainWindowServices{answers_, dialogs_, opener_, preview_, screens_, folder_.path(),
                                folder_.path(), folder_.path(), [](int) {}});
         window_->Start();
+        // Another copy hands a file over while a question or the preview is open.
+        answers_.whileShown = [this] {
+            if (person_.Chance(0.1)) HandOver("while a question is open");
+        };
+        preview_.whileOpen = [this] {
+            if (person_.Chance(0.3)) HandOver("while the preview is open");
+        };
     }
 
     // Runs the steps; false, once a step broke an invariant.
     bool Play(int actions) {
         for (int step = 0; step < actions; ++step) {
             InEventLoop([this] { Step(); });
+            // Files handed over meanwhile are opened once the window is idle.
+            QApplication::processEvents();
             CheckInvariants();
             if (::testing::Test::HasFailure()) return false;
         }
@@ -167,11 +204,20 @@ class Session {
         return copy;
     }
 
+    void HandOver(const char* when) {
+        const QString file = dialogs_.AnyLoadable();
+        person_.Note(std::string("  hand over ") + QFileInfo(file).fileName().toStdString() + " " +
+                     when);
+        window_->OpenProjectFile(file);
+    }
+
     void Step() {
-        switch (person_.Pick(12)) {
+        switch (person_.Pick(13)) {
             case 10:
-                return UndoOrRedo();
+                return HandOver("to the idle window");
             case 11:
+                return UndoOrRedo();
+            case 12:
                 return Workspace();
             case 0:
             case 1:
@@ -221,6 +267,8 @@ class Session {
             EXPECT_EQ(project_, before) << "redo right after undo";
         } else if (history.canRedo()) {
             Command("mnuRedo");
+        } else {
+            return;  // a ratio being typed is not shown until it is confirmed
         }
         ExpectPanelFollows();
     }
@@ -257,7 +305,7 @@ class Session {
         if (!box->isEnabled()) return;
         const QString text = person_.OneOf(kTexts);
         person_.Note("type Poisson " + text.toStdString());
-        box->setText(text);
+        Type(box, text);
     }
 
     void Quit() {
@@ -271,8 +319,37 @@ class Session {
         const std::size_t before = preview_.shown.size();
         Button("CMD_Exec")->click();
         if (preview_.shown.size() == before) return;
-        CheckReport(preview_.shown.back().workbook);
-        QFile::remove(preview_.shown.back().workbook);
+        const RecordingPreview::Shown& shown = preview_.shown.back();
+        CheckReport(shown.workbook);
+        if (person_.Chance(0.2)) SavePdf(shown);
+        QFile::remove(shown.workbook);
+    }
+
+    // The preview's PDF保存, with or without the extension typed: the PDF
+    // lands under a name ending in .pdf, and the preview says where.
+    void SavePdf(const RecordingPreview::Shown& shown) {
+        std::vector<std::string> sheets;
+        for (const QString& sheet : shown.sheets) sheets.push_back(sheet.toStdString());
+        PrintPreviewDialog dialog(
+            std::make_unique<printout::WorkbookPrintout>(ToPath(shown.workbook), sheets), answers_,
+            opener_);
+        const QString name =
+            QDir(folder_.path())
+                .filePath(person_.OneOf<QString>({"report", "report.pdf", "report.PDF", "other"}));
+        person_.Note("  PDF保存 as " + QFileInfo(name).fileName().toStdString());
+        dialog.SetPdfNameChooser([&](QWidget*, const QString&) { return name; });
+        // The preview is not shown modally here, so its overwrite question
+        // would not hold a handover back as the real one does.
+        const std::function<void()> handOver = std::exchange(answers_.whileShown, nullptr);
+        Child<QPushButton>(dialog, QStringLiteral("CMD_SavePdf"))->click();
+        answers_.whileShown = handOver;
+        const QString saved = name.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)
+                                  ? name
+                                  : name + QStringLiteral(".pdf");
+        if (dialog.StatusText().isEmpty()) return;  // いいえ to the overwrite question
+        EXPECT_EQ(dialog.StatusText(), QStringLiteral("PDFを保存しました: ") + saved);
+        EXPECT_TRUE(QFile::exists(saved));
+        EXPECT_FALSE(QFile::exists(QDir(folder_.path()).filePath(QStringLiteral("report"))));
     }
 
     // Opens the screen and works it at random until it has closed. Left by
@@ -304,8 +381,13 @@ class Session {
     bool WorkScreen(QDialog& screen, const ProjectData& before) {
         const std::size_t edits = 1 + person_.Pick(10);
         for (std::size_t i = 0; i < edits && screen.isVisible(); ++i) {
+            if (person_.Chance(0.1)) HandOver("while a screen is open");
             Edit(screen);
             EXPECT_EQ(project_, before) << "an open screen changed the project";
+            for (const NumericField* box : screen.findChildren<NumericField*>()) {
+                EXPECT_TRUE(ShowsWhatACommitStores(*box))
+                    << box->objectName().toStdString() << " shows " << box->text().toStdString();
+            }
         }
         return screen.isVisible() && Leave(screen);
     }
@@ -356,10 +438,17 @@ class Session {
         const QList<NumericField*> boxes = screen.findChildren<NumericField*>();
         NumericField* box = boxes[static_cast<int>(person_.Pick(boxes.size()))];
         const std::string name = box->objectName().toStdString();
-        switch (person_.Pick(9)) {
+        switch (person_.Pick(10)) {
             case 7:
             case 8:
                 return EnterSensibleValues(screen);
+            case 9: {
+                QString keys;
+                for (std::size_t n = 1 + person_.Pick(6); n > 0; --n) keys += person_.OneOf(kKeys);
+                person_.Note("  keys " + name + " " + keys.toStdString());
+                box->setFocus();
+                return TypeKeys(box, keys);
+            }
             case 0:
             case 1: {
                 const QString text = person_.OneOf(kTexts);
@@ -427,7 +516,23 @@ class Session {
         EXPECT_EQ(Button("CMD_Exec")->isEnabled(),
                   RunAllowed(project_, window_->SelectedPlacement()))
             << "the run button and the run's inputs disagree";
+        const NumericField& poisson = *Child<NumericField>(*window_, QStringLiteral("TXT_Poa"));
+        EXPECT_TRUE(ShowsWhatACommitStores(poisson)) << poisson.text().toStdString();
         CheckSavedFile();
+        CheckStatusLine();
+    }
+
+    // Another project loaded (not saved under a new name): the status line no
+    // longer names the workbook of the project before.
+    void CheckStatusLine() {
+        const QString file = QString::fromStdString(session_.FileName());
+        if (file != lastFile_ && dialogs_.saves == lastSaves_) {
+            EXPECT_FALSE(window_->StatusText().startsWith(QStringLiteral("計算結果")))
+                << "the status line names the workbook of the project before "
+                << file.toStdString();
+        }
+        lastFile_ = file;
+        lastSaves_ = dialogs_.saves;
     }
 
     // A project unchanged since it was loaded or saved is what its file holds.
@@ -458,6 +563,11 @@ class Session {
     // points this run placed.
     void CheckReport(const QString& workbook) {
         const auto book = sheet::Workbook::Open(ToPath(workbook));
+        const QString project = QFileInfo(QString::fromStdString(session_.FileName())).fileName();
+        EXPECT_EQ(
+            book->Sheet("入力条件").Value(4, 5),
+            sheet::CellValue{project.isEmpty() ? std::string("未保存") : project.toStdString()})
+            << "the report names another project";
         std::vector<std::string> summaries{"即時沈下量のまとめ"};
         if (project_.alsoLateral) summaries.push_back("側方変位量のまとめ");
         for (const std::string& summary : summaries) {
@@ -478,9 +588,12 @@ class Session {
     RecordingOpener opener_;
     RecordingPreview preview_;
     NotingScreens screens_;
-    ProjectData project_;
-    CalcResults results_;
+    ProjectSession session_;
+    ProjectData& project_ = session_.Project();
+    CalcResults& results_ = session_.Results();
     std::unique_ptr<MainWindow> window_;
+    QString lastFile_;
+    int lastSaves_ = 0;
 };
 
 TEST(RandomSession, EverySeedKeepsTheInvariants) {

@@ -229,7 +229,9 @@ TEST_F(WorkspaceTest, UndoAndRedoRestoreTheExactProjectOfEachCommittedChange) {
     EXPECT_EQ(Find<QAction>(QStringLiteral("mnuRedo"))->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_Y));
 
-    Load(Example(QStringLiteral("one-block.nbr")));
+    messages.PlanAnswers({MsgAnswer::No});  // the changes are not saved
+    dialogs.Plan(Example(QStringLiteral("one-block.nbr")));
+    Trigger("mnuLoad");
     EXPECT_FALSE(history.canUndo());
     EXPECT_FALSE(history.canRedo());
 }

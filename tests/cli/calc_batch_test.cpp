@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/cli/batch_projects.h"
 #include "tests/cli/run_cli.h"
 
 namespace nubera {
@@ -23,84 +24,17 @@ using ::testing::Not;
 using ::testing::StartsWith;
 
 using json = nlohmann::ordered_json;
-using testing_support::FreshFolder;
-using testing_support::ReadAll;
-using testing_support::RunCli;
-using testing_support::RunCommand;
-
-const std::string kWorkbookSuffix = "_即時沈下量計算結果.xlsx";
-
-// Project files copied from the examples into a fresh folder, and an empty
-// folder beside them for the results.
-class Projects {
-  public:
-    explicit Projects(const std::string& name)
-        : root_(FreshFolder("batch-" + name) / "projects"), out_(root_.parent_path() / "out") {
-        std::filesystem::create_directories(root_);
-        std::filesystem::create_directories(out_);
-    }
-
-    // A copy of an example at `relative`, with `from` replaced by `to`.
-    std::filesystem::path Add(const std::string& relative, const std::string& example,
-                              const std::string& from = {}, const std::string& to = {}) const {
-        std::string bytes = ReadAll(std::string(NUBERA_SOURCE_DIR) + "/examples/" + example);
-        if (!from.empty()) bytes.replace(bytes.find(from), from.size(), to);
-        const auto path = root_ / relative;
-        std::filesystem::create_directories(path.parent_path());
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-    // A project file the reader refuses: "ファイル形式、もしくはバージョンが違います".
-    std::filesystem::path AddRefused(const std::string& relative) const {
-        return Add(relative, "one-block.nbr", "100]", "104]");
-    }
-
-    const std::filesystem::path& Root() const { return root_; }
-    const std::filesystem::path& Out() const { return out_; }
-    std::string RootText() const { return root_.string(); }
-    std::string OutArgument() const { return " --out '" + out_.string() + "'"; }
-
-  private:
-    std::filesystem::path root_;
-    std::filesystem::path out_;
-};
-
-std::string Quoted(const std::filesystem::path& path) {
-    return "'" + path.string() + "'";
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<json> JsonLines(const std::string& text) {
-    std::vector<json> objects;
-    for (const std::string& line : Lines(text)) objects.push_back(json::parse(line));
-    return objects;
-}
-
-std::vector<std::string> FileNames(const std::filesystem::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::ranges::sort(names);
-    return names;
-}
-
-// Whether every workbook in the folder is a whole zip file, by Python's reader.
-bool AllWorkbooksWhole(const std::filesystem::path& folder) {
-    std::string out;
-    return RunCommand(
-               "/usr/bin/python3 -c 'import sys, zipfile, glob\n"
-               "books = glob.glob(sys.argv[1] + \"/*.xlsx\")\n"
-               "sys.exit(0 if books and all(zipfile.ZipFile(b).testzip() is None "
-               "for b in books) else 1)' " +
-                   Quoted(folder),
-               &out) == 0;
-}
+using test::AllWorkbooksWhole;
+using test::CsvRows;
+using test::FileNames;
+using test::JsonLines;
+using test::kWorkbookSuffix;
+using test::Lines;
+using test::Projects;
+using test::Quoted;
+using test::ReadAll;
+using test::RunCli;
+using test::RunCommand;
 
 ino_t Inode(const std::filesystem::path& path) {
     struct stat status {};
@@ -222,24 +156,41 @@ TEST(CalcBatch, TheCsvSummaryReadsBackWithItsByteOrderMark) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_THAT(ReadAll(csv), StartsWith("\xEF\xBB\xBF"));
 
-    std::string rowsText;
-    ASSERT_EQ(RunCommand("/usr/bin/python3 -c 'import csv, json, sys\n"
-                         "with open(sys.argv[1], encoding=\"utf-8-sig\", newline=\"\") as f:\n"
-                         "    print(json.dumps(list(csv.reader(f))))' " +
-                             Quoted(csv),
-                         &rowsText),
-              0);
-    const json rows = json::parse(rowsText);
-    ASSERT_EQ(rows.size(), 4u) << rowsText;
+    const json rows = CsvRows(csv);
+    ASSERT_EQ(rows.size(), 4u) << rows;
     EXPECT_EQ(rows[0][0], "プロジェクト");
-    EXPECT_EQ(rows[0].size(), 11u);
+    EXPECT_EQ(rows[0].size(), 12u);
     const std::string root = projects.RootText();
     EXPECT_EQ(rows[1], json({root + "/a, \"quoted\".nbr", "6860.00", "1.13", "⑥", "0.00", "", "",
-                             "", "", "", ""}));
+                             "", "", "", "", ""}));
     EXPECT_EQ(rows[2], json({root + "/b.nbr", "", "", "", "", "", "", "", "", "",
-                             "ファイル形式、もしくはバージョンが違います"}));
+                             "ファイル形式、もしくはバージョンが違います", ""}));
     EXPECT_EQ(rows[3], json({root + "/c.nbr", "7304.46", "16.55", "⑥", "0.00", "2.52", "②",
-                             "-12.60", "", "", ""}));
+                             "-12.60", "", "", "", ""}));
+}
+
+// The example of the help: --out and --csv into a folder that is not there yet.
+TEST(CalcBatch, MissingOutAndCsvFoldersAreMadeAndAFolderThatCannotBeIsNamed) {
+    const Projects projects("made-folders");
+    projects.Add("a.nbr", "one-block.nbr");
+    const auto results = projects.Out() / "results" / "today";
+    const auto csv = projects.Out() / "summaries" / "summary.csv";
+    auto run = RunCli("calc " + Quoted(projects.Root()) + " --out " + Quoted(results) + " --csv " +
+                      Quoted(csv));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(std::filesystem::is_regular_file(results / ("a" + kWorkbookSuffix)));
+    EXPECT_TRUE(std::filesystem::is_regular_file(csv));
+
+    // Below a plain file no folder can be made, not even by an administrator.
+    std::ofstream(projects.Out() / "plain") << "x";
+    const auto impossible = projects.Out() / "plain" / "results";
+    for (const std::string& where :
+         {" --out " + Quoted(impossible), " --csv " + Quoted(impossible / "summary.csv")}) {
+        run = RunCli("calc " + Quoted(projects.Root()) + where);
+        EXPECT_EQ(run.exitCode, 1) << where;
+        EXPECT_THAT(run.err, HasSubstr(impossible.string() + "」を作成できません")) << where;
+        EXPECT_EQ(run.out, "") << "no project ran";
+    }
 }
 
 TEST(CalcBatch, JsonLinesAreTheSingleProjectObjectsWithTheirProject) {

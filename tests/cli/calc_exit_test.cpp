@@ -11,9 +11,9 @@ namespace {
 
 using ::testing::HasSubstr;
 
-using testing_support::Example;
-using testing_support::ReadAll;
-using testing_support::RunCli;
+using test::Example;
+using test::ReadAll;
+using test::RunCli;
 
 // A copy of an example with one byte sequence replaced; the replaced parts
 // are ASCII, which code page 932 keeps as it is.
@@ -56,6 +56,10 @@ TEST(CalcExit, RefusedInputGivesOneAndTheProgramsMessage) {
          {"one-block.nbr", "5,5,6860", "0,0,6860"},
          "Em値(換算変形係数)の値が0になりました。\nEm値が0の場合は、計算できません。\n"
          "土質条件入力画面で入力した値をご確認ください。\n"},
+        {"depths that do not increase",
+         {"one-block.nbr", "5,5,6860", "5,5,10000\r\n2,2,100"},
+         "土質条件の第2層の深度(2)が上の層の深度(5)より深くありません。"
+         "深度は上から順に深くしてください。\n"},
         {"zero loading width",
          {"one-block.nbr", ",9,7,0", ",0,7,0"},
          "載荷幅が0以下のため、盛土荷重 q1 の着目点①の即時沈下量を計算できません。\n"},
@@ -88,6 +92,23 @@ TEST(CalcExit, HandEditedTablesBeyondTheScreensLimitsAreRefusedBeforeComputing) 
     EXPECT_EQ(run.err, "土質条件が21層あります。20層以下にしてください。\n");
 }
 
+// A ratio above 0.5 reverses every lateral displacement: the run goes on,
+// but says so, on the error stream and in the JSON's warnings.
+TEST(CalcExit, APoissonRatioAboveHalfIsComputedWithAWarning) {
+    const std::string warning =
+        "ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。側方変位量の向きがすべて逆になります(0.5では0になります)"
+        "。";
+    ChangedExample high("five-blocks-lateral.nbr", "0.35", "0.8");
+    auto run = RunCli("calc " + high.Argument() + " --json --no-workbook");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "警告: " + warning + "\n");
+    EXPECT_THAT(run.out, HasSubstr("\"warnings\":[\"" + warning + "\"]"));
+
+    auto plain = RunCli("calc " + Example("five-blocks-lateral.nbr") + " --json --no-workbook");
+    EXPECT_EQ(plain.err, "");
+    EXPECT_THAT(plain.out, HasSubstr("\"warnings\":[]"));
+}
+
 TEST(CalcExit, AnOutputFolderThatIsNotUtf8StillGivesJson) {
     const auto folder = std::filesystem::temp_directory_path() /
                         ("nubera-cli-" + std::to_string(::getpid()) + "-x\xff");
@@ -115,8 +136,7 @@ TEST(CalcExit, UsageErrorsGiveTwo) {
     const std::string oneBlock = Example("one-block.nbr");
     for (const std::string& arguments :
          {std::string(), std::string("calc"), "calc " + oneBlock + " --placement sideways",
-          "calc " + oneBlock + " --unknown", "compute " + oneBlock,
-          "calc " + oneBlock + " --out /nonexistent/folder"}) {
+          "calc " + oneBlock + " --unknown", "compute " + oneBlock}) {
         EXPECT_EQ(RunCli(arguments).exitCode, 2) << arguments;
     }
     EXPECT_EQ(RunCli("--help").exitCode, 0);

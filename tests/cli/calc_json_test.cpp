@@ -12,8 +12,8 @@ namespace {
 using ::testing::HasSubstr;
 
 using json = nlohmann::ordered_json;
-using testing_support::Example;
-using testing_support::RunCli;
+using test::Example;
+using test::RunCli;
 
 json CalcJson(const std::string& arguments) {
     auto run = RunCli("calc " + arguments + " --json --no-workbook");
@@ -31,11 +31,11 @@ TEST(CalcJson, HasExactlyTheDocumentedKeys) {
     json result = CalcJson(Example("one-block.nbr"));
     std::vector<std::string> keys;
     for (const auto& item : result.items()) keys.push_back(item.key());
-    EXPECT_EQ(keys, (std::vector<std::string>{"alsoLateral", "placement", "poissonRatio",
-                                              "excavationWidth", "leveeWidth", "equivalentModulus",
-                                              "pointOffsets", "settlementDetail",
-                                              "surchargeSettlementDetail", "lateralDetail",
-                                              "surchargeLateralDetail", "workbook", "pdf"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{
+                        "alsoLateral", "placement", "poissonRatio", "excavationWidth", "leveeWidth",
+                        "equivalentModulus", "pointOffsets", "settlementDetail",
+                        "surchargeSettlementDetail", "lateralDetail", "surchargeLateralDetail",
+                        "workbook", "pdf", "warnings"}));
 }
 
 TEST(CalcJson, OneBlockSettlementOnly) {

@@ -15,14 +15,14 @@ namespace {
 using ::testing::HasSubstr;
 
 using json = nlohmann::ordered_json;
-using testing_support::Example;
-using testing_support::FreshFolder;
-using testing_support::RunCli;
+using test::Example;
+using test::FreshFolder;
+using test::RunCli;
 
 // What poppler's pdfinfo reads of a PDF file.
 std::string PdfInfo(const std::filesystem::path& pdf) {
     std::string text;
-    testing_support::RunCommand("pdfinfo '" + pdf.string() + "'", &text);
+    test::RunCommand("pdfinfo '" + pdf.string() + "'", &text);
     return text;
 }
 
@@ -80,7 +80,7 @@ TEST(CalcPdf, TheHelperAnswersForEachListedWorkbookAndGoesOnAfterAFailure) {
     const std::string workbook = json::parse(made.out)["workbook"].get<std::string>();
     const std::string missing = (folder / "missing.xlsx").string();
     std::string answers;
-    const int status = testing_support::RunCommand(
+    const int status = test::RunCommand(
         "printf '%s\\0%s\\0%s\\0\\0%s\\0%s\\0%s\\0\\0' '" + missing + "' '" +
             (folder / "missing.pdf").string() + "' 即時沈下量のまとめ '" + workbook + "' '" +
             (folder / "written.pdf").string() +

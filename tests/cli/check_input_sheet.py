@@ -92,7 +92,7 @@ class Check:
             if row and self.value(row, 5) != want:
                 self.fail(f"{name}: {self.value(row, 5)!r} != {want!r}")
         program = self.value(self.row_named("プログラム"), 5)
-        if not re.fullmatch(r"ヌベラ \d+\.\d+\.\d+", str(program)):
+        if not re.fullmatch(r"ヌベラ \d+\.\d+\.\d+(\+g[0-9a-f]+)?", str(program)):
             self.fail(f"program {program!r}")
         run_time = str(self.value(self.row_named("計算日時"), 5))
         if not re.fullmatch(r"\d{4}/\d\d/\d\d \d\d:\d\d", run_time):

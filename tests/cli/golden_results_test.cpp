@@ -14,9 +14,9 @@
 namespace nubera {
 namespace {
 
-using testing_support::Example;
-using testing_support::FreshFolder;
-using testing_support::RunCommand;
+using test::Example;
+using test::FreshFolder;
+using test::RunCommand;
 
 const std::string kSource = NUBERA_SOURCE_DIR;
 const std::string kCompare = "/usr/bin/python3 '" + kSource + "/scripts/compare_json.py' ";

@@ -14,7 +14,7 @@
 namespace nubera {
 namespace {
 
-using testing_support::RunCli;
+using test::RunCli;
 
 struct Case {
     const char* name;
@@ -98,7 +98,7 @@ std::string CheckRun(const std::filesystem::path& project, const std::string& pl
     if (run.exitCode != 0) return "nubera-cli failed: " + run.err;
     const auto result = nlohmann::json::parse(run.out);
     std::string complaints;
-    const int status = testing_support::RunCommand(
+    const int status = test::RunCommand(
         "/usr/bin/python3 '" NUBERA_SOURCE_DIR "/tests/cli/check_input_sheet.py' '" +
             project.string() + "' '" + result["workbook"].get<std::string>() + "' '" +
             result["pdf"].get<std::string>() + "' " + placement,

@@ -15,17 +15,17 @@
 #include <vector>
 
 #include "tests/cli/run_cli.h"
-#include "text/local_date.h"
 
 extern char** environ;
 
 namespace nubera {
 namespace {
 
-using testing_support::Example;
-using testing_support::FreshFolder;
-using testing_support::ReadAll;
-using testing_support::RunCommand;
+using test::Example;
+using test::FreshFolder;
+using test::ReadAll;
+using test::RunCommand;
+using test::TodayDigits;
 
 const std::string kResultStem = "即時沈下量計算結果";
 
@@ -126,31 +126,26 @@ TEST(InterruptedRun, AFileSizeLimitIsReportedAndLeavesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
-std::string TodayDigits() {
-    const std::chrono::year_month_day today = LocalToday();
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%04d%02u%02u", static_cast<int>(today.year()),
-                  static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
-    return digits;
-}
-
 // The PDF's failure reads in Japanese, without what Qt notes about the
-// environment (no XDG_RUNTIME_DIR here) on its error output.
-TEST(InterruptedRun, APdfThatCannotBeSavedIsReportedInJapanese) {
+// environment (no XDG_RUNTIME_DIR here) on its error output, and says that
+// the workbook was kept. A file-size limit (32 KiB) takes the PDF (some 50
+// KiB) but not the workbook (some 16 KiB), as a disk filling up would.
+TEST(InterruptedRun, APdfThatCannotBeSavedIsReportedInJapaneseWithTheWorkbookKept) {
     const auto folder = FreshFolder("pdf-refused");
-    const auto pdf = folder / (kResultStem + TodayDigits() + "00.pdf");
-    std::filesystem::create_directory(pdf);  // a folder holds the PDF's name
+    const auto day = folder / (kResultStem + TodayDigits());
     std::string output;
     const int status = RunCommand(
-        "env -u XDG_RUNTIME_DIR '" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
+        "ulimit -f 32; env -u XDG_RUNTIME_DIR '" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
             Example("one-block.nbr") + " --pdf --out '" + folder.string() + "' 2>&1 >/dev/null",
         &output);
     EXPECT_EQ(status, 1);
-    EXPECT_EQ(output, "PDFファイルを作成できませんでした: PDFファイルを保存できません: " +
-                          pdf.string() + ": 同じ名前のフォルダがあります\n");
-    // The complete workbook and the folder in the PDF's way, nothing pending.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
-    EXPECT_TRUE(EndsLikeAZip(ReadAll(folder / (kResultStem + TodayDigits() + "00.xlsx"))));
+    EXPECT_EQ(output,
+              "PDFファイルを作成できませんでした: PDFファイルを保存できません: " + day.string() +
+                  "00.pdf: ファイルサイズの上限を超えました\n計算結果ファイル「" + day.string() +
+                  "00.xlsx」は保存しました（PDFはありません）\n");
+    // The complete workbook alone, nothing pending.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    EXPECT_TRUE(EndsLikeAZip(ReadAll(day.string() + "00.xlsx")));
 }
 
 }  // namespace

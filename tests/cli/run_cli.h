@@ -2,13 +2,15 @@
 
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "files/file_bytes.h"
+#include "text/local_date.h"
 
-namespace nubera::testing_support {
+namespace nubera::test {
 
 struct CliRun {
     int exitCode = -1;
@@ -33,11 +35,12 @@ inline int RunCommand(const std::string& command, std::string* out) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Runs the built nubera-cli with the given (shell-quoted) arguments.
-inline CliRun RunCli(const std::string& arguments) {
+// Runs the built nubera-cli with the given (shell-quoted) arguments; `prefix`
+// goes before the program (settings of the environment, a time limit).
+inline CliRun RunCli(const std::string& arguments, const std::string& prefix = "") {
     const auto errPath = std::filesystem::temp_directory_path() /
                          ("nubera-cli-test-" + std::to_string(::getpid()) + ".err");
-    const std::string command = std::string("'") + NUBERA_BINARY_DIR + "/bin/nubera-cli' " +
+    const std::string command = prefix + " '" + NUBERA_BINARY_DIR + "/bin/nubera-cli' " +
                                 arguments + " 2>'" + errPath.string() + "'";
     CliRun run;
     run.exitCode = RunCommand(command, &run.out);
@@ -58,4 +61,13 @@ inline std::string Example(const std::string& name) {
     return std::string("'") + NUBERA_SOURCE_DIR + "/examples/" + name + "'";
 }
 
-}  // namespace nubera::testing_support
+// Today's date as a single run names its workbooks: yyyymmdd.
+inline std::string TodayDigits() {
+    const std::chrono::year_month_day today = LocalToday();
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%04d%02u%02u", static_cast<int>(today.year()),
+                  static_cast<unsigned>(today.month()), static_cast<unsigned>(today.day()));
+    return digits;
+}
+
+}  // namespace nubera::test

@@ -4,7 +4,7 @@
 
 #include <csignal>
 
-namespace nubera::testing {
+namespace nubera::test {
 
 // Limits the size of files this process may write (a full disk, in effect,
 // also for root) for the guard's lifetime.
@@ -27,4 +27,4 @@ class FileSizeLimit {
     void (*previousHandler_)(int) = nullptr;
 };
 
-}  // namespace nubera::testing
+}  // namespace nubera::test

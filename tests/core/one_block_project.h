@@ -7,7 +7,7 @@
 #include "model/calc_results.h"
 #include "model/project_data.h"
 
-namespace nubera::testing_support {
+namespace nubera::test {
 
 // A fill table of one block: the eleven numbers in column order, then the
 // centre offset "0" that a single block stores as text.
@@ -64,4 +64,4 @@ inline double Item(const PointDetail& detail, std::size_t point, std::size_t ite
     return detail[point][item].AsNumber();
 }
 
-}  // namespace nubera::testing_support
+}  // namespace nubera::test

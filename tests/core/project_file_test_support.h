@@ -10,7 +10,7 @@
 #include "projectfile/project_file.h"
 #include "text/cp932.h"
 
-namespace nubera::testing {
+namespace nubera::test {
 
 // The bytes of a project file: the lines in code page 932, each ended by CR LF.
 inline std::string ProjectFileBytes(std::initializer_list<std::string_view> lines) {
@@ -30,4 +30,4 @@ inline const std::filesystem::path& OneBlockExample() {
     return path;
 }
 
-}  // namespace nubera::testing
+}  // namespace nubera::test

@@ -9,7 +9,7 @@
 
 #include "files/file_bytes.h"
 
-namespace nubera::testing {
+namespace nubera::test {
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class ScratchFolder {
@@ -47,4 +47,4 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
     return ReadFileBytes(path).value_or("");
 }
 
-}  // namespace nubera::testing
+}  // namespace nubera::test

@@ -1,7 +1,9 @@
 // A report template (any bytes) filled with a fixed run's results: the
 // template is refused with a message, or a result workbook is published that
-// our own reader opens again, sheet by sheet. No exception but the model's
-// SpreadsheetError may leave the reader; nothing may be left but the result.
+// our own reader opens again, sheet by sheet, and whose every part, read back
+// from the file, is what other readers take (well-formed UTF-8 XML with its
+// content type). No exception but the model's SpreadsheetError may leave the
+// reader; nothing may be left but the result.
 
 #include <unistd.h>
 
@@ -18,6 +20,8 @@
 #include "projectfile/project_file.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "spreadsheet/ooxml/package/package_check.h"
+#include "spreadsheet/ooxml/package/zip_archive.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
 #include "tests/fuzz/fuzz_input_file.h"
@@ -72,6 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(std::filesystem::is_empty(folder));
         return 0;
     }
+    // Every part as other readers will find it in the file.
+    Require(nubera::sheet::PackageFault(nubera::sheet::ReadZipArchive(*published)).empty());
     // Read back by both readers: the model's, every sheet, and the printout's.
     const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::Workbook::Open(*published);
     for (std::size_t i = 0; i < book->SheetNames().size(); ++i) book->SheetAt(i);

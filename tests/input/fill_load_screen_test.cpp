@@ -270,8 +270,7 @@ TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
     EXPECT_EQ(messages.Shown()[0].centredOver, Child<QWidget>(*screen, QStringLiteral("Frame1")));
     EXPECT_FALSE(screen->isVisible());
 
-    EXPECT_EQ(Committed().fillLoads,
-              testing_support::FillBlock({2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5}));
+    EXPECT_EQ(Committed().fillLoads, test::FillBlock({2, 0.5, 2.5, 18, 45, 0, 1, 6, 3, 8, 5}));
     SurchargeTable surcharge = MakeSurchargeTable();
     surcharge.ResizeRows(1);
     surcharge.At(surcharge_column::kLoad, 0) = Cell::Number(10);

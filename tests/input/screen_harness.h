@@ -12,6 +12,7 @@
 
 #include "input/list_grid.h"
 #include "tests/widgets/find_child.h"
+#include "tests/widgets/key_typing.h"
 
 namespace nubera::test {
 
@@ -32,7 +33,7 @@ inline void Type(QLineEdit* box, const QString& text) {
     if (text.isEmpty()) {
         QTest::keyClick(box, Qt::Key_Delete);
     } else {
-        QTest::keyClicks(box, text);
+        TypeKeys(box, text);
     }
 }
 

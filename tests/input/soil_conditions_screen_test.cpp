@@ -156,6 +156,8 @@ TEST_P(SoilEntryCheck, StopsAtTheFirstFaultWithTheFocusOnItsBox) {
     EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
     QWidget* focus = Child<QWidget>(*screen, QString::fromUtf8(GetParam().focus));
     EXPECT_TRUE(focus->hasFocus());
+    // The message's title names the box, whose caption its name carries.
+    EXPECT_EQ(QStringLiteral("TXT_") + messages.Shown()[0].field, focus->objectName());
     EXPECT_EQ(grid->Rows(), 1);
 }
 
@@ -167,6 +169,26 @@ INSTANTIATE_TEST_SUITE_P(
                                 "TXT_層厚"},
                       EntryCase{"no_modulus", "100", "", "入力してください。", "TXT_変形係数Es"}),
     test::CaseName());
+
+// What a box shows is what goes into the layer: Es takes a decimal point,
+// full-width digits go in as digits, a minus is refused rather than dropped.
+TEST_F(SoilScreenTest, TheBoxesTakeDecimalsAndFullWidthDigitsAsTyped) {
+    Open();
+    AddLayer(QStringLiteral("２．５"), QStringLiteral("2800.5"));
+    EXPECT_EQ(grid->Text(1, 0), QStringLiteral("2.50"));
+    EXPECT_EQ(grid->Text(1, 2), QStringLiteral("2800.5"));
+    Type(width, QStringLiteral("１２"));
+    EXPECT_EQ(width->text(), QStringLiteral("12"));
+    Type(levee, QStringLiteral("-"));
+    EXPECT_EQ(levee->text(), QString());
+    EXPECT_FALSE(levee->LastRefusal().isEmpty());
+    Type(levee, QStringLiteral("20"));
+    Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
+    const SoilConditions accepted = screen->Conditions();
+    EXPECT_EQ(accepted.excavationWidth, 12);
+    ASSERT_TRUE(accepted.layers);
+    EXPECT_EQ(accepted.layers->Number(soil_column::kModulus, 0), 2800.5);
+}
 
 TEST_F(SoilScreenTest, AModulusBeyondAnyNumberIsRefusedNotTurnedIntoZero) {
     Open();

@@ -9,10 +9,10 @@
 namespace nubera::printout {
 namespace {
 
-using sheet::testing::FixtureBook;
-using sheet::testing::SheetBody;
-using sheet::testing::TempFolder;
-using sheet::testing::WriteFixture;
+using test::FixtureBook;
+using test::SheetBody;
+using test::TempFolder;
+using test::WriteFixture;
 
 // A line from (x1, y1) to (x2, y2) in points, placed absolutely.
 std::string LineAnchor(double x1, double y1, double x2, double y2) {

@@ -23,13 +23,14 @@ TEST_P(BlockPlanTest, RowsAndPageBreaks) {
     std::vector<int> pageBreaks;
     for (const PlannedBlock& block : PlanBlocks(c.loadBlocks, c.surcharge)) {
         firstRows.push_back(block.firstRow);
-        EXPECT_EQ(block.firstRow, BlockFirstRow(block.index, block.shift));
         if (block.pageBreakBefore) pageBreaks.push_back(*block.pageBreakBefore);
     }
     EXPECT_EQ(firstRows, c.firstRows);
     EXPECT_EQ(pageBreaks, c.pageBreaks);
 }
 
+// The first rows and page breaks the report's printed pages were laid out
+// for: blocks of 16 rows from row 2, one row lower right after a page break.
 INSTANTIATE_TEST_SUITE_P(
     Blocks, BlockPlanTest,
     testing::Values(PlanCase{"one", 1, false, {2}, {}},
@@ -44,10 +45,10 @@ TEST(BlockPlan, TheSurchargeComesLastNumberedAfterTheLoads) {
     const std::vector<PlannedBlock> blocks = PlanBlocks(4, true);
     ASSERT_EQ(blocks.size(), 5u);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(blocks[i].mode, FillMode::LoadBlock);
+        EXPECT_EQ(blocks[i].mode, ResultBlockKind::LoadBlock);
         EXPECT_EQ(blocks[i].index, i);
     }
-    EXPECT_EQ(blocks[4].mode, FillMode::SurchargeBlock);
+    EXPECT_EQ(blocks[4].mode, ResultBlockKind::SurchargeBlock);
     EXPECT_EQ(blocks[4].index, 4);
     EXPECT_EQ(blocks[4].shift, 1);
 }

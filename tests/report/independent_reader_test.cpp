@@ -15,7 +15,7 @@
 namespace nubera {
 namespace {
 
-using namespace testing_report;
+using namespace test;
 
 std::string ColumnLetter(int column) {
     return std::string(1, static_cast<char>('A' + column - 1));
@@ -175,7 +175,7 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
             ExpectBlock(e, calc, rows[i], "分布荷重：ｑ" + FullWidthDigits(i + 1), loads[i],
                         loads[0]);
         }
-        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, surcharge);
+        ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, loads[0]);
         e.Text(calc, 83, 1, "（上載荷重）");
         e.Breaks(calc, "34,66,98");
         const std::string summary = lateral ? "側方変位量のまとめ" : "即時沈下量のまとめ";
@@ -219,7 +219,7 @@ for name in ("即時沈下量のまとめ", "側方変位量のまとめ"):
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder);
-        EXPECT_EQ(sheet::testing::RunOpenpyxl(script, Produce(c.run, c.folder)), c.expected);
+        EXPECT_EQ(test::RunOpenpyxl(script, Produce(c.run, c.folder)), c.expected);
     }
 }
 

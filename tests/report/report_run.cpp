@@ -5,12 +5,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "engine/equivalent_modulus.h"
-#include "engine/lateral.h"
-#include "engine/settlement.h"
+#include "engine/calculation.h"
 #include "files/file_bytes.h"
 
-namespace nubera::testing_report {
+namespace nubera::test {
 namespace {
 
 struct Tier {
@@ -88,10 +86,7 @@ constexpr std::chrono::sys_seconds kRunTime{std::chrono::seconds{1741928767}};
 
 ReportRun Run(ProjectData project, Placement placement) {
     ReportRun run{std::move(project), {}, {"盛土&掘削.nbr", kRunTime, placement}};
-    EquivalentModulus(run.project, run.results, run.project.excavationWidth,
-                      run.project.leveeWidth);
-    RunSettlementStep(run.project, run.results, placement);
-    if (run.project.alsoLateral) ComputeLateral(run.project, run.results);
+    EXPECT_EQ(RunCalculation(run.project, run.results, placement), RunOutcome::Computed);
     return run;
 }
 
@@ -181,4 +176,4 @@ std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const
     return packed;
 }
 
-}  // namespace nubera::testing_report
+}  // namespace nubera::test

@@ -11,7 +11,7 @@
 #include "model/project_data.h"
 #include "report/report_context.h"
 
-namespace nubera::testing_report {
+namespace nubera::test {
 
 struct ReportRun {
     ProjectData project;
@@ -39,4 +39,4 @@ std::filesystem::path FreshFolder(std::string_view name);
 std::filesystem::path ChangedTemplate(const std::filesystem::path& folder, const std::string& part,
                                       const std::string& from, const std::string& to);
 
-}  // namespace nubera::testing_report
+}  // namespace nubera::test

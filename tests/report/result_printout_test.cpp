@@ -10,20 +10,18 @@ namespace nubera {
 namespace {
 
 // The result workbook of a run, saved and read back as printed pages.
-printout::WorkbookPrintout ResultPrintout(const testing_report::ReportRun& run,
-                                          std::string_view name) {
+printout::WorkbookPrintout ResultPrintout(const test::ReportRun& run, std::string_view name) {
     std::string error;
-    const auto path = WriteResultWorkbook(
-        run.project, run.results, run.context, testing_report::TemplatePath(),
-        testing_report::FreshFolder(name), std::chrono::year_month_day{}, &error);
+    const auto path =
+        WriteResultWorkbook(run.project, run.results, run.context, test::TemplatePath(),
+                            test::FreshFolder(name), std::chrono::year_month_day{}, &error);
     EXPECT_TRUE(path) << error;
     return printout::WorkbookPrintout(path.value_or(""),
                                       PrintedResultSheets(run.project.alsoLateral));
 }
 
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
-    const printout::WorkbookPrintout printout =
-        ResultPrintout(testing_report::FiveBlockRun(), "print-five");
+    const printout::WorkbookPrintout printout = ResultPrintout(test::FiveBlockRun(), "print-five");
     ASSERT_EQ(printout.PageCount(), 9);
     EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
     // Blocks at rows 2, 18, 35, 50, 67 and 82 with breaks before rows 34,
@@ -46,8 +44,7 @@ TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
 }
 
 TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
-    const printout::WorkbookPrintout printout =
-        ResultPrintout(testing_report::OneBlockRun(), "print-one");
+    const printout::WorkbookPrintout printout = ResultPrintout(test::OneBlockRun(), "print-one");
     ASSERT_EQ(printout.PageCount(), 3);
     EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
     EXPECT_EQ(printout.Page(1).sheet->Name(), "即時沈下量の計算");
@@ -57,7 +54,7 @@ TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
 // Every page carries the run's title block, the project's name with its "&"
 // printed once.
 TEST(ResultPrintout, EveryPageIsTitledWithTheProjectAndTheRunTime) {
-    const testing_report::ReportRun run = testing_report::FiveBlockRun();
+    const test::ReportRun run = test::FiveBlockRun();
     const printout::WorkbookPrintout printout = ResultPrintout(run, "print-titles");
     for (int page = 0; page < printout.PageCount(); ++page) {
         const sheet::PageSetup& setup = printout.Page(page).sheet->Setup();
@@ -77,8 +74,8 @@ TEST(ResultPrintout, TheInputsFitOnOnePageOrAtMostTwo) {
         }
         return pages;
     };
-    EXPECT_EQ(inputPages(ResultPrintout(testing_report::FiveBlockRun(), "print-fit")), 1);
-    EXPECT_EQ(inputPages(ResultPrintout(testing_report::LargestRun(), "print-largest")), 2);
+    EXPECT_EQ(inputPages(ResultPrintout(test::FiveBlockRun(), "print-fit")), 1);
+    EXPECT_EQ(inputPages(ResultPrintout(test::LargestRun(), "print-largest")), 2);
 }
 
 }  // namespace

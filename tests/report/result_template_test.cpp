@@ -17,7 +17,7 @@
 namespace nubera {
 namespace {
 
-using namespace testing_report;
+using namespace test;
 
 ResultTemplate LoadedTemplate() {
     std::string error;
@@ -37,8 +37,8 @@ std::optional<std::filesystem::path> WriteAs(const ReportRun& run, const ResultT
 // timestamps are set aside.
 std::vector<std::string> Parts(const std::filesystem::path& workbook) {
     std::vector<std::string> parts;
-    for (const std::string& name : sheet::testing::PartNames(workbook)) {
-        parts.push_back(name + "\n" + sheet::testing::PartText(workbook, name));
+    for (const std::string& name : test::PartNames(workbook)) {
+        parts.push_back(name + "\n" + test::PartText(workbook, name));
     }
     return parts;
 }
@@ -128,6 +128,58 @@ TEST(ResultTemplate, ATemplateWithoutASettlementLabelIsRefusedWhenLoaded) {
     std::string error;
     EXPECT_FALSE(ResultTemplate::Load(changed, &error));
     EXPECT_EQ(error, "シート「即時沈下量のまとめ」にラベル「LBL_X3」がありません");
+}
+
+// A template whose parts other programs would refuse is refused when it is
+// loaded, naming the part: our own reader is far more forgiving than theirs,
+// and the workbooks filled from it would not open elsewhere.
+TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart) {
+    struct Damage {
+        const char* part;
+        const char* from;
+        const char* to;
+        const char* fault;
+    };
+    const Damage damages[] = {
+        {"xl/sharedStrings.xml", "<t>", "<t>\xFF\xFE", "UTF-8でないバイトがあります"},
+        {"[Content_Types].xml",
+         "ContentType=\"application/vnd.openxmlformats-officedocument.theme+xml\"", "",
+         "OverrideにPartNameまたはContentTypeがありません"},
+        {"xl/worksheets/sheet1.xml", "<sheetData>", "<sheetData><x:row/>",
+         "接頭辞「x」が宣言されていません（「x:row」）"},
+        {"xl/worksheets/sheet2.xml", "<sheetData>", "<sheetData a=\"1\" a=\"2\">",
+         "要素「sheetData」に属性「a」が2つあります"},
+        {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",
+         "参照「&nope;」を解釈できません"},
+    };
+    for (const Damage& damage : damages) {
+        const auto changed =
+            ChangedTemplate(FreshFolder("template-damaged"), damage.part, damage.from, damage.to);
+        std::string error;
+        EXPECT_FALSE(ResultTemplate::Load(changed, &error)) << damage.part;
+        EXPECT_EQ(error, "「" + changed.string() + "」を読み込めません: パーツ「" + damage.part +
+                             "」のXMLが正しくありません: " + damage.fault);
+    }
+}
+
+// Two zip entries of one name (in any case) used to pass the load and fail
+// every workbook afterwards with the zip library's English message.
+TEST(ResultTemplate, ATemplateWithAPartTwiceIsRefusedNamingIt) {
+    const auto folder = FreshFolder("template-part-twice");
+    const auto doubled = folder / "doubled.xltx";
+    std::string output;
+    const std::string command =
+        "/usr/bin/python3 -W ignore -c 'import sys, zipfile\n"
+        "source = zipfile.ZipFile(sys.argv[1])\n"
+        "with zipfile.ZipFile(sys.argv[2], \"w\") as out:\n"
+        "    for name in source.namelist(): out.writestr(name, source.read(name))\n"
+        "    out.writestr(\"XL/Workbook.xml\", source.read(\"xl/workbook.xml\"))' '" +
+        TemplatePath().string() + "' '" + doubled.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    std::string error;
+    EXPECT_FALSE(ResultTemplate::Load(doubled, &error));
+    EXPECT_EQ(error, "「" + doubled.string() +
+                         "」を読み込めません: パーツ「XL/Workbook.xml」が2つあります");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 namespace nubera {
 namespace {
 
-using namespace testing_report;
+using namespace test;
 using sheet::CellValue;
 
 constexpr std::chrono::year_month_day kDay{std::chrono::year{2010}, std::chrono::January,
@@ -253,7 +253,9 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
         }
         EXPECT_EQ(calc.Value(82, 1), Text("分布荷重：ｑＸ"));
         EXPECT_EQ(calc.Value(83, 1), Text("（上載荷重）"));
-        ExpectPointRows(calc, 82, surcharge, surcharge);
+        // The surcharge block too shows the offsets from the centre of q1.
+        ExpectPointRows(calc, 82, surcharge, loads[0]);
+        ASSERT_NE(surcharge[0][point_item::kOffset], loads[0][0][point_item::kOffset]);
     }
     sheet::Worksheet& settlement = produced.Sheet(kSettlementCalc);
     EXPECT_EQ(settlement.Value(35, 3), Text("H = 8.00m"));

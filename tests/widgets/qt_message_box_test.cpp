@@ -6,8 +6,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -28,7 +30,7 @@ TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
     });
     QtMessageBox messages;
     const MsgAnswer answer = messages.Show(nullptr, QStringLiteral("一行目\r\n二行目"),
-                                           MsgIcon::Question, MsgButtons::YesNo);
+                                           MsgIcon::Question, MsgButtons::YesNo, QString());
     EXPECT_EQ(answer, MsgAnswer::No);
     EXPECT_EQ(caption, QStringLiteral("ヌベラ"));
     EXPECT_EQ(text, QStringLiteral("一行目\n二行目"));
@@ -37,10 +39,11 @@ TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
               QStringLiteral("いいえ(N),はい(Y)"));
 }
 
-// A line wider than Qt's own limit for a box is not broken inside a word: the
-// box grows to the longest line and keeps the program's line breaks.
+// A line wider than Qt's own limit for a box (but narrower than the screen)
+// is not broken inside a word: the box grows to the longest line and keeps
+// the program's line breaks.
 TEST(QtMessageBox, IsWideEnoughForItsLongestLine) {
-    const QString longLine = QStringLiteral("計算できませんでした。") + QString(60, QChar(u'土')) +
+    const QString longLine = QStringLiteral("計算できませんでした。") + QString(30, QChar(u'土')) +
                              QStringLiteral("を確認してください。");
     bool wraps = true;
     int labelWidth = 0;
@@ -48,6 +51,9 @@ TEST(QtMessageBox, IsWideEnoughForItsLongestLine) {
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        // Qt lays the box out again on the layout requests that follow its
+        // showing; the lines must stay whole after them too.
+        QTest::qWait(50);
         auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
         ASSERT_NE(label, nullptr);
         wraps = label->wordWrap();
@@ -57,9 +63,52 @@ TEST(QtMessageBox, IsWideEnoughForItsLongestLine) {
     });
     QtMessageBox messages;
     messages.Show(nullptr, QStringLiteral("一行目\n") + longLine, MsgIcon::Exclamation,
-                  MsgButtons::Ok);
+                  MsgButtons::Ok, QString());
     EXPECT_FALSE(wraps);
+    EXPECT_GT(needed, 500) << "wider than Qt's own limit";
     EXPECT_GE(labelWidth, needed);
+}
+
+// A message about one entry box names it after the program's name.
+TEST(QtMessageBox, AMessageAboutABoxNamesItInTheCaption) {
+    QString caption;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        caption = box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessageBox messages;
+    messages.Warning(nullptr, QStringLiteral("入力値は100以下にしてください。"),
+                     QStringLiteral("開削幅"));
+    EXPECT_EQ(caption, QStringLiteral("ヌベラ - 開削幅"));
+}
+
+// A line wider than the screen breaks after 、 or 。, never inside a word;
+// the program's own breaks stay.
+TEST(QtMessageBox, ALineWiderThanTheScreenBreaksAfterPunctuation) {
+    QString text;
+    int boxWidth = 0;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        boxWidth = box->width();
+        box->button(QMessageBox::Ok)->click();
+    });
+    const QString part = QString(40, QChar(u'土')) + QStringLiteral("、");
+    QtMessageBox messages;
+    messages.Warning(nullptr,
+                     QStringLiteral("一行目\n") + part.repeated(12) + QStringLiteral("終わり。"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("一行目\n")));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    EXPECT_GT(lines.size(), 2);
+    for (const QString& line : lines.mid(1, lines.size() - 2)) {
+        EXPECT_TRUE(line.endsWith(QStringLiteral("、"))) << line.toStdString();
+    }
+    EXPECT_EQ(text.remove(QLatin1Char('\n')),
+              QStringLiteral("一行目") + part.repeated(12) + QStringLiteral("終わり。"));
+    EXPECT_LE(boxWidth, QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
 // Esc on a question with キャンセル withdraws it; it never answers No.
@@ -73,7 +122,7 @@ TEST(QtMessageBox, EscapeOnAQuestionWithCancelAnswersCancel) {
     });
     QtMessageBox messages;
     EXPECT_EQ(messages.Show(nullptr, QStringLiteral("保存しますか？"), MsgIcon::Information,
-                            MsgButtons::YesNoCancel),
+                            MsgButtons::YesNoCancel, QString()),
               MsgAnswer::Cancel);
     buttons.sort();
     EXPECT_EQ(buttons.join(QLatin1Char(',')).remove(QLatin1Char('&')),

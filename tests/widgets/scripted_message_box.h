@@ -23,6 +23,8 @@ struct ShownMessage {
     MsgButtons buttons = MsgButtons::Ok;
     // The frame a MessageOverFrame installed just before was to centre it over.
     QPointer<QWidget> centredOver;
+    // The entry box the message is about, named in the window title.
+    QString field;
 };
 
 class ScriptedMessageBox : public MessageBox {
@@ -35,8 +37,9 @@ class ScriptedMessageBox : public MessageBox {
     // Runs while a message is "on screen" (e.g. to look at the focus then).
     void OnShow(std::function<void(const ShownMessage&)> probe) { probe_ = std::move(probe); }
 
-    MsgAnswer Show(QWidget*, const QString& text, MsgIcon icon, MsgButtons buttons) override {
-        shown_.push_back({text, icon, buttons, MessageOverFrame::Take()});
+    MsgAnswer Show(QWidget*, const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& field) override {
+        shown_.push_back({text, icon, buttons, MessageOverFrame::Take(), field});
         if (probe_) probe_(shown_.back());
         if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
         if (planned_.empty()) {

@@ -34,31 +34,6 @@ void AppendUtf8(std::string& out, unsigned code) {
     }
 }
 
-// Bytes in a UTF-8 sequence led by `lead`; 0 for a byte that cannot lead one.
-int SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
-    if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
-    return 0;
-}
-
-// Rules out overlong forms, UTF-16 surrogates and code points beyond U+10FFFF.
-bool SecondByteFits(unsigned char lead, unsigned char second) {
-    switch (lead) {
-        case 0xE0:
-            return second >= 0xA0;
-        case 0xED:
-            return second <= 0x9F;
-        case 0xF0:
-            return second >= 0x90;
-        case 0xF4:
-            return second <= 0x8F;
-        default:
-            return true;
-    }
-}
-
 }  // namespace
 
 std::string EscapeCellText(std::string_view text) {
@@ -94,22 +69,6 @@ std::string UnescapeCellText(std::string_view stored) {
         i += 7;
     }
     return text;
-}
-
-bool IsValidUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const int length = SequenceLength(static_cast<unsigned char>(text[i]));
-        if (length == 0 || i + length > text.size()) return false;
-        if (!SecondByteFits(static_cast<unsigned char>(text[i]),
-                            static_cast<unsigned char>(text[i + (length > 1 ? 1 : 0)]))) {
-            return false;
-        }
-        for (int k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += length;
-    }
-    return true;
 }
 
 }  // namespace nubera::sheet

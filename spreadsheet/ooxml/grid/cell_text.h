@@ -11,6 +11,5 @@ namespace nubera::sheet {
 
 std::string EscapeCellText(std::string_view text);
 std::string UnescapeCellText(std::string_view stored);
-bool IsValidUtf8(std::string_view text);
 
 }  // namespace nubera::sheet

@@ -8,6 +8,24 @@ void ContentTypes::Load(std::string_view xml) {
     ParseXmlPart(document_, xml, kContentTypesPart);
 }
 
+std::string ContentTypes::IncompleteEntry() const {
+    for (pugi::xml_node entry : document_.child("Types").children()) {
+        const std::string_view kind = entry.name();
+        const char* key = kind == "Default"    ? "Extension"
+                          : kind == "Override" ? "PartName"
+                                               : nullptr;
+        if (key == nullptr) continue;
+        const std::string_view named = entry.attribute(key).value();
+        if (named.empty() || *entry.attribute("ContentType").value() == '\0') {
+            return std::string(kind) + "に" + key + "またはContentTypeがありません";
+        }
+        if (kind == "Override" && !named.starts_with('/')) {
+            return "PartName「" + std::string(named) + "」が「/」で始まっていません";
+        }
+    }
+    return {};
+}
+
 // Part names and extensions compare without regard to ASCII case.
 pugi::xml_node ContentTypes::FindOverride(std::string_view part) const {
     for (pugi::xml_node node : document_.child("Types").children("Override")) {

@@ -25,6 +25,11 @@ class ContentTypes {
   public:
     void Load(std::string_view xml);
 
+    // The first entry that lacks what it must give: a Default its extension
+    // or type, an Override its part name (from the root, "/…") or type;
+    // empty when every entry is complete.
+    std::string IncompleteEntry() const;
+
     // Parts are named as in the zip ("xl/workbook.xml").
     std::string TypeOf(std::string_view part) const;
     void SetOverride(std::string_view part, std::string_view type);

@@ -3,20 +3,37 @@
 #include <algorithm>
 
 #include "spreadsheet/ooxml/package/content_types.h"
+#include "spreadsheet/ooxml/package/package_check.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
 
-Package Package::Read(const std::filesystem::path& path) {
-    Package package;
-    package.path_ = path;
-    package.parts_ = ReadZipArchive(path);
+namespace {
+
+Package Checked(Package package) {
     if (!package.Has(kContentTypesPart)) {
-        throw SpreadsheetError("「" + path.string() +
+        throw SpreadsheetError("「" + package.Path().string() +
                                "」はOffice Open XML形式のファイルではありません（パーツ「" +
                                kContentTypesPart + "」がありません）");
     }
     return package;
+}
+
+}  // namespace
+
+Package::Package(std::filesystem::path path, std::vector<ZipEntry> parts)
+    : path_(std::move(path)), parts_(std::move(parts)) {}
+
+Package Package::Read(const std::filesystem::path& path) {
+    return Checked(Package(path, ReadZipArchive(path)));
+}
+
+Package Package::Read(std::string_view bytes, const std::filesystem::path& path) {
+    return Checked(Package(path, ReadZipArchive(bytes, path)));
+}
+
+std::string Package::Fault() const {
+    return PackageFault(parts_);
 }
 
 const ZipEntry* Package::Find(std::string_view part) const {

@@ -19,6 +19,9 @@ class Package {
   public:
     // Throws SpreadsheetError naming the file when it cannot be read.
     static Package Read(const std::filesystem::path& path);
+    // The same from the bytes of a package file held in memory; `path`
+    // names them in messages.
+    static Package Read(std::string_view bytes, const std::filesystem::path& path);
 
     const std::filesystem::path& Path() const { return path_; }
     bool Has(std::string_view part) const;
@@ -38,12 +41,17 @@ class Package {
     // their content-type overrides.
     void DropUnreachableParts(ContentTypes& contentTypes);
 
+    // Why other readers would refuse the package as it stands, naming the
+    // part (see PackageFault); empty when they would not.
+    std::string Fault() const;
+
     // Throws SpreadsheetError naming the file and the reason.
     void Write(const std::filesystem::path& path) const { WriteZipArchive(path, parts_); }
     // The package as the bytes of a zip file. Throws SpreadsheetError.
     std::string ArchiveBytes() const { return ZipArchiveBytes(parts_); }
 
   private:
+    Package(std::filesystem::path path, std::vector<ZipEntry> parts);
     const ZipEntry* Find(std::string_view part) const;
     void CollectReachable(std::string_view part, std::vector<std::string>& reached) const;
 

@@ -5,10 +5,7 @@
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
-namespace {
 
-// What the parser found wrong, in the words the program shows its users
-// (pugixml's own descriptions are English).
 const char* ParseFaultText(pugi::xml_parse_status status) {
     switch (status) {
         case pugi::status_out_of_memory:
@@ -39,8 +36,6 @@ const char* ParseFaultText(pugi::xml_parse_status status) {
             return "XMLとして読み込めません";
     }
 }
-
-}  // namespace
 
 void ParseXmlPart(pugi::xml_document& document, std::string_view bytes, std::string_view partName) {
     const unsigned options =

@@ -11,6 +11,10 @@ namespace nubera::sheet {
 inline constexpr const char* kXmlDeclaration =
     R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)";
 
+// What the parser found wrong, in the words the program shows its users
+// (pugixml's own descriptions are English).
+const char* ParseFaultText(pugi::xml_parse_status status);
+
 // Parses a part, keeping its declaration and the whitespace of text elements
 // such as <t> </t>. Throws SpreadsheetError naming the part and the fault.
 void ParseXmlPart(pugi::xml_document& document, std::string_view bytes, std::string_view partName);

@@ -3,8 +3,10 @@
 #include <zip.h>
 
 #include <memory>
+#include <set>
 
 #include "files/atomic_file.h"
+#include "spreadsheet/ascii_case.h"
 #include "spreadsheet/ooxml/package/zip_error_text.h"
 #include "spreadsheet/spreadsheet_error.h"
 
@@ -69,6 +71,13 @@ std::string ReadEntry(zip_t* archive, zip_uint64_t index, const std::filesystem:
     return bytes;
 }
 
+// A part name as package readers compare it: without regard to ASCII case.
+std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    std::ranges::transform(folded, folded.begin(), AsciiLower);
+    return folded;
+}
+
 void AddEntries(zip_t* archive, const std::vector<ZipEntry>& entries) {
     for (const ZipEntry& entry : entries) {
         zip_source_t* source =
@@ -89,6 +98,27 @@ struct SourceFreer {
     void operator()(zip_source_t* source) const { zip_source_free(source); }
 };
 using Source = std::unique_ptr<zip_source_t, SourceFreer>;
+
+// Every entry but the folder entries, in the archive's order.
+std::vector<ZipEntry> ReadEntries(zip_t* archive, const std::filesystem::path& path) {
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    std::vector<ZipEntry> entries;
+    entries.reserve(static_cast<std::size_t>(count));
+    // Two entries of one name leave it open which is the part, and a package
+    // holding both could never be written again.
+    std::set<std::string> names;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const auto index = static_cast<zip_uint64_t>(i);
+        const char* name = zip_get_name(archive, index, 0);
+        if (!name || std::string_view(name).ends_with('/')) continue;  // folder entries
+        if (!names.insert(FoldedName(name)).second) {
+            throw SpreadsheetError(Quoted(path) + "を読み込めません: パーツ「" + name +
+                                   "」が2つあります");
+        }
+        entries.push_back({name, ReadEntry(archive, index, path)});
+    }
+    return entries;
+}
 
 }  // namespace
 
@@ -120,16 +150,24 @@ std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path) {
     if (!archive) {
         throw SpreadsheetError(Quoted(path) + "を開けません: " + ZipErrorText(code));
     }
-    const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-    std::vector<ZipEntry> entries;
-    entries.reserve(static_cast<std::size_t>(count));
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const auto index = static_cast<zip_uint64_t>(i);
-        const char* name = zip_get_name(archive.get(), index, 0);
-        if (!name || std::string_view(name).ends_with('/')) continue;  // folder entries
-        entries.push_back({name, ReadEntry(archive.get(), index, path)});
+    return ReadEntries(archive.get(), path);
+}
+
+std::vector<ZipEntry> ReadZipArchive(std::string_view bytes, const std::filesystem::path& path) {
+    // libzip takes no bytes for an empty archive, but an empty file for no zip at all.
+    if (bytes.empty())
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + ZipErrorText(ZIP_ER_NOZIP));
+    zip_error_t error;
+    zip_error_init(&error);
+    Source source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error));
+    Archive archive(source ? zip_open_from_source(source.get(), ZIP_RDONLY, &error) : nullptr);
+    if (!archive) {
+        const std::string reason = ZipErrorText(error);
+        zip_error_fini(&error);
+        throw SpreadsheetError(Quoted(path) + "を開けません: " + reason);
     }
-    return entries;
+    source.release();  // the archive frees it on closing
+    return ReadEntries(archive.get(), path);
 }
 
 void WriteZipArchive(const std::filesystem::path& path, const std::vector<ZipEntry>& entries) {

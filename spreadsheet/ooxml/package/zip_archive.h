@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nubera::sheet {
@@ -18,6 +19,9 @@ struct ZipEntry {
 // Every entry, each checked against its checksum. Throws SpreadsheetError
 // naming the file, the damaged part and the reason.
 std::vector<ZipEntry> ReadZipArchive(const std::filesystem::path& path);
+// The same from the bytes of a zip file held in memory; `path` names them in
+// messages.
+std::vector<ZipEntry> ReadZipArchive(std::string_view bytes, const std::filesystem::path& path);
 
 // The bytes of a zip file holding the entries in order, built in memory:
 // libzip then needs no temporary file of its own (whose random name would

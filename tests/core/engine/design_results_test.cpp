@@ -13,7 +13,8 @@
 namespace nubera {
 namespace {
 
-using testing_support::OneBlockProject;
+using test::OneBlockProject;
+using test::Points;
 
 // The project with a surcharge beside its block, in lateral mode.
 ProjectData WithSurchargeAndLateral() {
@@ -58,7 +59,7 @@ TEST(DesignResults, AreTheRunsNumbersAtEveryPlacedPoint) {
 
 TEST(DesignResults, ManualPointsLeaveTheEmptySlotsEmpty) {
     ProjectData project = OneBlockProject();
-    project.focusPoints = testing_support::Points({-2.0, std::nullopt, 1.5});
+    project.focusPoints = Points({-2.0, std::nullopt, 1.5});
     const DesignResults design = ComputeDesignResults(project, Placement::Manual, "");
     ASSERT_TRUE(design.Computed()) << design.whyNot;
     EXPECT_TRUE(design.x[0] && design.x[2]);

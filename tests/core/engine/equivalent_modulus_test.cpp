@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -11,26 +12,14 @@ namespace nubera {
 namespace {
 
 // Layers as (depth of the bottom, Es) pairs.
-SoilLayerTable Layers(const std::vector<std::pair<double, double>>& layers) {
-    SoilLayerTable table = MakeSoilLayerTable();
-    table.ResizeRows(layers.size());
-    double previous = 0;
-    for (std::size_t r = 0; r < layers.size(); ++r) {
-        table.At(soil_column::kThickness, r) = Cell::Number(layers[r].first - previous);
-        table.At(soil_column::kDepth, r) = Cell::Number(layers[r].first);
-        table.At(soil_column::kModulus, r) = Cell::Number(layers[r].second);
-        previous = layers[r].first;
-    }
-    return table;
+std::vector<SoilLayer> Layers(const std::vector<std::pair<double, double>>& layers) {
+    std::vector<SoilLayer> converted;
+    for (const auto& [depth, modulus] : layers) converted.push_back({depth, modulus});
+    return converted;
 }
 
 double Em(const std::vector<std::pair<double, double>>& layers, double B = 10, double L = 20) {
-    ProjectData project;
-    project.soilLayers = Layers(layers);
-    CalcResults results;
-    double em = EquivalentModulus(project, results, B, L);
-    EXPECT_EQ(results.equivalentModulus, em);
-    return em;
+    return EquivalentModulus(Layers(layers), B, L);
 }
 
 struct WorkedExample {
@@ -80,30 +69,37 @@ TEST(EquivalentModulus, RefusesInputThatWouldDivideByZeroOrTakeLogOfNonPositive)
          10,
          20,
          "土質条件の第2層の変形係数Esが0のため、Em値(換算変形係数)を計算できません。"},
+        {{{5, 6860}, {8, -7000}},
+         10,
+         20,
+         "土質条件の第2層の変形係数Esが正の数でないため、Em値(換算変形係数)を計算できません。"},
+        {{{5, std::nan("")}},
+         10,
+         20,
+         "土質条件の第1層の変形係数Esが正の数でないため、Em値(換算変形係数)を計算できません。"},
+        {{{5, 6860}},
+         std::nan(""),
+         20,
+         "開削幅が0以下のため、Em値(換算変形係数)を計算できません。"},
         {{{-10, 6860}},
          10,
          20,
          "土質条件の第1層の深度が不正なため、Em値(換算変形係数)を計算できません。"},
     };
     for (const auto& c : cases) {
-        ProjectData project;
-        project.soilLayers = Layers(c.layers);
-        CalcResults results;
-        results.equivalentModulus = 42;
         try {
-            EquivalentModulus(project, results, c.B, c.L);
+            EquivalentModulus(Layers(c.layers), c.B, c.L);
             ADD_FAILURE() << c.message;
         } catch (const EngineError& error) {
             EXPECT_STREQ(error.what(), c.message);
         }
-        EXPECT_EQ(results.equivalentModulus, 42) << "left as it was";
     }
 }
 
 TEST(EquivalentModulus, AbsentSoilLayersAreRefused) {
+    EXPECT_THROW(EquivalentModulus({}, 10, 20), EngineError);
     ProjectData project;
-    CalcResults results;
-    EXPECT_THROW(EquivalentModulus(project, results, 10, 20), EngineError);
+    EXPECT_THROW(EquivalentModulus(EngineInputOf(project).layers, 10, 20), EngineError);
 }
 
 }  // namespace

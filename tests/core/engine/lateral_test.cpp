@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/engine_error.h"
 #include "engine/settlement.h"
 #include "tests/core/one_block_project.h"
@@ -9,9 +11,9 @@
 namespace nubera {
 namespace {
 
-using testing_support::Item;
-using testing_support::OneBlockProject;
-using testing_support::Points;
+using test::Item;
+using test::OneBlockProject;
+using test::Points;
 
 // Em 6860, nu 0.3, q 45, a 4.5, c 5, points at x = 0, 4.5, 9, -9, 20, one
 // empty slot, -4.5.
@@ -20,8 +22,8 @@ CalcResults WorkedLateral(ProjectData project) {
     project.focusPoints = Points({0, 4.5, 9, -9, 20, std::nullopt, -4.5});
     CalcResults results;
     results.equivalentModulus = 6860;
-    RunSettlementStep(project, results, Placement::Manual);
-    ComputeLateral(project, results);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
+    ComputeLateral(EngineInputOf(project), results);
     return results;
 }
 
@@ -57,8 +59,8 @@ TEST(ComputeLateral, PointsMirroredAboutTheCentreGetOppositeDisplacements) {
     project.focusPoints = Points({-1.3, 1.3, -6.1, 6.1, -4.5, 4.5});
     CalcResults results;
     results.equivalentModulus = 5165.15;
-    RunSettlementStep(project, results, Placement::Manual);
-    ComputeLateral(project, results);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
+    ComputeLateral(EngineInputOf(project), results);
     const PointDetail& d = results.lateralDetail.at(0);
     for (std::size_t p = 0; p < 6; p += 2) {
         EXPECT_NE(Item(d, p, point_item::kResult), 0);
@@ -71,8 +73,8 @@ TEST(ComputeLateral, HalfPoissonRatioGivesNoDisplacement) {
     project.poissonRatio = 0.5;
     CalcResults results;
     results.equivalentModulus = 6860;
-    RunSettlementStep(project, results, Placement::Automatic);
-    ComputeLateral(project, results);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Automatic);
+    ComputeLateral(EngineInputOf(project), results);
     for (std::size_t p = 0; p < kPointCount; ++p)
         EXPECT_EQ(Item(results.lateralDetail[0], p, point_item::kResult), 0);
 }
@@ -83,12 +85,12 @@ TEST(ComputeLateral, RefusesDivisionsByZeroNamingLoadAndPoint) {
     project.focusPoints = Points({std::nullopt, 0, 4.5});
     CalcResults results;
     results.equivalentModulus = 6860;
-    RunSettlementStep(project, results, Placement::Manual);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
 
     CalcResults zeroEm = results;
     zeroEm.equivalentModulus = 0;
     try {
-        ComputeLateral(project, zeroEm);
+        ComputeLateral(EngineInputOf(project), zeroEm);
         ADD_FAILURE();
     } catch (const EngineError& error) {
         EXPECT_STREQ(
@@ -98,7 +100,7 @@ TEST(ComputeLateral, RefusesDivisionsByZeroNamingLoadAndPoint) {
 
     project.excavationWidth = 0;  // c = 0 puts a logarithm of 0 at the edge x = a
     try {
-        ComputeLateral(project, results);
+        ComputeLateral(EngineInputOf(project), results);
         ADD_FAILURE();
     } catch (const EngineError& error) {
         EXPECT_STREQ(error.what(),
@@ -110,11 +112,25 @@ TEST(ComputeLateral, RefusesDivisionsByZeroNamingLoadAndPoint) {
     EXPECT_TRUE(results.lateralDetail[0][2][point_item::kOffset].IsMissing()) << "point 3 was not";
 }
 
+TEST(LateralAt, RefusesAnEmThatIsNotPositiveNaNIncluded) {
+    const StripLoad load{"上載荷重 qX", 10, 1, 0.5};
+    for (const double em : {-1.0, std::nan("")}) {
+        try {
+            LateralAt(load, em, 5, 0.3, 0, 2);
+            ADD_FAILURE() << em;
+        } catch (const EngineError& error) {
+            EXPECT_STREQ(error.what(),
+                         "Em値(換算変形係数)が正の数でないため、上載荷重 qX "
+                         "の着目点①の側方変位量を計算できません。");
+        }
+    }
+}
+
 TEST(ComputeLateral, NeedsThePlacedPoints) {
     ProjectData project = OneBlockProject();
     CalcResults results;
     results.equivalentModulus = 6860;
-    EXPECT_THROW(ComputeLateral(project, results), EngineError);
+    EXPECT_THROW(ComputeLateral(EngineInputOf(project), results), EngineError);
 }
 
 }  // namespace

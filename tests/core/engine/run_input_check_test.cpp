@@ -3,19 +3,23 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <limits>
 
 #include "engine/calculation.h"
 #include "engine/engine_error.h"
+#include "engine/equivalent_modulus.h"
+#include "screenrules/soil_layer_rules.h"
 #include "tests/case_name.h"
 #include "tests/core/one_block_project.h"
 
 namespace nubera {
 namespace {
 
+using test::OneBlockProject;
+using test::Points;
 using ::testing::HasSubstr;
-using testing_support::OneBlockProject;
-using testing_support::Points;
 
 struct BoundCase {
     const char* name;
@@ -37,6 +41,20 @@ TEST_P(RunInputCheck, RefusesBeforeComputingAndNamesTheValue) {
         EXPECT_THAT(error.what(), HasSubstr(GetParam().message));
     }
     EXPECT_EQ(results.equivalentModulus, 123) << "nothing was computed";
+}
+
+// Soil layers of the given thicknesses, depths and moduli, top first.
+SoilLayerTable Layers(std::initializer_list<std::array<double, 3>> rows) {
+    SoilLayerTable table = MakeSoilLayerTable();
+    table.ResizeRows(rows.size());
+    std::size_t row = 0;
+    for (const auto& values : rows) {
+        for (std::size_t column = 0; column < values.size(); ++column) {
+            table.At(column, row) = Cell::Number(values[column]);
+        }
+        ++row;
+    }
+    return table;
 }
 
 void AddRows(CellTable& table, std::size_t rows) {
@@ -69,6 +87,31 @@ INSTANTIATE_TEST_SUITE_P(
             "negative_depth",
             [](ProjectData& p) { p.soilLayers->At(soil_column::kDepth, 0) = Cell::Number(-5); },
             "土質条件の第1層の深度(-5)は0以上にしてください。"},
+        BoundCase{"depth_above_the_layer_before",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 5, 10000}, {2, 2, 100}});
+                  },
+                  "土質条件の第2層の深度(2)が上の層の深度(5)より深くありません。"},
+        BoundCase{"depth_not_the_sum_of_the_thicknesses",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 5, 10000}, {2, 8, 100}});
+                  },
+                  "土質条件の第2層の深度(8)が層厚の合計(7)と合いません。"},
+        BoundCase{"layer_of_no_thickness",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 5, 10000}, {0, 5, 100}});
+                  },
+                  "土質条件の第2層の深度(5)が上の層の深度(5)より深くありません。"},
+        BoundCase{"top_depth_not_its_thickness",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 4, 10000}});
+                  },
+                  "土質条件の第1層の深度(4)が層厚の合計(5)と合いません。"},
+        BoundCase{"depth_beyond_the_tolerance",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{2.5, 2.5, 10000}, {1.25, 3.756, 100}});
+                  },
+                  "土質条件の第2層の深度(3.756)が層厚の合計(3.75)と合いません。"},
         BoundCase{
             "negative_load",
             [](ProjectData& p) { p.fillLoads->At(fill_column::kLoad, 0) = Cell::Number(-45); },
@@ -103,12 +146,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RunInputCheckBounds, AcceptsTheLimitsThemselves) {
     ProjectData project = OneBlockProject();
-    AddRows(*project.soilLayers, 19);
+    project.soilLayers = MakeSoilLayerTable();
+    project.soilLayers->ResizeRows(kMaxSoilLayers);
+    for (std::size_t row = 0; row < kMaxSoilLayers; ++row) {
+        project.soilLayers->At(soil_column::kThickness, row) = Cell::Number(0.1);
+        project.soilLayers->At(soil_column::kDepth, row) = Cell::Number(0.1 * (row + 1));
+        project.soilLayers->At(soil_column::kModulus, row) = Cell::Number(1000);
+    }
+    // Depths kept to two decimals, half a centimetre off the thicknesses' sum.
+    project.soilLayers->At(soil_column::kDepth, 19) = Cell::Number(2.005);
     AddRows(*project.fillLoads, 4);
     project.excavationWidth = kMaxLength;
     project.leveeWidth = -kMaxLength;  // refused later by Em, not by the bounds
-    project.soilLayers->At(soil_column::kThickness, 0) = Cell::Number(0);
     EXPECT_NO_THROW(CheckRunInputs(project));
+}
+
+// Em stops the run unless it is positive and finite (a run would print
+// confident settlements from a negative one).
+TEST(RunInputCheckBounds, OnlyAPositiveFiniteEmIsUsable) {
+    EXPECT_TRUE(UsableModulus(0.01));
+    EXPECT_TRUE(UsableModulus(6860));
+    for (const double em : {0.0, -0.0, -96.94, std::numeric_limits<double>::infinity(),
+                            std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_FALSE(UsableModulus(em)) << em;
+    }
 }
 
 TEST(RunCalculationResults, StartFromEmptyResultsEveryRun) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "engine/engine_error.h"
 #include "tests/core/one_block_project.h"
@@ -10,9 +11,9 @@
 namespace nubera {
 namespace {
 
-using testing_support::Item;
-using testing_support::OneBlockProject;
-using testing_support::Points;
+using test::Item;
+using test::OneBlockProject;
+using test::Points;
 
 CalcResults ResultsWithEm(double em) {
     CalcResults results;
@@ -25,7 +26,7 @@ class WorkedSettlement : public testing::Test {
   protected:
     void SetUp() override {
         project.focusPoints = Points({0, 4.5, -4.5, 9, -3, 20, std::nullopt, 7});
-        RunSettlementStep(project, results, Placement::Manual);
+        RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
     }
     ProjectData project = OneBlockProject();
     CalcResults results = ResultsWithEm(6860);
@@ -45,8 +46,9 @@ TEST_F(WorkedSettlement, StoresTheInputsAndIntermediateItems) {
     EXPECT_EQ(d[2][point_item::kOffset], Cell::Number(-4.5)) << "x keeps its sign";
     const double items[] = {6860, 4.5, 45, 0, 5};  // Em, a, q, centre offset, H
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Item(d, 4, i + 1), items[i]);
-    EXPECT_EQ(Item(d, 4, point_item::kU), 3 / 4.5 + 1);  // u from |x|
-    EXPECT_EQ(Item(d, 4, point_item::kV), 1 - 3 / 4.5);
+    // x = -3 with a = 4.5: u = 1 + 2/3 and v = 1/3, from |x|.
+    EXPECT_DOUBLE_EQ(Item(d, 4, point_item::kU), 5.0 / 3);
+    EXPECT_DOUBLE_EQ(Item(d, 4, point_item::kV), 1.0 / 3);
     // At the strip's edge v = 0 and ln|v| is taken as 0.
     EXPECT_EQ(Item(d, 1, point_item::kV), 0);
     EXPECT_EQ(Item(d, 1, point_item::kLogV), 0);
@@ -60,10 +62,33 @@ TEST_F(WorkedSettlement, EmptySlotWritesOnlyItemZero) {
     EXPECT_EQ(Item(d, 7, point_item::kResult), 0.40);
 }
 
+TEST(SettlementAt, RefusesAnEmOrThicknessThatIsNotPositiveNaNIncluded) {
+    const StripLoad load{"盛土荷重 q1", 45, 4.5, 0};
+    const std::string point = "盛土荷重 q1 の着目点③の即時沈下量を計算できません。";
+    const struct {
+        double em;
+        double H;
+        std::string message;
+    } cases[] = {
+        {-6860, 5, "Em値(換算変形係数)が正の数でないため、" + point},
+        {std::nan(""), 5, "Em値(換算変形係数)が正の数でないため、" + point},
+        {6860, std::nan(""), "土質条件の層厚の合計Hが0以下のため、" + point},
+        {6860, -5, "土質条件の層厚の合計Hが0以下のため、" + point},
+    };
+    for (const auto& c : cases) {
+        try {
+            SettlementAt(load, c.em, c.H, 2, 1.5);
+            ADD_FAILURE() << c.message;
+        } catch (const EngineError& error) {
+            EXPECT_EQ(error.what(), c.message);
+        }
+    }
+}
+
 TEST(PlacePoints, AutomaticWithOneBlockSpansReferencePointToTheBaseEnd) {
     ProjectData project = OneBlockProject();
     CalcResults results;
-    PlacePoints(project, results, Placement::Automatic);
+    PlacePoints(EngineInputOf(project), results, Placement::Automatic);
     ASSERT_EQ(results.pointOffsets.size(), 1u);
     const double expected[] = {-7, -5.6, -4.2, -2.8, -1.4, 0, 1.4, 2.8, 4.2, 5.6, 7};
     for (std::size_t p = 0; p < kPointCount; ++p) {
@@ -96,7 +121,7 @@ ProjectData TwoBlocksWithSurcharge() {
 TEST(PlacePoints, AutomaticOffsetsAreMeasuredFromEveryLoadCentre) {
     ProjectData project = TwoBlocksWithSurcharge();
     CalcResults results;
-    PlacePoints(project, results, Placement::Automatic);
+    PlacePoints(EngineInputOf(project), results, Placement::Automatic);
     ASSERT_EQ(results.pointOffsets.size(), 3u) << "F + 1 rows with a surcharge";
     const double expected[3][11] = {
         {-6, -4.8, -3.6, -2.4, -1.2, 0, 0.8, 1.6, 2.4, 3.2, 4},
@@ -115,7 +140,7 @@ TEST(PlacePoints, ManualOffsetsAreNotRounded) {
     project.focusPoints = Points({0.123, std::nullopt});
     project.focusPoints->at(2) = Cell::Text("2.345abc");
     CalcResults results;
-    PlacePoints(project, results, Placement::Manual);
+    PlacePoints(EngineInputOf(project), results, Placement::Manual);
     EXPECT_EQ(results.pointOffsets[1][0], Cell::Number(0.123 - -1.0));
     EXPECT_TRUE(results.pointOffsets[1][1].IsMissing());
     EXPECT_EQ(results.pointOffsets[2][2], Cell::Number(2.345 - 0.5));
@@ -124,7 +149,7 @@ TEST(PlacePoints, ManualOffsetsAreNotRounded) {
 TEST(ComputeSettlement, SurchargeResultsGoToTheirOwnTable) {
     ProjectData project = TwoBlocksWithSurcharge();
     CalcResults results = ResultsWithEm(6860);
-    RunSettlementStep(project, results, Placement::Automatic);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Automatic);
     EXPECT_EQ(results.settlementDetail.size(), 2u);
     EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, point_item::kLoad), 10);      // q
     EXPECT_EQ(Item(results.surchargeSettlementDetail, 5, point_item::kHalfWidth), 1);  // a
@@ -140,12 +165,12 @@ TEST(ComputeSettlement, RerunsResizeKeepingEarlierRowsAndSurchargeCells) {
     ProjectData project = TwoBlocksWithSurcharge();
     project.focusPoints = Points({1, 2, 3});
     CalcResults results = ResultsWithEm(6860);
-    RunSettlementStep(project, results, Placement::Manual);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
     PointDetail earlierSurcharge = results.surchargeSettlementDetail;
 
     project.focusPoints = Points({1, std::nullopt, 3});
     project.fillLoads = OneBlockProject().fillLoads;
-    RunSettlementStep(project, results, Placement::Manual);
+    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
     EXPECT_EQ(results.pointOffsets.size(), 2u);
     EXPECT_EQ(results.settlementDetail.size(), 1u);
     EXPECT_TRUE(results.surchargeSettlementDetail[1][point_item::kOffset].IsMissing());
@@ -194,7 +219,7 @@ TEST(ComputeSettlement, RefusesDivisionsByZeroNamingLoadAndPoint) {
         CalcResults results = ResultsWithEm(6860);
         c.change(project, results);
         try {
-            RunSettlementStep(project, results, Placement::Manual);
+            RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
             ADD_FAILURE() << c.name;
         } catch (const EngineError& error) {
             EXPECT_STREQ(error.what(), c.message) << c.name;
@@ -206,7 +231,8 @@ TEST(ComputeSettlement, AFailedRowLeavesEarlierResultsAndNothingOfTheFailedPoint
     ProjectData project = TwoBlocksWithSurcharge();
     project.fillLoads->At(fill_column::kLoadingWidth, 1) = Cell::Number(0);
     CalcResults results = ResultsWithEm(6860);
-    EXPECT_THROW(RunSettlementStep(project, results, Placement::Automatic), EngineError);
+    EXPECT_THROW(RunSettlementStep(EngineInputOf(project), results, Placement::Automatic),
+                 EngineError);
     ASSERT_EQ(results.settlementDetail.size(), 2u);
     EXPECT_EQ(Item(results.settlementDetail[0], 10, point_item::kLoad), 18);
     for (const Cell& cell : results.settlementDetail[1][0]) EXPECT_TRUE(cell.IsMissing());
@@ -215,11 +241,13 @@ TEST(ComputeSettlement, AFailedRowLeavesEarlierResultsAndNothingOfTheFailedPoint
 TEST(RunSettlementStep, MissingTablesAreRefused) {
     ProjectData project = OneBlockProject();
     CalcResults results = ResultsWithEm(6860);
-    EXPECT_THROW(RunSettlementStep(project, results, Placement::Manual), EngineError);
+    EXPECT_THROW(RunSettlementStep(EngineInputOf(project), results, Placement::Manual),
+                 EngineError);
     project.soilLayers.reset();
-    EXPECT_THROW(RunSettlementStep(project, results, Placement::Automatic), EngineError);
+    EXPECT_THROW(RunSettlementStep(EngineInputOf(project), results, Placement::Automatic),
+                 EngineError);
     project.fillLoads.reset();
-    EXPECT_THROW(PlacePoints(project, results, Placement::Automatic), EngineError);
+    EXPECT_THROW(PlacePoints(EngineInputOf(project), results, Placement::Automatic), EngineError);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@
 namespace nubera {
 namespace {
 
-using testing::ReadBytes;
-using testing::ScratchFolder;
+using test::ReadBytes;
+using test::ScratchFolder;
 
 std::vector<std::string> Names(const ScratchFolder& folder) {
     std::vector<std::string> names;
@@ -85,7 +85,7 @@ TEST(PendingFile, AWritePastTheSizeLimitFailsWithItsReasonAndLeavesNothing) {
     std::string reason;
     {
         PendingFile file = Created(folder);
-        testing::FileSizeLimit limit(4096);
+        test::FileSizeLimit limit(4096);
         EXPECT_FALSE(file.Write(std::string(10000, 'x'), &reason));
     }
     EXPECT_EQ(reason, "ファイルサイズの上限を超えました");

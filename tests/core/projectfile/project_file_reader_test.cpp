@@ -10,8 +10,8 @@
 namespace nubera {
 namespace {
 
-using testing::ProjectFileBytes;
-using testing::ScratchFolder;
+using test::ProjectFileBytes;
+using test::ScratchFolder;
 
 class ProjectFileReader : public ::testing::Test {
   protected:
@@ -28,7 +28,7 @@ class ProjectFileReader : public ::testing::Test {
 };
 
 TEST_F(ProjectFileReader, ReadsTheOneBlockExample) {
-    const auto loaded = LoadProject(testing::OneBlockExample(), nullptr);
+    const auto loaded = LoadProject(test::OneBlockExample(), nullptr);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->excavationWidth, 10);
     EXPECT_EQ(loaded->leveeWidth, 20);
@@ -240,7 +240,7 @@ TEST_F(ProjectFileReader, ReadsLoneLineFeedsAndAMissingFinalEnding) {
 }
 
 TEST(ApplyLoadedProject, ReplacesTablesWidthsAndModeButNotPoissonRatio) {
-    ProjectData project = testing_support::OneBlockProject();
+    ProjectData project = test::OneBlockProject();
     project.surcharge = MakeSurchargeTable();
     project.focusPoints.emplace();
     project.poissonRatio = 0.25;
@@ -263,6 +263,15 @@ TEST(ApplyLoadedProject, ReplacesTablesWidthsAndModeButNotPoissonRatio) {
     EXPECT_EQ(project.poissonRatio, 0.25);
 }
 
+// The header names the format, which outlives program versions: files of
+// 1.0.0 and files of later programs carry the same one.
+TEST(CheckProjectHeader, TheHeaderIsTheFormatsNotTheProgramsVersion) {
+    EXPECT_EQ(ProjectHeaderLine(), "[ヌベラ100]");
+    ScratchFolder folder;
+    EXPECT_EQ(CheckProjectHeader(folder.Write("later.nbr", ProjectFileBytes({"[ヌベラ110]"}))),
+              HeaderCheck::WrongHeader);
+}
+
 TEST(CheckProjectHeader, ComparesTheFirstFieldOfTheFirstLine) {
     ScratchFolder folder;
     const std::string header = ProjectHeaderLine();
@@ -283,7 +292,7 @@ TEST(CheckProjectHeader, ComparesTheFirstFieldOfTheFirstLine) {
     for (const auto& c : cases) {
         EXPECT_EQ(CheckProjectHeader(folder.Write("project.nbr", c.bytes)), c.expected) << c.name;
     }
-    EXPECT_EQ(CheckProjectHeader(testing::OneBlockExample()), HeaderCheck::Ok);
+    EXPECT_EQ(CheckProjectHeader(test::OneBlockExample()), HeaderCheck::Ok);
     EXPECT_EQ(CheckProjectHeader(folder / "missing.nbr"), HeaderCheck::Unreadable);
     EXPECT_EQ(CheckProjectHeader(folder.Path()), HeaderCheck::Unreadable);
 }

@@ -16,9 +16,9 @@ namespace {
 
 using ::testing::HasSubstr;
 
-using testing::ProjectFileBytes;
-using testing::ReadBytes;
-using testing::ScratchFolder;
+using test::ProjectFileBytes;
+using test::ReadBytes;
+using test::ScratchFolder;
 
 // What the reader gives back for a saved project: every cell read as a number.
 ProjectData AsReadBack(ProjectData project) {
@@ -71,18 +71,18 @@ class ProjectFileWriter : public ::testing::Test {
 
 TEST_F(ProjectFileWriter, WritesTheOneBlockExampleByteForByte) {
     const auto path = folder_ / "one-block.nbr";
-    ASSERT_TRUE(SaveProject(testing_support::OneBlockProject(), path, nullptr));
-    EXPECT_EQ(ReadBytes(path), ReadBytes(testing::OneBlockExample()));
+    ASSERT_TRUE(SaveProject(test::OneBlockProject(), path, nullptr));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(test::OneBlockExample()));
 }
 
 TEST_F(ProjectFileWriter, WritesBackTheOneBlockExampleAsRead) {
-    const auto loaded = LoadProject(testing::OneBlockExample(), nullptr);
+    const auto loaded = LoadProject(test::OneBlockExample(), nullptr);
     ASSERT_TRUE(loaded);
     ProjectData project;
     ApplyLoadedProject(*loaded, project);
     const auto path = folder_ / "again.nbr";
     ASSERT_TRUE(SaveProject(project, path, nullptr));
-    EXPECT_EQ(ReadBytes(path), ReadBytes(testing::OneBlockExample()));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(test::OneBlockExample()));
 }
 
 // Texts unchanged, missing cells empty, empty slots "NULL", and the Poisson
@@ -114,7 +114,7 @@ TEST_F(ProjectFileWriter, WritesEveryKindOfCell) {
 // Missing table cells come back as 0 (written empty, the empty text reads as
 // 0), texts as the numbers they stand for, empty point slots as empty slots.
 TEST_F(ProjectFileWriter, RoundTripsAProjectWithManyRows) {
-    ProjectData project = testing_support::OneBlockProject();
+    ProjectData project = test::OneBlockProject();
     // As many rows as the reader takes from one table.
     project.soilLayers->ResizeRows(999);
     for (std::size_t row = 0; row < 999; ++row) {
@@ -137,7 +137,7 @@ TEST_F(ProjectFileWriter, RoundTripsAProjectWithManyRows) {
 }
 
 TEST_F(ProjectFileWriter, WritesTextCellsInCodePage932) {
-    ProjectData project = testing_support::OneBlockProject();
+    ProjectData project = test::OneBlockProject();
     project.fillLoads->At(fill_column::kCentreOffset, 0) = Cell::Text("～－∥①");
     const auto path = folder_ / "texts.nbr";
     ASSERT_TRUE(SaveProject(project, path, nullptr));
@@ -151,7 +151,7 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
     const auto previous = ProjectFileBytes({"previous"});
     for (const char* text : {"𠮷", "¥", "1,5", "1\r\n2", "3\n"}) {
         folder_.Write("project.nbr", previous);
-        ProjectData project = testing_support::OneBlockProject();
+        ProjectData project = test::OneBlockProject();
         (*project.fillLoads).At(fill_column::kCentreOffset, 0) = Cell::Text(text);
         std::string error;
         EXPECT_FALSE(SaveProject(project, path, &error)) << text;
@@ -164,8 +164,8 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
 
 TEST_F(ProjectFileWriter, ReplacesAnExistingFile) {
     const auto path = folder_.Write("project.nbr", std::string(5000, 'x'));
-    ASSERT_TRUE(SaveProject(testing_support::OneBlockProject(), path, nullptr));
-    EXPECT_EQ(ReadBytes(path), ReadBytes(testing::OneBlockExample()));
+    ASSERT_TRUE(SaveProject(test::OneBlockProject(), path, nullptr));
+    EXPECT_EQ(ReadBytes(path), ReadBytes(test::OneBlockExample()));
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
 }
 
@@ -173,7 +173,7 @@ TEST_F(ProjectFileWriter, ReportsAFolderThatCannotHoldTheFile) {
     const auto notAFolder = folder_.Write("plain-file", "x");
     const auto path = notAFolder / "project.nbr";
     std::string error;
-    EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
+    EXPECT_FALSE(SaveProject(test::OneBlockProject(), path, &error));
     EXPECT_EQ(error, "「" + path.string() +
                          "」を保存できませんでした: フォルダではないものがパスに含まれています");
 }
@@ -185,20 +185,20 @@ TEST_F(ProjectFileWriter, LeavesNoTemporaryFileWhenTheRenameFails) {
     std::filesystem::create_directory(path);
     folder_.Write("project.nbr/inside", "kept");
     std::string error;
-    EXPECT_FALSE(SaveProject(testing_support::OneBlockProject(), path, &error));
+    EXPECT_FALSE(SaveProject(test::OneBlockProject(), path, &error));
     EXPECT_THAT(error, HasSubstr(path.string())) << error;
     EXPECT_EQ(FolderContents(), std::vector<std::string>{"project.nbr"});
     EXPECT_EQ(ReadBytes(path / "inside"), "kept");
 }
 
 TEST_F(ProjectFileWriter, KeepsThePreviousFileWhenWritingFails) {
-    const auto previous = ReadBytes(testing::OneBlockExample());
+    const auto previous = ReadBytes(test::OneBlockExample());
     const auto path = folder_.Write("project.nbr", previous);
-    ProjectData project = testing_support::OneBlockProject();
+    ProjectData project = test::OneBlockProject();
     project.soilLayers->ResizeRows(1000);
     std::string error;
     {
-        testing::FileSizeLimit limit(1024);
+        test::FileSizeLimit limit(1024);
         EXPECT_FALSE(SaveProject(project, path, &error));
     }
     EXPECT_EQ(error,

@@ -10,8 +10,8 @@
 namespace nubera {
 namespace {
 
-using testing_support::OneBlock;
-using testing_support::OneLayer;
+using test::OneBlock;
+using test::OneLayer;
 
 ProjectData WithPoints() {
     ProjectData project;
@@ -75,7 +75,7 @@ TEST(CommitSoilConditions, WritesTheWidthsAndLayersAndAComputedEmOnly) {
     ProjectData project;
     CalcResults results;
     results.equivalentModulus = 123;
-    SoilConditions accepted{10, 20, OneLayer(), std::nullopt};
+    SoilConditions accepted{10, 20, OneLayer(), std::nullopt, std::nullopt};
     CommitSoilConditions(accepted, project, results);
     EXPECT_EQ(SoilConditionsOf(project), accepted);
     EXPECT_EQ(results.equivalentModulus, 123);
@@ -85,6 +85,28 @@ TEST(CommitSoilConditions, WritesTheWidthsAndLayersAndAComputedEmOnly) {
     CommitSoilConditions(accepted, project, results);
     EXPECT_FALSE(project.soilLayers);
     EXPECT_EQ(results.equivalentModulus, 0);
+}
+
+// A derivation read off a log goes with the layers it describes, and is
+// dropped once an edit reshaped them: a report then never traces Es to tests
+// of other depths.
+TEST(CommitSoilConditions, KeepsTheDerivationOnlyWhileItDescribesTheLayers) {
+    ProjectData project;
+    CalcResults results;
+    SoilConditions accepted{10, 20, OneLayer(), std::nullopt, std::nullopt};
+    const double bottom = accepted.layers->Number(soil_column::kDepth, 0);
+    accepted.derivation =
+        SoilDerivation{"BED0001.XML", "No.1", 2800, {{"粘土", 0, bottom, {}, {}, {}}}};
+    CommitSoilConditions(accepted, project, results);
+    EXPECT_EQ(project.soilDerivation, accepted.derivation);
+
+    accepted.layers->At(soil_column::kDepth, 0) = Cell::Number(bottom + 1);
+    CommitSoilConditions(accepted, project, results);
+    EXPECT_FALSE(project.soilDerivation);
+
+    accepted.layers.reset();
+    CommitSoilConditions(accepted, project, results);
+    EXPECT_FALSE(project.soilDerivation);
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 namespace nubera {
 namespace {
 
-using testing_support::OneBlockProject;
-using testing_support::Points;
+using test::OneBlockProject;
+using test::Points;
 
 TEST(RunRequirementText, NamesEveryMissingInputAndNothingOnceAllowed) {
     ProjectData project;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace nubera {
 namespace {
 
@@ -45,6 +47,18 @@ TEST(CheckPoissonText, RefusesValuesOutsideTheRangeBeforeRounding) {
         PoissonCheck check = CheckPoissonText(text);
         EXPECT_FALSE(check.ok) << text;
         EXPECT_EQ(check.message, "ﾎﾟｱｿﾝ比は0.01～1.00の範囲で入力してください。") << text;
+    }
+}
+
+// Only a lateral run with a ratio above 0.5 is warned about, naming the value.
+TEST(PoissonRatioWarning, NamesARatioThatReversesTheDisplacements) {
+    EXPECT_EQ(PoissonRatioWarning(true, 0.8),
+              "ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。"
+              "側方変位量の向きがすべて逆になります(0.5では0になります)。");
+    EXPECT_FALSE(PoissonRatioMark(true, 0.51).empty());
+    for (const auto& [lateral, ratio] : {std::pair{true, 0.5}, {true, 0.3}, {false, 0.8}}) {
+        EXPECT_EQ(PoissonRatioWarning(lateral, ratio), "") << lateral << " " << ratio;
+        EXPECT_EQ(PoissonRatioMark(lateral, ratio), "") << lateral << " " << ratio;
     }
 }
 

@@ -10,7 +10,7 @@
 #include "report/result_printout.h"
 #include "tests/printout/render/example_report.h"
 
-namespace nubera::testing_render {
+namespace nubera::test {
 namespace {
 
 constexpr double kPadding = 2.25;   // points between a cell's edge and its text
@@ -84,4 +84,4 @@ TEST_F(CellTextTest, TextsStartAtTheLeftPaddingOfTheirCells) {
 }
 
 }  // namespace
-}  // namespace nubera::testing_render
+}  // namespace nubera::test

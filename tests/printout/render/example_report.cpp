@@ -7,14 +7,12 @@
 #include <regex>
 #include <sstream>
 
-#include "engine/equivalent_modulus.h"
-#include "engine/lateral.h"
-#include "engine/settlement.h"
+#include "engine/calculation.h"
+#include "projectfile/loaded_run_settings.h"
 #include "projectfile/project_file.h"
 #include "report/result_workbook.h"
-#include "screenrules/poisson_ratio.h"
 
-namespace nubera::testing_render {
+namespace nubera::test {
 
 ExampleReport RunExample(const std::string& name) {
     ExampleReport report;
@@ -24,15 +22,12 @@ ExampleReport RunExample(const std::string& name) {
     EXPECT_TRUE(loaded) << error;
     if (!loaded) return report;
     ApplyLoadedProject(*loaded, report.project);
-    report.project.poissonRatio =
-        CheckPoissonText(report.project.alsoLateral ? loaded->poissonText : "").ratio;
-    EquivalentModulus(report.project, report.results, report.project.excavationWidth,
-                      report.project.leveeWidth);
+    report.project.poissonRatio = CheckLoadedPoisson(*loaded).ratio;
     report.context = {name,
                       std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-                      loaded->manualPointsLoaded ? Placement::Manual : Placement::Automatic};
-    RunSettlementStep(report.project, report.results, report.context.placement);
-    if (report.project.alsoLateral) ComputeLateral(report.project, report.results);
+                      LoadedPlacement(*loaded)};
+    EXPECT_EQ(RunCalculation(report.project, report.results, report.context.placement),
+              RunOutcome::Computed);
 
     // A folder of the running test's own: ctest runs tests side by side.
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -86,4 +81,4 @@ std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page) {
     return words;
 }
 
-}  // namespace nubera::testing_render
+}  // namespace nubera::test

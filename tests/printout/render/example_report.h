@@ -11,7 +11,7 @@
 #include "model/project_data.h"
 #include "report/report_context.h"
 
-namespace nubera::testing_render {
+namespace nubera::test {
 
 struct ExampleReport {
     ProjectData project;
@@ -37,4 +37,4 @@ struct PdfWord {
 // The words of page `page` (1-based), as the PDF's text layer names them.
 std::vector<PdfWord> PdfWords(const std::filesystem::path& pdf, int page);
 
-}  // namespace nubera::testing_render
+}  // namespace nubera::test

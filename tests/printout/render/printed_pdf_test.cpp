@@ -15,7 +15,7 @@
 #include "text/number_text.h"
 #include "text/round_half.h"
 
-namespace nubera::testing_render {
+namespace nubera::test {
 namespace {
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
@@ -174,4 +174,4 @@ INSTANTIATE_TEST_SUITE_P(Examples, PrintedPdfTest,
                          });
 
 }  // namespace
-}  // namespace nubera::testing_render
+}  // namespace nubera::test

@@ -15,7 +15,7 @@
 #include "spreadsheet/workbook.h"
 #include "tests/printout/render/example_report.h"
 
-namespace nubera::testing_render {
+namespace nubera::test {
 namespace {
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
@@ -99,4 +99,4 @@ TEST_F(SummaryDiagramTest, TheRedTicksStandOnTheGroundLine) {
 }
 
 }  // namespace
-}  // namespace nubera::testing_render
+}  // namespace nubera::test

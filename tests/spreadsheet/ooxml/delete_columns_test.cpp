@@ -6,11 +6,11 @@
 namespace nubera::sheet {
 namespace {
 
-using testing::FixtureBook;
-using testing::PartText;
-using testing::SheetBody;
-using testing::TempFolder;
-using testing::WriteFixture;
+using test::FixtureBook;
+using test::PartText;
+using test::SheetBody;
+using test::TempFolder;
+using test::WriteFixture;
 
 // Text boxes named `name` in an anchor given by its XML.
 std::string Box(const std::string& anchor, const std::string& name, const std::string& place) {

@@ -12,12 +12,12 @@
 namespace nubera::sheet {
 namespace {
 
-using testing::FixtureBook;
-using testing::PartNames;
-using testing::PartText;
-using testing::SheetBody;
-using testing::TempFolder;
-using testing::WriteFixture;
+using test::FixtureBook;
+using test::PartNames;
+using test::PartText;
+using test::SheetBody;
+using test::TempFolder;
+using test::WriteFixture;
 
 constexpr const char* kLabel =
     R"(<xdr:twoCellAnchor><xdr:from><xdr:col>1</xdr:col><xdr:colOff>0</xdr:colOff><xdr:row>14</xdr:row><xdr:rowOff>0</xdr:rowOff></xdr:from>)"

@@ -7,11 +7,11 @@
 namespace nubera::sheet {
 namespace {
 
-using testing::FixtureBook;
-using testing::PartText;
-using testing::SheetBody;
-using testing::TempFolder;
-using testing::WriteFixture;
+using test::FixtureBook;
+using test::PartText;
+using test::SheetBody;
+using test::TempFolder;
+using test::WriteFixture;
 
 // A model block in rows 2–4: a title over a merged A2:C2, a tall header row
 // with a style, a value row with a formula; row 5 of the model is empty.

@@ -13,13 +13,13 @@
 namespace nubera::sheet {
 namespace {
 
-using testing::FixtureBook;
-using testing::PartNames;
-using testing::PartText;
-using testing::RunOpenpyxl;
-using testing::SheetBody;
-using testing::TempFolder;
-using testing::WriteFixture;
+using test::FixtureBook;
+using test::PartNames;
+using test::PartText;
+using test::RunOpenpyxl;
+using test::SheetBody;
+using test::TempFolder;
+using test::WriteFixture;
 
 bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;

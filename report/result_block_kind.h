@@ -2,9 +2,9 @@
 
 namespace nubera {
 
-// What one call of a sheet filler writes: the block of load block i, the
+// What one call of a sheet writer writes: the block of load block i, the
 // surcharge block, or the summary sheet.
-enum class FillMode { LoadBlock = 0, SurchargeBlock = 1, Summary = 2 };
+enum class ResultBlockKind { LoadBlock = 0, SurchargeBlock = 1, Summary = 2 };
 
 // Every result block is a copy of the model's 16 rows 2..17.
 inline constexpr int kModelFirstRow = 2;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace nubera {
+
+// One soil or rock division of a boring log: it reaches from the bottom of
+// the one above (the ground surface for the first) down to its bottom depth.
+struct BoringDivision {
+    double bottomDepth = 0;  // m below the ground surface
+    std::string name;        // as logged ("砂質シルト"); may be empty
+    int line = 0;            // of the file, for messages
+
+    bool operator==(const BoringDivision&) const = default;
+};
+
+// One standard penetration test: the blows counted and the penetration they
+// drove, which is 30 cm unless the test was stopped short.
+struct PenetrationTest {
+    double startDepth = 0;     // m below the ground surface
+    double blows = 0;          // total blows
+    double penetrationCm = 0;  // total penetration (cm, whatever unit the file used)
+    int line = 0;
+
+    bool operator==(const PenetrationTest&) const = default;
+};
+
+// What the program takes from a boring exchange file. Text is UTF-8.
+struct BoringLog {
+    std::string dtdVersion;                 // "2.10", "3.00" or "4.00"
+    std::string name;                       // ボーリング名; may be empty
+    std::optional<double> groundLevel;      // 孔口標高 (m)
+    double totalLength = 0;                 // 総掘進長 / 総削孔長 (m)
+    std::vector<BoringDivision> divisions;  // top first, bottoms strictly increasing
+    std::vector<PenetrationTest> tests;     // start depths strictly increasing
+
+    bool operator==(const BoringLog&) const = default;
+};
+
+}  // namespace nubera

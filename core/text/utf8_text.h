@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace nubera {
+
+// The length of the well-formed UTF-8 sequence that starts at text[at]; 0
+// when none does (a stray continuation byte, an overlong form, a surrogate,
+// a code point beyond U+10FFFF, a sequence cut short).
+std::size_t Utf8SequenceAt(std::string_view text, std::size_t at);
+
+bool IsValidUtf8(std::string_view text);
+
+// `text` with every byte that starts no well-formed sequence replaced by
+// U+FFFD, the replacement character.
+std::string WithReplacementCharacters(std::string_view text);
+
+}  // namespace nubera

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/result_preview.h"
+#include "widgets/message_box.h"
+
+namespace nubera {
+
+// What --smoke-test puts in place of the windows that wait for a person: a
+// message is printed on standard error and answered with its safe choice
+// (OK, いいえ, キャンセル), a finished workbook's path printed instead of
+// previewed. Anything said counts as a failed check.
+class SmokeTestMessages : public MessageBox {
+  public:
+    MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
+                   const QString& field) override;
+    bool AnySaid() const { return anySaid_; }
+
+  private:
+    bool anySaid_ = false;
+};
+
+class SmokeTestPreview : public ResultPreview {
+  public:
+    void Show(QWidget* owner, const QString& workbook, const QStringList& sheets) override;
+    const QString& Workbook() const { return workbook_; }
+
+  private:
+    QString workbook_;
+};
+
+}  // namespace nubera

@@ -1,0 +1,22 @@
+#pragma once
+
+// What every reader of a package demands of an XML part, checked on its
+// bytes: pugixml reads far more than that (an unbound prefix, an attribute
+// given twice, bytes that are not UTF-8, a stray "&"), so a part our reader
+// takes may still be one that other programs refuse.
+
+#include <string>
+#include <string_view>
+
+namespace nubera::sheet {
+
+// Why the bytes of an XML part are not well-formed XML 1.0 with namespaces
+// in UTF-8, in Japanese; empty when they are. Checks the encoding (UTF-8,
+// optionally after a byte-order mark, and no other encoding declared), the
+// characters XML allows, the structure (one root element, nothing but
+// comments and processing instructions around it, no document type), every
+// name and prefix (each prefix bound where it is used, no attribute twice),
+// and every entity and character reference.
+std::string XmlWellFormedFault(std::string_view bytes);
+
+}  // namespace nubera::sheet

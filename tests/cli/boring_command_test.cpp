@@ -1,0 +1,81 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "tests/cli/run_cli.h"
+#include "text/cp932.h"
+
+namespace nubera {
+namespace {
+
+using ::testing::HasSubstr;
+using json = nlohmann::ordered_json;
+using test::FreshFolder;
+using test::RunCli;
+
+std::string Sample(const std::string& name) {
+    return std::string("'") + NUBERA_SOURCE_DIR + "/tests/core/boring/samples/" + name + "'";
+}
+
+TEST(BoringCommand, PrintsTheProposedLayersAsATableOrJson) {
+    const auto table = RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML"));
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_THAT(table.out, HasSubstr("α\t2800\t深度H\t15.45 m\n"));
+    EXPECT_THAT(table.out, HasSubstr("4\t粘土\t3.10～5.60\t2.50\t1, 0, 2\t1.0\t2800\n"));
+    EXPECT_THAT(table.out, HasSubstr("3\t腐植土\t2.85～3.10\t0.25\t-\t-\t試験なし"));
+
+    const auto run = RunCli("boring " + Sample("SMALL_BED0400.XML") +
+                            " --json --alpha 1000 --depth 5.5 --merge");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json result = json::parse(run.out);
+    EXPECT_EQ(result["boring"]["name"], "R-2");
+    EXPECT_EQ(result["alpha"], 1000);
+    EXPECT_EQ(result["depth"], 5.5);
+    ASSERT_EQ(result["layers"].size(), 3u);
+    // The last test drove 200 mm for 50 blows: 75, capped at 50.
+    EXPECT_EQ(result["layers"][2]["nValues"], json::array({50}));
+    EXPECT_EQ(result["layers"][2]["thickness"], 1.5);
+    EXPECT_EQ(result["layers"][2]["es"], 50000);
+}
+
+TEST(BoringCommand, WritesAProjectOnlyWhenEveryLayerHasEs) {
+    const auto folder = FreshFolder("boring");
+    const auto project = folder / "no3.nbr";
+    const std::string write =
+        " --write-project '" + project.string() + "' --excavation-width 10 --levee-width 20";
+    // The humus layer has no test, so its Es is unknown.
+    const auto refused = RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + write);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_THAT(refused.err, HasSubstr("第3層「腐植土」(2.85～3.10 m)には標準貫入試験がない"));
+    EXPECT_FALSE(std::filesystem::exists(project));
+
+    const auto written =
+        RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + " --depth 2.85" + write);
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    const auto calc = RunCli("calc '" + project.string() + "' --json --no-workbook");
+    // Without fill loads the project loads but cannot run.
+    EXPECT_EQ(calc.exitCode, 1);
+    EXPECT_THAT(Cp932ToUtf8(test::ReadAll(project)).value_or(""),
+                HasSubstr("[土質条件]\r\n1.2,1.2,8400\r\n1.65,2.85,5600\r\n!END"));
+
+    // A second write never replaces the first.
+    const auto again =
+        RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + " --depth 2.85" + write);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_THAT(again.err, HasSubstr("は既にあります"));
+}
+
+TEST(BoringCommand, RefusesBadFilesAndOptionsWithTheirReason) {
+    const auto broken = RunCli("boring '" + std::string(NUBERA_SOURCE_DIR) + "/README.md'");
+    EXPECT_EQ(broken.exitCode, 1);
+    EXPECT_THAT(broken.err, HasSubstr("README.md」を読み込めません。"));
+    const auto depth = RunCli("boring " + Sample("SMALL_BED0210.XML") + " --depth 7");
+    EXPECT_EQ(depth.exitCode, 1);
+    EXPECT_THAT(depth.err, HasSubstr("記録の深さ 6.00 m 以下"));
+    EXPECT_EQ(RunCli("boring " + Sample("SMALL_BED0210.XML") + " --levee-width 3").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace nubera
