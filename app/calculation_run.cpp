@@ -144,7 +144,7 @@ QString CalculationRun::Produce(QString& resultPath) {
     const ReportContext context{
         QFileInfo(ProjectFileOf(session_)).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-        view_.SelectedPlacement()};
+        view_.SelectedPlacement(), view_.SavedProjectDigest()};
     if (const auto published =
             WriteResultWorkbook(project, session_.Results(), context, templatePath,
                                 ResultNamingFor(ProjectFileOf(session_), *resultFolder), &error)) {

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,6 +24,7 @@
 #include <algorithm>
 
 #include "app/calculation_run.h"
+#include "app/description_dialog.h"
 #include "app/help.h"
 #include "app/input_screens.h"
 #include "app/project_file_commands.h"
@@ -214,6 +217,9 @@ void MainWindow::BuildFileMenu() {
     });
     add("mnuLastResult", QStringLiteral("前回の結果を開く(&L)"), QKeySequence(),
         [this] { OpenLastResult(); });
+    file->addSeparator();
+    add("mnuDescription", QStringLiteral("表題・署名欄(&T)..."), QKeySequence(),
+        [this] { EditProjectDescription(); });
     file->addSeparator();
     add("mnuEnd", QStringLiteral("終了(&X)"), QKeySequence::Quit, [this] { close(); });
 }
@@ -582,12 +588,27 @@ void MainWindow::ShowRunState(Placement placement) {
 void MainWindow::MarkSaved(const QString& file) {
     if (file.toStdString() != session_.FileName()) run_->ForgetLastResult();
     if (!file.isEmpty()) recent_.Add(file);
-    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString());
+    QByteArray digest;
+    if (QFile saved(file); !file.isEmpty() && saved.open(QIODevice::ReadOnly)) {
+        digest = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
+    }
+    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString(), digest.toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()
                        ? title
                        : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + kProgramTitle);
     ShowModified();
+}
+
+std::string MainWindow::SavedProjectDigest() const {
+    return session_.SavedDigest(poissonBox_->text().toStdString());
+}
+
+void MainWindow::EditProjectDescription() {
+    BusyScope busy(*this);
+    if (!EditDescription(this, services_.messages, project_.description)) return;
+    ShowModified();
+    Commit(QStringLiteral("表題・署名欄"));
 }
 
 bool MainWindow::Modified() const {

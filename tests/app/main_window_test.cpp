@@ -73,10 +73,26 @@ TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
         menus << menu->text();
         for (QAction* item : menu->menu()->actions()) menus << item->text();
     }
-    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "新規(&N)", "読み込み(&O)", "上書き保存(&S)",
-                                  "書き込み(&V)", "最近使ったファイル(&R)", "", "実行(&E)",
-                                  "前回の結果を開く(&L)", "", "終了(&X)", "編集(&E)", "元に戻す",
-                                  "やり直し", "その他(&O)", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)",
+                                  "新規(&N)",
+                                  "読み込み(&O)",
+                                  "上書き保存(&S)",
+                                  "書き込み(&V)",
+                                  "最近使ったファイル(&R)",
+                                  "",
+                                  "実行(&E)",
+                                  "前回の結果を開く(&L)",
+                                  "",
+                                  "表題・署名欄(&T)...",
+                                  "",
+                                  "終了(&X)",
+                                  "編集(&E)",
+                                  "元に戻す",
+                                  "やり直し",
+                                  "その他(&O)",
+                                  "ﾊﾞｰｼﾞｮﾝ情報(&A)",
+                                  "",
+                                  "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacement) {
