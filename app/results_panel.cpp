@@ -41,6 +41,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     // The table as tall as its rows; a larger window gives the rest to the plot.
     layout->addWidget(table_, 0);
     layout->addWidget(plot_, 1);
+    // Without results the reason stands alone and the buttons stay at the foot.
+    layout->addStretch(0);
     auto* compare = new QHBoxLayout;
     compare->addWidget(keepButton_);
     compare->addWidget(clearButton_);
@@ -80,6 +82,8 @@ void ResultsPanel::Refresh() {
     modulus_->setVisible(computed);
     whyNot_->setText(QString::fromStdString(current_.whyNot));
     whyNot_->setVisible(!computed);
+    table_->setVisible(computed);
+    plot_->setVisible(computed);
     FillTable();
     plot_->SetResults(current_, kept_ ? std::optional(kept_->results) : std::nullopt);
     keepButton_->setEnabled(computed);
