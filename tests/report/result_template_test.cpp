@@ -3,6 +3,7 @@
 
 #include "report/result_template.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -18,6 +19,7 @@ namespace nubera {
 namespace {
 
 using namespace test;
+using ::testing::StartsWith;
 
 ResultTemplate LoadedTemplate() {
     std::string error;
@@ -184,15 +186,13 @@ TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingI
         {"xl/styles.xml", "vertical=\"center\"", "vertical=\"middle\"",
          "パーツ「xl/styles.xml」の要素「alignment」の属性「vertical」の値「middle」は"
          "top、center、bottom、justify、distributedのいずれかではありません"},
-        {"xl/worksheets/sheet1.xml", "r=\"A1\" s=\"8\"", "r=\"A1\" s=\"12\"",
-         sheet1 + "要素「c」の属性「s」の値 12 が指すものがありません（「cellXfs」にあるのは 12 "
-                  "個です）"},
+        {"xl/worksheets/sheet1.xml", "r=\"A1\" s=\"8\"", "r=\"A1\" s=\"9999\"",
+         sheet1 + "要素「c」の属性「s」の値 9999 が指すものがありません（「cellXfs」にあるのは "},
         {"xl/styles.xml", "<numFmt numFmtId=\"164\"", "<numFmt numFmtId=\"165\"",
          "パーツ「xl/styles.xml」の要素「xf」の属性「numFmtId」の値 164 "
          "の表示形式が「numFmts」にありません"},
-        {"xl/worksheets/sheet1.xml", "<v>0</v>", "<v>21</v>",
-         sheet1 +
-             "セル「A1」の共有文字列の値 21 が指すものがありません（「sst」にあるのは 21 個です）"},
+        {"xl/worksheets/sheet1.xml", "<v>0</v>", "<v>9999</v>",
+         sheet1 + "セル「A1」の共有文字列の値 9999 が指すものがありません（「sst」にあるのは "},
         {"xl/sharedStrings.xml", "spreadsheetml/2006/main", "spreadsheetml/2006/mai",
          "パーツ「xl/sharedStrings.xml」のルート要素が名前空間"
          "「http://schemas.openxmlformats.org/spreadsheetml/2006/main」の「sst」ではありません"},
@@ -203,12 +203,15 @@ TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingI
          "「http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedString」"
          "に合いません"},
     };
+    // Each message from its start: the sizes of the lists it ends with grow
+    // with the template.
     for (const Damage& damage : damages) {
         const auto changed =
             ChangedTemplate(FreshFolder("template-markup"), damage.part, damage.from, damage.to);
         std::string error;
         EXPECT_FALSE(ResultTemplate::Load(changed, &error)) << damage.to;
-        EXPECT_EQ(error, "「" + changed.string() + "」を読み込めません: " + damage.fault);
+        EXPECT_THAT(error,
+                    StartsWith("「" + changed.string() + "」を読み込めません: " + damage.fault));
     }
 }
 
