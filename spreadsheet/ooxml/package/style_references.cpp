@@ -108,7 +108,8 @@ std::string SharedStringFault(std::string_view part, pugi::xml_node cell, std::u
     }
     const std::uint64_t index = cell.child("v").text().as_ullong();
     if (index < strings) return {};
-    return OutOfRange(part, "のセル「" + std::string(cell.attribute("r").value()) + "」の共有文字列",
+    return OutOfRange(part,
+                      "のセル「" + std::string(cell.attribute("r").value()) + "」の共有文字列",
                       index, "sst", strings);
 }
 
