@@ -24,11 +24,11 @@ struct TableRows {
 
 constexpr ModelRows kRunRows{1, 11};
 constexpr TableRows kSoilTable{{12, 13}, {14, 14}};
-constexpr ModelRows kModulusRows{15, 20};
-constexpr TableRows kFillTable{{21, 22}, {23, 23}};
-constexpr TableRows kSurchargeTable{{24, 26}, {27, 27}};
-constexpr ModelRows kNoSurcharge{28, 29};
-constexpr TableRows kPointsTable{{30, 32}, {33, 33}};
+constexpr ModelRows kModulusRows{15, 21};
+constexpr TableRows kFillTable{{22, 23}, {24, 24}};
+constexpr TableRows kSurchargeTable{{25, 27}, {28, 28}};
+constexpr ModelRows kNoSurcharge{29, 30};
+constexpr TableRows kPointsTable{{31, 33}, {34, 34}};
 
 // A heading never ends a page without this many rows of its table.
 constexpr std::size_t kRowsKeptWithHeading = 2;
