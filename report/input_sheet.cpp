@@ -28,6 +28,10 @@ constexpr ModelRows kSurchargeRow{27, 27};
 constexpr ModelRows kNoSurcharge{28, 29};
 constexpr ModelRows kPointsHeading{30, 32};
 constexpr ModelRows kPointRow{33, 33};
+constexpr ModelRows kDerivationHeading{34, 35};
+constexpr ModelRows kDerivationLine{36, 36};
+constexpr ModelRows kDerivationTableHead{37, 37};
+constexpr ModelRows kDerivationRow{38, 38};
 
 // The run's lines: a name in column B, the value in column E.
 constexpr int kColName = 2;       // B: also each table row's name (No, q1, qX, ①)
@@ -51,6 +55,12 @@ constexpr int kModulusBasisRow = 2;
 constexpr int kColFirstValue = 3;  // C
 constexpr int kSoilColumnSpan = 2;
 constexpr int kColPointPosition = 3;  // C
+// The derivation table: name, depth range, N-values, N̄ and Es.
+constexpr int kColDivisionName = 3;  // C
+constexpr int kColDepthRange = 6;    // F
+constexpr int kColNValues = 8;       // H
+constexpr int kColMeanN = 12;        // L
+constexpr int kColDerivedEs = 13;    // M
 
 // The texts of the main window's options.
 std::string ModeText(bool alsoLateral) {
@@ -140,6 +150,41 @@ void WriteSoil(SectionWriter& writer, sheet::Worksheet& sheet, const ProjectData
                       "、H = " + MetresText(depth));
 }
 
+void WriteDerivationLine(SectionWriter& writer, sheet::Worksheet& sheet, const std::string& name,
+                         const std::string& value) {
+    const int at = writer.Paste(kDerivationLine);
+    sheet.SetText(at, kColName, name);
+    sheet.SetText(at, kColValue, value);
+}
+
+// Where the layers came from, when they were read off a boring log and are
+// still the layers it describes: each Es traced back to its N-values.
+void WriteDerivation(SectionWriter& writer, sheet::Worksheet& sheet,
+                     const SoilDerivation& derivation, const SoilLayerTable& soil) {
+    writer.Paste(kDerivationHeading);
+    WriteDerivationLine(writer, sheet, "ボーリングデータ", derivation.fileName);
+    WriteDerivationLine(writer, sheet, "ボーリング名", derivation.boringName);
+    WriteDerivationLine(writer, sheet, "Es の算定",
+                        "Es = α × N平均、α = " + FormatNumber(derivation.alpha) +
+                            "（N値は30cmに換算、上限" + FormatNumber(kMaxConvertedN) + "）");
+    writer.Paste(kDerivationTableHead);
+    for (std::size_t row = 0; row < derivation.layers.size(); ++row) {
+        const DerivedLayer& layer = derivation.layers[row];
+        const double modulus = soil.Number(soil_column::kModulus, row);
+        const int at = writer.Paste(kDerivationRow);
+        sheet.SetText(at, kColName, LayerNumber(row));
+        sheet.SetText(at, kColDivisionName, layer.name);
+        sheet.SetText(at, kColDepthRange,
+                      FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom));
+        sheet.SetText(at, kColNValues,
+                      layer.nValues.empty() ? "試験なし" : NValuesText(layer.nValues));
+        sheet.SetText(at, kColMeanN, layer.meanN ? MeanNText(*layer.meanN) : "-");
+        sheet.SetText(
+            at, kColDerivedEs,
+            FormatNumber(modulus) + (ModulusTyped(derivation, row, modulus) ? " 手入力" : ""));
+    }
+}
+
 void WritePoints(SectionWriter& writer, sheet::Worksheet& sheet, const FocusPointList& points) {
     writer.Paste(kPointsHeading);
     for (std::size_t k = 0; k < points.size(); ++k) {
@@ -160,6 +205,10 @@ void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const Ca
     writer.Paste(kRunRows);
     WriteRun(sheet, project, context);
     if (project.soilLayers) WriteSoil(writer, sheet, project, results);
+    if (project.soilLayers && project.soilDerivation &&
+        DescribesLayers(*project.soilDerivation, *project.soilLayers)) {
+        WriteDerivation(writer, sheet, *project.soilDerivation, *project.soilLayers);
+    }
     writer.Paste(kFillHeading);
     WriteTable(writer, sheet, kFillRow, *project.fillLoads, fill_column::kCount, 1, FillLoadLabel);
     if (project.surcharge) {
