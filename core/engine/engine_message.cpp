@@ -1,12 +1,14 @@
 #include "engine/engine_message.h"
 
+#include "engine/equivalent_modulus.h"
 #include "model/point_name.h"
 
 namespace nubera {
 
 const char* UnusableEmReason(double em) {
-    if (em > 0) return nullptr;
-    return em == 0 ? kEmZeroReason : kEmNotPositiveReason;
+    if (UsableModulus(em)) return nullptr;
+    if (em == 0) return kEmZeroReason;
+    return em > 0 ? kBeyondRangeReason : kEmNotPositiveReason;
 }
 
 std::string CannotComputeAt(std::string_view reason, std::string_view load, std::size_t point,

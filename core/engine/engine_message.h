@@ -19,8 +19,9 @@ inline constexpr const char* kEmNotPositiveReason = "Em値(換算変形係数)�
 inline constexpr const char* kNotPositiveReason = "正の数でない";
 inline constexpr const char* kZeroWidthReason = "載荷幅が0以下の";
 
-// Why Em cannot enter a formula (kEmZeroReason, kEmNotPositiveReason), or
-// nullptr when it is positive.
+// Why Em cannot enter a formula (kEmZeroReason, kEmNotPositiveReason, or
+// kBeyondRangeReason for an infinite one), or nullptr when UsableModulus
+// takes it: the run and each formula judge Em by the same rule.
 const char* UnusableEmReason(double em);
 
 // reason + "ため、" + load + " の" + point + "の" + quantity + "を計算できません。", e.g.

@@ -60,21 +60,13 @@ PointItems LateralItems(const LateralPoint& point) {
 }
 
 void ComputeLateral(const EngineInput& input, CalcResults& results) {
-    const std::vector<FillLoad>& blocks = RequireFillLoads(input);
-    RequirePlacedPoints(input, results);
-    const std::size_t F = blocks.size();
     const double c = input.excavationWidth / 2;
     const double nu = input.poissonRatio;
     const double em = results.equivalentModulus;
-    for (std::size_t k = 0; k < F; ++k) {
-        results.lateralDetail.resize(k + 1);
-        WriteLateral(FillStrip(blocks[k], k), em, c, nu, results.pointOffsets[k],
-                     results.lateralDetail[k]);
-    }
-    if (input.surcharge) {
-        WriteLateral(SurchargeStrip(*input.surcharge), em, c, nu, results.pointOffsets[F],
-                     results.surchargeLateralDetail);
-    }
+    ForEachStrip(input, results, results.lateralDetail, results.surchargeLateralDetail,
+                 [&](const StripLoad& load, const PointOffsetRow& offsets, PointDetail& detail) {
+                     WriteLateral(load, em, c, nu, offsets, detail);
+                 });
 }
 
 }  // namespace nubera

@@ -121,21 +121,14 @@ void PlacePoints(const EngineInput& input, CalcResults& results, Placement place
 }
 
 void ComputeSettlement(const EngineInput& input, CalcResults& results) {
-    const std::vector<FillLoad>& blocks = RequireFillLoads(input);
+    RequireFillLoads(input);
     if (input.layers.empty()) throw EngineError(kSoilLayersMissing);
-    RequirePlacedPoints(input, results);
-    const std::size_t F = blocks.size();
     const double H = input.layers.back().depth;
     const double em = results.equivalentModulus;
-    for (std::size_t k = 0; k < F; ++k) {
-        results.settlementDetail.resize(k + 1);
-        WriteSettlement(FillStrip(blocks[k], k), em, H, results.pointOffsets[k],
-                        results.settlementDetail[k]);
-    }
-    if (input.surcharge) {
-        WriteSettlement(SurchargeStrip(*input.surcharge), em, H, results.pointOffsets[F],
-                        results.surchargeSettlementDetail);
-    }
+    ForEachStrip(input, results, results.settlementDetail, results.surchargeSettlementDetail,
+                 [&](const StripLoad& load, const PointOffsetRow& offsets, PointDetail& detail) {
+                     WriteSettlement(load, em, H, offsets, detail);
+                 });
 }
 
 void RunSettlementStep(const EngineInput& input, CalcResults& results, Placement placement) {

@@ -28,6 +28,20 @@ StripLoad SurchargeStrip(const Surcharge& surcharge) {
             surcharge.centreOffset};
 }
 
+void ForEachStrip(const EngineInput& input, const CalcResults& results,
+                  std::vector<PointDetail>& fillDetails, PointDetail& surchargeDetail,
+                  const StripWriter& write) {
+    const std::vector<FillLoad>& blocks = RequireFillLoads(input);
+    RequirePlacedPoints(input, results);
+    const std::size_t F = blocks.size();
+    for (std::size_t k = 0; k < F; ++k) {
+        fillDetails.resize(k + 1);
+        write(FillStrip(blocks[k], k), results.pointOffsets[k], fillDetails[k]);
+    }
+    if (input.surcharge)
+        write(SurchargeStrip(*input.surcharge), results.pointOffsets[F], surchargeDetail);
+}
+
 PointLoad PointLoadOf(const StripLoad& load, double em, double x) {
     return {x, em, load.a, load.q, load.centreOffset};
 }

@@ -33,6 +33,17 @@ void RequirePlacedPoints(const EngineInput& input, const CalcResults& results);
 StripLoad FillStrip(const FillLoad& block, std::size_t row);
 StripLoad SurchargeStrip(const Surcharge& surcharge);
 
+// Where one load's detail rows go, beside the offsets of its points.
+using StripWriter =
+    std::function<void(const StripLoad& load, const PointOffsetRow& offsets, PointDetail& detail)>;
+
+// Calls write for every fill block, top tier first, then for the surcharge
+// when there is one; fillDetails grows as each block is reached, so a refusal
+// leaves the earlier blocks' rows in place and no row for the later ones.
+void ForEachStrip(const EngineInput& input, const CalcResults& results,
+                  std::vector<PointDetail>& fillDetails, PointDetail& surchargeDetail,
+                  const StripWriter& write);
+
 // What every point's items start with: the point's signed offset x (m) from
 // the load's centre, and Em and the load as the formula took them.
 struct PointLoad {

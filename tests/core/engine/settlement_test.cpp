@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "engine/engine_error.h"
@@ -72,6 +73,7 @@ TEST(SettlementAt, RefusesAnEmOrThicknessThatIsNotPositiveNaNIncluded) {
     } cases[] = {
         {-6860, 5, "Em値(換算変形係数)が正の数でないため、" + point},
         {std::nan(""), 5, "Em値(換算変形係数)が正の数でないため、" + point},
+        {std::numeric_limits<double>::infinity(), 5, "値が扱える範囲を超えたため、" + point},
         {6860, std::nan(""), "土質条件の層厚の合計Hが0以下のため、" + point},
         {6860, -5, "土質条件の層厚の合計Hが0以下のため、" + point},
     };
