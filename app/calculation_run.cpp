@@ -110,7 +110,7 @@ QString CalculationRun::Produce(QString& resultPath) {
     const ReportContext context{
         QFileInfo(QString::fromStdString(session_.FileName())).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-        view_.SelectedPlacement()};
+        view_.SelectedPlacement(), view_.SavedProjectDigest()};
     if (const auto published = WriteResultWorkbook(project, session_.Results(), context,
                                                    templatePath, folder, today, &error)) {
         resultPath = ToQString(*published);

@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/calculation_run.h"
+#include "app/description_dialog.h"
 #include "app/help.h"
 #include "app/input_screens.h"
 #include "app/project_file_commands.h"
@@ -169,6 +172,10 @@ void MainWindow::BuildMenus() {
         BusyScope busy(*this);
         fileCommands_->Save();
     });
+    file->addSeparator();
+    QAction* describe = file->addAction(QStringLiteral("表題・署名欄(&T)..."));
+    describe->setObjectName(QStringLiteral("mnuDescription"));
+    connect(describe, &QAction::triggered, this, &MainWindow::EditProjectDescription);
     file->addSeparator();
     QAction* end = file->addAction(QStringLiteral("終了(&X)"));
     end->setObjectName(QStringLiteral("mnuEnd"));
@@ -401,12 +408,25 @@ void MainWindow::ShowRunState(Placement placement) {
 }
 
 void MainWindow::MarkSaved(const QString& file) {
-    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString());
+    QByteArray digest;
+    if (QFile saved(file); !file.isEmpty() && saved.open(QIODevice::ReadOnly)) {
+        digest = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
+    }
+    session_.MarkSaved(file.toStdString(), poissonBox_->text().toStdString(), digest.toStdString());
     const QString title = kProgramTitle + QStringLiteral("[*]");
     setWindowTitle(file.isEmpty()
                        ? title
                        : QFileInfo(file).fileName() + QStringLiteral("[*] - ") + kProgramTitle);
     ShowModified();
+}
+
+std::string MainWindow::SavedProjectDigest() const {
+    return session_.SavedDigest(poissonBox_->text().toStdString());
+}
+
+void MainWindow::EditProjectDescription() {
+    BusyScope busy(*this);
+    if (EditDescription(this, services_.messages, project_.description)) ShowModified();
 }
 
 bool MainWindow::Modified() const {

@@ -88,6 +88,9 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     // The project differs from what was last loaded or saved (or from the
     // empty project at start).
     bool Modified() const override;
+    // The SHA-256 (hex) of the project file as loaded or saved while the
+    // project is unchanged since; empty when the inputs are in no file.
+    std::string SavedProjectDigest() const override;
     // The status line says that `file` was loaded (and what the run still
     // needs), replacing what it said of the previous project, such as the
     // workbook of its last run.
@@ -128,6 +131,7 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     void ShowModified();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
+    void EditProjectDescription();
     // Opens the files handed over while the window was busy, one at a time,
     // once it is idle.
     void OpenWaitingFiles();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "model/placement.h"
 
@@ -20,6 +21,9 @@ class RunView {
     // Stores the box's ratio; false, after a message, when the entry is invalid.
     virtual bool CheckPoissonRatio() = 0;
     virtual Placement SelectedPlacement() const = 0;
+    // The SHA-256 (hex) of the project file as loaded or saved while the
+    // project is unchanged since; empty when the inputs are in no file.
+    virtual std::string SavedProjectDigest() const = 0;
     // The window repaints before it returns (user input waits).
     virtual void SetStatusText(const QString& text) = 0;
 };

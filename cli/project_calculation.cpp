@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "cli/file_digest.h"
 #include "engine/calculation.h"
 #include "engine/engine_error.h"
 #include "engine/equivalent_modulus.h"
@@ -72,7 +73,8 @@ std::vector<std::string> RunWarnings(const ProjectData& project) {
 
 ReportContext RunContext(const std::filesystem::path& path, Placement placement) {
     return {Utf8FromPath(path.filename()),
-            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement};
+            std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement,
+            FileSha256(path)};
 }
 
 }  // namespace nubera::cli

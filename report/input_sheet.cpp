@@ -2,6 +2,7 @@
 
 #include "model/constants.h"
 #include "model/point_name.h"
+#include "report/model_sections.h"
 #include "report/result_sheet.h"
 #include "screenrules/fill_load_rules.h"
 #include "screenrules/poisson_ratio.h"
@@ -10,12 +11,6 @@
 
 namespace nubera {
 namespace {
-
-// A section of the model sheet: the rows pasted together.
-struct ModelRows {
-    int first;
-    int last;
-};
 
 constexpr ModelRows kRunRows{1, 11};
 constexpr ModelRows kSoilHeading{12, 13};
@@ -67,45 +62,38 @@ std::string ModeText(bool alsoLateral) {
     return alsoLateral ? "側方変位量の計算も行う" : "即時沈下量のみ計算する";
 }
 
-std::string PlacementText(Placement placement) {
-    return placement == Placement::Manual ? "手動設定" : "自動設定";
+// Automatic placement of a project that holds manual points says that those
+// points were not used, so nobody looks for them in the results.
+std::string PlacementText(Placement placement, const ProjectData& project) {
+    if (placement == Placement::Manual) return "手動設定";
+    return project.focusPoints ? "自動設定（ファイルの手動着目点は使っていません）" : "自動設定";
+}
+
+// Poisson's ratio enters only the lateral displacement; a settlement-only run
+// does not print the value the box happened to hold.
+void WritePoisson(sheet::Worksheet& sheet, const ProjectData& project) {
+    if (!project.alsoLateral) {
+        sheet.SetText(kRowPoisson, kColValue, "－（側方変位量を計算しないため用いない）");
+        return;
+    }
+    sheet.SetNumber(kRowPoisson, kColValue, project.poissonRatio);
+    if (const std::string mark = PoissonRatioMark(project.alsoLateral, project.poissonRatio);
+        !mark.empty()) {
+        sheet.SetText(kRowPoisson, kColValueNote, mark);
+    }
 }
 
 std::string MetresText(double value) {
     return FormatFixed2(RoundHalf(value)) + " m";
 }
 
-// Pastes model sections one below the other.
-class SectionWriter {
-  public:
-    SectionWriter(sheet::Worksheet& sheet, const sheet::Worksheet& model)
-        : sheet_(sheet), model_(model) {}
-
-    // Returns the sheet row the section's first row landed on.
-    int Paste(ModelRows rows) {
-        const int at = next_;
-        sheet_.PasteRows(model_, rows.first, rows.last, at);
-        next_ += rows.last - rows.first + 1;
-        return at;
-    }
-
-  private:
-    sheet::Worksheet& sheet_;
-    const sheet::Worksheet& model_;
-    int next_ = 1;
-};
-
 void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportContext& context) {
     sheet.SetText(kRowProgram, kColValue, ProgramText());
     sheet.SetText(kRowProject, kColValue, ProjectNameText(context));
     sheet.SetText(kRowRunTime, kColValue, RunTimeText(context));
     sheet.SetText(kRowMode, kColValue, ModeText(project.alsoLateral));
-    sheet.SetNumber(kRowPoisson, kColValue, project.poissonRatio);
-    if (const std::string mark = PoissonRatioMark(project.alsoLateral, project.poissonRatio);
-        !mark.empty()) {
-        sheet.SetText(kRowPoisson, kColValueNote, mark);
-    }
-    sheet.SetText(kRowPlacement, kColValue, PlacementText(context.placement));
+    WritePoisson(sheet, project);
+    sheet.SetText(kRowPlacement, kColValue, PlacementText(context.placement, project));
     sheet.SetNumber(kRowExcavationWidth, kColValue, project.excavationWidth);
     sheet.SetNumber(kRowLeveeWidth, kColValue, project.leveeWidth);
 }

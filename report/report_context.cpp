@@ -15,6 +15,14 @@ std::string ProjectNameText(const ReportContext& context) {
     return context.projectName.empty() ? std::string("未保存") : context.projectName;
 }
 
+std::string ProjectDigestText(const ReportContext& context) {
+    return context.projectDigest.empty() ? std::string("未保存") : context.projectDigest;
+}
+
+std::string ReportHeaderText(const ReportContext& context, const ProjectDescription& description) {
+    return description.title.empty() ? ProjectNameText(context) : description.title;
+}
+
 std::string RunTimeText(const ReportContext& context) {
     const std::tm local = LocalCalendar(context.runTime);
     char text[80];  // room for any int the fields could hold

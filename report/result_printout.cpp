@@ -1,11 +1,14 @@
 #include "report/result_printout.h"
 
+#include "report/cover_sheet.h"
 #include "report/input_sheet.h"
+#include "report/method_sheet.h"
 
 namespace nubera {
 
 std::vector<std::string> PrintedResultSheets(bool alsoLateral) {
-    std::vector<std::string> names{kInputSheet, "即時沈下量の計算", "即時沈下量のまとめ"};
+    std::vector<std::string> names{kCoverSheet, kInputSheet, kMethodSheet, "即時沈下量の計算",
+                                   "即時沈下量のまとめ"};
     if (alsoLateral) names.insert(names.end(), {"側方変位量の計算", "側方変位量のまとめ"});
     return names;
 }

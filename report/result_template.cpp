@@ -6,7 +6,10 @@
 
 #include "files/system_reason.h"
 #include "model/calc_results.h"
+#include "report/cover_sheet.h"
 #include "report/input_sheet.h"
+#include "report/method_sheet.h"
+#include "report/summary_extremes.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/worksheet.h"
 #include "text/path_text.h"
@@ -36,8 +39,10 @@ void CheckSummaryLabels(sheet::Workbook& book, const ResultSheetNames& sheets) {
 }
 
 void CheckTemplate(sheet::Workbook& book, bool alsoLateral) {
-    book.Sheet(kInputSheet);
-    book.Sheet(kInputModelSheet);
+    for (const char* name : {kCoverSheet, kInputSheet, kInputModelSheet, kMethodSheet,
+                             kMethodModelSheet, kSummaryModelSheet}) {
+        book.Sheet(name);
+    }
     for (const ResultSheetNames& sheets : {kSettlementSheets, kDisplacementSheets}) {
         book.Sheet(sheets.model);
         book.Sheet(sheets.calc);

@@ -13,14 +13,17 @@
 #include "files/pending_file.h"
 #include "printout/workbook_printout.h"
 #include "report/block_plan.h"
+#include "report/cover_sheet.h"
 #include "report/displacement_sheet.h"
 #include "report/input_sheet.h"
+#include "report/method_sheet.h"
 #include "report/result_plot.h"
 #include "report/result_printout.h"
 #include "report/result_sheet.h"
 #include "report/result_template.h"
 #include "report/section_diagram.h"
 #include "report/settlement_sheet.h"
+#include "report/summary_extremes.h"
 #include "report/title_block.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
@@ -61,6 +64,7 @@ struct ResultPass {
     PointDetail CalcResults::*surchargeDetail;
     const char* plotTitle;
     const char* plotAxisTitle;
+    SummaryExtremes extremes;
 };
 
 constexpr ResultPass kSettlementPass{kSettlementSheets,
@@ -69,14 +73,16 @@ constexpr ResultPass kSettlementPass{kSettlementSheets,
                                      &CalcResults::settlementDetail,
                                      &CalcResults::surchargeSettlementDetail,
                                      "各着目点の即時沈下量 S（全荷重の合計）",
-                                     "S (cm)"};
+                                     "S (cm)",
+                                     SummaryExtremes::Largest};
 constexpr ResultPass kDisplacementPass{kDisplacementSheets,
                                        WriteDisplacementSheet,
                                        LoadingDepthText,
                                        &CalcResults::lateralDetail,
                                        &CalcResults::surchargeLateralDetail,
                                        "各着目点の側方変位量 δ（全荷重の合計）",
-                                       "δ (cm)"};
+                                       "δ (cm)",
+                                       SummaryExtremes::EachSign};
 
 // The passes a run makes: the displacement only when it was computed.
 std::vector<const ResultPass*> UsedPasses(bool alsoLateral) {
@@ -145,14 +151,18 @@ void WriteSummarySheet(Workbook& book, const ResultPass& pass, const ProjectData
     summary.SetText(2, 2, EmText(results));
     summary.SetText(2, 6, pass.summaryDepthText(project, results));
     DrawSectionDiagram(summary, project, results);
-    DrawResultPlot(summary, LayOutResultPlot(LayOutSectionDiagram(project, results),
-                                             PlotOf(pass, project, results)));
+    const PlotSubject plot = PlotOf(pass, project, results);
+    DrawResultPlot(summary, LayOutResultPlot(LayOutSectionDiagram(project, results), plot));
+    WriteSummaryExtremes(summary, book.Sheet(kSummaryModelSheet), pass.extremes, plot.totals,
+                         results);
 }
 
 void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
     book.DeleteSheetAt(0);  // the settlement model, first in every template
     book.DeleteSheet(kDisplacementSheets.model);
     book.DeleteSheet(kInputModelSheet);
+    book.DeleteSheet(kMethodModelSheet);
+    book.DeleteSheet(kSummaryModelSheet);
     if (!alsoLateral) {
         book.DeleteSheet(kDisplacementSheets.calc);
         book.DeleteSheet(kDisplacementSheets.summary);
@@ -161,13 +171,15 @@ void DeleteUnusedSheets(Workbook& book, bool alsoLateral) {
 
 void BuildWorkbook(Workbook& book, const ProjectData& project, const CalcResults& results,
                    const ReportContext& context) {
+    WriteCoverSheet(book, project, context);
     WriteInputSheet(book, project, results, context);
+    WriteMethodSheet(book, project.alsoLateral);
     for (const ResultPass* pass : UsedPasses(project.alsoLateral)) {
         WriteCalculationSheet(book, *pass, project, results);
         WriteSummarySheet(book, *pass, project, results);
     }
     DeleteUnusedSheets(book, project.alsoLateral);
-    WriteTitleBlocks(book, context);
+    WriteTitleBlocks(book, project.description, context);
 }
 
 // The finished workbook's bytes, or the reason there are none.

@@ -15,8 +15,9 @@ std::string AsHeaderText(const std::string& text) {
 
 }  // namespace
 
-void WriteTitleBlocks(sheet::Workbook& book, const ReportContext& context) {
-    const std::string project = AsHeaderText(ProjectNameText(context));
+void WriteTitleBlocks(sheet::Workbook& book, const ProjectDescription& description,
+                      const ReportContext& context) {
+    const std::string project = AsHeaderText(ReportHeaderText(context, description));
     const std::string runTime = AsHeaderText(RunTimeText(context));
     for (const std::string& name : book.SheetNames()) {
         sheet::Worksheet& sheet = book.Sheet(name);
@@ -24,7 +25,8 @@ void WriteTitleBlocks(sheet::Workbook& book, const ReportContext& context) {
         sheet.ReplaceInHeadersAndFooters(kRunTimePlaceholder, runTime);
     }
     book.SetDocumentProperties(
-        {"即時沈下量計算結果（" + ProjectNameText(context) + "）", ProgramText(), context.runTime});
+        {"即時沈下量計算結果（" + ReportHeaderText(context, description) + "）", ProgramText(),
+         context.runTime});
 }
 
 }  // namespace nubera

@@ -10,9 +10,10 @@ namespace nubera {
 inline constexpr const char* kProjectPlaceholder = "[プロジェクト]";
 inline constexpr const char* kRunTimePlaceholder = "[計算日時]";
 
-// Puts the project file's name and the run's time into the page headers and
-// footers of every sheet, and the title, the program and the run's time into
-// the document properties.
-void WriteTitleBlocks(sheet::Workbook& book, const ReportContext& context);
+// Puts the project's title (or the project file's name) and the run's time
+// into the page headers and footers of every sheet, and the title, the program
+// and the run's time into the document properties.
+void WriteTitleBlocks(sheet::Workbook& book, const ProjectDescription& description,
+                      const ReportContext& context);
 
 }  // namespace nubera

@@ -33,4 +33,15 @@ std::optional<PointTotal> LargestTotal(const std::vector<std::optional<double>>&
     return largest;
 }
 
+TotalsBySign LargestTotalsBySign(const std::vector<std::optional<double>>& totals) {
+    auto ofSign = [&totals](int sign) {
+        std::vector<std::optional<double>> kept(totals.size());
+        for (std::size_t k = 0; k < totals.size(); ++k) {
+            if (totals[k] && *totals[k] * sign > 0) kept[k] = totals[k];
+        }
+        return LargestTotal(kept);
+    };
+    return {ofSign(1), ofSign(-1)};
+}
+
 }  // namespace nubera

@@ -25,4 +25,12 @@ struct PointTotal {
 // point is placed.
 std::optional<PointTotal> LargestTotal(const std::vector<std::optional<double>>& totals);
 
+// The largest positive and the largest negative total (the first point on a
+// tie); nothing for a sign that no total has.
+struct TotalsBySign {
+    std::optional<PointTotal> positive;
+    std::optional<PointTotal> negative;
+};
+TotalsBySign LargestTotalsBySign(const std::vector<std::optional<double>>& totals);
+
 }  // namespace nubera

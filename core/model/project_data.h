@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/cell_table.h"
+#include "model/project_description.h"
 #include "model/soil_derivation.h"
 #include "model/table_columns.h"
 
@@ -42,6 +43,8 @@ struct ProjectData {
     std::optional<FocusPointList> focusPoints;
     bool alsoLateral = false;  // false: settlement only; true: lateral displacement too
     double poissonRatio = 0;   // 0 until a run or save has stored it
+    // Title, section and sign-off names for the report.
+    ProjectDescription description;
     // How the soil layers were read off a boring log, while they still are
     // the layers it describes.
     std::optional<SoilDerivation> soilDerivation;

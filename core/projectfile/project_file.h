@@ -36,6 +36,7 @@ struct LoadedProject {
     // missing); the main window puts it into its Poisson box in lateral mode.
     std::string poissonText;
     bool manualPointsLoaded = false;  // selects manual placement
+    ProjectDescription description;
 };
 
 // Result of the load command's header check, made before the reader runs.
@@ -51,8 +52,8 @@ HeaderCheck CheckProjectHeader(const std::filesystem::path& path);
 // sets *error to kProjectFileBroken; nothing is half-loaded.
 std::optional<LoadedProject> LoadProject(const std::filesystem::path& path, std::string* error);
 
-// Replaces the four tables, both widths and the mode of `project` with a
-// loaded project. poissonRatio is left for the check before a run or save.
+// Replaces the four tables, both widths, the mode and the description of
+// `project` with a loaded project. poissonRatio is left for the check before a run or save.
 void ApplyLoadedProject(const LoadedProject& loaded, ProjectData& project);
 
 // Writes the project in code page 932 with CR LF lines, through a temporary

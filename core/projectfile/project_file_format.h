@@ -35,5 +35,7 @@ inline constexpr std::size_t kMaxLineBytes = 64 * 1024;
 // to a few kilobytes; these bounds keep whatever a file holds cheap to refuse.
 inline constexpr std::size_t kMaxFileBytes = 8 * 1024 * 1024;
 inline constexpr std::size_t kMaxTableRows = 1000;
+// The descriptive lines before the first section: a few dozen at most.
+inline constexpr std::size_t kMaxPreambleLines = 1000;
 
 }  // namespace nubera::project_file

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/file_bytes.h"
+#include "projectfile/description_preamble.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_format.h"
 #include "text/cp932.h"
@@ -103,6 +104,7 @@ class ProjectFileReader {
     bool ReadTableRow(std::optional<CellTable>& table, std::size_t columns, std::string_view line);
     bool ReadPoints(std::string_view line);
     bool ReadWidth(double& width, std::string_view line);
+    bool ReadPreambleLine(std::string_view line);
 
     std::string header_;
     Section section_ = Section::None;
@@ -114,6 +116,8 @@ class ProjectFileReader {
     LoadedProject read_;
     std::string modeText_;
     std::string poissonText_;
+    // The "key=value" lines of no section, in their order.
+    ProjectPreamble preamble_;
 };
 
 bool ProjectFileReader::ReadLine(std::string_view line) {
@@ -137,7 +141,7 @@ bool ProjectFileReader::ReadLine(std::string_view line) {
 bool ProjectFileReader::ReadValueLine(std::string_view line) {
     switch (section_) {
         case Section::None:
-            return true;
+            return ReadPreambleLine(line);
         case Section::ExcavationWidth:
             return ReadWidth(read_.excavationWidth, line);
         case Section::LeveeWidth:
@@ -158,6 +162,16 @@ bool ProjectFileReader::ReadValueLine(std::string_view line) {
             return true;
     }
     return false;
+}
+
+// A line of no section is skipped, as the format has always done, unless it
+// holds a descriptive entry.
+bool ProjectFileReader::ReadPreambleLine(std::string_view line) {
+    auto entry = ParsePreambleLine(line);
+    if (!entry) return true;
+    if (preamble_.size() >= pf::kMaxPreambleLines) return false;
+    preamble_.push_back(std::move(*entry));
+    return true;
 }
 
 bool ProjectFileReader::ReadWidth(double& width, std::string_view line) {
@@ -211,6 +225,10 @@ std::optional<LoadedProject> ProjectFileReader::Finish() const {
     auto poissonText = PoissonBoxText(poissonText_);
     if (!poissonText) return std::nullopt;
     loaded.poissonText = std::move(*poissonText);
+    // A description the entry rules refuse would print or save as something
+    // nobody typed; the file is refused rather than altered.
+    loaded.description = DescriptionFromPreamble(preamble_);
+    if (DescriptionProblem(loaded.description)) return std::nullopt;
 
     loaded.soilLayers = PresentWhenFirstCellSet(read_.soilLayers);
     loaded.fillLoads = PresentWhenFirstCellSet(read_.fillLoads);
@@ -260,6 +278,7 @@ void ApplyLoadedProject(const LoadedProject& loaded, ProjectData& project) {
     project.surcharge = loaded.surcharge;
     project.focusPoints = loaded.focusPoints;
     project.alsoLateral = loaded.alsoLateral;
+    project.description = loaded.description;
 }
 
 }  // namespace nubera

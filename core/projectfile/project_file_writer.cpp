@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "files/atomic_file.h"
+#include "projectfile/description_preamble.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_format.h"
 #include "text/cp932.h"
@@ -79,9 +80,17 @@ class ProjectTextComposer {
     std::optional<std::string> unwritable_;
 };
 
+// What the project keeps in the file's preamble, in the order written.
+ProjectPreamble PreambleOf(const ProjectData& project) {
+    ProjectPreamble preamble;
+    AppendDescription(project.description, preamble);
+    return preamble;
+}
+
 ProjectTextComposer ComposeProjectText(const ProjectData& project) {
     ProjectTextComposer composer;
     composer.Line(ProjectHeaderLine());
+    for (const PreambleEntry& entry : PreambleOf(project)) composer.Line(PreambleLine(entry));
     composer.Section(pf::kExcavationWidth, FormatNumber(project.excavationWidth));
     composer.Section(pf::kLeveeWidth, FormatNumber(project.leveeWidth));
     if (project.soilLayers) composer.TableSection(pf::kSoilLayers, *project.soilLayers);
@@ -98,6 +107,10 @@ ProjectTextComposer ComposeProjectText(const ProjectData& project) {
 
 bool WriteProjectFile(const ProjectData& project, const std::filesystem::path& path,
                       std::string& reason) {
+    if (auto problem = DescriptionProblem(project.description)) {
+        reason = std::move(*problem);
+        return false;
+    }
     const ProjectTextComposer composer = ComposeProjectText(project);
     if (const auto& text = composer.UnwritableText()) {
         reason = "値「" + *text + "」はプロジェクトファイルに書けない文字を含んでいます";

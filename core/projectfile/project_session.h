@@ -25,17 +25,23 @@ class ProjectSession {
 
     // The project as it is now, with the Poisson's-ratio box showing
     // `poissonText`, is what `fileName` holds (just loaded or saved; empty
-    // for the new project at start).
-    void MarkSaved(std::string fileName, std::string_view poissonText);
+    // for the new project at start); `digest` is the SHA-256 (hex) of the
+    // file's bytes, empty when unknown.
+    void MarkSaved(std::string fileName, std::string_view poissonText, std::string digest = {});
 
     // The project, with the box showing `poissonText`, differs from what was
     // last loaded or saved.
     bool Modified(std::string_view poissonText) const;
 
+    // The digest given to MarkSaved while the project is unchanged since;
+    // empty once it changed, so that no report claims a file it differs from.
+    std::string SavedDigest(std::string_view poissonText) const;
+
   private:
     ProjectData project_;
     CalcResults results_;
     std::string fileName_;
+    std::string digest_;
     SavedProjectState saved_;
 };
 

@@ -86,10 +86,11 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     // the workbook left unopened.
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
-    EXPECT_EQ(preview.shown[0].sheets,
-              QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
-                           QStringLiteral("即時沈下量のまとめ"), QStringLiteral("側方変位量の計算"),
-                           QStringLiteral("側方変位量のまとめ")}));
+    EXPECT_EQ(
+        preview.shown[0].sheets,
+        QStringList({QStringLiteral("表紙"), QStringLiteral("入力条件"), QStringLiteral("計算方法"),
+                     QStringLiteral("即時沈下量の計算"), QStringLiteral("即時沈下量のまとめ"),
+                     QStringLiteral("側方変位量の計算"), QStringLiteral("側方変位量のまとめ")}));
     EXPECT_TRUE(opener.opened.empty());
     EXPECT_EQ(pauses, std::vector<int>({1000}));
     EXPECT_EQ(project.poissonRatio, 0.35);
@@ -172,15 +173,17 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_EQ(project.poissonRatio, 0.3);
     EXPECT_TRUE(results.lateralDetail.empty()) << "no lateral step, and nothing of the earlier run";
     EXPECT_EQ(SheetsOf(FirstResultOfToday()),
-              std::vector<std::string>({"入力条件", "即時沈下量の計算", "即時沈下量のまとめ"}));
+              std::vector<std::string>(
+                  {"表紙", "入力条件", "計算方法", "即時沈下量の計算", "即時沈下量のまとめ"}));
     // The inputs name the project file the run was loaded from.
     EXPECT_EQ(
         sheet::Workbook::Open(FirstResultOfToday().toStdString())->Sheet("入力条件").Value(4, 5),
         sheet::CellValue{std::string("one-block.nbr")});
     ASSERT_EQ(preview.shown.size(), 1u);
-    EXPECT_EQ(preview.shown[0].sheets,
-              QStringList({QStringLiteral("入力条件"), QStringLiteral("即時沈下量の計算"),
-                           QStringLiteral("即時沈下量のまとめ")}));
+    EXPECT_EQ(
+        preview.shown[0].sheets,
+        QStringList({QStringLiteral("表紙"), QStringLiteral("入力条件"), QStringLiteral("計算方法"),
+                     QStringLiteral("即時沈下量の計算"), QStringLiteral("即時沈下量のまとめ")}));
     Run();  // the next run takes the next name of the day
     EXPECT_EQ(Results().size(), 2u);
 }

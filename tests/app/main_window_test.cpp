@@ -73,8 +73,9 @@ TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
         menus << menu->text();
         for (QAction* item : menu->menu()->actions()) menus << item->text();
     }
-    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)", "読み込み(&O)", "書き込み(&V)", "", "終了(&X)",
-                                  "その他(&O)", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(menus,
+              QStringList({"ﾌｧｲﾙ(&F)", "読み込み(&O)", "書き込み(&V)", "", "表題・署名欄(&T)...",
+                           "", "終了(&X)", "その他(&O)", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacement) {

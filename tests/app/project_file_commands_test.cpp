@@ -374,5 +374,32 @@ TEST_F(ProjectFileCommandsTest, AFileFromOutsideLoadsAndAsksOnlyWhenAProjectWoul
     EXPECT_EQ(project.fillLoads->RowCount(), 1u) << "a refused file changes nothing";
 }
 
+// The report's digest: sha256sum's of the file as loaded or saved, and none
+// once the project differs from it.
+TEST_F(ProjectFileCommandsTest, TheDigestIsTheSavedFilesWhileTheProjectIsUnchanged) {
+    auto sha256sum = [](const QString& path) {
+        std::string out;
+        FILE* pipe = ::popen(("sha256sum '" + path.toStdString() + "'").c_str(), "r");
+        char buffer[128];
+        for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        if (pipe) ::pclose(pipe);
+        return out.substr(0, 64);
+    };
+    auto digest = [this] { return session.SavedDigest(Poisson()->text().toStdString()); };
+    Open();
+    EXPECT_EQ(digest(), "") << "a new project is in no file";
+    LoadExample("five-blocks-lateral.nbr");
+    EXPECT_EQ(digest(), sha256sum(Example("five-blocks-lateral.nbr")));
+
+    project.description.title = "件名";
+    EXPECT_EQ(digest(), "");
+    const QString target = folder.filePath(QStringLiteral("titled.nbr"));
+    dialogs.Plan(target);
+    Save();
+    EXPECT_EQ(digest(), sha256sum(target));
+    EXPECT_NE(Bytes(target).find(*Utf8ToCp932("\r\n件名=件名\r\n[開削幅]")), std::string::npos);
+}
+
 }  // namespace
 }  // namespace nubera::test

@@ -54,7 +54,7 @@ class Check:
         self.project = read_project(project)
         self.project_name = project.rsplit("/", 1)[-1]
         self.book = openpyxl.load_workbook(workbook, data_only=True)
-        self.sheet = self.book.worksheets[0]
+        self.sheet = self.book["入力条件"]
         self.text = subprocess.run(["pdftotext", "-enc", "UTF-8", pdf, "-"],
                                    capture_output=True, text=True, check=True).stdout
         self.placement = placement
@@ -81,11 +81,15 @@ class Check:
             self.fail(f"{what}: {shown(want)} not in the PDF")
 
     def run_lines(self):
-        self.sheet.title == "入力条件" or self.fail(f"first sheet {self.sheet.title}")
+        first = self.book.worksheets[0].title
+        first == "表紙" or self.fail(f"first sheet {first}")
+        placement = "手動設定" if self.placement == "manual" else "自動設定"
+        if self.placement != "manual" and "着目点手動設定" in self.project:
+            placement += "（ファイルの手動着目点は使っていません）"
         expected = {
             "プロジェクトファイル": self.project_name,
             "計算内容": "側方変位量の計算も行う" if self.lateral else "即時沈下量のみ計算する",
-            "着目点の配置": "手動設定" if self.placement == "manual" else "自動設定",
+            "着目点の配置": placement,
         }
         for name, want in expected.items():
             row = self.row_named(name)
@@ -102,8 +106,11 @@ class Check:
         self.expect_number(self.row_named("堤体幅 L (m)"), 5,
                            float(self.project["堤体幅"][0]), "堤体幅")
         poisson = self.project.get("ﾎﾟｱｿﾝ比", [""])[0].strip()
-        want = float(poisson) if self.lateral and poisson else 0.3
-        self.expect_number(self.row_named("ﾎﾟｱｿﾝ比 ν"), 5, want, "ν")
+        if self.lateral:
+            want = float(poisson) if poisson else 0.3
+            self.expect_number(self.row_named("ﾎﾟｱｿﾝ比 ν"), 5, want, "ν")
+        elif not str(self.value(self.row_named("ﾎﾟｱｿﾝ比 ν"), 5)).startswith("－"):
+            self.fail("ν printed for a settlement-only run")
 
     def table(self, section, names, columns):
         for i, line in enumerate(self.project.get(section, [])):

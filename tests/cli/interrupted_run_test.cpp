@@ -128,14 +128,15 @@ TEST(InterruptedRun, AFileSizeLimitIsReportedAndLeavesNothing) {
 
 // The PDF's failure reads in Japanese, without what Qt notes about the
 // environment (no XDG_RUNTIME_DIR here) on its error output, and says that
-// the workbook was kept. A file-size limit (32 KiB) takes the PDF (some 50
-// KiB) but not the workbook (some 16 KiB), as a disk filling up would.
+// the workbook was kept. A file-size limit (32 KiB: the shell counts blocks
+// of 512 bytes) takes the PDF (some 95 KiB) but not the workbook (some
+// 21 KiB), as a disk filling up would.
 TEST(InterruptedRun, APdfThatCannotBeSavedIsReportedInJapaneseWithTheWorkbookKept) {
     const auto folder = FreshFolder("pdf-refused");
     const auto day = folder / (kResultStem + TodayDigits());
     std::string output;
     const int status = RunCommand(
-        "ulimit -f 32; env -u XDG_RUNTIME_DIR '" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
+        "ulimit -f 64; env -u XDG_RUNTIME_DIR '" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
             Example("one-block.nbr") + " --pdf --out '" + folder.string() + "' 2>&1 >/dev/null",
         &output);
     EXPECT_EQ(status, 1);

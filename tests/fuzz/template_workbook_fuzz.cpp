@@ -36,7 +36,7 @@ struct FixedRun {
     nubera::ProjectData project;
     nubera::CalcResults results;
     nubera::ReportContext context{"five-blocks-lateral.nbr", std::chrono::sys_seconds{},
-                                  nubera::Placement::Automatic};
+                                  nubera::Placement::Automatic, ""};
     FixedRun() {
         std::string error;
         const auto loaded =

@@ -83,9 +83,12 @@ SurchargeTable MakeSurcharge(double load, double width, double offset) {
 
 // 2025-03-14 05:06:07 UTC
 constexpr std::chrono::sys_seconds kRunTime{std::chrono::seconds{1741928767}};
+// The SHA-256 of the project file the run came from, as the report prints it.
+constexpr const char* kSavedDigest =
+    "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b2b0b822cd15d6c15b0f00a08";
 
 ReportRun Run(ProjectData project, Placement placement) {
-    ReportRun run{std::move(project), {}, {"盛土&掘削.nbr", kRunTime, placement}};
+    ReportRun run{std::move(project), {}, {"盛土&掘削.nbr", kRunTime, placement, kSavedDigest}};
     EXPECT_EQ(RunCalculation(run.project, run.results, placement), RunOutcome::Computed);
     return run;
 }

@@ -22,20 +22,25 @@ printout::WorkbookPrintout ResultPrintout(const test::ReportRun& run, std::strin
 
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
     const printout::WorkbookPrintout printout = ResultPrintout(test::FiveBlockRun(), "print-five");
-    ASSERT_EQ(printout.PageCount(), 9);
-    EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
+    // The cover, the inputs and two pages of method come first.
+    constexpr int kFirstBlockPage = 4;
+    ASSERT_EQ(printout.PageCount(), kFirstBlockPage + 8);
+    EXPECT_EQ(printout.Page(0).sheet->Name(), "表紙");
+    EXPECT_EQ(printout.Page(1).sheet->Name(), "入力条件");
+    EXPECT_EQ(printout.Page(2).sheet->Name(), "計算方法");
+    EXPECT_EQ(printout.Page(3).sheet->Name(), "計算方法");
     // Blocks at rows 2, 18, 35, 50, 67 and 82 with breaks before rows 34,
     // 66 and 98; the last block's bordered rows end at 95.
     const std::pair<int, int> rows[] = {{1, 33}, {34, 65}, {66, 95}};
     for (int kind = 0; kind < 2; ++kind) {
         for (int page = 0; page < 3; ++page) {
-            const printout::PrintedPage& printed = printout.Page(1 + kind * 4 + page);
-            EXPECT_EQ(printed.number, 1 + kind * 4 + page + 1);
+            const printout::PrintedPage& printed = printout.Page(kFirstBlockPage + kind * 4 + page);
+            EXPECT_EQ(printed.number, kFirstBlockPage + kind * 4 + page + 1);
             EXPECT_EQ(printed.area->firstRow, rows[page].first) << kind << page;
             EXPECT_EQ(printed.area->lastRow, rows[page].second) << kind << page;
             EXPECT_EQ(printed.area->lastColumn, 8);  // A to H
         }
-        const printout::PrintedPage& summary = printout.Page(1 + kind * 4 + 3);
+        const printout::PrintedPage& summary = printout.Page(kFirstBlockPage + kind * 4 + 3);
         EXPECT_EQ(summary.sheet->Name(), kind == 0 ? "即時沈下量のまとめ" : "側方変位量のまとめ");
         EXPECT_EQ(summary.sheet->Layout().pages.size(), 1u);
         EXPECT_GE(summary.area->lastColumn, 10);  // the totals in J and the diagram
@@ -45,10 +50,13 @@ TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
 
 TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
     const printout::WorkbookPrintout printout = ResultPrintout(test::OneBlockRun(), "print-one");
-    ASSERT_EQ(printout.PageCount(), 3);
-    EXPECT_EQ(printout.Page(0).sheet->Name(), "入力条件");
-    EXPECT_EQ(printout.Page(1).sheet->Name(), "即時沈下量の計算");
-    EXPECT_EQ(printout.Page(2).sheet->Name(), "即時沈下量のまとめ");
+    ASSERT_EQ(printout.PageCount(), 6);
+    EXPECT_EQ(printout.Page(0).sheet->Name(), "表紙");
+    EXPECT_EQ(printout.Page(1).sheet->Name(), "入力条件");
+    EXPECT_EQ(printout.Page(2).sheet->Name(), "計算方法");
+    EXPECT_EQ(printout.Page(3).sheet->Name(), "計算方法");
+    EXPECT_EQ(printout.Page(4).sheet->Name(), "即時沈下量の計算");
+    EXPECT_EQ(printout.Page(5).sheet->Name(), "即時沈下量のまとめ");
 }
 
 // Every page carries the run's title block, the project's name with its "&"

@@ -6,11 +6,14 @@
 #include <fstream>
 
 #include "report/block_plan.h"
+#include "report/cover_sheet.h"
 #include "report/input_sheet.h"
+#include "report/method_sheet.h"
 #include "report/report_text.h"
 #include "report/result_plot.h"
 #include "report/section_diagram.h"
 #include "spreadsheet/workbook.h"
+#include "tests/report/produced_workbook.h"
 #include "tests/report/report_run.h"
 
 namespace nubera {
@@ -85,33 +88,6 @@ TEST(ResultNames, AMissingFolderIsNamedWithTheReasonInJapanese) {
     EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: フォルダ「" + folder.string() +
                          "」にファイルを作成できません: ファイルまたはフォルダが見つかりません");
 }
-
-// A produced workbook, written through the real template and read back with
-// the spreadsheet model.
-class ProducedWorkbook {
-  public:
-    ProducedWorkbook(const ReportRun& run, std::string_view folderName) {
-        const auto folder = FreshFolder(folderName);
-        std::string error;
-        const auto published = WriteResultWorkbook(run.project, run.results, run.context,
-                                                   TemplatePath(), folder, kDay, &error);
-        ok_ = published.has_value();
-        EXPECT_TRUE(ok_) << error;
-        if (ok_) {
-            path_ = *published;
-            book_ = sheet::Workbook::Open(path_);
-        }
-    }
-    bool ok() const { return ok_ && book_; }
-    sheet::Workbook& book() { return *book_; }
-    sheet::Worksheet& Sheet(std::string_view name) { return book_->Sheet(name); }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-    bool ok_ = false;
-    std::unique_ptr<sheet::Workbook> book_;
-};
 
 CellValue Expected(const Cell& cell) {
     if (cell.IsMissing()) return std::monostate{};
@@ -190,7 +166,8 @@ TEST(WriteResultWorkbook, OneBlockSettlementOnly) {
     ProducedWorkbook produced(run, "one-block");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kInputSheet, kSettlementCalc, kSettlementSummary}));
+              (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, kSettlementCalc,
+                                        kSettlementSummary}));
 
     sheet::Worksheet& calc = produced.Sheet(kSettlementCalc);
     EXPECT_EQ(calc.Value(2, 1), Text("分布荷重：ｑ１"));
@@ -219,8 +196,8 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
     ProducedWorkbook produced(run, "five-blocks");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kInputSheet, kSettlementCalc, kSettlementSummary,
-                                        kLateralCalc, kLateralSummary}));
+              (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, kSettlementCalc,
+                                        kSettlementSummary, kLateralCalc, kLateralSummary}));
     const CalcResults& r = run.results;
     const int rows[] = {2, 18, 35, 50, 67, 82};
     for (const char* name : {kSettlementCalc, kLateralCalc}) {
@@ -491,11 +468,11 @@ TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
     const auto folder = FreshFolder("missing-part");
     const auto path =
         ChangedTemplate(folder, "xl/_rels/workbook.xml.rels", "Target=\"worksheets/sheet5.xml\"",
-                        "Target=\"worksheets/sheet9.xml\"");
-    EXPECT_EQ(
-        FailedProduction(OneBlockRun(), path, "missing-part-out"),
-        "計算結果ファイルを作成できませんでした: 「" + path.string() +
-            "」を読み込めません: 関係「rId5」が指すパーツ「xl/worksheets/sheet9.xml」がありません");
+                        "Target=\"worksheets/sheet99.xml\"");
+    EXPECT_EQ(FailedProduction(OneBlockRun(), path, "missing-part-out"),
+              "計算結果ファイルを作成できませんでした: 「" + path.string() +
+                  "」を読み込めません: "
+                  "関係「rId5」が指すパーツ「xl/worksheets/sheet99.xml」がありません");
 }
 
 }  // namespace

@@ -19,5 +19,18 @@ TEST(LargestTotal, IsTheLargestInSizeWithItsSignAndTheFirstOnATie) {
     EXPECT_EQ(tie->point, 1u);
 }
 
+TEST(LargestTotalsBySign, TakesEachSignApartAndNothingForASignNoPointHas) {
+    const auto both = LargestTotalsBySign({0.5, -1.25, std::nullopt, 2.0, -1.25, 2.0});
+    ASSERT_TRUE(both.positive && both.negative);
+    EXPECT_EQ(both.positive->point, 3u);
+    EXPECT_EQ(both.positive->value, 2.0);
+    EXPECT_EQ(both.negative->point, 1u) << "the first on a tie";
+    EXPECT_EQ(both.negative->value, -1.25);
+
+    const auto zeros = LargestTotalsBySign({0.0, 0.0, 1.0});
+    EXPECT_EQ(zeros.negative, std::nullopt) << "zero has no sign";
+    EXPECT_EQ(zeros.positive->point, 2u);
+}
+
 }  // namespace
 }  // namespace nubera

@@ -25,7 +25,7 @@ ExampleReport RunExample(const std::string& name) {
     report.project.poissonRatio = CheckLoadedPoisson(*loaded).ratio;
     report.context = {name,
                       std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
-                      LoadedPlacement(*loaded)};
+                      LoadedPlacement(*loaded), ""};
     EXPECT_EQ(RunCalculation(report.project, report.results, report.context.placement),
               RunOutcome::Computed);
 

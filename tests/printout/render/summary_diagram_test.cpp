@@ -19,7 +19,8 @@ namespace nubera::test {
 namespace {
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
-constexpr int kSummaryPage = 4;     // 0-based: after the input page and three pages of blocks
+constexpr int kSummaryPage = 7;     // 0-based: after the cover, the inputs, two pages of method
+                                    // and three pages of blocks
 constexpr double kTolerance = 1.0;  // points
 
 double Centre(const PdfWord& word) {
