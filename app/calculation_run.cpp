@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <chrono>
 #include <exception>
 #include <filesystem>
@@ -18,6 +19,7 @@
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
 #include "screenrules/poisson_ratio.h"
+#include "spreadsheet/workbook.h"
 #include "text/local_date.h"
 #include "widgets/message_box.h"
 #include "widgets/qt_path.h"
@@ -42,7 +44,17 @@ class StatusText {
     RunView& view_;
 };
 
+// The session's project file as the window shows it; empty when unsaved.
+QString ProjectFileOf(const ProjectSession& session) {
+    return QString::fromStdString(session.FileName());
+}
+
 }  // namespace
+
+ResultNaming ResultNamingFor(const QString& projectFile, const std::filesystem::path& folder) {
+    if (projectFile.isEmpty()) return DatedResultNaming(folder, LocalToday());
+    return ProjectResultNaming(folder, ToPath(QFileInfo(projectFile).completeBaseName()));
+}
 
 void CalculationRun::Execute() {
     if (!view_.CheckPoissonRatio() || !PoissonRatioAccepted()) return;
@@ -59,18 +71,48 @@ void CalculationRun::Execute() {
     // The status line keeps where the workbook went; the run ends when the
     // person closes the preview.
     view_.SetStatusText(QStringLiteral("計算結果: ") + QDir::toNativeSeparators(resultPath));
-    QStringList sheets;
-    for (const std::string& sheet : PrintedResultSheets(session_.Project().alsoLateral)) {
-        sheets.push_back(QString::fromStdString(sheet));
-    }
-    services_.preview.Show(view_.Parent(), resultPath, sheets);
+    lastResult_ = resultPath;
+    ShowResult(resultPath);
 }
 
-// Em; once it is usable and some result name of the day is still free, the
-// rest of the calculation and the workbook run under the hourglass with the
-// progress in the status bar (both restored however this ends). The workbook
-// takes its name only once complete. Returns what stopped the run, or an
-// empty text once the workbook is published at `resultPath`.
+QString CalculationRun::LastResult() const {
+    const QString projectFile = ProjectFileOf(session_);
+    if (projectFile.isEmpty()) return QFileInfo::exists(lastResult_) ? lastResult_ : QString();
+    std::string refusal;
+    const auto folder =
+        ResultFolder(ToPath(services_.programFolder), ToPath(services_.documentsFolder), &refusal);
+    if (!folder) return {};
+    const auto newest =
+        NewestProjectResult(*folder, ToPath(QFileInfo(projectFile).completeBaseName()));
+    return newest ? ToQString(*newest) : QString();
+}
+
+void CalculationRun::ShowResult(const QString& workbook) {
+    // The workbook says whether it holds the displacement, whatever the
+    // project's mode is now.
+    std::vector<std::string> present;
+    try {
+        present = sheet::Workbook::Open(ToPath(workbook))->SheetNames();
+    } catch (const std::exception& error) {
+        Report(QStringLiteral("計算結果ファイルを開けません。\n") +
+               QDir::toNativeSeparators(workbook) + QStringLiteral("\n") + ToQt(error.what()));
+        return;
+    }
+    QStringList sheets;
+    for (const std::string& sheet : PrintedResultSheets(true)) {
+        if (std::find(present.begin(), present.end(), sheet) != present.end()) {
+            sheets.push_back(QString::fromStdString(sheet));
+        }
+    }
+    services_.preview.Show(view_.Parent(), workbook, sheets);
+}
+
+// Em; once it is usable, the rest of the calculation and the workbook run
+// under the hourglass with the progress in the status bar (both restored
+// however this ends). The workbook takes its name only once complete: a
+// saved project's own name, an unsaved one's dated name. Returns what
+// stopped the run, or an empty text once the workbook is published at
+// `resultPath`.
 QString CalculationRun::Produce(QString& resultPath) {
     const ProjectData& project = session_.Project();
     const MainWindowServices& services = services_;
@@ -80,25 +122,17 @@ QString CalculationRun::Produce(QString& resultPath) {
     if (!resultFolder) {
         return QStringLiteral("計算結果を保存できるフォルダーがありません。\n") + ToQt(refusal);
     }
-    const std::filesystem::path& folder = *resultFolder;
-    const std::chrono::year_month_day today = LocalToday();
     std::optional<WaitCursor> wait;
     std::optional<StatusText> status;
-    const auto nameLeft = [&] {
-        // A full day stops the run before the person waits for it.
-        if (!SomeResultNameFree(folder, today)) return false;
+    const auto busy = [&] {
         wait.emplace();
         status.emplace(view_);
         status->Show(QStringLiteral("計算中です．．．"));
         return true;
     };
-    switch (RunCalculation(project, session_.Results(), view_.SelectedPlacement(), nameLeft)) {
-        case RunOutcome::ModulusZero:
-            return QString::fromUtf8(kEquivalentModulusZero);
-        case RunOutcome::Stopped:
-            return QString::fromUtf8(kNoFreeResultName);
-        case RunOutcome::Computed:
-            break;
+    if (RunCalculation(project, session_.Results(), view_.SelectedPlacement(), busy) ==
+        RunOutcome::ModulusZero) {
+        return QString::fromUtf8(kEquivalentModulusZero);
     }
     services.pause(kPauseBeforeReportMs);
 
@@ -108,15 +142,16 @@ QString CalculationRun::Produce(QString& resultPath) {
         ToPath(QDir(services.dataFolder).filePath(QString::fromUtf8(kTemplateFileName)));
     // The report names the project file without its folder ("未保存" for none).
     const ReportContext context{
-        QFileInfo(QString::fromStdString(session_.FileName())).fileName().toStdString(),
+        QFileInfo(ProjectFileOf(session_)).fileName().toStdString(),
         std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()),
         view_.SelectedPlacement(), view_.SavedProjectDigest()};
-    if (const auto published = WriteResultWorkbook(project, session_.Results(), context,
-                                                   templatePath, folder, today, &error)) {
+    if (const auto published =
+            WriteResultWorkbook(project, session_.Results(), context, templatePath,
+                                ResultNamingFor(ProjectFileOf(session_), *resultFolder), &error)) {
         resultPath = ToQString(*published);
         return {};
     }
-    // All names taken meanwhile: the same message as before the calculation.
+    // Every name taken: the folder wants clearing, not the template.
     if (error == kNoFreeResultName) return QString::fromUtf8(kNoFreeResultName);
     // The error already says that the workbook could not be made, and why.
     return ToQt(error) +

@@ -13,12 +13,6 @@
 #include "widgets/utf8_text.h"
 
 namespace nubera {
-namespace {
-
-constexpr int kSplashMs = 1000;
-
-}  // namespace
-
 DesktopProgram::DesktopProgram(MainWindowServices services)
     : services_(std::move(services)),
       main_(std::make_unique<MainWindow>(session_, services_)),
@@ -38,12 +32,13 @@ bool DesktopProgram::Show() {
                 ToQt(places) + QStringLiteral("\nプログラムと同じフォルダーに置いてください。"));
         return false;
     }
+    // The title window covers only the time the main window takes to be
+    // ready, and closes once it is on screen.
     title_->PrepareSplash();
     title_->show();
     QCoreApplication::processEvents();
-    services.pause(kSplashMs);
-    title_.reset();
     main_->Start();
+    title_.reset();
     return true;
 }
 

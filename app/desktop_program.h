@@ -20,7 +20,7 @@ class DesktopProgram {
 
     // Checks that the report template is readable in the application folder
     // (when it is not, says so, naming the file, and returns false), shows the
-    // title window for one second, then the main window.
+    // title window until the main window is on screen.
     bool Show();
 
     // A project file given from outside (the command line, a second copy of

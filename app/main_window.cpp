@@ -17,15 +17,20 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTime>
 #include <QTimer>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/calculation_run.h"
 #include "app/description_dialog.h"
 #include "app/help.h"
 #include "app/input_screens.h"
 #include "app/project_file_commands.h"
+#include "app/results_panel.h"
 #include "app/title_window.h"
+#include "engine/design_results.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_session.h"
 #include "screenrules/fill_loads.h"
@@ -46,6 +51,8 @@ namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
 constexpr double kWindowWidthTwips = 7200;
+constexpr int kOpeningWidth = 1180;
+constexpr int kOpeningHeight = 700;
 const QString kProgramTitle = QStringLiteral("ヌベラプログラム");
 const QString kSaveBeforeClosingQuestion =
     QStringLiteral("データが保存されていません。\n終了する前に保存しますか？");
@@ -67,18 +74,44 @@ MainWindow::MainWindow(ProjectSession& session, MainWindowServices services)
       fileCommands_(std::make_unique<ProjectFileCommands>(session, services_,
                                                           static_cast<FileCommandsView&>(*this))) {
     setObjectName(QStringLiteral("FRM_Main"));
+    history_ = new QUndoStack(this);
     BuildControls();
     BuildMenus();
     ConnectControls();
     SetTabOrder();
+    // Enter on a focused button presses it, as it does on the screens.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // Hiding the window takes the focus from the ratio box, whose commit
+    // must not reach members already destroyed.
+    poissonBox_->disconnect(this);
+}
 
 void MainWindow::BuildControls() {
     auto* central = new QWidget;
-    central->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
-    auto* layout = new QVBoxLayout(central);
+    auto* columns = new QHBoxLayout(central);
+    columns->addWidget(BuildInputs(), 0);
+    // A larger window gives its space to the results.
+    resultsPanel_ = new ResultsPanel;
+    columns->addWidget(resultsPanel_, 1);
+    setCentralWidget(central);
+
+    statusBar()->setObjectName(QStringLiteral("STS_Bar"));
+    statusBar()->setSizeGripEnabled(false);
+    // A plain widget of the status bar: the run's progress texts cover it
+    // while they are shown.
+    runRequirement_ = Named(new QLabel, QStringLiteral("runRequirement"));
+    statusBar()->addWidget(runRequirement_);
+}
+
+QWidget* MainWindow::BuildInputs() {
+    auto* inputs = new QWidget;
+    inputs->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
+    inputs->setMaximumWidth(inputs->minimumWidth());
+    auto* layout = new QVBoxLayout(inputs);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(BuildInputButtons());
     layout->addWidget(BuildModeFrame());
     layout->addWidget(BuildPlacementFrame());
@@ -91,14 +124,8 @@ void MainWindow::BuildControls() {
     commands->addWidget(runButton_);
     commands->addWidget(endButton_);
     layout->addLayout(commands);
-    setCentralWidget(central);
-
-    statusBar()->setObjectName(QStringLiteral("STS_Bar"));
-    statusBar()->setSizeGripEnabled(false);
-    // A plain widget of the status bar: the run's progress texts cover it
-    // while they are shown.
-    runRequirement_ = Named(new QLabel, QStringLiteral("runRequirement"));
-    statusBar()->addWidget(runRequirement_);
+    layout->addStretch();
+    return inputs;
 }
 
 QWidget* MainWindow::BuildInputButtons() {
@@ -157,29 +184,75 @@ QWidget* MainWindow::BuildPlacementFrame() {
     return frame;
 }
 
-void MainWindow::BuildMenus() {
+void MainWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("ﾌｧｲﾙ(&F)"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* load = file->addAction(QStringLiteral("読み込み(&O)"));
-    load->setObjectName(QStringLiteral("mnuLoad"));
-    connect(load, &QAction::triggered, this, [this] {
-        BusyScope busy(*this);
-        fileCommands_->Load();
-    });
-    QAction* save = file->addAction(QStringLiteral("書き込み(&V)"));
-    save->setObjectName(QStringLiteral("mnuSave"));
-    connect(save, &QAction::triggered, this, [this] {
-        BusyScope busy(*this);
-        fileCommands_->Save();
-    });
+    // Each command keeps the window busy while it runs, so that a file
+    // handed over meanwhile waits for it.
+    const auto add = [&](const char* name, const QString& text, const QKeySequence& keys,
+                         auto command) {
+        QAction* action = file->addAction(text);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, command] {
+            BusyScope busy(*this);
+            command();
+        });
+        return action;
+    };
+    add("mnuNew", QStringLiteral("新規(&N)"), QKeySequence::New, [this] { fileCommands_->New(); });
+    // 読み込み is the program's 開く, 書き込み its 名前を付けて保存.
+    add("mnuLoad", QStringLiteral("読み込み(&O)"), QKeySequence::Open,
+        [this] { fileCommands_->Load(); });
+    add("mnuSaveInPlace", QStringLiteral("上書き保存(&S)"), QKeySequence::Save,
+        [this] { fileCommands_->SaveInPlace(); });
+    add("mnuSave", QStringLiteral("書き込み(&V)"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        [this] { fileCommands_->Save(); });
+    recentMenu_ = file->addMenu(QStringLiteral("最近使ったファイル(&R)"));
+    recentMenu_->setObjectName(QStringLiteral("mnuRecent"));
+    connect(recentMenu_, &QMenu::aboutToShow, this, &MainWindow::ShowRecentFiles);
     file->addSeparator();
-    QAction* describe = file->addAction(QStringLiteral("表題・署名欄(&T)..."));
-    describe->setObjectName(QStringLiteral("mnuDescription"));
-    connect(describe, &QAction::triggered, this, &MainWindow::EditProjectDescription);
+    add("mnuRun", QStringLiteral("実行(&E)"), QKeySequence(Qt::Key_F5), [this] {
+        if (runButton_->isEnabled()) runButton_->click();
+    });
+    add("mnuLastResult", QStringLiteral("前回の結果を開く(&L)"), QKeySequence(),
+        [this] { OpenLastResult(); });
     file->addSeparator();
-    QAction* end = file->addAction(QStringLiteral("終了(&X)"));
-    end->setObjectName(QStringLiteral("mnuEnd"));
-    connect(end, &QAction::triggered, this, &QWidget::close);
+    add("mnuDescription", QStringLiteral("表題・署名欄(&T)..."), QKeySequence(),
+        [this] { EditProjectDescription(); });
+    file->addSeparator();
+    add("mnuEnd", QStringLiteral("終了(&X)"), QKeySequence::Quit, [this] { close(); });
+}
+
+void MainWindow::ShowRecentFiles() {
+    recentMenu_->clear();
+    const QStringList files = recent_.List();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString file = files[i];
+        QAction* action = recentMenu_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(file)));
+        action->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+        connect(action, &QAction::triggered, this, [this, file] {
+            BusyScope busy(*this);
+            fileCommands_->OpenRecent(file);
+        });
+    }
+    if (files.isEmpty()) recentMenu_->addAction(QStringLiteral("（なし）"))->setEnabled(false);
+}
+
+void MainWindow::BuildMenus() {
+    BuildFileMenu();
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* undo = history_->createUndoAction(this, QStringLiteral("元に戻す"));
+    undo->setObjectName(QStringLiteral("mnuUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = history_->createRedoAction(this, QStringLiteral("やり直し"));
+    redo->setObjectName(QStringLiteral("mnuRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
+    edit->addAction(undo);
+    edit->addAction(redo);
 
     QMenu* other = menuBar()->addMenu(QStringLiteral("その他(&O)"));
     other->setObjectName(QStringLiteral("mnuOther"));
@@ -205,13 +278,17 @@ void MainWindow::ConnectControls() {
          {std::pair{settlementOnlyOption_, ProcessingMode::SettlementOnly},
           std::pair{alsoLateralOption_, ProcessingMode::AlsoLateral}}) {
         connect(option, &QRadioButton::clicked, this, [this, mode] {
-            if (ModeOf(project_.alsoLateral) != mode) SelectProcessingMode(mode);
+            if (ModeOf(project_.alsoLateral) == mode) return;
+            SelectProcessingMode(mode);
+            Commit(QStringLiteral("計算内容の変更"));
         });
     }
     for (const auto& [option, placement] : {std::pair{automaticOption_, Placement::Automatic},
                                             std::pair{manualOption_, Placement::Manual}}) {
-        connect(option, &QRadioButton::clicked, this,
-                [this, placement] { SelectPlacement(placement); });
+        connect(option, &QRadioButton::clicked, this, [this, placement] {
+            SelectPlacement(placement);
+            Commit(QStringLiteral("着目点設定機能の変更"));
+        });
     }
     connect(runButton_, &QPushButton::clicked, this, [this] {
         BusyScope busy(*this);
@@ -219,6 +296,12 @@ void MainWindow::ConnectControls() {
     });
     connect(endButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(poissonBox_, &QLineEdit::textChanged, this, [this] { ShowModified(); });
+    // A ratio counts once confirmed (Enter or leaving the box), not while typed.
+    connect(poissonBox_, &QLineEdit::editingFinished, this, [this] {
+        RefreshResults();
+        Commit(QStringLiteral("ﾎﾟｱｿﾝ比の変更"));
+    });
+    connect(resultsPanel_, &ResultsPanel::keepRequested, this, &MainWindow::KeepResults);
 
     // Enter checks the box like every numeric box, but against the range of a
     // Poisson's ratio; it stores nothing (the check before a run or save does).
@@ -275,14 +358,47 @@ void MainWindow::Start() {
     project_.soilLayers.reset();
     project_.fillLoads.reset();
     project_.focusPoints.reset();
+    ShowNewProject();
+    adjustSize();
+    // Room for the results table of a few loads beside the inputs, where the
+    // screen has it.
+    const QRect available = screen()->availableGeometry();
+    resize(std::min(std::max(width(), kOpeningWidth), available.width() * 9 / 10),
+           std::min(std::max(height(), kOpeningHeight), available.height() * 9 / 10));
+    CentreWindow(*this, available);
+    show();
+}
+
+void MainWindow::StartNewProject() {
+    project_ = ProjectData{};
+    session_.Results() = CalcResults{};
+    ShowNewProject();
+    // Nothing said of the project before (its workbook above all) stays.
+    SetStatusText(QString());
+}
+
+void MainWindow::ShowNewProject() {
     SelectProcessingMode(ProcessingMode::SettlementOnly);
     SelectPlacement(Placement::Automatic);
+    ShowStatuses();
     pointsButton_->setEnabled(false);
     ShowRunState(Placement::Automatic);
     MarkSaved(QString());
-    adjustSize();
-    CentreWindow(*this, screen()->availableGeometry());
-    show();
+    ResetHistory();
+    run_->ForgetLastResult();
+}
+
+void MainWindow::OpenLastResult() {
+    const QString workbook = run_->LastResult();
+    if (workbook.isEmpty()) {
+        services_.messages.Notice(this, QStringLiteral("このデータの計算結果はまだありません。"));
+        return;
+    }
+    run_->ShowResult(workbook);
+}
+
+void MainWindow::ForgetRecentFile(const QString& file) {
+    recent_.Remove(file);
 }
 
 Placement MainWindow::SelectedPlacement() const {
@@ -297,11 +413,13 @@ void MainWindow::SelectProcessingMode(ProcessingMode mode) {
     if (!project_.alsoLateral) {
         poissonBox_->clear();
         ShowModified();
+        RefreshResults();
         return;
     }
     // A ratio not stored yet shows the default the run would use.
     const double ratio = project_.poissonRatio == 0 ? 0.3 : RoundHalf(project_.poissonRatio);
     poissonBox_->setText(QString::fromStdString(FormatFixed2(ratio)));
+    RefreshResults();
     poissonBox_->setFocus();
 }
 
@@ -322,6 +440,7 @@ void MainWindow::SelectPlacement(Placement placement) {
     // Both choices leave the run button as the rule says for the new choice
     // (without taking the focus), so it never allows a run without data.
     ShowRunState(SelectedPlacement());
+    RefreshResults();
 }
 
 bool MainWindow::CheckPoissonRatio() {
@@ -332,6 +451,8 @@ bool MainWindow::CheckPoissonRatio() {
     }
     poissonBox_->setText(QString::fromStdString(check.roundedText));
     project_.poissonRatio = check.ratio;
+    // The stored ratio is part of the project: undo puts back the one before.
+    Commit(QStringLiteral("ﾎﾟｱｿﾝ比の変更"));
     return true;
 }
 
@@ -342,8 +463,10 @@ void MainWindow::MoveCursorToRun() {
 void MainWindow::OpenScreen(Screen screen) {
     BusyScope busy(*this);
     InputScreens& screens = services_.screens;
+    QString what;
     switch (screen) {
         case Screen::Soil: {
+            what = QStringLiteral("土質条件入力");
             SoilConditions conditions = SoilConditionsOf(project_);
             if (screens.EditSoilConditions(this, conditions)) {
                 CommitSoilConditions(conditions, project_, session_.Results());
@@ -351,6 +474,7 @@ void MainWindow::OpenScreen(Screen screen) {
             break;
         }
         case Screen::Fill: {
+            what = QStringLiteral("盛土荷重入力");
             FillLoads loads = FillLoadsOf(project_);
             const Placement placement = SelectedPlacement();
             if (screens.EditFillLoads(this, loads, placement, project_.focusPoints.has_value(),
@@ -360,6 +484,7 @@ void MainWindow::OpenScreen(Screen screen) {
             break;
         }
         case Screen::Points: {
+            what = QStringLiteral("着目点設定");
             std::optional<FocusPointList> points = project_.focusPoints;
             if (screens.EditFocusPoints(this, project_.fillLoads, points)) {
                 project_.focusPoints = points;
@@ -368,6 +493,7 @@ void MainWindow::OpenScreen(Screen screen) {
         }
     }
     AfterScreenClosed(screen);
+    Commit(what);
 }
 
 void MainWindow::ShowPointsDiscarded(bool fillLoadsRemain) {
@@ -391,6 +517,58 @@ void MainWindow::AfterScreenClosed(Screen screen) {
     // The points screen is reached only in manual mode; its points are needed.
     ApplyRunRule(screen == Screen::Points ? Placement::Manual : SelectedPlacement());
     ShowModified();
+    RefreshResults();
+}
+
+void MainWindow::RefreshResults() {
+    resultsPanel_->ShowResults(
+        ComputeDesignResults(project_, SelectedPlacement(), poissonBox_->text().toStdString()),
+        project_.fillLoads);
+}
+
+WorkspaceState MainWindow::CurrentState() const {
+    return {project_, SelectedPlacement(), poissonBox_->text()};
+}
+
+void MainWindow::RestoreState(const WorkspaceState& state) {
+    project_ = state.project;
+    (project_.alsoLateral ? alsoLateralOption_ : settlementOnlyOption_)->setChecked(true);
+    poissonBox_->setEnabled(project_.alsoLateral);
+    SetPoissonBackground(project_.alsoLateral);
+    poissonBox_->setText(state.poissonText);
+    (state.placement == Placement::Manual ? manualOption_ : automaticOption_)->setChecked(true);
+    pointsButton_->setEnabled(state.placement == Placement::Manual && project_.fillLoads);
+    ShowStatuses();
+    ShowRunState(state.placement);
+    ShowModified();
+    RefreshResults();
+    committed_ = state;
+}
+
+void MainWindow::ShowStatuses() {
+    soilStatus_->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
+    fillStatus_->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
+    pointsStatus_->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
+}
+
+void MainWindow::Commit(const QString& what) {
+    WorkspaceState now = CurrentState();
+    if (now == committed_) return;
+    history_->push(new WorkspaceChange(
+        what, committed_, now, [this](const WorkspaceState& state) { RestoreState(state); }));
+    committed_ = std::move(now);
+}
+
+void MainWindow::ResetHistory() {
+    history_->clear();
+    committed_ = CurrentState();
+}
+
+void MainWindow::KeepResults() {
+    const std::string& file = session_.FileName();
+    const QString name = file.empty() ? QStringLiteral("未保存")
+                                      : QFileInfo(QString::fromStdString(file)).fileName();
+    resultsPanel_->Keep(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + name);
 }
 
 void MainWindow::ApplyRunRule(Placement placement) {
@@ -408,6 +586,8 @@ void MainWindow::ShowRunState(Placement placement) {
 }
 
 void MainWindow::MarkSaved(const QString& file) {
+    if (file.toStdString() != session_.FileName()) run_->ForgetLastResult();
+    if (!file.isEmpty()) recent_.Add(file);
     QByteArray digest;
     if (QFile saved(file); !file.isEmpty() && saved.open(QIODevice::ReadOnly)) {
         digest = QCryptographicHash::hash(saved.readAll(), QCryptographicHash::Sha256).toHex();
@@ -426,7 +606,9 @@ std::string MainWindow::SavedProjectDigest() const {
 
 void MainWindow::EditProjectDescription() {
     BusyScope busy(*this);
-    if (EditDescription(this, services_.messages, project_.description)) ShowModified();
+    if (!EditDescription(this, services_.messages, project_.description)) return;
+    ShowModified();
+    Commit(QStringLiteral("表題・署名欄"));
 }
 
 bool MainWindow::Modified() const {
@@ -440,14 +622,13 @@ void MainWindow::ShowModified() {
 void MainWindow::ShowLoadedProject(const LoadedProject& loaded) {
     SelectProcessingMode(ModeOf(loaded.alsoLateral));
     if (loaded.alsoLateral) poissonBox_->setText(QString::fromStdString(loaded.poissonText));
-    soilStatus_->setText(project_.soilLayers ? kStatusSet : kStatusUnsetInitial);
-    fillStatus_->setText(project_.fillLoads ? kStatusSet : kStatusUnsetInitial);
-    pointsStatus_->setText(project_.focusPoints ? kStatusSet : kStatusUnsetInitial);
+    ShowStatuses();
     // The placement follows the file, as it does for the command-line
     // program: manual with points, automatic without; either way the points
     // button follows the loaded fill loads.
     SelectPlacement(project_.focusPoints ? Placement::Manual : Placement::Automatic);
     ApplyRunRule(SelectedPlacement());
+    ResetHistory();
 }
 
 void MainWindow::SetStatusText(const QString& text) {

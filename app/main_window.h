@@ -4,7 +4,9 @@
 #include <QStringList>
 
 #include "app/main_window_services.h"
+#include "app/recent_files.h"
 #include "app/session_views.h"
+#include "app/workspace_change.h"
 #include "model/placement.h"
 #include "model/processing_mode.h"
 #include "model/project_data.h"
@@ -13,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QGroupBox;
+class QUndoStack;
 
 namespace nubera {
 
@@ -20,6 +23,7 @@ class NumericField;
 class CalculationRun;
 class ProjectFileCommands;
 class ProjectSession;
+class ResultsPanel;
 struct LoadedProject;
 
 // The status texts of the three input buttons' labels.
@@ -31,11 +35,12 @@ inline const QString kStatusUnsetInitial = QStringLiteral("未設定です");
 
 // The main window "ヌベラプログラム": the three input buttons with their status
 // labels, the processing mode with Poisson's ratio, the placement of the
-// points of interest, the run, the file commands and the menus. It works on
-// the program's project session, shows whether the project changed since it
-// was last loaded or saved (the title names the project file and marks
-// unsaved changes), and offers to save them before the program ends. The run
-// and the file commands see it only through their views.
+// points of interest, the run, the file commands and the menus, and beside
+// them the results panel, recomputed on every committed change, with undo
+// and redo of those changes. It works on the program's project session, shows whether the project
+// changed since it was last loaded or saved (the title names the project file and marks unsaved
+// changes), and offers to save them before the program ends. The run and the file commands see it
+// only through their views.
 class MainWindow : public QMainWindow, private RunView, private FileCommandsView {
     Q_OBJECT
 
@@ -70,6 +75,13 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     // Puts the mouse pointer on the centre of the run button.
     void MoveCursorToRun();
 
+    // The project files offered again in the file menu.
+    RecentFiles& Recent() { return recent_; }
+    ResultsPanel& ResultsView() { return *resultsPanel_; }
+    // The committed changes since the project was started or loaded, for
+    // undo and redo.
+    QUndoStack& History() { return *history_; }
+
     // What the first status panel says.
     QString StatusText() const;
 
@@ -95,6 +107,10 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     // needs), replacing what it said of the previous project, such as the
     // workbook of its last run.
     void SayLoaded(const QString& file) override;
+    // 新規 once unsaved changes were dealt with: an empty project in the
+    // window's initial state, with a history of its own.
+    void StartNewProject() override;
+    void ForgetRecentFile(const QString& file) override;
 
     // Marks the window busy while it lives; when the last one ends, files
     // handed over meanwhile are opened.
@@ -110,10 +126,19 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     };
 
     void BuildControls();
+    QWidget* BuildInputs();
     QWidget* BuildInputButtons();
     QWidget* BuildModeFrame();
     QWidget* BuildPlacementFrame();
     void BuildMenus();
+    void BuildFileMenu();
+    void ShowRecentFiles();
+    // The inputs' state of an empty project.
+    void ShowNewProject();
+    void ShowStatuses();
+    // Shows the newest workbook of this project (a saved project's own
+    // names, else this session's last run) without a new run.
+    void OpenLastResult();
     void ConnectControls();
     void SetTabOrder();
 
@@ -129,6 +154,20 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     // tooltip and on the status line.
     void ShowRunState(Placement placement);
     void ShowModified();
+
+    // Recomputes the results panel from the project as it now stands (every
+    // committed change calls it).
+    void RefreshResults();
+    // Keeps the panel's results for comparison, named by the time and the project file.
+    void KeepResults();
+    // The project and the window's own inputs as they stand.
+    WorkspaceState CurrentState() const;
+    // Puts the project and the window's inputs back as they were in `state`.
+    void RestoreState(const WorkspaceState& state);
+    // Puts the change since the last commit on the undo stack as `what`.
+    void Commit(const QString& what);
+    // A new or loaded project starts a history of its own.
+    void ResetHistory();
     void SetPoissonBackground(bool enabled);
     void ShowVersion();
     void EditProjectDescription();
@@ -157,6 +196,11 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
+    ResultsPanel* resultsPanel_ = nullptr;
+    QUndoStack* history_ = nullptr;
+    WorkspaceState committed_;
+    QMenu* recentMenu_ = nullptr;
+    RecentFiles recent_;
     int busy_ = 0;
     QStringList waitingFiles_;
 };

@@ -16,6 +16,10 @@
 
 namespace nubera {
 
+void ProjectFileCommands::New() {
+    if (SaveChangesFirst(kSaveBeforeNewQuestion)) view_.StartNewProject();
+}
+
 void ProjectFileCommands::Load() {
     const MainWindowServices& services = services_;
     MessageBox& messages = services.messages;
@@ -31,6 +35,16 @@ void ProjectFileCommands::Load() {
 
 void ProjectFileCommands::Open(const QString& name) {
     if (MayReplace(session_.Project() != ProjectData{})) Read(name);
+}
+
+void ProjectFileCommands::OpenRecent(const QString& name) {
+    if (!QFileInfo::exists(name)) {
+        services_.messages.Warning(view_.Parent(), QStringLiteral("ファイルが見つかりません。\n") +
+                                                       QDir::toNativeSeparators(name));
+        view_.ForgetRecentFile(name);
+        return;
+    }
+    Open(name);
 }
 
 bool ProjectFileCommands::MayReplace(bool askToClear) {
@@ -88,6 +102,18 @@ bool ProjectFileCommands::Save() {
         !services.messages.Ask(view_.Parent(), kOverwriteQuestion, MsgIcon::None)) {
         return false;
     }
+    return Write(file);
+}
+
+bool ProjectFileCommands::SaveInPlace() {
+    const QString file = QString::fromStdString(session_.FileName());
+    if (file.isEmpty()) return Save();
+    if (session_.Project().alsoLateral && !view_.CheckPoissonRatio()) return false;
+    return Write(file);
+}
+
+bool ProjectFileCommands::Write(const QString& file) {
+    const MainWindowServices& services = services_;
     std::string error;
     bool saved = false;
     {

@@ -44,6 +44,10 @@ class FileCommandsView {
     virtual bool Modified() const = 0;
     // Says on the status line that `file` was loaded.
     virtual void SayLoaded(const QString& file) = 0;
+    // Shows an empty project in the window's initial state (新規).
+    virtual void StartNewProject() = 0;
+    // `file` could not be opened: the file menu offers it no more.
+    virtual void ForgetRecentFile(const QString& file) = 0;
 };
 
 }  // namespace nubera

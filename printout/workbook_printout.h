@@ -38,6 +38,8 @@ class WorkbookPrintout {
     const PrintedPage& Page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
     const std::filesystem::path& Path() const { return path_; }
     const sheet::FontFormat& DefaultFont() const { return book_->DefaultFont(); }
+    // The workbook's title and writing program, from its document properties.
+    const sheet::DocumentProperties& Properties() const { return book_->Properties(); }
 
   private:
     WorkbookPrintout(const std::filesystem::path& path,

@@ -242,18 +242,18 @@ std::string SyncName(const std::filesystem::path& folder, const std::filesystem:
     return "フォルダ「" + Utf8FromPath(folder) + "」をディスクに書き込めません: " + reason;
 }
 
-// Gives the pending file the first free name of the day.
-std::string PublishForDay(PendingFile& file, const std::filesystem::path& folder,
-                          std::chrono::year_month_day today, std::string_view companionExtension,
-                          std::filesystem::path& published) {
-    for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
-        const std::filesystem::path candidate = ResultFileName(folder, today, counter);
+// Gives the pending file the first free name of `naming`.
+std::string PublishFirstFree(PendingFile& file, const ResultNaming& naming,
+                             std::string_view companionExtension,
+                             std::filesystem::path& published) {
+    for (int attempt = 0; attempt < kResultNameAttempts; ++attempt) {
+        const std::filesystem::path candidate = naming.candidate(attempt);
         if (CompanionTaken(candidate, companionExtension)) continue;
         std::string reason;
         switch (file.PublishAs(candidate, &reason)) {
             case PendingFile::Published::Done:
                 published = candidate;
-                return SyncName(folder, candidate);
+                return SyncName(naming.folder, candidate);
             case PendingFile::Published::NameTaken:
                 continue;
             case PendingFile::Published::Failed:
@@ -326,46 +326,102 @@ std::optional<std::filesystem::path> Outcome(const std::string& failure,
     return std::nullopt;
 }
 
+// Produces the workbook and gives it the first free name of `naming`.
+std::optional<std::filesystem::path> WriteNamed(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const ResultNaming& naming, std::string_view companionExtension,
+    std::string* error) {
+    const Destination destination{naming.folder, PendingFile::Sweep::First,
+                                  [&](PendingFile& file, std::filesystem::path& name) {
+                                      return PublishFirstFree(file, naming, companionExtension,
+                                                              name);
+                                  }};
+    std::filesystem::path published;
+    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
+                   published, error);
+}
+
 }  // namespace
 
 std::filesystem::path ResultFileName(const std::filesystem::path& folder,
                                      std::chrono::year_month_day today, int counter) {
-    return folder / PathFromUtf8("即時沈下量計算結果" + DateDigits(today) +
-                                 TwoDigits(static_cast<unsigned>(counter)) + ".xlsx");
+    const std::string number =
+        counter < 100 ? TwoDigits(static_cast<unsigned>(counter)) : std::to_string(counter);
+    return folder / PathFromUtf8("即時沈下量計算結果" + DateDigits(today) + number + ".xlsx");
 }
 
-bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_month_day today) {
-    for (int counter = 0; counter < kResultNamesPerDay; ++counter) {
-        std::error_code unknown;  // a name that cannot be looked at may still be free
-        if (!std::filesystem::exists(ResultFileName(folder, today, counter), unknown)) return true;
+std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
+                                            const std::filesystem::path& projectStem, int attempt) {
+    const std::string suffix = attempt == 0 ? "" : "_" + std::to_string(attempt + 1);
+    return folder /
+           PathFromUtf8(Utf8FromPath(projectStem) + "_即時沈下量計算結果" + suffix + ".xlsx");
+}
+
+std::optional<std::filesystem::path> NewestProjectResult(const std::filesystem::path& folder,
+                                                         const std::filesystem::path& projectStem) {
+    const std::string base = Utf8FromPath(ProjectResultFileName({}, projectStem, 0).stem());
+    const auto ours = [&](const std::string& stem) {
+        if (stem == base) return true;
+        if (stem.rfind(base + "_", 0) != 0) return false;
+        const std::string number = stem.substr(base.size() + 1);
+        return !number.empty() && number.find_first_not_of("0123456789") == std::string::npos;
+    };
+    std::optional<std::filesystem::path> newest;
+    std::filesystem::file_time_type newestTime;
+    std::error_code unreadable;  // a folder that cannot be listed holds nothing to show
+    for (const auto& entry : std::filesystem::directory_iterator(folder, unreadable)) {
+        const std::filesystem::path& path = entry.path();
+        if (path.extension() != ".xlsx" || !ours(Utf8FromPath(path.stem()))) continue;
+        std::error_code unknown;
+        const auto written = entry.last_write_time(unknown);
+        if (unknown || !entry.is_regular_file(unknown)) continue;
+        if (!newest || written > newestTime) {
+            newest = path;
+            newestTime = written;
+        }
     }
-    return false;
+    return newest;
+}
+
+ResultNaming DatedResultNaming(const std::filesystem::path& folder,
+                               std::chrono::year_month_day today) {
+    return {folder,
+            [folder, today](int attempt) { return ResultFileName(folder, today, attempt); }};
+}
+
+ResultNaming ProjectResultNaming(const std::filesystem::path& folder,
+                                 const std::filesystem::path& projectStem) {
+    return {folder, [folder, projectStem](int attempt) {
+                return ProjectResultFileName(folder, projectStem, attempt);
+            }};
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const std::filesystem::path& templatePath, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error, std::string_view companionExtension) {
+    return WriteResultWorkbook(project, results, context, templatePath,
+                               DatedResultNaming(folder, today), error, companionExtension);
+}
+
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error,
+    std::string_view companionExtension) {
     // A run that does not belong to its project is named before the template.
     std::string failure = CheckRun(project, results);
     std::optional<ResultTemplate> source;
     if (failure.empty()) source = ResultTemplate::Load(templatePath, &failure);
     if (!source) return Outcome(failure, {}, error);
-    return WriteResultWorkbook(project, results, context, *source, folder, today, error,
-                               companionExtension);
+    return WriteNamed(project, results, context, *source, naming, companionExtension, error);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error, std::string_view companionExtension) {
-    const Destination destination{
-        folder, PendingFile::Sweep::First, [&](PendingFile& file, std::filesystem::path& name) {
-            return PublishForDay(file, folder, today, companionExtension, name);
-        }};
-    std::filesystem::path published;
-    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
-                   published, error);
+    return WriteNamed(project, results, context, source, DatedResultNaming(folder, today),
+                      companionExtension, error);
 }
 
 std::optional<std::filesystem::path> WriteResultWorkbookAs(

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,22 +17,44 @@ namespace nubera {
 // The report template, looked for in the application folder.
 inline constexpr const char* kTemplateFileName = "即時沈下量計算結果.xltx";
 
-// Shown when all 100 result names of the day are taken.
+// Shown when every name a workbook may take is taken.
 inline constexpr const char* kNoFreeResultName =
     "Excelﾌｧｲﾙを保存できません。\n"
     "ﾌｫﾙﾀﾞ内の即時沈下量計算結果ﾌｧｲﾙを削除または、移動してください。";
 
-// A day's results are numbered NN = 00..99.
-inline constexpr int kResultNamesPerDay = 100;
+// How many names a workbook tries before it gives up: far more than a folder
+// will ever hold, so that a name search always ends.
+inline constexpr int kResultNameAttempts = 100000;
 
-// folder/即時沈下量計算結果yyyymmddNN.xlsx for `counter` NN of `today`.
+// folder/即時沈下量計算結果yyyymmddNN.xlsx for `counter` NN of `today`; from
+// 100 on the counter takes the digits it needs (…20261208100.xlsx).
 std::filesystem::path ResultFileName(const std::filesystem::path& folder,
                                      std::chrono::year_month_day today, int counter);
 
-// Whether some result name of `today` is still free in `folder`. The desktop
-// run asks before calculating, so that a full day stops it at once; the name
-// itself is only taken when the workbook is published.
-bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_month_day today);
+// folder/<project>_即時沈下量計算結果.xlsx, and for later attempts
+// …_即時沈下量計算結果_2.xlsx, _3 and so on: a saved project's workbooks, named
+// as the batch names them. `projectStem` is the project file's name without
+// its extension.
+std::filesystem::path ProjectResultFileName(const std::filesystem::path& folder,
+                                            const std::filesystem::path& projectStem, int attempt);
+
+// The newest of the project's own workbooks in `folder` (by the time it was
+// written), or nothing.
+std::optional<std::filesystem::path> NewestProjectResult(const std::filesystem::path& folder,
+                                                         const std::filesystem::path& projectStem);
+
+// The names a run's workbook may take, tried in order until one is free.
+struct ResultNaming {
+    std::filesystem::path folder;
+    std::function<std::filesystem::path(int attempt)> candidate;
+};
+
+// The dated names of `today`: an unsaved project's workbooks.
+ResultNaming DatedResultNaming(const std::filesystem::path& folder,
+                               std::chrono::year_month_day today);
+// The project's own names.
+ResultNaming ProjectResultNaming(const std::filesystem::path& folder,
+                                 const std::filesystem::path& projectStem);
 
 // Fills the template with the inputs and results of a run (the input sheet
 // first, then the result sheets, every page titled with the project file and
@@ -41,7 +64,7 @@ bool SomeResultNameFree(const std::filesystem::path& folder, std::chrono::year_m
 // the name survives a power cut. A name is free only when no file of that name with
 // `companionExtension` (".pdf", say, for a PDF to be written beside it) exists either. Returns
 // that name. On failure returns nothing, sets *error to what failed (template missing or damaged,
-// a sheet or label missing from it, the disk refusing the save, every name of the day taken:
+// a sheet or label missing from it, the disk refusing the save, every name taken:
 // kNoFreeResultName) and leaves nothing behind; a result name only ever holds a complete workbook.
 std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
@@ -55,6 +78,12 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& folder,
     std::chrono::year_month_day today, std::string* error,
+    std::string_view companionExtension = {});
+
+// The same, giving the workbook the first free name of `naming`.
+std::optional<std::filesystem::path> WriteResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const std::filesystem::path& templatePath, const ResultNaming& naming, std::string* error,
     std::string_view companionExtension = {});
 
 // What becomes of a file that already has the name a workbook is given.

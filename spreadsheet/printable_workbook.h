@@ -8,6 +8,7 @@
 
 #include "spreadsheet/cell_format.h"
 #include "spreadsheet/printable_sheet.h"
+#include "spreadsheet/workbook.h"
 
 namespace nubera::sheet {
 
@@ -26,6 +27,8 @@ class PrintableWorkbook {
     virtual const PrintableSheet* FindSheet(std::string_view name) = 0;
     // The font of the workbook's default cell style.
     virtual const FontFormat& DefaultFont() const = 0;
+    // Its title and the program that wrote it, as its document properties say.
+    virtual const DocumentProperties& Properties() const = 0;
 };
 
 }  // namespace nubera::sheet

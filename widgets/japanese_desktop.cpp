@@ -8,7 +8,25 @@
 namespace nubera {
 namespace {
 
+// Texts of Qt's dialogs that its Japanese translation leaves in English.
+class MissingQtTexts : public QTranslator {
+  public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        // The print dialog's choice of a page range.
+        if (qstrcmp(context, "QPrintSettingsOutput") == 0 && qstrcmp(source, "Pages") == 0) {
+            return QStringLiteral("ページ指定");
+        }
+        return {};
+    }
+};
+
 bool InstallQtTranslation(QApplication& app) {
+    QCoreApplication::installTranslator(new MissingQtTexts(&app));
     auto* translator = new QTranslator(&app);
     if (!translator->load(QStringLiteral("qtbase_ja"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

@@ -7,6 +7,7 @@
 #include "files/atomic_file.h"
 #include "printout/render/page_painter.h"
 #include "printout/render/pdf_ideographs.h"
+#include "printout/render/pdf_revision.h"
 
 namespace nubera::printout {
 namespace {
@@ -23,6 +24,17 @@ QString FromPath(const std::filesystem::path& path) {
 void ScaleToPoints(QPainter& painter, const QPaintDevice& device) {
     painter.resetTransform();
     painter.scale(device.logicalDpiX() / kPointsPerInch, device.logicalDpiY() / kPointsPerInch);
+}
+
+// The document's title and author: the workbook's, or its file's name and the
+// program when it names none.
+PdfInformation InformationOf(const WorkbookPrintout& printout) {
+    const sheet::DocumentProperties& properties = printout.Properties();
+    const QString program = QStringLiteral("ヌベラ");
+    return {properties.title.empty() ? FromPath(printout.Path().stem())
+                                     : QString::fromStdString(properties.title),
+            properties.program.empty() ? program : QString::fromStdString(properties.program),
+            program};
 }
 
 }  // namespace
@@ -68,13 +80,14 @@ bool PrintPages(QPagedPaintDevice& device, const WorkbookPrintout& printout) {
 // the program's own reason.
 std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::path& path,
                      ExistingFile existing) {
+    const PdfInformation information = InformationOf(printout);
     QByteArray document;
     {
         QBuffer buffer(&document);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
-        writer.setCreator(QStringLiteral("ヌベラ"));
-        writer.setTitle(FromPath(printout.Path().stem()));
+        writer.setCreator(information.creator);
+        writer.setTitle(information.title);
         if (printout.PageCount() == 0 || !PrintPages(writer, printout)) {
             return "PDFファイルを書き込めません: " + path.string();
         }
@@ -82,6 +95,9 @@ std::string WritePdf(const WorkbookPrintout& printout, const std::filesystem::pa
     // Its text maps are mended before it is saved.
     NameIdeographsInTextMaps(
         std::span<char>(document.data(), static_cast<std::size_t>(document.size())));
+    // Qt writes no author and leaves the subset tags off the fonts' names;
+    // a file it laid out otherwise keeps what Qt wrote, which reads as well.
+    ReviseNamesAndInformation(document, information);
     std::string reason;
     if (!WriteFileAtomically(path, std::string_view(document.constData(), document.size()), &reason,
                              existing)) {

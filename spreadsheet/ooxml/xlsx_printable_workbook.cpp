@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "spreadsheet/ooxml/package/document_properties.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 
 namespace nubera::sheet {
@@ -28,6 +29,7 @@ XlsxPrintableWorkbook::XlsxPrintableWorkbook(const std::filesystem::path& path)
 
 XlsxPrintableWorkbook::XlsxPrintableWorkbook(Package package) : book_(std::move(package)) {
     ReadTheme();
+    properties_ = ReadDocumentProperties(book_.Parts());
     formats_ = std::make_unique<CellFormats>(book_.StyleSheet(), theme_);
     shared_ = std::make_unique<XlsxPrintableSheet::Shared>(XlsxPrintableSheet::Shared{
         *formats_, theme_, book_.Strings(), book_.WorkbookDocument().child("workbook")});

@@ -24,6 +24,7 @@ class XlsxPrintableWorkbook final : public PrintableWorkbook {
 
     const PrintableSheet* FindSheet(std::string_view name) override;
     const FontFormat& DefaultFont() const override { return formats_->DefaultFont(); }
+    const DocumentProperties& Properties() const override { return properties_; }
 
   private:
     void ReadTheme();
@@ -33,6 +34,7 @@ class XlsxPrintableWorkbook final : public PrintableWorkbook {
     std::unique_ptr<CellFormats> formats_;
     std::unique_ptr<XlsxPrintableSheet::Shared> shared_;
     std::vector<std::unique_ptr<XlsxPrintableSheet>> sheets_;
+    DocumentProperties properties_;
 };
 
 }  // namespace nubera::sheet

@@ -39,6 +39,7 @@ class CalculationRunTest : public MainWindowTest {
     static QString Marker() { return QString::fromUtf8(kPortableMarkerName); }
 
     void LoadExample(const char* name) {
+        loaded = QFileInfo(QString::fromUtf8(name)).completeBaseName();
         messages.PlanAnswers({MsgAnswer::Yes});
         dialogs.Plan(QStringLiteral(NUBERA_SOURCE_DIR "/examples/") + QString::fromUtf8(name));
         Trigger("mnuLoad");
@@ -47,10 +48,16 @@ class CalculationRunTest : public MainWindowTest {
 
     void Run() { Button(QStringLiteral("CMD_Exec"))->click(); }
 
-    QString FirstResultOfToday() const {
+    // The first workbook of the project loaded last, named after it.
+    QString FirstResult() const {
+        return folder.filePath(loaded + QStringLiteral("_即時沈下量計算結果.xlsx"));
+    }
+
+    // An unsaved project's workbook: the dated name with its counter.
+    QString ResultOfToday(int counter) const {
         return folder.filePath(QStringLiteral("即時沈下量計算結果") +
                                QDate::currentDate().toString(QStringLiteral("yyyyMMdd")) +
-                               QStringLiteral("00.xlsx"));
+                               QStringLiteral("%1.xlsx").arg(counter, 2, 10, QLatin1Char('0')));
     }
 
     // Every file of the folder but the template and the marker.
@@ -74,6 +81,8 @@ class CalculationRunTest : public MainWindowTest {
     std::vector<std::string> SheetsOf(const QString& path) const {
         return sheet::Workbook::Open(path.toStdString())->SheetNames();
     }
+
+    QString loaded;
 };
 
 TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
@@ -81,11 +90,11 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     LoadExample("five-blocks-lateral.nbr");
     Run();
     EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
-    EXPECT_EQ(Results(), QStringList({QFileInfo(FirstResultOfToday()).fileName()}));
+    EXPECT_EQ(Results(), QStringList({QFileInfo(FirstResult()).fileName()}));
     // The run ends with the preview of the inputs and the four result sheets,
     // the workbook left unopened.
     ASSERT_EQ(preview.shown.size(), 1u);
-    EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
+    EXPECT_EQ(preview.shown[0].workbook, FirstResult());
     EXPECT_EQ(
         preview.shown[0].sheets,
         QStringList({QStringLiteral("表紙"), QStringLiteral("入力条件"), QStringLiteral("計算方法"),
@@ -96,9 +105,9 @@ TEST_F(CalculationRunTest, RunsAProjectEndToEndIntoAnOpenedWorkbook) {
     EXPECT_EQ(project.poissonRatio, 0.35);
     EXPECT_NE(results.equivalentModulus, 0);
     EXPECT_EQ(results.lateralDetail.size(), 5u);
-    const auto sheets = SheetsOf(FirstResultOfToday());
+    const auto sheets = SheetsOf(FirstResult());
     EXPECT_NE(std::find(sheets.begin(), sheets.end(), "側方変位量のまとめ"), sheets.end());
-    ExpectCleanEnd(FirstResultOfToday());
+    ExpectCleanEnd(FirstResult());
 }
 
 // Installed where the person cannot write, the program writes its workbooks
@@ -113,7 +122,7 @@ TEST_F(CalculationRunTest, AProgramFolderThatTakesNoFileSendsTheWorkbookToThePer
     Run();
     EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
     const QString perUser = folder.filePath(QStringLiteral("ヌベラ計算結果"));
-    const QString workbook = QDir(perUser).filePath(QFileInfo(FirstResultOfToday()).fileName());
+    const QString workbook = QDir(perUser).filePath(QFileInfo(FirstResult()).fileName());
     EXPECT_TRUE(QFileInfo(workbook).isFile());
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(preview.shown[0].workbook, workbook);
@@ -133,11 +142,11 @@ TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkb
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(left.exists());
-    QStringList expected{QFileInfo(FirstResultOfToday()).fileName(), Template(), Marker()};
+    QStringList expected{QFileInfo(FirstResult()).fileName(), Template(), Marker()};
     expected.sort();
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
     ASSERT_EQ(preview.shown.size(), 1u);
-    EXPECT_EQ(preview.shown[0].workbook, FirstResultOfToday());
+    EXPECT_EQ(preview.shown[0].workbook, FirstResult());
 }
 
 // A run after a run with more points: the points the second project lacks
@@ -172,20 +181,20 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_EQ(project.poissonRatio, 0.3);
     EXPECT_TRUE(results.lateralDetail.empty()) << "no lateral step, and nothing of the earlier run";
-    EXPECT_EQ(SheetsOf(FirstResultOfToday()),
+    EXPECT_EQ(SheetsOf(FirstResult()),
               std::vector<std::string>(
                   {"表紙", "入力条件", "計算方法", "即時沈下量の計算", "即時沈下量のまとめ"}));
     // The inputs name the project file the run was loaded from.
-    EXPECT_EQ(
-        sheet::Workbook::Open(FirstResultOfToday().toStdString())->Sheet("入力条件").Value(4, 5),
-        sheet::CellValue{std::string("one-block.nbr")});
+    EXPECT_EQ(sheet::Workbook::Open(FirstResult().toStdString())->Sheet("入力条件").Value(4, 5),
+              sheet::CellValue{std::string("one-block.nbr")});
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(
         preview.shown[0].sheets,
         QStringList({QStringLiteral("表紙"), QStringLiteral("入力条件"), QStringLiteral("計算方法"),
                      QStringLiteral("即時沈下量の計算"), QStringLiteral("即時沈下量のまとめ")}));
-    Run();  // the next run takes the next name of the day
-    EXPECT_EQ(Results().size(), 2u);
+    Run();  // the next run takes the project's next name
+    EXPECT_EQ(Results(), QStringList({QStringLiteral("one-block_即時沈下量計算結果.xlsx"),
+                                      QStringLiteral("one-block_即時沈下量計算結果_2.xlsx")}));
 }
 
 TEST_F(CalculationRunTest, AnEmZeroStopsTheRunWithItsMessage) {
@@ -235,7 +244,7 @@ TEST_F(CalculationRunTest, APoissonRatioAboveHalfIsAskedAboutBeforeTheRun) {
     messages.PlanAnswers({MsgAnswer::Yes});
     Run();
     ASSERT_EQ(Results().size(), 1u);
-    const auto inputs = sheet::Workbook::Open(FirstResultOfToday().toStdString());
+    const auto inputs = sheet::Workbook::Open(FirstResult().toStdString());
     EXPECT_EQ(inputs->Sheet("入力条件").Value(7, 6),
               sheet::CellValue{std::string("※0.5を超えています: 側方変位量の向きが逆になります")});
 }
@@ -288,21 +297,22 @@ TEST_F(CalculationRunTest, AMissingTemplateIsReportedAndLeavesNoFileBehind) {
     ExpectCleanEnd();
 }
 
-TEST_F(CalculationRunTest, ADayWithAllHundredNamesTakenStopsWithItsMessage) {
+// The names of a day are no limit: an unsaved project's 101st run of the day
+// takes the counter 100 and leaves the hundred workbooks before it alone.
+TEST_F(CalculationRunTest, AHundredAndFirstRunOfADayWritesAWorkbook) {
     Open();
     LoadExample("one-block.nbr");
-    const QString day = QDate::currentDate().toString(QStringLiteral("yyyyMMdd"));
+    session.MarkSaved({}, Poisson()->text().toStdString());  // as if never saved
     for (int n = 0; n < 100; ++n) {
-        QFile taken(folder.filePath(QStringLiteral("即時沈下量計算結果%1%2.xlsx")
-                                        .arg(day)
-                                        .arg(n, 2, 10, QLatin1Char('0'))));
+        QFile taken(ResultOfToday(n));
         ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
     }
     Run();
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, QString::fromUtf8(kNoFreeResultName));
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
-    EXPECT_TRUE(pauses.empty());
+    EXPECT_TRUE(messages.Shown().empty()) << messages.Shown()[0].text.toStdString();
+    ASSERT_EQ(preview.shown.size(), 1u);
+    EXPECT_EQ(preview.shown[0].workbook, ResultOfToday(100));
+    EXPECT_EQ(SheetsOf(ResultOfToday(100)).size(), 5u);
+    EXPECT_EQ(QFileInfo(ResultOfToday(0)).size(), 0) << "a taken name is left alone";
 }
 
 }  // namespace

@@ -73,9 +73,26 @@ TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
         menus << menu->text();
         for (QAction* item : menu->menu()->actions()) menus << item->text();
     }
-    EXPECT_EQ(menus,
-              QStringList({"ﾌｧｲﾙ(&F)", "読み込み(&O)", "書き込み(&V)", "", "表題・署名欄(&T)...",
-                           "", "終了(&X)", "その他(&O)", "ﾊﾞｰｼﾞｮﾝ情報(&A)", "", "ﾍﾙﾌﾟ(&H)"}));
+    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)",
+                                  "新規(&N)",
+                                  "読み込み(&O)",
+                                  "上書き保存(&S)",
+                                  "書き込み(&V)",
+                                  "最近使ったファイル(&R)",
+                                  "",
+                                  "実行(&E)",
+                                  "前回の結果を開く(&L)",
+                                  "",
+                                  "表題・署名欄(&T)...",
+                                  "",
+                                  "終了(&X)",
+                                  "編集(&E)",
+                                  "元に戻す",
+                                  "やり直し",
+                                  "その他(&O)",
+                                  "ﾊﾞｰｼﾞｮﾝ情報(&A)",
+                                  "",
+                                  "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacement) {
@@ -403,6 +420,23 @@ TEST_F(MainWindowTest, QuittingWithUnsavedChangesOffersToSaveThem) {
     EXPECT_EQ(messages.Texts(), (std::vector<QString>{kSaveQuestion, kClosingQuestion}));
     EXPECT_TRUE(QFileInfo::exists(target));
     EXPECT_FALSE(window->isVisible());
+}
+
+// Enter (either key) on a focused button presses it, as Space does.
+TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
+    screens.soil = SoilAccepted(OneLayer());
+    Open();
+    QPushButton* soil = Button(QStringLiteral("CMD_土質条件"));
+    soil->setFocus();
+    QTest::keyClick(soil, Qt::Key_Return);
+    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), QStringLiteral("設定されました"));
+
+    QPushButton* end = Button(QStringLiteral("CMD_Cancel"));
+    end->setFocus();
+    messages.PlanAnswers({MsgAnswer::Cancel});
+    QTest::keyClick(end, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveQuestion});
+    EXPECT_TRUE(window->isVisible());
 }
 
 // The title names the project file and marks changes made since it was

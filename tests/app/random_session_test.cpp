@@ -1,9 +1,12 @@
 // A randomized session at the desktop program: screens opened, typed into
 // (full-width digits, signs, separators and letters too), pasted into, their
 // lists added to, updated and emptied, closed every way, questions answered
-// at random, examples loaded, projects saved and run, PDFs saved, and files
-// handed over by another copy at random moments (a screen or a question
-// open). After every step the invariants hold: a screen left without a
+// at random, examples loaded, new projects started, projects saved (in place
+// too) and run, PDFs saved, changes undone and redone, results kept for
+// comparison and cleared, and files handed over by another copy at random
+// moments (a screen or a question open). After every step the invariants
+// hold: undo and redo restore the project exactly and the results panel
+// shows what the run would compute; a screen left without a
 // successful commit changed nothing, and nothing, a handover included,
 // changes the project while a screen is open; a box shows only what a
 // commit stores; the run button is enabled exactly when the run has its
@@ -25,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUndoStack>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -33,6 +37,8 @@
 #include "app/main_window.h"
 #include "app/modal_input_screens.h"
 #include "app/print_preview_dialog.h"
+#include "app/results_panel.h"
+#include "engine/design_results.h"
 #include "projectfile/project_file.h"
 #include "report/result_workbook.h"
 #include "screenrules/run_enabling_rule.h"
@@ -145,9 +151,10 @@ class Session {
     explicit Session(unsigned seed)
         : person_(seed),
           answers_(person_),
+          // Copies: 上書き保存 writes into the file loaded last.
           dialogs_(person_, folder_.path(),
-                   {Example("one-block.nbr"), Example("five-blocks-lateral.nbr"),
-                    Example("manual-points.nbr"), Example("four-blocks-manual-lateral.nbr")}),
+                   {Copied("one-block.nbr"), Copied("five-blocks-lateral.nbr"),
+                    Copied("manual-points.nbr"), Copied("four-blocks-manual-lateral.nbr")}),
           screens_(answers_, folder_.path()) {
         for (const QString& figure :
              {QStringLiteral("土質条件.svg"), QStringLiteral("盛土荷重.svg"),
@@ -189,6 +196,14 @@ class Session {
         return Child<QPushButton>(*window_, QString::fromUtf8(name));
     }
 
+    // A copy of an example in the session's folder.
+    QString Copied(const char* example) {
+        const QString copy = QDir(folder_.path()).filePath(QString::fromUtf8(example));
+        QFile::copy(Example(example), copy);
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        return copy;
+    }
+
     void HandOver(const char* when) {
         const QString file = dialogs_.AnyLoadable();
         person_.Note(std::string("  hand over ") + QFileInfo(file).fileName().toStdString() + " " +
@@ -197,9 +212,13 @@ class Session {
     }
 
     void Step() {
-        switch (person_.Pick(11)) {
+        switch (person_.Pick(13)) {
             case 10:
                 return HandOver("to the idle window");
+            case 11:
+                return UndoOrRedo();
+            case 12:
+                return Workspace();
             case 0:
             case 1:
                 return Screen("CMD_土質条件");
@@ -213,7 +232,8 @@ class Session {
                 return Choose(person_.OneOf<const char*>(
                     {"OPT_Select_0", "OPT_Select_1", "OPT_Tyaku_0", "OPT_Tyaku_1"}));
             case 6:
-                return Command(person_.OneOf<const char*>({"mnuLoad", "mnuLoad", "mnuSave"}));
+                return Command(person_.OneOf<const char*>(
+                    {"mnuLoad", "mnuLoad", "mnuSave", "mnuSaveInPlace", "mnuNew"}));
             case 7:
                 return TypePoisson();
             case 8:
@@ -232,6 +252,52 @@ class Session {
     void Command(const char* action) {
         person_.Note(std::string("menu ") + action);
         Child<QAction>(*window_, QString::fromUtf8(action))->trigger();
+    }
+
+    // Undo puts back the project before the last committed change, and redo
+    // right after it the project it undid, exactly; the panel follows both.
+    void UndoOrRedo() {
+        QUndoStack& history = window_->History();
+        if (history.canUndo() && person_.Chance(0.6)) {
+            const ProjectData before = project_;
+            Command("mnuUndo");
+            ExpectPanelFollows();
+            if (!person_.Chance(0.5)) return;
+            Command("mnuRedo");
+            EXPECT_EQ(project_, before) << "redo right after undo";
+        } else if (history.canRedo()) {
+            Command("mnuRedo");
+        } else {
+            return;  // a ratio being typed is not shown until it is confirmed
+        }
+        ExpectPanelFollows();
+    }
+
+    // Results kept for comparison stay as they were kept until cleared.
+    void Workspace() {
+        ResultsPanel& panel = window_->ResultsView();
+        if (panel.Kept() && person_.Chance(0.5)) {
+            person_.Note("clear the kept results");
+            Child<QPushButton>(*window_, QStringLiteral("clearKeptButton"))->click();
+            EXPECT_FALSE(panel.Kept());
+            return;
+        }
+        person_.Note("keep the results");
+        const bool computed = panel.Current().Computed();
+        Child<QPushButton>(*window_, QStringLiteral("keepButton"))->click();
+        if (computed) {
+            ASSERT_TRUE(panel.Kept());
+            EXPECT_EQ(panel.Kept()->results, panel.Current());
+        }
+    }
+
+    // The panel shows what the run would compute from the inputs as they stand.
+    void ExpectPanelFollows() {
+        const auto* box = Child<NumericField>(*window_, QStringLiteral("TXT_Poa"));
+        EXPECT_EQ(
+            window_->ResultsView().Current(),
+            ComputeDesignResults(project_, window_->SelectedPlacement(), box->text().toStdString()))
+            << "the results panel lags behind";
     }
 
     void TypePoisson() {

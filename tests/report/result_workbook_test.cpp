@@ -67,18 +67,35 @@ TEST(ResultNames, ADeletedCounterIsReusedAndNoOtherFileTouched) {
     EXPECT_EQ(Publish(folder), ResultName(folder, 7));
 }
 
-TEST(ResultNames, AllHundredNamesTakenIsRefusedAndNothingOverwritten) {
-    const auto folder = FreshFolder("names-full");
+TEST(ResultNames, TheDayGoesOnPastNinetyNineWithoutTouchingTakenNames) {
+    const auto folder = FreshFolder("names-past-99");
     for (int n = 0; n <= 99; ++n) Touch(ResultName(folder, n), "run " + std::to_string(n));
-    EXPECT_FALSE(SomeResultNameFree(folder, kDay));
+    const auto hundredth = folder / std::filesystem::path(u8"即時沈下量計算結果20100112100.xlsx");
+    EXPECT_EQ(ResultFileName(folder, kDay, 100), hundredth);
     std::string error;
-    EXPECT_EQ(Publish(folder, &error), std::nullopt);
-    EXPECT_EQ(error, kNoFreeResultName);
+    EXPECT_EQ(Publish(folder, &error), hundredth) << error;
     EXPECT_EQ(Contents(ResultName(folder, 0)), "run 0");
     EXPECT_EQ(Contents(ResultName(folder, 99)), "run 99");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 100);
-    std::filesystem::remove(ResultName(folder, 42));
-    EXPECT_TRUE(SomeResultNameFree(folder, kDay));
+    EXPECT_EQ(Publish(folder), ResultFileName(folder, kDay, 101));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 102);
+}
+
+TEST(ResultNames, ASavedProjectsWorkbooksAreNamedAfterItWithNumbersWhenTaken) {
+    const auto folder = FreshFolder("names-project");
+    const ReportRun run = OneBlockRun();
+    const ResultNaming naming = ProjectResultNaming(folder, std::filesystem::path(u8"堤防.v2"));
+    const auto publish = [&] {
+        std::string error;
+        auto published = WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(),
+                                             naming, &error);
+        EXPECT_TRUE(published) << error;
+        return published.value_or(std::filesystem::path());
+    };
+    EXPECT_EQ(publish(), folder / std::filesystem::path(u8"堤防.v2_即時沈下量計算結果.xlsx"));
+    Touch(folder / std::filesystem::path(u8"堤防.v2_即時沈下量計算結果_2.xlsx"), "kept");
+    EXPECT_EQ(publish(), folder / std::filesystem::path(u8"堤防.v2_即時沈下量計算結果_3.xlsx"));
+    EXPECT_EQ(Contents(folder / std::filesystem::path(u8"堤防.v2_即時沈下量計算結果_2.xlsx")),
+              "kept");
 }
 
 TEST(ResultNames, AMissingFolderIsNamedWithTheReasonInJapanese) {

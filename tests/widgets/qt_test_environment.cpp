@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <memory>
 
 #include "widgets/japanese_desktop.h"
@@ -18,6 +20,9 @@ class QtEnvironment : public ::testing::Environment {
         static char* argv[] = {name, nullptr};
         app_ = std::make_unique<QApplication>(argc, argv);
         nubera::SetUpJapaneseDesktop(*app_);
+        // What the program remembers per user (recent files) stays in the test's own folder.
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
         // Tests close main windows; that must not end the application.
         QApplication::setQuitOnLastWindowClosed(false);
     }
@@ -25,6 +30,7 @@ class QtEnvironment : public ::testing::Environment {
 
   private:
     std::unique_ptr<QApplication> app_;
+    QTemporaryDir settings_;
 };
 
 [[maybe_unused]] const auto* const environment =

@@ -88,4 +88,16 @@ void WriteDocumentProperties(Package& package, ContentTypes& contentTypes,
     WriteApplication(package, properties);
 }
 
+DocumentProperties ReadDocumentProperties(const Package& package) {
+    DocumentProperties properties;
+    const auto part = package.RelationshipsOf("").PartOfType(kCorePropertiesRelationship);
+    if (!part || !package.Has(*part)) return properties;
+    pugi::xml_document document;
+    ParseXmlPart(document, package.Bytes(*part), *part);
+    const pugi::xml_node root = document.child("cp:coreProperties");
+    properties.title = root.child("dc:title").text().as_string();
+    properties.program = root.child("dc:creator").text().as_string();
+    return properties;
+}
+
 }  // namespace nubera::sheet

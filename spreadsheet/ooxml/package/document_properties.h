@@ -15,4 +15,8 @@ namespace nubera::sheet {
 void WriteDocumentProperties(Package& package, ContentTypes& contentTypes,
                              const DocumentProperties& properties);
 
+// The title and the creating program of the core part; empty texts for what
+// it does not hold (or when there is no core part). The time is not read.
+DocumentProperties ReadDocumentProperties(const Package& package);
+
 }  // namespace nubera::sheet
