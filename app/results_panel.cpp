@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -24,6 +25,9 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     table_->verticalHeader()->hide();
+    // Rows as tall as their text, so that the eleven points fit without a scroll.
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     plot_ = new ResultProfilePlot;
     keepButton_ = MakeButton(QStringLiteral("keepButton"), QStringLiteral("比較用に保持"));
@@ -34,8 +38,11 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(modulus_);
     layout->addWidget(whyNot_);
-    layout->addWidget(table_, 3);
-    layout->addWidget(plot_, 2);
+    // The table as tall as its rows; a larger window gives the rest to the plot.
+    layout->addWidget(table_, 0);
+    layout->addWidget(plot_, 1);
+    // Without results the reason stands alone and the buttons stay at the foot.
+    layout->addStretch(0);
     auto* compare = new QHBoxLayout;
     compare->addWidget(keepButton_);
     compare->addWidget(clearButton_);
@@ -75,6 +82,8 @@ void ResultsPanel::Refresh() {
     modulus_->setVisible(computed);
     whyNot_->setText(QString::fromStdString(current_.whyNot));
     whyNot_->setVisible(!computed);
+    table_->setVisible(computed);
+    plot_->setVisible(computed);
     FillTable();
     plot_->SetResults(current_, kept_ ? std::optional(kept_->results) : std::nullopt);
     keepButton_->setEnabled(computed);
@@ -103,6 +112,10 @@ void ResultsPanel::FillTable() {
             table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
     }
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
+                           table_->rowCount() * table_->verticalHeader()->defaultSectionSize() +
+                           table_->horizontalScrollBar()->sizeHint().height() +
+                           2 * table_->frameWidth());
 }
 
 }  // namespace nubera

@@ -5,15 +5,10 @@
 #include <string>
 
 #include "spreadsheet/ooxml/package/document_properties.h"
+#include "spreadsheet/ooxml/package/relationships.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 
 namespace nubera::sheet {
-namespace {
-
-constexpr const char* kThemeRelationship =
-    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/theme";
-
-}  // namespace
 
 std::unique_ptr<PrintableWorkbook> PrintableWorkbook::Open(const std::filesystem::path& path) {
     return std::make_unique<XlsxPrintableWorkbook>(path);

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QUndoStack>
+#include <functional>
+#include <utility>
 
 #include "app/project_file_commands.h"
 #include "files/result_folder.h"
@@ -108,6 +110,42 @@ TEST_F(FileCommandsTest, NewAsksAboutUnsavedChangesAndStartsAnEmptyProject) {
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
     EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), kStatusUnsetInitial);
     EXPECT_TRUE(messages.AllAnswersUsed());
+}
+
+// 新規, 読み込み, a recent file, a file handed over and closing each ask the
+// save question before the changes could go; キャンセル keeps everything.
+TEST_F(FileCommandsTest, EveryCommandThatWouldDropUnsavedChangesAsksTheSaveQuestion) {
+    Open();
+    const QString file = Copy("one-block.nbr");
+    Load(file);
+    WidenTheLevee();
+    const ProjectData changed = project;
+    auto* recent = Find<QMenu>(QStringLiteral("mnuRecent"));
+    const std::pair<const char*, std::function<void()>> commands[] = {
+        {"新規", [&] { Trigger("mnuNew"); }},
+        {"読み込み", [&] { Trigger("mnuLoad"); }},
+        {"recent file",
+         [&] {
+             Q_EMIT recent->aboutToShow();
+             recent->actions()[0]->trigger();
+         }},
+        {"hand-over", [&] { window->OpenProjectFile(file); }},
+        {"close", [&] { window->close(); }},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        messages.Clear();
+        messages.PlanAnswers({MsgAnswer::Cancel});
+        command();
+        ASSERT_EQ(messages.Shown().size(), 1u);
+        EXPECT_TRUE(
+            messages.Shown()[0].text.startsWith(QStringLiteral("データが保存されていません。")))
+            << messages.Shown()[0].text.toStdString();
+        EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(project, changed);
+        EXPECT_TRUE(window->isVisible());
+    }
+    EXPECT_EQ(dialogs.Shown(), 1) << "only the first load's dialog";
 }
 
 TEST_F(FileCommandsTest, TheRecentFilesAreTheEightLastNewestFirstAndAGoneOneLeavesTheList) {

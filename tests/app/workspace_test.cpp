@@ -148,6 +148,7 @@ TEST_F(WorkspaceTest, ThePanelSaysWhyNothingCanBeComputed) {
     EXPECT_EQ(Find<QLabel>(QStringLiteral("resultWhyNot"))->text(),
               QString::fromUtf8(kPoissonRangeMessage));
     EXPECT_EQ(Table()->rowCount(), 0);
+    EXPECT_TRUE(Table()->isHidden()) << "the reason stands alone";
     EXPECT_FALSE(Button(QStringLiteral("keepButton"))->isEnabled());
 }
 

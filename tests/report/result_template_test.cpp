@@ -3,6 +3,7 @@
 
 #include "report/result_template.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -18,6 +19,7 @@ namespace nubera {
 namespace {
 
 using namespace test;
+using ::testing::StartsWith;
 
 ResultTemplate LoadedTemplate() {
     std::string error;
@@ -151,6 +153,7 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
          "要素「sheetData」に属性「a」が2つあります"},
         {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",
          "参照「&nope;」を解釈できません"},
+        {"xl/worksheets/sheet7.xml", "&amp;L", "&;L", "参照「&;」を解釈できません"},
     };
     for (const Damage& damage : damages) {
         const auto changed =
@@ -160,6 +163,70 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
         EXPECT_EQ(error, "「" + changed.string() + "」を読み込めません: パーツ「" + damage.part +
                              "」のXMLが正しくありません: " + damage.fault);
     }
+}
+
+// Readers that map elements to typed fields refuse what our own reader passes
+// over: an attribute the element does not take, a value its field cannot
+// hold, a style or shared string named past the end of its list, a part
+// that is not what its relationship or content type says.
+TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingIt) {
+    struct Damage {
+        const char* part;
+        const char* from;
+        const char* to;
+        std::string fault;
+    };
+    const std::string sheet1 = "パーツ「xl/worksheets/sheet1.xml」の";
+    const Damage damages[] = {
+        {"xl/worksheets/sheet5.xml", "paperSize=", "paperale=",
+         "パーツ「xl/worksheets/"
+         "sheet5.xml」の要素「pageSetup」の属性「paperale」はこの要素に使えません"},
+        {"xl/worksheets/sheet1.xml", "top=\"0.75\"", "top=\"1e309\"",
+         sheet1 + "要素「pageMargins」の属性「top」の値「1e309」は有限の数値ではありません"},
+        {"xl/styles.xml", "vertical=\"center\"", "vertical=\"middle\"",
+         "パーツ「xl/styles.xml」の要素「alignment」の属性「vertical」の値「middle」は"
+         "top、center、bottom、justify、distributedのいずれかではありません"},
+        {"xl/worksheets/sheet1.xml", "r=\"A1\" s=\"8\"", "r=\"A1\" s=\"9999\"",
+         sheet1 + "要素「c」の属性「s」の値 9999 が指すものがありません（「cellXfs」にあるのは "},
+        {"xl/styles.xml", "<numFmt numFmtId=\"164\"", "<numFmt numFmtId=\"165\"",
+         "パーツ「xl/styles.xml」の要素「xf」の属性「numFmtId」の値 164 "
+         "の表示形式が「numFmts」にありません"},
+        {"xl/worksheets/sheet1.xml", "<v>0</v>", "<v>9999</v>",
+         sheet1 + "セル「A1」の共有文字列の値 9999 が指すものがありません（「sst」にあるのは "},
+        {"xl/sharedStrings.xml", "spreadsheetml/2006/main", "spreadsheetml/2006/mai",
+         "パーツ「xl/sharedStrings.xml」のルート要素が名前空間"
+         "「http://schemas.openxmlformats.org/spreadsheetml/2006/main」の「sst」ではありません"},
+        {"xl/_rels/workbook.xml.rels", "relationships/sharedStrings", "relationships/sharedString",
+         "パーツ「xl/sharedStrings.xml」の種類"
+         "「application/vnd.openxmlformats-officedocument.spreadsheetml.sharedStrings+xml」は、"
+         "パーツ「xl/_rels/workbook.xml.rels」の関係「rId9」の種類"
+         "「http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedString」"
+         "に合いません"},
+    };
+    // Each message from its start: the sizes of the lists it ends with grow
+    // with the template.
+    for (const Damage& damage : damages) {
+        const auto changed =
+            ChangedTemplate(FreshFolder("template-markup"), damage.part, damage.from, damage.to);
+        std::string error;
+        EXPECT_FALSE(ResultTemplate::Load(changed, &error)) << damage.to;
+        EXPECT_THAT(error,
+                    StartsWith("「" + changed.string() + "」を読み込めません: " + damage.fault));
+    }
+}
+
+// The relationship prefix bound to another namespace: the sheets' ids are
+// not relationship ids, and declaring the prefix once more would write a
+// part no reader parses.
+TEST(ResultTemplate, ATemplateWhoseRelationshipPrefixNamesAnotherNamespaceIsRefused) {
+    const auto changed = ChangedTemplate(
+        FreshFolder("template-other-prefix"), "xl/workbook.xml",
+        "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"",
+        "xmlns:r=\"http://example.com/other\"");
+    std::string error;
+    EXPECT_FALSE(ResultTemplate::Load(changed, &error));
+    EXPECT_EQ(error, "「" + changed.string() +
+                         "」を読み込めません: シート「即時沈下量の計算雛形」のパーツがありません");
 }
 
 // Two zip entries of one name (in any case) used to pass the load and fail

@@ -125,8 +125,13 @@ std::string RelationshipIdName(pugi::xml_node root) {
             return std::string(name.substr(6)) + ":id";
         }
     }
-    root.append_attribute("xmlns:r") = kRelationshipsNamespace;
-    return "r:id";
+    // The usual prefix, or the first one after it that the root leaves free.
+    std::string prefix = "r";
+    for (int number = 1; root.attribute(("xmlns:" + prefix).c_str()); ++number) {
+        prefix = "r" + std::to_string(number);
+    }
+    root.append_attribute(("xmlns:" + prefix).c_str()) = kRelationshipsNamespace;
+    return prefix + ":id";
 }
 
 std::string RelationshipsPartName(std::string_view part) {

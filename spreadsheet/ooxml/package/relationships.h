@@ -11,6 +11,10 @@
 
 namespace nubera::sheet {
 
+inline constexpr const char* kWorksheetRelationship =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
+inline constexpr const char* kThemeRelationship =
+    "http://schemas.openxmlformats.org/officeDocument/2006/relationships/theme";
 inline constexpr const char* kDrawingRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/drawing";
 inline constexpr const char* kSharedStringsRelationship =
@@ -63,7 +67,8 @@ class Relationships {
 };
 
 // The name of the relationship-id attribute as the part rooted at `root`
-// spells it ("r:id"); the usual prefix r is declared when the part has none.
+// spells it ("r:id"); when the part has none, the usual prefix r is declared,
+// or r1, r2, … when the root already binds r to something else.
 std::string RelationshipIdName(pugi::xml_node root);
 
 // "xl/workbook.xml" → "xl/_rels/workbook.xml.rels"; "" → "_rels/.rels".

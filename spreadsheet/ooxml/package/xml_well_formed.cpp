@@ -57,14 +57,16 @@ std::string ReferenceFault(std::string_view raw) {
         if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos") {
             continue;
         }
+        const std::string fault = "参照「&" + std::string(name) + ";」を解釈できません";
+        if (!name.starts_with('#')) return fault;
         const bool hex = name.starts_with("#x");
         const std::string_view digits = name.substr(hex ? 2 : 1);
         unsigned code = 0;
         const auto [stop, error] =
             std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
-        if (!name.starts_with('#') || digits.empty() || error != std::errc() ||
-            stop != digits.data() + digits.size() || !IsXmlCharacter(code)) {
-            return "参照「&" + std::string(name) + ";」を解釈できません";
+        if (digits.empty() || error != std::errc() || stop != digits.data() + digits.size() ||
+            !IsXmlCharacter(code)) {
+            return fault;
         }
     }
     return {};

@@ -1,0 +1,23 @@
+#pragma once
+
+// The attributes of a part's elements, checked against what readers that map
+// the elements to objects field by field take (see KnownAttributes).
+
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+
+namespace nubera::sheet {
+
+// Why the root element of `document` is not `element` of namespace `ns`,
+// in Japanese; empty when it is.
+std::string RootElementFault(const pugi::xml_document& document, std::string_view ns,
+                             std::string_view element);
+
+// Why such a reader would refuse the part held by `document` (a well-formed
+// part, parsed with references resolved), in Japanese: an attribute without
+// a prefix that the element does not take, or a value its attribute does not
+// take. Empty when there is none.
+std::string MarkupFault(const pugi::xml_document& document);
+
+}  // namespace nubera::sheet
