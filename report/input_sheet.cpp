@@ -33,7 +33,7 @@ constexpr ModelRows kDerivationHeading{34, 35};
 constexpr ModelRows kDerivationLine{36, 36};
 constexpr TableRows kDerivationTable{{37, 37}, {38, 38}};
 constexpr ModelRows kDerivationEnd{39, 39};  // the space before the fill loads
-constexpr int kDerivationLines = 3;  // the file, the boring, how Es was derived
+constexpr int kDerivationLines = 3;          // the file, the boring, how Es was derived
 
 // A heading never ends a page without this many rows of its table.
 constexpr std::size_t kRowsKeptWithHeading = 2;
