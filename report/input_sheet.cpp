@@ -32,7 +32,8 @@ constexpr TableRows kPointsTable{{31, 33}, {34, 34}};
 constexpr ModelRows kDerivationHeading{35, 36};
 constexpr ModelRows kDerivationLine{37, 37};
 constexpr TableRows kDerivationTable{{38, 38}, {39, 39}};
-constexpr int kDerivationLines = 3;  // the file, the boring, how Es was derived
+constexpr ModelRows kDerivationEnd{40, 40};  // the space before the fill loads
+constexpr int kDerivationLines = 3;          // the file, the boring, how Es was derived
 
 // A heading never ends a page without this many rows of its table.
 constexpr std::size_t kRowsKeptWithHeading = 2;
@@ -184,6 +185,7 @@ void WriteDerivation(PagedSectionWriter& writer, sheet::Worksheet& sheet,
             at, kColDerivedEs,
             FormatNumber(modulus) + (ModulusTyped(derivation, row, modulus) ? " 手入力" : ""));
     }
+    writer.Paste(kDerivationEnd);
 }
 
 void WritePoints(PagedSectionWriter& writer, sheet::Worksheet& sheet,
