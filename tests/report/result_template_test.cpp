@@ -154,6 +154,8 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
         {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",
          "参照「&nope;」を解釈できません"},
         {"xl/worksheets/sheet7.xml", "&amp;L", "&;L", "参照「&;」を解釈できません"},
+        {"xl/styles.xml", "</styleSheet>", "</styleSheet>/styleSheet>",
+         "ルート要素の外に文字データがあります"},
     };
     for (const Damage& damage : damages) {
         const auto changed =
@@ -193,6 +195,8 @@ TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingI
          "の表示形式が「numFmts」にありません"},
         {"xl/worksheets/sheet1.xml", "<v>0</v>", "<v>9999</v>",
          sheet1 + "セル「A1」の共有文字列の値 9999 が指すものがありません（「sst」にあるのは "},
+        {"xl/styles.xml", "<patternFill patternType=\"gray125\"/>", "ill patternType=\"gray125\"/>",
+         "パーツ「xl/styles.xml」の要素「fill」は文字データを持てません"},
         {"xl/sharedStrings.xml", "spreadsheetml/2006/main", "spreadsheetml/2006/mai",
          "パーツ「xl/sharedStrings.xml」のルート要素が名前空間"
          "「http://schemas.openxmlformats.org/spreadsheetml/2006/main」の「sst」ではありません"},

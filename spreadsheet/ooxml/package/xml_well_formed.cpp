@@ -251,8 +251,11 @@ std::string XmlWellFormedFault(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (std::string fault = EncodingFault(bytes); !fault.empty()) return fault;
     // The values stay as written, so that every reference can be looked at.
+    // As a fragment, so that text around the root element is kept (a
+    // document drops it) and can be refused.
     const unsigned options = (pugi::parse_default & ~pugi::parse_escapes) |
-                             pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi;
+                             pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
+                             pugi::parse_fragment;
     pugi::xml_document document;
     const pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
