@@ -154,6 +154,9 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
         {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",
          "参照「&nope;」を解釈できません"},
         {"xl/worksheets/sheet7.xml", "&amp;L", "&;L", "参照「&;」を解釈できません"},
+        {"xl/workbook.xml", "xmlns:r=\"http://schemas.", "xmlns:r=\"http://schemas:.",
+         "名前空間「http://schemas:.openxmlformats.org/officeDocument/2006/relationships」は"
+         "URIとして正しくありません（「xmlns:r」）"},
         {"xl/styles.xml", "</styleSheet>", "</styleSheet>/styleSheet>",
          "ルート要素の外に文字データがあります"},
     };

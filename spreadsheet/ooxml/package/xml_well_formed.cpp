@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "spreadsheet/ascii_case.h"
+#include "spreadsheet/ooxml/package/uri_reference.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "text/utf8_text.h"
 
@@ -127,7 +128,12 @@ std::string ElementFault(pugi::xml_node element, PrefixScope& scope) {
                    "」が2つあります";
         }
         names.push_back(name);
-        if (!name.starts_with("xmlns:")) continue;
+        if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
+        if (!IsUriReference(attribute.value())) {
+            return "名前空間「" + std::string(attribute.value()) +
+                   "」はURIとして正しくありません（「" + std::string(name) + "」）";
+        }
+        if (name == "xmlns") continue;
         const std::string_view prefix = name.substr(6);
         if (prefix == "xmlns" || *attribute.value() == '\0') {
             return "接頭辞の宣言「" + std::string(name) + "」は正しくありません";
