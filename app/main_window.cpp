@@ -386,6 +386,8 @@ void MainWindow::ShowNewProject() {
     MarkSaved(QString());
     ResetHistory();
     run_->ForgetLastResult();
+    // An empty project starts with its soil, not with a button that ends the program.
+    soilButton_->setFocus();
 }
 
 void MainWindow::OpenLastResult() {

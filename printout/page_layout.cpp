@@ -120,9 +120,14 @@ PageLayout LayOutPages(const PageGrid& grid, const sheet::PageSetup& setup) {
     const Available available = AvailableAt(setup, layout.scale);
     const Lines rows = RowLines(grid, setup);
     const Lines columns = ColumnLines(grid, setup);
-    const std::vector<Band> rowBands = SplitIntoBands(rows, available.height, !setup.fitToPage);
+    // Fitting ignores the manual breaks of a direction it bounds; one left to
+    // run on over as many pages as it needs keeps them, as spreadsheet
+    // programs do, so a sheet fitted to the paper's width still starts its
+    // sections where it asks.
+    const std::vector<Band> rowBands =
+        SplitIntoBands(rows, available.height, !setup.fitToPage || setup.fitToHeight == 0);
     const std::vector<Band> columnBands =
-        SplitIntoBands(columns, available.width, !setup.fitToPage);
+        SplitIntoBands(columns, available.width, !setup.fitToPage || setup.fitToWidth == 0);
     auto add = [&](const Band& row, const Band& column) {
         layout.pages.push_back({row.first, row.last, column.first, column.last,
                                 TitlesBefore(row, rows), TitlesBefore(column, columns)});

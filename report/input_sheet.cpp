@@ -1,8 +1,10 @@
 #include "report/input_sheet.h"
 
+#include <algorithm>
+
 #include "model/constants.h"
 #include "model/point_name.h"
-#include "report/model_sections.h"
+#include "report/paged_sections.h"
 #include "report/result_sheet.h"
 #include "screenrules/fill_load_rules.h"
 #include "screenrules/poisson_ratio.h"
@@ -12,17 +14,24 @@
 namespace nubera {
 namespace {
 
+// A table of the model: its heading, whose last row is the header row of
+// the columns, and the row each entry is pasted from.
+struct TableRows {
+    ModelRows heading;
+    ModelRows row;
+    ModelRows Header() const { return {heading.last, heading.last}; }
+};
+
 constexpr ModelRows kRunRows{1, 11};
-constexpr ModelRows kSoilHeading{12, 13};
-constexpr ModelRows kSoilRow{14, 14};
+constexpr TableRows kSoilTable{{12, 13}, {14, 14}};
 constexpr ModelRows kModulusRows{15, 20};
-constexpr ModelRows kFillHeading{21, 22};
-constexpr ModelRows kFillRow{23, 23};
-constexpr ModelRows kSurchargeHeading{24, 26};
-constexpr ModelRows kSurchargeRow{27, 27};
+constexpr TableRows kFillTable{{21, 22}, {23, 23}};
+constexpr TableRows kSurchargeTable{{24, 26}, {27, 27}};
 constexpr ModelRows kNoSurcharge{28, 29};
-constexpr ModelRows kPointsHeading{30, 32};
-constexpr ModelRows kPointRow{33, 33};
+constexpr TableRows kPointsTable{{30, 32}, {33, 33}};
+
+// A heading never ends a page without this many rows of its table.
+constexpr std::size_t kRowsKeptWithHeading = 2;
 
 // The run's lines: a name in column B, the value in column E.
 constexpr int kColName = 2;       // B: also each table row's name (No, q1, qX, ①)
@@ -88,14 +97,20 @@ void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportC
     sheet.SetNumber(kRowLeveeWidth, kColValue, project.leveeWidth);
 }
 
-// Writes the table's rows from `model` row `rowModel`, each named by `name`,
-// its columns `columns` of the table from column `firstColumn` on, `span`
-// sheet columns apart.
-void WriteTable(SectionWriter& writer, sheet::Worksheet& sheet, ModelRows rowModel,
+// Pastes the heading of a table of `rows` rows, on one page with its first rows.
+void PasteHeading(PagedSectionWriter& writer, const TableRows& model, std::size_t rows) {
+    writer.Paste(model.heading, static_cast<double>(std::min(rows, kRowsKeptWithHeading)) *
+                                    writer.Height(model.row));
+}
+
+// Writes the table under its heading, each row named by `name`, its columns
+// `columns` of the table from column C on, `span` sheet columns apart.
+void WriteTable(PagedSectionWriter& writer, sheet::Worksheet& sheet, const TableRows& model,
                 const CellTable& table, std::size_t columns, int span,
                 std::string (*name)(std::size_t)) {
+    PasteHeading(writer, model, table.RowCount());
     for (std::size_t row = 0; row < table.RowCount(); ++row) {
-        const int at = writer.Paste(rowModel);
+        const int at = writer.PasteTableRow(model.row, model.Header());
         sheet.SetText(at, kColName, name(row));
         for (std::size_t column = 0; column < columns; ++column) {
             PutValue(sheet, at, kColFirstValue + span * static_cast<int>(column),
@@ -112,27 +127,28 @@ std::string SurchargeName(std::size_t) {
     return kSurchargeLabel;
 }
 
-void WriteSoil(SectionWriter& writer, sheet::Worksheet& sheet, const ProjectData& project,
+void WriteSoil(PagedSectionWriter& writer, sheet::Worksheet& sheet, const ProjectData& project,
                const CalcResults& results) {
-    writer.Paste(kSoilHeading);
     const SoilLayerTable& soil = *project.soilLayers;
-    WriteTable(writer, sheet, kSoilRow, soil, soil_column::kCount, kSoilColumnSpan, LayerNumber);
+    WriteTable(writer, sheet, kSoilTable, soil, soil_column::kCount, kSoilColumnSpan, LayerNumber);
     const int modulus = writer.Paste(kModulusRows);
     sheet.SetNumber(modulus + kModulusValueRow, kColValue, results.equivalentModulus);
     const double depth =
         soil.RowCount() ? soil.Number(soil_column::kDepth, soil.RowCount() - 1) : 0.0;
     sheet.SetText(modulus + kModulusBasisRow, kColValue,
                   "θ = " + FormatNumber(kSpreadAngleDegrees) +
-                      "°（荷重分散角）、B = 開削幅 = " + MetresText(project.excavationWidth) +
-                      "、L = 堤体幅 = " + MetresText(project.leveeWidth) +
-                      "、H = " + MetresText(depth));
+                      "°（荷重分散角）、B = " + MetresText(project.excavationWidth) +
+                      "、L = " + MetresText(project.leveeWidth) + "、H = " + MetresText(depth));
 }
 
-void WritePoints(SectionWriter& writer, sheet::Worksheet& sheet, const FocusPointList& points) {
-    writer.Paste(kPointsHeading);
+void WritePoints(PagedSectionWriter& writer, sheet::Worksheet& sheet,
+                 const FocusPointList& points) {
+    PasteHeading(writer, kPointsTable,
+                 static_cast<std::size_t>(std::count_if(
+                     points.begin(), points.end(), [](const Cell& x) { return !x.IsMissing(); })));
     for (std::size_t k = 0; k < points.size(); ++k) {
         if (points[k].IsMissing()) continue;
-        const int at = writer.Paste(kPointRow);
+        const int at = writer.PasteTableRow(kPointsTable.row, kPointsTable.Header());
         sheet.SetText(at, kColName, CircledNumber(k + 1));
         PutValue(sheet, at, kColPointPosition, points[k]);
     }
@@ -144,15 +160,14 @@ void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const Ca
                      const ReportContext& context) {
     const sheet::Worksheet& model = book.Sheet(kInputModelSheet);
     sheet::Worksheet& sheet = book.Sheet(kInputSheet);
-    SectionWriter writer(sheet, model);
+    PagedSectionWriter writer(sheet, model);
     writer.Paste(kRunRows);
     WriteRun(sheet, project, context);
     if (project.soilLayers) WriteSoil(writer, sheet, project, results);
-    writer.Paste(kFillHeading);
-    WriteTable(writer, sheet, kFillRow, *project.fillLoads, fill_column::kCount, 1, FillLoadLabel);
+    WriteTable(writer, sheet, kFillTable, *project.fillLoads, fill_column::kCount, 1,
+               FillLoadLabel);
     if (project.surcharge) {
-        writer.Paste(kSurchargeHeading);
-        WriteTable(writer, sheet, kSurchargeRow, *project.surcharge, surcharge_column::kCount, 1,
+        WriteTable(writer, sheet, kSurchargeTable, *project.surcharge, surcharge_column::kCount, 1,
                    SurchargeName);
     } else {
         writer.Paste(kNoSurcharge);

@@ -23,6 +23,8 @@ class SectionWriter {
         next_ += rows.last - rows.first + 1;
         return at;
     }
+    // The sheet row the next section lands on.
+    int NextRow() const { return next_; }
 
   private:
     sheet::Worksheet& sheet_;

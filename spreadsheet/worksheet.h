@@ -61,6 +61,13 @@ class Worksheet {
     virtual void AddPageBreakBefore(int row) = 0;
     virtual std::vector<int> PageBreaks() const = 0;
 
+    // The row's height in points (0 for a hidden row).
+    virtual double RowHeight(int row) const = 0;
+    // The height of rows a printed page holds at least: the paper inside the
+    // top and bottom margins at the sheet's print scale, a fit-to-page scale
+    // counted as 100 % since it can only make room for more.
+    virtual double PageBodyHeight() const = 0;
+
     // Deletes columns first..last; cells, styles, widths, merged ranges,
     // drawing anchors and formula references to the right move left.
     virtual void DeleteColumns(int first, int last) = 0;

@@ -5,6 +5,7 @@
 
 #include "spreadsheet/ooxml/formulas/workbook_calculation.h"
 #include "spreadsheet/ooxml/grid/cell_text.h"
+#include "spreadsheet/ooxml/grid/page_setup_xml.h"
 #include "spreadsheet/ooxml/grid/sheet_xml.h"
 #include "spreadsheet/ooxml/package/content_types.h"
 #include "spreadsheet/ooxml/package/package.h"
@@ -118,6 +119,12 @@ std::vector<int> XlsxWorksheet::PageBreaks() const {
     std::vector<int> rows;
     for (const RowBreak& brk : data_.rowBreaks) rows.push_back(brk.beforeRow);
     return rows;
+}
+
+double XlsxWorksheet::PageBodyHeight() const {
+    const PageSetup setup = ReadPageSetup(document_.child("worksheet"));
+    const double scale = setup.fitToPage ? 1.0 : setup.scalePercent / 100.0;
+    return setup.PrintableHeight() / scale;
 }
 
 void XlsxWorksheet::DeleteColumns(int first, int last) {

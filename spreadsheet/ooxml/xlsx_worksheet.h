@@ -31,6 +31,8 @@ class XlsxWorksheet final : public Worksheet {
     void PasteRows(const Worksheet& source, int first, int last, int targetRow) override;
     void AddPageBreakBefore(int row) override;
     std::vector<int> PageBreaks() const override;
+    double RowHeight(int row) const override { return Geometry().RowHeight(row); }
+    double PageBodyHeight() const override;
     void DeleteColumns(int first, int last) override;
 
     void SetNumber(int row, int column, double value) override;

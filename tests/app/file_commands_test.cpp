@@ -109,6 +109,7 @@ TEST_F(FileCommandsTest, NewAsksAboutUnsavedChangesAndStartsAnEmptyProject) {
     EXPECT_FALSE(window->History().canUndo());
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
     EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), kStatusUnsetInitial);
+    EXPECT_TRUE(Button(QStringLiteral("CMD_土質条件"))->hasFocus()) << "not 終了, where Enter ends";
     EXPECT_TRUE(messages.AllAnswersUsed());
 }
 

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "projectfile/project_file.h"
 #include "tests/cli/run_cli.h"
+#include "text/cp932.h"
 
 namespace nubera::test {
 namespace {
@@ -65,18 +67,40 @@ TEST(CalculationDocumentPdf, CarriesTheDescriptionDigestMethodSignsAndExtremes) 
     }
 }
 
+// The largest input sheet: twenty layers, five blocks with the surcharge and
+// eleven manual points, two pages whose break falls at the surcharge.
+std::filesystem::path LargestInputs(const std::filesystem::path& folder) {
+    std::string lines = ProjectHeaderLine() +
+                        "\r\n[開削幅]\r\n12\r\n!END\r\n[堤体幅]\r\n40\r\n!END\r\n[土質条件]\r\n";
+    for (int layer = 1; layer <= 20; ++layer) {
+        lines += "1," + std::to_string(layer) + "," + std::to_string(2000 + 1000 * layer) + "\r\n";
+    }
+    lines +=
+        "!END\r\n[盛土荷重]\r\n"
+        "1,0.3,1.3,18,23.4,13,0.5,3.5,1.5,4.5,15.75,0\r\n"
+        "1.5,0,1.5,18,27,10,2.5,6,2,8.25,15.25,-0.5\r\n"
+        "2,0,2,18.5,37,7,2.5,12,3,14.75,15.75,0\r\n"
+        "2,0,2,19,38,3,3,20,3,23,16,0.25\r\n"
+        "2,0,2,19,38,0,3,30,3,33,18,2.25\r\n"
+        "!END\r\n[上載荷重]\r\n10,3.5,-0.5\r\n!END\r\n[着目点手動設定]\r\n"
+        "-15,-12,-9,-6,-3,0,3,6,9,12,15\r\n!END\r\n[処理Mode]\r\n1\r\n!END\r\n"
+        "[ﾎﾟｱｿﾝ比]\r\n0.35\r\n!END\r\n";
+    const auto path = folder / "largest.nbr";
+    const auto bytes = Utf8ToCp932(lines);
+    EXPECT_TRUE(bytes);
+    std::ofstream(path, std::ios::binary) << bytes.value_or("");
+    return path;
+}
+
 // Our renderer and LibreOffice both keep every heading with the first lines
-// of what it heads; LibreOffice's part is skipped where it is not installed.
+// of what it heads, on the largest input sheet too, and print as many pages;
+// LibreOffice's part is skipped where it is not installed.
 TEST(CalculationDocumentPdf, NoHeadingEndsAPageInEitherRenderer) {
     const auto folder = FreshFolder("headings-kept");
-    const auto run = RunCli("calc '" NUBERA_SOURCE_DIR
-                            "/examples/five-blocks-lateral.nbr' --json --pdf --out '" +
-                            folder.string() + "'");
-    ASSERT_EQ(run.exitCode, 0) << run.err;
-    const json result = json::parse(run.out);
     const std::string headings =
-        " 土質条件 盛土荷重 上載荷重 記号と単位 '換算変形係数 Em' '即時沈下量 S（荷重ごと）'"
-        " '側方変位量 δ（荷重ごと）' 重ね合わせと丸め 前提 座標と符号 '最大値（全荷重の合計）'";
+        " 土質条件 盛土荷重 上載荷重 '着目点（手動設定）' 記号と単位 '換算変形係数 Em'"
+        " '即時沈下量 S（荷重ごと）' '側方変位量 δ（荷重ごと）' 重ね合わせと丸め 前提 座標と符号"
+        " '最大値（全荷重の合計）'";
     auto check = [&headings](const std::string& pdf) {
         std::string out;
         const int status = RunCommand("/usr/bin/python3 '" NUBERA_SOURCE_DIR
@@ -85,22 +109,38 @@ TEST(CalculationDocumentPdf, NoHeadingEndsAPageInEitherRenderer) {
                                       &out);
         EXPECT_EQ(status, 0) << pdf << "\n" << out;
     };
-    check(result["pdf"].get<std::string>());
-
+    auto pages = [](const std::string& pdf) {
+        const std::string info = Output("pdfinfo '" + pdf + "'");
+        const auto at = info.find("Pages:");
+        return at == std::string::npos ? info : info.substr(at, info.find('\n', at) - at);
+    };
     std::string found;
-    if (RunCommand("command -v soffice", &found) != 0) {
-        GTEST_SKIP() << "LibreOffice is not installed";
+    const bool libreOffice = RunCommand("command -v soffice", &found) == 0;
+    const std::string projects[] = {"'" NUBERA_SOURCE_DIR "/examples/five-blocks-lateral.nbr'",
+                                    "'" + LargestInputs(folder).string() + "' --placement manual"};
+    for (const std::string& project : projects) {
+        const auto out = folder / std::to_string(&project - projects);
+        const auto run = RunCli("calc " + project + " --json --pdf --out '" + out.string() + "'");
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const json result = json::parse(run.out);
+        const std::string pdf = result["pdf"].get<std::string>();
+        check(pdf);
+        if (!libreOffice) continue;
+        const std::filesystem::path workbook = result["workbook"].get<std::string>();
+        const auto converted = out / "libreoffice";
+        std::string said;
+        ASSERT_EQ(RunCommand("HOME='" + folder.string() +
+                                 "' soffice --headless --convert-to pdf --outdir '" +
+                                 converted.string() + "' '" + workbook.string() + "' 2>&1",
+                             &said),
+                  0)
+            << said;
+        const std::string theirs =
+            (converted / workbook.filename().replace_extension(".pdf")).string();
+        check(theirs);
+        EXPECT_EQ(pages(theirs), pages(pdf)) << project;
     }
-    const std::filesystem::path workbook = result["workbook"].get<std::string>();
-    const auto converted = folder / "libreoffice";
-    std::string out;
-    ASSERT_EQ(
-        RunCommand("HOME='" + folder.string() + "' soffice --headless --convert-to pdf --outdir '" +
-                       converted.string() + "' '" + workbook.string() + "' 2>&1",
-                   &out),
-        0)
-        << out;
-    check((converted / workbook.filename().replace_extension(".pdf")).string());
+    if (!libreOffice) GTEST_SKIP() << "LibreOffice is not installed";
 }
 
 }  // namespace

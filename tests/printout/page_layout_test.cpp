@@ -77,15 +77,23 @@ TEST(PageLayout, FitToOnePageTakesTheLargestWholePercentAndIgnoresManualBreaks) 
     EXPECT_EQ(layout.pages, std::vector{Area(1, 10, 1, 5)});
 }
 
-TEST(PageLayout, FitNeverEnlargesAndAnUnboundedHeightLetsRowsRunOn) {
+TEST(PageLayout, FitNeverEnlargesAndAnUnboundedHeightLetsRowsRunOnKeepingTheirBreaks) {
     sheet::PageSetup setup = Paper();
     setup.fitToPage = true;
     EXPECT_EQ(LayOutPages(Grid(3, 20, 2, 50), setup).scale, 1);
     setup.fitToHeight = 0;  // one page wide, as many pages tall as needed
-    const PageLayout layout = LayOutPages(Grid(80, 20, 5, 100), setup);
+    PageGrid grid = Grid(80, 20, 5, 100);
+    grid.columnBreaks = {3};  // the bounded width ignores its breaks
+    const PageLayout layout = LayOutPages(grid, setup);
     EXPECT_DOUBLE_EQ(layout.scale, 0.90);
     EXPECT_EQ(layout.pages.size(), 3u);  // 775.4 points of sheet hold 38 rows
     EXPECT_EQ(layout.pages[0], Area(1, 38, 1, 5));
+
+    grid.rowBreaks = {30};
+    const PageLayout broken = LayOutPages(grid, setup);
+    ASSERT_EQ(broken.pages.size(), 3u);
+    EXPECT_EQ(broken.pages[0], Area(1, 29, 1, 5));
+    EXPECT_EQ(broken.pages[1], Area(30, 67, 1, 5));
 }
 
 TEST(PageLayout, PrintTitlesAreRepeatedOnTheLaterPagesAndTakeTheirRoom) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "report/report_text.h"
@@ -87,6 +88,84 @@ TEST(ResultPlot, EveryPointStandsUnderItsTickAndEveryTextReads) {
     {
         SCOPED_TRACE("all zero");
         ExpectReadablePlot(Ticks({150, 350, 550}), Totals({0.0, 0.0, 0.0}));
+    }
+}
+
+// Whether the line passes through the inside of the text's box (a line along
+// its edge does not).
+bool Strikes(const sheet::LineShape& line, const sheet::TextBox& text) {
+    constexpr int kSteps = 200;
+    for (int i = 1; i < kSteps; ++i) {
+        const double x = line.x1 + (line.x2 - line.x1) * i / kSteps;
+        const double y = line.y1 + (line.y2 - line.y1) * i / kSteps;
+        if (x > text.left + 1 && x < text.left + text.width - 1 && y > text.top + 1 &&
+            y < text.top + text.height - 1) {
+            return true;
+        }
+    }
+    return false;
+}
+
+double Distance(const sheet::TextBox& text, double x, double y) {
+    const double nx = std::clamp(x, text.left, text.left + text.width);
+    const double ny = std::clamp(y, text.top, text.top + text.height);
+    return std::hypot(nx - x, ny - y);
+}
+
+// Labels read beside their points: no line of the plot strikes a text, a
+// label set apart from its point has a leader line ending on its box, and
+// no other label stands higher than the largest value's.
+void ExpectLabelsBesideTheirPoints(const SectionDiagram& diagram, const PlotSubject& subject) {
+    const ResultPlot plot = LayOutResultPlot(diagram, subject);
+    for (const sheet::LineShape& line : plot.lines) {
+        for (const sheet::TextBox& text : plot.texts) {
+            EXPECT_FALSE(Strikes(line, text)) << text.text;
+        }
+    }
+    const sheet::TextBox* largest = nullptr;
+    for (const ResultPlot::Mark& mark : plot.marks) {
+        const sheet::TextBox& label = plot.texts[mark.label];
+        if (label.text.find("最大") != std::string::npos) largest = &label;
+        if (Distance(label, mark.x, mark.y) <= 8) continue;
+        EXPECT_TRUE(std::ranges::any_of(plot.lines,
+                                        [&](const sheet::LineShape& l) {
+                                            return Distance(label, l.x2, l.y2) < 1e-6 &&
+                                                   std::hypot(l.x1 - mark.x, l.y1 - mark.y) < 5;
+                                        }))
+            << label.text << " has no leader";
+    }
+    ASSERT_NE(largest, nullptr);
+    for (const ResultPlot::Mark& mark : plot.marks) {
+        EXPECT_GE(plot.texts[mark.label].top, largest->top) << plot.texts[mark.label].text;
+    }
+}
+
+TEST(ResultPlot, LabelsStayBesideTheirPointsClearOfTheLines) {
+    {
+        SCOPED_TRACE("a settlement trough");
+        ExpectLabelsBesideTheirPoints(
+            Ticks({150, 186, 222, 258, 294, 330, 366, 402, 438, 474, 510}),
+            Totals({4.74, 6.58, 9.01, 11.69, 14.68, 16.55, 13.48, 10.23, 7.46, 5.54, 3.7}));
+    }
+    {
+        SCOPED_TRACE("a plateau of nearly equal values next to the largest");
+        ExpectLabelsBesideTheirPoints(Ticks({150, 180, 210, 240, 270, 300}),
+                                      Totals({2.22, 2.52, 2.38, 2.03, 1.29, 0.06}));
+    }
+    {
+        SCOPED_TRACE("eleven points within 40 points");
+        ExpectLabelsBesideTheirPoints(
+            Ticks({300, 304, 308, 312, 316, 320, 324, 328, 332, 336, 340}),
+            Totals({1.0, 1.1, 1.2, 1.3, 1.4, 1.5, 1.4, 1.3, 1.2, 1.1, 1.0}));
+    }
+}
+
+TEST(ResultPlot, TheXAxisIsNamedAndAllZeroNamesNoMaximum) {
+    const ResultPlot plot = LayOutResultPlot(Ticks({150, 350, 550}), Totals({0.0, 0.0, 0.0}));
+    EXPECT_TRUE(
+        std::ranges::any_of(plot.texts, [](const sheet::TextBox& t) { return t.text == "x (m)"; }));
+    for (const sheet::TextBox& text : plot.texts) {
+        EXPECT_EQ(text.text.find("最大"), std::string::npos) << text.text;
     }
 }
 

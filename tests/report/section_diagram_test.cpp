@@ -5,10 +5,12 @@
 
 #include "report/report_text.h"
 #include "spreadsheet/spreadsheet_error.h"
+#include "tests/report/mock_worksheet.h"
 
 namespace nubera {
 namespace {
 
+using test::MockWorksheet;
 using testing::_;
 
 // One fill row: total height, left toe, slopes and crest; the centre column
@@ -120,26 +122,6 @@ TEST(SectionDiagram, BlocksWithoutWidthOrHeightDrawNothing) {
     EXPECT_TRUE(LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).markers.empty());
     EXPECT_TRUE(LayOutSectionDiagram(ProjectData{}, points).outline.empty());
 }
-
-class MockWorksheet : public sheet::Worksheet {
-  public:
-    MOCK_METHOD(const std::string&, Name, (), (const, override));
-    MOCK_METHOD(void, PasteRows, (const Worksheet&, int, int, int), (override));
-    MOCK_METHOD(void, AddPageBreakBefore, (int), (override));
-    MOCK_METHOD(std::vector<int>, PageBreaks, (), (const, override));
-    MOCK_METHOD(void, DeleteColumns, (int, int), (override));
-    MOCK_METHOD(void, SetNumber, (int, int, double), (override));
-    MOCK_METHOD(void, SetText, (int, int, std::string_view), (override));
-    MOCK_METHOD(void, ClearContents, (int, int), (override));
-    MOCK_METHOD(sheet::CellValue, Value, (int, int), (const, override));
-    MOCK_METHOD(void, AddLine, (const sheet::LineShape&), (override));
-    MOCK_METHOD(std::vector<sheet::LineShape>, Lines, (), (const, override));
-    MOCK_METHOD(void, AddTextBox, (const sheet::TextBox&), (override));
-    MOCK_METHOD(void, SetLabelCaption, (std::string_view, std::string_view), (override));
-    MOCK_METHOD(void, MoveLabel, (std::string_view, double, double), (override));
-    MOCK_METHOD(sheet::Label, GetLabel, (std::string_view), (const, override));
-    MOCK_METHOD(void, ReplaceInHeadersAndFooters, (std::string_view, std::string_view), (override));
-};
 
 TEST(DrawSectionDiagram, AFailureStopsTheDrawingQuietlyAndKeepsWhatIsDrawn) {
     const CalcResults points =

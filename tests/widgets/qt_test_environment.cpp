@@ -18,6 +18,10 @@ class QtEnvironment : public ::testing::Environment {
         static int argc = 1;
         static char name[] = "gui_tests";
         static char* argv[] = {name, nullptr};
+        // The running copy's socket lives in the runtime folder: a test run
+        // of its own, so that a program the person has open (or another test
+        // run) neither receives the tests' files nor hands its own to them.
+        qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
         app_ = std::make_unique<QApplication>(argc, argv);
         nubera::SetUpJapaneseDesktop(*app_);
         // What the program remembers per user (recent files) stays in the test's own folder.
@@ -31,6 +35,7 @@ class QtEnvironment : public ::testing::Environment {
   private:
     std::unique_ptr<QApplication> app_;
     QTemporaryDir settings_;
+    QTemporaryDir runtime_;
 };
 
 [[maybe_unused]] const auto* const environment =
