@@ -11,7 +11,7 @@ void WriteDisplacementHeader(sheet::Worksheet& sheet, int r, const PointDetail& 
                              const ProjectData& project) {
     sheet.SetText(
         r, kColHeaderLeft,
-        "載荷奥行 = " + FormatOrBlank(LoadItem(detail, point_item::kHalfExcavation)) + "m");
+        "載荷奥行 = " + FormatOrBlank(LoadItem(detail, lateral_item::kHalfExcavation)) + "m");
     sheet.SetText(r, kColHeaderRight, "ﾎﾟｱｿﾝ比 = " + FormatNumber(project.poissonRatio));
     sheet.SetText(r + 1, kColHeaderRight,
                   "重心位置 = " + FormatOrBlank(LoadItem(detail, point_item::kCentreOffset)) + "m");

@@ -45,7 +45,7 @@ std::string Fixed2Text(double value) {
 
 // Right of the Em text on the settlement summary: the depth of the ground.
 std::string GroundDepthText(const ProjectData&, const CalcResults& results) {
-    const Cell depth = LoadItem(results.settlementDetail.at(0), point_item::kDepth);
+    const Cell depth = LoadItem(results.settlementDetail.at(0), settlement_item::kDepth);
     return "H(深度) = " + (depth.IsMissing() ? std::string() : Fixed2Text(depth.AsNumber())) + " m";
 }
 

@@ -9,7 +9,7 @@ namespace {
 void WriteSettlementHeader(sheet::Worksheet& sheet, int r, const PointDetail& detail,
                            const ProjectData&) {
     sheet.SetText(r, kColHeaderLeft,
-                  "H = " + FormatOrBlank(LoadItem(detail, point_item::kDepth)) + "m");
+                  "H = " + FormatOrBlank(LoadItem(detail, settlement_item::kDepth)) + "m");
     sheet.SetText(r, kColHeaderRight,
                   "重心位置 = " + FormatOrBlank(LoadItem(detail, point_item::kCentreOffset)) + "m");
 }

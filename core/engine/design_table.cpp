@@ -20,18 +20,21 @@ std::string ShownDifference(std::optional<double> value) {
     return text.front() == '-' || text == "0.00" ? text : "+" + text;
 }
 
-void AddQuantity(DesignTable& table, const char* heading, const DesignResults& results,
+void AddTotal(DesignTable& table, const char* heading, const QuantityAtPoints& quantity) {
+    table.headers.push_back(std::string(heading) + "\n合計");
+    for (std::size_t k = 0; k < kPointCount; ++k) table.rows[k].push_back(Shown(quantity[k].total));
+}
+
+void AddEachLoad(DesignTable& table, const char* heading, const DesignResults& results,
                  const QuantityAtPoints& quantity) {
     for (const std::string& label : results.loadLabels) {
         table.headers.push_back(std::string(heading) + "\n" + label);
     }
-    table.headers.push_back(std::string(heading) + "\n合計");
     for (std::size_t k = 0; k < kPointCount; ++k) {
         const PointValues& point = quantity[k];
         for (std::size_t i = 0; i < results.loadLabels.size(); ++i) {
             table.rows[k].push_back(i < point.loads.size() ? Shown(point.loads[i]) : "");
         }
-        table.rows[k].push_back(Shown(point.total));
     }
 }
 
@@ -68,8 +71,12 @@ DesignTable MakeDesignTable(const DesignResults& current, const DesignResults* k
         table.rows[k] = {CircledNumber(k + 1), Shown(current.x[k])};
     }
     if (!kept) {
-        AddQuantity(table, kSettlementHeading, current, current.settlement);
-        if (current.lateral) AddQuantity(table, kLateralHeading, current, *current.lateral);
+        // The totals first, where a narrow window still shows them; each
+        // load's share after them.
+        AddTotal(table, kSettlementHeading, current.settlement);
+        if (current.lateral) AddTotal(table, kLateralHeading, *current.lateral);
+        AddEachLoad(table, kSettlementHeading, current, current.settlement);
+        if (current.lateral) AddEachLoad(table, kLateralHeading, current, *current.lateral);
         return table;
     }
     table.headers.push_back("x (m)\n保持");

@@ -15,8 +15,9 @@ struct DesignTable {
     std::vector<std::vector<std::string>> rows;
 };
 
-// Without kept results: the point, x, each load's settlement and the total,
-// then the same for the lateral displacement when it was computed. With kept
+// Without kept results: the point, x, the total settlement and lateral
+// displacement (when it was computed), then each load's settlement and each
+// load's lateral displacement. With kept
 // results (a computed run kept for comparison): the point, x now and kept,
 // and for each quantity computed in either run the total now, kept, and the
 // difference now − kept.

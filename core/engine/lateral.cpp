@@ -48,7 +48,8 @@ LateralPoint LateralAt(const StripLoad& load, double em, double c, double nu, st
 }
 
 PointItems LateralItems(const LateralPoint& point) {
-    using namespace point_item;
+    using namespace lateral_item;
+    using point_item::kResult;
     PointItems items = LoadItems(point.load);
     items[kHalfExcavation] = Cell::Number(point.c);
     items[kFactorK] = Cell::Number(point.K);

@@ -80,7 +80,8 @@ SettlementPoint SettlementAt(const StripLoad& load, double em, double H, std::si
 }
 
 PointItems SettlementItems(const SettlementPoint& point) {
-    using namespace point_item;
+    using namespace settlement_item;
+    using point_item::kResult;
     PointItems items = LoadItems(point.load);
     items[kDepth] = Cell::Number(point.H);
     items[kFactorC] = Cell::Number(point.C);

@@ -44,13 +44,22 @@ inline constexpr std::size_t kCount = 3;
 }  // namespace surcharge_column
 
 // The items of one point's detail row for one load.
+// The 13 items of a point's detail row. Items 0 to 4 and 12 mean the same
+// for both quantities; items 5 to 11 belong to one quantity each, so they are
+// named in settlement_item and lateral_item.
 namespace point_item {
 inline constexpr std::size_t kOffset = 0;        // x from the load's centre (m)
 inline constexpr std::size_t kModulus = 1;       // Em (kN/m2)
 inline constexpr std::size_t kHalfWidth = 2;     // a (m)
 inline constexpr std::size_t kLoad = 3;          // q (kN/m2)
 inline constexpr std::size_t kCentreOffset = 4;  // the load's centre from that of fill row 0 (m)
-// Settlement: H, the ground's thickness (m), then C, G, u, log u, v, log |v|.
+// The settlement or the displacement (cm), rounded to 2 decimals.
+inline constexpr std::size_t kResult = 12;
+inline constexpr std::size_t kCount = 13;
+}  // namespace point_item
+
+// Settlement rows: H, the ground's thickness (m), then C, G, u, log u, v, log |v|.
+namespace settlement_item {
 inline constexpr std::size_t kDepth = 5;
 inline constexpr std::size_t kFactorC = 6;
 inline constexpr std::size_t kFactorG = 7;
@@ -58,15 +67,16 @@ inline constexpr std::size_t kU = 8;
 inline constexpr std::size_t kLogU = 9;
 inline constexpr std::size_t kV = 10;
 inline constexpr std::size_t kLogV = 11;
-// Lateral displacement: c, half the excavation width (m), then K, T1, T2, T3.
+}  // namespace settlement_item
+
+// Lateral displacement rows: c, half the excavation width (m), then K, T1, T2,
+// T3; items 10 and 11 stay empty.
+namespace lateral_item {
 inline constexpr std::size_t kHalfExcavation = 5;
 inline constexpr std::size_t kFactorK = 6;
 inline constexpr std::size_t kTermT1 = 7;
 inline constexpr std::size_t kTermT2 = 8;
 inline constexpr std::size_t kTermT3 = 9;
-// The settlement or the displacement (cm), rounded to 2 decimals.
-inline constexpr std::size_t kResult = 12;
-inline constexpr std::size_t kCount = 13;
-}  // namespace point_item
+}  // namespace lateral_item
 
 }  // namespace nubera

@@ -130,9 +130,11 @@ TEST_F(WorkspaceTest, ThePanelFollowsTheModeTheRatioAndThePlacement) {
     const auto manualX = Panel().Current().x;
     Option(QStringLiteral("OPT_Tyaku_0"))->click();
     EXPECT_NE(Panel().Current().x, manualX) << "automatic placement places other points";
-    // The table has a column per load and quantity: 4 blocks, the total, twice.
-    EXPECT_EQ(Table()->columnCount(), 2 + 5 + 5);
-    EXPECT_EQ(Header(2), QStringLiteral("即時沈下量\nq1"));
+    // The table has the totals, then a column per load and quantity: 4 blocks twice.
+    EXPECT_EQ(Table()->columnCount(), 2 + 2 + 4 + 4);
+    EXPECT_EQ(Header(2), QStringLiteral("即時沈下量\n合計"));
+    EXPECT_EQ(Header(3), QStringLiteral("側方変位量\n合計"));
+    EXPECT_EQ(Header(4), QStringLiteral("即時沈下量\nq1"));
 }
 
 TEST_F(WorkspaceTest, ThePanelSaysWhyNothingCanBeComputed) {
@@ -181,8 +183,8 @@ TEST_F(WorkspaceTest, KeptResultsAreComparedUntilClearedWithOneClick) {
     }
     Button(QStringLiteral("clearKeptButton"))->click();
     EXPECT_FALSE(Panel().Kept());
-    const int loads = int(after.loadLabels.size());
-    EXPECT_EQ(Header(2 + loads), QStringLiteral("即時沈下量\n合計"));
+    EXPECT_EQ(Header(2), QStringLiteral("即時沈下量\n合計"));
+    EXPECT_EQ(Header(3), QStringLiteral("即時沈下量\nq1"));
     EXPECT_FALSE(Button(QStringLiteral("clearKeptButton"))->isEnabled());
 }
 

@@ -99,18 +99,20 @@ TEST(DesignResults, SayWhyNotWithTheTextTheRunWouldShow) {
     EXPECT_TRUE(refused.loadLabels.empty()) << "nothing half computed is shown";
 }
 
-TEST(DesignTable, ListsEachLoadAndTheTotalPerQuantity) {
+TEST(DesignTable, ListsTheTotalsThenEachLoadPerQuantity) {
     const DesignResults design =
         ComputeDesignResults(WithSurchargeAndLateral(), Placement::Automatic, "0.30");
     const DesignTable table = MakeDesignTable(design, nullptr);
     EXPECT_EQ(table.headers,
-              (std::vector<std::string>{"着目点", "x (m)", "即時沈下量\nq1", "即時沈下量\nqX",
-                                        "即時沈下量\n合計", "側方変位量\nq1", "側方変位量\nqX",
-                                        "側方変位量\n合計"}));
+              (std::vector<std::string>{"着目点", "x (m)", "即時沈下量\n合計", "側方変位量\n合計",
+                                        "即時沈下量\nq1", "即時沈下量\nqX", "側方変位量\nq1",
+                                        "側方変位量\nqX"}));
     ASSERT_EQ(table.rows.size(), kPointCount);
     EXPECT_EQ(table.rows[0][0], "①");
     EXPECT_EQ(table.rows[10][0], "⑪");
-    EXPECT_EQ(table.rows[3][4], FormatFixed2(*design.settlement[3].total));
+    EXPECT_EQ(table.rows[3][2], FormatFixed2(*design.settlement[3].total));
+    EXPECT_EQ(table.rows[3][3], FormatFixed2(*(*design.lateral)[3].total));
+    EXPECT_EQ(table.rows[3][5], FormatFixed2(*design.settlement[3].loads[1]));
 }
 
 TEST(DesignTable, ComparesTotalsWithSignedDifferences) {

@@ -33,12 +33,12 @@ TEST(ComputeLateral, WorkedExample) {
     const double expected[] = {0.00, -0.89, -0.52, 0.52, -0.24};
     for (std::size_t p = 0; p < 5; ++p)
         EXPECT_EQ(Item(d, p, point_item::kResult), expected[p]) << p;
-    EXPECT_NEAR(Item(d, 0, point_item::kFactorK), 0.00488601, 5e-9);  // K
-    EXPECT_EQ(Item(d, 0, point_item::kTermT1), 0);                    // T1 at the centre
-    EXPECT_NEAR(Item(d, 0, point_item::kTermT2), 0.837981, 5e-7);     // T2
-    EXPECT_NEAR(Item(d, 0, point_item::kTermT3), 0.837981, 5e-7);     // T3
-    EXPECT_EQ(Item(d, 1, point_item::kTermT2), 0) << "T2 is 0 at the strip's edge x = a";
-    EXPECT_EQ(Item(d, 6, point_item::kTermT3), 0) << "T3 is 0 at x = -a";
+    EXPECT_NEAR(Item(d, 0, lateral_item::kFactorK), 0.00488601, 5e-9);  // K
+    EXPECT_EQ(Item(d, 0, lateral_item::kTermT1), 0);                    // T1 at the centre
+    EXPECT_NEAR(Item(d, 0, lateral_item::kTermT2), 0.837981, 5e-7);     // T2
+    EXPECT_NEAR(Item(d, 0, lateral_item::kTermT3), 0.837981, 5e-7);     // T3
+    EXPECT_EQ(Item(d, 1, lateral_item::kTermT2), 0) << "T2 is 0 at the strip's edge x = a";
+    EXPECT_EQ(Item(d, 6, lateral_item::kTermT3), 0) << "T3 is 0 at x = -a";
     EXPECT_EQ(Item(d, 6, point_item::kResult), 0.89);
 }
 
@@ -48,8 +48,8 @@ TEST(ComputeLateral, ItemsKeepTheSignOfXAndLeaveTenAndElevenMissing) {
     EXPECT_EQ(d[3][point_item::kOffset], Cell::Number(-9));
     const double items[] = {6860, 4.5, 45, 0, 5};  // Em, a, q, centre offset, c
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Item(d, 3, i + 1), items[i]);
-    EXPECT_TRUE(d[3][point_item::kV].IsMissing());
-    EXPECT_TRUE(d[3][point_item::kLogV].IsMissing());
+    EXPECT_TRUE(d[3][settlement_item::kV].IsMissing());
+    EXPECT_TRUE(d[3][settlement_item::kLogV].IsMissing());
     for (const Cell& cell : d[5]) EXPECT_TRUE(cell.IsMissing());
 }
 

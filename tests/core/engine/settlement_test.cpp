@@ -38,8 +38,8 @@ TEST_F(WorkedSettlement, SettlementsOfTheWorkedExample) {
     const double expected[] = {1.13, 0.76, 0.76, 0.24, 1.00, 0};
     for (std::size_t p = 0; p < 6; ++p)
         EXPECT_EQ(Item(d, p, point_item::kResult), expected[p]) << p;
-    EXPECT_NEAR(Item(d, 0, point_item::kFactorC), -0.0281885, 5e-8);  // C
-    EXPECT_NEAR(Item(d, 0, point_item::kFactorG), -0.4020239, 5e-8);  // G
+    EXPECT_NEAR(Item(d, 0, settlement_item::kFactorC), -0.0281885, 5e-8);  // C
+    EXPECT_NEAR(Item(d, 0, settlement_item::kFactorG), -0.4020239, 5e-8);  // G
 }
 
 TEST_F(WorkedSettlement, StoresTheInputsAndIntermediateItems) {
@@ -48,11 +48,11 @@ TEST_F(WorkedSettlement, StoresTheInputsAndIntermediateItems) {
     const double items[] = {6860, 4.5, 45, 0, 5};  // Em, a, q, centre offset, H
     for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(Item(d, 4, i + 1), items[i]);
     // x = -3 with a = 4.5: u = 1 + 2/3 and v = 1/3, from |x|.
-    EXPECT_DOUBLE_EQ(Item(d, 4, point_item::kU), 5.0 / 3);
-    EXPECT_DOUBLE_EQ(Item(d, 4, point_item::kV), 1.0 / 3);
+    EXPECT_DOUBLE_EQ(Item(d, 4, settlement_item::kU), 5.0 / 3);
+    EXPECT_DOUBLE_EQ(Item(d, 4, settlement_item::kV), 1.0 / 3);
     // At the strip's edge v = 0 and ln|v| is taken as 0.
-    EXPECT_EQ(Item(d, 1, point_item::kV), 0);
-    EXPECT_EQ(Item(d, 1, point_item::kLogV), 0);
+    EXPECT_EQ(Item(d, 1, settlement_item::kV), 0);
+    EXPECT_EQ(Item(d, 1, settlement_item::kLogV), 0);
 }
 
 TEST_F(WorkedSettlement, EmptySlotWritesOnlyItemZero) {
