@@ -20,6 +20,9 @@ namespace nubera::cli {
 namespace {
 
 constexpr std::chrono::milliseconds kProgressInterval{250};
+// Workbooks written and waiting for their names at most: each holds an open
+// file while the calling thread syncs and names those before it.
+constexpr std::size_t kUnnamedAtMost = 32;
 
 void PrintSummary(const ProjectOutcome& outcome, const CalcOptions& options, std::ostream& out) {
     out << (options.json ? SummaryJsonLine(outcome) : SummaryLine(outcome)) << '\n';
@@ -35,16 +38,24 @@ void RemoveAbandonedFiles(const std::vector<PlannedProject>& planned) {
     for (const std::filesystem::path& folder : folders) PendingFile::RemoveAbandoned(folder);
 }
 
-// Every project computed on the worker threads. Unless PDFs follow, each
-// summary line is printed as soon as it and those before it are known.
+// Every project computed on the worker threads. Each workbook is synced and
+// named on this thread, in order, while the workers fill the next ones:
+// waiting for the disk overlaps their work, and one wait covers the
+// workbooks written meanwhile. Unless PDFs follow, each summary line is
+// printed as soon as it and those before it are known.
 std::vector<ProjectOutcome> RunJobs(const std::vector<PlannedProject>& planned,
                                     const CalcOptions& options, const ResultTemplate* source,
                                     std::ostream& out, ProgressDisplay& progress) {
     std::vector<ProjectOutcome> outcomes(planned.size());
+    std::vector<std::optional<PendingFile>> unnamed(planned.size());
     RunInParallel(
         planned.size(), options.jobs,
-        [&](std::size_t i) { outcomes[i] = RunBatchJob(planned[i], options, source); },
+        [&](std::size_t i) { outcomes[i] = RunBatchJob(planned[i], options, source, unnamed[i]); },
         [&](std::size_t i) {
+            if (unnamed[i]) {
+                NameBatchWorkbook(planned[i], options, *unnamed[i], outcomes[i]);
+                unnamed[i].reset();
+            }
             if (options.writePdf) return;
             progress.Clear();
             PrintSummary(outcomes[i], options, out);
@@ -53,7 +64,7 @@ std::vector<ProjectOutcome> RunJobs(const std::vector<PlannedProject>& planned,
             // memory does not grow with the project's full results.
             outcomes[i].json = nlohmann::ordered_json();
         },
-        [&](std::size_t done) { progress.Show(done); }, kProgressInterval);
+        [&](std::size_t done) { progress.Show(done); }, kProgressInterval, kUnnamedAtMost);
     progress.Clear();
     return outcomes;
 }

@@ -40,16 +40,17 @@ void Summarise(const ComputedProject& computed, const CalcOptions& options,
 }
 
 void Run(const PlannedProject& planned, const CalcOptions& options, const ResultTemplate* source,
-         ProjectOutcome& outcome) {
+         ProjectOutcome& outcome, std::optional<PendingFile>& unnamed) {
     const std::optional<ComputedProject> computed =
         ComputeProject(planned.project, options.placement, &outcome.refusal);
     if (!computed) return;
     if (source) {
-        outcome.workbook = WriteResultWorkbookAs(
+        std::optional<PendingFile> file = WriteUnnamedResultWorkbook(
             computed->project, computed->results, RunContext(planned.project, computed->placement),
-            *source, planned.workbook,
-            options.replace ? ExistingResult::Replace : ExistingResult::Refuse, &outcome.refusal);
-        if (!outcome.workbook) return;
+            *source, FolderOf(planned.workbook), &outcome.refusal);
+        if (!file) return;
+        unnamed.emplace(std::move(*file));
+        outcome.workbook = planned.workbook;
     }
     Summarise(*computed, options, outcome);
 }
@@ -57,17 +58,31 @@ void Run(const PlannedProject& planned, const CalcOptions& options, const Result
 }  // namespace
 
 ProjectOutcome RunBatchJob(const PlannedProject& planned, const CalcOptions& options,
-                           const ResultTemplate* source) {
+                           const ResultTemplate* source, std::optional<PendingFile>& unnamed) {
     ProjectOutcome outcome;
     outcome.project = planned.project;
     outcome.refusal = planned.refusal;
     if (!outcome.Succeeded()) return outcome;
     try {
-        Run(planned, options, source, outcome);
+        Run(planned, options, source, outcome, unnamed);
     } catch (const std::exception& failure) {  // a fault of the program itself
         outcome.refusal = std::string("内部エラーのため中止しました: ") + failure.what();
+        unnamed.reset();
     }
     return outcome;
+}
+
+void NameBatchWorkbook(const PlannedProject& planned, const CalcOptions& options,
+                       PendingFile& unnamed, ProjectOutcome& outcome) {
+    std::string refusal;
+    if (NameResultWorkbook(unnamed, planned.workbook,
+                           options.replace ? ExistingResult::Replace : ExistingResult::Refuse,
+                           &refusal)) {
+        return;
+    }
+    outcome = ProjectOutcome{};
+    outcome.project = planned.project;
+    outcome.refusal = refusal;
 }
 
 }  // namespace nubera::cli

@@ -10,12 +10,15 @@
 namespace nubera::cli {
 namespace {
 
-// What the workers and the calling thread share: which jobs are done.
+// What the workers and the calling thread share: which jobs are done, and
+// how many are finished (done and reported, in order).
 struct DoneJobs {
     std::mutex mutex;
     std::condition_variable changed;
+    std::condition_variable reported;
     std::vector<bool> done;
     std::size_t count = 0;
+    std::size_t finished = 0;
 };
 
 }  // namespace
@@ -23,12 +26,17 @@ struct DoneJobs {
 void RunInParallel(std::size_t count, unsigned threads, const std::function<void(std::size_t)>& job,
                    const std::function<void(std::size_t)>& finished,
                    const std::function<void(std::size_t)>& progress,
-                   std::chrono::milliseconds interval) {
+                   std::chrono::milliseconds interval, std::size_t ahead) {
     DoneJobs state;
     state.done.assign(count, false);
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         for (std::size_t i; (i = next.fetch_add(1)) < count;) {
+            {
+                std::unique_lock lock(state.mutex);
+                state.reported.wait(
+                    lock, [&] { return i < state.finished + std::max<std::size_t>(ahead, 1); });
+            }
             job(i);
             const std::lock_guard lock(state.mutex);
             state.done[i] = true;
@@ -48,7 +56,12 @@ void RunInParallel(std::size_t count, unsigned threads, const std::function<void
         while (reported < count && state.done[reported]) ++reported;
         const std::size_t done = state.count;
         lock.unlock();
-        for (std::size_t i = first; i < reported; ++i) finished(i);
+        for (std::size_t i = first; i < reported; ++i) {
+            finished(i);
+            const std::lock_guard finishedLock(state.mutex);
+            ++state.finished;
+            state.reported.notify_all();
+        }
         progress(done);
         lock.lock();
     }

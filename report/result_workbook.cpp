@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <functional>
 #include <string_view>
 #include <system_error>
 
@@ -211,16 +210,6 @@ std::string ReadBack(std::string_view bytes, const std::filesystem::path& path, 
     return {};
 }
 
-// Where a finished workbook goes: the folder of its pending file, whether
-// what killed runs left there is removed first, and how the file gets its
-// final name (the publisher sets the second argument to it and returns why
-// it could not).
-struct Destination {
-    std::filesystem::path folder;
-    PendingFile::Sweep sweep;
-    std::function<std::string(PendingFile&, std::filesystem::path&)> publish;
-};
-
 // Whether the file written beside `candidate` under its name already exists.
 bool CompanionTaken(const std::filesystem::path& candidate, std::string_view extension) {
     if (extension.empty()) return false;
@@ -286,9 +275,12 @@ std::string PublishAs(PendingFile& file, const std::filesystem::path& target,
     return {};
 }
 
-std::string ProduceWorkbook(const ProjectData& project, const CalcResults& results,
-                            const ReportContext& context, const ResultTemplate& source,
-                            const Destination& destination, std::filesystem::path& published) {
+// Fills the workbook, writes it under a pending name in `folder` and checks
+// what was written; returns why it could not, leaving nothing behind.
+std::string WriteChecked(const ProjectData& project, const CalcResults& results,
+                         const ReportContext& context, const ResultTemplate& source,
+                         const std::filesystem::path& folder, PendingFile::Sweep sweep,
+                         std::optional<PendingFile>& file) {
     if (std::string refusal = CheckRun(project, results); !refusal.empty()) {
         return refusal;
     }
@@ -297,20 +289,16 @@ std::string ProduceWorkbook(const ProjectData& project, const CalcResults& resul
         !failure.empty()) {
         return failure;
     }
-    const std::filesystem::path& folder = destination.folder;
     std::string reason;
-    std::optional<PendingFile> file = PendingFile::Create(folder, &reason, destination.sweep);
-    if (!file) {
+    std::optional<PendingFile> created = PendingFile::Create(folder, &reason, sweep);
+    if (!created) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを作成できません: " + reason;
     }
+    file.emplace(std::move(*created));
     if (!file->Write(bytes, &reason)) {
         return "フォルダ「" + Utf8FromPath(folder) + "」にファイルを書き込めません: " + reason;
     }
-    if (std::string failure = ReadBack(bytes, file->Path(), project.alsoLateral);
-        !failure.empty()) {
-        return failure;
-    }
-    return destination.publish(*file, published);
+    return ReadBack(bytes, file->Path(), project.alsoLateral);
 }
 
 // The published name, or nothing with *error saying what failed.
@@ -331,14 +319,12 @@ std::optional<std::filesystem::path> WriteNamed(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const ResultNaming& naming, std::string_view companionExtension,
     std::string* error) {
-    const Destination destination{naming.folder, PendingFile::Sweep::First,
-                                  [&](PendingFile& file, std::filesystem::path& name) {
-                                      return PublishFirstFree(file, naming, companionExtension,
-                                                              name);
-                                  }};
+    std::optional<PendingFile> file;
+    std::string failure = WriteChecked(project, results, context, source, naming.folder,
+                                       PendingFile::Sweep::First, file);
     std::filesystem::path published;
-    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
-                   published, error);
+    if (failure.empty()) failure = PublishFirstFree(*file, naming, companionExtension, published);
+    return Outcome(failure, published, error);
 }
 
 }  // namespace
@@ -424,17 +410,33 @@ std::optional<std::filesystem::path> WriteResultWorkbook(
                       companionExtension, error);
 }
 
+std::optional<PendingFile> WriteUnnamedResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const std::filesystem::path& folder, std::string* error) {
+    std::optional<PendingFile> file;
+    const std::string failure =
+        WriteChecked(project, results, context, source, folder, PendingFile::Sweep::Skip, file);
+    if (failure.empty()) return file;
+    Outcome(failure, {}, error);
+    return std::nullopt;
+}
+
+std::optional<std::filesystem::path> NameResultWorkbook(PendingFile& file,
+                                                        const std::filesystem::path& target,
+                                                        ExistingResult existing,
+                                                        std::string* error) {
+    std::filesystem::path published;
+    return Outcome(PublishAs(file, target, existing, published), published, error);
+}
+
 std::optional<std::filesystem::path> WriteResultWorkbookAs(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& target, ExistingResult existing,
     std::string* error) {
-    const Destination destination{FolderOf(target), PendingFile::Sweep::Skip,
-                                  [&](PendingFile& file, std::filesystem::path& name) {
-                                      return PublishAs(file, target, existing, name);
-                                  }};
-    std::filesystem::path published;
-    return Outcome(ProduceWorkbook(project, results, context, source, destination, published),
-                   published, error);
+    std::optional<PendingFile> file =
+        WriteUnnamedResultWorkbook(project, results, context, source, FolderOf(target), error);
+    if (!file) return std::nullopt;
+    return NameResultWorkbook(*file, target, existing, error);
 }
 
 }  // namespace nubera

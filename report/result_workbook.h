@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/pending_file.h"
 #include "model/calc_results.h"
 #include "model/project_data.h"
 #include "report/report_context.h"
@@ -99,5 +100,18 @@ std::optional<std::filesystem::path> WriteResultWorkbookAs(
     const ProjectData& project, const CalcResults& results, const ReportContext& context,
     const ResultTemplate& source, const std::filesystem::path& target, ExistingResult existing,
     std::string* error);
+
+// The two steps of WriteResultWorkbookAs, for a caller that names one
+// workbook while the next are filled, so that waiting for the disk overlaps
+// the work: the workbook filled, written under a hidden name in `folder` and
+// checked, or nothing with *error set; then the name `target` (in `folder`)
+// given to it, the file synced first.
+std::optional<PendingFile> WriteUnnamedResultWorkbook(
+    const ProjectData& project, const CalcResults& results, const ReportContext& context,
+    const ResultTemplate& source, const std::filesystem::path& folder, std::string* error);
+std::optional<std::filesystem::path> NameResultWorkbook(PendingFile& file,
+                                                        const std::filesystem::path& target,
+                                                        ExistingResult existing,
+                                                        std::string* error);
 
 }  // namespace nubera

@@ -1,5 +1,8 @@
 #include "text/utf8_text.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace nubera {
 namespace {
 
@@ -45,6 +48,20 @@ std::size_t Utf8SequenceAt(std::string_view text, std::size_t at) {
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
+        // ASCII, most of any text read or written here, is valid alone:
+        // eight bytes at a time while none has its high bit set.
+        std::uint64_t eight = 0;
+        if (i + sizeof eight <= text.size()) {
+            std::memcpy(&eight, text.data() + i, sizeof eight);
+            if ((eight & 0x8080808080808080) == 0) {
+                i += sizeof eight;
+                continue;
+            }
+        }
+        if (static_cast<unsigned char>(text[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t length = Utf8SequenceAt(text, i);
         if (length == 0) return false;
         i += length;

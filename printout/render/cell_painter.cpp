@@ -206,7 +206,7 @@ void CellPainter::PaintText(int row, int column) {
     bool clip = false;
     if (Wraps(format)) {
         flags |= Qt::TextWordWrap;
-        painter_.setFont(drawn);
+        SetFont(painter_, drawn);
         clip = !box.contains(painter_.boundingRect(inner, flags, text));
     } else {
         text.remove(QLatin1Char('\n'));
@@ -228,7 +228,7 @@ void CellPainter::PaintText(int row, int column) {
         }
         clip = width > inner.width() || metrics->height() > box.height();
     }
-    painter_.setFont(drawn);
+    SetFont(painter_, drawn);
     painter_.setPen(ToColor(shown->color.value_or(font.color)));
     if (clip) {
         painter_.save();

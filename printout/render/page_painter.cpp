@@ -104,8 +104,8 @@ void PagePainter::PaintHeaderFooter(const PrintedPage& page) {
             {&texts.right, Qt::AlignRight}};
         for (const auto& [section, horizontal] : sections) {
             if (section->text.empty()) continue;
-            painter_.setFont(fonts_.Font(base.name, section->fontSize.value_or(base.size),
-                                         section->bold, section->italic));
+            SetFont(painter_, fonts_.Font(base.name, section->fontSize.value_or(base.size),
+                                          section->bold, section->italic));
             painter_.setPen(Qt::black);
             const QRectF box = vertical == Qt::AlignTop ? QRectF(left, edge, width, 1000)
                                                         : QRectF(left, edge - 1000, width, 1000);

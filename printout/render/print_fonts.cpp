@@ -76,4 +76,8 @@ const QFontMetricsF& PrintFonts::Metrics(const QFont& font) {
     return **found;
 }
 
+void SetFont(QPainter& painter, const QFont& font) {
+    if (painter.font() != font) painter.setFont(font);
+}
+
 }  // namespace nubera::printout

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QString>
 #include <memory>
 #include <string>
@@ -37,5 +38,10 @@ class PrintFonts {
 
 // The installed family printed for a family a workbook names.
 QString InstalledFamily(const QString& family);
+
+// Gives `painter` the font unless it has an equal one already: a font set
+// anew loses the glyph tables it has found, and finding them again for every
+// cell costs more than drawing its text.
+void SetFont(QPainter& painter, const QFont& font);
 
 }  // namespace nubera::printout

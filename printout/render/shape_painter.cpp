@@ -111,7 +111,7 @@ void ShapePainter::PaintText(const sheet::DrawnShape& shape) {
     if (shape.textAnchor == sheet::TextAnchor::Center) y = inner.center().y() - height / 2;
     if (shape.textAnchor == sheet::TextAnchor::Bottom) y = inner.bottom() - height;
     for (const Laid& line : laid) {
-        painter_.setFont(line.font);
+        SetFont(painter_, line.font);
         painter_.setPen(ToColor(line.paragraph->color));
         const QRectF box(inner.left(), y, inner.width(), line.box.height());
         painter_.drawText(box,

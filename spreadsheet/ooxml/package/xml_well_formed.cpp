@@ -32,6 +32,12 @@ std::string CodeText(unsigned code) {
 std::string EncodingFault(std::string_view bytes) {
     if (!IsValidUtf8(bytes)) return "UTF-8でないバイトがあります";
     for (std::size_t i = 0; i < bytes.size();) {
+        // Printable ASCII, nearly all of a part, needs no decoding.
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead >= 0x20 && lead < 0x80) {
+            ++i;
+            continue;
+        }
         const std::size_t length = Utf8SequenceAt(bytes, i);
         unsigned code =
             static_cast<unsigned char>(bytes[i]) & (length == 1 ? 0x7F : 0xFF >> (length + 1));
@@ -119,9 +125,12 @@ std::string NameFault(std::string_view name, const PrefixScope& scope, bool attr
 }
 
 // An element's declarations enter the scope before its own names are checked.
-std::string ElementFault(pugi::xml_node element, PrefixScope& scope) {
-    std::vector<std::string_view> names;
-    for (pugi::xml_attribute attribute : element.attributes()) {
+// `names` is room for its attributes' names, kept from element to element.
+std::string ElementFault(pugi::xml_node element, PrefixScope& scope,
+                         std::vector<std::string_view>& names) {
+    names.clear();
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
         const std::string_view name = attribute.name();
         if (std::ranges::find(names, name) != names.end()) {
             return "要素「" + std::string(element.name()) + "」に属性「" + std::string(name) +
@@ -141,7 +150,8 @@ std::string ElementFault(pugi::xml_node element, PrefixScope& scope) {
         scope.Bind(prefix);
     }
     if (std::string fault = NameFault(element.name(), scope, false); !fault.empty()) return fault;
-    for (pugi::xml_attribute attribute : element.attributes()) {
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
         if (std::string fault = NameFault(attribute.name(), scope, true); !fault.empty()) {
             return fault;
         }
@@ -164,12 +174,13 @@ std::string TextFault(pugi::xml_node text) {
 // nest deeper than a stack.
 std::string TreeFault(pugi::xml_node root) {
     PrefixScope scope;
+    std::vector<std::string_view> names;
     pugi::xml_node node = root;
     while (true) {
         std::string fault;
         if (node.type() == pugi::node_element) {
             scope.Enter();
-            fault = ElementFault(node, scope);
+            fault = ElementFault(node, scope, names);
             if (fault.empty() && node.first_child()) {
                 node = node.first_child();
                 continue;
