@@ -25,6 +25,7 @@ ModalInputScreens::ModalInputScreens(MessageBox& messages, QString figureFolder)
 
 bool ModalInputScreens::EditSoilConditions(QWidget* owner, SoilConditions& conditions) {
     SoilConditionsScreen screen(conditions, messages_, figureFolder_, owner);
+    if (chooseBoringFile_) screen.SetBoringFileChooser(chooseBoringFile_);
     return Edit(screen, conditions, &SoilConditionsScreen::Conditions);
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/input_screens.h"
+#include "input/soil_conditions_screen.h"
 
 namespace nubera {
 
@@ -20,9 +21,15 @@ class ModalInputScreens : public InputScreens {
     bool EditFocusPoints(QWidget* owner, const std::optional<FillLoadTable>& fillLoads,
                          std::optional<FocusPointList>& points) override;
 
+    // Lets the soil screen read layers from a boring file chosen here.
+    void SetBoringFileChooser(SoilConditionsScreen::FileChooser choose) {
+        chooseBoringFile_ = std::move(choose);
+    }
+
   private:
     MessageBox& messages_;
     QString figureFolder_;
+    SoilConditionsScreen::FileChooser chooseBoringFile_;
 };
 
 }  // namespace nubera

@@ -155,6 +155,8 @@ int main(int argc, char* argv[]) {
                                          ? static_cast<nubera::ResultPreview&>(smokeTestPreview)
                                          : shownPreview;
     nubera::ModalInputScreens screens(messages, dataFolder);
+    screens.SetBoringFileChooser(
+        [&dialogs](QWidget* parent) { return dialogs.OpenBoringName(parent); });
     nubera::DesktopProgram program(
         {messages, dialogs, opener, preview, screens, dataFolder, programFolder,
          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),

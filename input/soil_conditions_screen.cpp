@@ -8,13 +8,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "boring/boring_reader.h"
 #include "engine/engine_error.h"
 #include "engine/equivalent_modulus.h"
+#include "input/boring_review_dialog.h"
 #include "input/list_grid.h"
 #include "text/number_text.h"
 #include "widgets/message_box.h"
 #include "widgets/named_control.h"
 #include "widgets/numeric_field.h"
+#include "widgets/qt_path.h"
 #include "widgets/tab_order.h"
 #include "widgets/twips.h"
 #include "widgets/utf8_text.h"
@@ -115,6 +118,9 @@ QWidget* SoilConditionsScreen::BuildLayerArea() {
     modulusBox_->SetFieldName(QStringLiteral("変形係数Es"));
     addButton_ = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加/更新"));
     deleteButton_ = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
+    boringButton_ = MakeButton(QStringLiteral("CMD_Boring"), QStringLiteral("ボーリングから読込"));
+    boringButton_->hide();
+    connect(boringButton_, &QPushButton::clicked, this, [this] { LoadFromBoring(); });
 
     auto* area = new QWidget;
     auto* grid = new QGridLayout(area);
@@ -127,7 +133,11 @@ QWidget* SoilConditionsScreen::BuildLayerArea() {
     grid->addWidget(list_->ColumnStrip({thicknessBox_, depthDisplay_, modulusBox_}), 1, 0);
     grid->addWidget(addButton_, 1, 1);
     grid->addWidget(list_, 2, 0);
-    grid->addWidget(deleteButton_, 2, 1, Qt::AlignTop);
+    auto* listButtons = new QVBoxLayout;
+    listButtons->addWidget(deleteButton_);
+    listButtons->addWidget(boringButton_);
+    listButtons->addStretch();
+    grid->addLayout(listButtons, 2, 1);
 
     ConnectList();
     return area;
@@ -166,16 +176,20 @@ void SoilConditionsScreen::ShowFigure() {
 
 void SoilConditionsScreen::LoadConditions() {
     if (!conditions_.layers) return;
+    AppendLayers(SoilLayerRowsOf(*conditions_.layers));
+    excavationWidthBox_->setText(ToQt(FormatNumber(conditions_.excavationWidth)));
+    leveeWidthBox_->setText(ToQt(FormatNumber(conditions_.leveeWidth)));
+    UpdateAddButton();
+}
+
+void SoilConditionsScreen::AppendLayers(const std::vector<SoilLayerRow>& layers) {
     list_->SetRedraw(false);
-    for (const SoilLayerRow& layer : SoilLayerRowsOf(*conditions_.layers)) {
+    for (const SoilLayerRow& layer : layers) {
         const int row = list_->AddRow();
         ShowLayer(row, layer);
         list_->ShowRow(row);
     }
     list_->SetRedraw(true);
-    excavationWidthBox_->setText(ToQt(FormatNumber(conditions_.excavationWidth)));
-    leveeWidthBox_->setText(ToQt(FormatNumber(conditions_.leveeWidth)));
-    UpdateAddButton();
 }
 
 std::vector<SoilLayerRow> SoilConditionsScreen::Layers() const {
@@ -262,9 +276,37 @@ void SoilConditionsScreen::RowsMovedUp(int row) {
     RecomputeDepthsFrom(row);
 }
 
+void SoilConditionsScreen::SetBoringFileChooser(FileChooser choose) {
+    chooseBoringFile_ = std::move(choose);
+    boringButton_->setVisible(static_cast<bool>(chooseBoringFile_));
+}
+
+void SoilConditionsScreen::LoadFromBoring() {
+    const std::optional<QString> path = chooseBoringFile_(this);
+    if (!path) return;
+    std::string error;
+    std::optional<BoringLog> log = ReadBoringLog(ToPath(*path), &error);
+    if (!log) {
+        messages_.Warning(this, ToQt(error));
+        return;
+    }
+    BoringReviewDialog review(std::move(*log), *path, messages_, this);
+    if (review.exec() == QDialog::Accepted) FillFromBoring(review.Rows(), review.Derivation());
+}
+
+void SoilConditionsScreen::FillFromBoring(const std::vector<SoilLayerRow>& rows,
+                                          const SoilDerivation& derivation) {
+    list_->RemoveAllRows();
+    AppendLayers(rows);
+    ResetEntryRow();
+    conditions_.derivation = derivation;
+    FirstBox()->setFocus();
+}
+
 void SoilConditionsScreen::ClearAll() {
     if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
     list_->RemoveAllRows();
+    conditions_.derivation.reset();
     ResetEntryRow();
     excavationWidthBox_->clear();
     leveeWidthBox_->clear();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "input/list_entry_screen.h"
@@ -30,6 +32,11 @@ class SoilConditionsScreen : public ListEntryScreen {
     // The accepted conditions once exec() returned Accepted.
     const SoilConditions& Conditions() const { return conditions_; }
 
+    // Where "ボーリングから読込" asks for a boring exchange file; without one
+    // the button is hidden.
+    using FileChooser = std::function<std::optional<QString>(QWidget* parent)>;
+    void SetBoringFileChooser(FileChooser choose);
+
   protected:
     QStringList CommittedTexts() const override;
     bool Commit() override;
@@ -52,12 +59,17 @@ class SoilConditionsScreen : public ListEntryScreen {
     void LoadConditions();
 
     std::vector<SoilLayerRow> Layers() const;
+    void AppendLayers(const std::vector<SoilLayerRow>& layers);
     void ShowLayer(int row, const SoilLayerRow& layer);
     void RecomputeDepthsFrom(int row);
 
     void UpdateDepthDisplay();
     void NormaliseModulus();
     bool CheckRequired(NumericField* box);
+
+    void LoadFromBoring();
+    // The reviewed layers replace the grid's as if typed; the widths stay.
+    void FillFromBoring(const std::vector<SoilLayerRow>& rows, const SoilDerivation& derivation);
 
     void ClearAll();
     Taken TakeValues();
@@ -73,6 +85,8 @@ class SoilConditionsScreen : public ListEntryScreen {
     NumericField* modulusBox_ = nullptr;
     QLabel* figureSource_ = nullptr;
     QLabel* figureView_ = nullptr;
+    QPushButton* boringButton_ = nullptr;
+    FileChooser chooseBoringFile_;
 };
 
 }  // namespace nubera

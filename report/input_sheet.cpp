@@ -29,6 +29,10 @@ constexpr TableRows kFillTable{{21, 22}, {23, 23}};
 constexpr TableRows kSurchargeTable{{24, 26}, {27, 27}};
 constexpr ModelRows kNoSurcharge{28, 29};
 constexpr TableRows kPointsTable{{30, 32}, {33, 33}};
+constexpr ModelRows kDerivationHeading{34, 35};
+constexpr ModelRows kDerivationLine{36, 36};
+constexpr TableRows kDerivationTable{{37, 37}, {38, 38}};
+constexpr int kDerivationLines = 3;  // the file, the boring, how Es was derived
 
 // A heading never ends a page without this many rows of its table.
 constexpr std::size_t kRowsKeptWithHeading = 2;
@@ -55,6 +59,12 @@ constexpr int kModulusBasisRow = 2;
 constexpr int kColFirstValue = 3;  // C
 constexpr int kSoilColumnSpan = 2;
 constexpr int kColPointPosition = 3;  // C
+// The derivation table: name, depth range, N-values, N̄ and Es.
+constexpr int kColDivisionName = 3;  // C
+constexpr int kColDepthRange = 6;    // F
+constexpr int kColNValues = 8;       // H
+constexpr int kColMeanN = 12;        // L
+constexpr int kColDerivedEs = 13;    // M
 
 // The texts of the main window's options.
 std::string ModeText(bool alsoLateral) {
@@ -141,6 +151,41 @@ void WriteSoil(PagedSectionWriter& writer, sheet::Worksheet& sheet, const Projec
                       "、L = " + MetresText(project.leveeWidth) + "、H = " + MetresText(depth));
 }
 
+void WriteDerivationLine(PagedSectionWriter& writer, sheet::Worksheet& sheet,
+                         const std::string& name, const std::string& value) {
+    const int at = writer.Paste(kDerivationLine);
+    sheet.SetText(at, kColName, name);
+    sheet.SetText(at, kColValue, value);
+}
+
+// Where the layers came from, when they were read off a boring log and are
+// still the layers it describes: each Es traced back to its N-values.
+void WriteDerivation(PagedSectionWriter& writer, sheet::Worksheet& sheet,
+                     const SoilDerivation& derivation, const SoilLayerTable& soil) {
+    writer.Paste(kDerivationHeading, kDerivationLines * writer.Height(kDerivationLine));
+    WriteDerivationLine(writer, sheet, "ボーリングデータ", derivation.fileName);
+    WriteDerivationLine(writer, sheet, "ボーリング名", derivation.boringName);
+    WriteDerivationLine(writer, sheet, "Es の算定",
+                        "Es = α × N平均、α = " + FormatNumber(derivation.alpha) +
+                            "（N値は30cmに換算、上限" + FormatNumber(kMaxConvertedN) + "）");
+    PasteHeading(writer, kDerivationTable, derivation.layers.size());
+    for (std::size_t row = 0; row < derivation.layers.size(); ++row) {
+        const DerivedLayer& layer = derivation.layers[row];
+        const double modulus = soil.Number(soil_column::kModulus, row);
+        const int at = writer.PasteTableRow(kDerivationTable.row, kDerivationTable.Header());
+        sheet.SetText(at, kColName, LayerNumber(row));
+        sheet.SetText(at, kColDivisionName, layer.name);
+        sheet.SetText(at, kColDepthRange,
+                      FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom));
+        sheet.SetText(at, kColNValues,
+                      layer.nValues.empty() ? "試験なし" : NValuesText(layer.nValues));
+        sheet.SetText(at, kColMeanN, layer.meanN ? MeanNText(*layer.meanN) : "-");
+        sheet.SetText(
+            at, kColDerivedEs,
+            FormatNumber(modulus) + (ModulusTyped(derivation, row, modulus) ? " 手入力" : ""));
+    }
+}
+
 void WritePoints(PagedSectionWriter& writer, sheet::Worksheet& sheet,
                  const FocusPointList& points) {
     PasteHeading(writer, kPointsTable,
@@ -164,6 +209,10 @@ void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const Ca
     writer.Paste(kRunRows);
     WriteRun(sheet, project, context);
     if (project.soilLayers) WriteSoil(writer, sheet, project, results);
+    if (project.soilLayers && project.soilDerivation &&
+        DescribesLayers(*project.soilDerivation, *project.soilLayers)) {
+        WriteDerivation(writer, sheet, *project.soilDerivation, *project.soilLayers);
+    }
     WriteTable(writer, sheet, kFillTable, *project.fillLoads, fill_column::kCount, 1,
                FillLoadLabel);
     if (project.surcharge) {

@@ -4,8 +4,9 @@
 
 namespace nubera {
 
-std::optional<QString> QtFileDialogs::Ask(QWidget* parent, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, QString(), folder_.Folder(), kProjectFileFilter);
+std::optional<QString> QtFileDialogs::Ask(QWidget* parent, QFileDialog::AcceptMode mode,
+                                          const QString& filter, const QString& caption) {
+    QFileDialog dialog(parent, caption, folder_.Folder(), filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -22,6 +23,11 @@ std::optional<QString> QtFileDialogs::OpenProjectName(QWidget* parent) {
 
 std::optional<QString> QtFileDialogs::SaveProjectName(QWidget* parent) {
     return Ask(parent, QFileDialog::AcceptSave);
+}
+
+std::optional<QString> QtFileDialogs::OpenBoringName(QWidget* parent) {
+    return Ask(parent, QFileDialog::AcceptOpen, kBoringFileFilter,
+               QStringLiteral("ボーリング交換用データを開く"));
 }
 
 }  // namespace nubera

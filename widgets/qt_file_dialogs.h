@@ -10,6 +10,8 @@ namespace nubera {
 
 // The filter under which project files are shown.
 inline const QString kProjectFileFilter = QStringLiteral("nbrファイル (*.nbr)");
+// The filter under which boring exchange files are shown.
+inline const QString kBoringFileFilter = QStringLiteral("ボーリング交換用データ (*.xml *.XML)");
 
 // The desktop dialogs: they open in the folder last used (the program's folder
 // `appFolder` the first time); no default suffix is added to a typed name (the
@@ -21,9 +23,14 @@ class QtFileDialogs : public FileDialogs {
 
     std::optional<QString> OpenProjectName(QWidget* parent) override;
     std::optional<QString> SaveProjectName(QWidget* parent) override;
+    // A boring exchange file to read soil layers from.
+    std::optional<QString> OpenBoringName(QWidget* parent);
 
   private:
-    std::optional<QString> Ask(QWidget* parent, QFileDialog::AcceptMode mode);
+    // An empty caption leaves the platform's own ("開く", "名前を付けて保存").
+    std::optional<QString> Ask(QWidget* parent, QFileDialog::AcceptMode mode,
+                               const QString& filter = kProjectFileFilter,
+                               const QString& caption = QString());
 
     RecentFolder folder_;
 };

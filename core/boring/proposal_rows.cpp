@@ -1,5 +1,6 @@
 #include "boring/proposal_rows.h"
 
+#include "text/cp932.h"
 #include "text/number_text.h"
 #include "text/path_text.h"
 
@@ -17,7 +18,8 @@ std::vector<SoilLayerRow> SoilRowsOf(const LayerProposal& proposal) {
 
 SoilDerivation DerivationOf(const LayerProposal& proposal, const BoringLog& log,
                             const std::filesystem::path& path) {
-    return {Utf8FromPath(path.filename()), log.name, proposal.alpha, proposal.layers};
+    return {Cp932Writable(Utf8FromPath(path.filename())), log.name, proposal.alpha,
+            proposal.layers};
 }
 
 std::string LayerLabel(const LayerProposal& proposal, std::size_t layer) {

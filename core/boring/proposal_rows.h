@@ -16,7 +16,8 @@ namespace nubera {
 // depth "0.00", Es as a plain number; Es empty for a layer without a test.
 std::vector<SoilLayerRow> SoilRowsOf(const LayerProposal& proposal);
 
-// What the project keeps of a proposal taken over from the log at `path`.
+// What the project keeps of a proposal taken over from the log at `path`; a
+// character of the file name the project file cannot hold becomes "?".
 SoilDerivation DerivationOf(const LayerProposal& proposal, const BoringLog& log,
                             const std::filesystem::path& path);
 

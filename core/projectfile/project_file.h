@@ -37,6 +37,9 @@ struct LoadedProject {
     std::string poissonText;
     bool manualPointsLoaded = false;  // selects manual placement
     ProjectDescription description;
+    // How the soil layers were read off a boring log, when the file says so
+    // and it still describes the layers read.
+    std::optional<SoilDerivation> soilDerivation;
 };
 
 // Result of the load command's header check, made before the reader runs.
@@ -52,8 +55,9 @@ HeaderCheck CheckProjectHeader(const std::filesystem::path& path);
 // sets *error to kProjectFileBroken; nothing is half-loaded.
 std::optional<LoadedProject> LoadProject(const std::filesystem::path& path, std::string* error);
 
-// Replaces the four tables, both widths, the mode and the description of
-// `project` with a loaded project. poissonRatio is left for the check before a run or save.
+// Replaces the four tables, both widths, the mode, the description and the
+// soil layers' derivation (none when the file has none) of `project` with a
+// loaded project. poissonRatio is left for the check before a run or save.
 void ApplyLoadedProject(const LoadedProject& loaded, ProjectData& project);
 
 // Writes the project in code page 932 with CR LF lines, through a temporary

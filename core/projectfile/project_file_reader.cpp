@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "files/file_bytes.h"
+#include "projectfile/derivation_preamble.h"
 #include "projectfile/description_preamble.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_format.h"
@@ -231,6 +232,12 @@ std::optional<LoadedProject> ProjectFileReader::Finish() const {
     if (DescriptionProblem(loaded.description)) return std::nullopt;
 
     loaded.soilLayers = PresentWhenFirstCellSet(read_.soilLayers);
+    // Layers edited by a program that knows nothing of the derivation are no
+    // longer the log's: the derivation is then dropped, never shown for them.
+    if (auto derivation = SoilDerivationFromPreamble(preamble_);
+        derivation && loaded.soilLayers && DescribesLayers(*derivation, *loaded.soilLayers)) {
+        loaded.soilDerivation = std::move(derivation);
+    }
     loaded.fillLoads = PresentWhenFirstCellSet(read_.fillLoads);
     loaded.surcharge = PresentWhenFirstCellSet(read_.surcharge);
     if (loaded.focusPoints && (*loaded.focusPoints)[0].IsMissing()) loaded.focusPoints.reset();
@@ -279,6 +286,7 @@ void ApplyLoadedProject(const LoadedProject& loaded, ProjectData& project) {
     project.focusPoints = loaded.focusPoints;
     project.alsoLateral = loaded.alsoLateral;
     project.description = loaded.description;
+    project.soilDerivation = loaded.soilDerivation;
 }
 
 }  // namespace nubera

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "files/atomic_file.h"
+#include "projectfile/derivation_preamble.h"
 #include "projectfile/description_preamble.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_file_format.h"
@@ -84,6 +85,10 @@ class ProjectTextComposer {
 ProjectPreamble PreambleOf(const ProjectData& project) {
     ProjectPreamble preamble;
     AppendDescription(project.description, preamble);
+    if (project.soilDerivation && project.soilLayers &&
+        DescribesLayers(*project.soilDerivation, *project.soilLayers)) {
+        AppendSoilDerivation(*project.soilDerivation, preamble);
+    }
     return preamble;
 }
 

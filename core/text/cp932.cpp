@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <memory>
 #include <type_traits>
@@ -38,6 +39,15 @@ std::optional<std::string> Convert(const char* to, const char* from, std::string
     return output;
 }
 
+// The length of the UTF-8 character a lead byte starts; 1 for a byte that
+// starts none, which is then replaced on its own.
+std::size_t Utf8CharLength(unsigned char lead) {
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    if (lead >= 0xE0) return lead <= 0xEF ? 3 : 1;
+    if (lead >= 0xC2) return 2;
+    return 1;
+}
+
 }  // namespace
 
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
@@ -50,6 +60,18 @@ std::optional<std::string> Utf8ToCp932(std::string_view text) {
     const auto decoded = Cp932ToUtf8(*encoded);
     if (!decoded || *decoded != text) return std::nullopt;
     return encoded;
+}
+
+std::string Cp932Writable(std::string_view text) {
+    std::string writable;
+    while (!text.empty()) {
+        const std::size_t length =
+            std::min(Utf8CharLength(static_cast<unsigned char>(text.front())), text.size());
+        const std::string_view character = text.substr(0, length);
+        writable += Utf8ToCp932(character) ? std::string(character) : std::string("?");
+        text.remove_prefix(length);
+    }
+    return writable;
 }
 
 }  // namespace nubera

@@ -21,4 +21,9 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
 // whatever is written reads back unchanged.
 std::optional<std::string> Utf8ToCp932(std::string_view text);
 
+// `text` (UTF-8) with every character code page 932 cannot hold exactly, and
+// every byte that is not UTF-8, replaced by "?": for a text kept only as a
+// record (the name of a file read), which must never stop a project's save.
+std::string Cp932Writable(std::string_view text);
+
 }  // namespace nubera

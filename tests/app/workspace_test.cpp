@@ -14,6 +14,7 @@
 #include "app/results_panel.h"
 #include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
+#include "screenrules/soil_layer_rules.h"
 #include "tests/app/main_window_harness.h"
 #include "text/number_text.h"
 
@@ -237,6 +238,28 @@ TEST_F(WorkspaceTest, UndoAndRedoRestoreTheExactProjectOfEachCommittedChange) {
     Trigger("mnuLoad");
     EXPECT_FALSE(history.canUndo());
     EXPECT_FALSE(history.canRedo());
+}
+
+// Layers read off a boring log come in by the soil screen's ＯＫ: one change,
+// undone with the record of where they came from.
+TEST_F(WorkspaceTest, LayersReadOffALogAreOneUndoableChangeWithTheirDerivation) {
+    const SoilDerivation derivation{"NO1.XML", "No.1", 2800, {{"砂", 0, 1.2, {0.5}, {3}, 3.0}}};
+    screens.soil = [&derivation](SoilConditions& conditions) {
+        conditions.layers = BuildSoilLayerTable({{"1.20", "1.20", "8400"}});
+        conditions.derivation = derivation;
+        return true;
+    };
+    Open();
+    Load(Example(QStringLiteral("one-block.nbr")));
+    const ProjectData loaded = project;
+    Button(QStringLiteral("CMD_土質条件"))->click();
+    EXPECT_EQ(project.soilDerivation, derivation);
+    EXPECT_EQ(window->History().count(), 1);
+
+    Trigger("mnuUndo");
+    EXPECT_EQ(project, loaded);
+    Trigger("mnuRedo");
+    EXPECT_EQ(project.soilDerivation, derivation);
 }
 
 }  // namespace
