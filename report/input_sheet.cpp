@@ -32,7 +32,8 @@ constexpr TableRows kPointsTable{{30, 32}, {33, 33}};
 constexpr ModelRows kDerivationHeading{34, 35};
 constexpr ModelRows kDerivationLine{36, 36};
 constexpr TableRows kDerivationTable{{37, 37}, {38, 38}};
-constexpr int kDerivationLines = 3;  // the file, the boring, how Es was derived
+constexpr ModelRows kDerivationEnd{39, 39};  // the space before the fill loads
+constexpr int kDerivationLines = 3;          // the file, the boring, how Es was derived
 
 // A heading never ends a page without this many rows of its table.
 constexpr std::size_t kRowsKeptWithHeading = 2;
@@ -184,6 +185,7 @@ void WriteDerivation(PagedSectionWriter& writer, sheet::Worksheet& sheet,
             at, kColDerivedEs,
             FormatNumber(modulus) + (ModulusTyped(derivation, row, modulus) ? " 手入力" : ""));
     }
+    writer.Paste(kDerivationEnd);
 }
 
 void WritePoints(PagedSectionWriter& writer, sheet::Worksheet& sheet,
