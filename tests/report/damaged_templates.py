@@ -1,9 +1,9 @@
 """Writes COUNT damaged copies of a report template into a folder: each has
 one part changed by a few random edits (bytes replaced, removed or repeated,
 fragments of markup put in), as a fuzzer would, from a fixed seed so that every
-run makes the same corpus.
+run makes the same corpus (another SEED makes another).
 
-    damaged_templates.py TEMPLATE FOLDER COUNT
+    damaged_templates.py TEMPLATE FOLDER COUNT [SEED]
 """
 import random
 import sys
@@ -35,7 +35,7 @@ def damage(data, rng):
 
 def main():
     template, folder, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
-    rng = random.Random(24)
+    rng = random.Random(int(sys.argv[4]) if len(sys.argv) > 4 else 24)
     with zipfile.ZipFile(template) as source:
         parts = [(name, source.read(name)) for name in source.namelist()]
     for index in range(count):

@@ -21,7 +21,7 @@ using namespace test;
 
 // Enough damaged copies to meet every kind of damage the corpus script
 // makes several times over, few enough to fill and read them in seconds.
-constexpr int kDamagedTemplates = 300;
+constexpr int kDamagedTemplates = 600;
 
 std::string Script(const std::string& name) {
     return "/usr/bin/python3 '" NUBERA_SOURCE_DIR "/tests/report/" + name + "'";

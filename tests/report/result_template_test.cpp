@@ -134,53 +134,46 @@ TEST(ResultTemplate, ATemplateWithoutASettlementLabelIsRefusedWhenLoaded) {
 
 // A template whose parts other programs would refuse is refused when it is
 // loaded, naming the part: our own reader is far more forgiving than theirs,
-// and the workbooks filled from it would not open elsewhere.
+// and the workbooks filled from it would not open elsewhere. Besides XML that
+// is not well-formed, readers that map elements to typed fields refuse an
+// attribute the element does not take, a value its field cannot hold, a
+// style or shared string named past the end of its list, and a part that is
+// not what its relationship or content type says.
 TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart) {
-    struct Damage {
-        const char* part;
-        const char* from;
-        const char* to;
-        const char* fault;
-    };
-    const Damage damages[] = {
-        {"xl/sharedStrings.xml", "<t>", "<t>\xFF\xFE", "UTF-8でないバイトがあります"},
-        {"[Content_Types].xml",
-         "ContentType=\"application/vnd.openxmlformats-officedocument.theme+xml\"", "",
-         "OverrideにPartNameまたはContentTypeがありません"},
-        {"xl/worksheets/sheet1.xml", "<sheetData>", "<sheetData><x:row/>",
-         "接頭辞「x」が宣言されていません（「x:row」）"},
-        {"xl/worksheets/sheet2.xml", "<sheetData>", "<sheetData a=\"1\" a=\"2\">",
-         "要素「sheetData」に属性「a」が2つあります"},
-        {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",
-         "参照「&nope;」を解釈できません"},
-        {"xl/worksheets/sheet7.xml", "&amp;L", "&;L", "参照「&;」を解釈できません"},
-    };
-    for (const Damage& damage : damages) {
-        const auto changed =
-            ChangedTemplate(FreshFolder("template-damaged"), damage.part, damage.from, damage.to);
-        std::string error;
-        EXPECT_FALSE(ResultTemplate::Load(changed, &error)) << damage.part;
-        EXPECT_EQ(error, "「" + changed.string() + "」を読み込めません: パーツ「" + damage.part +
-                             "」のXMLが正しくありません: " + damage.fault);
-    }
-}
-
-// Readers that map elements to typed fields refuse what our own reader passes
-// over: an attribute the element does not take, a value its field cannot
-// hold, a style or shared string named past the end of its list, a part
-// that is not what its relationship or content type says.
-TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingIt) {
     struct Damage {
         const char* part;
         const char* from;
         const char* to;
         std::string fault;
     };
+    const auto xmlFault = [](std::string_view part, std::string_view fault) {
+        return "パーツ「" + std::string(part) + "」のXMLが正しくありません: " + std::string(fault);
+    };
     const std::string sheet1 = "パーツ「xl/worksheets/sheet1.xml」の";
     const Damage damages[] = {
+        {"xl/sharedStrings.xml", "<t>", "<t>\xFF\xFE",
+         xmlFault("xl/sharedStrings.xml", "UTF-8でないバイトがあります")},
+        {"[Content_Types].xml",
+         "ContentType=\"application/vnd.openxmlformats-officedocument.theme+xml\"", "",
+         xmlFault("[Content_Types].xml", "OverrideにPartNameまたはContentTypeがありません")},
+        {"xl/worksheets/sheet1.xml", "<sheetData>", "<sheetData><x:row/>",
+         xmlFault("xl/worksheets/sheet1.xml", "接頭辞「x」が宣言されていません（「x:row」）")},
+        {"xl/worksheets/sheet2.xml", "<sheetData>", "<sheetData a=\"1\" a=\"2\">",
+         xmlFault("xl/worksheets/sheet2.xml", "要素「sheetData」に属性「a」が2つあります")},
+        {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",
+         xmlFault("xl/styles.xml", "参照「&nope;」を解釈できません")},
+        {"xl/worksheets/sheet7.xml", "&amp;L", "&;L",
+         xmlFault("xl/worksheets/sheet7.xml", "参照「&;」を解釈できません")},
+        {"xl/workbook.xml", "xmlns:r=\"http://schemas.", "xmlns:r=\"http://schemas:.",
+         xmlFault(
+             "xl/workbook.xml",
+             "名前空間「http://schemas:.openxmlformats.org/officeDocument/2006/relationships」は"
+             "URIとして正しくありません（「xmlns:r」）")},
+        {"xl/styles.xml", "</styleSheet>", "</styleSheet>/styleSheet>",
+         xmlFault("xl/styles.xml", "ルート要素の外に文字データがあります")},
         {"xl/worksheets/sheet5.xml", "paperSize=", "paperale=",
-         "パーツ「xl/worksheets/"
-         "sheet5.xml」の要素「pageSetup」の属性「paperale」はこの要素に使えません"},
+         "パーツ「xl/worksheets/sheet5.xml」の要素「pageSetup」の"
+         "属性「paperale」はこの要素に使えません"},
         {"xl/worksheets/sheet1.xml", "top=\"0.75\"", "top=\"1e309\"",
          sheet1 + "要素「pageMargins」の属性「top」の値「1e309」は有限の数値ではありません"},
         {"xl/styles.xml", "vertical=\"center\"", "vertical=\"middle\"",
@@ -193,6 +186,8 @@ TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingI
          "の表示形式が「numFmts」にありません"},
         {"xl/worksheets/sheet1.xml", "<v>0</v>", "<v>9999</v>",
          sheet1 + "セル「A1」の共有文字列の値 9999 が指すものがありません（「sst」にあるのは "},
+        {"xl/styles.xml", "<patternFill patternType=\"gray125\"/>", "ill patternType=\"gray125\"/>",
+         "パーツ「xl/styles.xml」の要素「fill」は文字データを持てません"},
         {"xl/sharedStrings.xml", "spreadsheetml/2006/main", "spreadsheetml/2006/mai",
          "パーツ「xl/sharedStrings.xml」のルート要素が名前空間"
          "「http://schemas.openxmlformats.org/spreadsheetml/2006/main」の「sst」ではありません"},
@@ -203,11 +198,11 @@ TEST(ResultTemplate, ATemplateWhoseMarkupOtherReadersWouldRefuseIsRefusedNamingI
          "「http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedString」"
          "に合いません"},
     };
-    // Each message from its start: the sizes of the lists it ends with grow
+    // Each message from its start: the sizes of the lists some end with grow
     // with the template.
     for (const Damage& damage : damages) {
         const auto changed =
-            ChangedTemplate(FreshFolder("template-markup"), damage.part, damage.from, damage.to);
+            ChangedTemplate(FreshFolder("template-damaged"), damage.part, damage.from, damage.to);
         std::string error;
         EXPECT_FALSE(ResultTemplate::Load(changed, &error)) << damage.to;
         EXPECT_THAT(error,

@@ -1,5 +1,6 @@
 #include "spreadsheet/ooxml/package/known_attributes.h"
 
+#include <algorithm>
 #include <map>
 #include <utility>
 
@@ -581,6 +582,21 @@ const Table& Known() {
 const std::vector<AttributeRule>* KnownAttributes(std::string_view ns, std::string_view element) {
     const auto found = Known().find({ns, element});
     return found == Known().end() ? nullptr : &found->second;
+}
+
+bool HoldsText(std::string_view ns, std::string_view element) {
+    static const Key withText[] = {{kSpreadsheetNamespace, "t"},
+                                   {kSpreadsheetNamespace, "v"},
+                                   {kSpreadsheetNamespace, "f"},
+                                   {kSpreadsheetNamespace, "definedName"},
+                                   {kSpreadsheetNamespace, "oddHeader"},
+                                   {kSpreadsheetNamespace, "oddFooter"},
+                                   {kSpreadsheetNamespace, "evenHeader"},
+                                   {kSpreadsheetNamespace, "evenFooter"},
+                                   {kSpreadsheetNamespace, "firstHeader"},
+                                   {kSpreadsheetNamespace, "firstFooter"},
+                                   {kDrawingNamespace, "t"}};
+    return std::ranges::find(withText, Key{ns, element}) != std::end(withText);
 }
 
 }  // namespace nubera::sheet

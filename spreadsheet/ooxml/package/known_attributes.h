@@ -29,4 +29,9 @@ inline constexpr std::string_view kPackageRelationshipsNamespace =
 // element is not one whose attributes are known.
 const std::vector<AttributeRule>* KnownAttributes(std::string_view ns, std::string_view element);
 
+// Whether such an element holds text of its own (a cell value, a formula, a
+// run's text); the others hold only elements, and a reader that maps them
+// finds nothing it knows in text.
+bool HoldsText(std::string_view ns, std::string_view element);
+
 }  // namespace nubera::sheet

@@ -64,6 +64,17 @@ std::string AttributeFault(pugi::xml_node element, pugi::xml_attribute attribute
     return where() + "はこの要素に使えません";
 }
 
+bool HasText(pugi::xml_node element) {
+    for (pugi::xml_node child : element.children()) {
+        const bool text = child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata;
+        if (text && std::string_view(child.value()).find_first_not_of(" \t\r\n") !=
+                        std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
 // Walks every element without recursion (pugixml's walker), as a part may
 // nest deeper than a stack.
 class MarkupWalker : public pugi::xml_tree_walker {
@@ -72,8 +83,13 @@ class MarkupWalker : public pugi::xml_tree_walker {
         if (node.type() != pugi::node_element) return true;
         scope_.EnterElement(node, depth());
         const std::string_view name = node.name();
-        const auto* rules = KnownAttributes(scope_.NamespaceOf(PrefixOf(name)), LocalName(name));
+        const std::string_view ns = scope_.NamespaceOf(PrefixOf(name));
+        const auto* rules = KnownAttributes(ns, LocalName(name));
         if (!rules) return true;
+        if (!HoldsText(ns, LocalName(name)) && HasText(node)) {
+            fault_ = "要素「" + std::string(name) + "」は文字データを持てません";
+            return false;
+        }
         for (pugi::xml_attribute attribute : node.attributes()) {
             const std::string_view attributeName = attribute.name();
             // Attributes with a prefix belong to other vocabularies.

@@ -16,8 +16,9 @@ std::string RootElementFault(const pugi::xml_document& document, std::string_vie
 
 // Why such a reader would refuse the part held by `document` (a well-formed
 // part, parsed with references resolved), in Japanese: an attribute without
-// a prefix that the element does not take, or a value its attribute does not
-// take. Empty when there is none.
+// a prefix that the element does not take, a value its attribute does not
+// take, or text in an element that holds only elements. Empty when there is
+// none.
 std::string MarkupFault(const pugi::xml_document& document);
 
 }  // namespace nubera::sheet

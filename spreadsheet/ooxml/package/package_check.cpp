@@ -32,6 +32,9 @@ bool IsXmlPart(std::string_view part, std::string_view type) {
 }
 
 struct XmlPart {
+    XmlPart(std::string_view partName, std::string partType)
+        : name(partName), type(std::move(partType)) {}
+
     std::string_view name;
     std::string type;
     pugi::xml_document document;

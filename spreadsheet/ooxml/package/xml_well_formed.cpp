@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "spreadsheet/ascii_case.h"
+#include "spreadsheet/ooxml/package/uri_reference.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "text/utf8_text.h"
 
@@ -136,7 +137,12 @@ std::string ElementFault(pugi::xml_node element, PrefixScope& scope,
                    "」が2つあります";
         }
         names.push_back(name);
-        if (!name.starts_with("xmlns:")) continue;
+        if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
+        if (!IsUriReference(attribute.value())) {
+            return "名前空間「" + std::string(attribute.value()) +
+                   "」はURIとして正しくありません（「" + std::string(name) + "」）";
+        }
+        if (name == "xmlns") continue;
         const std::string_view prefix = name.substr(6);
         if (prefix == "xmlns" || *attribute.value() == '\0') {
             return "接頭辞の宣言「" + std::string(name) + "」は正しくありません";
@@ -262,8 +268,11 @@ std::string XmlWellFormedFault(std::string_view bytes) {
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (std::string fault = EncodingFault(bytes); !fault.empty()) return fault;
     // The values stay as written, so that every reference can be looked at.
+    // As a fragment, so that text around the root element is kept (a
+    // document drops it) and can be refused.
     const unsigned options = (pugi::parse_default & ~pugi::parse_escapes) |
-                             pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi;
+                             pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
+                             pugi::parse_fragment;
     pugi::xml_document document;
     const pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);

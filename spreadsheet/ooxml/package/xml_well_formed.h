@@ -15,7 +15,8 @@ namespace nubera::sheet {
 // optionally after a byte-order mark, and no other encoding declared), the
 // characters XML allows, the structure (one root element, nothing but
 // comments and processing instructions around it, no document type), every
-// name and prefix (each prefix bound where it is used, no attribute twice),
+// name and prefix (each prefix bound where it is used, each namespace name a
+// URI reference, no attribute twice),
 // and every entity and character reference.
 std::string XmlWellFormedFault(std::string_view bytes);
 
