@@ -4,6 +4,7 @@
 
 #include "model/constants.h"
 #include "model/point_name.h"
+#include "report/ground_figure.h"
 #include "report/paged_sections.h"
 #include "report/result_sheet.h"
 #include "screenrules/fill_load_rules.h"
@@ -33,7 +34,11 @@ constexpr ModelRows kDerivationHeading{35, 36};
 constexpr ModelRows kDerivationLine{37, 37};
 constexpr TableRows kDerivationTable{{38, 38}, {39, 39}};
 constexpr ModelRows kDerivationEnd{40, 40};  // the space before the fill loads
-constexpr int kDerivationLines = 3;          // the file, the boring, how Es was derived
+// The figure of ground and loads: a space, its heading, then the rows its
+// drawing stands on (their heights add up to the figure's).
+constexpr ModelRows kFigureRows{41, 62};
+constexpr int kFigureBodyRow = 2;
+constexpr int kDerivationLines = 3;  // the file, the boring, how Es was derived
 
 // A heading never ends a page without this many rows of its table.
 constexpr std::size_t kRowsKeptWithHeading = 2;
@@ -201,6 +206,16 @@ void WritePoints(PagedSectionWriter& writer, sheet::Worksheet& sheet,
     }
 }
 
+// The figure below the tables, on one page with its heading.
+void WriteFigure(PagedSectionWriter& writer, sheet::Worksheet& sheet, const ProjectData& project,
+                 const CalcResults& results) {
+    if (LayOutGroundFigure(project, results, 0).scale == 0) return;
+    const int at = writer.Paste(kFigureRows);
+    double top = 0;
+    for (int row = 1; row < at + kFigureBodyRow; ++row) top += sheet.RowHeight(row);
+    DrawGroundFigure(sheet, LayOutGroundFigure(project, results, top));
+}
+
 }  // namespace
 
 void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
@@ -226,6 +241,7 @@ void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const Ca
     if (context.placement == Placement::Manual && project.focusPoints) {
         WritePoints(writer, sheet, *project.focusPoints);
     }
+    WriteFigure(writer, sheet, project, results);
 }
 
 }  // namespace nubera

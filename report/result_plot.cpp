@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "model/point_name.h"
+#include "report/figure_text.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
@@ -19,7 +20,7 @@ namespace {
 // The band from the top: the title, the axis's title, then the curve, with
 // room above and below it for the points' labels.
 constexpr double kTitleHeight = 14;
-constexpr double kTextHeight = 11;
+constexpr double kTextHeight = kFigureTextHeight;
 constexpr double kAxisTitleTop = kPlotBandTop + kTitleHeight + 4;
 constexpr double kCurveTop = kAxisTitleTop + kTextHeight + 16;
 constexpr double kCurveBottom = kPlotBandBottom - 36;
@@ -27,7 +28,6 @@ constexpr double kCurveBottom = kPlotBandBottom - 36;
 constexpr double kTitleFontSize = 9;
 constexpr double kFontSize = 8;
 // The label and tick texts' font, that of the template's labels.
-constexpr const char* kFontName = "ＭＳ Ｐゴシック";
 
 constexpr double kAxisGap = 40;  // from the leftmost point to the axis: room for its label
 constexpr double kTickLength = 3;
@@ -100,31 +100,6 @@ double DistanceTo(const Box& box, double x, double y) {
     return std::hypot(nx - x, ny - y);
 }
 
-// Proportional Japanese faces draw ideographs and circled digits a full em
-// wide and digits and Latin letters about half as wide; enough to keep
-// labels apart.
-double TextWidth(std::string_view utf8, double size) {
-    double width = 0;
-    for (char c : utf8) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x80) {
-            width += 0.55 * size;
-        } else if ((byte & 0xC0) != 0x80) {
-            width += size;
-        }
-    }
-    return width;
-}
-
-// 1, 2 or 5 times a power of ten, the smallest not below `raw`.
-double NiceStep(double raw) {
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= raw * (1 - 1e-9)) return factor * power;
-    }
-    return 10 * power;
-}
-
 // From the axis's lowest to its highest value in whole steps, spread over the
 // curve's height.
 struct Scale {
@@ -153,20 +128,6 @@ std::string TickText(double value, double step) {
     char text[64];
     std::snprintf(text, sizeof text, "%.*f", decimals, value == 0 ? 0.0 : value);
     return text;
-}
-
-sheet::TextBox Text(std::string name, std::string text, double left, double top, double width,
-                    double size, sheet::TextAlignment alignment, bool bold = false) {
-    return {std::move(name),
-            std::move(text),
-            std::max(left, 0.0),
-            top,
-            width,
-            kTextHeight,
-            kFontName,
-            size,
-            bold,
-            alignment};
 }
 
 struct PlottedPoint {
@@ -204,25 +165,26 @@ class PlotBuilder {
     }
 
     void AddFrame() {
-        AddFixedText(Text("PLT_Title", subject_.title, axisX_, kPlotBandTop, right_ - axisX_,
-                          kTitleFontSize, sheet::TextAlignment::Left, true));
+        AddFixedText(FigureText("PLT_Title", subject_.title, axisX_, kPlotBandTop, right_ - axisX_,
+                                kTitleFontSize, sheet::TextAlignment::Left, true));
         const double captionWidth = TextWidth(subject_.axisTitle, kFontSize) + 4;
-        AddFixedText(Text("PLT_Axis", subject_.axisTitle, axisX_ - captionWidth / 2, kAxisTitleTop,
-                          captionWidth, kFontSize, sheet::TextAlignment::Center));
+        AddFixedText(FigureText("PLT_Axis", subject_.axisTitle, axisX_ - captionWidth / 2,
+                                kAxisTitleTop, captionWidth, kFontSize,
+                                sheet::TextAlignment::Center));
         plot_.lines.push_back({axisX_, kCurveTop, axisX_, kCurveBottom, kSolid, std::nullopt});
         plot_.lines.push_back({axisX_, plot_.zeroY, right_, plot_.zeroY, kSolid, std::nullopt});
         const double xCaptionWidth = TextWidth(kXAxisTitle, kFontSize) + 4;
-        AddFixedText(Text("PLT_XAxis", kXAxisTitle, right_ - xCaptionWidth, plot_.zeroY + 2,
-                          xCaptionWidth, kFontSize, sheet::TextAlignment::Right));
+        AddFixedText(FigureText("PLT_XAxis", kXAxisTitle, right_ - xCaptionWidth, plot_.zeroY + 2,
+                                xCaptionWidth, kFontSize, sheet::TextAlignment::Right));
         const int ticks = static_cast<int>(std::lround((scale_.high - scale_.low) / scale_.step));
         for (int i = 0; i <= ticks; ++i) {
             const double value = scale_.low + i * scale_.step;
             const double y = scale_.Y(value);
             plot_.lines.push_back({axisX_ - kTickLength, y, axisX_, y, kSolid, std::nullopt});
             const double textRight = axisX_ - kTickLength - kTickTextGap;
-            AddFixedText(Text("PLT_Tick" + std::to_string(i), TickText(value, scale_.step),
-                              textRight - kTickTextWidth, y - kTextHeight / 2, kTickTextWidth,
-                              kFontSize, sheet::TextAlignment::Right));
+            AddFixedText(FigureText("PLT_Tick" + std::to_string(i), TickText(value, scale_.step),
+                                    textRight - kTickTextWidth, y - kTextHeight / 2, kTickTextWidth,
+                                    kFontSize, sheet::TextAlignment::Right));
         }
     }
 
@@ -312,8 +274,8 @@ class PlotBuilder {
         const double width = TextWidth(text, kFontSize) + 2;
         const double y = scale_.Y(p.value);
         auto box = [&](double left, double top) {
-            return Text("PLT_Point" + std::to_string(p.point), text, left, top, width, kFontSize,
-                        sheet::TextAlignment::Center, bold);
+            return FigureText("PLT_Point" + std::to_string(p.point), text, left, top, width,
+                              kFontSize, sheet::TextAlignment::Center, bold);
         };
         std::vector<sheet::TextBox> boxes;
         const bool preferAbove = p.value >= 0;

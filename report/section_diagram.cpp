@@ -29,13 +29,8 @@ constexpr std::size_t kColCentre = 10;
 
 // Points per metre, or 0 when the blocks have no width or height to scale.
 double Scale(const FillLoadTable& fill) {
-    const std::size_t bottom = fill.RowCount() - 1;
-    const double width = fill.Number(kColSlope1, bottom) + fill.Number(kColCrest, bottom) +
-                         fill.Number(kColSlope2, bottom);
-    double height = 0;
-    for (std::size_t j = 0; j < fill.RowCount(); ++j) {
-        height += fill.Number(kColTotalHeight, j);
-    }
+    const double width = BottomBlockWidth(fill);
+    const double height = FillStackHeight(fill);
     const double scale = std::min(kMaxWidth / width, kMaxHeight / height);
     return width > 0 && height > 0 && std::isfinite(scale) ? scale : 0;
 }
@@ -43,21 +38,6 @@ double Scale(const FillLoadTable& fill) {
 // A line in the sheet's default style.
 sheet::LineShape PlainLine(double x1, double y1, double x2, double y2) {
     return {x1, y1, x2, y2, 0, std::nullopt};
-}
-
-// Adds the trapezoid of row j standing on `base`; returns the y of its crest.
-double AddBlock(std::vector<sheet::LineShape>& lines, const FillLoadTable& fill, std::size_t j,
-                double base, double scale) {
-    const double x0 = fill.Number(kColLeftToe, j) * scale + kOriginX;
-    const double a = fill.Number(kColSlope1, j) * scale;
-    const double b = fill.Number(kColCrest, j) * scale;
-    const double c = fill.Number(kColSlope2, j) * scale;
-    const double top = base - fill.Number(kColTotalHeight, j) * scale;
-    lines.push_back(PlainLine(x0, base, x0 + a + b + c, base));
-    lines.push_back(PlainLine(x0, base, x0 + a, top));
-    lines.push_back(PlainLine(x0 + a, top, x0 + a + b, top));
-    lines.push_back(PlainLine(x0 + a + b, top, x0 + a + b + c, base));
-    return top;
 }
 
 std::string TickLabelName(std::size_t k) {
@@ -90,6 +70,34 @@ std::vector<PointMarker> LayOutMarkers(const FillLoadTable& fill, const CalcResu
 
 }  // namespace
 
+double BottomBlockWidth(const FillLoadTable& fill) {
+    const std::size_t bottom = fill.RowCount() - 1;
+    return fill.Number(kColSlope1, bottom) + fill.Number(kColCrest, bottom) +
+           fill.Number(kColSlope2, bottom);
+}
+
+double FillStackHeight(const FillLoadTable& fill) {
+    double height = 0;
+    for (std::size_t j = 0; j < fill.RowCount(); ++j) {
+        height += fill.Number(kColTotalHeight, j);
+    }
+    return height;
+}
+
+double AddFillBlock(std::vector<sheet::LineShape>& lines, const FillLoadTable& fill, std::size_t j,
+                    double base, double scale, double originX) {
+    const double x0 = fill.Number(kColLeftToe, j) * scale + originX;
+    const double a = fill.Number(kColSlope1, j) * scale;
+    const double b = fill.Number(kColCrest, j) * scale;
+    const double c = fill.Number(kColSlope2, j) * scale;
+    const double top = base - fill.Number(kColTotalHeight, j) * scale;
+    lines.push_back(PlainLine(x0, base, x0 + a + b + c, base));
+    lines.push_back(PlainLine(x0, base, x0 + a, top));
+    lines.push_back(PlainLine(x0 + a, top, x0 + a + b, top));
+    lines.push_back(PlainLine(x0 + a + b, top, x0 + a + b + c, base));
+    return top;
+}
+
 SectionDiagram LayOutSectionDiagram(const ProjectData& project, const CalcResults& results) {
     SectionDiagram diagram;
     if (!project.fillLoads || project.fillLoads->RowCount() == 0) {
@@ -102,7 +110,7 @@ SectionDiagram LayOutSectionDiagram(const ProjectData& project, const CalcResult
     }
     double base = kGroundY;
     for (std::size_t j = fill.RowCount(); j-- > 0;) {
-        base = AddBlock(diagram.outline, fill, j, base, scale);
+        base = AddFillBlock(diagram.outline, fill, j, base, scale, kOriginX);
     }
     const double centreX = fill.Number(kColCentre, 0) * scale + kOriginX;
     diagram.outline.push_back({centreX, base - kCentreLineOverhang, centreX,

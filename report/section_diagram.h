@@ -35,6 +35,16 @@ struct SectionDiagram {
     std::vector<PointMarker> markers;
 };
 
+// The bottom block's full width and the stack's height, in metres.
+double BottomBlockWidth(const FillLoadTable& fill);
+double FillStackHeight(const FillLoadTable& fill);
+
+// Adds the trapezoid of fill row j standing on `base` (y, points), `scale`
+// points per metre, the reference point at x = `originX`: base, left slope,
+// crest, right slope. Returns the y of its crest.
+double AddFillBlock(std::vector<sheet::LineShape>& lines, const FillLoadTable& fill, std::size_t j,
+                    double base, double scale, double originX);
+
 // Lays the diagram out from the fill blocks and row 0 of the point offsets.
 // Blocks without width or height give an empty diagram.
 SectionDiagram LayOutSectionDiagram(const ProjectData& project, const CalcResults& results);
