@@ -37,7 +37,7 @@ TEST(CalcPdf, WritesThePrintedPagesBesideTheWorkbookAndNamesThem) {
     EXPECT_EQ(pdf.parent_path(), workbook.parent_path());
     EXPECT_EQ(pdf.stem(), workbook.stem());
     EXPECT_EQ(pdf.extension(), ".pdf");
-    EXPECT_THAT(PdfInfo(pdf), HasSubstr("Pages:           12\n"));
+    EXPECT_THAT(PdfInfo(pdf), HasSubstr("Pages:           13\n"));
 }
 
 TEST(CalcPdf, WithoutAskingThereIsNoPdf) {
@@ -66,8 +66,8 @@ TEST(CalcPdf, ABatchDrawsEveryWorkbookWithOneHelperRun) {
         const std::filesystem::path pdf = result["pdf"].get<std::string>();
         EXPECT_EQ(pdf.stem(), std::filesystem::path(result["workbook"].get<std::string>()).stem());
         EXPECT_THAT(PdfInfo(pdf),
-                    HasSubstr(projects.back() == "one-block" ? "Pages:           6\n"
-                                                             : "Pages:           12\n"));
+                    HasSubstr(projects.back() == "one-block" ? "Pages:           7\n"
+                                                             : "Pages:           13\n"));
     }
     EXPECT_EQ(projects, (std::vector<std::string>{"five-blocks-lateral", "one-block"}));
 }

@@ -23,7 +23,7 @@ printout::WorkbookPrintout ResultPrintout(const test::ReportRun& run, std::strin
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
     const printout::WorkbookPrintout printout = ResultPrintout(test::FiveBlockRun(), "print-five");
     // The cover, the inputs and two pages of method come first.
-    constexpr int kFirstBlockPage = 4;
+    constexpr int kFirstBlockPage = 5;
     ASSERT_EQ(printout.PageCount(), kFirstBlockPage + 8);
     EXPECT_EQ(printout.Page(0).sheet->Name(), "表紙");
     EXPECT_EQ(printout.Page(1).sheet->Name(), "入力条件");
@@ -50,13 +50,14 @@ TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
 
 TEST(ResultPrintout, SettlementOnlyPrintsItsTwoSheetsAfterTheInputs) {
     const printout::WorkbookPrintout printout = ResultPrintout(test::OneBlockRun(), "print-one");
-    ASSERT_EQ(printout.PageCount(), 6);
+    ASSERT_EQ(printout.PageCount(), 7);
     EXPECT_EQ(printout.Page(0).sheet->Name(), "表紙");
     EXPECT_EQ(printout.Page(1).sheet->Name(), "入力条件");
-    EXPECT_EQ(printout.Page(2).sheet->Name(), "計算方法");
+    EXPECT_EQ(printout.Page(2).sheet->Name(), "入力条件");  // the figure of ground and loads
     EXPECT_EQ(printout.Page(3).sheet->Name(), "計算方法");
-    EXPECT_EQ(printout.Page(4).sheet->Name(), "即時沈下量の計算");
-    EXPECT_EQ(printout.Page(5).sheet->Name(), "即時沈下量のまとめ");
+    EXPECT_EQ(printout.Page(4).sheet->Name(), "計算方法");
+    EXPECT_EQ(printout.Page(5).sheet->Name(), "即時沈下量の計算");
+    EXPECT_EQ(printout.Page(6).sheet->Name(), "即時沈下量のまとめ");
 }
 
 // Every page carries the run's title block, the project's name with its "&"
@@ -74,7 +75,7 @@ TEST(ResultPrintout, EveryPageIsTitledWithTheProjectAndTheRunTime) {
 
 // A common project's inputs fit on one page; the most the screens take (20
 // layers, 5 blocks, a surcharge and 11 manual points) on two.
-TEST(ResultPrintout, TheInputsFitOnOnePageOrAtMostTwo) {
+TEST(ResultPrintout, TheInputsTakeAPageBesideTheirFigureOrAtMostTwo) {
     const auto inputPages = [](const printout::WorkbookPrintout& printout) {
         int pages = 0;
         for (int page = 0; page < printout.PageCount(); ++page) {
@@ -82,8 +83,8 @@ TEST(ResultPrintout, TheInputsFitOnOnePageOrAtMostTwo) {
         }
         return pages;
     };
-    EXPECT_EQ(inputPages(ResultPrintout(test::FiveBlockRun(), "print-fit")), 1);
-    EXPECT_EQ(inputPages(ResultPrintout(test::LargestRun(), "print-largest")), 2);
+    EXPECT_EQ(inputPages(ResultPrintout(test::FiveBlockRun(), "print-fit")), 2);
+    EXPECT_EQ(inputPages(ResultPrintout(test::LargestRun(), "print-largest")), 3);
 }
 
 }  // namespace

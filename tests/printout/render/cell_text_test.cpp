@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kPadding = 2.25;   // points between a cell's edge and its text
 constexpr double kTolerance = 0.6;  // points
-constexpr int kBlockPage = 4;       // 0-based: after the cover, the inputs and two pages of method
+constexpr int kBlockPage = 5;  // 0-based: after the cover, two pages of inputs and two of method
 
 class CellTextTest : public ::testing::Test {
   protected:

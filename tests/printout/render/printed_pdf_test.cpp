@@ -127,15 +127,16 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
     const auto counted = info.find("Pages:");
     ASSERT_NE(counted, std::string::npos) << info;
     const int pages = std::stoi(info.substr(counted + 6));
-    // The cover, the inputs, the method (a page or two), then the results.
-    const int methodPages = pages - 2 - resultPages;
+    // The cover, the inputs and their figure, the method (a page or two), then the results.
+    const int methodPages = pages - 3 - resultPages;
     ASSERT_GE(methodPages, 1) << info;
     ASSERT_LE(methodPages, 2) << info;
 
     ExpectPage(pdf, 1, {{"計算書", "件名", "設計", "照査", "承認", "SHA-256"}, {}});
     ExpectPage(pdf, 2, {{"入力条件", "土質条件", "盛土荷重", "上載荷重", "Em"}, {}});
-    ExpectPage(pdf, 3, {{"計算方法", "記号と単位"}, {}});
-    int page = 3 + methodPages;
+    ExpectPage(pdf, 3, {{"地盤と荷重の図"}, {}});
+    ExpectPage(pdf, 4, {{"計算方法", "記号と単位"}, {}});
+    int page = 4 + methodPages;
     for (const Kind& kind : kinds) {
         for (int p = 0; p < blockPages; ++p) {
             ExpectPage(pdf, page++,

@@ -19,7 +19,7 @@ namespace nubera::test {
 namespace {
 
 const char* const kCircled[] = {"①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪"};
-constexpr int kSummaryPage = 7;     // 0-based: after the cover, the inputs, two pages of method
+constexpr int kSummaryPage = 8;     // 0-based: after the cover, two pages of inputs, two of method
                                     // and three pages of blocks
 constexpr double kTolerance = 1.0;  // points
 
