@@ -71,17 +71,18 @@ constexpr ResultPass kSettlementPass{kSettlementSheets,
                                      GroundDepthText,
                                      &CalcResults::settlementDetail,
                                      &CalcResults::surchargeSettlementDetail,
-                                     "各着目点の即時沈下量 S（全荷重の合計）",
+                                     "各着目点の即時沈下量 S（全荷重の合計、沈下を上向きに描く）",
                                      "S (cm)",
                                      SummaryExtremes::Largest};
-constexpr ResultPass kDisplacementPass{kDisplacementSheets,
-                                       WriteDisplacementSheet,
-                                       LoadingDepthText,
-                                       &CalcResults::lateralDetail,
-                                       &CalcResults::surchargeLateralDetail,
-                                       "各着目点の側方変位量 δ（全荷重の合計）",
-                                       "δ (cm)",
-                                       SummaryExtremes::EachSign};
+constexpr ResultPass kDisplacementPass{
+    kDisplacementSheets,
+    WriteDisplacementSheet,
+    LoadingDepthText,
+    &CalcResults::lateralDetail,
+    &CalcResults::surchargeLateralDetail,
+    "各着目点の側方変位量 δ（全荷重の合計、右向きの変位を上向きに描く）",
+    "δ (cm)",
+    SummaryExtremes::EachSign};
 
 // The passes a run makes: the displacement only when it was computed.
 std::vector<const ResultPass*> UsedPasses(bool alsoLateral) {

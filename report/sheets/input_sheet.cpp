@@ -24,15 +24,15 @@ struct TableRows {
 
 constexpr ModelRows kRunRows{1, 11};
 constexpr TableRows kSoilTable{{12, 13}, {14, 14}};
-constexpr ModelRows kModulusRows{15, 20};
-constexpr TableRows kFillTable{{21, 22}, {23, 23}};
-constexpr TableRows kSurchargeTable{{24, 26}, {27, 27}};
-constexpr ModelRows kNoSurcharge{28, 29};
-constexpr TableRows kPointsTable{{30, 32}, {33, 33}};
-constexpr ModelRows kDerivationHeading{34, 35};
-constexpr ModelRows kDerivationLine{36, 36};
-constexpr TableRows kDerivationTable{{37, 37}, {38, 38}};
-constexpr ModelRows kDerivationEnd{39, 39};  // the space before the fill loads
+constexpr ModelRows kModulusRows{15, 21};
+constexpr TableRows kFillTable{{22, 23}, {24, 24}};
+constexpr TableRows kSurchargeTable{{25, 27}, {28, 28}};
+constexpr ModelRows kNoSurcharge{29, 30};
+constexpr TableRows kPointsTable{{31, 33}, {34, 34}};
+constexpr ModelRows kDerivationHeading{35, 36};
+constexpr ModelRows kDerivationLine{37, 37};
+constexpr TableRows kDerivationTable{{38, 38}, {39, 39}};
+constexpr ModelRows kDerivationEnd{40, 40};  // the space before the fill loads
 constexpr int kDerivationLines = 3;          // the file, the boring, how Es was derived
 
 // A heading never ends a page without this many rows of its table.

@@ -7,7 +7,7 @@ namespace {
 
 constexpr ModelRows kGeneral{1, 23};  // symbols, Em, settlement
 constexpr ModelRows kLateral{24, 30};
-constexpr ModelRows kClosing{31, 43};  // superposition, rounding, assumptions, signs
+constexpr ModelRows kClosing{31, 53};  // loads from the tables, superposition, assumptions, signs
 
 }  // namespace
 
@@ -16,9 +16,9 @@ void WriteMethodSheet(sheet::Workbook& book, bool alsoLateral) {
     SectionWriter writer(sheet, book.Sheet(kMethodModelSheet));
     writer.Paste(kGeneral);
     if (alsoLateral) writer.Paste(kLateral);
-    // The formulas fill the first page; the rules that join their results
-    // start the second, so that no heading is parted from its lines however
-    // a renderer measures the wrapped text.
+    // The formulas fill the first page; the rules that make the loads from the
+    // input tables and join their results start the second, so that no heading is parted from its
+    // lines however a renderer measures the wrapped text.
     sheet.AddPageBreakBefore(writer.Paste(kClosing));
 }
 
