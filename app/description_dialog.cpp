@@ -6,9 +6,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 
-namespace nubera {
+namespace nubera::app {
 namespace {
 
 QString TextOf(const QWidget* editor) {
@@ -40,7 +40,7 @@ QWidget* MakeEditor(const DescriptionField& field, const std::string& value) {
 
 }  // namespace
 
-DescriptionDialog::DescriptionDialog(QWidget* parent, MessageBox& messages,
+DescriptionDialog::DescriptionDialog(QWidget* parent, widgets::MessageBox& messages,
                                      const ProjectDescription& description)
     : QDialog(parent), messages_(messages) {
     setObjectName(QStringLiteral("FRM_表題"));
@@ -84,11 +84,12 @@ void DescriptionDialog::TryAccept() {
     accept();
 }
 
-bool EditDescription(QWidget* parent, MessageBox& messages, ProjectDescription& description) {
+bool EditDescription(QWidget* parent, widgets::MessageBox& messages,
+                     ProjectDescription& description) {
     DescriptionDialog dialog(parent, messages, description);
     if (dialog.exec() != QDialog::Accepted) return false;
     description = dialog.Description();
     return true;
 }
 
-}  // namespace nubera
+}  // namespace nubera::app

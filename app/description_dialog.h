@@ -9,9 +9,11 @@ class QLineEdit;
 class QPlainTextEdit;
 class QWidget;
 
-namespace nubera {
-
+namespace nubera::widgets {
 class MessageBox;
+}  // namespace nubera::widgets
+
+namespace nubera::app {
 
 // Edits the project's title, section, sign-off names, revision and notes,
 // which the report's first page prints. ＯＫ checks every field by the
@@ -19,7 +21,8 @@ class MessageBox;
 // with the message and the field's text selected; nothing typed is lost.
 class DescriptionDialog : public QDialog {
   public:
-    DescriptionDialog(QWidget* parent, MessageBox& messages, const ProjectDescription& description);
+    DescriptionDialog(QWidget* parent, widgets::MessageBox& messages,
+                      const ProjectDescription& description);
 
     // The fields as typed (line breaks as LF).
     ProjectDescription Description() const;
@@ -28,13 +31,14 @@ class DescriptionDialog : public QDialog {
     void TryAccept();
 
   private:
-    MessageBox& messages_;
+    widgets::MessageBox& messages_;
     // One editor per field, in the fields' order: a line box, or a text box
     // for a field that may span lines.
     std::vector<QWidget*> editors_;
 };
 
 // Opens the dialog; the edited description when the person confirmed it.
-bool EditDescription(QWidget* parent, MessageBox& messages, ProjectDescription& description);
+bool EditDescription(QWidget* parent, widgets::MessageBox& messages,
+                     ProjectDescription& description);
 
-}  // namespace nubera
+}  // namespace nubera::app

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "widgets/document_opener.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/document_opener.h"
+#include "widgets/dialogs/message_box.h"
 
-namespace nubera {
+namespace nubera::app {
 namespace {
 
 QString HelpFile(const QString& dataFolder) {
@@ -21,8 +21,8 @@ QUrl HelpUrl(const QString& dataFolder, int context) {
     return url;
 }
 
-void ShowHelp(QWidget* owner, int context, const QString& dataFolder, DocumentOpener& opener,
-              MessageBox& messages) {
+void ShowHelp(QWidget* owner, int context, const QString& dataFolder,
+              widgets::DocumentOpener& opener, widgets::MessageBox& messages) {
     const QString file = QDir::toNativeSeparators(HelpFile(dataFolder));
     if (!QFileInfo(HelpFile(dataFolder)).isReadable()) {
         messages.Critical(owner, QStringLiteral("ヘルプファイルが見つかりません。\n") + file);
@@ -35,4 +35,4 @@ void ShowHelp(QWidget* owner, int context, const QString& dataFolder, DocumentOp
     }
 }
 
-}  // namespace nubera
+}  // namespace nubera::app

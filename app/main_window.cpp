@@ -23,13 +23,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/calculation_run.h"
 #include "app/description_dialog.h"
+#include "app/desktop_run.h"
 #include "app/help.h"
-#include "app/input_screens.h"
 #include "app/project_file_commands.h"
-#include "app/results_panel.h"
-#include "app/title_window.h"
+#include "app/screen_opener.h"
+#include "app/startup/title_window.h"
+#include "app/workspace/results_panel.h"
 #include "engine/design_results.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_session.h"
@@ -40,13 +40,13 @@
 #include "text/number_text.h"
 #include "text/round_half.h"
 #include "widgets/centring.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 #include "widgets/named_control.h"
 #include "widgets/numeric_field.h"
 #include "widgets/tab_order.h"
 #include "widgets/twips.h"
 
-namespace nubera {
+namespace nubera::app {
 namespace {
 
 const QColor kDisabledPoissonBackground(192, 192, 255);
@@ -70,7 +70,7 @@ MainWindow::MainWindow(ProjectSession& session, MainWindowServices services)
     : session_(session),
       project_(session.Project()),
       services_(std::move(services)),
-      run_(std::make_unique<CalculationRun>(session, services_, static_cast<RunView&>(*this))),
+      run_(std::make_unique<DesktopRun>(session, services_, static_cast<RunView&>(*this))),
       fileCommands_(std::make_unique<ProjectFileCommands>(session, services_,
                                                           static_cast<FileCommandsView&>(*this))) {
     setObjectName(QStringLiteral("FRM_Main"));
@@ -102,13 +102,13 @@ void MainWindow::BuildControls() {
     statusBar()->setSizeGripEnabled(false);
     // A plain widget of the status bar: the run's progress texts cover it
     // while they are shown.
-    runRequirement_ = Named(new QLabel, QStringLiteral("runRequirement"));
+    runRequirement_ = widgets::Named(new QLabel, QStringLiteral("runRequirement"));
     statusBar()->addWidget(runRequirement_);
 }
 
 QWidget* MainWindow::BuildInputs() {
     auto* inputs = new QWidget;
-    inputs->setMinimumWidth(TwipsToPixels(kWindowWidthTwips, *this));
+    inputs->setMinimumWidth(widgets::TwipsToPixels(kWindowWidthTwips, *this));
     inputs->setMaximumWidth(inputs->minimumWidth());
     auto* layout = new QVBoxLayout(inputs);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -117,8 +117,8 @@ QWidget* MainWindow::BuildInputs() {
     layout->addWidget(BuildPlacementFrame());
     layout->addWidget(Note(QStringLiteral("※着目点の手動設定は、盛土荷重入力後可能になります。")));
     layout->addWidget(Note(QStringLiteral("※即時沈下量計算を行うには、条件の入力が必要です。")));
-    runButton_ = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("実行"));
-    endButton_ = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("終了"));
+    runButton_ = widgets::MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("実行"));
+    endButton_ = widgets::MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("終了"));
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(runButton_);
@@ -131,10 +131,12 @@ QWidget* MainWindow::BuildInputs() {
 QWidget* MainWindow::BuildInputButtons() {
     auto* frame = new QGroupBox(QStringLiteral("条件入力"));
     auto* grid = new QGridLayout(frame);
-    soilButton_ = MakeButton(QStringLiteral("CMD_土質条件"), QStringLiteral("土質条件入力"));
-    fillButton_ = MakeButton(QStringLiteral("CMD_盛土荷重"), QStringLiteral("盛土荷重入力"));
-    soilStatus_ = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_土質条件"));
-    fillStatus_ = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_盛土荷重"));
+    soilButton_ =
+        widgets::MakeButton(QStringLiteral("CMD_土質条件"), QStringLiteral("土質条件入力"));
+    fillButton_ =
+        widgets::MakeButton(QStringLiteral("CMD_盛土荷重"), QStringLiteral("盛土荷重入力"));
+    soilStatus_ = widgets::Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_土質条件"));
+    fillStatus_ = widgets::Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_盛土荷重"));
     grid->addWidget(soilButton_, 0, 0);
     grid->addWidget(soilStatus_, 0, 1);
     grid->addWidget(fillButton_, 1, 0);
@@ -145,11 +147,11 @@ QWidget* MainWindow::BuildInputButtons() {
 
 QWidget* MainWindow::BuildModeFrame() {
     auto* frame = new QGroupBox(QStringLiteral("計算内容"));
-    settlementOnlyOption_ = Named(new QRadioButton(QStringLiteral("即時沈下量のみ計算する")),
-                                  QStringLiteral("OPT_Select_0"));
-    alsoLateralOption_ = Named(new QRadioButton(QStringLiteral("側方変位量の計算も行う")),
-                               QStringLiteral("OPT_Select_1"));
-    poissonBox_ = new NumericField(services_.messages, KeyFilter::Decimal);
+    settlementOnlyOption_ = widgets::Named(
+        new QRadioButton(QStringLiteral("即時沈下量のみ計算する")), QStringLiteral("OPT_Select_0"));
+    alsoLateralOption_ = widgets::Named(new QRadioButton(QStringLiteral("側方変位量の計算も行う")),
+                                        QStringLiteral("OPT_Select_1"));
+    poissonBox_ = new widgets::NumericField(services_.messages, widgets::KeyFilter::Decimal);
     poissonBox_->setObjectName(QStringLiteral("TXT_Poa"));
     poissonBox_->SetFieldName(QStringLiteral("ﾎﾟｱｿﾝ比"));
     poissonBox_->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")));
@@ -170,11 +172,11 @@ QWidget* MainWindow::BuildModeFrame() {
 QWidget* MainWindow::BuildPlacementFrame() {
     auto* frame = new QGroupBox(QStringLiteral("着目点設定機能選択"));
     automaticOption_ =
-        Named(new QRadioButton(QStringLiteral("自動設定")), QStringLiteral("OPT_Tyaku_0"));
+        widgets::Named(new QRadioButton(QStringLiteral("自動設定")), QStringLiteral("OPT_Tyaku_0"));
     manualOption_ =
-        Named(new QRadioButton(QStringLiteral("手動設定")), QStringLiteral("OPT_Tyaku_1"));
-    pointsButton_ = MakeButton(QStringLiteral("CMD_着目点"), QStringLiteral("着目点設定"));
-    pointsStatus_ = Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_着目点"));
+        widgets::Named(new QRadioButton(QStringLiteral("手動設定")), QStringLiteral("OPT_Tyaku_1"));
+    pointsButton_ = widgets::MakeButton(QStringLiteral("CMD_着目点"), QStringLiteral("着目点設定"));
+    pointsStatus_ = widgets::Named(new QLabel(kStatusUnsetInitial), QStringLiteral("LBL_着目点"));
     auto* grid = new QGridLayout(frame);
     grid->addWidget(automaticOption_, 0, 0);
     grid->addWidget(manualOption_, 1, 0);
@@ -313,8 +315,9 @@ void MainWindow::ConnectControls() {
 }
 
 void MainWindow::SetTabOrder() {
-    ChainTabOrder({soilButton_, fillButton_, settlementOnlyOption_, alsoLateralOption_, poissonBox_,
-                   automaticOption_, manualOption_, pointsButton_, runButton_, endButton_});
+    widgets::ChainTabOrder({soilButton_, fillButton_, settlementOnlyOption_, alsoLateralOption_,
+                            poissonBox_, automaticOption_, manualOption_, pointsButton_, runButton_,
+                            endButton_});
 }
 
 MainWindow::BusyScope::BusyScope(MainWindow& window) : window_(window) {
@@ -365,7 +368,7 @@ void MainWindow::Start() {
     const QRect available = screen()->availableGeometry();
     resize(std::min(std::max(width(), kOpeningWidth), available.width() * 9 / 10),
            std::min(std::max(height(), kOpeningHeight), available.height() * 9 / 10));
-    CentreWindow(*this, available);
+    widgets::CentreWindow(*this, available);
     show();
 }
 
@@ -459,12 +462,12 @@ bool MainWindow::CheckPoissonRatio() {
 }
 
 void MainWindow::MoveCursorToRun() {
-    PointAtCentre(QRect(runButton_->mapToGlobal(QPoint(0, 0)), runButton_->size()));
+    widgets::PointAtCentre(QRect(runButton_->mapToGlobal(QPoint(0, 0)), runButton_->size()));
 }
 
 void MainWindow::OpenScreen(Screen screen) {
     BusyScope busy(*this);
-    InputScreens& screens = services_.screens;
+    ScreenOpener& screens = services_.screens;
     QString what;
     switch (screen) {
         case Screen::Soil: {
@@ -665,8 +668,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const bool close = fileCommands_->SaveChangesFirst(kSaveBeforeClosingQuestion) &&
                        services_.messages.Ask(
                            this, QStringLiteral("ヌベラプログラムを終了します。\nよろしいですか？"),
-                           MsgIcon::Information);
+                           widgets::MsgIcon::Information);
     close ? event->accept() : event->ignore();
 }
 
-}  // namespace nubera
+}  // namespace nubera::app

@@ -6,7 +6,7 @@
 #include "app/main_window_services.h"
 #include "app/recent_files.h"
 #include "app/session_views.h"
-#include "app/workspace_change.h"
+#include "app/workspace/workspace_change.h"
 #include "model/placement.h"
 #include "model/processing_mode.h"
 #include "model/project_data.h"
@@ -17,14 +17,20 @@ class QRadioButton;
 class QGroupBox;
 class QUndoStack;
 
-namespace nubera {
-
+namespace nubera::widgets {
 class NumericField;
-class CalculationRun;
-class ProjectFileCommands;
+}  // namespace nubera::widgets
+
+namespace nubera {
 class ProjectSession;
-class ResultsPanel;
 struct LoadedProject;
+}  // namespace nubera
+
+namespace nubera::app {
+
+class DesktopRun;
+class ProjectFileCommands;
+class ResultsPanel;
 
 // The status texts of the three input buttons' labels.
 inline const QString kStatusSet = QStringLiteral("設定されました");
@@ -179,7 +185,7 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     ProjectSession& session_;
     ProjectData& project_;  // the session's
     MainWindowServices services_;
-    std::unique_ptr<CalculationRun> run_;
+    std::unique_ptr<DesktopRun> run_;
     std::unique_ptr<ProjectFileCommands> fileCommands_;
 
     QPushButton* soilButton_ = nullptr;
@@ -192,7 +198,7 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     QRadioButton* alsoLateralOption_ = nullptr;
     QRadioButton* automaticOption_ = nullptr;
     QRadioButton* manualOption_ = nullptr;
-    NumericField* poissonBox_ = nullptr;
+    widgets::NumericField* poissonBox_ = nullptr;
     QPushButton* runButton_ = nullptr;
     QPushButton* endButton_ = nullptr;
     QLabel* runRequirement_ = nullptr;
@@ -205,4 +211,4 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     QStringList waitingFiles_;
 };
 
-}  // namespace nubera
+}  // namespace nubera::app

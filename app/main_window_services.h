@@ -3,25 +3,28 @@
 #include <QString>
 #include <functional>
 
-#include "app/input_screens.h"
+#include "app/screen_opener.h"
 
-namespace nubera {
-
+namespace nubera::widgets {
 class MessageBox;
 class FileDialogs;
 class DocumentOpener;
+}  // namespace nubera::widgets
+
+namespace nubera::app {
+
 class ResultPreview;
 
 // What the main window needs from its surroundings: the real program passes
 // message boxes, file dialogs, the desktop, the print preview and the input
 // screens; tests pass scripted ones.
 struct MainWindowServices {
-    MessageBox& messages;
-    FileDialogs& dialogs;
-    DocumentOpener& opener;
+    widgets::MessageBox& messages;
+    widgets::FileDialogs& dialogs;
+    widgets::DocumentOpener& opener;
     // Shows a saved result workbook's pages until the person closes them.
     ResultPreview& preview;
-    InputScreens& screens;
+    ScreenOpener& screens;
     // Where the report template, the figures and the help are: beside the
     // program, or the installed share/nubera.
     QString dataFolder;
@@ -34,4 +37,4 @@ struct MainWindowServices {
     std::function<void(int milliseconds)> pause;
 };
 
-}  // namespace nubera
+}  // namespace nubera::app

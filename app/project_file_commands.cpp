@@ -8,13 +8,13 @@
 #include "app/session_views.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_session.h"
-#include "widgets/file_dialogs.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/file_dialogs.h"
+#include "widgets/dialogs/message_box.h"
 #include "widgets/qt_path.h"
 #include "widgets/utf8_text.h"
 #include "widgets/wait_cursor.h"
 
-namespace nubera {
+namespace nubera::app {
 
 void ProjectFileCommands::New() {
     if (SaveChangesFirst(kSaveBeforeNewQuestion)) view_.StartNewProject();
@@ -22,7 +22,7 @@ void ProjectFileCommands::New() {
 
 void ProjectFileCommands::Load() {
     const MainWindowServices& services = services_;
-    MessageBox& messages = services.messages;
+    widgets::MessageBox& messages = services.messages;
     if (!MayReplace(true)) return;
     const std::optional<QString> name = services.dialogs.OpenProjectName(view_.Parent());
     if (!name) return;
@@ -49,26 +49,28 @@ void ProjectFileCommands::OpenRecent(const QString& name) {
 
 bool ProjectFileCommands::MayReplace(bool askToClear) {
     if (view_.Modified()) return SaveChangesFirst(kSaveBeforeLoadingQuestion);
-    return !askToClear || services_.messages.Ask(view_.Parent(), kLoadQuestion, MsgIcon::Question);
+    return !askToClear ||
+           services_.messages.Ask(view_.Parent(), kLoadQuestion, widgets::MsgIcon::Question);
 }
 
 bool ProjectFileCommands::SaveChangesFirst(const QString& question) {
     if (!view_.Modified()) return true;
-    switch (services_.messages.AskOrCancel(view_.Parent(), question, MsgIcon::Information)) {
-        case MsgAnswer::Yes:
+    switch (
+        services_.messages.AskOrCancel(view_.Parent(), question, widgets::MsgIcon::Information)) {
+        case widgets::MsgAnswer::Yes:
             return Save();
-        case MsgAnswer::No:
+        case widgets::MsgAnswer::No:
             return true;
-        case MsgAnswer::Ok:
-        case MsgAnswer::Cancel:
+        case widgets::MsgAnswer::Ok:
+        case widgets::MsgAnswer::Cancel:
             break;
     }
     return false;
 }
 
 void ProjectFileCommands::Read(const QString& name) {
-    MessageBox& messages = services_.messages;
-    const auto path = ToPath(name);
+    widgets::MessageBox& messages = services_.messages;
+    const auto path = widgets::ToPath(name);
     switch (CheckProjectHeader(path)) {
         case HeaderCheck::Ok:
             break;
@@ -83,7 +85,7 @@ void ProjectFileCommands::Read(const QString& name) {
     std::string error;
     const std::optional<LoadedProject> loaded = LoadProject(path, &error);
     if (!loaded) {
-        messages.Warning(view_.Parent(), ToQt(error));
+        messages.Warning(view_.Parent(), widgets::ToQt(error));
         return;
     }
     ApplyLoadedProject(*loaded, session_.Project());
@@ -97,9 +99,9 @@ bool ProjectFileCommands::Save() {
     if (session_.Project().alsoLateral && !view_.CheckPoissonRatio()) return false;
     const std::optional<QString> name = services.dialogs.SaveProjectName(view_.Parent());
     if (!name || name->trimmed().isEmpty()) return false;
-    const QString file = ToQString(WithProjectExtension(ToPath(*name)));
+    const QString file = widgets::ToQString(WithProjectExtension(widgets::ToPath(*name)));
     if (QFileInfo::exists(file) &&
-        !services.messages.Ask(view_.Parent(), kOverwriteQuestion, MsgIcon::None)) {
+        !services.messages.Ask(view_.Parent(), kOverwriteQuestion, widgets::MsgIcon::None)) {
         return false;
     }
     return Write(file);
@@ -117,16 +119,17 @@ bool ProjectFileCommands::Write(const QString& file) {
     std::string error;
     bool saved = false;
     {
-        WaitCursor wait;
-        saved = SaveProject(session_.Project(), ToPath(file), &error);
+        widgets::WaitCursor wait;
+        saved = SaveProject(session_.Project(), widgets::ToPath(file), &error);
     }
     if (!saved) {
         services.messages.Warning(
-            view_.Parent(), QStringLiteral("ファイルを保存できませんでした。\n") + ToQt(error));
+            view_.Parent(),
+            QStringLiteral("ファイルを保存できませんでした。\n") + widgets::ToQt(error));
         return false;
     }
     view_.MarkSaved(file);
     return true;
 }
 
-}  // namespace nubera
+}  // namespace nubera::app

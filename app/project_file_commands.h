@@ -3,9 +3,12 @@
 #include <QString>
 
 namespace nubera {
+class ProjectSession;
+}  // namespace nubera
+
+namespace nubera::app {
 
 class FileCommandsView;
-class ProjectSession;
 struct MainWindowServices;
 
 // The file menu's 読み込み and 書き込み: the questions, the file dialogs and the
@@ -62,4 +65,4 @@ inline const QString kNoFileNameMessage = QStringLiteral("ファイル名を指�
 inline const QString kOverwriteQuestion =
     QStringLiteral("同名のファイルが存在します、上書きしますか？");
 
-}  // namespace nubera
+}  // namespace nubera::app

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace nubera {
+namespace nubera::app {
 namespace {
 
 const QString kKey = QStringLiteral("recentFiles");
@@ -35,4 +35,4 @@ void RecentFiles::Store(const QStringList& files) {
     QSettings().setValue(kKey, files.mid(0, kCount));
 }
 
-}  // namespace nubera
+}  // namespace nubera::app

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-namespace nubera {
+namespace nubera::app {
 
 // The project files loaded or saved last, newest first, remembered per user
 // (QSettings) so that the file menu offers them again in the next session.
@@ -20,4 +20,4 @@ class RecentFiles {
     void Store(const QStringList& files);
 };
 
-}  // namespace nubera
+}  // namespace nubera::app

@@ -8,8 +8,10 @@
 class QWidget;
 
 namespace nubera {
-
 struct LoadedProject;
+}  // namespace nubera
+
+namespace nubera::app {
 
 // What the run needs of the window it is started from: the window its
 // messages and preview belong to, the Poisson's-ratio check, the chosen
@@ -50,4 +52,4 @@ class FileCommandsView {
     virtual void ForgetRecentFile(const QString& file) = 0;
 };
 
-}  // namespace nubera
+}  // namespace nubera::app

@@ -50,8 +50,8 @@ std::vector<double> DrawingMilliseconds(const fs::path& workbook, int runs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        const nubera::printout::WorkbookPrintout printout(workbook,
-                                                          nubera::PrintedResultSheets(true));
+        const nubera::printout::WorkbookPrintout printout(
+            workbook, nubera::report::PrintedResultSheets(true));
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
     const fs::path workbook = fs::directory_iterator(work / "first")->path();
     std::vector<std::string> pdfCall{(bin / "nubera-pdf").string(), workbook.string(),
                                      (work / "pages.pdf").string()};
-    for (const std::string& sheet : nubera::PrintedResultSheets(true)) pdfCall.push_back(sheet);
+    for (const std::string& sheet : nubera::report::PrintedResultSheets(true))
+        pdfCall.push_back(sheet);
 
     std::vector<double> calls, floors, pdfs;
     for (int i = 0; i < runs; ++i) {

@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
     QGuiApplication application(qtArgc, argv);
     const std::filesystem::path workbook = argv[1];
     const double seconds = argc > 2 ? std::atof(argv[2]) : 2.0;
-    const std::vector<std::string> sheets = nubera::PrintedResultSheets(true);
+    const std::vector<std::string> sheets = nubera::report::PrintedResultSheets(true);
     try {
         const nubera::printout::WorkbookPrintout printout(workbook, sheets);
         const int pages = printout.PageCount();

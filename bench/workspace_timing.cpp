@@ -13,28 +13,30 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/input_screens.h"
 #include "app/main_window.h"
-#include "app/result_preview.h"
-#include "app/results_panel.h"
+#include "app/preview/result_preview.h"
+#include "app/screen_opener.h"
+#include "app/workspace/results_panel.h"
 #include "projectfile/project_session.h"
-#include "widgets/document_opener.h"
-#include "widgets/file_dialogs.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/document_opener.h"
+#include "widgets/dialogs/file_dialogs.h"
+#include "widgets/dialogs/message_box.h"
 
 namespace {
 
 using namespace nubera;
 
 // Every question is answered Yes; nothing is shown.
-class Answers : public MessageBox {
+class Answers : public widgets::MessageBox {
   public:
-    MsgAnswer Show(QWidget*, const QString&, MsgIcon, MsgButtons buttons, const QString&) override {
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Yes;
+    widgets::MsgAnswer Show(QWidget*, const QString&, widgets::MsgIcon, widgets::MsgButtons buttons,
+                            const QString&) override {
+        return buttons == widgets::MsgButtons::Ok ? widgets::MsgAnswer::Ok
+                                                  : widgets::MsgAnswer::Yes;
     }
 };
 
-class OneFile : public FileDialogs {
+class OneFile : public widgets::FileDialogs {
   public:
     explicit OneFile(QString file) : file_(std::move(file)) {}
     std::optional<QString> OpenProjectName(QWidget*) override { return file_; }
@@ -44,19 +46,19 @@ class OneFile : public FileDialogs {
     QString file_;
 };
 
-class NoDesktop : public DocumentOpener {
+class NoDesktop : public widgets::DocumentOpener {
   public:
     bool Open(const QUrl&) override { return true; }
 };
 
-class NoPreview : public ResultPreview {
+class NoPreview : public app::ResultPreview {
   public:
     void Show(QWidget*, const QString&, const QStringList&) override {}
 };
 
 // The soil screen's ＯＫ, alternating the levee width so that every commit
 // changes the project.
-class Screens : public InputScreens {
+class Screens : public app::ScreenOpener {
   public:
     bool EditSoilConditions(QWidget*, SoilConditions& conditions) override {
         conditions.leveeWidth += (flip_ = !flip_) ? 1 : -1;
@@ -86,7 +88,7 @@ Figures Milliseconds(std::vector<double> times) {
 }
 
 // Times `change` followed by the panel painted, `runs` times.
-Figures TimeChange(MainWindow& window, const std::function<void()>& change, int runs) {
+Figures TimeChange(app::MainWindow& window, const std::function<void()>& change, int runs) {
     std::vector<double> times;
     QElapsedTimer timer;
     for (int i = 0; i < runs; ++i) {
@@ -115,14 +117,14 @@ int main(int argc, char* argv[]) {
     Screens screens;
     const QString folder = QCoreApplication::applicationDirPath();
     ProjectSession session;
-    const MainWindowServices services{messages, dialogs, opener, preview,   screens,
-                                      folder,   folder,  folder, [](int) {}};
+    const app::MainWindowServices services{messages, dialogs, opener, preview,   screens,
+                                           folder,   folder,  folder, [](int) {}};
 
     std::vector<double> starts;
     for (int i = 0; i < 10; ++i) {
         QElapsedTimer timer;
         timer.start();
-        MainWindow window(session, services);
+        app::MainWindow window(session, services);
         window.Start();
         window.repaint();
         QCoreApplication::processEvents();
@@ -130,7 +132,7 @@ int main(int argc, char* argv[]) {
     }
     Print("start to a painted main window", Milliseconds(starts));
 
-    MainWindow window(session, services);
+    app::MainWindow window(session, services);
     window.Start();
     window.OpenProjectFile(project);
     if (!window.ResultsView().Current().Computed()) {

@@ -47,7 +47,7 @@ int RunCalc(const CalcOptions& options, std::ostream& out, std::ostream& err) {
     std::optional<std::filesystem::path> pdf;
     if (options.writeWorkbook) {
         // With a PDF, a day's name is free only when its PDF's is too.
-        workbook = WriteResultWorkbook(
+        workbook = report::WriteResultWorkbook(
             project, computed->results, RunContext(path, computed->placement), options.templatePath,
             options.outputFolder, LocalToday(), &error,
             options.writePdf ? std::string_view(kPdfExtension) : std::string_view());

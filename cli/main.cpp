@@ -19,7 +19,7 @@
 #include <string>
 #include <thread>
 
-#include "cli/batch_command.h"
+#include "cli/batch/batch_command.h"
 #include "cli/boring_command.h"
 #include "cli/calc_command.h"
 #include "cli/output_folders.h"
@@ -148,9 +148,9 @@ bool TemplateFound(const std::filesystem::path& path,
                   << "」を開けません: " << nubera::SystemReasonText(failure.value()) << '\n';
         return false;
     }
-    std::cerr << "雛形ファイル「" << nubera::kTemplateFileName
+    std::cerr << "雛形ファイル「" << nubera::report::kTemplateFileName
               << "」が見つかりません。次の場所を探しました:\n"
-              << nubera::PlacesLooked(dataFolders, nubera::kTemplateFileName) << '\n';
+              << nubera::PlacesLooked(dataFolders, nubera::report::kTemplateFileName) << '\n';
     return false;
 }
 
@@ -174,8 +174,8 @@ int main(int argc, char** argv) {
     const std::filesystem::path folder = ApplicationFolder(argv[0]);
     const auto dataFolders = nubera::DataFolders(folder);
     const auto helperFolders = nubera::HelperFolders(folder);
-    options.templatePath = nubera::FindShippedFile(dataFolders, nubera::kTemplateFileName)
-                               .value_or(folder / nubera::kTemplateFileName);
+    options.templatePath = nubera::FindShippedFile(dataFolders, nubera::report::kTemplateFileName)
+                               .value_or(folder / nubera::report::kTemplateFileName);
     options.pdfTool = nubera::FindShippedFile(helperFolders, nubera::cli::kPdfToolName)
                           .value_or(folder / nubera::cli::kPdfToolName);
 

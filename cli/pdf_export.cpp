@@ -30,7 +30,7 @@ std::string PdfList(const std::vector<PdfRequest>& requests) {
     std::string list;
     for (const PdfRequest& request : requests) {
         list += request.workbook.string() + '\0' + PdfPathOf(request.workbook).string() + '\0';
-        for (const std::string& sheet : PrintedResultSheets(request.alsoLateral)) {
+        for (const std::string& sheet : report::PrintedResultSheets(request.alsoLateral)) {
             list += sheet + '\0';
         }
         list += '\0';
@@ -53,7 +53,7 @@ std::optional<std::filesystem::path> WriteResultPdf(const std::filesystem::path&
     std::vector<std::string> arguments = HelperCall(tool, existing);
     arguments.push_back(workbook.string());
     arguments.push_back(pdf.string());
-    for (std::string& sheet : PrintedResultSheets(alsoLateral))
+    for (std::string& sheet : report::PrintedResultSheets(alsoLateral))
         arguments.push_back(std::move(sheet));
     std::string output;
     const int status = RunHelper(arguments, {}, &output);

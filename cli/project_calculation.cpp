@@ -71,7 +71,7 @@ std::vector<std::string> RunWarnings(const ProjectData& project) {
     return warnings;
 }
 
-ReportContext RunContext(const std::filesystem::path& path, Placement placement) {
+report::ReportContext RunContext(const std::filesystem::path& path, Placement placement) {
     return {Utf8FromPath(path.filename()),
             std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement,
             FileSha256(path)};

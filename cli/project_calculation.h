@@ -37,6 +37,6 @@ std::vector<std::string> RunWarnings(const ProjectData& project);
 
 // What the report records of the run: the project file's name without its
 // folder, the time now.
-ReportContext RunContext(const std::filesystem::path& path, Placement placement);
+report::ReportContext RunContext(const std::filesystem::path& path, Placement placement);
 
 }  // namespace nubera::cli

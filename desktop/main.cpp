@@ -14,20 +14,20 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/desktop_program.h"
-#include "app/instance_lock.h"
-#include "app/modal_input_screens.h"
-#include "app/print_preview.h"
-#include "app/running_copy.h"
+#include "app/modal_screen_opener.h"
+#include "app/preview/print_preview.h"
+#include "app/startup/desktop_program.h"
+#include "app/startup/instance_lock.h"
+#include "app/startup/running_copy.h"
 #include "desktop/smoke_test.h"
 #include "files/shipped_files.h"
 #include "report/result_workbook.h"
 #include "version.h"
-#include "widgets/desktop_opener.h"
-#include "widgets/japanese_desktop.h"
+#include "widgets/dialogs/desktop_opener.h"
+#include "widgets/dialogs/japanese_desktop.h"
+#include "widgets/dialogs/qt_file_dialogs.h"
+#include "widgets/dialogs/qt_message_box.h"
 #include "widgets/pause.h"
-#include "widgets/qt_file_dialogs.h"
-#include "widgets/qt_message_box.h"
 #include "widgets/qt_path.h"
 
 namespace {
@@ -83,9 +83,10 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
 // Beside the program when its files are there (a build tree, a copied
 // folder), else the installed share/nubera.
 QString DataFolder(const QString& programFolder) {
-    const auto found = nubera::FindShippedFile(nubera::DataFolders(nubera::ToPath(programFolder)),
-                                               nubera::kTemplateFileName);
-    return found ? nubera::ToQString(found->parent_path()) : programFolder;
+    const auto found =
+        nubera::FindShippedFile(nubera::DataFolders(nubera::widgets::ToPath(programFolder)),
+                                nubera::report::kTemplateFileName);
+    return found ? nubera::widgets::ToQString(found->parent_path()) : programFolder;
 }
 
 // Presses 実行 as a person would.
@@ -98,7 +99,7 @@ void PressRun() {
 
 // The window's title; with a project, its run as 実行 starts it and the
 // workbook's path. 0 when nothing was said and a project's workbook was written.
-int SmokeTest(const nubera::DesktopProgram& program, bool withProject,
+int SmokeTest(const nubera::app::DesktopProgram& program, bool withProject,
               const nubera::SmokeTestMessages& messages, const nubera::SmokeTestPreview& preview) {
     std::puts(program.Title().toUtf8().constData());
     if (withProject) {
@@ -124,10 +125,10 @@ int main(int argc, char* argv[]) {
 
     // A second copy gives its file to the first, says so and ends without
     // showing a window. The first copy opens it once nothing is open there.
-    nubera::InstanceLock lock;
+    nubera::app::InstanceLock lock;
     if (!lock.TryAcquire()) {
         if (commandLine.file.isEmpty()) return 0;
-        if (!nubera::RunningCopy::HandOver(commandLine.file)) {
+        if (!nubera::app::RunningCopy::HandOver(commandLine.file)) {
             std::fprintf(stderr, "起動中のヌベラにファイルを渡せませんでした: %s\n",
                          commandLine.file.toLocal8Bit().constData());
             return 1;
@@ -138,31 +139,32 @@ int main(int argc, char* argv[]) {
         return 0;
     }
 
-    nubera::SetUpJapaneseDesktop(application);
+    nubera::widgets::SetUpJapaneseDesktop(application);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/nubera.svg")));
     const QString programFolder = QCoreApplication::applicationDirPath();
     const QString dataFolder = DataFolder(programFolder);
     // A smoke test runs with nobody at the screen: nothing may wait for a person.
-    nubera::QtMessageBox shownMessages;
+    nubera::widgets::QtMessageBox shownMessages;
     nubera::SmokeTestMessages smokeTestMessages;
-    nubera::MessageBox& messages =
-        commandLine.smokeTest ? static_cast<nubera::MessageBox&>(smokeTestMessages) : shownMessages;
-    nubera::QtFileDialogs dialogs(programFolder);
-    nubera::DesktopOpener opener;
-    nubera::PrintPreview shownPreview(messages, opener);
+    nubera::widgets::MessageBox& messages =
+        commandLine.smokeTest ? static_cast<nubera::widgets::MessageBox&>(smokeTestMessages)
+                              : shownMessages;
+    nubera::widgets::QtFileDialogs dialogs(programFolder);
+    nubera::widgets::DesktopOpener opener;
+    nubera::app::PrintPreview shownPreview(messages, opener);
     nubera::SmokeTestPreview smokeTestPreview;
-    nubera::ResultPreview& preview = commandLine.smokeTest
-                                         ? static_cast<nubera::ResultPreview&>(smokeTestPreview)
-                                         : shownPreview;
-    nubera::ModalInputScreens screens(messages, dataFolder);
+    nubera::app::ResultPreview& preview =
+        commandLine.smokeTest ? static_cast<nubera::app::ResultPreview&>(smokeTestPreview)
+                              : shownPreview;
+    nubera::app::ModalScreenOpener screens(messages, dataFolder);
     screens.SetBoringFileChooser(
         [&dialogs](QWidget* parent) { return dialogs.OpenBoringName(parent); });
-    nubera::DesktopProgram program(
+    nubera::app::DesktopProgram program(
         {messages, dialogs, opener, preview, screens, dataFolder, programFolder,
          QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-         nubera::PauseKeepingPainted});
+         nubera::widgets::PauseKeepingPainted});
     if (!program.Show()) return 1;
-    nubera::RunningCopy runningCopy;
+    nubera::app::RunningCopy runningCopy;
     runningCopy.Listen([&program](const QString& file) { program.OpenProjectFile(file, true); });
     if (!commandLine.file.isEmpty()) program.OpenProjectFile(commandLine.file, false);
     if (commandLine.smokeTest) {

@@ -4,19 +4,19 @@
 
 namespace nubera {
 
-MsgAnswer SmokeTestMessages::Show(QWidget*, const QString& text, MsgIcon, MsgButtons buttons,
-                                  const QString&) {
+widgets::MsgAnswer SmokeTestMessages::Show(QWidget*, const QString& text, widgets::MsgIcon,
+                                           widgets::MsgButtons buttons, const QString&) {
     anySaid_ = true;
     std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     switch (buttons) {
-        case MsgButtons::Ok:
-            return MsgAnswer::Ok;
-        case MsgButtons::YesNo:
-            return MsgAnswer::No;
-        case MsgButtons::YesNoCancel:
-            return MsgAnswer::Cancel;
+        case widgets::MsgButtons::Ok:
+            return widgets::MsgAnswer::Ok;
+        case widgets::MsgButtons::YesNo:
+            return widgets::MsgAnswer::No;
+        case widgets::MsgButtons::YesNoCancel:
+            return widgets::MsgAnswer::Cancel;
     }
-    return MsgAnswer::Cancel;
+    return widgets::MsgAnswer::Cancel;
 }
 
 void SmokeTestPreview::Show(QWidget*, const QString& workbook, const QStringList&) {

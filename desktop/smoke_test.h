@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/result_preview.h"
-#include "widgets/message_box.h"
+#include "app/preview/result_preview.h"
+#include "widgets/dialogs/message_box.h"
 
 namespace nubera {
 
@@ -12,17 +12,17 @@ namespace nubera {
 // message is printed on standard error and answered with its safe choice
 // (OK, いいえ, キャンセル), a finished workbook's path printed instead of
 // previewed. Anything said counts as a failed check.
-class SmokeTestMessages : public MessageBox {
+class SmokeTestMessages : public widgets::MessageBox {
   public:
-    MsgAnswer Show(QWidget* parent, const QString& text, MsgIcon icon, MsgButtons buttons,
-                   const QString& field) override;
+    widgets::MsgAnswer Show(QWidget* parent, const QString& text, widgets::MsgIcon icon,
+                            widgets::MsgButtons buttons, const QString& field) override;
     bool AnySaid() const { return anySaid_; }
 
   private:
     bool anySaid_ = false;
 };
 
-class SmokeTestPreview : public ResultPreview {
+class SmokeTestPreview : public app::ResultPreview {
   public:
     void Show(QWidget* owner, const QString& workbook, const QStringList& sheets) override;
     const QString& Workbook() const { return workbook_; }

@@ -13,14 +13,14 @@
 
 #include "boring/proposal_rows.h"
 #include "text/number_text.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 #include "widgets/named_control.h"
 #include "widgets/numeric_field.h"
 #include "widgets/qt_path.h"
 #include "widgets/twips.h"
 #include "widgets/utf8_text.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 enum Column { kName, kDepthRange, kNValues, kMeanN, kModulus, kColumnCount };
@@ -46,8 +46,8 @@ QTableWidgetItem* NumberItem(QTableWidgetItem* item) {
 
 }  // namespace
 
-BoringReviewDialog::BoringReviewDialog(BoringLog log, QString filePath, MessageBox& messages,
-                                       QWidget* parent)
+BoringReviewDialog::BoringReviewDialog(BoringLog log, QString filePath,
+                                       widgets::MessageBox& messages, QWidget* parent)
     : QDialog(parent), log_(std::move(log)), filePath_(std::move(filePath)), messages_(messages) {
     setObjectName(QStringLiteral("FRM_ボーリング読込"));
     setWindowTitle(QStringLiteral("ボーリングから読込"));
@@ -56,11 +56,12 @@ BoringReviewDialog::BoringReviewDialog(BoringLog log, QString filePath, MessageB
 }
 
 void BoringReviewDialog::BuildControls() {
-    const QString boring = log_.name.empty() ? QStringLiteral("（名称なし）") : ToQt(log_.name);
+    const QString boring =
+        log_.name.empty() ? QStringLiteral("（名称なし）") : widgets::ToQt(log_.name);
     auto* source =
         new QLabel(QStringLiteral("%1　ボーリング %2（DTD %3、総掘進長 %4 m）")
-                       .arg(QFileInfo(filePath_).fileName(), boring, ToQt(log_.dtdVersion),
-                            ToQt(FormatFixed2(log_.totalLength))));
+                       .arg(QFileInfo(filePath_).fileName(), boring, widgets::ToQt(log_.dtdVersion),
+                            widgets::ToQt(FormatFixed2(log_.totalLength))));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(source);
     layout->addLayout(BuildOptions());
@@ -68,20 +69,22 @@ void BoringReviewDialog::BuildControls() {
     layout->addWidget(new QLabel(
         QStringLiteral("N値は30cmに換算（上限%1）。Es は書き換えられます。試験のない層の Es は"
                        "入力してください。")
-            .arg(ToQt(FormatNumber(kMaxConvertedN)))));
+            .arg(widgets::ToQt(FormatNumber(kMaxConvertedN)))));
     layout->addWidget(BuildButtons());
 }
 
 QFormLayout* BoringReviewDialog::BuildOptions() {
-    alphaBox_ = Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_α"));
-    alphaBox_->setText(ToQt(FormatNumber(kDefaultAlpha)));
+    alphaBox_ = widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                               QStringLiteral("TXT_α"));
+    alphaBox_->setText(widgets::ToQt(FormatNumber(kDefaultAlpha)));
     alphaBox_->SetFieldName(QStringLiteral("係数α"));
-    depthBox_ = Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_深度H"));
+    depthBox_ = widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                               QStringLiteral("TXT_深度H"));
     depthBox_->SetFieldName(QStringLiteral("深度H"));
-    mergeBox_ = Named(new QCheckBox(QStringLiteral("隣り合う同じ土質名の層をまとめる")),
-                      QStringLiteral("CHK_まとめる"));
-    for (NumericField* box : {alphaBox_, depthBox_}) {
-        box->setFixedWidth(TwipsToPixels(kBoxWidthTwips, *this));
+    mergeBox_ = widgets::Named(new QCheckBox(QStringLiteral("隣り合う同じ土質名の層をまとめる")),
+                               QStringLiteral("CHK_まとめる"));
+    for (widgets::NumericField* box : {alphaBox_, depthBox_}) {
+        box->setFixedWidth(widgets::TwipsToPixels(kBoxWidthTwips, *this));
         box->SetAfterEnter([this] { Repropose(); });
     }
     connect(mergeBox_, &QCheckBox::toggled, this, [this] { Repropose(); });
@@ -94,7 +97,7 @@ QFormLayout* BoringReviewDialog::BuildOptions() {
 }
 
 QTableWidget* BoringReviewDialog::BuildTable() {
-    table_ = Named(new QTableWidget(0, kColumnCount), QStringLiteral("VSF_Boring"));
+    table_ = widgets::Named(new QTableWidget(0, kColumnCount), QStringLiteral("VSF_Boring"));
     table_->setHorizontalHeaderLabels({QStringLiteral("土質名"), QStringLiteral("深度(m)"),
                                        QStringLiteral("N値"), QStringLiteral("N平均"),
                                        QStringLiteral("変形係数Es(kN/㎡)")});
@@ -110,10 +113,10 @@ QTableWidget* BoringReviewDialog::BuildTable() {
 
 QDialogButtonBox* BoringReviewDialog::BuildButtons() {
     auto* buttons = new QDialogButtonBox;
-    Named(buttons->addButton(QStringLiteral("ＯＫ"), QDialogButtonBox::AcceptRole),
-          QStringLiteral("CMD_Exec"));
-    Named(buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole),
-          QStringLiteral("CMD_Cancel"));
+    widgets::Named(buttons->addButton(QStringLiteral("ＯＫ"), QDialogButtonBox::AcceptRole),
+                   QStringLiteral("CMD_Exec"));
+    widgets::Named(buttons->addButton(QStringLiteral("キャンセル"), QDialogButtonBox::RejectRole),
+                   QStringLiteral("CMD_Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     return buttons;
@@ -127,7 +130,7 @@ void BoringReviewDialog::Repropose() {
     std::string error;
     auto proposal = ProposeLayers(log_, options, &error);
     if (!proposal) {
-        messages_.Warning(this, ToQt(error));
+        messages_.Warning(this, widgets::ToQt(error));
         return;
     }
     proposal_ = std::move(*proposal);
@@ -135,25 +138,27 @@ void BoringReviewDialog::Repropose() {
 }
 
 void BoringReviewDialog::ShowProposal() {
-    depthBox_->setText(ToQt(FormatFixed2(proposal_.cutDepth)));
+    depthBox_->setText(widgets::ToQt(FormatFixed2(proposal_.cutDepth)));
     const std::vector<SoilLayerRow> rows = SoilRowsOf(proposal_);
     table_->setRowCount(static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const DerivedLayer& layer = proposal_.layers[i];
         const int row = static_cast<int>(i);
-        table_->setItem(row, kName, ReadOnlyItem(ToQt(layer.name), *this));
+        table_->setItem(row, kName, ReadOnlyItem(widgets::ToQt(layer.name), *this));
         table_->setItem(
             row, kDepthRange,
-            ReadOnlyItem(ToQt(FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom)), *this));
-        table_->setItem(row, kNValues,
-                        ReadOnlyItem(layer.nValues.empty() ? QStringLiteral("試験なし")
-                                                           : ToQt(NValuesText(layer.nValues)),
-                                     *this));
+            ReadOnlyItem(widgets::ToQt(FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom)),
+                         *this));
         table_->setItem(
-            row, kMeanN,
-            NumberItem(ReadOnlyItem(
-                layer.meanN ? ToQt(MeanNText(*layer.meanN)) : QStringLiteral("-"), *this)));
-        auto* modulus = NumberItem(new QTableWidgetItem(ToQt(rows[i].modulus)));
+            row, kNValues,
+            ReadOnlyItem(layer.nValues.empty() ? QStringLiteral("試験なし")
+                                               : widgets::ToQt(NValuesText(layer.nValues)),
+                         *this));
+        table_->setItem(row, kMeanN,
+                        NumberItem(ReadOnlyItem(layer.meanN ? widgets::ToQt(MeanNText(*layer.meanN))
+                                                            : QStringLiteral("-"),
+                                                *this)));
+        auto* modulus = NumberItem(new QTableWidgetItem(widgets::ToQt(rows[i].modulus)));
         if (rows[i].modulus.empty()) modulus->setBackground(kNeedsEntry);
         table_->setItem(row, kModulus, modulus);
     }
@@ -161,7 +166,7 @@ void BoringReviewDialog::ShowProposal() {
 
 std::optional<std::vector<SoilLayerRow>> BoringReviewDialog::CheckedRows() {
     if (auto tooMany = TooManyLayers(proposal_.layers.size())) {
-        messages_.Warning(this, ToQt(*tooMany));
+        messages_.Warning(this, widgets::ToQt(*tooMany));
         return std::nullopt;
     }
     std::vector<SoilLayerRow> rows = SoilRowsOf(proposal_);
@@ -171,7 +176,7 @@ std::optional<std::vector<SoilLayerRow>> BoringReviewDialog::CheckedRows() {
         // A layer without stiffness is no layer: Es must be above zero.
         if (typed.isEmpty() || !value || *value <= 0) {
             messages_.Warning(
-                this, ToQt(LayerLabel(proposal_, i)) +
+                this, widgets::ToQt(LayerLabel(proposal_, i)) +
                           (typed.isEmpty() ? QStringLiteral("の Es を入力してください。")
                                            : QStringLiteral("の Es「%1」が不正です。").arg(typed)));
             table_->setCurrentCell(static_cast<int>(i), kModulus);
@@ -192,8 +197,8 @@ void BoringReviewDialog::accept() {
     auto rows = CheckedRows();
     if (!rows) return;
     rows_ = std::move(*rows);
-    derivation_ = DerivationOf(proposal_, log_, ToPath(filePath_));
+    derivation_ = DerivationOf(proposal_, log_, widgets::ToPath(filePath_));
     QDialog::accept();
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -15,10 +15,12 @@ class QDialogButtonBox;
 class QFormLayout;
 class QTableWidget;
 
-namespace nubera {
-
+namespace nubera::widgets {
 class MessageBox;
 class NumericField;
+}  // namespace nubera::widgets
+
+namespace nubera::input {
 
 // "ボーリングから読込": the layers proposed from a boring log, shown for review
 // before they go into the soil grid. α, the depth H and the merging of
@@ -30,7 +32,7 @@ class BoringReviewDialog : public QDialog {
     Q_OBJECT
 
   public:
-    BoringReviewDialog(BoringLog log, QString filePath, MessageBox& messages,
+    BoringReviewDialog(BoringLog log, QString filePath, widgets::MessageBox& messages,
                        QWidget* parent = nullptr);
 
     // Once exec() returned Accepted.
@@ -53,15 +55,15 @@ class BoringReviewDialog : public QDialog {
 
     BoringLog log_;
     QString filePath_;
-    MessageBox& messages_;
+    widgets::MessageBox& messages_;
     LayerProposal proposal_;
     std::vector<SoilLayerRow> rows_;
     SoilDerivation derivation_;
 
-    NumericField* alphaBox_ = nullptr;
-    NumericField* depthBox_ = nullptr;
+    widgets::NumericField* alphaBox_ = nullptr;
+    widgets::NumericField* depthBox_ = nullptr;
     QCheckBox* mergeBox_ = nullptr;
     QTableWidget* table_ = nullptr;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -14,14 +14,14 @@
 #include "screenrules/section_figure.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
-#include "widgets/message_box.h"
-#include "widgets/message_over_frame.h"
+#include "widgets/dialogs/message_box.h"
+#include "widgets/dialogs/message_over_frame.h"
 #include "widgets/named_control.h"
 #include "widgets/numeric_field.h"
 #include "widgets/tab_order.h"
 #include "widgets/utf8_text.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 const QString kBlockLimitMessage = QStringLiteral("分布荷重は５つまで入力可能です。");
@@ -80,14 +80,14 @@ double ValueOf(const QString& text) {
     return ReadNumberPrefix(text.trimmed().toStdString());
 }
 QString Fixed2(double value) {
-    return ToQt(FormatFixed2(value));
+    return widgets::ToQt(FormatFixed2(value));
 }
 QString RowLabel(int row) {
-    return ToQt(FillLoadLabel(static_cast<std::size_t>(row)));
+    return widgets::ToQt(FillLoadLabel(static_cast<std::size_t>(row)));
 }
 
 QLabel* Heading(const QString& name, const QString& text) {
-    auto* label = Named(new QLabel(text), name);
+    auto* label = widgets::Named(new QLabel(text), name);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     return label;
@@ -96,7 +96,8 @@ QLabel* Heading(const QString& name, const QString& text) {
 }  // namespace
 
 FillLoadScreen::FillLoadScreen(FillLoads loads, Placement placement, bool manualPointsSet,
-                               MessageBox& messages, const QString& figureFolder, QWidget* parent)
+                               widgets::MessageBox& messages, const QString& figureFolder,
+                               QWidget* parent)
     : ListEntryScreen(messages, kMaxFillBlocks, kBlockLimitMessage, parent),
       loads_(std::move(loads)),
       openedBlocks_(loads_.blocks),
@@ -121,21 +122,22 @@ void FillLoadScreen::BuildControls() {
     window->addWidget(BuildEntryFrame());
     window->addWidget(BuildCommandRow([this] { ClearAll(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
-    ChainTabOrder({surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_, heightBox_,
-                   extraHeightBox_, unitWeightBox_, deleteButton_, addButton_, clearAllButton_,
-                   okButton_, cancelButton_});
+    widgets::ChainTabOrder({surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_, heightBox_,
+                            extraHeightBox_, unitWeightBox_, deleteButton_, addButton_,
+                            clearAllButton_, okButton_, cancelButton_});
 }
 
 // The explanatory picture and the section drawing share one place; only one
 // of them is visible at a time.
 QWidget* FillLoadScreen::BuildFigureFrame() {
-    auto* frame = Named(new QFrame, QStringLiteral("FRA_View"));
+    auto* frame = widgets::Named(new QFrame, QStringLiteral("FRA_View"));
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QGridLayout(frame);
-    figureSource_ = Named(new QLabel(frame), QStringLiteral("Pic_Source"));
+    figureSource_ = widgets::Named(new QLabel(frame), QStringLiteral("Pic_Source"));
     figureSource_->hide();
-    figureView_ = Named(new QLabel, QStringLiteral("PIC_View"));
-    sectionView_ = Named(new SectionView(kFillLoadSectionLayout), QStringLiteral("PIC_QView"));
+    figureView_ = widgets::Named(new QLabel, QStringLiteral("PIC_View"));
+    sectionView_ =
+        widgets::Named(new SectionView(kFillLoadSectionLayout), QStringLiteral("PIC_QView"));
     layout->addWidget(figureView_, 0, 0, Qt::AlignHCenter | Qt::AlignTop);
     layout->addWidget(sectionView_, 0, 0);
     frame->setMinimumSize(
@@ -145,9 +147,10 @@ QWidget* FillLoadScreen::BuildFigureFrame() {
 }
 
 QWidget* FillLoadScreen::BuildEntryFrame() {
-    entryFrame_ = Named(new QFrame, QStringLiteral("Frame1"));
+    entryFrame_ = widgets::Named(new QFrame, QStringLiteral("Frame1"));
     const auto box = [this](const char* name) {
-        return Named(new NumericField(messages_, KeyFilter::Decimal), QString::fromUtf8(name));
+        return widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                              QString::fromUtf8(name));
     };
     surchargeBox_ = box("TXT_qX");
     baseBox_ = box("TXT_Base");
@@ -162,14 +165,14 @@ QWidget* FillLoadScreen::BuildEntryFrame() {
     entries_ = {baseBox_,        slopeABox_,          crestBox_,      slopeCBox_,  heightBox_,
                 extraHeightBox_, totalHeightDisplay_, unitWeightBox_, loadDisplay_};
 
-    list_ = Named(new ListGrid(kListColumns, {}), QStringLiteral("VSF_List"));
+    list_ = widgets::Named(new ListGrid(kListColumns, {}), QStringLiteral("VSF_List"));
     list_->SetColumnWidthsTwips(QVector<int>(kListColumns, kColumnWidth), kGridExtraWidth);
     list_->setFixedHeight(list_->verticalHeader()->defaultSectionSize() *
                               static_cast<int>(kMaxFillBlocks) +
                           2 * list_->frameWidth());
     list_->setFocusPolicy(Qt::ClickFocus);
-    addButton_ = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加"));
-    deleteButton_ = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
+    addButton_ = widgets::MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加"));
+    deleteButton_ = widgets::MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
 
     QVector<QWidget*> titles;
     QVector<QWidget*> entryTitles;
@@ -180,7 +183,7 @@ QWidget* FillLoadScreen::BuildEntryFrame() {
         titles.append(headings_[i]);
         entryTitles.append(entryHeadings_[i]);
         if (i > 0) entries.append(entries_[i - 1]);
-        if (auto* field = qobject_cast<NumericField*>(entries.back())) {
+        if (auto* field = qobject_cast<widgets::NumericField*>(entries.back())) {
             field->SetFieldName(kEntryTitles[i]);
         }
     }
@@ -213,8 +216,8 @@ QWidget* FillLoadScreen::BuildEntryFrame() {
 }
 
 void FillLoadScreen::ConfigureBoxes() {
-    for (NumericField* box : {surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_,
-                              heightBox_, extraHeightBox_, unitWeightBox_}) {
+    for (widgets::NumericField* box : {surchargeBox_, baseBox_, slopeABox_, crestBox_, slopeCBox_,
+                                       heightBox_, extraHeightBox_, unitWeightBox_}) {
         box->SetUpperLimit(kEntryLimit);
     }
     extraHeightBox_->SetAfterEnter([this] {
@@ -313,7 +316,7 @@ void FillLoadScreen::UpdateLoad() {
         LoadIntensity(ValueOf(totalHeightDisplay_->text()), ValueOf(unitWeightBox_->text()))));
 }
 
-bool FillLoadScreen::CheckRequired(NumericField* box, const QString& missingMessage) {
+bool FillLoadScreen::CheckRequired(widgets::NumericField* box, const QString& missingMessage) {
     if (box->text().isEmpty()) {
         box->ReportAndRefocus(missingMessage);
         return false;
@@ -322,10 +325,10 @@ bool FillLoadScreen::CheckRequired(NumericField* box, const QString& missingMess
 }
 
 // Numeric and rewritten "0.00"; the limit of 100 belongs to Enter alone.
-bool FillLoadScreen::CheckNumber(NumericField* box) {
+bool FillLoadScreen::CheckNumber(widgets::NumericField* box) {
     const std::optional<double> value = box->Value();
     if (!value) {
-        box->ReportAndRefocus(kInvalidEntryMessage);
+        box->ReportAndRefocus(widgets::kInvalidEntryMessage);
         return false;
     }
     box->Normalise(*value);
@@ -347,7 +350,7 @@ bool FillLoadScreen::CheckHeight() {
 }
 
 bool FillLoadScreen::CheckEntry() {
-    for (NumericField* box : {baseBox_, slopeABox_, crestBox_, slopeCBox_}) {
+    for (widgets::NumericField* box : {baseBox_, slopeABox_, crestBox_, slopeCBox_}) {
         if (!CheckRequired(box, kMissingValueMessage)) return false;
     }
     if (!CheckHeight()) return false;
@@ -372,12 +375,12 @@ void FillLoadScreen::WriteRow(int row) {
 // Enter in the last box completes the block: its load, then add or update.
 void FillLoadScreen::EnterUnitWeight() {
     switch (unitWeightBox_->CheckEntry()) {
-        case NumericField::EnterOutcome::Rejected:
+        case widgets::NumericField::EnterOutcome::Rejected:
             return;
-        case NumericField::EnterOutcome::Accepted:
+        case widgets::NumericField::EnterOutcome::Accepted:
             UpdateLoad();
             break;
-        case NumericField::EnterOutcome::Empty:
+        case widgets::NumericField::EnterOutcome::Empty:
             break;
     }
     AddOrUpdate();
@@ -395,13 +398,13 @@ void FillLoadScreen::RowsMovedUp(int row) {
 }
 
 void FillLoadScreen::ClearAll() {
-    if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
+    if (!messages_.Ask(this, kClearQuestion, widgets::MsgIcon::Information)) return;
     list_->RemoveAllRows();
     ResetScreen();
 }
 
 bool FillLoadScreen::CheckSurcharge() {
-    return surchargeBox_->CheckEntry() != NumericField::EnterOutcome::Rejected;
+    return surchargeBox_->CheckEntry() != widgets::NumericField::EnterOutcome::Rejected;
 }
 
 // Takes the blocks once they stack and the user has confirmed their drawing;
@@ -413,7 +416,7 @@ bool FillLoadScreen::CommitBlocks() {
     }
     const std::vector<FillBlock> blocks = Blocks();
     if (const auto failure = CheckStacking(blocks)) {
-        messages_.Warning(this, ToQt(failure->message));
+        messages_.Warning(this, widgets::ToQt(failure->message));
         SelectRow(static_cast<int>(failure->row));
         Refocus(failure->focus == StackingFailure::Field::Base ? baseBox_ : slopeABox_);
         return false;
@@ -427,8 +430,8 @@ bool FillLoadScreen::Confirm(const std::vector<FillBlock>& blocks) {
     sectionView_->SetFigure(DrawSection(table, kFillLoadSectionLayout));
     sectionView_->show();
     figureView_->hide();
-    MessageOverFrame::Install(entryFrame_);
-    if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
+    widgets::MessageOverFrame::Install(entryFrame_);
+    if (!messages_.Ask(this, kConfirmQuestion, widgets::MsgIcon::Information)) return false;
     // Blocks listed as they were opened are handed back as they were, so that
     // a surcharge changed alone changes nothing else.
     loads_.blocks = ListTexts() == openedList_ ? openedBlocks_ : table;
@@ -456,7 +459,7 @@ void FillLoadScreen::AnnounceDiscardedPoints() {
     if (!CommitDiscardsManualPoints(loads_.blocks, openedBlocks_, placement_)) return;
     Q_EMIT ManualPointsDiscarded(loads_.blocks.has_value());
     if (TellsOfDiscardedPoints(loads_, openedBlocks_, placement_, manualPointsSet_)) {
-        MessageOverFrame::Install(entryFrame_);
+        widgets::MessageOverFrame::Install(entryFrame_);
         messages_.Information(this, kPointsClearedMessage);
     }
 }
@@ -478,7 +481,7 @@ bool FillLoadScreen::eventFilter(QObject* watched, QEvent* event) {
     ToggleFigure();
     // In an entry box Ctrl+Enter is Enter as well; anywhere else it only
     // toggles, so that a focused button (ＯＫ right after a No) is not pressed.
-    return qobject_cast<NumericField*>(watched) == nullptr;
+    return qobject_cast<widgets::NumericField*>(watched) == nullptr;
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

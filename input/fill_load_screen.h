@@ -14,10 +14,13 @@ class QFrame;
 class QLabel;
 class QPushButton;
 
-namespace nubera {
+namespace nubera::widgets {
+class NumericField;
+}  // namespace nubera::widgets
+
+namespace nubera::input {
 
 class ListGrid;
-class NumericField;
 class SectionView;
 
 // The fill-load screen "盛土荷重入力画面": up to five stacked trapezoidal fill
@@ -30,8 +33,9 @@ class FillLoadScreen : public ListEntryScreen {
     Q_OBJECT
 
   public:
-    FillLoadScreen(FillLoads loads, Placement placement, bool manualPointsSet, MessageBox& messages,
-                   const QString& figureFolder, QWidget* parent = nullptr);
+    FillLoadScreen(FillLoads loads, Placement placement, bool manualPointsSet,
+                   widgets::MessageBox& messages, const QString& figureFolder,
+                   QWidget* parent = nullptr);
 
     // The accepted fill loads once exec() returned Accepted.
     const FillLoads& Loads() const { return loads_; }
@@ -72,8 +76,8 @@ class FillLoadScreen : public ListEntryScreen {
     void ResetScreen();
     void UpdateTotalHeight();
     void UpdateLoad();
-    bool CheckRequired(NumericField* box, const QString& missingMessage);
-    bool CheckNumber(NumericField* box);
+    bool CheckRequired(widgets::NumericField* box, const QString& missingMessage);
+    bool CheckNumber(widgets::NumericField* box);
     bool CheckHeight();
 
     void EnterUnitWeight();
@@ -90,18 +94,18 @@ class FillLoadScreen : public ListEntryScreen {
     QStringList openedList_;
     Placement placement_;
     bool manualPointsSet_;
-    FigureThumbnail thumb_;
+    widgets::FigureThumbnail thumb_;
     bool drawingShown_ = false;
 
-    NumericField* surchargeBox_ = nullptr;
-    NumericField* baseBox_ = nullptr;
-    NumericField* slopeABox_ = nullptr;
-    NumericField* crestBox_ = nullptr;
-    NumericField* slopeCBox_ = nullptr;
-    NumericField* heightBox_ = nullptr;
-    NumericField* extraHeightBox_ = nullptr;
+    widgets::NumericField* surchargeBox_ = nullptr;
+    widgets::NumericField* baseBox_ = nullptr;
+    widgets::NumericField* slopeABox_ = nullptr;
+    widgets::NumericField* crestBox_ = nullptr;
+    widgets::NumericField* slopeCBox_ = nullptr;
+    widgets::NumericField* heightBox_ = nullptr;
+    widgets::NumericField* extraHeightBox_ = nullptr;
     QLabel* totalHeightDisplay_ = nullptr;
-    NumericField* unitWeightBox_ = nullptr;
+    widgets::NumericField* unitWeightBox_ = nullptr;
     QLabel* loadDisplay_ = nullptr;
     std::array<QWidget*, kEntryColumns> entries_{};
     std::array<QLabel*, kEntryColumns + 1> headings_{};
@@ -112,4 +116,4 @@ class FillLoadScreen : public ListEntryScreen {
     SectionView* sectionView_ = nullptr;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -10,15 +10,15 @@
 #include "model/point_name.h"
 #include "screenrules/section_figure.h"
 #include "text/number_text.h"
-#include "widgets/message_box.h"
-#include "widgets/message_over_frame.h"
+#include "widgets/dialogs/message_box.h"
+#include "widgets/dialogs/message_over_frame.h"
 #include "widgets/named_control.h"
 #include "widgets/numeric_field.h"
 #include "widgets/tab_order.h"
 #include "widgets/twips.h"
 #include "widgets/utf8_text.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 const QString kClearQuestion = QStringLiteral("着目点設定をクリアします。\nよろしいですか？");
@@ -33,14 +33,14 @@ constexpr int kColumnGap = 600;
 }  // namespace
 
 FocusPointScreen::FocusPointScreen(std::optional<FillLoadTable> fillLoads,
-                                   std::optional<FocusPointList> points, MessageBox& messages,
-                                   QWidget* parent)
+                                   std::optional<FocusPointList> points,
+                                   widgets::MessageBox& messages, QWidget* parent)
     : InputScreen(messages, parent), fillLoads_(std::move(fillLoads)), points_(std::move(points)) {
     setObjectName(QStringLiteral("FRM_着目点手動設定"));
     setWindowTitle(QStringLiteral("着目点手動設定画面"));
     BuildControls();
     if (fillLoads_ && fillLoads_->RowCount() > 0) range_ = PointRangeOf(*fillLoads_);
-    rangeLabel_->setText(ToQt(PointRangeText(range_)));
+    rangeLabel_->setText(widgets::ToQt(PointRangeText(range_)));
     LoadPoints();
     MarkOpened();
 }
@@ -54,36 +54,38 @@ void FocusPointScreen::BuildControls() {
     for (std::size_t i = 0; i + 1 < kPointCount; ++i) {
         setTabOrder(pointBoxes_[i], pointBoxes_[i + 1]);
     }
-    ChainTabOrder({pointBoxes_.back(), clearAllButton_, okButton_, cancelButton_});
+    widgets::ChainTabOrder({pointBoxes_.back(), clearAllButton_, okButton_, cancelButton_});
 }
 
 QWidget* FocusPointScreen::BuildFigureFrame() {
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(frame);
-    sectionView_ = Named(new SectionView(kFocusPointSectionLayout), QStringLiteral("PIC_QView"));
+    sectionView_ =
+        widgets::Named(new SectionView(kFocusPointSectionLayout), QStringLiteral("PIC_QView"));
     layout->addWidget(sectionView_);
     return frame;
 }
 
 QWidget* FocusPointScreen::BuildEntryFrame() {
-    entryFrame_ = Named(new QFrame, QStringLiteral("Frame4"));
+    entryFrame_ = widgets::Named(new QFrame, QStringLiteral("Frame4"));
     auto* boxes = new QGridLayout;
     for (std::size_t i = 0; i < kPointCount; ++i) {
-        pointBoxes_[i] = Named(new NumericField(messages_, KeyFilter::SignedDecimal),
-                               QStringLiteral("TXT_着目点_%1").arg(i));
-        pointLabels_[i] =
-            Named(new QLabel(ToQt(PointName(i))), QStringLiteral("LBL_着目点_%1").arg(i));
+        pointBoxes_[i] =
+            widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::SignedDecimal),
+                           QStringLiteral("TXT_着目点_%1").arg(i));
+        pointLabels_[i] = widgets::Named(new QLabel(widgets::ToQt(PointName(i))),
+                                         QStringLiteral("LBL_着目点_%1").arg(i));
         pointBoxes_[i]->SetFieldName(pointLabels_[i]->text());
         const int row = static_cast<int>(i % kFirstColumnRows);
         const int column = static_cast<int>(i / kFirstColumnRows) * 3;
-        pointBoxes_[i]->setFixedWidth(TwipsToPixels(kBoxWidth, *this));
+        pointBoxes_[i]->setFixedWidth(widgets::TwipsToPixels(kBoxWidth, *this));
         boxes->addWidget(pointLabels_[i], row, column);
         boxes->addWidget(pointBoxes_[i], row, column + 1);
     }
-    boxes->setColumnMinimumWidth(2, TwipsToPixels(kColumnGap, *this));
+    boxes->setColumnMinimumWidth(2, widgets::TwipsToPixels(kColumnGap, *this));
     boxes->setColumnStretch(5, 1);
-    rangeLabel_ = Named(new QLabel, QStringLiteral("LBL_範囲"));
+    rangeLabel_ = widgets::Named(new QLabel, QStringLiteral("LBL_範囲"));
     rangeLabel_->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(entryFrame_);
@@ -110,7 +112,7 @@ void FocusPointScreen::LoadPoints() {
 
 QStringList FocusPointScreen::CommittedTexts() const {
     QStringList texts;
-    for (const NumericField* box : pointBoxes_) texts << box->text();
+    for (const widgets::NumericField* box : pointBoxes_) texts << box->text();
     return texts;
 }
 
@@ -122,7 +124,7 @@ PointTexts FocusPointScreen::Texts() const {
 
 void FocusPointScreen::ShowTexts(const PointTexts& texts) {
     for (std::size_t i = 0; i < kPointCount; ++i) {
-        const QString text = ToQt(texts[i]);
+        const QString text = widgets::ToQt(texts[i]);
         if (pointBoxes_[i]->text() != text) pointBoxes_[i]->setText(text);
     }
 }
@@ -133,7 +135,7 @@ void FocusPointScreen::DrawPoints(const PointTexts& texts) {
     SectionFigure figure = DrawSection(*fillLoads_, kFocusPointSectionLayout);
     const double centre = -range_.minimum;
     for (std::size_t i = 0; i < kPointCount; ++i) {
-        const QString text = ToQt(texts[i]).trimmed();
+        const QString text = widgets::ToQt(texts[i]).trimmed();
         if (!text.isEmpty())
             AddPointMarker(figure, centre, ReadNumberPrefix(text.toStdString()), i);
     }
@@ -141,8 +143,8 @@ void FocusPointScreen::DrawPoints(const PointTexts& texts) {
 }
 
 void FocusPointScreen::ClearAll() {
-    if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
-    for (NumericField* box : pointBoxes_) box->clear();
+    if (!messages_.Ask(this, kClearQuestion, widgets::MsgIcon::Information)) return;
+    for (widgets::NumericField* box : pointBoxes_) box->clear();
 }
 
 // Takes the points once checked and confirmed on the drawing; no points at
@@ -151,7 +153,7 @@ bool FocusPointScreen::Commit() {
     const PointCheck check = CheckFocusPoints(Texts(), range_);
     ShowTexts(check.texts);
     if (check.box) {
-        pointBoxes_[*check.box]->ReportAndRefocus(ToQt(check.message));
+        pointBoxes_[*check.box]->ReportAndRefocus(widgets::ToQt(check.message));
         return false;
     }
     if (!check.entered) {
@@ -159,10 +161,10 @@ bool FocusPointScreen::Commit() {
         return true;
     }
     DrawPoints(check.texts);
-    MessageOverFrame::Install(entryFrame_);
-    if (!messages_.Ask(this, kConfirmQuestion, MsgIcon::Information)) return false;
+    widgets::MessageOverFrame::Install(entryFrame_);
+    if (!messages_.Ask(this, kConfirmQuestion, widgets::MsgIcon::Information)) return false;
     points_ = BuildFocusPointList(check.texts);
     return true;
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -10,9 +10,12 @@
 class QFrame;
 class QLabel;
 
-namespace nubera {
-
+namespace nubera::widgets {
 class NumericField;
+}  // namespace nubera::widgets
+
+namespace nubera::input {
+
 class SectionView;
 
 // The manual points screen "着目点手動設定画面": up to eleven points of interest
@@ -23,7 +26,7 @@ class FocusPointScreen : public InputScreen {
   public:
     // The points are placed across `fillLoads`, which the screen only shows.
     FocusPointScreen(std::optional<FillLoadTable> fillLoads, std::optional<FocusPointList> points,
-                     MessageBox& messages, QWidget* parent = nullptr);
+                     widgets::MessageBox& messages, QWidget* parent = nullptr);
 
     // The accepted points once exec() returned Accepted; none when the
     // person accepted an empty screen.
@@ -48,11 +51,11 @@ class FocusPointScreen : public InputScreen {
     std::optional<FocusPointList> points_;
     PointRange range_;
 
-    std::array<NumericField*, kPointCount> pointBoxes_{};
+    std::array<widgets::NumericField*, kPointCount> pointBoxes_{};
     std::array<QLabel*, kPointCount> pointLabels_{};
     QLabel* rangeLabel_ = nullptr;
     QFrame* entryFrame_ = nullptr;
     SectionView* sectionView_ = nullptr;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -8,30 +8,30 @@
 #include <QScreen>
 
 #include "widgets/centring.h"
+#include "widgets/dialogs/message_box.h"
 #include "widgets/figure_thumbnail.h"
-#include "widgets/message_box.h"
 #include "widgets/named_control.h"
 
-namespace nubera {
+namespace nubera::input {
 
 QLabel* MakeDisplayBox(const QString& name) {
-    auto* box = Named(new QLabel, name);
+    auto* box = widgets::Named(new QLabel, name);
     box->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     box->setAlignment(Qt::AlignCenter);
     box->setAutoFillBackground(true);
     return box;
 }
 
-void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
+void ShowFittedFigure(widgets::FigureThumbnail& thumb, QLabel* source, QLabel* view,
                       const QString& fileName) {
     thumb.SetPictureBoxes(source, view);
     thumb.KeepTargetSizeAsLimit();
-    const FigureThumbnail::Preview preview = thumb.ShowFigure(fileName, false);
+    const widgets::FigureThumbnail::Preview preview = thumb.ShowFigure(fileName, false);
     view->setFixedSize(static_cast<int>(source->width() * preview.scale),
                        static_cast<int>(source->height() * preview.scale));
 }
 
-InputScreen::InputScreen(MessageBox& messages, QWidget* parent)
+InputScreen::InputScreen(widgets::MessageBox& messages, QWidget* parent)
     : QDialog(parent), messages_(messages) {
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -58,9 +58,9 @@ void InputScreen::Refocus(QLineEdit* box) {
 }
 
 QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll) {
-    clearAllButton_ = MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
-    okButton_ = MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
-    cancelButton_ = MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
+    clearAllButton_ = widgets::MakeButton(QStringLiteral("CMD_Alldel"), QStringLiteral("全消去"));
+    okButton_ = widgets::MakeButton(QStringLiteral("CMD_Exec"), QStringLiteral("ＯＫ"));
+    cancelButton_ = widgets::MakeButton(QStringLiteral("CMD_Cancel"), QStringLiteral("キャンセル"));
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -82,7 +82,7 @@ QWidget* InputScreen::BuildCommandRow(const std::function<void()>& clearAll) {
 
 void InputScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreWindow(*this, screen()->geometry());
+    widgets::CentreWindow(*this, screen()->geometry());
 }
 
 void InputScreen::closeEvent(QCloseEvent* event) {
@@ -90,18 +90,18 @@ void InputScreen::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
-    switch (messages_.AskOrCancel(this, kDataChangedQuestion, MsgIcon::Information)) {
-        case MsgAnswer::Yes:
+    switch (messages_.AskOrCancel(this, kDataChangedQuestion, widgets::MsgIcon::Information)) {
+        case widgets::MsgAnswer::Yes:
             if (!Commit()) break;
             setResult(Accepted);
             event->accept();
             return;
-        case MsgAnswer::No:
+        case widgets::MsgAnswer::No:
             setResult(Rejected);
             event->accept();
             return;
-        case MsgAnswer::Ok:
-        case MsgAnswer::Cancel:
+        case widgets::MsgAnswer::Ok:
+        case widgets::MsgAnswer::Cancel:
             break;
     }
     event->ignore();
@@ -112,4 +112,4 @@ void InputScreen::reject() {
     close();
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

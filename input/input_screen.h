@@ -9,10 +9,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace nubera {
-
+namespace nubera::widgets {
 class FigureThumbnail;
 class MessageBox;
+}  // namespace nubera::widgets
+
+namespace nubera::input {
 
 // The question of the close box when the working copy holds changes.
 inline const QString kDataChangedQuestion =
@@ -24,7 +26,7 @@ inline const QString kEnterValueMessage = QStringLiteral("入力してくださ�
 QLabel* MakeDisplayBox(const QString& name);
 // Loads an explanatory figure into `source` and draws it into `view`, fitted
 // into the size `view` has now; `view` then takes the figure's drawn size.
-void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
+void ShowFittedFigure(widgets::FigureThumbnail& thumb, QLabel* source, QLabel* view,
                       const QString& fileName);
 
 // What the three input screens share: a modal window centred on the screen,
@@ -39,7 +41,7 @@ void ShowFittedFigure(FigureThumbnail& thumb, QLabel* source, QLabel* view,
 // changed; キャンセル (or Esc) on that question goes back to the screen.
 class InputScreen : public QDialog {
   public:
-    InputScreen(MessageBox& messages, QWidget* parent);
+    InputScreen(widgets::MessageBox& messages, QWidget* parent);
 
     // The texts the screen would commit differ from those it opened with.
     bool Changed() const;
@@ -67,7 +69,7 @@ class InputScreen : public QDialog {
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
 
-    MessageBox& messages_;
+    widgets::MessageBox& messages_;
     QPushButton* clearAllButton_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
@@ -80,4 +82,4 @@ class InputScreen : public QDialog {
     bool closing_ = false;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

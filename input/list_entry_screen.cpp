@@ -4,12 +4,12 @@
 #include <utility>
 
 #include "input/list_grid.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 
-namespace nubera {
+namespace nubera::input {
 
-ListEntryScreen::ListEntryScreen(MessageBox& messages, std::size_t rowLimit, QString limitMessage,
-                                 QWidget* parent)
+ListEntryScreen::ListEntryScreen(widgets::MessageBox& messages, std::size_t rowLimit,
+                                 QString limitMessage, QWidget* parent)
     : InputScreen(messages, parent), rowLimit_(rowLimit), limitMessage_(std::move(limitMessage)) {}
 
 void ListEntryScreen::ConnectList() {
@@ -85,4 +85,4 @@ void ListEntryScreen::ResetEntryRow() {
     UpdateAddButton();
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -8,7 +8,7 @@
 class QLineEdit;
 class QPushButton;
 
-namespace nubera {
+namespace nubera::input {
 
 class ListGrid;
 
@@ -19,7 +19,7 @@ class ListGrid;
 // updated.
 class ListEntryScreen : public InputScreen {
   protected:
-    ListEntryScreen(MessageBox& messages, std::size_t rowLimit, QString limitMessage,
+    ListEntryScreen(widgets::MessageBox& messages, std::size_t rowLimit, QString limitMessage,
                     QWidget* parent);
 
     // The screen's own steps. CheckEntry reports the entry row's first fault
@@ -62,4 +62,4 @@ class ListEntryScreen : public InputScreen {
     int selectedRow_ = 0;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

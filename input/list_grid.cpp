@@ -8,7 +8,7 @@
 
 #include "widgets/twips.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 // Room above and below a row's text, in pixels.
@@ -49,14 +49,14 @@ ListGrid::ListGrid(int columns, const QStringList& headers, QWidget* parent)
 void ListGrid::SetColumnWidthsTwips(const QVector<int>& widths, int extra) {
     int total = 0;
     for (int column = 0; column < widths.size(); ++column) {
-        int width = TwipsToPixels(widths[column], *this);
+        int width = widgets::TwipsToPixels(widths[column], *this);
         // A desktop font larger than the widths were made for widens a column
         // rather than cutting off its header text.
         if (fixedRows_ > 0) width = std::max(width, horizontalHeader()->sectionSizeHint(column));
         setColumnWidth(column, width);
         total += width;
     }
-    setFixedWidth(total + TwipsToPixels(extra, *this));
+    setFixedWidth(total + widgets::TwipsToPixels(extra, *this));
 }
 
 QWidget* ListGrid::ColumnStrip(const QVector<QWidget*>& cells) const {
@@ -125,4 +125,4 @@ void ListGrid::ShowRow(int row) {
     verticalScrollBar()->setValue(std::max(modelRow - 2, 0));
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -6,7 +6,7 @@
 
 class QWidget;
 
-namespace nubera {
+namespace nubera::input {
 
 // The read-only list of the soil and fill-load screens. Rows are numbered as
 // the screens count them: with a fixed header row that row is row 0 (drawn as
@@ -62,4 +62,4 @@ class ListGrid : public QTableWidget {
     int fixedRows_;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

@@ -4,7 +4,7 @@
 
 #include "widgets/twips.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 // The circled numbers of the markers, in twips.
@@ -22,8 +22,8 @@ QPen LinePen(const FigureLine& line) {
 
 SectionView::SectionView(const SectionLayout& layout, QWidget* parent) : QWidget(parent) {
     figure_.layout = layout;
-    setFixedSize(TwipsToPixels(layout.surfaceWidth, *this),
-                 TwipsToPixels(layout.surfaceHeight, *this));
+    setFixedSize(widgets::TwipsToPixels(layout.surfaceWidth, *this),
+                 widgets::TwipsToPixels(layout.surfaceHeight, *this));
     setAutoFillBackground(true);
     QPalette surface = palette();
     surface.setColor(QPalette::Window, Qt::white);
@@ -67,4 +67,4 @@ void SectionView::paintEvent(QPaintEvent*) {
     Paint(painter, figure_, size());
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

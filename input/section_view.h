@@ -4,7 +4,7 @@
 
 #include "screenrules/section_figure.h"
 
-namespace nubera {
+namespace nubera::input {
 
 // The drawing surface of the section figures: it is as large as the figure's
 // layout says and paints the figure's twip coordinates onto itself with one
@@ -30,4 +30,4 @@ class SectionView : public QWidget {
     SectionFigure figure_;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

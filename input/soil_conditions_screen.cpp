@@ -14,7 +14,7 @@
 #include "input/boring_review_dialog.h"
 #include "input/list_grid.h"
 #include "text/number_text.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 #include "widgets/named_control.h"
 #include "widgets/numeric_field.h"
 #include "widgets/qt_path.h"
@@ -22,7 +22,7 @@
 #include "widgets/twips.h"
 #include "widgets/utf8_text.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 const QString kLayerLimitMessage = QStringLiteral("土質条件は２０層まで入力可能です。");
@@ -44,7 +44,7 @@ constexpr int kVisibleRows = 10;
 
 }  // namespace
 
-SoilConditionsScreen::SoilConditionsScreen(SoilConditions conditions, MessageBox& messages,
+SoilConditionsScreen::SoilConditionsScreen(SoilConditions conditions, widgets::MessageBox& messages,
                                            const QString& figureFolder, QWidget* parent)
     : ListEntryScreen(messages, kMaxSoilLayers, kLayerLimitMessage, parent),
       conditions_(std::move(conditions)),
@@ -77,8 +77,8 @@ void SoilConditionsScreen::BuildControls() {
     window->addWidget(BuildCommandRow([this] { ClearAll(); }));
     window->setSizeConstraint(QLayout::SetFixedSize);
 
-    ChainTabOrder({excavationWidthBox_, leveeWidthBox_, thicknessBox_, modulusBox_, addButton_,
-                   deleteButton_, clearAllButton_, okButton_, cancelButton_});
+    widgets::ChainTabOrder({excavationWidthBox_, leveeWidthBox_, thicknessBox_, modulusBox_,
+                            addButton_, deleteButton_, clearAllButton_, okButton_, cancelButton_});
 }
 
 QWidget* SoilConditionsScreen::BuildWidthFrame() {
@@ -86,11 +86,13 @@ QWidget* SoilConditionsScreen::BuildWidthFrame() {
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* form = new QFormLayout(frame);
     excavationWidthBox_ =
-        Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_開削幅"));
+        widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                       QStringLiteral("TXT_開削幅"));
     leveeWidthBox_ =
-        Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_堤体幅"));
-    for (NumericField* box : {excavationWidthBox_, leveeWidthBox_}) {
-        box->setFixedWidth(TwipsToPixels(kColumnWidths[0], *this));
+        widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                       QStringLiteral("TXT_堤体幅"));
+    for (widgets::NumericField* box : {excavationWidthBox_, leveeWidthBox_}) {
+        box->setFixedWidth(widgets::TwipsToPixels(kColumnWidths[0], *this));
     }
     excavationWidthBox_->SetFieldName(QStringLiteral("開削幅"));
     leveeWidthBox_->SetFieldName(QStringLiteral("堤体幅"));
@@ -100,9 +102,10 @@ QWidget* SoilConditionsScreen::BuildWidthFrame() {
 }
 
 QWidget* SoilConditionsScreen::BuildLayerArea() {
-    list_ = Named(new ListGrid(3, {QStringLiteral("    層厚(m)"), QStringLiteral("    深度(m)"),
-                                   QStringLiteral("変形係数Es(kN/㎡)")}),
-                  QStringLiteral("VSF_List"));
+    list_ = widgets::Named(
+        new ListGrid(3, {QStringLiteral("    層厚(m)"), QStringLiteral("    深度(m)"),
+                         QStringLiteral("変形係数Es(kN/㎡)")}),
+        QStringLiteral("VSF_List"));
     list_->SetColumnWidthsTwips(kColumnWidths, kGridExtraWidth);
     list_->setFixedHeight(list_->horizontalHeader()->sizeHint().height() +
                           list_->verticalHeader()->defaultSectionSize() * kVisibleRows +
@@ -110,15 +113,17 @@ QWidget* SoilConditionsScreen::BuildLayerArea() {
     list_->setFocusPolicy(Qt::ClickFocus);
 
     thicknessBox_ =
-        Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_層厚"));
+        widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                       QStringLiteral("TXT_層厚"));
     depthDisplay_ = MakeDisplayBox(QStringLiteral("LBL_深度1"));
-    modulusBox_ =
-        Named(new NumericField(messages_, KeyFilter::Decimal), QStringLiteral("TXT_変形係数Es"));
+    modulusBox_ = widgets::Named(new widgets::NumericField(messages_, widgets::KeyFilter::Decimal),
+                                 QStringLiteral("TXT_変形係数Es"));
     thicknessBox_->SetFieldName(QStringLiteral("層厚"));
     modulusBox_->SetFieldName(QStringLiteral("変形係数Es"));
-    addButton_ = MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加/更新"));
-    deleteButton_ = MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
-    boringButton_ = MakeButton(QStringLiteral("CMD_Boring"), QStringLiteral("ボーリングから読込"));
+    addButton_ = widgets::MakeButton(QStringLiteral("CMD_Upd"), QStringLiteral("追加/更新"));
+    deleteButton_ = widgets::MakeButton(QStringLiteral("CMD_Del"), QStringLiteral("行削除"));
+    boringButton_ =
+        widgets::MakeButton(QStringLiteral("CMD_Boring"), QStringLiteral("ボーリングから読込"));
     boringButton_->hide();
     connect(boringButton_, &QPushButton::clicked, this, [this] { LoadFromBoring(); });
 
@@ -144,19 +149,19 @@ QWidget* SoilConditionsScreen::BuildLayerArea() {
 }
 
 QWidget* SoilConditionsScreen::BuildFigureFrame() {
-    auto* frame = Named(new QFrame, QStringLiteral("FRA_View"));
+    auto* frame = widgets::Named(new QFrame, QStringLiteral("FRA_View"));
     frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(frame);
-    figureSource_ = Named(new QLabel(frame), QStringLiteral("Pic_Source"));
+    figureSource_ = widgets::Named(new QLabel(frame), QStringLiteral("Pic_Source"));
     figureSource_->hide();
-    figureView_ = Named(new QLabel, QStringLiteral("PIC_View"));
+    figureView_ = widgets::Named(new QLabel, QStringLiteral("PIC_View"));
     layout->addWidget(figureView_, 0, Qt::AlignHCenter | Qt::AlignTop);
     layout->addStretch();
     return frame;
 }
 
 void SoilConditionsScreen::ConfigureBoxes() {
-    for (NumericField* box : {excavationWidthBox_, leveeWidthBox_, thicknessBox_})
+    for (widgets::NumericField* box : {excavationWidthBox_, leveeWidthBox_, thicknessBox_})
         box->SetUpperLimit(kLengthLimit);
     thicknessBox_->SetAfterEnter([this] {
         UpdateDepthDisplay();
@@ -170,15 +175,16 @@ void SoilConditionsScreen::ConfigureBoxes() {
 
 // The figure takes at most the room its box was given, centred in its frame.
 void SoilConditionsScreen::ShowFigure() {
-    figureView_->setFixedSize(TwipsToPixels(4800, *this), TwipsToPixels(6000, *this));
+    figureView_->setFixedSize(widgets::TwipsToPixels(4800, *this),
+                              widgets::TwipsToPixels(6000, *this));
     ShowFittedFigure(thumb_, figureSource_, figureView_, kFigureFile);
 }
 
 void SoilConditionsScreen::LoadConditions() {
     if (!conditions_.layers) return;
     AppendLayers(SoilLayerRowsOf(*conditions_.layers));
-    excavationWidthBox_->setText(ToQt(FormatNumber(conditions_.excavationWidth)));
-    leveeWidthBox_->setText(ToQt(FormatNumber(conditions_.leveeWidth)));
+    excavationWidthBox_->setText(widgets::ToQt(FormatNumber(conditions_.excavationWidth)));
+    leveeWidthBox_->setText(widgets::ToQt(FormatNumber(conditions_.leveeWidth)));
     UpdateAddButton();
 }
 
@@ -203,9 +209,9 @@ std::vector<SoilLayerRow> SoilConditionsScreen::Layers() const {
 }
 
 void SoilConditionsScreen::ShowLayer(int row, const SoilLayerRow& layer) {
-    list_->SetText(row, kThicknessColumn, ToQt(layer.thickness));
-    list_->SetText(row, kDepthColumn, ToQt(layer.depth));
-    list_->SetText(row, kModulusColumn, ToQt(layer.modulus));
+    list_->SetText(row, kThicknessColumn, widgets::ToQt(layer.thickness));
+    list_->SetText(row, kDepthColumn, widgets::ToQt(layer.depth));
+    list_->SetText(row, kModulusColumn, widgets::ToQt(layer.modulus));
 }
 
 // Every layer from grid row `row` down gets its depth from the one above it.
@@ -215,7 +221,7 @@ void SoilConditionsScreen::RecomputeDepthsFrom(int row) {
     RecomputeDepths(layers, first);
     for (std::size_t i = first; i < layers.size(); ++i) {
         list_->SetText(static_cast<int>(i) + list_->FixedRows(), kDepthColumn,
-                       ToQt(layers[i].depth));
+                       widgets::ToQt(layers[i].depth));
     }
 }
 
@@ -234,13 +240,13 @@ void SoilConditionsScreen::UpdateDepthDisplay() {
     const std::size_t position =
         Editing() ? static_cast<std::size_t>(SelectedRow() - list_->FixedRows()) : layers.size();
     const double thickness = ReadNumberPrefix(thicknessBox_->text().toStdString());
-    depthDisplay_->setText(ToQt(LayerDepthText(layers, position, thickness)));
+    depthDisplay_->setText(widgets::ToQt(LayerDepthText(layers, position, thickness)));
 }
 
 // A text too long to be a number stays as typed, for the entry check to refuse.
 void SoilConditionsScreen::NormaliseModulus() {
     if (const std::optional<double> value = modulusBox_->Value())
-        modulusBox_->setText(ToQt(FormatNumber(*value)));
+        modulusBox_->setText(widgets::ToQt(FormatNumber(*value)));
 }
 
 bool SoilConditionsScreen::CheckEntry() {
@@ -251,7 +257,7 @@ bool SoilConditionsScreen::CheckEntry() {
         return false;
     }
     if (!modulusBox_->Value()) {
-        modulusBox_->ReportAndRefocus(kInvalidEntryMessage);
+        modulusBox_->ReportAndRefocus(widgets::kInvalidEntryMessage);
         return false;
     }
     NormaliseModulus();
@@ -285,9 +291,9 @@ void SoilConditionsScreen::LoadFromBoring() {
     const std::optional<QString> path = chooseBoringFile_(this);
     if (!path) return;
     std::string error;
-    std::optional<BoringLog> log = ReadBoringLog(ToPath(*path), &error);
+    std::optional<BoringLog> log = ReadBoringLog(widgets::ToPath(*path), &error);
     if (!log) {
-        messages_.Warning(this, ToQt(error));
+        messages_.Warning(this, widgets::ToQt(error));
         return;
     }
     BoringReviewDialog review(std::move(*log), *path, messages_, this);
@@ -304,7 +310,7 @@ void SoilConditionsScreen::FillFromBoring(const std::vector<SoilLayerRow>& rows,
 }
 
 void SoilConditionsScreen::ClearAll() {
-    if (!messages_.Ask(this, kClearQuestion, MsgIcon::Information)) return;
+    if (!messages_.Ask(this, kClearQuestion, widgets::MsgIcon::Information)) return;
     list_->RemoveAllRows();
     conditions_.derivation.reset();
     ResetEntryRow();
@@ -313,12 +319,12 @@ void SoilConditionsScreen::ClearAll() {
 }
 
 // Required, numeric and within the box's limit; rewritten "0.00".
-bool SoilConditionsScreen::CheckRequired(NumericField* box) {
+bool SoilConditionsScreen::CheckRequired(widgets::NumericField* box) {
     if (box->text().isEmpty()) {
         box->ReportAndRefocus(kEnterValueMessage);
         return false;
     }
-    return box->CheckEntry() == NumericField::EnterOutcome::Accepted;
+    return box->CheckEntry() == widgets::NumericField::EnterOutcome::Accepted;
 }
 
 // A layer typed into the entry row but not added is not part of the commit.
@@ -373,4 +379,4 @@ void SoilConditionsScreen::ReportModulusFailure(const QString& reason) {
     Refocus(excavationWidthBox_);
 }
 
-}  // namespace nubera
+}  // namespace nubera::input

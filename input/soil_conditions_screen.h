@@ -13,10 +13,13 @@
 class QLabel;
 class QPushButton;
 
-namespace nubera {
+namespace nubera::widgets {
+class NumericField;
+}  // namespace nubera::widgets
+
+namespace nubera::input {
 
 class ListGrid;
-class NumericField;
 
 // The soil-conditions screen "土質条件入力画面": the excavation and levee widths
 // and up to 20 soil layers (thickness, depth of the layer's bottom, modulus
@@ -26,7 +29,7 @@ class NumericField;
 // leaves the project as it was.
 class SoilConditionsScreen : public ListEntryScreen {
   public:
-    SoilConditionsScreen(SoilConditions conditions, MessageBox& messages,
+    SoilConditionsScreen(SoilConditions conditions, widgets::MessageBox& messages,
                          const QString& figureFolder, QWidget* parent = nullptr);
 
     // The accepted conditions once exec() returned Accepted.
@@ -65,7 +68,7 @@ class SoilConditionsScreen : public ListEntryScreen {
 
     void UpdateDepthDisplay();
     void NormaliseModulus();
-    bool CheckRequired(NumericField* box);
+    bool CheckRequired(widgets::NumericField* box);
 
     void LoadFromBoring();
     // The reviewed layers replace the grid's as if typed; the widths stay.
@@ -76,17 +79,17 @@ class SoilConditionsScreen : public ListEntryScreen {
     void ReportModulusFailure(const QString& reason);
 
     SoilConditions conditions_;
-    FigureThumbnail thumb_;
+    widgets::FigureThumbnail thumb_;
 
-    NumericField* excavationWidthBox_ = nullptr;
-    NumericField* leveeWidthBox_ = nullptr;
-    NumericField* thicknessBox_ = nullptr;
+    widgets::NumericField* excavationWidthBox_ = nullptr;
+    widgets::NumericField* leveeWidthBox_ = nullptr;
+    widgets::NumericField* thicknessBox_ = nullptr;
     QLabel* depthDisplay_ = nullptr;
-    NumericField* modulusBox_ = nullptr;
+    widgets::NumericField* modulusBox_ = nullptr;
     QLabel* figureSource_ = nullptr;
     QLabel* figureView_ = nullptr;
     QPushButton* boringButton_ = nullptr;
     FileChooser chooseBoringFile_;
 };
 
-}  // namespace nubera
+}  // namespace nubera::input

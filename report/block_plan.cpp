@@ -1,6 +1,6 @@
 #include "report/block_plan.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 // Column D holds load block 1 on a summary; H holds load block 5.
@@ -41,4 +41,4 @@ std::optional<ColumnRange> SurplusLoadColumns(int loadBlocks) {
     return ColumnRange{firstSurplus, kLastLoadColumn};
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

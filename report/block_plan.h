@@ -5,7 +5,7 @@
 
 #include "report/result_block_kind.h"
 
-namespace nubera {
+namespace nubera::report {
 
 // Where one result block goes on a calculation sheet.
 struct PlannedBlock {
@@ -36,4 +36,4 @@ struct ColumnRange {
 // blocks are deleted. Nothing to delete with five blocks.
 std::optional<ColumnRange> SurplusLoadColumns(int loadBlocks);
 
-}  // namespace nubera
+}  // namespace nubera::report

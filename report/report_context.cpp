@@ -5,7 +5,7 @@
 #include "text/local_date.h"
 #include "version.h"
 
-namespace nubera {
+namespace nubera::report {
 
 std::string ProgramText() {
     return kProgramAndVersion;
@@ -31,4 +31,4 @@ std::string RunTimeText(const ReportContext& context) {
     return text;
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -6,7 +6,7 @@
 #include "model/placement.h"
 #include "model/project_description.h"
 
-namespace nubera {
+namespace nubera::report {
 
 // What a report records about its run beyond the project and the results:
 // which project file it came from, when it ran and how its points were placed.
@@ -36,4 +36,4 @@ std::string ReportHeaderText(const ReportContext& context, const ProjectDescript
 // The run's date and time on the local clock: "2025/01/31 14:05".
 std::string RunTimeText(const ReportContext& context);
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -3,7 +3,7 @@
 #include "text/number_text.h"
 #include "text/round_half.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 // UTF-8 of a code point of the Basic Multilingual Plane outside ASCII.
@@ -37,4 +37,4 @@ std::string NumberTextOrBlank(const Cell& value) {
     return value.IsMissing() ? std::string() : FormatNumber(value.AsNumber());
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -5,7 +5,7 @@
 #include "model/cell.h"
 #include "model/point_name.h"  // CircledNumber, shared with the engine's messages
 
-namespace nubera {
+namespace nubera::report {
 
 // A value in the "0.00" format, or empty text when it is missing.
 std::string FormatOrBlank(const Cell& value);
@@ -19,4 +19,4 @@ std::string FullWidthDigits(int n);
 // missing value.
 std::string NumberTextOrBlank(const Cell& value);
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace nubera {
+namespace nubera::report {
 
 // What one call of a sheet writer writes: the block of load block i, the
 // surcharge block, or the summary sheet.
@@ -17,4 +17,4 @@ constexpr int BlockFirstRow(int i, int s) {
     return kBlockRows * i + kModelFirstRow + s;
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -1,10 +1,10 @@
 #include "report/result_printout.h"
 
-#include "report/cover_sheet.h"
-#include "report/input_sheet.h"
-#include "report/method_sheet.h"
+#include "report/sheets/cover_sheet.h"
+#include "report/sheets/input_sheet.h"
+#include "report/sheets/method_sheet.h"
 
-namespace nubera {
+namespace nubera::report {
 
 std::vector<std::string> PrintedResultSheets(bool alsoLateral) {
     std::vector<std::string> names{kCoverSheet, kInputSheet, kMethodSheet, "即時沈下量の計算",
@@ -13,4 +13,4 @@ std::vector<std::string> PrintedResultSheets(bool alsoLateral) {
     return names;
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -6,15 +6,15 @@
 
 #include "files/system_reason.h"
 #include "model/calc_results.h"
-#include "report/cover_sheet.h"
-#include "report/input_sheet.h"
-#include "report/method_sheet.h"
-#include "report/summary_extremes.h"
+#include "report/sheets/cover_sheet.h"
+#include "report/sheets/input_sheet.h"
+#include "report/sheets/method_sheet.h"
+#include "report/sheets/summary_extremes.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/worksheet.h"
 #include "text/path_text.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 std::vector<std::string> SummaryLabelNames() {
@@ -80,4 +80,4 @@ std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& 
     }
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

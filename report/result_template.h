@@ -7,7 +7,7 @@
 
 #include "spreadsheet/workbook.h"
 
-namespace nubera {
+namespace nubera::report {
 
 // The three sheets of one kind of result in the template: the model rows the
 // calculation sheet is built of, the calculation sheet and the summary.
@@ -51,4 +51,4 @@ class ResultTemplate {
     std::string displacementMissing_;  // a label the displacement summary lacks
 };
 
-}  // namespace nubera
+}  // namespace nubera::report

@@ -12,25 +12,25 @@
 #include "files/pending_file.h"
 #include "printout/workbook_printout.h"
 #include "report/block_plan.h"
-#include "report/cover_sheet.h"
-#include "report/displacement_sheet.h"
-#include "report/input_sheet.h"
-#include "report/method_sheet.h"
-#include "report/result_plot.h"
+#include "report/figures/result_plot.h"
+#include "report/figures/section_diagram.h"
 #include "report/result_printout.h"
-#include "report/result_sheet.h"
 #include "report/result_template.h"
-#include "report/section_diagram.h"
-#include "report/settlement_sheet.h"
-#include "report/summary_extremes.h"
-#include "report/title_block.h"
+#include "report/sheets/cover_sheet.h"
+#include "report/sheets/displacement_sheet.h"
+#include "report/sheets/input_sheet.h"
+#include "report/sheets/method_sheet.h"
+#include "report/sheets/result_sheet.h"
+#include "report/sheets/settlement_sheet.h"
+#include "report/sheets/summary_extremes.h"
+#include "report/sheets/title_block.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
 #include "text/number_text.h"
 #include "text/path_text.h"
 #include "text/round_half.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 using sheet::Workbook;
@@ -440,4 +440,4 @@ std::optional<std::filesystem::path> WriteResultWorkbookAs(
     return NameResultWorkbook(*file, target, existing, error);
 }
 
-}  // namespace nubera
+}  // namespace nubera::report

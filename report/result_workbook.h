@@ -13,7 +13,7 @@
 #include "report/report_context.h"
 #include "report/result_template.h"
 
-namespace nubera {
+namespace nubera::report {
 
 // The report template, looked for in the application folder.
 inline constexpr const char* kTemplateFileName = "即時沈下量計算結果.xltx";
@@ -114,4 +114,4 @@ std::optional<std::filesystem::path> NameResultWorkbook(PendingFile& file,
                                                         ExistingResult existing,
                                                         std::string* error);
 
-}  // namespace nubera
+}  // namespace nubera::report

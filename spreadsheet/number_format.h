@@ -1,6 +1,6 @@
 #pragma once
 
-// Cell values shown through their number format codes, as a spreadsheet
+// GridCell values shown through their number format codes, as a spreadsheet
 // program shows them in a cell: "General", digit placeholders (0 # ?) with
 // decimals, grouping and percent, the exponent form (0.00E+00), literal texts
 // ("…", \c), up to four sections (positive;negative;zero;text) and the eight

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <cmath>
 
-namespace nubera {
+namespace nubera::widgets {
 
 void CentreWindow(QWidget& window, const QRect& area) {
     const QSize size = window.frameGeometry().size();
@@ -22,4 +22,4 @@ int RoundToPixel(double value) {
     return static_cast<int>(std::nearbyint(value));
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -3,7 +3,7 @@
 class QRect;
 class QWidget;
 
-namespace nubera {
+namespace nubera::widgets {
 
 // Windows open in the middle of the screen: moves `window`, frame included,
 // to the middle of `area` (the screen's whole or available geometry).
@@ -16,4 +16,4 @@ void PointAtCentre(const QRect& area);
 // A screen position in pixels; halves go to the even pixel.
 int RoundToPixel(double value);
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 constexpr int kFadeStep = 5;
@@ -88,4 +88,4 @@ void FigureThumbnail::Draw(QSvgRenderer& renderer, QSize size, int greyLevel) {
     target_->repaint();
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -7,7 +7,7 @@
 class QLabel;
 class QSvgRenderer;
 
-namespace nubera {
+namespace nubera::widgets {
 
 class MessageBox;
 
@@ -54,4 +54,4 @@ class FigureThumbnail {
     int maxHeight_ = 240;
 };
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -2,10 +2,10 @@
 
 #include <QPushButton>
 
-namespace nubera {
+namespace nubera::widgets {
 
 QPushButton* MakeButton(const QString& name, const QString& caption) {
     return Named(new QPushButton(caption), name);
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -4,7 +4,7 @@
 
 class QPushButton;
 
-namespace nubera {
+namespace nubera::widgets {
 
 // Gives a control the name testers and tests find it by.
 template <typename Widget>
@@ -15,4 +15,4 @@ Widget* Named(Widget* widget, const QString& name) {
 
 QPushButton* MakeButton(const QString& name, const QString& caption);
 
-}  // namespace nubera
+}  // namespace nubera::widgets

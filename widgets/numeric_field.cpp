@@ -13,9 +13,9 @@
 #include "text/number_entry.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/message_box.h"
 
-namespace nubera {
+namespace nubera::widgets {
 
 QString LimitMessage(double limit) {
     return QStringLiteral("入力値は") + QString::number(static_cast<qint64>(limit)) +
@@ -201,4 +201,4 @@ void NumericField::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

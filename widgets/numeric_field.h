@@ -8,7 +8,7 @@
 
 #include "text/number_text.h"
 
-namespace nubera {
+namespace nubera::widgets {
 
 class MessageBox;
 
@@ -104,4 +104,4 @@ class NumericField : public QLineEdit {
     QString fieldName_;
 };
 
-}  // namespace nubera
+}  // namespace nubera::widgets

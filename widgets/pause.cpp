@@ -5,7 +5,7 @@
 #include <QEventLoop>
 #include <QThread>
 
-namespace nubera {
+namespace nubera::widgets {
 
 void PauseKeepingPainted(int milliseconds) {
     const QDeadlineTimer deadline(milliseconds);
@@ -15,4 +15,4 @@ void PauseKeepingPainted(int milliseconds) {
     }
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

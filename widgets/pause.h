@@ -1,9 +1,9 @@
 #pragma once
 
-namespace nubera {
+namespace nubera::widgets {
 
 // Waits `milliseconds` while the windows keep being painted; what the user
 // types or clicks meanwhile is handled afterwards, as after a plain sleep.
 void PauseKeepingPainted(int milliseconds);
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -3,7 +3,7 @@
 #include <QString>
 #include <filesystem>
 
-namespace nubera {
+namespace nubera::widgets {
 
 // File names travel as QString in the windows and as paths in the core.
 inline std::filesystem::path ToPath(const QString& name) {
@@ -13,4 +13,4 @@ inline QString ToQString(const std::filesystem::path& path) {
     return QString::fromStdU16String(path.u16string());
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

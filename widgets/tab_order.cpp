@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-namespace nubera {
+namespace nubera::widgets {
 
 void ChainTabOrder(std::initializer_list<QWidget*> controls) {
     QWidget* previous = nullptr;
@@ -12,4 +12,4 @@ void ChainTabOrder(std::initializer_list<QWidget*> controls) {
     }
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

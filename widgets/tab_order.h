@@ -4,9 +4,9 @@
 
 class QWidget;
 
-namespace nubera {
+namespace nubera::widgets {
 
 // Chains the focus order of the given controls, in the order given.
 void ChainTabOrder(std::initializer_list<QWidget*> controls);
 
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <cmath>
 
-namespace nubera {
+namespace nubera::widgets {
 
 // Window sizes designed in twips (1440 to the inch, 15 to a pixel at 96 dpi),
 // in pixels at the widget's logical resolution.
@@ -11,4 +11,4 @@ inline int TwipsToPixels(double twips, const QWidget& widget) {
     return static_cast<int>(std::lround(twips * widget.logicalDpiX() / 1440.0));
 }
 
-}  // namespace nubera
+}  // namespace nubera::widgets

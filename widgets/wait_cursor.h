@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-namespace nubera {
+namespace nubera::widgets {
 
 // Shows the hourglass pointer for its lifetime, so every way out of a long
 // step (a message, an exception) restores the normal pointer.
@@ -14,4 +14,4 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-}  // namespace nubera
+}  // namespace nubera::widgets

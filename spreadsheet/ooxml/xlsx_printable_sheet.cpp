@@ -46,7 +46,7 @@ std::vector<CellAddress> XlsxPrintableSheet::Cells() const {
 
 const CellFormat& XlsxPrintableSheet::FormatAt(int row, int column) const {
     const SheetData& data = sheet_.Data();
-    if (const Cell* cell = data.FindCell(row, column)) return shared_.formats.Of(cell->style);
+    if (const GridCell* cell = data.FindCell(row, column)) return shared_.formats.Of(cell->style);
     if (const auto found = data.rows.find(row); found != data.rows.end() && found->second.style) {
         return shared_.formats.Of(*found->second.style);
     }
@@ -59,7 +59,7 @@ const CellFormat& XlsxPrintableSheet::FormatAt(int row, int column) const {
 }
 
 std::optional<ShownValue> XlsxPrintableSheet::Shown(int row, int column) const {
-    const Cell* cell = sheet_.Data().FindCell(row, column);
+    const GridCell* cell = sheet_.Data().FindCell(row, column);
     if (!cell) return std::nullopt;
     const std::string& format = shared_.formats.Of(cell->style).numberFormat;
     auto text = [&](std::string_view value) {
@@ -85,7 +85,7 @@ std::optional<ShownValue> XlsxPrintableSheet::Shown(int row, int column) const {
 }
 
 bool XlsxPrintableSheet::HasValue(int row, int column) const {
-    const Cell* cell = sheet_.Data().FindCell(row, column);
+    const GridCell* cell = sheet_.Data().FindCell(row, column);
     return cell && cell->kind != CellKind::Empty;
 }
 

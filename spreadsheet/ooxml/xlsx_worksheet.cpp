@@ -149,8 +149,8 @@ void XlsxWorksheet::SetNumber(int row, int column, double value) {
         Fail("のセル" + FormatCellAddress(row, column) + "には有限でない数値（" +
              NumberText(value) + "）を入れられません");
     }
-    Cell& cell = data_.CellAt(row, column);
-    cell = Cell{cell.style, CellKind::Number, value, -1, {}, {}};
+    GridCell& cell = data_.CellAt(row, column);
+    cell = GridCell{cell.style, CellKind::Number, value, -1, {}, {}};
 }
 
 void XlsxWorksheet::SetText(int row, int column, std::string_view text) {
@@ -162,8 +162,8 @@ void XlsxWorksheet::SetText(int row, int column, std::string_view text) {
     }
     if (text.empty()) return ClearContents(row, column);  // an empty value leaves the cell empty
     const int index = book_.Strings().Add(text);
-    Cell& cell = data_.CellAt(row, column);
-    cell = Cell{cell.style, CellKind::SharedText, 0, index, {}, {}};
+    GridCell& cell = data_.CellAt(row, column);
+    cell = GridCell{cell.style, CellKind::SharedText, 0, index, {}, {}};
 }
 
 void XlsxWorksheet::ClearContents(int row, int column) {
@@ -172,7 +172,7 @@ void XlsxWorksheet::ClearContents(int row, int column) {
     if (found == data_.rows.end()) return;
     const auto cell = found->second.cells.find(column);
     if (cell == found->second.cells.end()) return;
-    Cell cleared;
+    GridCell cleared;
     cleared.style = cell->second.style;
     cell->second = std::move(cleared);
 }

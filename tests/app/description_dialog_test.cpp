@@ -16,7 +16,7 @@ TEST(DescriptionDialog, ShowsTheFieldsAndGivesBackWhatWasTyped) {
     ScriptedMessageBox messages;
     ProjectDescription start;
     start.title = "旧件名";
-    DescriptionDialog dialog(nullptr, messages, start);
+    app::DescriptionDialog dialog(nullptr, messages, start);
     EXPECT_EQ(Child<QLineEdit>(dialog, QStringLiteral("TXT_件名"))->text(),
               QStringLiteral("旧件名"));
     Child<QLineEdit>(dialog, QStringLiteral("TXT_照査者"))->setText(QStringLiteral("照査 二郎"));
@@ -35,14 +35,14 @@ TEST(DescriptionDialog, ShowsTheFieldsAndGivesBackWhatWasTyped) {
 // the dialog stays open with the text as typed and selected.
 TEST(DescriptionDialog, RefusesACharacterTheFileCannotHoldAndKeepsTheText) {
     ScriptedMessageBox messages;
-    DescriptionDialog dialog(nullptr, messages, {});
+    app::DescriptionDialog dialog(nullptr, messages, {});
     dialog.show();
     auto* checker = Child<QLineEdit>(dialog, QStringLiteral("TXT_照査者"));
     checker->setText(QStringLiteral("𠮷田"));
     dialog.TryAccept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
     EXPECT_TRUE(messages.Shown()[0].text.startsWith(QStringLiteral("照査者の「𠮷」は")))
         << messages.Shown()[0].text.toStdString();
     EXPECT_EQ(checker->text(), QStringLiteral("𠮷田"));

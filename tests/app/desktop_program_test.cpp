@@ -1,4 +1,4 @@
-#include "app/desktop_program.h"
+#include "app/startup/desktop_program.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -37,7 +37,7 @@ class WatchMainShown : public QObject {
 
 class DesktopProgramTest : public ::testing::Test {
   protected:
-    MainWindowServices Services() {
+    app::MainWindowServices Services() {
         return {messages,
                 dialogs,
                 opener,
@@ -56,7 +56,9 @@ class DesktopProgramTest : public ::testing::Test {
     }
     static QWidget* findTitle() { return findShown(QStringLiteral("FRM_Title")); }
     static bool MainShown() { return findShown(QStringLiteral("FRM_Main")) != nullptr; }
-    QString TemplatePath() const { return folder.filePath(QString::fromUtf8(kTemplateFileName)); }
+    QString TemplatePath() const {
+        return folder.filePath(QString::fromUtf8(report::kTemplateFileName));
+    }
 
     QTemporaryDir folder;
     ScriptedMessageBox messages;
@@ -65,15 +67,15 @@ class DesktopProgramTest : public ::testing::Test {
     RecordingPreview preview;
     FakeInputScreens screens;
     std::vector<int> pauses;
-    std::unique_ptr<DesktopProgram> program;
+    std::unique_ptr<app::DesktopProgram> program;
 };
 
 TEST_F(DesktopProgramTest, WithoutAReadableTemplateStartUpSaysWhichFileIsMissingAndEnds) {
-    program = std::make_unique<DesktopProgram>(Services());
+    program = std::make_unique<app::DesktopProgram>(Services());
     EXPECT_FALSE(program->Show());
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
-    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Critical);
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(report::kTemplateFileName));
     // Beside the program, then the installed share/nubera relative to it.
     EXPECT_THAT(
         messages.Shown()[0].text.toStdString(),
@@ -90,7 +92,7 @@ TEST_F(DesktopProgramTest, ShowsTheSplashUntilTheMainWindowIsReady) {
     QFile file(TemplatePath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
-    program = std::make_unique<DesktopProgram>(Services());
+    program = std::make_unique<app::DesktopProgram>(Services());
     bool splashWhenMainShown = false;
     const WatchMainShown watch([&] { splashWhenMainShown = findTitle() != nullptr; });
     EXPECT_TRUE(program->Show());

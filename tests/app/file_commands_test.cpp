@@ -23,7 +23,7 @@ class FileCommandsTest : public MainWindowTest {
     void SetUp() override {
         MainWindowTest::SetUp();
         window.reset();
-        RecentFiles recent;
+        app::RecentFiles recent;
         for (const QString& file : recent.List()) recent.Remove(file);
     }
 
@@ -36,7 +36,7 @@ class FileCommandsTest : public MainWindowTest {
         return copy;
     }
     void Load(const QString& file) {
-        messages.PlanAnswers({MsgAnswer::Yes});
+        messages.PlanAnswers({widgets::MsgAnswer::Yes});
         dialogs.Plan(file);
         Trigger("mnuLoad");
         messages.Clear();
@@ -55,7 +55,7 @@ class FileCommandsTest : public MainWindowTest {
     QString ProjectFile() const { return QString::fromStdString(session.FileName()); }
     ProjectData Read(const QString& file) {
         std::string error;
-        const auto loaded = LoadProject(ToPath(file), &error);
+        const auto loaded = LoadProject(widgets::ToPath(file), &error);
         EXPECT_TRUE(loaded) << error;
         ProjectData read;
         if (loaded) ApplyLoadedProject(*loaded, read);
@@ -95,20 +95,20 @@ TEST_F(FileCommandsTest, NewAsksAboutUnsavedChangesAndStartsAnEmptyProject) {
     Load(Copy("one-block.nbr"));
     WidenTheLevee();
     const ProjectData changed = project;
-    messages.PlanAnswers({MsgAnswer::Cancel});
+    messages.PlanAnswers({widgets::MsgAnswer::Cancel});
     Trigger("mnuNew");
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, kSaveBeforeNewQuestion);
+    EXPECT_EQ(messages.Shown()[0].text, app::kSaveBeforeNewQuestion);
     EXPECT_EQ(project, changed) << "withdrawn: nothing lost";
 
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     Press(QKeySequence::New);
     EXPECT_EQ(project, ProjectData{});
     EXPECT_TRUE(ProjectFile().isEmpty());
     EXPECT_FALSE(window->isWindowModified());
     EXPECT_FALSE(window->History().canUndo());
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
-    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), kStatusUnsetInitial);
+    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), app::kStatusUnsetInitial);
     EXPECT_TRUE(Button(QStringLiteral("CMD_土質条件"))->hasFocus()) << "not 終了, where Enter ends";
     EXPECT_TRUE(messages.AllAnswersUsed());
 }
@@ -136,13 +136,13 @@ TEST_F(FileCommandsTest, EveryCommandThatWouldDropUnsavedChangesAsksTheSaveQuest
     for (const auto& [name, command] : commands) {
         SCOPED_TRACE(name);
         messages.Clear();
-        messages.PlanAnswers({MsgAnswer::Cancel});
+        messages.PlanAnswers({widgets::MsgAnswer::Cancel});
         command();
         ASSERT_EQ(messages.Shown().size(), 1u);
         EXPECT_TRUE(
             messages.Shown()[0].text.startsWith(QStringLiteral("データが保存されていません。")))
             << messages.Shown()[0].text.toStdString();
-        EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::YesNoCancel);
         EXPECT_EQ(project, changed);
         EXPECT_TRUE(window->isVisible());
     }
@@ -172,7 +172,7 @@ TEST_F(FileCommandsTest, TheRecentFilesAreTheEightLastNewestFirstAndAGoneOneLeav
     EXPECT_EQ(ProjectFile(), files[8]) << "the project stays";
 
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Q_EMIT recent->aboutToShow();
     recent->actions()[1]->trigger();  // p7
     EXPECT_EQ(ProjectFile(), files[7]);
@@ -181,7 +181,7 @@ TEST_F(FileCommandsTest, TheRecentFilesAreTheEightLastNewestFirstAndAGoneOneLeav
 
 TEST_F(FileCommandsTest, F5RunsAndTheLastResultOpensAgainWithoutANewRun) {
     // The template, and the mark that keeps the workbooks beside it.
-    for (const char* name : {kTemplateFileName, kPortableMarkerName}) {
+    for (const char* name : {report::kTemplateFileName, kPortableMarkerName}) {
         QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + QString::fromUtf8(name),
                     folder.filePath(QString::fromUtf8(name)));
     }

@@ -21,7 +21,7 @@ QString Example(const char* name) {
 class HandedOverFileTest : public MainWindowTest {
   protected:
     void LoadExample(const char* name) {
-        messages.PlanAnswers({MsgAnswer::Yes});
+        messages.PlanAnswers({widgets::MsgAnswer::Yes});
         dialogs.Plan(Example(name));
         Trigger("mnuLoad");
         messages.Clear();
@@ -44,9 +44,9 @@ TEST_F(HandedOverFileTest, AFileHandedOverWhileAScreenIsOpenWaitsUntilItHasClose
     EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("four-blocks-manual-lateral.nbr"));
 
     // Then it asks as a load asks: the changes are unsaved, いいえ lets them go.
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     Idle();
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveBeforeLoadingQuestion});
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{app::kSaveBeforeLoadingQuestion});
     EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("one-block.nbr"));
     EXPECT_EQ(project.fillLoads->RowCount(), 1u);
     EXPECT_EQ(project.excavationWidth, 10) << "nothing of the other project mixed in";
@@ -62,12 +62,12 @@ TEST_F(HandedOverFileTest, AFileHandedOverDuringAQuestionWaitsForTheAnswer) {
         handedOver = true;
         window->OpenProjectFile(Example("five-blocks-lateral.nbr"));
     });
-    messages.PlanAnswers({MsgAnswer::No});  // the load command's clearing question
+    messages.PlanAnswers({widgets::MsgAnswer::No});  // the load command's clearing question
     Trigger("mnuLoad");
     EXPECT_EQ(project.fillLoads->RowCount(), 1u);
-    messages.PlanAnswers({MsgAnswer::Yes});  // the handed-over file's own question
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});  // the handed-over file's own question
     Idle();
-    EXPECT_EQ(messages.Texts(), (std::vector<QString>{kLoadQuestion, kLoadQuestion}));
+    EXPECT_EQ(messages.Texts(), (std::vector<QString>{app::kLoadQuestion, app::kLoadQuestion}));
     EXPECT_EQ(project.fillLoads->RowCount(), 5u);
 }
 

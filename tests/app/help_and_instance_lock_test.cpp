@@ -9,17 +9,17 @@
 #include <QTemporaryDir>
 
 #include "app/help.h"
-#include "app/instance_lock.h"
+#include "app/startup/instance_lock.h"
 
-namespace nubera {
+namespace nubera::app {
 namespace {
 
 TEST(InstanceLock, ASecondCopyCannotTakeTheLockUntilTheFirstEnds) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("nubera.lock"));
-    auto first = std::make_unique<InstanceLock>(path);
+    auto first = std::make_unique<app::InstanceLock>(path);
     ASSERT_TRUE(first->TryAcquire());
-    InstanceLock second(path);
+    app::InstanceLock second(path);
     EXPECT_FALSE(second.TryAcquire());
     first.reset();
     EXPECT_TRUE(second.TryAcquire());
@@ -29,16 +29,16 @@ TEST(InstanceLock, ASecondCopyCannotTakeTheLockUntilTheFirstEnds) {
 // where no lock file can be made must not end every start silently.
 TEST(InstanceLock, AFolderRefusingTheLockFileDoesNotStopTheStart) {
     QTemporaryDir folder;
-    InstanceLock lock(folder.filePath(QStringLiteral("missing/nubera.lock")));
+    app::InstanceLock lock(folder.filePath(QStringLiteral("missing/nubera.lock")));
     EXPECT_TRUE(lock.TryAcquire());
 }
 
 TEST(HelpUrl, ContextZeroIsTheContentsAndOtherNumbersTheirAnchor) {
-    EXPECT_EQ(HelpUrl(QStringLiteral("/opt/nubera"), 0),
+    EXPECT_EQ(app::HelpUrl(QStringLiteral("/opt/nubera"), 0),
               QUrl::fromLocalFile(QStringLiteral("/opt/nubera/Help/index.html")));
-    QUrl topic = HelpUrl(QStringLiteral("/opt/nubera"), 40);
+    QUrl topic = app::HelpUrl(QStringLiteral("/opt/nubera"), 40);
     EXPECT_EQ(topic.fragment(), QStringLiteral("40"));
-    EXPECT_EQ(topic.adjusted(QUrl::RemoveFragment), HelpUrl(QStringLiteral("/opt/nubera"), 0));
+    EXPECT_EQ(topic.adjusted(QUrl::RemoveFragment), app::HelpUrl(QStringLiteral("/opt/nubera"), 0));
 }
 
 // Every link of the help that is built beside the program leads to a topic.
@@ -62,4 +62,4 @@ TEST(HelpFile, EveryLinkOfTheBuiltHelpHasItsAnchor) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::app

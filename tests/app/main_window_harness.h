@@ -15,20 +15,20 @@
 #include <optional>
 #include <vector>
 
-#include "app/input_screens.h"
 #include "app/main_window.h"
-#include "app/result_preview.h"
+#include "app/preview/result_preview.h"
+#include "app/screen_opener.h"
 #include "projectfile/project_session.h"
 #include "tests/core/one_block_project.h"
 #include "tests/input/screen_harness.h"
 #include "tests/widgets/scripted_message_box.h"
-#include "widgets/document_opener.h"
-#include "widgets/file_dialogs.h"
+#include "widgets/dialogs/document_opener.h"
+#include "widgets/dialogs/file_dialogs.h"
 #include "widgets/numeric_field.h"
 
 namespace nubera::test {
 
-class FakeFileDialogs : public FileDialogs {
+class FakeFileDialogs : public widgets::FileDialogs {
   public:
     // The answers of the next dialogs, in order; nothing means Cancel.
     void Plan(std::optional<QString> answer) {
@@ -61,7 +61,7 @@ class FakeFileDialogs : public FileDialogs {
 
 // Records the previews a run asks for; each returns at once, as if closed,
 // after what the test does while it is open.
-class RecordingPreview : public ResultPreview {
+class RecordingPreview : public app::ResultPreview {
   public:
     struct Shown {
         QString workbook;
@@ -75,7 +75,7 @@ class RecordingPreview : public ResultPreview {
     std::function<void()> whileOpen;
 };
 
-class RecordingOpener : public DocumentOpener {
+class RecordingOpener : public widgets::DocumentOpener {
   public:
     bool Open(const QUrl& url) override {
         opened.push_back(url);
@@ -88,7 +88,7 @@ class RecordingOpener : public DocumentOpener {
 // Input screens that stand for the real ones: each does what the test set for
 // it with the values handed over and says whether the person accepted them.
 // A screen the test left unset closes without accepting.
-class FakeInputScreens : public InputScreens {
+class FakeInputScreens : public app::ScreenOpener {
   public:
     using PointsDiscarded = std::function<void(bool fillLoadsRemain)>;
 
@@ -125,12 +125,12 @@ class MainWindowTest : public ::testing::Test {
 
     // Creates, starts and activates the window (after a test set its screens).
     void Open() { Open(screens); }
-    void Open(InputScreens& inputScreens) {
-        window = std::make_unique<MainWindow>(
+    void Open(app::ScreenOpener& inputScreens) {
+        window = std::make_unique<app::MainWindow>(
             session,
-            MainWindowServices{messages, dialogs, opener, preview, inputScreens, folder.path(),
-                               ProgramFolder(), folder.path(),
-                               [this](int milliseconds) { pauses.push_back(milliseconds); }});
+            app::MainWindowServices{messages, dialogs, opener, preview, inputScreens, folder.path(),
+                                    ProgramFolder(), folder.path(),
+                                    [this](int milliseconds) { pauses.push_back(milliseconds); }});
         window->Start();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -145,7 +145,9 @@ class MainWindowTest : public ::testing::Test {
     QPushButton* Button(const QString& name) const { return Find<QPushButton>(name); }
     QLabel* Label(const QString& name) const { return Find<QLabel>(name); }
     QRadioButton* Option(const QString& name) const { return Find<QRadioButton>(name); }
-    NumericField* Poisson() const { return Find<NumericField>(QStringLiteral("TXT_Poa")); }
+    widgets::NumericField* Poisson() const {
+        return Find<widgets::NumericField>(QStringLiteral("TXT_Poa"));
+    }
 
     // The template is found here, and the workbooks go here too unless a
     // test gives the program a folder of its own.
@@ -164,7 +166,7 @@ class MainWindowTest : public ::testing::Test {
     ProjectSession session;
     ProjectData& project = session.Project();
     CalcResults& results = session.Results();
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<app::MainWindow> window;
 };
 
 }  // namespace nubera::test

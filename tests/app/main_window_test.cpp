@@ -354,7 +354,7 @@ TEST_F(MainWindowTest, CheckPoissonRatioStoresTheRoundedRatioOrReports) {
         EXPECT_EQ(Poisson()->text(), QString::fromUtf8(c.shown)) << c.text;
         EXPECT_EQ(messages.Shown().size(), c.ok ? 0u : 1u) << c.text;
         if (!c.ok) {
-            EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+            EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
             EXPECT_EQ(Poisson()->selectedText(), Poisson()->text());
         }
     }
@@ -373,14 +373,14 @@ const QString kSaveQuestion =
 
 TEST_F(MainWindowTest, AnsweringNoToTheClosingQuestionKeepsTheWindowAndTheData) {
     Open();
-    messages.PlanAnswers({MsgAnswer::No, MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No, widgets::MsgAnswer::No});
     Button(QStringLiteral("CMD_Cancel"))->click();
     window->close();  // the close box
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[0].text, kClosingQuestion);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Information);
-    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Information);
+    EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::YesNo);
 }
 
 // Unsaved changes are offered for saving before the closing question:
@@ -392,28 +392,28 @@ TEST_F(MainWindowTest, QuittingWithUnsavedChangesOffersToSaveThem) {
     Button(QStringLiteral("CMD_土質条件"))->click();
     ASSERT_TRUE(window->isWindowModified());
 
-    messages.PlanAnswers({MsgAnswer::Cancel});
+    messages.PlanAnswers({widgets::MsgAnswer::Cancel});
     window->close();
     EXPECT_TRUE(window->isVisible());
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text, kSaveQuestion);
-    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNoCancel);
+    EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::YesNoCancel);
 
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     dialogs.Plan(std::nullopt);  // the save dialog cancelled
     window->close();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveQuestion});
 
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::No, MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No, widgets::MsgAnswer::No});
     window->close();
     EXPECT_EQ(messages.Texts(), (std::vector<QString>{kSaveQuestion, kClosingQuestion}));
     EXPECT_TRUE(window->isVisible());
 
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes});
     const QString target = folder.filePath(QStringLiteral("kept.nbr"));
     dialogs.Plan(target);
     window->close();
@@ -433,7 +433,7 @@ TEST_F(MainWindowTest, EnterOnAFocusedButtonPressesIt) {
 
     QPushButton* end = Button(QStringLiteral("CMD_Cancel"));
     end->setFocus();
-    messages.PlanAnswers({MsgAnswer::Cancel});
+    messages.PlanAnswers({widgets::MsgAnswer::Cancel});
     QTest::keyClick(end, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveQuestion});
     EXPECT_TRUE(window->isVisible());
@@ -488,7 +488,7 @@ TEST_F(MainWindowTest, TheDisabledRunSaysWhatIsMissing) {
 
 TEST_F(MainWindowTest, AnsweringYesClosesTheWindowAlsoFromTheMenu) {
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Trigger("mnuEnd");
     EXPECT_FALSE(window->isVisible());
 }
@@ -546,7 +546,7 @@ TEST_F(MainWindowTest, AMissingHelpIsReported) {
     Trigger("mnuHelp");
     EXPECT_TRUE(opener.opened.empty());
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Critical);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr("index.html"));
 }
 

@@ -1,4 +1,4 @@
-#include "app/print_preview_dialog.h"
+#include "app/preview/print_preview_dialog.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/print_preview.h"
+#include "app/preview/print_preview.h"
 #include "report/result_workbook.h"
 #include "tests/app/main_window_harness.h"
 #include "widgets/qt_path.h"
@@ -25,24 +25,25 @@ using ::testing::StartsWith;
 
 // The packed report template prints too: each summary sheet on one page.
 QString TemplatePath() {
-    return QStringLiteral(NUBERA_BINARY_DIR "/bin/") + QString::fromUtf8(kTemplateFileName);
+    return QStringLiteral(NUBERA_BINARY_DIR "/bin/") + QString::fromUtf8(report::kTemplateFileName);
 }
 
 const QStringList kSummaries{QStringLiteral("即時沈下量のまとめ"),
                              QStringLiteral("側方変位量のまとめ")};
 
-class FailingOpener : public DocumentOpener {
+class FailingOpener : public widgets::DocumentOpener {
   public:
     bool Open(const QUrl&) override { return false; }
 };
 
 class PrintPreviewDialogTest : public ::testing::Test {
   protected:
-    std::unique_ptr<PrintPreviewDialog> Dialog(DocumentOpener& desktop) {
+    std::unique_ptr<app::PrintPreviewDialog> Dialog(widgets::DocumentOpener& desktop) {
         auto printout = std::make_unique<printout::WorkbookPrintout>(
-            ToPath(TemplatePath()),
+            widgets::ToPath(TemplatePath()),
             std::vector<std::string>{kSummaries[0].toStdString(), kSummaries[1].toStdString()});
-        auto dialog = std::make_unique<PrintPreviewDialog>(std::move(printout), messages, desktop);
+        auto dialog =
+            std::make_unique<app::PrintPreviewDialog>(std::move(printout), messages, desktop);
         dialog->show();
         dialog->Preview()->updatePreview();
         return dialog;
@@ -86,7 +87,7 @@ TEST_F(PrintPreviewDialogTest, AWorkbookTheDesktopCannotOpenIsReported) {
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),
                 StartsWith("計算結果ファイルを開くプログラムが見つかりませんでした。\n"));
-    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(kTemplateFileName));
+    EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr(report::kTemplateFileName));
 }
 
 // A name typed without an extension gets ".pdf"; the overwrite question is
@@ -104,7 +105,7 @@ TEST_F(PrintPreviewDialogTest, APdfNameWithoutExtensionGetsPdfAndTheStatusSaysWh
     EXPECT_EQ(dialog->StatusText(), QStringLiteral("PDFを保存しました: ") + pdf);
 
     QFile::resize(pdf, 0);
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     Find<QPushButton>(*dialog, "CMD_SavePdf")->click();
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].text,
@@ -113,10 +114,10 @@ TEST_F(PrintPreviewDialogTest, APdfNameWithoutExtensionGetsPdfAndTheStatusSaysWh
 }
 
 TEST_F(PrintPreviewDialogTest, ShowWaitsForTheMaximisedModalPreviewToClose) {
-    PrintPreview preview(messages, opener);
+    app::PrintPreview preview(messages, opener);
     bool sawModalMaximised = false;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<PrintPreviewDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<app::PrintPreviewDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         sawModalMaximised = dialog->isModal() && (dialog->windowState() & Qt::WindowMaximized);
         InEventLoop([&] { Find<QPushButton>(*dialog, "CMD_Close")->click(); });
@@ -128,7 +129,7 @@ TEST_F(PrintPreviewDialogTest, ShowWaitsForTheMaximisedModalPreviewToClose) {
 }
 
 TEST_F(PrintPreviewDialogTest, AWorkbookThatCannotBeReadIsReportedWithoutAPreview) {
-    PrintPreview preview(messages, opener);
+    app::PrintPreview preview(messages, opener);
     preview.Show(nullptr, QStringLiteral(NUBERA_BINARY_DIR "/no-such-workbook.xlsx"), kSummaries);
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),

@@ -36,7 +36,7 @@ class ProjectFileCommandsTest : public MainWindowTest {
 
     // Loads `path`, answering Yes to the question.
     void LoadFile(const QString& path) {
-        messages.PlanAnswers({MsgAnswer::Yes});
+        messages.PlanAnswers({widgets::MsgAnswer::Yes});
         dialogs.Plan(path);
         Load();
     }
@@ -65,26 +65,26 @@ class ProjectFileCommandsTest : public MainWindowTest {
 
 TEST_F(ProjectFileCommandsTest, NoToTheQuestionOpensNoDialogAndChangesNothing) {
     Open();
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     Load();
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, kLoadQuestion);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Question);
+    EXPECT_EQ(messages.Shown()[0].text, app::kLoadQuestion);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Question);
     EXPECT_EQ(dialogs.Shown(), 0);
     EXPECT_FALSE(project.soilLayers);
 }
 
 TEST_F(ProjectFileCommandsTest, CancellingTheDialogEndsSilentlyAndABlankNameIsReported) {
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes});
     dialogs.Plan(std::nullopt);
     Load();
     EXPECT_EQ(messages.Shown().size(), 1u);
     dialogs.Plan(QStringLiteral("  "));
     Load();
     ASSERT_EQ(messages.Shown().size(), 3u);
-    EXPECT_EQ(messages.Shown()[2].text, kNoFileNameMessage);
-    EXPECT_EQ(messages.Shown()[2].icon, MsgIcon::None);
+    EXPECT_EQ(messages.Shown()[2].text, app::kNoFileNameMessage);
+    EXPECT_EQ(messages.Shown()[2].icon, widgets::MsgIcon::None);
 }
 
 TEST_F(ProjectFileCommandsTest, ASuccessfulLoadSetsTheOptionsLabelsAndTheRunButton) {
@@ -109,7 +109,7 @@ TEST_F(ProjectFileCommandsTest, ASuccessfulLoadSetsTheOptionsLabelsAndTheRunButt
 TEST_F(ProjectFileCommandsTest, ALoadInSettlementOnlyModeSelectsItAndLeavesThePoissonBoxEmpty) {
     Open();
     Option(QStringLiteral("OPT_Select_1"))->click();
-    messages.PlanAnswers({MsgAnswer::No});  // the change is not saved
+    messages.PlanAnswers({widgets::MsgAnswer::No});  // the change is not saved
     dialogs.Plan(Example("one-block.nbr"));
     Load();
     EXPECT_FALSE(project.alsoLateral);
@@ -157,14 +157,14 @@ TEST_F(ProjectFileCommandsTest, ALoadOverUnsavedChangesOffersToSaveThemFirst) {
     Option(QStringLiteral("OPT_Select_1"))->click();
     ASSERT_TRUE(window->isWindowModified());
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Cancel});
+    messages.PlanAnswers({widgets::MsgAnswer::Cancel});
     Load();
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveBeforeLoadingQuestion});
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{app::kSaveBeforeLoadingQuestion});
     EXPECT_EQ(dialogs.Shown(), 1) << "no dialog after キャンセル";
     EXPECT_TRUE(project.alsoLateral);
 
     const QString saved = folder.filePath(QStringLiteral("lateral.nbr"));
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     dialogs.Plan(saved);
     dialogs.Plan(Example("five-blocks-lateral.nbr"));
     Load();
@@ -175,9 +175,9 @@ TEST_F(ProjectFileCommandsTest, ALoadOverUnsavedChangesOffersToSaveThemFirst) {
 
     Option(QStringLiteral("OPT_Select_0"))->click();
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     window->OpenProjectFile(Example("five-blocks-lateral.nbr"));
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kSaveBeforeLoadingQuestion});
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{app::kSaveBeforeLoadingQuestion});
     EXPECT_EQ(project.fillLoads->RowCount(), 5u);
 }
 
@@ -208,10 +208,10 @@ TEST_F(ProjectFileCommandsTest, ANameWithoutAnExtensionIsSavedWithNbr) {
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("myproj.nbr[*] - ヌベラプログラム"));
 
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     dialogs.Plan(folder.filePath(QStringLiteral("myproj")));
     Save();
-    EXPECT_EQ(messages.Texts(), std::vector<QString>{kOverwriteQuestion});
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{app::kOverwriteQuestion});
 }
 
 // Loading names the file in the title and starts without unsaved changes.
@@ -234,7 +234,7 @@ TEST_F(ProjectFileCommandsTest, AWrongHeaderIsRefusedBeforeReading) {
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[1].text,
               QStringLiteral("ファイル形式、もしくはバージョンが違います"));
-    EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::None);
+    EXPECT_EQ(messages.Shown()[1].icon, widgets::MsgIcon::None);
     EXPECT_EQ(project, before);
 }
 
@@ -248,7 +248,7 @@ TEST_F(ProjectFileCommandsTest, ABrokenFileKeepsThePreviousProject) {
         WriteProject(QStringLiteral("broken.nbr"), "[開削幅]\r\n5\r\n[堤体幅]\r\n9\r\n!END\r\n"));
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[1].text, QString::fromUtf8(kProjectFileBroken));
-    EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[1].icon, widgets::MsgIcon::Exclamation);
     EXPECT_EQ(project, before);
     EXPECT_TRUE(Option(QStringLiteral("OPT_Tyaku_1"))->isChecked());
     EXPECT_EQ(Poisson()->text(), QStringLiteral("0.28"));
@@ -305,12 +305,12 @@ TEST_F(ProjectFileCommandsTest, NoToTheOverwriteQuestionKeepsTheFile) {
     LoadExample("one-block.nbr");
     const QString target = WriteFile(QStringLiteral("keep.nbr"), "previous");
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::No, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::No, widgets::MsgAnswer::Yes});
     dialogs.Plan(target);
     Save();
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, kOverwriteQuestion);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::None);
+    EXPECT_EQ(messages.Shown()[0].text, app::kOverwriteQuestion);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::None);
     EXPECT_EQ(Bytes(target), "previous");
 
     dialogs.Plan(target);
@@ -326,7 +326,7 @@ TEST_F(ProjectFileCommandsTest, AFailedSaveSaysSoNamingTheFile) {
     dialogs.Plan(target);
     Save();
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(),
                 StartsWith("ファイルを保存できませんでした。"));
     EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr("p.nbr"));
@@ -355,17 +355,17 @@ TEST_F(ProjectFileCommandsTest, AFileFromOutsideLoadsAndAsksOnlyWhenAProjectWoul
     window->OpenProjectFile(Example("one-block.nbr"));
     EXPECT_TRUE(messages.Shown().empty()) << "nothing to lose yet";
     EXPECT_EQ(dialogs.Shown(), 0) << "no dialog";
-    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), kStatusSet);
+    EXPECT_EQ(Label(QStringLiteral("LBL_土質条件"))->text(), app::kStatusSet);
     EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("one-block.nbr"));
 
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     window->OpenProjectFile(Example("five-blocks-lateral.nbr"));
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].text, kLoadQuestion);
+    EXPECT_EQ(messages.Shown()[0].text, app::kLoadQuestion);
     EXPECT_EQ(project.fillLoads->RowCount(), 1u) << "いいえ keeps the project";
 
     messages.Clear();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     window->OpenProjectFile(QStringLiteral("/nonexistent/project.nbr"));
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_THAT(messages.Shown()[1].text.toStdString(),

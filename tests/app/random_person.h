@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "widgets/file_dialogs.h"
-#include "widgets/message_box.h"
+#include "widgets/dialogs/file_dialogs.h"
+#include "widgets/dialogs/message_box.h"
 
 namespace nubera::test {
 
@@ -40,39 +40,41 @@ class RandomPerson {
 
 // Yes, No or (where offered) キャンセル, which Esc gives too; the program's
 // closing question alone is always answered No, so that the session goes on.
-class RandomAnswers : public MessageBox {
+class RandomAnswers : public widgets::MessageBox {
   public:
     explicit RandomAnswers(RandomPerson& person) : person_(person) {}
 
     // Runs while a message is "on screen": the session hands files over then.
     std::function<void()> whileShown;
 
-    MsgAnswer Show(QWidget*, const QString& text, MsgIcon, MsgButtons buttons,
-                   const QString&) override {
+    widgets::MsgAnswer Show(QWidget*, const QString& text, widgets::MsgIcon,
+                            widgets::MsgButtons buttons, const QString&) override {
         if (whileShown) whileShown();
         const std::string shown = text.toStdString();
-        if (buttons == MsgButtons::Ok) {
+        if (buttons == widgets::MsgButtons::Ok) {
             person_.Note("  message: " + shown);
-            return MsgAnswer::Ok;
+            return widgets::MsgAnswer::Ok;
         }
-        MsgAnswer answer = MsgAnswer::No;
+        widgets::MsgAnswer answer = widgets::MsgAnswer::No;
         if (!text.startsWith(QStringLiteral("ヌベラプログラムを終了します"))) {
-            const std::vector<MsgAnswer> answers =
-                buttons == MsgButtons::YesNoCancel
-                    ? std::vector{MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Cancel}
-                    : std::vector{MsgAnswer::Yes, MsgAnswer::Yes, MsgAnswer::No};
+            const std::vector<widgets::MsgAnswer> answers =
+                buttons == widgets::MsgButtons::YesNoCancel
+                    ? std::vector{widgets::MsgAnswer::Yes, widgets::MsgAnswer::No,
+                                  widgets::MsgAnswer::Cancel}
+                    : std::vector{widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes,
+                                  widgets::MsgAnswer::No};
             answer = person_.OneOf(answers);
         }
         lastAnswer = answer;
-        const char* said = answer == MsgAnswer::Yes  ? "Yes"
-                           : answer == MsgAnswer::No ? "No"
-                                                     : "Cancel";
+        const char* said = answer == widgets::MsgAnswer::Yes  ? "Yes"
+                           : answer == widgets::MsgAnswer::No ? "No"
+                                                              : "Cancel";
         person_.Note("  question: " + shown + " -> " + said);
         return answer;
     }
 
     // The answer to the last question asked.
-    MsgAnswer lastAnswer = MsgAnswer::Ok;
+    widgets::MsgAnswer lastAnswer = widgets::MsgAnswer::Ok;
 
   private:
     RandomPerson& person_;
@@ -81,7 +83,7 @@ class RandomAnswers : public MessageBox {
 // The open dialog picks one of the examples or of the files saved so far; the
 // save dialog a name in `folder`, with or without the extension. Either may
 // be cancelled.
-class RandomFileDialogs : public FileDialogs {
+class RandomFileDialogs : public widgets::FileDialogs {
   public:
     RandomFileDialogs(RandomPerson& person, QString folder, std::vector<QString> examples)
         : person_(person), folder_(std::move(folder)), loadable_(std::move(examples)) {}

@@ -35,9 +35,9 @@
 #include <variant>
 
 #include "app/main_window.h"
-#include "app/modal_input_screens.h"
-#include "app/print_preview_dialog.h"
-#include "app/results_panel.h"
+#include "app/modal_screen_opener.h"
+#include "app/preview/print_preview_dialog.h"
+#include "app/workspace/results_panel.h"
 #include "engine/design_results.h"
 #include "projectfile/project_file.h"
 #include "report/result_workbook.h"
@@ -105,9 +105,9 @@ bool SamePoints(const std::optional<FocusPointList>& a, const std::optional<Focu
 }
 
 // The real screens, noting whether each one handed values back.
-class NotingScreens : public InputScreens {
+class NotingScreens : public app::ScreenOpener {
   public:
-    NotingScreens(MessageBox& messages, const QString& folder) : real_(messages, folder) {}
+    NotingScreens(widgets::MessageBox& messages, const QString& folder) : real_(messages, folder) {}
 
     bool EditSoilConditions(QWidget* owner, SoilConditions& conditions) override {
         return accepted = real_.EditSoilConditions(owner, conditions);
@@ -125,7 +125,7 @@ class NotingScreens : public InputScreens {
     bool accepted = false;
 
   private:
-    ModalInputScreens real_;
+    app::ModalScreenOpener real_;
 };
 
 const std::vector<QString> kTexts{"",    "0", "1",     "2.5", "5",    "10",   "100", "100.01",
@@ -138,11 +138,12 @@ const std::vector<QString> kKeys{"0", "1", "5",  "9", "１", "２", "０", "．"
 
 // A box shows only ASCII text its own rule takes as it stands: nothing a
 // commit would read differently (a full-width digit, a letter, a separator).
-bool ShowsWhatACommitStores(const NumericField& box) {
+bool ShowsWhatACommitStores(const widgets::NumericField& box) {
     const std::string text = box.text().toStdString();
     if (text.empty()) return true;
     const EntryInsertion verdict = CheckEntryInsertion(
-        text, box.Filter() == KeyFilter::SignedDecimal ? EntrySign::Signed : EntrySign::Unsigned);
+        text, box.Filter() == widgets::KeyFilter::SignedDecimal ? EntrySign::Signed
+                                                                : EntrySign::Unsigned);
     return verdict.accepted && verdict.text == text;
 }
 
@@ -158,14 +159,14 @@ class Session {
           screens_(answers_, folder_.path()) {
         for (const QString& figure :
              {QStringLiteral("土質条件.svg"), QStringLiteral("盛土荷重.svg"),
-              QString::fromUtf8(kTemplateFileName)}) {
+              QString::fromUtf8(report::kTemplateFileName)}) {
             QFile::copy(QStringLiteral(NUBERA_BINARY_DIR "/bin/") + figure,
                         QDir(folder_.path()).filePath(figure));
         }
-        window_ = std::make_unique<MainWindow>(
+        window_ = std::make_unique<app::MainWindow>(
             session_,
-            MainWindowServices{answers_, dialogs_, opener_, preview_, screens_, folder_.path(),
-                               folder_.path(), folder_.path(), [](int) {}});
+            app::MainWindowServices{answers_, dialogs_, opener_, preview_, screens_, folder_.path(),
+                                    folder_.path(), folder_.path(), [](int) {}});
         window_->Start();
         // Another copy hands a file over while a question or the preview is open.
         answers_.whileShown = [this] {
@@ -275,7 +276,7 @@ class Session {
 
     // Results kept for comparison stay as they were kept until cleared.
     void Workspace() {
-        ResultsPanel& panel = window_->ResultsView();
+        app::ResultsPanel& panel = window_->ResultsView();
         if (panel.Kept() && person_.Chance(0.5)) {
             person_.Note("clear the kept results");
             Child<QPushButton>(*window_, QStringLiteral("clearKeptButton"))->click();
@@ -293,7 +294,7 @@ class Session {
 
     // The panel shows what the run would compute from the inputs as they stand.
     void ExpectPanelFollows() {
-        const auto* box = Child<NumericField>(*window_, QStringLiteral("TXT_Poa"));
+        const auto* box = Child<widgets::NumericField>(*window_, QStringLiteral("TXT_Poa"));
         EXPECT_EQ(
             window_->ResultsView().Current(),
             ComputeDesignResults(project_, window_->SelectedPlacement(), box->text().toStdString()))
@@ -301,7 +302,7 @@ class Session {
     }
 
     void TypePoisson() {
-        auto* box = Child<NumericField>(*window_, QStringLiteral("TXT_Poa"));
+        auto* box = Child<widgets::NumericField>(*window_, QStringLiteral("TXT_Poa"));
         if (!box->isEnabled()) return;
         const QString text = person_.OneOf(kTexts);
         person_.Note("type Poisson " + text.toStdString());
@@ -330,9 +331,9 @@ class Session {
     void SavePdf(const RecordingPreview::Shown& shown) {
         std::vector<std::string> sheets;
         for (const QString& sheet : shown.sheets) sheets.push_back(sheet.toStdString());
-        PrintPreviewDialog dialog(
-            std::make_unique<printout::WorkbookPrintout>(ToPath(shown.workbook), sheets), answers_,
-            opener_);
+        app::PrintPreviewDialog dialog(
+            std::make_unique<printout::WorkbookPrintout>(widgets::ToPath(shown.workbook), sheets),
+            answers_, opener_);
         const QString name =
             QDir(folder_.path())
                 .filePath(person_.OneOf<QString>({"report", "report.pdf", "report.PDF", "other"}));
@@ -384,7 +385,7 @@ class Session {
             if (person_.Chance(0.1)) HandOver("while a screen is open");
             Edit(screen);
             EXPECT_EQ(project_, before) << "an open screen changed the project";
-            for (const NumericField* box : screen.findChildren<NumericField*>()) {
+            for (const widgets::NumericField* box : screen.findChildren<widgets::NumericField*>()) {
                 EXPECT_TRUE(ShowsWhatACommitStores(*box))
                     << box->objectName().toStdString() << " shows " << box->text().toStdString();
             }
@@ -396,17 +397,17 @@ class Session {
     // the sessions get past the checks and commit, stack and run too.
     void EnterSensibleValues(QDialog& screen) {
         const auto fill = [&](const char* name, const QString& text) {
-            if (auto* box = screen.findChild<NumericField*>(QString::fromUtf8(name))) {
+            if (auto* box = screen.findChild<widgets::NumericField*>(QString::fromUtf8(name))) {
                 person_.Note(std::string("  type ") + name + " " + text.toStdString());
                 Type(box, text);
             }
         };
-        if (screen.findChild<NumericField*>(QStringLiteral("TXT_層厚"))) {
+        if (screen.findChild<widgets::NumericField*>(QStringLiteral("TXT_層厚"))) {
             fill("TXT_開削幅", person_.OneOf<QString>({"6", "10", "12"}));
             fill("TXT_堤体幅", person_.OneOf<QString>({"18", "20", "40", "12"}));
             fill("TXT_層厚", person_.OneOf<QString>({"1.5", "3", "5"}));
             fill("TXT_変形係数Es", person_.OneOf<QString>({"1400", "6860", "28000", "0"}));
-        } else if (screen.findChild<NumericField*>(QStringLiteral("TXT_Base"))) {
+        } else if (screen.findChild<widgets::NumericField*>(QStringLiteral("TXT_Base"))) {
             fill("TXT_qX", person_.OneOf<QString>({"0", "10", "12.5"}));
             fill("TXT_Base", person_.OneOf<QString>({"0", "0", "2"}));
             fill("TXT_A", person_.OneOf<QString>({"1", "2"}));
@@ -435,8 +436,8 @@ class Session {
     }
 
     void Edit(QDialog& screen) {
-        const QList<NumericField*> boxes = screen.findChildren<NumericField*>();
-        NumericField* box = boxes[static_cast<int>(person_.Pick(boxes.size()))];
+        const QList<widgets::NumericField*> boxes = screen.findChildren<widgets::NumericField*>();
+        widgets::NumericField* box = boxes[static_cast<int>(person_.Pick(boxes.size()))];
         const std::string name = box->objectName().toStdString();
         switch (person_.Pick(10)) {
             case 7:
@@ -466,7 +467,7 @@ class Session {
                 person_.Note("  Enter in " + name);
                 return PressEnter(box);
             case 4: {
-                auto* list = screen.findChild<ListGrid*>(QStringLiteral("VSF_List"));
+                auto* list = screen.findChild<input::ListGrid*>(QStringLiteral("VSF_List"));
                 if (list == nullptr || list->DataRows() == 0) return;
                 const int row =
                     list->FixedRows() + static_cast<int>(person_.Pick(list->DataRows()));
@@ -487,7 +488,7 @@ class Session {
 
     // True when the screen closed by a commit.
     bool Leave(QDialog& screen) {
-        answers_.lastAnswer = MsgAnswer::Ok;
+        answers_.lastAnswer = widgets::MsgAnswer::Ok;
         bool byOk = false;
         switch (person_.Pick(5)) {
             case 0:
@@ -509,14 +510,15 @@ class Session {
                 QTest::keyClick(&screen, Qt::Key_Escape);
                 break;
         }
-        return !screen.isVisible() && (byOk || answers_.lastAnswer == MsgAnswer::Yes);
+        return !screen.isVisible() && (byOk || answers_.lastAnswer == widgets::MsgAnswer::Yes);
     }
 
     void CheckInvariants() {
         EXPECT_EQ(Button("CMD_Exec")->isEnabled(),
                   RunAllowed(project_, window_->SelectedPlacement()))
             << "the run button and the run's inputs disagree";
-        const NumericField& poisson = *Child<NumericField>(*window_, QStringLiteral("TXT_Poa"));
+        const widgets::NumericField& poisson =
+            *Child<widgets::NumericField>(*window_, QStringLiteral("TXT_Poa"));
         EXPECT_TRUE(ShowsWhatACommitStores(poisson)) << poisson.text().toStdString();
         CheckSavedFile();
         CheckStatusLine();
@@ -546,7 +548,7 @@ class Session {
                                  ? QDir(folder_.path()).filePath(name)
                                  : Example(name.toUtf8().constData());
         std::string error;
-        const std::optional<LoadedProject> loaded = LoadProject(ToPath(file), &error);
+        const std::optional<LoadedProject> loaded = LoadProject(widgets::ToPath(file), &error);
         ASSERT_TRUE(loaded) << error;
         ProjectData reloaded;
         ApplyLoadedProject(*loaded, reloaded);
@@ -562,7 +564,7 @@ class Session {
     // Row 4 + i of a summary sheet is point i: numbers there only for the
     // points this run placed.
     void CheckReport(const QString& workbook) {
-        const auto book = sheet::Workbook::Open(ToPath(workbook));
+        const auto book = sheet::Workbook::Open(widgets::ToPath(workbook));
         const QString project = QFileInfo(QString::fromStdString(session_.FileName())).fileName();
         EXPECT_EQ(
             book->Sheet("入力条件").Value(4, 5),
@@ -591,7 +593,7 @@ class Session {
     ProjectSession session_;
     ProjectData& project_ = session_.Project();
     CalcResults& results_ = session_.Results();
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<app::MainWindow> window_;
     QString lastFile_;
     int lastSaves_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "app/title_window.h"
+#include "app/startup/title_window.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +12,11 @@
 #include "version.h"
 #include "widgets/twips.h"
 
-namespace nubera {
+namespace nubera::app {
 namespace {
 
 TEST(TitleWindow, ShowsTheProgramsNameAndVersion) {
-    TitleWindow title;
+    app::TitleWindow title;
     EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblProductName"))->text(),
               QStringLiteral("ヌベラプログラム"));
     EXPECT_EQ(test::Child<QLabel>(title, QStringLiteral("lblVersion"))->text(),
@@ -26,12 +26,12 @@ TEST(TitleWindow, ShowsTheProgramsNameAndVersion) {
 }
 
 TEST(TitleWindow, TheSplashIsCutToItsHeightWithoutTheOkButton) {
-    TitleWindow title;
+    app::TitleWindow title;
     title.PrepareSplash();
     title.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
     EXPECT_FALSE(test::Child<QPushButton>(title, QStringLiteral("CMD_OK"))->isVisible());
-    EXPECT_EQ(title.height(), TwipsToPixels(6255, title));
+    EXPECT_EQ(title.height(), widgets::TwipsToPixels(6255, title));
 }
 
 // With a desktop font larger than designed for, the window grows and every
@@ -42,7 +42,7 @@ TEST(TitleWindow, ALargeDesktopFontGrowsTheWindowInsteadOfCuttingTexts) {
     large.setPointSizeF(designed.pointSizeF() * 1.5);
     QApplication::setFont(large);
     for (bool splash : {false, true}) {
-        TitleWindow title;
+        app::TitleWindow title;
         if (splash) title.PrepareSplash();
         title.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&title));
@@ -56,22 +56,22 @@ TEST(TitleWindow, ALargeDesktopFontGrowsTheWindowInsteadOfCuttingTexts) {
 
 // The version window closes on its button, on any key and on a click on its frame.
 TEST(TitleWindow, AsVersionInformationItClosesOnOkAKeyOrAFrameClick) {
-    const std::function<void(TitleWindow&)> closers[] = {
-        [](TitleWindow& t) { test::Child<QPushButton>(t, QStringLiteral("CMD_OK"))->click(); },
-        [](TitleWindow& t) { QTest::keyClick(&t, Qt::Key_A); },
+    const std::function<void(app::TitleWindow&)> closers[] = {
+        [](app::TitleWindow& t) { test::Child<QPushButton>(t, QStringLiteral("CMD_OK"))->click(); },
+        [](app::TitleWindow& t) { QTest::keyClick(&t, Qt::Key_A); },
         // Keys the focused OK button would otherwise keep for itself.
-        [](TitleWindow& t) {
+        [](app::TitleWindow& t) {
             QTest::keyClick(test::Child<QPushButton>(t, QStringLiteral("CMD_OK")), Qt::Key_Down);
         },
-        [](TitleWindow& t) {
+        [](app::TitleWindow& t) {
             QTest::keyClick(test::Child<QPushButton>(t, QStringLiteral("CMD_OK")), Qt::Key_Tab);
         },
-        [](TitleWindow& t) {
+        [](app::TitleWindow& t) {
             QTest::mouseClick(test::Child<QWidget>(t, QStringLiteral("Frame1")), Qt::LeftButton);
         },
     };
     for (const auto& close : closers) {
-        TitleWindow title;
+        app::TitleWindow title;
         QTimer::singleShot(0, &title,
                            [&title, &close] { test::InEventLoop([&] { close(title); }); });
         QTimer::singleShot(2000, &title, &QDialog::reject);  // a safety net only
@@ -80,4 +80,4 @@ TEST(TitleWindow, AsVersionInformationItClosesOnOkAKeyOrAFrameClick) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::app

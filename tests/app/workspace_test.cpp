@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QUndoStack>
 
-#include "app/results_panel.h"
+#include "app/workspace/results_panel.h"
 #include "screenrules/poisson_ratio.h"
 #include "screenrules/run_enabling_rule.h"
 #include "screenrules/soil_layer_rules.h"
@@ -84,7 +84,7 @@ void ExpectSameAsCli(const DesignResults& shown, const QString& project) {
 class WorkspaceTest : public MainWindowTest {
   protected:
     void Load(const QString& file) {
-        messages.PlanAnswers({MsgAnswer::Yes});
+        messages.PlanAnswers({widgets::MsgAnswer::Yes});
         dialogs.Plan(file);
         Trigger("mnuLoad");
         messages.Clear();
@@ -93,7 +93,7 @@ class WorkspaceTest : public MainWindowTest {
         dialogs.Plan(file);
         Trigger("mnuSave");
     }
-    ResultsPanel& Panel() const { return window->ResultsView(); }
+    app::ResultsPanel& Panel() const { return window->ResultsView(); }
     QTableWidget* Table() const { return Find<QTableWidget>(QStringLiteral("resultTable")); }
     QString Cell(int row, int column) const { return Table()->item(row, column)->text(); }
     QString Header(int column) const { return Table()->horizontalHeaderItem(column)->text(); }
@@ -233,7 +233,7 @@ TEST_F(WorkspaceTest, UndoAndRedoRestoreTheExactProjectOfEachCommittedChange) {
     EXPECT_EQ(Find<QAction>(QStringLiteral("mnuRedo"))->shortcut(),
               QKeySequence(Qt::CTRL | Qt::Key_Y));
 
-    messages.PlanAnswers({MsgAnswer::No});  // the changes are not saved
+    messages.PlanAnswers({widgets::MsgAnswer::No});  // the changes are not saved
     dialogs.Plan(Example(QStringLiteral("one-block.nbr")));
     Trigger("mnuLoad");
     EXPECT_FALSE(history.canUndo());

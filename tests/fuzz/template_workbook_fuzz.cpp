@@ -20,7 +20,7 @@
 #include "projectfile/project_file.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
-#include "spreadsheet/ooxml/package/package_check.h"
+#include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/zip_archive.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
@@ -35,8 +35,8 @@ using nubera::fuzz::Require;
 struct FixedRun {
     nubera::ProjectData project;
     nubera::CalcResults results;
-    nubera::ReportContext context{"five-blocks-lateral.nbr", std::chrono::sys_seconds{},
-                                  nubera::Placement::Automatic, ""};
+    nubera::report::ReportContext context{"five-blocks-lateral.nbr", std::chrono::sys_seconds{},
+                                          nubera::Placement::Automatic, ""};
     FixedRun() {
         std::string error;
         const auto loaded =
@@ -69,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                                std::chrono::day{1}};
     const nubera::fuzz::FuzzInputFile input(data, size);
     std::string error;
-    const auto published = nubera::WriteResultWorkbook(run.project, run.results, run.context,
-                                                       input.Path(), folder, kDay, &error);
+    const auto published = nubera::report::WriteResultWorkbook(
+        run.project, run.results, run.context, input.Path(), folder, kDay, &error);
     if (!published) {
         Require(!error.empty());
         Require(std::filesystem::is_empty(folder));
@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::Workbook::Open(*published);
     for (std::size_t i = 0; i < book->SheetNames().size(); ++i) book->SheetAt(i);
     const nubera::printout::WorkbookPrintout printout(
-        *published, nubera::PrintedResultSheets(run.project.alsoLateral));
+        *published, nubera::report::PrintedResultSheets(run.project.alsoLateral));
     Require(printout.PageCount() > 0);
     std::filesystem::remove(*published);
     Require(std::filesystem::is_empty(folder));

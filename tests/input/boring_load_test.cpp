@@ -12,13 +12,13 @@
 
 #include "input/boring_review_dialog.h"
 #include "input/soil_conditions_screen.h"
-#include "report/input_sheet.h"
+#include "report/sheets/input_sheet.h"
 #include "spreadsheet/workbook.h"
 #include "tests/input/screen_harness.h"
 #include "tests/widgets/scripted_message_box.h"
 #include "widgets/numeric_field.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 using test::Child;
@@ -34,9 +34,9 @@ const QString kSample =
 constexpr int kModulusColumn = 4;
 
 // The review dialog's steps, run once it is open.
-void OnReview(const std::function<void(BoringReviewDialog&)>& steps) {
+void OnReview(const std::function<void(input::BoringReviewDialog&)>& steps) {
     QTimer::singleShot(0, [steps] {
-        auto* review = qobject_cast<BoringReviewDialog*>(QApplication::activeModalWidget());
+        auto* review = qobject_cast<input::BoringReviewDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(review, nullptr);
         steps(*review);
         if (review->isVisible()) {
@@ -65,12 +65,12 @@ std::vector<std::string> SheetRows(const sheet::Worksheet& sheet) {
 TEST(BoringLoad, ReviewedLayersFillTheGridAndTheirDerivationReachesTheReport) {
     test::ScriptedMessageBox messages;
     ProjectData project;
-    SoilConditionsScreen screen(SoilConditionsOf(project), messages, test::FigureFolder());
+    input::SoilConditionsScreen screen(SoilConditionsOf(project), messages, test::FigureFolder());
     screen.SetBoringFileChooser([](QWidget*) { return std::optional<QString>(kSample); });
     test::ShowActive(screen);
 
-    OnReview([&](BoringReviewDialog& review) {
-        auto* depth = Child<NumericField>(review, QStringLiteral("TXT_深度H"));
+    OnReview([&](input::BoringReviewDialog& review) {
+        auto* depth = Child<widgets::NumericField>(review, QStringLiteral("TXT_深度H"));
         auto* table = Child<QTableWidget>(review, QStringLiteral("VSF_Boring"));
         auto* ok = Child<QPushButton>(review, QStringLiteral("CMD_Exec"));
         Type(depth, QStringLiteral("7.1"));
@@ -86,15 +86,15 @@ TEST(BoringLoad, ReviewedLayersFillTheGridAndTheirDerivationReachesTheReport) {
     });
     Click(Child<QPushButton>(screen, QStringLiteral("CMD_Boring")));
 
-    auto* grid = Child<ListGrid>(screen, QStringLiteral("VSF_List"));
+    auto* grid = Child<input::ListGrid>(screen, QStringLiteral("VSF_List"));
     ASSERT_EQ(grid->Rows(), 6);
     EXPECT_EQ(RowTexts(grid, 1), (QStringList{"1.20", "1.20", "9000"}));
     EXPECT_EQ(RowTexts(grid, 3), (QStringList{"0.25", "3.10", "3000"}));
     EXPECT_EQ(RowTexts(grid, 4), (QStringList{"2.50", "5.60", "2800"}));
     EXPECT_EQ(RowTexts(grid, 5), (QStringList{"1.50", "7.10", "8400"}));
 
-    Type(Child<NumericField>(screen, QStringLiteral("TXT_開削幅")), QStringLiteral("10"));
-    Type(Child<NumericField>(screen, QStringLiteral("TXT_堤体幅")), QStringLiteral("20"));
+    Type(Child<widgets::NumericField>(screen, QStringLiteral("TXT_開削幅")), QStringLiteral("10"));
+    Type(Child<widgets::NumericField>(screen, QStringLiteral("TXT_堤体幅")), QStringLiteral("20"));
     Click(Child<QPushButton>(screen, QStringLiteral("CMD_Exec")));
     ASSERT_EQ(screen.result(), QDialog::Accepted);
     CalcResults results;
@@ -109,8 +109,8 @@ TEST(BoringLoad, ReviewedLayersFillTheGridAndTheirDerivationReachesTheReport) {
     auto book = sheet::Workbook::Open(std::filesystem::path(NUBERA_BINARY_DIR) / "bin" /
                                       u8"即時沈下量計算結果.xltx");
     ASSERT_TRUE(book);
-    WriteInputSheet(*book, project, results, ReportContext{});
-    const std::vector<std::string> rows = SheetRows(book->Sheet(kInputSheet));
+    report::WriteInputSheet(*book, project, results, report::ReportContext{});
+    const std::vector<std::string> rows = SheetRows(book->Sheet(report::kInputSheet));
     EXPECT_THAT(rows, Contains("ボーリングデータ|LEVEE_NO3_BED0300.XML|"));
     EXPECT_THAT(rows, Contains("ボーリング名|No.3|"));
     // Es typed over the relation's 8400, and typed for the layer without a test.
@@ -123,20 +123,20 @@ TEST(BoringLoad, AnUnreadableLogOrACancelledReviewLeavesTheGridAndClearingForget
     test::ScriptedMessageBox messages;
     ProjectData project;
     project.soilLayers = BuildSoilLayerTable({{"2.00", "2.00", "5000"}});
-    SoilConditionsScreen screen(SoilConditionsOf(project), messages, test::FigureFolder());
+    input::SoilConditionsScreen screen(SoilConditionsOf(project), messages, test::FigureFolder());
     QString chosen = QStringLiteral("/nonexistent/NO1.XML");
     screen.SetBoringFileChooser([&chosen](QWidget*) { return std::optional<QString>(chosen); });
     test::ShowActive(screen);
     auto* load = Child<QPushButton>(screen, QStringLiteral("CMD_Boring"));
-    auto* grid = Child<ListGrid>(screen, QStringLiteral("VSF_List"));
+    auto* grid = Child<input::ListGrid>(screen, QStringLiteral("VSF_List"));
 
     Click(load);
     EXPECT_THAT(messages.Texts().back().toStdString(), HasSubstr("NO1.XML"));
     EXPECT_EQ(RowTexts(grid, 1), (QStringList{"2.00", "2.00", "5000"}));
 
     chosen = kSample;
-    OnReview([&](BoringReviewDialog& review) {
-        auto* alpha = Child<NumericField>(review, QStringLiteral("TXT_α"));
+    OnReview([&](input::BoringReviewDialog& review) {
+        auto* alpha = Child<widgets::NumericField>(review, QStringLiteral("TXT_α"));
         Type(alpha, QStringLiteral("1000"));
         PressEnter(alpha);
         // N̄ 3.0 of the fill and 46.7 of the gravel, at the new α.
@@ -151,20 +151,21 @@ TEST(BoringLoad, AnUnreadableLogOrACancelledReviewLeavesTheGridAndClearingForget
 
     // The log's top layer alone, then everything cleared and the same depth
     // typed by hand: that layer no longer comes from the log.
-    OnReview([&](BoringReviewDialog& review) {
-        auto* depth = Child<NumericField>(review, QStringLiteral("TXT_深度H"));
+    OnReview([&](input::BoringReviewDialog& review) {
+        auto* depth = Child<widgets::NumericField>(review, QStringLiteral("TXT_深度H"));
         Type(depth, QStringLiteral("1.2"));
         PressEnter(depth);
         Click(Child<QPushButton>(review, QStringLiteral("CMD_Exec")));
     });
     Click(load);
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Click(Child<QPushButton>(screen, QStringLiteral("CMD_Alldel")));
-    Type(Child<NumericField>(screen, QStringLiteral("TXT_層厚")), QStringLiteral("1.2"));
-    Type(Child<NumericField>(screen, QStringLiteral("TXT_変形係数Es")), QStringLiteral("8400"));
+    Type(Child<widgets::NumericField>(screen, QStringLiteral("TXT_層厚")), QStringLiteral("1.2"));
+    Type(Child<widgets::NumericField>(screen, QStringLiteral("TXT_変形係数Es")),
+         QStringLiteral("8400"));
     Click(Child<QPushButton>(screen, QStringLiteral("CMD_Upd")));
-    Type(Child<NumericField>(screen, QStringLiteral("TXT_開削幅")), QStringLiteral("10"));
-    Type(Child<NumericField>(screen, QStringLiteral("TXT_堤体幅")), QStringLiteral("20"));
+    Type(Child<widgets::NumericField>(screen, QStringLiteral("TXT_開削幅")), QStringLiteral("10"));
+    Type(Child<widgets::NumericField>(screen, QStringLiteral("TXT_堤体幅")), QStringLiteral("20"));
     Click(Child<QPushButton>(screen, QStringLiteral("CMD_Exec")));
     ASSERT_EQ(screen.result(), QDialog::Accepted);
     EXPECT_EQ(screen.Conditions().layers->RowCount(), 1u);
@@ -172,4 +173,4 @@ TEST(BoringLoad, AnUnreadableLogOrACancelledReviewLeavesTheGridAndClearingForget
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::input

@@ -14,7 +14,7 @@
 #include "tests/widgets/scripted_message_box.h"
 #include "widgets/numeric_field.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 using test::Child;
@@ -32,23 +32,24 @@ using BlockTexts = std::array<const char*, 7>;
 class FillScreenTest : public ::testing::Test {
   protected:
     void Open() {
-        screen = std::make_unique<FillLoadScreen>(FillLoadsOf(project), SelectedPlacement(),
-                                                  project.focusPoints.has_value(), messages,
-                                                  test::FigureFolder());
-        QObject::connect(screen.get(), &FillLoadScreen::ManualPointsDiscarded, [this](bool on) {
-            ++unsetShown;
-            pointsEntryEnabled = on;
-        });
+        screen = std::make_unique<input::FillLoadScreen>(FillLoadsOf(project), SelectedPlacement(),
+                                                         project.focusPoints.has_value(), messages,
+                                                         test::FigureFolder());
+        QObject::connect(screen.get(), &input::FillLoadScreen::ManualPointsDiscarded,
+                         [this](bool on) {
+                             ++unsetShown;
+                             pointsEntryEnabled = on;
+                         });
         test::ShowActive(*screen);
         const char* names[] = {"TXT_Base", "TXT_A",  "TXT_B",     "TXT_C",
                                "TXT_h",    "TXT_hy", "TXT_土重量"};
         for (std::size_t i = 0; i < boxes.size(); ++i) {
-            boxes[i] = Child<NumericField>(*screen, QString::fromUtf8(names[i]));
+            boxes[i] = Child<widgets::NumericField>(*screen, QString::fromUtf8(names[i]));
         }
-        qx = Child<NumericField>(*screen, QStringLiteral("TXT_qX"));
-        grid = Child<ListGrid>(*screen, QStringLiteral("VSF_List"));
+        qx = Child<widgets::NumericField>(*screen, QStringLiteral("TXT_qX"));
+        grid = Child<input::ListGrid>(*screen, QStringLiteral("VSF_List"));
         add = Child<QPushButton>(*screen, QStringLiteral("CMD_Upd"));
-        drawing = Child<SectionView>(*screen, QStringLiteral("PIC_QView"));
+        drawing = Child<input::SectionView>(*screen, QStringLiteral("PIC_QView"));
         picture = Child<QLabel>(*screen, QStringLiteral("PIC_View"));
     }
 
@@ -79,12 +80,12 @@ class FillScreenTest : public ::testing::Test {
     bool manual = false;
     int unsetShown = 0;
     std::optional<bool> pointsEntryEnabled;
-    std::unique_ptr<FillLoadScreen> screen;
-    std::array<NumericField*, 7> boxes{};
-    NumericField* qx = nullptr;
-    ListGrid* grid = nullptr;
+    std::unique_ptr<input::FillLoadScreen> screen;
+    std::array<widgets::NumericField*, 7> boxes{};
+    widgets::NumericField* qx = nullptr;
+    input::ListGrid* grid = nullptr;
     QPushButton* add = nullptr;
-    SectionView* drawing = nullptr;
+    input::SectionView* drawing = nullptr;
     QLabel* picture = nullptr;
 };
 
@@ -264,7 +265,7 @@ TEST_F(FillScreenTest, ConfirmedSingleBlockIsWrittenExactly) {
     Open();
     Type(qx, QStringLiteral("10"));
     EnterBlock({"0", "1", "6", "3", "2", "0.5", "18"});
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Ok();
     ASSERT_EQ(messages.Texts(), std::vector<QString>{kConfirm});
     EXPECT_EQ(messages.Shown()[0].centredOver, Child<QWidget>(*screen, QStringLiteral("Frame1")));
@@ -285,7 +286,7 @@ TEST_F(FillScreenTest, StackedBlocksTakeTheirSurchargeFromTheTopCrest) {
     Type(qx, QStringLiteral("0"));
     EnterBlock({"3", "1", "2", "1", "1", "", "19"});  // centre 5, on the crest 2 to 7
     EnterBlock(kLower);                               // centre 4.5
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Ok();
     ASSERT_TRUE(Committed().fillLoads);
     EXPECT_EQ(Committed().fillLoads->At(fill_column::kCentreOffset, 0), Cell::Number(0));
@@ -296,7 +297,7 @@ TEST_F(FillScreenTest, StackedBlocksTakeTheirSurchargeFromTheTopCrest) {
 TEST_F(FillScreenTest, NoToTheQuestionKeepsTheDrawingAndCtrlEnterTogglesIt) {
     Open();
     EnterBlock(kLower);
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     Ok();
     EXPECT_TRUE(screen->isVisible());
     EXPECT_FALSE(Committed().fillLoads);
@@ -317,7 +318,7 @@ TEST_F(FillScreenTest, NoToTheQuestionKeepsTheDrawingAndCtrlEnterTogglesIt) {
 TEST_F(FillScreenTest, CtrlEnterOnTheFocusedOkButtonOnlyTogglesTheFigure) {
     Open();
     EnterBlock(kLower);
-    messages.PlanAnswers({MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     auto* ok = Child<QPushButton>(*screen, QStringLiteral("CMD_Exec"));
     Click(ok);
     ASSERT_EQ(QApplication::focusWidget(), ok);
@@ -348,13 +349,13 @@ TEST_F(FillScreenTest, CommitInManualModeDiscardsTheManualPoints) {
     project.focusPoints = FocusPointList{};
     Open();
     EnterBlock(kLower);
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Ok();
     EXPECT_EQ(
         messages.Texts(),
         (std::vector<QString>{kConfirm, QStringLiteral("手動で設定した着目点はクリアされました。"
                                                        "\n再設定してください。")}));
-    EXPECT_EQ(messages.Shown()[1].icon, MsgIcon::Information);
+    EXPECT_EQ(messages.Shown()[1].icon, widgets::MsgIcon::Information);
     EXPECT_FALSE(Committed().focusPoints);
     EXPECT_EQ(unsetShown, 1);
     EXPECT_EQ(pointsEntryEnabled, true);
@@ -367,7 +368,7 @@ TEST_F(FillScreenTest, AnEmptyListRemovesTheFillAndThePointsSilently) {
     const SurchargeTable surcharge = BuildSurchargeTable(5, FillBlocksOf(*project.fillLoads));
     project.surcharge = surcharge;
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
     messages.Clear();
     Ok();
@@ -425,7 +426,7 @@ TEST_F(FillScreenTest, ASurchargeChangedAloneKeepsThePoints) {
     project.focusPoints = FocusPointList{Cell::Number(-1)};
     Open();
     Type(qx, QStringLiteral("8"));
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Ok();
     EXPECT_EQ(messages.Texts(), std::vector<QString>{kConfirm});
     EXPECT_EQ(unsetShown, 0);
@@ -440,7 +441,7 @@ TEST_F(FillScreenTest, ASurchargeChangedAloneKeepsThePoints) {
 TEST_F(FillScreenTest, EscOnTheChangedQuestionReturnsToTheScreen) {
     Open();
     EnterBlock(kLower);
-    messages.PlanAnswers({MsgAnswer::Cancel, MsgAnswer::Cancel});
+    messages.PlanAnswers({widgets::MsgAnswer::Cancel, widgets::MsgAnswer::Cancel});
     QTest::keyClick(screen.get(), Qt::Key_Escape);
     QTest::keyClick(screen.get(), Qt::Key_Escape);
     EXPECT_TRUE(screen->isVisible());
@@ -448,8 +449,8 @@ TEST_F(FillScreenTest, EscOnTheChangedQuestionReturnsToTheScreen) {
     ASSERT_EQ(messages.Shown().size(), 2u);
     EXPECT_EQ(messages.Shown()[0].text,
               QStringLiteral("データが変更されています。\n更新しますか？"));
-    EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::YesNoCancel);
-    messages.PlanAnswers({MsgAnswer::No});
+    EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::YesNoCancel);
+    messages.PlanAnswers({widgets::MsgAnswer::No});
     QTest::keyClick(screen.get(), Qt::Key_Escape);
     EXPECT_FALSE(screen->isVisible());
     EXPECT_EQ(Committed(), ProjectData{});
@@ -458,15 +459,15 @@ TEST_F(FillScreenTest, EscOnTheChangedQuestionReturnsToTheScreen) {
 TEST_F(FillScreenTest, CloseBoxYesRunsTheStackingCheckAndTheQuestion) {
     Open();
     EnterBlock({"0.5", "2", "5", "2", "2", "", "18"});
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     EXPECT_FALSE(screen->close());
     EXPECT_EQ(messages.Texts().back(), QStringLiteral("最下段の基準点距離は\"0\"にしてください。"));
     Type(boxes[0], QStringLiteral("0"));
     Click(add);
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::No});
     EXPECT_FALSE(screen->close());  // No to the drawing keeps the screen
     EXPECT_EQ(messages.Texts().back(), kConfirm);
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes});
     EXPECT_TRUE(screen->close());
     EXPECT_TRUE(Committed().fillLoads);
 }
@@ -475,7 +476,7 @@ TEST_F(FillScreenTest, CancelWritesNothing) {
     project.fillLoads = BuildFillLoadTable({{.base = 0, .a = 1, .b = 6, .c = 3, .h = 2}});
     const ProjectData before = project;
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel")));
     EXPECT_FALSE(screen->isVisible());
@@ -486,4 +487,4 @@ TEST_F(FillScreenTest, CancelWritesNothing) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::input

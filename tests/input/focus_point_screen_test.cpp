@@ -12,7 +12,7 @@
 #include "tests/widgets/scripted_message_box.h"
 #include "widgets/numeric_field.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 using test::Child;
@@ -30,13 +30,14 @@ class PointScreenTest : public ::testing::Test {
     }
 
     void Open() {
-        screen =
-            std::make_unique<FocusPointScreen>(project.fillLoads, project.focusPoints, messages);
+        screen = std::make_unique<input::FocusPointScreen>(project.fillLoads, project.focusPoints,
+                                                           messages);
         test::ShowActive(*screen);
         for (std::size_t i = 0; i < kPointCount; ++i) {
-            boxes[i] = Child<NumericField>(*screen, QStringLiteral("TXT_着目点_%1").arg(i));
+            boxes[i] =
+                Child<widgets::NumericField>(*screen, QStringLiteral("TXT_着目点_%1").arg(i));
         }
-        drawing = Child<SectionView>(*screen, QStringLiteral("PIC_QView"));
+        drawing = Child<input::SectionView>(*screen, QStringLiteral("PIC_QView"));
     }
 
     void Enter(std::initializer_list<const char*> texts) {
@@ -55,9 +56,9 @@ class PointScreenTest : public ::testing::Test {
 
     ProjectData project;
     test::ScriptedMessageBox messages;
-    std::unique_ptr<FocusPointScreen> screen;
-    std::array<NumericField*, kPointCount> boxes{};
-    SectionView* drawing = nullptr;
+    std::unique_ptr<input::FocusPointScreen> screen;
+    std::array<widgets::NumericField*, kPointCount> boxes{};
+    input::SectionView* drawing = nullptr;
 };
 
 TEST_F(PointScreenTest, ShowsTheRangeAndTheSection) {
@@ -87,7 +88,7 @@ TEST_P(PointCheckTest, ReportsAndReturnsToTheBox) {
     }
     Ok();
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QString::fromUtf8(GetParam().message)});
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
     EXPECT_TRUE(boxes[GetParam().focus]->hasFocus());
     EXPECT_EQ(boxes[GetParam().focus]->selectedText(), boxes[GetParam().focus]->text());
     EXPECT_TRUE(screen->isVisible());
@@ -109,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PointScreenTest, ConfirmedPointsAreWrittenAsTheirTexts) {
     Open();
     Enter({"-5", "0", "0", "4.999"});
-    messages.PlanAnswers({MsgAnswer::No, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::No, widgets::MsgAnswer::Yes});
     Ok();
     EXPECT_TRUE(screen->isVisible());  // No: the markers stay for another look
     EXPECT_EQ(drawing->Figure().texts.size(), 4u);
@@ -151,7 +152,7 @@ TEST_F(PointScreenTest, ClearingAllThenTheCloseBoxAsks) {
     project.focusPoints = FocusPointList{Cell::Text("1.00")};
     const ProjectData before = project;
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::No});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::No});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
     EXPECT_TRUE(boxes[0]->text().isEmpty());
     EXPECT_EQ(drawing->Figure().texts.size(), 1u);  // the drawing stays as it was
@@ -165,11 +166,11 @@ TEST_F(PointScreenTest, ClearingAllThenTheCloseBoxAsks) {
 TEST_F(PointScreenTest, CloseBoxYesChecksAndConfirms) {
     Open();
     Enter({"3", "1"});
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     EXPECT_FALSE(screen->close());
     EXPECT_TRUE(boxes[1]->hasFocus());
     Type(boxes[1], QStringLiteral("3"));
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes});
     EXPECT_TRUE(screen->close());
     EXPECT_EQ((*Committed().focusPoints)[1], Cell::Text("3.00"));
 }
@@ -184,4 +185,4 @@ TEST_F(PointScreenTest, CancelWritesNothing) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::input

@@ -46,14 +46,14 @@ inline void Click(QPushButton* button) {
 }
 
 // Clicks the first cell of a row, numbered as the screen numbers it.
-inline void ClickRow(ListGrid* grid, int row) {
+inline void ClickRow(input::ListGrid* grid, int row) {
     QTableWidgetItem* cell = grid->item(row - grid->FixedRows(), 0);
     ASSERT_NE(cell, nullptr);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier,
                       grid->visualItemRect(cell).center());
 }
 
-inline QStringList RowTexts(const ListGrid* grid, int row) {
+inline QStringList RowTexts(const input::ListGrid* grid, int row) {
     QStringList texts;
     for (int column = 0; column < grid->columnCount(); ++column) {
         texts << grid->Text(row, column);

@@ -11,7 +11,7 @@
 
 #include "screenrules/fill_load_rules.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 // What reached the device, in device pixels.
@@ -105,7 +105,7 @@ TEST(SectionView, FillLoadSectionLandsWhereItsTwipsSay) {
     const SectionFigure figure = DrawSection(OneBlock(), kFillLoadSectionLayout);
     RecordingDevice device(QSize(888, 351));  // 13320 x 5265 twips
     QPainter painter(&device);
-    SectionView::Paint(painter, figure, QSizeF(888, 351));
+    input::SectionView::Paint(painter, figure, QSizeF(888, 351));
     painter.end();
 
     const auto& lines = device.engine.lines;
@@ -127,7 +127,7 @@ TEST(SectionView, PointMarkerIsARedTickWithItsNumberBelow) {
     AddPointMarker(figure, fill.Number(fill_column::kCentreDistance, 0), 0, 0);
     RecordingDevice device(QSize(584, 183));  // 8760 x 2745 twips
     QPainter painter(&device);
-    SectionView::Paint(painter, figure, QSizeF(584, 183));
+    input::SectionView::Paint(painter, figure, QSizeF(584, 183));
     painter.end();
 
     const RecordedLine& tick = device.engine.lines.back();
@@ -141,7 +141,7 @@ TEST(SectionView, PointMarkerIsARedTickWithItsNumberBelow) {
 }
 
 TEST(SectionView, KeepsItsPictureOnEveryRepaint) {
-    SectionView view(kFocusPointSectionLayout);
+    input::SectionView view(kFocusPointSectionLayout);
     const FillLoadTable fill = OneBlock();
     SectionFigure figure = DrawSection(fill, kFocusPointSectionLayout);
     AddPointMarker(figure, fill.Number(fill_column::kCentreDistance, 0), 0, 0);
@@ -162,4 +162,4 @@ TEST(SectionView, KeepsItsPictureOnEveryRepaint) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::input

@@ -12,7 +12,7 @@
 #include "tests/widgets/scripted_message_box.h"
 #include "widgets/numeric_field.h"
 
-namespace nubera {
+namespace nubera::input {
 namespace {
 
 using ::testing::EndsWith;
@@ -41,15 +41,15 @@ SoilLayerTable Layers(std::initializer_list<std::array<double, 3>> rows) {
 class SoilScreenTest : public ::testing::Test {
   protected:
     void Open() {
-        screen = std::make_unique<SoilConditionsScreen>(SoilConditionsOf(project), messages,
-                                                        test::FigureFolder());
+        screen = std::make_unique<input::SoilConditionsScreen>(SoilConditionsOf(project), messages,
+                                                               test::FigureFolder());
         test::ShowActive(*screen);
-        width = Child<NumericField>(*screen, QStringLiteral("TXT_開削幅"));
-        levee = Child<NumericField>(*screen, QStringLiteral("TXT_堤体幅"));
-        thickness = Child<NumericField>(*screen, QStringLiteral("TXT_層厚"));
+        width = Child<widgets::NumericField>(*screen, QStringLiteral("TXT_開削幅"));
+        levee = Child<widgets::NumericField>(*screen, QStringLiteral("TXT_堤体幅"));
+        thickness = Child<widgets::NumericField>(*screen, QStringLiteral("TXT_層厚"));
         depth = Child<QLabel>(*screen, QStringLiteral("LBL_深度1"));
-        modulus = Child<NumericField>(*screen, QStringLiteral("TXT_変形係数Es"));
-        grid = Child<ListGrid>(*screen, QStringLiteral("VSF_List"));
+        modulus = Child<widgets::NumericField>(*screen, QStringLiteral("TXT_変形係数Es"));
+        grid = Child<input::ListGrid>(*screen, QStringLiteral("VSF_List"));
         add = Child<QPushButton>(*screen, QStringLiteral("CMD_Upd"));
         remove = Child<QPushButton>(*screen, QStringLiteral("CMD_Del"));
     }
@@ -81,13 +81,13 @@ class SoilScreenTest : public ::testing::Test {
     ProjectData project;
     CalcResults results;
     test::ScriptedMessageBox messages;
-    std::unique_ptr<SoilConditionsScreen> screen;
-    NumericField* width = nullptr;
-    NumericField* levee = nullptr;
-    NumericField* thickness = nullptr;
+    std::unique_ptr<input::SoilConditionsScreen> screen;
+    widgets::NumericField* width = nullptr;
+    widgets::NumericField* levee = nullptr;
+    widgets::NumericField* thickness = nullptr;
     QLabel* depth = nullptr;
-    NumericField* modulus = nullptr;
-    ListGrid* grid = nullptr;
+    widgets::NumericField* modulus = nullptr;
+    input::ListGrid* grid = nullptr;
     QPushButton* add = nullptr;
     QPushButton* remove = nullptr;
 };
@@ -153,7 +153,7 @@ TEST_P(SoilEntryCheck, StopsAtTheFirstFaultWithTheFocusOnItsBox) {
     Type(modulus, QString::fromUtf8(GetParam().modulus));
     Click(add);
     EXPECT_EQ(messages.Texts(), std::vector<QString>{QString::fromUtf8(GetParam().message)});
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
     QWidget* focus = Child<QWidget>(*screen, QString::fromUtf8(GetParam().focus));
     EXPECT_TRUE(focus->hasFocus());
     // The message's title names the box, whose caption its name carries.
@@ -277,7 +277,7 @@ TEST_F(SoilScreenTest, OkOnAnEmptyScreenClearsTheSoilWithoutEm) {
     project.leveeWidth = 20;
     results.equivalentModulus = 123;
     Open();
-    messages.PlanAnswers({MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
     EXPECT_EQ(messages.Texts(),
               std::vector<QString>{QStringLiteral("土質条件をクリアします。\nよろしいですか？")});
@@ -312,7 +312,7 @@ TEST_F(SoilScreenTest, AnEmThatCannotBeUsedKeepsTheScreenOpen) {
     Type(levee, QStringLiteral("20"));
     Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Exec")));
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
     EXPECT_THAT(messages.Texts()[0].toStdString(), EndsWith("入力した内容をご確認ください。"));
     EXPECT_TRUE(screen->isVisible());
     EXPECT_TRUE(width->hasFocus());
@@ -331,7 +331,7 @@ TEST_F(SoilScreenTest, ARefusedOkLeavesTheProjectAsItWasWhateverFollows) {
         SCOPED_TRACE(way);
         messages.Clear();
         Open();
-        messages.PlanAnswers({MsgAnswer::Yes});
+        messages.PlanAnswers({widgets::MsgAnswer::Yes});
         Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Alldel")));
         Type(width, QStringLiteral("10"));
         Type(levee, QStringLiteral("20"));
@@ -342,17 +342,17 @@ TEST_F(SoilScreenTest, ARefusedOkLeavesTheProjectAsItWasWhateverFollows) {
         if (chosen == "cancel") {
             Click(Child<QPushButton>(*screen, QStringLiteral("CMD_Cancel")));
         } else if (chosen == "close box, Yes then No") {
-            messages.PlanAnswers({MsgAnswer::Yes});
+            messages.PlanAnswers({widgets::MsgAnswer::Yes});
             EXPECT_FALSE(screen->close());
             EXPECT_THAT(messages.Texts().back().toStdString(),
                         EndsWith("入力した内容をご確認ください。"));
-            messages.PlanAnswers({MsgAnswer::No});
+            messages.PlanAnswers({widgets::MsgAnswer::No});
             EXPECT_TRUE(screen->close());
         } else {
-            messages.PlanAnswers({MsgAnswer::Cancel});
+            messages.PlanAnswers({widgets::MsgAnswer::Cancel});
             QTest::keyClick(screen.get(), Qt::Key_Escape);
             EXPECT_TRUE(screen->isVisible());
-            messages.PlanAnswers({MsgAnswer::No});
+            messages.PlanAnswers({widgets::MsgAnswer::No});
             QTest::keyClick(screen.get(), Qt::Key_Escape);
         }
         EXPECT_FALSE(screen->isVisible());
@@ -403,7 +403,7 @@ TEST_F(SoilScreenTest, CloseBoxYesCommitsOrStaysOpenOnAFault) {
     Open();
     AddLayer(QStringLiteral("5"), QStringLiteral("6860"));
     Type(levee, QStringLiteral("20"));
-    messages.PlanAnswers({MsgAnswer::Yes, MsgAnswer::Yes});
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes});
     EXPECT_FALSE(screen->close());
     EXPECT_EQ(messages.Texts().back(), kEnterValue);
     EXPECT_TRUE(width->hasFocus());
@@ -424,4 +424,4 @@ TEST_F(SoilScreenTest, CancelWritesNothingAndAsksNothing) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::input

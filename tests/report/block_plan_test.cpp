@@ -4,7 +4,7 @@
 
 #include "tests/case_name.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 struct PlanCase {
@@ -21,7 +21,7 @@ TEST_P(BlockPlanTest, RowsAndPageBreaks) {
     const PlanCase& c = GetParam();
     std::vector<int> firstRows;
     std::vector<int> pageBreaks;
-    for (const PlannedBlock& block : PlanBlocks(c.loadBlocks, c.surcharge)) {
+    for (const report::PlannedBlock& block : report::PlanBlocks(c.loadBlocks, c.surcharge)) {
         firstRows.push_back(block.firstRow);
         if (block.pageBreakBefore) pageBreaks.push_back(*block.pageBreakBefore);
     }
@@ -42,23 +42,23 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 TEST(BlockPlan, TheSurchargeComesLastNumberedAfterTheLoads) {
-    const std::vector<PlannedBlock> blocks = PlanBlocks(4, true);
+    const std::vector<report::PlannedBlock> blocks = report::PlanBlocks(4, true);
     ASSERT_EQ(blocks.size(), 5u);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(blocks[i].mode, ResultBlockKind::LoadBlock);
+        EXPECT_EQ(blocks[i].mode, report::ResultBlockKind::LoadBlock);
         EXPECT_EQ(blocks[i].index, i);
     }
-    EXPECT_EQ(blocks[4].mode, ResultBlockKind::SurchargeBlock);
+    EXPECT_EQ(blocks[4].mode, report::ResultBlockKind::SurchargeBlock);
     EXPECT_EQ(blocks[4].index, 4);
     EXPECT_EQ(blocks[4].shift, 1);
 }
 
 TEST(BlockPlan, SurplusLoadColumnsOfTheSummary) {
-    EXPECT_EQ(SurplusLoadColumns(1), (ColumnRange{5, 8}));  // E..H
-    EXPECT_EQ(SurplusLoadColumns(2), (ColumnRange{6, 8}));
-    EXPECT_EQ(SurplusLoadColumns(4), (ColumnRange{8, 8}));  // H alone
-    EXPECT_EQ(SurplusLoadColumns(5), std::nullopt);
+    EXPECT_EQ(report::SurplusLoadColumns(1), (report::ColumnRange{5, 8}));  // E..H
+    EXPECT_EQ(report::SurplusLoadColumns(2), (report::ColumnRange{6, 8}));
+    EXPECT_EQ(report::SurplusLoadColumns(4), (report::ColumnRange{8, 8}));  // H alone
+    EXPECT_EQ(report::SurplusLoadColumns(5), std::nullopt);
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -6,9 +6,9 @@
 
 #include "engine/point_totals.h"
 #include "model/point_name.h"
-#include "report/cover_sheet.h"
-#include "report/input_sheet.h"
-#include "report/method_sheet.h"
+#include "report/sheets/cover_sheet.h"
+#include "report/sheets/input_sheet.h"
+#include "report/sheets/method_sheet.h"
 #include "tests/report/produced_workbook.h"
 #include "tests/report/report_run.h"
 
@@ -56,9 +56,10 @@ TEST(CalculationDocument, TheCoverCarriesTheDescriptionTheFileAndItsDigest) {
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(
         produced.book().SheetNames(),
-        (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, "即時沈下量の計算",
-                                  "即時沈下量のまとめ", "側方変位量の計算", "側方変位量のまとめ"}));
-    const sheet::Worksheet& cover = produced.Sheet(kCoverSheet);
+        (std::vector<std::string>{report::kCoverSheet, report::kInputSheet, report::kMethodSheet,
+                                  "即時沈下量の計算", "即時沈下量のまとめ", "側方変位量の計算",
+                                  "側方変位量のまとめ"}));
+    const sheet::Worksheet& cover = produced.Sheet(report::kCoverSheet);
     EXPECT_EQ(cover.Value(1, 1), Text("即時沈下量・側方変位量 計算書"));
     EXPECT_EQ(cover.Value(3, 3), Text("○○川堤防開削部 仮設検討"));
     EXPECT_EQ(cover.Value(4, 3), Text("No.12+5.0"));
@@ -82,19 +83,19 @@ TEST(CalculationDocument, AnUnsavedProjectWithoutDescriptionSaysSo) {
     run.context.projectDigest.clear();
     ProducedWorkbook produced(run, "cover-unsaved");
     ASSERT_TRUE(produced.ok());
-    const sheet::Worksheet& cover = produced.Sheet(kCoverSheet);
+    const sheet::Worksheet& cover = produced.Sheet(report::kCoverSheet);
     EXPECT_EQ(cover.Value(1, 1), Text("即時沈下量 計算書"));
     EXPECT_EQ(cover.Value(3, 3), CellValue{});
     EXPECT_EQ(cover.Value(10, 3), Text("未保存"));
 }
 
 TEST(CalculationDocument, TheHeaderNamesTheTitleElseTheFile) {
-    ReportContext context;
+    report::ReportContext context;
     context.projectName = "a&b.nbr";
-    EXPECT_EQ(ReportHeaderText(context, {}), "a&b.nbr");
-    EXPECT_EQ(ReportHeaderText(context, SignedDescription()), "○○川堤防開削部 仮設検討");
+    EXPECT_EQ(report::ReportHeaderText(context, {}), "a&b.nbr");
+    EXPECT_EQ(report::ReportHeaderText(context, SignedDescription()), "○○川堤防開削部 仮設検討");
     context.projectName.clear();
-    EXPECT_EQ(ReportHeaderText(context, {}), "未保存");
+    EXPECT_EQ(report::ReportHeaderText(context, {}), "未保存");
 }
 
 TEST(CalculationDocument, TheMethodStatesTheLateralFormulaOnlyWhenItWasComputed) {
@@ -103,7 +104,7 @@ TEST(CalculationDocument, TheMethodStatesTheLateralFormulaOnlyWhenItWasComputed)
         ProducedWorkbook produced(lateral ? FiveBlockRun() : OneBlockRun(),
                                   lateral ? "method-lateral" : "method-settlement");
         ASSERT_TRUE(produced.ok());
-        const auto texts = ColumnBTexts(produced.Sheet(kMethodSheet));
+        const auto texts = ColumnBTexts(produced.Sheet(report::kMethodSheet));
         for (const char* start : {"θ：荷重分散角＝30°", "Em = ln[", "S = 100 × C × G",
                                   "C = −3·a·q / (π·Em)", "各荷重の S と δ は 0.01 cm",
                                   "地盤は線形弾性体", "x：q1（最上段の盛土）の中心を 0"}) {

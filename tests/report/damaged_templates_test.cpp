@@ -14,7 +14,7 @@
 #include "report/result_workbook.h"
 #include "tests/report/report_run.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 using namespace test;
@@ -45,11 +45,12 @@ std::optional<std::filesystem::path> Filled(const std::filesystem::path& source,
                                             const std::filesystem::path& target,
                                             const ReportRun& run) {
     std::string error;
-    const std::optional<ResultTemplate> loaded = ResultTemplate::Load(source, &error);
+    const std::optional<report::ResultTemplate> loaded =
+        report::ResultTemplate::Load(source, &error);
     std::optional<std::filesystem::path> written;
     if (loaded) {
-        written = WriteResultWorkbookAs(run.project, run.results, run.context, *loaded, target,
-                                        ExistingResult::Refuse, &error);
+        written = report::WriteResultWorkbookAs(run.project, run.results, run.context, *loaded,
+                                                target, report::ExistingResult::Refuse, &error);
     }
     EXPECT_TRUE(written || !error.empty()) << source;
     return written;
@@ -79,4 +80,4 @@ TEST(DamagedTemplates, EveryWorkbookPublishedFromOneOpensInOtherReaders) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -1,11 +1,11 @@
-#include "report/ground_figure.h"
+#include "report/figures/ground_figure.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 // Fill rows as total height, left toe, slopes and crest, the centre as the
@@ -120,4 +120,4 @@ TEST(GroundFigure, NothingIsDrawnWithoutGroundOrBlocksToScale) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

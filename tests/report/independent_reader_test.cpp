@@ -13,7 +13,7 @@
 #include "tests/report/report_run.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 using namespace test;
@@ -136,7 +136,7 @@ void ExpectSummary(Expectations& e, const std::string& sheet, const std::vector<
 std::filesystem::path Produce(const ReportRun& run, std::string_view folderName) {
     const auto folder = FreshFolder(folderName);
     std::string error;
-    const auto path = WriteResultWorkbook(
+    const auto path = report::WriteResultWorkbook(
         run.project, run.results, run.context, TemplatePath(), folder,
         {std::chrono::year{2024}, std::chrono::March, std::chrono::day{5}}, &error);
     EXPECT_TRUE(path) << error;
@@ -154,7 +154,8 @@ TEST(IndependentReader, OneBlockProject) {
     e.Text("即時沈下量の計算", 2, 5, "重心位置 = 0.00m");
     e.Breaks("即時沈下量の計算", "");
     e.Text("即時沈下量のまとめ", 2, 2,
-           "Em(換算変形係数) = " + NumberTextOrBlank(Cell::Number(r.equivalentModulus)) + " kN/㎡");
+           "Em(換算変形係数) = " + report::NumberTextOrBlank(Cell::Number(r.equivalentModulus)) +
+               " kN/㎡");
     e.Text("即時沈下量のまとめ", 2, 6, "H(深度) = 8.00 m");
     e.Text("即時沈下量のまとめ", 3, 4, "q1\n(cm)");
     ExpectSummary(e, "即時沈下量のまとめ", r.settlementDetail, nullptr);
@@ -174,7 +175,7 @@ TEST(IndependentReader, FiveBlocksWithSurchargeAndLateral) {
         const auto& loads = lateral ? r.lateralDetail : r.settlementDetail;
         const auto& surcharge = lateral ? r.surchargeLateralDetail : r.surchargeSettlementDetail;
         for (int i = 0; i < 5; ++i) {
-            ExpectBlock(e, calc, rows[i], "分布荷重：ｑ" + FullWidthDigits(i + 1), loads[i],
+            ExpectBlock(e, calc, rows[i], "分布荷重：ｑ" + report::FullWidthDigits(i + 1), loads[i],
                         loads[0]);
         }
         ExpectBlock(e, calc, 82, "分布荷重：ｑＸ", surcharge, loads[0]);
@@ -226,4 +227,4 @@ for name in ("即時沈下量のまとめ", "側方変位量のまとめ"):
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -1,6 +1,6 @@
 // Where the paged writer breaks pages: a page of 100 points, rows of 10.
 
-#include "report/paged_sections.h"
+#include "report/sheets/paged_sections.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -34,13 +34,13 @@ class PagedSectionsTest : public ::testing::Test {
 };
 
 // Model rows: 1 to 7 a preamble, 8 a heading, 9 its table's header row, 10 a table row.
-constexpr ModelRows kPreamble{1, 7};
-constexpr ModelRows kHeading{8, 9};
-constexpr ModelRows kHeader{9, 9};
-constexpr ModelRows kRow{10, 10};
+constexpr report::ModelRows kPreamble{1, 7};
+constexpr report::ModelRows kHeading{8, 9};
+constexpr report::ModelRows kHeader{9, 9};
+constexpr report::ModelRows kRow{10, 10};
 
 TEST_F(PagedSectionsTest, AHeadingThatWouldEndAPageStartsTheNextWithItsFirstRows) {
-    PagedSectionWriter writer(sheet, model);
+    report::PagedSectionWriter writer(sheet, model);
     writer.Paste(kPreamble);                       // 70 points
     EXPECT_EQ(writer.Paste(kHeading, 2 * 10), 8);  // 20 + 20 fits not in 30: row 8 on page 2
     EXPECT_EQ(breaks, std::vector<int>{8});
@@ -49,7 +49,7 @@ TEST_F(PagedSectionsTest, AHeadingThatWouldEndAPageStartsTheNextWithItsFirstRows
 }
 
 TEST_F(PagedSectionsTest, ATableRunningOverAPageRepeatsItsHeaderRowThere) {
-    PagedSectionWriter writer(sheet, model);
+    report::PagedSectionWriter writer(sheet, model);
     writer.Paste(kPreamble);              // rows 1-7, 70 points
     writer.Paste(kHeading, 10);           // rows 8-9, 90 points
     writer.PasteTableRow(kRow, kHeader);  // row 10 ends the page at 100
@@ -61,7 +61,7 @@ TEST_F(PagedSectionsTest, ATableRunningOverAPageRepeatsItsHeaderRowThere) {
 }
 
 TEST_F(PagedSectionsTest, ASectionTallerThanAPageStillGoesOnAnEmptyOneWithoutABreak) {
-    PagedSectionWriter writer(sheet, model);
+    report::PagedSectionWriter writer(sheet, model);
     writer.Paste({1, 15});  // 150 points on the first page
     EXPECT_TRUE(breaks.empty());
     writer.Paste(kRow);

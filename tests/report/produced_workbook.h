@@ -23,8 +23,8 @@ class ProducedWorkbook {
     ProducedWorkbook(const ReportRun& run, std::string_view folderName) {
         const auto folder = FreshFolder(folderName);
         std::string error;
-        const auto published = WriteResultWorkbook(run.project, run.results, run.context,
-                                                   TemplatePath(), folder, kReportDay, &error);
+        const auto published = report::WriteResultWorkbook(
+            run.project, run.results, run.context, TemplatePath(), folder, kReportDay, &error);
         ok_ = published.has_value();
         EXPECT_TRUE(ok_) << error;
         if (ok_) {

@@ -16,7 +16,7 @@ namespace nubera::test {
 struct ReportRun {
     ProjectData project;
     CalcResults results;
-    ReportContext context;  // a saved project run at a fixed time
+    report::ReportContext context;  // a saved project run at a fixed time
 };
 
 // One fill block, no surcharge, settlement only, points placed automatically.

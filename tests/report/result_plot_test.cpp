@@ -1,4 +1,4 @@
-#include "report/result_plot.h"
+#include "report/figures/result_plot.h"
 
 #include <gtest/gtest.h>
 
@@ -7,15 +7,15 @@
 
 #include "report/report_text.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 // A diagram whose point k has its tick at xs[k].
-SectionDiagram Ticks(std::initializer_list<double> xs) {
-    SectionDiagram diagram;
+report::SectionDiagram Ticks(std::initializer_list<double> xs) {
+    report::SectionDiagram diagram;
     std::size_t k = 0;
     for (double x : xs) {
-        PointMarker marker;
+        report::PointMarker marker;
         marker.point = k++;
         marker.left = x;
         diagram.markers.push_back(marker);
@@ -23,7 +23,7 @@ SectionDiagram Ticks(std::initializer_list<double> xs) {
     return diagram;
 }
 
-PlotSubject Totals(std::initializer_list<std::optional<double>> totals) {
+report::PlotSubject Totals(std::initializer_list<std::optional<double>> totals) {
     return {"各着目点の即時沈下量", "S (cm)", totals};
 }
 
@@ -35,17 +35,18 @@ bool Overlap(const sheet::TextBox& a, const sheet::TextBox& b) {
 // What every plot keeps to, whatever its points: each point on its tick at
 // a height proportional to its total, no text over another, everything in
 // the plot's band below the diagram.
-void ExpectReadablePlot(const SectionDiagram& diagram, const PlotSubject& subject) {
-    const ResultPlot plot = LayOutResultPlot(diagram, subject);
+void ExpectReadablePlot(const report::SectionDiagram& diagram, const report::PlotSubject& subject) {
+    const report::ResultPlot plot = report::LayOutResultPlot(diagram, subject);
     ASSERT_GT(plot.pointsPerCm, 0);
-    for (const ResultPlot::Mark& mark : plot.marks) {
-        const PointMarker& tick = diagram.markers[mark.point];
+    for (const report::ResultPlot::Mark& mark : plot.marks) {
+        const report::PointMarker& tick = diagram.markers[mark.point];
         EXPECT_DOUBLE_EQ(mark.x, tick.left) << mark.point;
         const double total = *subject.totals[mark.point];
         EXPECT_NEAR(plot.zeroY - mark.y, total * plot.pointsPerCm, 1e-9) << mark.point;
         const std::string& label = plot.texts[mark.label].text;
-        EXPECT_EQ(label.rfind(
-                      CircledNumber(mark.point + 1) + " " + FormatOrBlank(Cell::Number(total)), 0),
+        EXPECT_EQ(label.rfind(CircledNumber(mark.point + 1) + " " +
+                                  report::FormatOrBlank(Cell::Number(total)),
+                              0),
                   0u)
             << label;
     }
@@ -54,13 +55,14 @@ void ExpectReadablePlot(const SectionDiagram& diagram, const PlotSubject& subjec
             EXPECT_FALSE(Overlap(plot.texts[i], plot.texts[j]))
                 << plot.texts[i].text << " over " << plot.texts[j].text;
         }
-        EXPECT_GE(plot.texts[i].top, kPlotBandTop) << plot.texts[i].text;
-        EXPECT_LE(plot.texts[i].top + plot.texts[i].height, kPlotBandBottom) << plot.texts[i].text;
+        EXPECT_GE(plot.texts[i].top, report::kPlotBandTop) << plot.texts[i].text;
+        EXPECT_LE(plot.texts[i].top + plot.texts[i].height, report::kPlotBandBottom)
+            << plot.texts[i].text;
         EXPECT_GE(plot.texts[i].left, 0) << plot.texts[i].text;
     }
     for (const sheet::LineShape& line : plot.lines) {
-        EXPECT_GE(std::min(line.y1, line.y2), kPlotBandTop);
-        EXPECT_LE(std::max(line.y1, line.y2), kPlotBandBottom);
+        EXPECT_GE(std::min(line.y1, line.y2), report::kPlotBandTop);
+        EXPECT_LE(std::max(line.y1, line.y2), report::kPlotBandBottom);
     }
 }
 
@@ -115,15 +117,16 @@ double Distance(const sheet::TextBox& text, double x, double y) {
 // Labels read beside their points: no line of the plot strikes a text, a
 // label set apart from its point has a leader line ending on its box, and
 // no other label stands higher than the largest value's.
-void ExpectLabelsBesideTheirPoints(const SectionDiagram& diagram, const PlotSubject& subject) {
-    const ResultPlot plot = LayOutResultPlot(diagram, subject);
+void ExpectLabelsBesideTheirPoints(const report::SectionDiagram& diagram,
+                                   const report::PlotSubject& subject) {
+    const report::ResultPlot plot = report::LayOutResultPlot(diagram, subject);
     for (const sheet::LineShape& line : plot.lines) {
         for (const sheet::TextBox& text : plot.texts) {
             EXPECT_FALSE(Strikes(line, text)) << text.text;
         }
     }
     const sheet::TextBox* largest = nullptr;
-    for (const ResultPlot::Mark& mark : plot.marks) {
+    for (const report::ResultPlot::Mark& mark : plot.marks) {
         const sheet::TextBox& label = plot.texts[mark.label];
         if (label.text.find("最大") != std::string::npos) largest = &label;
         if (Distance(label, mark.x, mark.y) <= 8) continue;
@@ -135,7 +138,7 @@ void ExpectLabelsBesideTheirPoints(const SectionDiagram& diagram, const PlotSubj
             << label.text << " has no leader";
     }
     ASSERT_NE(largest, nullptr);
-    for (const ResultPlot::Mark& mark : plot.marks) {
+    for (const report::ResultPlot::Mark& mark : plot.marks) {
         EXPECT_GE(plot.texts[mark.label].top, largest->top) << plot.texts[mark.label].text;
     }
 }
@@ -161,7 +164,8 @@ TEST(ResultPlot, LabelsStayBesideTheirPointsClearOfTheLines) {
 }
 
 TEST(ResultPlot, TheXAxisIsNamedAndAllZeroNamesNoMaximum) {
-    const ResultPlot plot = LayOutResultPlot(Ticks({150, 350, 550}), Totals({0.0, 0.0, 0.0}));
+    const report::ResultPlot plot =
+        report::LayOutResultPlot(Ticks({150, 350, 550}), Totals({0.0, 0.0, 0.0}));
     EXPECT_TRUE(
         std::ranges::any_of(plot.texts, [](const sheet::TextBox& t) { return t.text == "x (m)"; }));
     for (const sheet::TextBox& text : plot.texts) {
@@ -171,17 +175,19 @@ TEST(ResultPlot, TheXAxisIsNamedAndAllZeroNamesNoMaximum) {
 
 TEST(ResultPlot, SmallValuesFillTheBandAsLargeOnesDo) {
     for (double largest : {0.03, 0.7, 16.55, 420.0}) {
-        const ResultPlot plot =
-            LayOutResultPlot(Ticks({150, 350, 550}), Totals({largest / 3, largest, largest / 2}));
-        EXPECT_GT(largest * plot.pointsPerCm, 0.3 * (kPlotBandBottom - kPlotBandTop)) << largest;
+        const report::ResultPlot plot = report::LayOutResultPlot(
+            Ticks({150, 350, 550}), Totals({largest / 3, largest, largest / 2}));
+        EXPECT_GT(largest * plot.pointsPerCm,
+                  0.3 * (report::kPlotBandBottom - report::kPlotBandTop))
+            << largest;
     }
 }
 
 TEST(ResultPlot, TheLargestValueIsMarked) {
-    const ResultPlot plot =
-        LayOutResultPlot(Ticks({150, 250, 350, 450}), Totals({1.5, -6.25, 6.0, 0.5}));
+    const report::ResultPlot plot =
+        report::LayOutResultPlot(Ticks({150, 250, 350, 450}), Totals({1.5, -6.25, 6.0, 0.5}));
     int marked = 0;
-    for (const ResultPlot::Mark& mark : plot.marks) {
+    for (const report::ResultPlot::Mark& mark : plot.marks) {
         const sheet::TextBox& label = plot.texts[mark.label];
         const bool isMarked = label.text.find("最大") != std::string::npos;
         marked += isMarked;
@@ -192,14 +198,14 @@ TEST(ResultPlot, TheLargestValueIsMarked) {
 }
 
 TEST(ResultPlot, PointsWithoutATotalOrATickAreLeftOut) {
-    const ResultPlot plot =
-        LayOutResultPlot(Ticks({150, 250, 350}), Totals({1.0, std::nullopt, 3.0, 4.0}));
+    const report::ResultPlot plot =
+        report::LayOutResultPlot(Ticks({150, 250, 350}), Totals({1.0, std::nullopt, 3.0, 4.0}));
     ASSERT_EQ(plot.marks.size(), 2u);
     EXPECT_EQ(plot.marks[0].point, 0u);
     EXPECT_EQ(plot.marks[1].point, 2u);
-    EXPECT_TRUE(LayOutResultPlot(Ticks({}), Totals({1.0})).texts.empty());
-    EXPECT_TRUE(LayOutResultPlot(Ticks({150}), Totals({std::nullopt})).lines.empty());
+    EXPECT_TRUE(report::LayOutResultPlot(Ticks({}), Totals({1.0})).texts.empty());
+    EXPECT_TRUE(report::LayOutResultPlot(Ticks({150}), Totals({std::nullopt})).lines.empty());
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -6,18 +6,18 @@
 #include "report/result_workbook.h"
 #include "tests/report/report_run.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 // The result workbook of a run, saved and read back as printed pages.
 printout::WorkbookPrintout ResultPrintout(const test::ReportRun& run, std::string_view name) {
     std::string error;
     const auto path =
-        WriteResultWorkbook(run.project, run.results, run.context, test::TemplatePath(),
-                            test::FreshFolder(name), std::chrono::year_month_day{}, &error);
+        report::WriteResultWorkbook(run.project, run.results, run.context, test::TemplatePath(),
+                                    test::FreshFolder(name), std::chrono::year_month_day{}, &error);
     EXPECT_TRUE(path) << error;
     return printout::WorkbookPrintout(path.value_or(""),
-                                      PrintedResultSheets(run.project.alsoLateral));
+                                      report::PrintedResultSheets(run.project.alsoLateral));
 }
 
 TEST(ResultPrintout, EachBlockPairFillsAPageAndEachSummaryOne) {
@@ -69,7 +69,7 @@ TEST(ResultPrintout, EveryPageIsTitledWithTheProjectAndTheRunTime) {
     for (int page = 0; page < printout.PageCount(); ++page) {
         const sheet::PageSetup& setup = printout.Page(page).sheet->Setup();
         EXPECT_NE(setup.header.find("盛土&&掘削.nbr"), std::string::npos) << setup.header;
-        EXPECT_NE(setup.header.find(RunTimeText(run.context)), std::string::npos);
+        EXPECT_NE(setup.header.find(report::RunTimeText(run.context)), std::string::npos);
         EXPECT_NE(setup.footer.find("ページ &P / &N"), std::string::npos) << setup.footer;
     }
 }
@@ -89,4 +89,4 @@ TEST(ResultPrintout, TheInputsAndTheirFigureTakeTwoPages) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -15,24 +15,26 @@
 #include "tests/report/report_run.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 using namespace test;
 using ::testing::StartsWith;
 
-ResultTemplate LoadedTemplate() {
+report::ResultTemplate LoadedTemplate() {
     std::string error;
-    std::optional<ResultTemplate> loaded = ResultTemplate::Load(TemplatePath(), &error);
+    std::optional<report::ResultTemplate> loaded =
+        report::ResultTemplate::Load(TemplatePath(), &error);
     EXPECT_TRUE(loaded) << error;
     return *loaded;
 }
 
-std::optional<std::filesystem::path> WriteAs(const ReportRun& run, const ResultTemplate& source,
+std::optional<std::filesystem::path> WriteAs(const ReportRun& run,
+                                             const report::ResultTemplate& source,
                                              const std::filesystem::path& target,
-                                             ExistingResult existing, std::string* error) {
-    return WriteResultWorkbookAs(run.project, run.results, run.context, source, target, existing,
-                                 error);
+                                             report::ExistingResult existing, std::string* error) {
+    return report::WriteResultWorkbookAs(run.project, run.results, run.context, source, target,
+                                         existing, error);
 }
 
 // Every part of a saved workbook with its bytes: what stays when the zip's own
@@ -46,7 +48,7 @@ std::vector<std::string> Parts(const std::filesystem::path& workbook) {
 }
 
 TEST(ResultTemplate, WorkbooksFilledOnSeveralThreadsAtOnceAreThoseFilledAlone) {
-    const ResultTemplate source = LoadedTemplate();
+    const report::ResultTemplate source = LoadedTemplate();
     const auto folder = FreshFolder("template-threads");
     const std::vector<ReportRun> runs{OneBlockRun(), FiveBlockRun(), ManualPointsRun(),
                                       LargestRun()};
@@ -54,7 +56,7 @@ TEST(ResultTemplate, WorkbooksFilledOnSeveralThreadsAtOnceAreThoseFilledAlone) {
     for (std::size_t r = 0; r < runs.size(); ++r) {
         std::string error;
         const auto path = WriteAs(runs[r], source, folder / ("alone" + std::to_string(r) + ".xlsx"),
-                                  ExistingResult::Refuse, &error);
+                                  report::ExistingResult::Refuse, &error);
         ASSERT_TRUE(path) << error;
         alone.push_back(Parts(*path));
     }
@@ -68,7 +70,7 @@ TEST(ResultTemplate, WorkbooksFilledOnSeveralThreadsAtOnceAreThoseFilledAlone) {
                 for (std::size_t r = 0; r < runs.size(); ++r) {
                     const std::size_t slot = t * runs.size() + r;
                     WriteAs(runs[r], source, folder / ("together" + std::to_string(slot) + ".xlsx"),
-                            ExistingResult::Refuse, &errors[slot]);
+                            report::ExistingResult::Refuse, &errors[slot]);
                 }
             });
         }
@@ -82,21 +84,21 @@ TEST(ResultTemplate, WorkbooksFilledOnSeveralThreadsAtOnceAreThoseFilledAlone) {
 }
 
 TEST(ResultTemplate, ANameAlreadyTakenIsLeftAloneUnlessReplacing) {
-    const ResultTemplate source = LoadedTemplate();
+    const report::ResultTemplate source = LoadedTemplate();
     const auto folder = FreshFolder("template-named");
     const auto target = folder / "名前.xlsx";
     std::ofstream(target) << "kept";
     const ReportRun run = OneBlockRun();
 
     std::string error;
-    EXPECT_EQ(WriteAs(run, source, target, ExistingResult::Refuse, &error), std::nullopt);
+    EXPECT_EQ(WriteAs(run, source, target, report::ExistingResult::Refuse, &error), std::nullopt);
     EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: 「" + target.string() +
                          "」は既にあります（上書きしません）");
     EXPECT_EQ(ReadFileBytes(target), "kept");
 
-    EXPECT_EQ(WriteAs(run, source, target, ExistingResult::Replace, &error), target);
-    EXPECT_EQ(Parts(target),
-              Parts(*WriteAs(run, source, folder / "again.xlsx", ExistingResult::Refuse, &error)));
+    EXPECT_EQ(WriteAs(run, source, target, report::ExistingResult::Replace, &error), target);
+    EXPECT_EQ(Parts(target), Parts(*WriteAs(run, source, folder / "again.xlsx",
+                                            report::ExistingResult::Refuse, &error)));
     std::filesystem::remove(folder / "again.xlsx");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
         << "no pending file left";
@@ -107,18 +109,19 @@ TEST(ResultTemplate, ATemplateWithoutADisplacementLabelStillServesSettlementRuns
     const auto changed = ChangedTemplate(folder, "xl/drawings/drawing2.xml", "name=\"LBL_TyakuA\"",
                                          "name=\"LBL_Other\"");
     std::string error;
-    const std::optional<ResultTemplate> source = ResultTemplate::Load(changed, &error);
+    const std::optional<report::ResultTemplate> source =
+        report::ResultTemplate::Load(changed, &error);
     ASSERT_TRUE(source) << error;
     const std::string missing = "シート「側方変位量のまとめ」にラベル「LBL_TyakuA」がありません";
     EXPECT_EQ(source->Missing(false), "");
     EXPECT_EQ(source->Missing(true), missing);
 
-    EXPECT_TRUE(
-        WriteAs(OneBlockRun(), *source, folder / "settlement.xlsx", ExistingResult::Refuse, &error))
+    EXPECT_TRUE(WriteAs(OneBlockRun(), *source, folder / "settlement.xlsx",
+                        report::ExistingResult::Refuse, &error))
         << error;
-    EXPECT_EQ(
-        WriteAs(FiveBlockRun(), *source, folder / "lateral.xlsx", ExistingResult::Refuse, &error),
-        std::nullopt);
+    EXPECT_EQ(WriteAs(FiveBlockRun(), *source, folder / "lateral.xlsx",
+                      report::ExistingResult::Refuse, &error),
+              std::nullopt);
     EXPECT_EQ(error, "計算結果ファイルを作成できませんでした: " + missing);
     EXPECT_FALSE(std::filesystem::exists(folder / "lateral.xlsx"));
 }
@@ -128,7 +131,7 @@ TEST(ResultTemplate, ATemplateWithoutASettlementLabelIsRefusedWhenLoaded) {
         ChangedTemplate(FreshFolder("template-no-settlement-label"), "xl/drawings/drawing1.xml",
                         "name=\"LBL_X3\"", "name=\"LBL_Other\"");
     std::string error;
-    EXPECT_FALSE(ResultTemplate::Load(changed, &error));
+    EXPECT_FALSE(report::ResultTemplate::Load(changed, &error));
     EXPECT_EQ(error, "シート「即時沈下量のまとめ」にラベル「LBL_X3」がありません");
 }
 
@@ -204,7 +207,7 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
         const auto changed =
             ChangedTemplate(FreshFolder("template-damaged"), damage.part, damage.from, damage.to);
         std::string error;
-        EXPECT_FALSE(ResultTemplate::Load(changed, &error)) << damage.to;
+        EXPECT_FALSE(report::ResultTemplate::Load(changed, &error)) << damage.to;
         EXPECT_THAT(error,
                     StartsWith("「" + changed.string() + "」を読み込めません: " + damage.fault));
     }
@@ -219,7 +222,7 @@ TEST(ResultTemplate, ATemplateWhoseRelationshipPrefixNamesAnotherNamespaceIsRefu
         "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"",
         "xmlns:r=\"http://example.com/other\"");
     std::string error;
-    EXPECT_FALSE(ResultTemplate::Load(changed, &error));
+    EXPECT_FALSE(report::ResultTemplate::Load(changed, &error));
     EXPECT_EQ(error, "「" + changed.string() +
                          "」を読み込めません: シート「即時沈下量の計算雛形」のパーツがありません");
 }
@@ -239,10 +242,10 @@ TEST(ResultTemplate, ATemplateWithAPartTwiceIsRefusedNamingIt) {
         TemplatePath().string() + "' '" + doubled.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
     std::string error;
-    EXPECT_FALSE(ResultTemplate::Load(doubled, &error));
+    EXPECT_FALSE(report::ResultTemplate::Load(doubled, &error));
     EXPECT_EQ(error, "「" + doubled.string() +
                          "」を読み込めません: パーツ「XL/Workbook.xml」が2つあります");
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

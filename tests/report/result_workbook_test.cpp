@@ -6,17 +6,17 @@
 #include <fstream>
 
 #include "report/block_plan.h"
-#include "report/cover_sheet.h"
-#include "report/input_sheet.h"
-#include "report/method_sheet.h"
+#include "report/figures/result_plot.h"
+#include "report/figures/section_diagram.h"
 #include "report/report_text.h"
-#include "report/result_plot.h"
-#include "report/section_diagram.h"
+#include "report/sheets/cover_sheet.h"
+#include "report/sheets/input_sheet.h"
+#include "report/sheets/method_sheet.h"
 #include "spreadsheet/workbook.h"
 #include "tests/report/produced_workbook.h"
 #include "tests/report/report_run.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 using namespace test;
@@ -44,8 +44,8 @@ std::string Contents(const std::filesystem::path& path) {
 std::optional<std::filesystem::path> Publish(const std::filesystem::path& folder,
                                              std::string* error = nullptr) {
     const ReportRun run = OneBlockRun();
-    return WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(), folder, kDay,
-                               error);
+    return report::WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(),
+                                       folder, kDay, error);
 }
 
 TEST(ResultNames, EachRunTakesTheFirstFreeCounterOfTheDay) {
@@ -71,23 +71,24 @@ TEST(ResultNames, TheDayGoesOnPastNinetyNineWithoutTouchingTakenNames) {
     const auto folder = FreshFolder("names-past-99");
     for (int n = 0; n <= 99; ++n) Touch(ResultName(folder, n), "run " + std::to_string(n));
     const auto hundredth = folder / std::filesystem::path(u8"即時沈下量計算結果20100112100.xlsx");
-    EXPECT_EQ(ResultFileName(folder, kDay, 100), hundredth);
+    EXPECT_EQ(report::ResultFileName(folder, kDay, 100), hundredth);
     std::string error;
     EXPECT_EQ(Publish(folder, &error), hundredth) << error;
     EXPECT_EQ(Contents(ResultName(folder, 0)), "run 0");
     EXPECT_EQ(Contents(ResultName(folder, 99)), "run 99");
-    EXPECT_EQ(Publish(folder), ResultFileName(folder, kDay, 101));
+    EXPECT_EQ(Publish(folder), report::ResultFileName(folder, kDay, 101));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 102);
 }
 
 TEST(ResultNames, ASavedProjectsWorkbooksAreNamedAfterItWithNumbersWhenTaken) {
     const auto folder = FreshFolder("names-project");
     const ReportRun run = OneBlockRun();
-    const ResultNaming naming = ProjectResultNaming(folder, std::filesystem::path(u8"堤防.v2"));
+    const report::ResultNaming naming =
+        report::ProjectResultNaming(folder, std::filesystem::path(u8"堤防.v2"));
     const auto publish = [&] {
         std::string error;
-        auto published = WriteResultWorkbook(run.project, run.results, run.context, TemplatePath(),
-                                             naming, &error);
+        auto published = report::WriteResultWorkbook(run.project, run.results, run.context,
+                                                     TemplatePath(), naming, &error);
         EXPECT_TRUE(published) << error;
         return published.value_or(std::filesystem::path());
     };
@@ -182,9 +183,10 @@ TEST(WriteResultWorkbook, OneBlockSettlementOnly) {
     const ReportRun run = OneBlockRun();
     ProducedWorkbook produced(run, "one-block");
     ASSERT_TRUE(produced.ok());
-    EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, kSettlementCalc,
-                                        kSettlementSummary}));
+    EXPECT_EQ(
+        produced.book().SheetNames(),
+        (std::vector<std::string>{report::kCoverSheet, report::kInputSheet, report::kMethodSheet,
+                                  kSettlementCalc, kSettlementSummary}));
 
     sheet::Worksheet& calc = produced.Sheet(kSettlementCalc);
     EXPECT_EQ(calc.Value(2, 1), Text("分布荷重：ｑ１"));
@@ -196,9 +198,10 @@ TEST(WriteResultWorkbook, OneBlockSettlementOnly) {
     EXPECT_TRUE(calc.PageBreaks().empty());
 
     sheet::Worksheet& summary = produced.Sheet(kSettlementSummary);
-    EXPECT_EQ(summary.Value(2, 2),
-              Text("Em(換算変形係数) = " +
-                   NumberTextOrBlank(Cell::Number(run.results.equivalentModulus)) + " kN/㎡"));
+    EXPECT_EQ(
+        summary.Value(2, 2),
+        Text("Em(換算変形係数) = " +
+             report::NumberTextOrBlank(Cell::Number(run.results.equivalentModulus)) + " kN/㎡"));
     EXPECT_EQ(summary.Value(2, 6), Text("H(深度) = 8.00 m"));
     // E..H went: the load column, the surcharge column and the total follow.
     EXPECT_EQ(summary.Value(3, 4), Text("q1\n(cm)"));
@@ -213,8 +216,9 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
     ProducedWorkbook produced(run, "five-blocks");
     ASSERT_TRUE(produced.ok());
     EXPECT_EQ(produced.book().SheetNames(),
-              (std::vector<std::string>{kCoverSheet, kInputSheet, kMethodSheet, kSettlementCalc,
-                                        kSettlementSummary, kLateralCalc, kLateralSummary}));
+              (std::vector<std::string>{report::kCoverSheet, report::kInputSheet,
+                                        report::kMethodSheet, kSettlementCalc, kSettlementSummary,
+                                        kLateralCalc, kLateralSummary}));
     const CalcResults& r = run.results;
     const int rows[] = {2, 18, 35, 50, 67, 82};
     for (const char* name : {kSettlementCalc, kLateralCalc}) {
@@ -225,7 +229,8 @@ TEST(WriteResultWorkbook, FiveBlocksWithSurchargeAndLateral) {
         sheet::Worksheet& calc = produced.Sheet(name);
         EXPECT_EQ(calc.PageBreaks(), (std::vector<int>{34, 66, 98}));
         for (int i = 0; i < 5; ++i) {
-            EXPECT_EQ(calc.Value(rows[i], 1), Text("分布荷重：ｑ" + FullWidthDigits(i + 1)));
+            EXPECT_EQ(calc.Value(rows[i], 1),
+                      Text("分布荷重：ｑ" + report::FullWidthDigits(i + 1)));
             ExpectPointRows(calc, rows[i], loads[i], loads[0]);
         }
         EXPECT_EQ(calc.Value(82, 1), Text("分布荷重：ｑＸ"));
@@ -265,7 +270,8 @@ TEST(WriteResultWorkbook, LabelsAndDiagramOnTheSummaries) {
     for (const char* name : {kSettlementSummary, kLateralSummary}) {
         SCOPED_TRACE(name);
         sheet::Worksheet& summary = produced.Sheet(name);
-        const SectionDiagram expected = LayOutSectionDiagram(run.project, run.results);
+        const report::SectionDiagram expected =
+            report::LayOutSectionDiagram(run.project, run.results);
         EXPECT_EQ(expected.markers.size(), kPointCount);
         // The diagram's lines first, as laid out; the plot's all below its band.
         const std::vector<sheet::LineShape> lines = summary.Lines();
@@ -276,15 +282,15 @@ TEST(WriteResultWorkbook, LabelsAndDiagramOnTheSummaries) {
             EXPECT_NEAR(lines[i].y2, expected.outline[i].y2, 0.01) << i;
         }
         for (std::size_t i = diagramLines; i < lines.size(); ++i) {
-            EXPECT_GE(std::min(lines[i].y1, lines[i].y2), kPlotBandTop) << i;
-            EXPECT_LE(std::max(lines[i].y1, lines[i].y2), kPlotBandBottom) << i;
+            EXPECT_GE(std::min(lines[i].y1, lines[i].y2), report::kPlotBandTop) << i;
+            EXPECT_LE(std::max(lines[i].y1, lines[i].y2), report::kPlotBandBottom) << i;
         }
         for (std::size_t k = 0; k < kPointCount; ++k) {
             const std::string index = std::to_string(k);
             EXPECT_EQ(summary.GetLabel("LBL_XP" + index).caption,
                       CircledNumber(static_cast<int>(k) + 1));
             EXPECT_EQ(summary.GetLabel("LBL_X" + index).caption,
-                      FormatOrBlank(run.results.pointOffsets[0][k]));
+                      report::FormatOrBlank(run.results.pointOffsets[0][k]));
             const sheet::Label tick = summary.GetLabel(expected.markers[k].label);
             EXPECT_EQ(tick.caption, CircledNumber(static_cast<int>(k) + 1));
             EXPECT_NEAR(tick.left, expected.markers[k].left, 0.5);
@@ -343,8 +349,8 @@ std::string FailedProduction(const ReportRun& run, const std::filesystem::path& 
                              std::string_view folderName) {
     const auto folder = FreshFolder(folderName);
     std::string error;
-    EXPECT_EQ(WriteResultWorkbook(run.project, run.results, run.context, templatePath, folder, kDay,
-                                  &error),
+    EXPECT_EQ(report::WriteResultWorkbook(run.project, run.results, run.context, templatePath,
+                                          folder, kDay, &error),
               std::nullopt);
     EXPECT_TRUE(std::filesystem::is_empty(folder)) << "left behind in " << folder;
     return error;
@@ -493,4 +499,4 @@ TEST(DamagedTemplate, ARelationshipToAMissingPartIsRefusedNamingThePart) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -1,4 +1,4 @@
-#include "report/section_diagram.h"
+#include "report/figures/section_diagram.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include "spreadsheet/spreadsheet_error.h"
 #include "tests/report/mock_worksheet.h"
 
-namespace nubera {
+namespace nubera::report {
 namespace {
 
 using test::MockWorksheet;
@@ -50,7 +50,8 @@ void ExpectLine(const sheet::LineShape& line, double x1, double y1, double x2, d
 
 TEST(SectionDiagram, SingleBlockTenByTwoScalesByForty) {
     // S = min(400 / 10, 90 / 2) = 40
-    const SectionDiagram d = LayOutSectionDiagram(WithFill({{2, 0, 2, 6, 2}}), CalcResults{});
+    const report::SectionDiagram d =
+        report::LayOutSectionDiagram(WithFill({{2, 0, 2, 6, 2}}), CalcResults{});
     ASSERT_EQ(d.outline.size(), 5u);
     ExpectLine(d.outline[0], 150, 300, 550, 300);  // base
     ExpectLine(d.outline[1], 150, 300, 230, 220);  // left slope
@@ -67,8 +68,8 @@ TEST(SectionDiagram, SingleBlockTenByTwoScalesByForty) {
 
 TEST(SectionDiagram, UpperBlockStandsOnTheCrestOfTheLowerOne) {
     // Bottom block 20 m wide: S = min(400 / 20, 90 / 2) = 20.
-    const SectionDiagram d =
-        LayOutSectionDiagram(WithFill({{1, 4, 2, 8, 2}, {1, 0, 4, 12, 4}}), CalcResults{});
+    const report::SectionDiagram d =
+        report::LayOutSectionDiagram(WithFill({{1, 4, 2, 8, 2}, {1, 0, 4, 12, 4}}), CalcResults{});
     ASSERT_EQ(d.outline.size(), 9u);
     ExpectLine(d.outline[0], 150, 300, 550, 300);  // the bottom block comes first
     ExpectLine(d.outline[4], 230, 280, 470, 280);  // upper base at 300 - S
@@ -78,7 +79,8 @@ TEST(SectionDiagram, UpperBlockStandsOnTheCrestOfTheLowerOne) {
 
 TEST(SectionDiagram, TheLowerLimitOfTheTwoScalesWins) {
     // 10 m wide but 3 m high: S = min(40, 30) = 30
-    const SectionDiagram d = LayOutSectionDiagram(WithFill({{3, 0, 2, 6, 2}}), CalcResults{});
+    const report::SectionDiagram d =
+        report::LayOutSectionDiagram(WithFill({{3, 0, 2, 6, 2}}), CalcResults{});
     ExpectLine(d.outline[0], 150, 300, 450, 300);
     ExpectLine(d.outline[2], 210, 210, 390, 210);
 }
@@ -89,13 +91,14 @@ TEST(SectionDiagram, EveryPlacedPointGetsARedTickAndItsLabel) {
     for (std::size_t k = 0; k < kPointCount; ++k) {
         results.pointOffsets[0][k] = Cell::Number(-5 + static_cast<double>(k));
     }
-    const SectionDiagram d = LayOutSectionDiagram(WithFill({{2, 0, 2, 6, 2}}), results);
+    const report::SectionDiagram d =
+        report::LayOutSectionDiagram(WithFill({{2, 0, 2, 6, 2}}), results);
     ASSERT_EQ(d.markers.size(), kPointCount);
     const char* names[] = {"LBL_Tyaku0", "LBL_Tyaku1", "LBL_Tyaku2", "LBL_Tyaku3",
                            "LBL_Tyaku4", "LBL_Tyaku5", "LBL_Tyaku6", "LBL_Tyaku7",
                            "LBL_Tyaku8", "LBL_Tyaku9", "LBL_TyakuA"};
     for (std::size_t k = 0; k < kPointCount; ++k) {
-        const PointMarker& m = d.markers[k];
+        const report::PointMarker& m = d.markers[k];
         const double x = (5 + (-5 + static_cast<double>(k))) * 40 + 150;
         ExpectLine(m.tick, x, 300, x, 310);
         EXPECT_EQ(m.tick.dashStyle, 1);
@@ -108,8 +111,8 @@ TEST(SectionDiagram, EveryPlacedPointGetsARedTickAndItsLabel) {
 }
 
 TEST(SectionDiagram, PointsWithoutPositionAreNotMarked) {
-    const SectionDiagram d = LayOutSectionDiagram(WithFill({{2, 0, 2, 6, 2}}),
-                                                  WithPoints({Cell::Missing(), Cell::Number(1.5)}));
+    const report::SectionDiagram d = report::LayOutSectionDiagram(
+        WithFill({{2, 0, 2, 6, 2}}), WithPoints({Cell::Missing(), Cell::Number(1.5)}));
     ASSERT_EQ(d.markers.size(), 1u);
     EXPECT_EQ(d.markers[0].label, "LBL_Tyaku1");
     EXPECT_DOUBLE_EQ(d.markers[0].left, (5 + 1.5) * 40 + 150);
@@ -117,10 +120,10 @@ TEST(SectionDiagram, PointsWithoutPositionAreNotMarked) {
 
 TEST(SectionDiagram, BlocksWithoutWidthOrHeightDrawNothing) {
     const CalcResults points = WithPoints({Cell::Number(0)});
-    EXPECT_TRUE(LayOutSectionDiagram(WithFill({{2, 0, 0, 0, 0}}), points).outline.empty());
-    EXPECT_TRUE(LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).outline.empty());
-    EXPECT_TRUE(LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).markers.empty());
-    EXPECT_TRUE(LayOutSectionDiagram(ProjectData{}, points).outline.empty());
+    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({{2, 0, 0, 0, 0}}), points).outline.empty());
+    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).outline.empty());
+    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).markers.empty());
+    EXPECT_TRUE(report::LayOutSectionDiagram(ProjectData{}, points).outline.empty());
 }
 
 TEST(DrawSectionDiagram, AFailureStopsTheDrawingQuietlyAndKeepsWhatIsDrawn) {
@@ -134,8 +137,8 @@ TEST(DrawSectionDiagram, AFailureStopsTheDrawingQuietlyAndKeepsWhatIsDrawn) {
     EXPECT_CALL(failing, MoveLabel(_, _, _)).Times(3).WillRepeatedly([&](auto, auto, auto) {
         if (++moves == 3) throw sheet::SpreadsheetError("no label LBL_Tyaku2");
     });
-    EXPECT_NO_THROW(DrawSectionDiagram(failing, WithFill({{2, 0, 2, 6, 2}}), points));
+    EXPECT_NO_THROW(report::DrawSectionDiagram(failing, WithFill({{2, 0, 2, 6, 2}}), points));
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::report

@@ -1,6 +1,6 @@
 // Whether the desktop has a program for a document, asked through xdg-utils.
 
-#include "widgets/desktop_opener.h"
+#include "widgets/dialogs/desktop_opener.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
@@ -41,13 +41,13 @@ class DesktopProgramTest : public ::testing::Test {
 
 TEST_F(DesktopProgramTest, AFileTypeWithoutADefaultProgramIsNotHandedOver) {
     const QString workbook = bin.filePath(QStringLiteral("result.xlsx"));
-    EXPECT_FALSE(DesktopHasProgramFor(workbook));
-    EXPECT_TRUE(DesktopHasProgramFor(bin.filePath(QStringLiteral("index.html"))));
-    EXPECT_FALSE(DesktopOpener().Open(QUrl::fromLocalFile(workbook)));
+    EXPECT_FALSE(widgets::DesktopHasProgramFor(workbook));
+    EXPECT_TRUE(widgets::DesktopHasProgramFor(bin.filePath(QStringLiteral("index.html"))));
+    EXPECT_FALSE(widgets::DesktopOpener().Open(QUrl::fromLocalFile(workbook)));
     EXPECT_FALSE(QFile::exists(bin.filePath(QStringLiteral("xdg-open.log"))));
 }
 
 #endif
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

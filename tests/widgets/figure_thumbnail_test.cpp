@@ -9,7 +9,7 @@
 
 #include "tests/widgets/scripted_message_box.h"
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 using ::testing::HasSubstr;
@@ -29,8 +29,8 @@ TEST(FitScale, FitsTheLimitingSideAndNeverEnlarges) {
         {640, 480, 320, 0, 0},      // a zero height cannot be fitted
     };
     for (const auto& c : cases) {
-        EXPECT_DOUBLE_EQ(FigureThumbnail::FitScale(c.width, c.height, c.maxWidth, c.maxHeight),
-                         c.scale)
+        EXPECT_DOUBLE_EQ(
+            widgets::FigureThumbnail::FitScale(c.width, c.height, c.maxWidth, c.maxHeight), c.scale)
             << c.width << "x" << c.height << " into " << c.maxWidth << "x" << c.maxHeight;
     }
 }
@@ -50,7 +50,8 @@ class ShowFigureTest : public ::testing::Test {
                 .toUtf8());
     }
 
-    FigureThumbnail::Preview Preview(const QString& name, QSize target, bool fade = false) {
+    widgets::FigureThumbnail::Preview Preview(const QString& name, QSize target,
+                                              bool fade = false) {
         thumb.SetPictureBoxes(&source, &view);
         view.resize(target);
         thumb.KeepTargetSizeAsLimit();
@@ -59,7 +60,7 @@ class ShowFigureTest : public ::testing::Test {
 
     QTemporaryDir folder;
     test::ScriptedMessageBox messages;
-    FigureThumbnail thumb{messages, folder.path()};
+    widgets::FigureThumbnail thumb{messages, folder.path()};
     QLabel source;
     QLabel view;
 };
@@ -102,9 +103,9 @@ TEST_F(ShowFigureTest, AMissingFigureIsReportedAndGivesScaleZero) {
     const auto preview = Preview(QStringLiteral("none.svg"), QSize(320, 240));
     EXPECT_EQ(preview.scale, 0);
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Critical);
     EXPECT_THAT(messages.Shown()[0].text.toStdString(), HasSubstr("none.svg"));
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "widgets/qt_file_dialogs.h"
-#include "widgets/recent_folder.h"
+#include "widgets/dialogs/qt_file_dialogs.h"
+#include "widgets/dialogs/recent_folder.h"
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 // The user's settings live in a temporary folder for the test.
@@ -29,21 +29,22 @@ class RecentFolderTest : public ::testing::Test {
 };
 
 TEST_F(RecentFolderTest, StartsInTheProgramsFolderThenKeepsTheLastUsedAcrossRuns) {
-    EXPECT_EQ(RecentFolder(program.path()).Folder(), program.path());
-    RecentFolder(program.path()).Remember(QDir(projects.path()).filePath(QStringLiteral("a.nbr")));
-    EXPECT_EQ(RecentFolder(program.path()).Folder(), projects.path());
+    EXPECT_EQ(widgets::RecentFolder(program.path()).Folder(), program.path());
+    widgets::RecentFolder(program.path())
+        .Remember(QDir(projects.path()).filePath(QStringLiteral("a.nbr")));
+    EXPECT_EQ(widgets::RecentFolder(program.path()).Folder(), projects.path());
 }
 
 TEST_F(RecentFolderTest, AFolderThatIsGoneFallsBackToTheProgramsFolder) {
     const QString gone = QDir(projects.path()).filePath(QStringLiteral("gone"));
     ASSERT_TRUE(QDir().mkdir(gone));
-    RecentFolder(program.path()).Remember(QDir(gone).filePath(QStringLiteral("a.nbr")));
+    widgets::RecentFolder(program.path()).Remember(QDir(gone).filePath(QStringLiteral("a.nbr")));
     ASSERT_TRUE(QDir(gone).removeRecursively());
-    EXPECT_EQ(RecentFolder(program.path()).Folder(), program.path());
+    EXPECT_EQ(widgets::RecentFolder(program.path()).Folder(), program.path());
 }
 
 TEST_F(RecentFolderTest, TheDialogsOpenThereAndRememberTheChosenFile) {
-    QtFileDialogs dialogs(program.path());
+    widgets::QtFileDialogs dialogs(program.path());
     const QString chosen = QDir(projects.path()).filePath(QStringLiteral("p.nbr"));
     QString openedIn;
     QTimer::singleShot(0, [&] {
@@ -55,7 +56,7 @@ TEST_F(RecentFolderTest, TheDialogsOpenThereAndRememberTheChosenFile) {
     });
     EXPECT_EQ(dialogs.SaveProjectName(nullptr), chosen);
     EXPECT_EQ(QDir(openedIn), QDir(program.path()));
-    EXPECT_EQ(RecentFolder(program.path()).Folder(), projects.path());
+    EXPECT_EQ(widgets::RecentFolder(program.path()).Folder(), projects.path());
 
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -68,4 +69,4 @@ TEST_F(RecentFolderTest, TheDialogsOpenThereAndRememberTheChosenFile) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -1,10 +1,10 @@
-#include "widgets/japanese_desktop.h"
+#include "widgets/dialogs/japanese_desktop.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 // The test environment sets the desktop up as the program does.
@@ -19,4 +19,4 @@ TEST(JapaneseDesktop, QtsDialogsSpeakJapaneseWhereItsTranslationIsSilent) {
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -1,4 +1,4 @@
-#include "widgets/message_over_frame.h"
+#include "widgets/dialogs/message_over_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,13 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 TEST(MessageOverFrame, CentresABoxOverTheFrame) {
-    EXPECT_EQ(MessageOverFrame::CentredTopLeft(QRect(100, 200, 400, 300), QSize(200, 100)),
+    EXPECT_EQ(widgets::MessageOverFrame::CentredTopLeft(QRect(100, 200, 400, 300), QSize(200, 100)),
               QPoint(200, 300));
-    EXPECT_EQ(MessageOverFrame::CentredTopLeft(QRect(0, 0, 301, 101), QSize(100, 50)),
+    EXPECT_EQ(widgets::MessageOverFrame::CentredTopLeft(QRect(0, 0, 301, 101), QSize(100, 50)),
               QPoint(100, 26));  // 100.5 goes to the even pixel, 25.5 as well
 }
 
@@ -28,7 +28,7 @@ class HookedBoxTest : public ::testing::Test {
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override { MessageOverFrame::Take(); }
+    void TearDown() override { widgets::MessageOverFrame::Take(); }
 
     // Shows a message box without blocking and waits until it has settled.
     void ShowBox(QMessageBox& box) {
@@ -45,35 +45,36 @@ class HookedBoxTest : public ::testing::Test {
 };
 
 TEST_F(HookedBoxTest, PlacesTheNextBoxOverTheFrameWithThePointerOnIt) {
-    MessageOverFrame::Install(frame);
-    EXPECT_EQ(MessageOverFrame::Pending(), frame);
+    widgets::MessageOverFrame::Install(frame);
+    EXPECT_EQ(widgets::MessageOverFrame::Pending(), frame);
     QMessageBox box(&window);
     ShowBox(box);
     const QSize size = box.frameGeometry().size();
     EXPECT_EQ(box.frameGeometry().topLeft(),
-              MessageOverFrame::CentredTopLeft(FrameOnScreen(), size));
+              widgets::MessageOverFrame::CentredTopLeft(FrameOnScreen(), size));
     EXPECT_EQ(QCursor::pos(), box.frameGeometry().topLeft() +
                                   QPoint(qRound(size.width() * 0.5), qRound(size.height() * 0.5)));
-    EXPECT_EQ(MessageOverFrame::Pending(), nullptr);
+    EXPECT_EQ(widgets::MessageOverFrame::Pending(), nullptr);
 }
 
 TEST_F(HookedBoxTest, WorksOnceOnly) {
-    MessageOverFrame::Install(frame);
+    widgets::MessageOverFrame::Install(frame);
     QMessageBox first(&window);
     ShowBox(first);
     first.close();
     window.move(10, 10);  // the frame moves; an unhooked box does not follow
     QMessageBox second(&window);
     ShowBox(second);
-    EXPECT_NE(second.frameGeometry().topLeft(),
-              MessageOverFrame::CentredTopLeft(FrameOnScreen(), second.frameGeometry().size()));
+    EXPECT_NE(
+        second.frameGeometry().topLeft(),
+        widgets::MessageOverFrame::CentredTopLeft(FrameOnScreen(), second.frameGeometry().size()));
 }
 
 TEST_F(HookedBoxTest, TakeRemovesThePendingHook) {
-    MessageOverFrame::Install(frame);
-    EXPECT_EQ(MessageOverFrame::Take(), frame);
-    EXPECT_EQ(MessageOverFrame::Take(), nullptr);
+    widgets::MessageOverFrame::Install(frame);
+    EXPECT_EQ(widgets::MessageOverFrame::Take(), frame);
+    EXPECT_EQ(widgets::MessageOverFrame::Take(), nullptr);
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

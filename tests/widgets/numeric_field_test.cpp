@@ -13,7 +13,7 @@
 #include "tests/widgets/key_typing.h"
 #include "tests/widgets/scripted_message_box.h"
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 using test::ScriptedMessageBox;
@@ -22,9 +22,9 @@ using test::ScriptedMessageBox;
 // tab order, shown and active so that focus moves are real.
 class NumericFieldTest : public ::testing::Test {
   protected:
-    void Build(KeyFilter filter) {
+    void Build(widgets::KeyFilter filter) {
         auto* layout = new QVBoxLayout(&window);
-        field = new NumericField(messages, filter);
+        field = new widgets::NumericField(messages, filter);
         next = new QLineEdit;
         button = new QPushButton(QStringLiteral("ＯＫ"));
         layout->addWidget(field);
@@ -44,13 +44,13 @@ class NumericFieldTest : public ::testing::Test {
 
     QWidget window;
     ScriptedMessageBox messages;
-    NumericField* field = nullptr;
+    widgets::NumericField* field = nullptr;
     QLineEdit* next = nullptr;
     QPushButton* button = nullptr;
 };
 
 TEST_F(NumericFieldTest, FocusSelectsTheWholeTextSoTypingReplacesIt) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->setText(QStringLiteral("12.50"));
     next->setFocus();
     QTest::keyClick(&window, Qt::Key_Backtab);
@@ -61,7 +61,7 @@ TEST_F(NumericFieldTest, FocusSelectsTheWholeTextSoTypingReplacesIt) {
 }
 
 TEST_F(NumericFieldTest, ClickingIntoTheBoxAlsoSelectsAll) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->setText(QStringLiteral("12.50"));
     next->setFocus();
     QTest::mouseClick(field, Qt::LeftButton, Qt::NoModifier, QPoint(5, field->height() / 2));
@@ -73,7 +73,7 @@ TEST_F(NumericFieldTest, ClickingIntoTheBoxAlsoSelectsAll) {
 // signs as ASCII; a refused one changes nothing, visibly.
 struct TypingCase {
     const char* name;
-    KeyFilter filter;
+    widgets::KeyFilter filter;
     const char* typed;
     const char* kept;
     const char* refusal;  // part of the last refusal; empty: nothing refused
@@ -94,18 +94,19 @@ TEST_P(TypingTest, KeepsWhatTheRuleTakesAndSaysWhatItRefused) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keystrokes, TypingTest,
-    ::testing::Values(TypingCase{"decimal_modulus", KeyFilter::Decimal, "2800.5", "2800.5", ""},
-                      TypingCase{"full_width", KeyFilter::Decimal, "１２．５", "12.5", ""},
-                      TypingCase{"full_width_minus", KeyFilter::SignedDecimal, "－３", "-3", ""},
-                      TypingCase{"minus_into_unsigned", KeyFilter::Decimal, "-", "", "マイナス"},
-                      TypingCase{"thousands_separator", KeyFilter::Decimal, "1,", "1", "カンマ"},
-                      TypingCase{"letter", KeyFilter::SignedDecimal, "1a", "1", "数字以外"}),
+    ::testing::Values(
+        TypingCase{"decimal_modulus", widgets::KeyFilter::Decimal, "2800.5", "2800.5", ""},
+        TypingCase{"full_width", widgets::KeyFilter::Decimal, "１２．５", "12.5", ""},
+        TypingCase{"full_width_minus", widgets::KeyFilter::SignedDecimal, "－３", "-3", ""},
+        TypingCase{"minus_into_unsigned", widgets::KeyFilter::Decimal, "-", "", "マイナス"},
+        TypingCase{"thousands_separator", widgets::KeyFilter::Decimal, "1,", "1", "カンマ"},
+        TypingCase{"letter", widgets::KeyFilter::SignedDecimal, "1a", "1", "数字以外"}),
     test::CaseName());
 
 // An input method commits whole texts; full-width digits go in as ASCII, a
 // text holding a refused character is refused as a whole.
 TEST_F(NumericFieldTest, AnInputMethodsTextGoesInByTheSameRule) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->clear();
     QInputMethodEvent digits;
     digits.setCommitString(QStringLiteral("１２"));
@@ -120,7 +121,7 @@ TEST_F(NumericFieldTest, AnInputMethodsTextGoesInByTheSameRule) {
 
 struct PasteCase {
     const char* name;
-    KeyFilter filter;
+    widgets::KeyFilter filter;
     const char* pasted;
 };
 
@@ -141,14 +142,15 @@ TEST_P(RefusedPasteTest, KeepsTheBoxAsItWasAndSaysWhatItTakes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pastes, RefusedPasteTest,
-    ::testing::Values(PasteCase{"letters_around_thickness", KeyFilter::Decimal, "abc12.3xyz"},
-                      PasteCase{"grouped_thousands", KeyFilter::Decimal, "2,800"},
-                      PasteCase{"minus_into_unsigned", KeyFilter::Decimal, "-3"},
-                      PasteCase{"full_width_minus_into_unsigned", KeyFilter::Decimal, "－３"}),
+    ::testing::Values(
+        PasteCase{"letters_around_thickness", widgets::KeyFilter::Decimal, "abc12.3xyz"},
+        PasteCase{"grouped_thousands", widgets::KeyFilter::Decimal, "2,800"},
+        PasteCase{"minus_into_unsigned", widgets::KeyFilter::Decimal, "-3"},
+        PasteCase{"full_width_minus_into_unsigned", widgets::KeyFilter::Decimal, "－３"}),
     test::CaseName());
 
 TEST_F(NumericFieldTest, BackspaceStillEditsAndAPasteOfNothingChangesNothing) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->setText(QStringLiteral("12.5"));
     field->setFocus();
     field->end(false);
@@ -164,7 +166,7 @@ TEST_F(NumericFieldTest, BackspaceStillEditsAndAPasteOfNothingChangesNothing) {
 // A paste the box takes goes in at the cursor, the blanks and line break a
 // copied cell brings trimmed off.
 TEST_F(NumericFieldTest, AnAcceptedPasteGoesInAtTheCursor) {
-    Build(KeyFilter::SignedDecimal);
+    Build(widgets::KeyFilter::SignedDecimal);
     field->setText(QStringLiteral("12.50"));
     field->setCursorPosition(2);
     QGuiApplication::clipboard()->setText(QStringLiteral(" ３4\r\n"));
@@ -174,7 +176,7 @@ TEST_F(NumericFieldTest, AnAcceptedPasteGoesInAtTheCursor) {
 }
 
 TEST_F(NumericFieldTest, TheContextMenuPastesCheckedToo) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->clear();
     QGuiApplication::clipboard()->setText(QStringLiteral("x7.5y"));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
@@ -197,7 +199,7 @@ TEST_F(NumericFieldTest, TheContextMenuPastesCheckedToo) {
 // The focus coming back from a popup (the box's own context menu) is no new
 // entry into the box: the cursor stays where it was, so a paste goes in there.
 TEST_F(NumericFieldTest, FocusBackFromAPopupKeepsTheCursorWhereItWas) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->setText(QStringLiteral("12.50"));
     field->setCursorPosition(2);
     for (QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
@@ -220,7 +222,7 @@ struct EnterCase {
 class EnterTest : public NumericFieldTest, public ::testing::WithParamInterface<EnterCase> {};
 
 TEST_P(EnterTest, ChecksRoundsFormatsAndMovesOn) {
-    Build(KeyFilter::SignedDecimal);
+    Build(widgets::KeyFilter::SignedDecimal);
     field->SetUpperLimit(100);
     Enter(QString::fromUtf8(GetParam().typed));
     EXPECT_EQ(field->text(), QString::fromUtf8(GetParam().shown));
@@ -230,8 +232,8 @@ TEST_P(EnterTest, ChecksRoundsFormatsAndMovesOn) {
     } else {
         ASSERT_EQ(messages.Shown().size(), 1u);
         EXPECT_EQ(messages.Shown()[0].text, message);
-        EXPECT_EQ(messages.Shown()[0].icon, MsgIcon::Exclamation);
-        EXPECT_EQ(messages.Shown()[0].buttons, MsgButtons::Ok);
+        EXPECT_EQ(messages.Shown()[0].icon, widgets::MsgIcon::Exclamation);
+        EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::Ok);
         EXPECT_EQ(field->selectedText(), field->text());
     }
     EXPECT_EQ(next->hasFocus(), GetParam().movesOn);
@@ -255,21 +257,21 @@ INSTANTIATE_TEST_SUITE_P(
     test::CaseName());
 
 TEST_F(NumericFieldTest, CtrlEnterIsEnter) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     Enter(QStringLiteral("7"), Qt::ControlModifier);
     EXPECT_EQ(field->text(), QStringLiteral("7.00"));
     EXPECT_TRUE(next->hasFocus());
 }
 
 TEST_F(NumericFieldTest, WithoutALimitLargeValuesPass) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     Enter(QStringLiteral("12345.678"));
     EXPECT_EQ(field->text(), QStringLiteral("12345.68"));
     EXPECT_TRUE(messages.Shown().empty());
 }
 
 TEST_F(NumericFieldTest, AValueCheckReportsItsOwnMessage) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     field->SetValueCheck(
         [](double v) { return v < 0.01 ? QStringLiteral("too small") : QString(); });
     Enter(QStringLiteral("0.005"));
@@ -279,7 +281,7 @@ TEST_F(NumericFieldTest, AValueCheckReportsItsOwnMessage) {
 }
 
 TEST_F(NumericFieldTest, AnAfterEnterStepReplacesMovingOnButNotForAnEmptyBox) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     int steps = 0;
     field->SetAfterEnter([&] {
         ++steps;
@@ -294,14 +296,14 @@ TEST_F(NumericFieldTest, AnAfterEnterStepReplacesMovingOnButNotForAnEmptyBox) {
 }
 
 TEST_F(NumericFieldTest, TabOrderSkipsDisabledControls) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     next->setEnabled(false);
     Enter(QStringLiteral("1"));
     EXPECT_TRUE(button->hasFocus());
 }
 
 TEST_F(NumericFieldTest, AnEnterHandlerTakesOverEnterAndTheEnterKeyIsSwallowed) {
-    Build(KeyFilter::Decimal);
+    Build(widgets::KeyFilter::Decimal);
     int calls = 0;
     field->SetEnterHandler([&] { ++calls; });
     Enter(QStringLiteral("12"));
@@ -311,4 +313,4 @@ TEST_F(NumericFieldTest, AnEnterHandlerTakesOverEnterAndTheEnterKeyIsSwallowed) 
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -1,6 +1,6 @@
 // The real message box's caption and Japanese buttons.
 
-#include "widgets/qt_message_box.h"
+#include "widgets/dialogs/qt_message_box.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
-namespace nubera {
+namespace nubera::widgets {
 namespace {
 
 TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
@@ -28,10 +28,11 @@ TEST(QtMessageBox, ShowsTheProgramsCaptionAndJapaneseButtons) {
         for (QAbstractButton* button : box->buttons()) buttons << button->text();
         box->button(QMessageBox::No)->click();
     });
-    QtMessageBox messages;
-    const MsgAnswer answer = messages.Show(nullptr, QStringLiteral("一行目\r\n二行目"),
-                                           MsgIcon::Question, MsgButtons::YesNo, QString());
-    EXPECT_EQ(answer, MsgAnswer::No);
+    widgets::QtMessageBox messages;
+    const widgets::MsgAnswer answer =
+        messages.Show(nullptr, QStringLiteral("一行目\r\n二行目"), widgets::MsgIcon::Question,
+                      widgets::MsgButtons::YesNo, QString());
+    EXPECT_EQ(answer, widgets::MsgAnswer::No);
     EXPECT_EQ(caption, QStringLiteral("ヌベラ"));
     EXPECT_EQ(text, QStringLiteral("一行目\n二行目"));
     buttons.sort();
@@ -61,9 +62,9 @@ TEST(QtMessageBox, IsWideEnoughForItsLongestLine) {
         needed = label->fontMetrics().horizontalAdvance(longLine);
         box->button(QMessageBox::Ok)->click();
     });
-    QtMessageBox messages;
-    messages.Show(nullptr, QStringLiteral("一行目\n") + longLine, MsgIcon::Exclamation,
-                  MsgButtons::Ok, QString());
+    widgets::QtMessageBox messages;
+    messages.Show(nullptr, QStringLiteral("一行目\n") + longLine, widgets::MsgIcon::Exclamation,
+                  widgets::MsgButtons::Ok, QString());
     EXPECT_FALSE(wraps);
     EXPECT_GT(needed, 500) << "wider than Qt's own limit";
     EXPECT_GE(labelWidth, needed);
@@ -78,7 +79,7 @@ TEST(QtMessageBox, AMessageAboutABoxNamesItInTheCaption) {
         caption = box->windowTitle();
         box->button(QMessageBox::Ok)->click();
     });
-    QtMessageBox messages;
+    widgets::QtMessageBox messages;
     messages.Warning(nullptr, QStringLiteral("入力値は100以下にしてください。"),
                      QStringLiteral("開削幅"));
     EXPECT_EQ(caption, QStringLiteral("ヌベラ - 開削幅"));
@@ -97,7 +98,7 @@ TEST(QtMessageBox, ALineWiderThanTheScreenBreaksAfterPunctuation) {
         box->button(QMessageBox::Ok)->click();
     });
     const QString part = QString(40, QChar(u'土')) + QStringLiteral("、");
-    QtMessageBox messages;
+    widgets::QtMessageBox messages;
     messages.Warning(nullptr,
                      QStringLiteral("一行目\n") + part.repeated(12) + QStringLiteral("終わり。"));
     EXPECT_TRUE(text.startsWith(QStringLiteral("一行目\n")));
@@ -120,14 +121,15 @@ TEST(QtMessageBox, EscapeOnAQuestionWithCancelAnswersCancel) {
         for (QAbstractButton* button : box->buttons()) buttons << button->text();
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    QtMessageBox messages;
-    EXPECT_EQ(messages.Show(nullptr, QStringLiteral("保存しますか？"), MsgIcon::Information,
-                            MsgButtons::YesNoCancel, QString()),
-              MsgAnswer::Cancel);
+    widgets::QtMessageBox messages;
+    EXPECT_EQ(
+        messages.Show(nullptr, QStringLiteral("保存しますか？"), widgets::MsgIcon::Information,
+                      widgets::MsgButtons::YesNoCancel, QString()),
+        widgets::MsgAnswer::Cancel);
     buttons.sort();
     EXPECT_EQ(buttons.join(QLatin1Char(',')).remove(QLatin1Char('&')),
               QStringLiteral("いいえ(N),はい(Y),キャンセル"));
 }
 
 }  // namespace
-}  // namespace nubera
+}  // namespace nubera::widgets

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "widgets/japanese_desktop.h"
+#include "widgets/dialogs/japanese_desktop.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ class QtEnvironment : public ::testing::Environment {
         // run) neither receives the tests' files nor hands its own to them.
         qputenv("XDG_RUNTIME_DIR", runtime_.path().toLocal8Bit());
         app_ = std::make_unique<QApplication>(argc, argv);
-        nubera::SetUpJapaneseDesktop(*app_);
+        nubera::widgets::SetUpJapaneseDesktop(*app_);
         // What the program remembers per user (recent files) stays in the test's own folder.
         QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());

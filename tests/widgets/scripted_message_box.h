@@ -12,41 +12,41 @@
 #include <functional>
 #include <vector>
 
-#include "widgets/message_box.h"
-#include "widgets/message_over_frame.h"
+#include "widgets/dialogs/message_box.h"
+#include "widgets/dialogs/message_over_frame.h"
 
 namespace nubera::test {
 
 struct ShownMessage {
     QString text;
-    MsgIcon icon = MsgIcon::None;
-    MsgButtons buttons = MsgButtons::Ok;
+    widgets::MsgIcon icon = widgets::MsgIcon::None;
+    widgets::MsgButtons buttons = widgets::MsgButtons::Ok;
     // The frame a MessageOverFrame installed just before was to centre it over.
     QPointer<QWidget> centredOver;
     // The entry box the message is about, named in the window title.
     QString field;
 };
 
-class ScriptedMessageBox : public MessageBox {
+class ScriptedMessageBox : public widgets::MessageBox {
   public:
     // Answers for the next Yes/No questions, in order. A question without a
     // planned answer fails the test and is answered No.
-    void PlanAnswers(std::initializer_list<MsgAnswer> answers) {
+    void PlanAnswers(std::initializer_list<widgets::MsgAnswer> answers) {
         planned_.insert(planned_.end(), answers);
     }
     // Runs while a message is "on screen" (e.g. to look at the focus then).
     void OnShow(std::function<void(const ShownMessage&)> probe) { probe_ = std::move(probe); }
 
-    MsgAnswer Show(QWidget*, const QString& text, MsgIcon icon, MsgButtons buttons,
-                   const QString& field) override {
-        shown_.push_back({text, icon, buttons, MessageOverFrame::Take(), field});
+    widgets::MsgAnswer Show(QWidget*, const QString& text, widgets::MsgIcon icon,
+                            widgets::MsgButtons buttons, const QString& field) override {
+        shown_.push_back({text, icon, buttons, widgets::MessageOverFrame::Take(), field});
         if (probe_) probe_(shown_.back());
-        if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
+        if (buttons == widgets::MsgButtons::Ok) return widgets::MsgAnswer::Ok;
         if (planned_.empty()) {
             ADD_FAILURE() << "unplanned question: " << text.toStdString();
-            return MsgAnswer::No;
+            return widgets::MsgAnswer::No;
         }
-        const MsgAnswer answer = planned_.front();
+        const widgets::MsgAnswer answer = planned_.front();
         planned_.pop_front();
         return answer;
     }
@@ -61,7 +61,7 @@ class ScriptedMessageBox : public MessageBox {
     void Clear() { shown_.clear(); }
 
   private:
-    std::deque<MsgAnswer> planned_;
+    std::deque<widgets::MsgAnswer> planned_;
     std::vector<ShownMessage> shown_;
     std::function<void(const ShownMessage&)> probe_;
 };

@@ -76,7 +76,7 @@ std::optional<std::pair<Area, std::size_t>> MatchArea(std::string_view s, std::s
     if ((stop = MatchPair(s, at, area, MatchCell)) != std::string_view::npos) {
         area.shape = AreaShape::Range;
     } else if (area = {}; (stop = MatchCell(s, at, area.first)) != std::string_view::npos) {
-        area.shape = AreaShape::Cell;
+        area.shape = AreaShape::GridCell;
         area.last = area.first;
     } else if (area = {}; (stop = MatchPair(s, at, area, MatchColumn)) != std::string_view::npos) {
         area.shape = AreaShape::Columns;
@@ -254,7 +254,7 @@ std::string FormatArea(const Area& area) {
     const bool columns = area.shape != AreaShape::Rows;
     const bool rows = area.shape != AreaShape::Columns;
     std::string text = FormatEnd(area.first, columns, rows);
-    if (area.shape != AreaShape::Cell) text += ":" + FormatEnd(area.last, columns, rows);
+    if (area.shape != AreaShape::GridCell) text += ":" + FormatEnd(area.last, columns, rows);
     return text;
 }
 

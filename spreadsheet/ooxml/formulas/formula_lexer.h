@@ -21,10 +21,10 @@ struct AreaEnd {
     friend bool operator==(const AreaEnd&, const AreaEnd&) = default;
 };
 
-enum class AreaShape { Cell, Range, Columns, Rows };
+enum class AreaShape { GridCell, Range, Columns, Rows };
 
 struct Area {
-    AreaShape shape = AreaShape::Cell;
+    AreaShape shape = AreaShape::GridCell;
     AreaEnd first;
     AreaEnd last;  // equal to first for a cell
     friend bool operator==(const Area&, const Area&) = default;

@@ -10,7 +10,7 @@ namespace nubera::sheet {
 namespace {
 
 // The value stored in a cell, for a formula cell the one last computed.
-FormulaValue StoredValue(const Cell& cell, const SharedStrings& strings) {
+FormulaValue StoredValue(const GridCell& cell, const SharedStrings& strings) {
     switch (cell.kind) {
         case CellKind::Number:
         case CellKind::Boolean:
@@ -34,7 +34,7 @@ std::optional<FormulaValue> WorkbookCalculation::FormulaResult(const XlsxWorkshe
     const Key key{&sheet, row, column};
     if (const auto found = results_.find(key); found != results_.end()) return found->second;
     if (inProgress_.contains(key)) return 0.0;  // a circular reference reads as 0
-    const Cell* cell = sheet.Data().FindCell(row, column);
+    const GridCell* cell = sheet.Data().FindCell(row, column);
     if (!cell || cell->formula.empty()) return std::nullopt;
     inProgress_.insert(key);
     const XlsxWorksheet* outer = std::exchange(current_, &sheet);
@@ -51,7 +51,7 @@ const XlsxWorksheet* WorkbookCalculation::SheetNamed(std::string_view name) {
 }
 
 FormulaValue WorkbookCalculation::CellContent(const XlsxWorksheet& sheet, int row, int column) {
-    const Cell* cell = sheet.Data().FindCell(row, column);
+    const GridCell* cell = sheet.Data().FindCell(row, column);
     if (!cell) return {};
     if (!cell->formula.empty()) {
         if (auto result = FormulaResult(sheet, row, column)) return *std::move(result);

@@ -1,6 +1,6 @@
 #pragma once
 
-// Cell texts as the package stores them: control characters, which XML cannot
+// GridCell texts as the package stores them: control characters, which XML cannot
 // carry, are written as _xHHHH_ escapes (and a literal "_xHHHH_" is escaped in
 // turn as "_x005F_xHHHH_").
 

@@ -6,14 +6,14 @@
 
 namespace nubera::sheet {
 
-const Cell* SheetData::FindCell(int row, int column) const {
+const GridCell* SheetData::FindCell(int row, int column) const {
     const auto foundRow = rows.find(row);
     if (foundRow == rows.end()) return nullptr;
     const auto found = foundRow->second.cells.find(column);
     return found == foundRow->second.cells.end() ? nullptr : &found->second;
 }
 
-Cell& SheetData::CellAt(int row, int column) {
+GridCell& SheetData::CellAt(int row, int column) {
     return rows[row].cells[column];
 }
 
@@ -47,7 +47,7 @@ void SheetData::PasteRows(const SheetData& source, int first, int last, int targ
 void SheetData::DeleteColumns(int first, int last) {
     const int count = last - first + 1;
     for (auto& [number, row] : rows) {
-        std::map<int, Cell> kept;
+        std::map<int, GridCell> kept;
         for (auto& [column, cell] : row.cells) {
             if (column < first) kept.emplace(column, std::move(cell));
             if (column > last) kept.emplace(column - count, std::move(cell));

@@ -22,7 +22,7 @@ using XmlAttributes = std::vector<std::pair<std::string, std::string>>;
 enum class CellKind : std::uint8_t { Empty, Number, SharedText, Text, Boolean, Error };
 
 // One cell. For a formula cell the value is the one last computed.
-struct Cell {
+struct GridCell {
     int style = 0;  // index into the cell styles (cellXfs)
     CellKind kind = CellKind::Empty;
     double number = 0;    // Number; Boolean as 0 or 1
@@ -37,7 +37,7 @@ struct Row {
     std::optional<int> style;  // the row's own cell style, if it has one
     bool hidden = false;
     XmlAttributes otherAttributes;  // outline level and the like
-    std::map<int, Cell> cells;      // by column
+    std::map<int, GridCell> cells;  // by column
 };
 
 // Columns min..max sharing one width and format.
@@ -69,8 +69,8 @@ struct SheetData {
     std::vector<ColumnFormat> columns;  // by min
     SheetDefaults defaults;
 
-    const Cell* FindCell(int row, int column) const;
-    Cell& CellAt(int row, int column);  // added when missing
+    const GridCell* FindCell(int row, int column) const;
+    GridCell& CellAt(int row, int column);  // added when missing
 
     // Rows first..last of `source` (which may be this sheet) land in rows
     // target.. with their cells, styles, heights and the merged ranges that

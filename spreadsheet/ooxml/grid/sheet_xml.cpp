@@ -181,8 +181,8 @@ class GridReader {
         return address->column;
     }
 
-    Cell ReadCell(pugi::xml_node c, int row, int column) {
-        Cell cell;
+    GridCell ReadCell(pugi::xml_node c, int row, int column) {
+        GridCell cell;
         cell.style = c.attribute("s").as_int(0);
         const pugi::xml_node f = c.child("f");
         if (f && std::string_view(c.attribute("t").value()) == "str") {
@@ -195,7 +195,7 @@ class GridReader {
         return cell;
     }
 
-    void ReadValue(pugi::xml_node c, Cell& cell, int row, int column) {
+    void ReadValue(pugi::xml_node c, GridCell& cell, int row, int column) {
         const std::string_view type = c.attribute("t").value();
         const std::string_view v = c.child_value("v");
         if (type == "s") {
@@ -222,7 +222,7 @@ class GridReader {
 
     // Texts the package holds in the cell itself join the shared strings, so
     // that every text cell of the model is one kind.
-    void SetText(Cell& cell, const std::string& text) {
+    void SetText(GridCell& cell, const std::string& text) {
         cell.kind = CellKind::SharedText;
         cell.sharedText = strings_.Add(text);
     }
@@ -266,7 +266,7 @@ void WriteFormulaValue(pugi::xml_node c, const FormulaValue& value) {
 }
 
 // Write the <c> element: address, style, type, then <f> and <v>.
-void WriteCell(pugi::xml_node row, int rowNumber, int column, const Cell& cell,
+void WriteCell(pugi::xml_node row, int rowNumber, int column, const GridCell& cell,
                const FormulaResults& results) {
     pugi::xml_node c = row.append_child("c");
     c.append_attribute("r") = FormatCellAddress(rowNumber, column).c_str();

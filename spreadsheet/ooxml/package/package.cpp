@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/content_types.h"
-#include "spreadsheet/ooxml/package/package_check.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {

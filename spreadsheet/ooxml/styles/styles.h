@@ -16,7 +16,7 @@ class Styles {
   public:
     void Load(std::string_view xml, std::string_view partName);
 
-    // Cell styles (the s attribute of a cell) run from 0 to CellStyleCount() − 1.
+    // GridCell styles (the s attribute of a cell) run from 0 to CellStyleCount() − 1.
     int CellStyleCount() const { return static_cast<int>(numberFormatIds_.size()); }
     // The number format code of cell style `style`, "General" when it has none.
     std::string NumberFormat(int style) const;

@@ -22,7 +22,7 @@ class CellTextTest : public ::testing::Test {
     void SetUp() override {
         report = RunExample("one-block.nbr");
         printout = std::make_unique<printout::WorkbookPrintout>(report.workbook,
-                                                                PrintedResultSheets(false));
+                                                                report::PrintedResultSheets(false));
         const auto pdf = report.workbook.parent_path() / "cells.pdf";
         ASSERT_EQ(printout::WritePdf(*printout, pdf), "");
         words = PdfWords(pdf, kBlockPage + 1);

@@ -36,10 +36,10 @@ ExampleReport RunExample(const std::string& name) {
     const auto folder = std::filesystem::path(NUBERA_BINARY_DIR) / "test-output" / "render" / own;
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
-    const auto published =
-        WriteResultWorkbook(report.project, report.results, report.context,
-                            std::filesystem::path(NUBERA_BINARY_DIR) / "bin" / kTemplateFileName,
-                            folder, std::chrono::year_month_day{}, &error);
+    const auto published = report::WriteResultWorkbook(
+        report.project, report.results, report.context,
+        std::filesystem::path(NUBERA_BINARY_DIR) / "bin" / report::kTemplateFileName, folder,
+        std::chrono::year_month_day{}, &error);
     EXPECT_TRUE(published) << error;
     report.workbook = published.value_or(folder);
     return report;

@@ -16,7 +16,7 @@ namespace nubera::test {
 struct ExampleReport {
     ProjectData project;
     CalcResults results;
-    ReportContext context;
+    report::ReportContext context;
     std::filesystem::path workbook;
 };
 

@@ -33,13 +33,13 @@ std::string InformationLine(const std::string& info, const std::string& key) {
 TEST(PdfRevision, TheDocumentIsTheWorkbooksWithTheProgramAsAuthorAndTaggedSubsetFonts) {
     const ExampleReport report = RunExample("five-blocks-lateral.nbr");
     const auto pdf = report.workbook.parent_path() / "revised.pdf";
-    const printout::WorkbookPrintout printout(report.workbook,
-                                              PrintedResultSheets(report.project.alsoLateral));
+    const printout::WorkbookPrintout printout(
+        report.workbook, report::PrintedResultSheets(report.project.alsoLateral));
     ASSERT_EQ(printout::WritePdf(printout, pdf), "");
 
     const std::string info = CommandOutput("pdfinfo '" + pdf.string() + "'");
     EXPECT_EQ(InformationLine(info, "Title"), "即時沈下量計算結果（five-blocks-lateral.nbr）");
-    EXPECT_EQ(InformationLine(info, "Author"), ProgramText());
+    EXPECT_EQ(InformationLine(info, "Author"), report::ProgramText());
     EXPECT_EQ(InformationLine(info, "Creator"), "ヌベラ");
     EXPECT_NE(InformationLine(info, "CreationDate"), "(none)") << "the writer's date is kept";
 
@@ -63,8 +63,8 @@ TEST(PdfRevision, TheDocumentIsTheWorkbooksWithTheProgramAsAuthorAndTaggedSubset
 TEST(PdfRevision, AFileNotEndingAsQtWritesItIsLeftAsItIs) {
     const ExampleReport report = RunExample("one-block.nbr");
     const auto pdf = report.workbook.parent_path() / "once.pdf";
-    const printout::WorkbookPrintout printout(report.workbook,
-                                              PrintedResultSheets(report.project.alsoLateral));
+    const printout::WorkbookPrintout printout(
+        report.workbook, report::PrintedResultSheets(report.project.alsoLateral));
     ASSERT_EQ(printout::WritePdf(printout, pdf), "");
     QFile file(QString::fromStdString(pdf.string()));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

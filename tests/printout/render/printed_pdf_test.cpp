@@ -109,7 +109,7 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
     const CalcResults& results = report.results;
     const auto pdf = report.workbook.parent_path() / "result.pdf";
     const printout::WorkbookPrintout printout(report.workbook,
-                                              PrintedResultSheets(project.alsoLateral));
+                                              report::PrintedResultSheets(project.alsoLateral));
     ASSERT_EQ(printout::WritePdf(printout, pdf), "");
 
     const bool surcharge = project.surcharge.has_value();
@@ -153,8 +153,8 @@ TEST_P(PrintedPdfTest, CarriesEveryBlockAndSummaryOnItsPage) {
 TEST_P(PrintedPdfTest, ItsTextLayerReadsAsPrinted) {
     const ExampleReport report = RunExample(GetParam());
     const auto pdf = report.workbook.parent_path() / "text.pdf";
-    const printout::WorkbookPrintout printout(report.workbook,
-                                              PrintedResultSheets(report.project.alsoLateral));
+    const printout::WorkbookPrintout printout(
+        report.workbook, report::PrintedResultSheets(report.project.alsoLateral));
     ASSERT_EQ(printout::WritePdf(printout, pdf), "");
     const std::string text = CommandOutput("pdftotext -enc UTF-8 " + Quoted(pdf) + " -");
     std::vector<std::string> words{"着目点", "重心位置", "計算結果一覧", "入力条件", "計算日時"};

@@ -36,7 +36,7 @@ class SummaryDiagramTest : public ::testing::Test {
     void SetUp() override {
         report = RunExample("five-blocks-lateral.nbr");
         printout = std::make_unique<printout::WorkbookPrintout>(report.workbook,
-                                                                PrintedResultSheets(true));
+                                                                report::PrintedResultSheets(true));
         book = sheet::Workbook::Open(report.workbook);
         ASSERT_EQ(printout->Page(kSummaryPage).sheet->Name(), "即時沈下量のまとめ");
     }

@@ -1,7 +1,7 @@
 // The values readers with typed fields take, at the edges where a reader
 // that parses less strictly would let a bad one through or refuse a good one.
 
-#include "spreadsheet/ooxml/package/attribute_value.h"
+#include "spreadsheet/ooxml/package/checks/attribute_value.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@ using test::FixtureBook;
 using test::TempFolder;
 using test::WriteFixture;
 
-// Cell styles of the fixture: 0 General, 1 "0.00", 2 "0.000". Column C has
+// GridCell styles of the fixture: 0 General, 1 "0.00", 2 "0.000". Column C has
 // style 1; row 2 has style 1 and flags it, row 3 has style 2 unflagged.
 // A1 and B2 hold a style and no value.
 FixtureBook FormattedBook() {

@@ -1,4 +1,4 @@
-#include "spreadsheet/ooxml/package/xml_well_formed.h"
+#include "spreadsheet/ooxml/package/checks/xml_well_formed.h"
 
 #include <gtest/gtest.h>
 

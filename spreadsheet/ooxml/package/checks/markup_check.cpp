@@ -1,0 +1,132 @@
+#include "spreadsheet/ooxml/package/checks/markup_check.h"
+
+#include <vector>
+
+#include "spreadsheet/ooxml/package/checks/known_attributes.h"
+
+namespace nubera::sheet {
+namespace {
+
+std::string_view PrefixOf(std::string_view name) {
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
+}
+
+std::string_view LocalName(std::string_view name) {
+    const std::size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
+// The namespaces declared on the elements from the root down to where the
+// walk stands, each with the depth of its element.
+class NamespaceScope {
+  public:
+    void EnterElement(pugi::xml_node element, int depth) {
+        while (!bound_.empty() && bound_.back().depth >= depth) bound_.pop_back();
+        for (pugi::xml_attribute attribute : element.attributes()) {
+            const std::string_view name = attribute.name();
+            if (name == "xmlns") {
+                bound_.push_back({depth, {}, attribute.value()});
+            } else if (name.starts_with("xmlns:")) {
+                bound_.push_back({depth, name.substr(6), attribute.value()});
+            }
+        }
+    }
+    std::string_view NamespaceOf(std::string_view prefix) const {
+        for (auto binding = bound_.rbegin(); binding != bound_.rend(); ++binding) {
+            if (binding->prefix == prefix) return binding->uri;
+        }
+        return {};
+    }
+
+  private:
+    struct Binding {
+        int depth;
+        std::string_view prefix;
+        std::string_view uri;
+    };
+    std::vector<Binding> bound_;
+};
+
+std::string AttributeFault(pugi::xml_node element, pugi::xml_attribute attribute,
+                           const std::vector<AttributeRule>& rules) {
+    const std::string_view name = attribute.name();
+    // Named only when at fault: nearly every attribute passes.
+    const auto where = [&] {
+        return "要素「" + std::string(element.name()) + "」の属性「" + std::string(name) + "」";
+    };
+    for (const AttributeRule& rule : rules) {
+        if (rule.name != name) continue;
+        if (FitsRule(rule, attribute.value())) return {};
+        return where() + "の値「" + std::string(attribute.value()) + "」は" +
+               ExpectedValueText(rule) + "ではありません";
+    }
+    return where() + "はこの要素に使えません";
+}
+
+bool HasText(pugi::xml_node element) {
+    for (pugi::xml_node child : element.children()) {
+        const bool text = child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata;
+        if (text && std::string_view(child.value()).find_first_not_of(" \t\r\n") !=
+                        std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Walks every element without recursion (pugixml's walker), as a part may
+// nest deeper than a stack.
+class MarkupWalker : public pugi::xml_tree_walker {
+  public:
+    bool for_each(pugi::xml_node& node) override {
+        if (node.type() != pugi::node_element) return true;
+        scope_.EnterElement(node, depth());
+        const std::string_view name = node.name();
+        const std::string_view ns = scope_.NamespaceOf(PrefixOf(name));
+        const auto* rules = KnownAttributes(ns, LocalName(name));
+        if (!rules) return true;
+        if (!HoldsText(ns, LocalName(name)) && HasText(node)) {
+            fault_ = "要素「" + std::string(name) + "」は文字データを持てません";
+            return false;
+        }
+        for (pugi::xml_attribute attribute : node.attributes()) {
+            const std::string_view attributeName = attribute.name();
+            // Attributes with a prefix belong to other vocabularies.
+            if (attributeName == "xmlns" || !PrefixOf(attributeName).empty()) continue;
+            fault_ = AttributeFault(node, attribute, *rules);
+            if (!fault_.empty()) return false;
+        }
+        return true;
+    }
+    const std::string& Fault() const { return fault_; }
+
+  private:
+    NamespaceScope scope_;
+    std::string fault_;
+};
+
+}  // namespace
+
+std::string RootElementFault(const pugi::xml_document& document, std::string_view ns,
+                             std::string_view element) {
+    const pugi::xml_node root = document.document_element();
+    const std::string_view prefix = PrefixOf(root.name());
+    const std::string declaration = prefix.empty() ? "xmlns" : "xmlns:" + std::string(prefix);
+    if (LocalName(root.name()) == element && root.attribute(declaration.c_str()).value() == ns) {
+        return {};
+    }
+    return "ルート要素が名前空間「" + std::string(ns) + "」の「" + std::string(element) +
+           "」ではありません";
+}
+
+std::string MarkupFault(const pugi::xml_document& document) {
+    MarkupWalker walker;
+    // The walker starts below the node it is given: the document, so that
+    // the root element is walked too.
+    pugi::xml_node top = document;
+    top.traverse(walker);
+    return walker.Fault();
+}
+
+}  // namespace nubera::sheet

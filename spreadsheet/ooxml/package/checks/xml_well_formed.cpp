@@ -1,0 +1,288 @@
+#include "spreadsheet/ooxml/package/checks/xml_well_formed.h"
+
+#include <algorithm>
+#include <charconv>
+#include <pugixml.hpp>
+#include <vector>
+
+#include "spreadsheet/ascii_case.h"
+#include "spreadsheet/ooxml/package/uri_reference.h"
+#include "spreadsheet/ooxml/package/xml_part.h"
+#include "text/utf8_text.h"
+
+namespace nubera::sheet {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool IsXmlCharacter(unsigned code) {
+    return code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+           (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+}
+
+std::string CodeText(unsigned code) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, code, 16).ptr;
+    std::string text(digits, end);
+    std::ranges::transform(text, text.begin(), [](char c) { return c >= 'a' ? c - 'a' + 'A' : c; });
+    return "U+" + std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
+}
+
+// The UTF-8 encoding and the characters XML allows, byte by byte.
+std::string EncodingFault(std::string_view bytes) {
+    if (!IsValidUtf8(bytes)) return "UTF-8でないバイトがあります";
+    for (std::size_t i = 0; i < bytes.size();) {
+        // Printable ASCII, nearly all of a part, needs no decoding.
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead >= 0x20 && lead < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceAt(bytes, i);
+        unsigned code =
+            static_cast<unsigned char>(bytes[i]) & (length == 1 ? 0x7F : 0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k) {
+            code = code << 6 | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+        }
+        if (!IsXmlCharacter(code)) {
+            return "XMLで使えない文字" + CodeText(code) + "があります（先頭から" +
+                   std::to_string(i) + "バイトの位置）";
+        }
+        i += length;
+    }
+    return {};
+}
+
+// Every "&" of a raw text or attribute value starts a predefined entity or a
+// character reference to a character XML allows.
+std::string ReferenceFault(std::string_view raw) {
+    for (std::size_t at = raw.find('&'); at != std::string_view::npos; at = raw.find('&', at + 1)) {
+        const std::size_t end = raw.find(';', at);
+        const std::string_view name =
+            end == std::string_view::npos ? raw.substr(at) : raw.substr(at + 1, end - at - 1);
+        if (end == std::string_view::npos) return "「&」が参照になっていません";
+        if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos") {
+            continue;
+        }
+        const std::string fault = "参照「&" + std::string(name) + ";」を解釈できません";
+        if (!name.starts_with('#')) return fault;
+        const bool hex = name.starts_with("#x");
+        const std::string_view digits = name.substr(hex ? 2 : 1);
+        unsigned code = 0;
+        const auto [stop, error] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), code, hex ? 16 : 10);
+        if (digits.empty() || error != std::errc() || stop != digits.data() + digits.size() ||
+            !IsXmlCharacter(code)) {
+            return fault;
+        }
+    }
+    return {};
+}
+
+// A name with a prefix and a local part, at most one colon between them.
+struct QualifiedName {
+    std::string_view prefix;
+    std::string_view local;
+    bool valid = true;
+};
+
+QualifiedName SplitName(std::string_view name) {
+    const std::size_t colon = name.find(':');
+    if (colon == std::string_view::npos) return {{}, name, !name.empty()};
+    const std::string_view local = name.substr(colon + 1);
+    return {name.substr(0, colon), local,
+            colon > 0 && !local.empty() && local.find(':') == std::string_view::npos};
+}
+
+// The prefixes bound where the walk stands, innermost last.
+class PrefixScope {
+  public:
+    void Enter() { marks_.push_back(bound_.size()); }
+    void Leave() {
+        bound_.resize(marks_.back());
+        marks_.pop_back();
+    }
+    void Bind(std::string_view prefix) { bound_.push_back(prefix); }
+    bool IsBound(std::string_view prefix) const {
+        return prefix.empty() || prefix == "xml" ||
+               std::ranges::find(bound_, prefix) != bound_.end();
+    }
+
+  private:
+    std::vector<std::string_view> bound_;
+    std::vector<std::size_t> marks_;
+};
+
+std::string NameFault(std::string_view name, const PrefixScope& scope, bool attribute) {
+    const QualifiedName parts = SplitName(name);
+    if (!parts.valid) return "名前「" + std::string(name) + "」は正しくありません";
+    if (parts.prefix == "xmlns" && attribute) return {};
+    if (parts.prefix == "xmlns" || !scope.IsBound(parts.prefix)) {
+        return "接頭辞「" + std::string(parts.prefix) + "」が宣言されていません（「" +
+               std::string(name) + "」）";
+    }
+    return {};
+}
+
+// An element's declarations enter the scope before its own names are checked.
+// `names` is room for its attributes' names, kept from element to element.
+std::string ElementFault(pugi::xml_node element, PrefixScope& scope,
+                         std::vector<std::string_view>& names) {
+    names.clear();
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
+        const std::string_view name = attribute.name();
+        if (std::ranges::find(names, name) != names.end()) {
+            return "要素「" + std::string(element.name()) + "」に属性「" + std::string(name) +
+                   "」が2つあります";
+        }
+        names.push_back(name);
+        if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
+        if (!IsUriReference(attribute.value())) {
+            return "名前空間「" + std::string(attribute.value()) +
+                   "」はURIとして正しくありません（「" + std::string(name) + "」）";
+        }
+        if (name == "xmlns") continue;
+        const std::string_view prefix = name.substr(6);
+        if (prefix == "xmlns" || *attribute.value() == '\0') {
+            return "接頭辞の宣言「" + std::string(name) + "」は正しくありません";
+        }
+        scope.Bind(prefix);
+    }
+    if (std::string fault = NameFault(element.name(), scope, false); !fault.empty()) return fault;
+    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+         attribute = attribute.next_attribute()) {
+        if (std::string fault = NameFault(attribute.name(), scope, true); !fault.empty()) {
+            return fault;
+        }
+        const std::string_view value = attribute.value();
+        if (value.find('<') != std::string_view::npos) {
+            return "属性「" + std::string(attribute.name()) + "」の値に「<」があります";
+        }
+        if (std::string fault = ReferenceFault(value); !fault.empty()) return fault;
+    }
+    return {};
+}
+
+std::string TextFault(pugi::xml_node text) {
+    const std::string_view value = text.value();
+    if (value.find("]]>") != std::string_view::npos) return "文字データに「]]>」があります";
+    return ReferenceFault(value);
+}
+
+// Every element below the root, depth first, without recursion: a part may
+// nest deeper than a stack.
+std::string TreeFault(pugi::xml_node root) {
+    PrefixScope scope;
+    std::vector<std::string_view> names;
+    pugi::xml_node node = root;
+    while (true) {
+        std::string fault;
+        if (node.type() == pugi::node_element) {
+            scope.Enter();
+            fault = ElementFault(node, scope, names);
+            if (fault.empty() && node.first_child()) {
+                node = node.first_child();
+                continue;
+            }
+            scope.Leave();
+        } else if (node.type() == pugi::node_pcdata) {
+            fault = TextFault(node);
+        }
+        if (!fault.empty()) return fault;
+        while (node != root && !node.next_sibling()) {
+            node = node.parent();
+            scope.Leave();
+        }
+        if (node == root) return {};
+        node = node.next_sibling();
+    }
+}
+
+// Whether the declaration's pseudo-attributes are those XML allows, in its
+// order: a version 1.x, then an encoding, then standalone yes or no.
+bool DeclarationWellFormed(pugi::xml_node declaration) {
+    const std::string_view order[] = {"version", "encoding", "standalone"};
+    std::size_t next = 0;
+    for (pugi::xml_attribute attribute : declaration.attributes()) {
+        const std::string_view name = attribute.name();
+        const std::string_view value = attribute.value();
+        while (next < std::size(order) && order[next] != name) ++next;
+        if (next == std::size(order)) return false;
+        const bool fits = name == "version" ? value.size() > 2 && value.starts_with("1.") &&
+                                                  value.find_first_not_of("0123456789", 2) ==
+                                                      std::string_view::npos
+                          : name == "standalone" ? value == "yes" || value == "no"
+                                                 : !value.empty();
+        if (!fits) return false;
+        ++next;
+    }
+    return declaration.attribute("version");
+}
+
+// The declaration, if any, opens the part, is well-formed and names no
+// encoding but UTF-8.
+std::string DeclarationFault(const pugi::xml_document& document, std::string_view bytes) {
+    for (pugi::xml_node node : document.children()) {
+        if (node.type() != pugi::node_declaration) continue;
+        if (node != document.first_child() || !bytes.starts_with("<?xml")) {
+            return "XML宣言が先頭にありません";
+        }
+        if (!DeclarationWellFormed(node)) return "XML宣言が正しくありません";
+        const char* encoding = node.attribute("encoding").value();
+        if (*encoding != '\0' && !EqualsIgnoringAsciiCase(encoding, "UTF-8")) {
+            return "符号化方式「" + std::string(encoding) +
+                   "」が宣言されています（UTF-8ではありません）";
+        }
+    }
+    return {};
+}
+
+// One root element, with nothing but comments and processing instructions
+// around it.
+std::string RootFault(const pugi::xml_document& document) {
+    int elements = 0;
+    for (pugi::xml_node node : document.children()) {
+        switch (node.type()) {
+            case pugi::node_element:
+                ++elements;
+                break;
+            case pugi::node_doctype:
+                return "文書型宣言は使えません";
+            case pugi::node_pcdata:
+            case pugi::node_cdata:
+                return "ルート要素の外に文字データがあります";
+            case pugi::node_pi:
+                if (EqualsIgnoringAsciiCase(node.name(), "xml")) return "XML宣言が先頭にありません";
+                break;
+            default:
+                break;
+        }
+    }
+    return elements == 1 ? std::string() : "ルート要素が1つではありません";
+}
+
+}  // namespace
+
+std::string XmlWellFormedFault(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+    if (std::string fault = EncodingFault(bytes); !fault.empty()) return fault;
+    // The values stay as written, so that every reference can be looked at.
+    // As a fragment, so that text around the root element is kept (a
+    // document drops it) and can be refused.
+    const unsigned options = (pugi::parse_default & ~pugi::parse_escapes) |
+                             pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
+                             pugi::parse_fragment;
+    pugi::xml_document document;
+    const pugi::xml_parse_result result =
+        document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+    if (!result) {
+        return "先頭から" + std::to_string(result.offset) +
+               "バイトの位置: " + ParseFaultText(result.status);
+    }
+    if (std::string fault = DeclarationFault(document, bytes); !fault.empty()) return fault;
+    if (std::string fault = RootFault(document); !fault.empty()) return fault;
+    return TreeFault(document.document_element());
+}
+
+}  // namespace nubera::sheet
