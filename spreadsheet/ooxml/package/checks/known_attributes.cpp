@@ -1,7 +1,7 @@
 #include "spreadsheet/ooxml/package/checks/known_attributes.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 #include <utility>
 
 namespace nubera::sheet {
@@ -294,7 +294,15 @@ constexpr std::string_view kShapeType[] = {"accentBorderCallout1",
                                            "wedgeRoundRectCallout"};
 
 using Key = std::pair<std::string_view, std::string_view>;
-using Table = std::map<Key, Rules>;
+// Looked up once for every element a workbook is checked with: hashed on the
+// element's name and its namespace's length, which tell the vocabularies
+// apart without reading their long names.
+struct KeyHash {
+    std::size_t operator()(const Key& key) const {
+        return std::hash<std::string_view>{}(key.second) * 31 + key.first.size();
+    }
+};
+using Table = std::unordered_map<Key, Rules, KeyHash>;
 
 void AddPackage(Table& table) {
     table[{kContentTypesNamespace, "Types"}] = {};
