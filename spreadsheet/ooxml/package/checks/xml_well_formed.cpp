@@ -265,6 +265,11 @@ std::string RootFault(const pugi::xml_document& document) {
 }  // namespace
 
 std::string XmlWellFormedFault(std::string_view bytes) {
+    pugi::xml_document document;
+    return XmlWellFormedFault(bytes, document);
+}
+
+std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& document) {
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (std::string fault = EncodingFault(bytes); !fault.empty()) return fault;
     // The values stay as written, so that every reference can be looked at.
@@ -273,7 +278,6 @@ std::string XmlWellFormedFault(std::string_view bytes) {
     const unsigned options = (pugi::parse_default & ~pugi::parse_escapes) |
                              pugi::parse_declaration | pugi::parse_doctype | pugi::parse_pi |
                              pugi::parse_fragment;
-    pugi::xml_document document;
     const pugi::xml_parse_result result =
         document.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
     if (!result) {
