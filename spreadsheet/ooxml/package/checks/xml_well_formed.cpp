@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <pugixml.hpp>
 #include <vector>
 
@@ -32,7 +34,18 @@ std::string CodeText(unsigned code) {
 std::string EncodingFault(std::string_view bytes) {
     if (!IsValidUtf8(bytes)) return "UTF-8でないバイトがあります";
     for (std::size_t i = 0; i < bytes.size();) {
-        // Printable ASCII, nearly all of a part, needs no decoding.
+        // Printable ASCII, nearly all of a part, needs no decoding: eight
+        // bytes at a time while none is below a space or above DEL.
+        std::uint64_t eight = 0;
+        if (i + sizeof eight <= bytes.size()) {
+            std::memcpy(&eight, bytes.data() + i, sizeof eight);
+            constexpr std::uint64_t kHighBits = 0x8080808080808080;
+            constexpr std::uint64_t kSpaces = 0x2020202020202020;
+            if ((eight & kHighBits) == 0 && ((eight - kSpaces) & ~eight & kHighBits) == 0) {
+                i += sizeof eight;
+                continue;
+            }
+        }
         const auto lead = static_cast<unsigned char>(bytes[i]);
         if (lead >= 0x20 && lead < 0x80) {
             ++i;
