@@ -10,6 +10,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QString>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -27,13 +28,21 @@ class PrintFonts {
     const QFontMetricsF& Metrics(const QFont& font);
 
   private:
+    // A font as a workbook asks for it.
+    struct Request {
+        std::string name;
+        double size;
+        bool bold, italic, underline, strike;
+        auto operator<=>(const Request&) const = default;
+    };
+
     QString Family(const std::string& name);
 
     QPaintDevice* device_;
     double pointsPerPixel_;
     QHash<QString, QString> families_;
-    QHash<QString, QFont> fonts_;
-    QHash<QString, std::shared_ptr<QFontMetricsF>> metrics_;
+    std::map<Request, QFont> fonts_;
+    QHash<QFont, std::shared_ptr<QFontMetricsF>> metrics_;
 };
 
 // The installed family printed for a family a workbook names.
