@@ -28,6 +28,7 @@
 #include <string_view>
 #include <vector>
 
+#include "printout/render/print_fonts.h"
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"
 #include "version.h"
@@ -135,6 +136,7 @@ int main(int argc, char** argv) {
     if (!jobs->empty()) first = StartReading(jobs->front());
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
+    nubera::printout::FindInstalledFonts();
     if (listed) return WriteListed(*jobs, std::move(first), existing);
     const std::string failure = WriteOne(std::move(first), jobs->front(), existing);
     if (!failure.empty()) {

@@ -33,6 +33,10 @@ QString InstalledFamily(const QString& family) {
     return QFontDatabase::hasFamily(substitute) ? substitute : QFont().defaultFamily();
 }
 
+void FindInstalledFonts() {
+    InstalledFamily(kGothic);
+}
+
 // A font's point size counts the device's pixels, which the painter's scale
 // to points enlarges in turn; sizes are set in points of the painter instead.
 PrintFonts::PrintFonts(QPaintDevice* device)

@@ -48,6 +48,11 @@ class PrintFonts {
 // The installed family printed for a family a workbook names.
 QString InstalledFamily(const QString& family);
 
+// Finds the installed fonts now (the first look takes milliseconds), so
+// that it can be done while something else waits, such as a workbook being
+// read on another thread.
+void FindInstalledFonts();
+
 // Gives `painter` the font unless it has an equal one already: a font set
 // anew loses the glyph tables it has found, and finding them again for every
 // cell costs more than drawing its text.

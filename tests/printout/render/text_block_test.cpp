@@ -82,8 +82,8 @@ TEST(TextBlock, LandsWhereDrawTextPutsItInEveryAlignment) {
 TEST(TextBlock, OneLineIsAsWideAsItsCharactersAdvance) {
     QImage image = Blank();
     const QFontMetricsF metrics(TestFont(), &image);
-    for (const QString& text : {QStringLiteral("1,234.50"), QStringLiteral("計算 結果 "),
-                                QStringLiteral("  leading")}) {
+    for (const QString& text :
+         {QStringLiteral("1,234.50"), QStringLiteral("計算 結果 "), QStringLiteral("  leading")}) {
         const TextBlock block(text, TestFont(), metrics, &image);
         EXPECT_EQ(block.Width(), metrics.horizontalAdvance(text)) << text.toStdString();
         EXPECT_EQ(block.Height(), metrics.ascent() + metrics.descent()) << text.toStdString();
