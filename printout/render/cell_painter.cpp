@@ -209,7 +209,8 @@ void CellPainter::PaintText(int row, int column) {
     std::optional<TextBlock> block;
     bool clip = false;
     if (Wraps(format)) {
-        block.emplace(text, drawn, *metrics, device, inner.width());
+        block.emplace(text, drawn, *metrics, device, LineBreaks::AtLineFeedsAndWidth,
+                      inner.width());
         clip = !box.contains(block->Bounds(inner, alignment));
     } else {
         text.remove(QLatin1Char('\n'));

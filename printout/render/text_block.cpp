@@ -10,9 +10,9 @@ namespace {
 
 // As drawText shows them: a carriage return and a tab as a space, a line
 // feed as a space on one line and as a line break otherwise.
-QString Shown(QString text, bool wraps) {
+QString Shown(QString text, LineBreaks breaks) {
     for (QChar& c : text) {
-        if (c == u'\r' || c == u'\t' || (!wraps && c == u'\n')) {
+        if (c == u'\r' || c == u'\t' || (breaks == LineBreaks::None && c == u'\n')) {
             c = u' ';
         } else if (c == u'\n') {
             c = QChar::LineSeparator;
@@ -27,14 +27,15 @@ constexpr double kUnbroken = 0x01000000;
 }  // namespace
 
 TextBlock::TextBlock(const QString& text, const QFont& font, const QFontMetricsF& metrics,
-                     QPaintDevice* device, std::optional<double> wrapWidth)
-    : layout_(Shown(text, wrapWidth.has_value()), font, device) {
+                     QPaintDevice* device, LineBreaks breaks, double width)
+    : layout_(Shown(text, breaks), font, device) {
     QTextOption option;
     option.setTextDirection(Qt::LeftToRight);
     option.setAlignment(Qt::AlignLeft);
     layout_.setTextOption(option);
     const double leading = metrics.leading();
-    const double lineWidth = wrapWidth ? std::max(0.0, *wrapWidth) : kUnbroken;
+    const double lineWidth =
+        breaks == LineBreaks::AtLineFeedsAndWidth ? std::max(0.0, width) : kUnbroken;
     layout_.beginLayout();
     height_ = -leading;
     for (QTextLine line = layout_.createLine(); line.isValid(); line = layout_.createLine()) {

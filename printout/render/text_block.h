@@ -12,17 +12,19 @@
 #include <QRectF>
 #include <QString>
 #include <QTextLayout>
-#include <optional>
 
 namespace nubera::printout {
 
+// Where a text breaks into lines: nowhere (a line feed shows as a space),
+// at its line feeds, or at its line feeds and wherever a line would run
+// wider than the width given.
+enum class LineBreaks { None, AtLineFeeds, AtLineFeedsAndWidth };
+
 class TextBlock {
   public:
-    // `text` in `font` on `device`, whose metrics there are `metrics`:
-    // broken into lines at `wrapWidth` (and at its line feeds) when given,
-    // else one line with every line feed shown as a space.
+    // `text` in `font` on `device`, whose metrics there are `metrics`.
     TextBlock(const QString& text, const QFont& font, const QFontMetricsF& metrics,
-              QPaintDevice* device, std::optional<double> wrapWidth = std::nullopt);
+              QPaintDevice* device, LineBreaks breaks = LineBreaks::None, double width = 0);
     TextBlock(const TextBlock&) = delete;
     TextBlock& operator=(const TextBlock&) = delete;
 

@@ -14,7 +14,7 @@ namespace {
 
 struct Case {
     QString text;
-    bool wraps;
+    LineBreaks breaks;
 };
 
 const QRectF kBox(10.5, 7.25, 120, 64);
@@ -33,19 +33,22 @@ QImage Blank() {
     return image;
 }
 
-int Flags(Qt::Alignment alignment, bool wraps) {
-    return static_cast<int>(alignment) | (wraps ? Qt::TextWordWrap : Qt::TextSingleLine) |
-           Qt::TextDontClip;
+int Flags(Qt::Alignment alignment, LineBreaks breaks) {
+    const int lines[] = {Qt::TextSingleLine, 0, Qt::TextWordWrap};
+    return static_cast<int>(alignment) | lines[static_cast<int>(breaks)] | Qt::TextDontClip;
 }
 
 TEST(TextBlock, LandsWhereDrawTextPutsItInEveryAlignment) {
     const std::vector<Case> cases{
-        {QStringLiteral("沈下量 S = 1.25 cm"), false},
-        {QStringLiteral("ends in spaces  "), false},
-        {QStringLiteral("line\nfeed, tab\tand\rreturn"), false},
-        {QStringLiteral("a wrapped text of words that needs three lines or more here"), true},
-        {QStringLiteral("即時沈下量は各層の沈下量の和として求める。"), true},
-        {QStringLiteral("first line\nsecond line"), true},
+        {QStringLiteral("沈下量 S = 1.25 cm"), LineBreaks::None},
+        {QStringLiteral("ends in spaces  "), LineBreaks::None},
+        {QStringLiteral("line\nfeed, tab\tand\rreturn"), LineBreaks::None},
+        {QStringLiteral("a line feed\nbreaks, a width does not"), LineBreaks::AtLineFeeds},
+        {QStringLiteral("a wrapped text of words that needs three lines or more here"),
+         LineBreaks::AtLineFeedsAndWidth},
+        {QStringLiteral("即時沈下量は各層の沈下量の和として求める。"),
+         LineBreaks::AtLineFeedsAndWidth},
+        {QStringLiteral("first line\nsecond line"), LineBreaks::AtLineFeedsAndWidth},
     };
     const Qt::Alignment horizontals[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     const Qt::Alignment verticals[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
@@ -60,16 +63,16 @@ TEST(TextBlock, LandsWhereDrawTextPutsItInEveryAlignment) {
                 {
                     QPainter painter(&expected);
                     painter.setFont(TestFont());
-                    expectedBounds = painter.boundingRect(kBox, Flags(alignment, c.wraps), c.text);
-                    painter.drawText(kBox, Flags(alignment, c.wraps), c.text);
+                    expectedBounds = painter.boundingRect(kBox, Flags(alignment, c.breaks), c.text);
+                    painter.drawText(kBox, Flags(alignment, c.breaks), c.text);
                 }
                 QImage drawn = Blank();
                 {
                     QPainter painter(&drawn);
                     painter.setFont(TestFont());
                     const QFontMetricsF metrics(painter.font(), &drawn);
-                    const TextBlock block(c.text, painter.font(), metrics, &drawn,
-                                          c.wraps ? std::optional(kBox.width()) : std::nullopt);
+                    const TextBlock block(c.text, painter.font(), metrics, &drawn, c.breaks,
+                                          kBox.width());
                     EXPECT_EQ(block.Bounds(kBox, alignment), expectedBounds);
                     block.Draw(painter, kBox, alignment);
                 }
