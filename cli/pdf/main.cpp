@@ -12,8 +12,8 @@
 // Exit status: 0 written (with --list: every answer given), 1 a workbook or
 // a PDF failed (the reason on stderr), 2 a usage error.
 // A workbook is read on a thread of its own while Qt starts (or while the
-// one before it is drawn): reading needs no Qt, and starting Qt and finding
-// its fonts take as long as reading.
+// one before it is drawn), and the font configuration is loaded on another:
+// neither needs Qt, and each takes as long as starting Qt.
 
 #include <QGuiApplication>
 #include <csignal>
@@ -26,6 +26,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "printout/render/print_fonts.h"
@@ -134,8 +135,10 @@ int main(int argc, char** argv) {
     }
     std::future<std::unique_ptr<WorkbookPrintout>> first;
     if (!jobs->empty()) first = StartReading(jobs->front());
+    std::thread fontConfiguration(nubera::printout::LoadFontConfiguration);
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
+    fontConfiguration.join();
     nubera::printout::FindInstalledFonts();
     if (listed) return WriteListed(*jobs, std::move(first), existing);
     const std::string failure = WriteOne(std::move(first), jobs->front(), existing);

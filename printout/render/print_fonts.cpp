@@ -1,5 +1,7 @@
 #include "printout/render/print_fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFontDatabase>
 
 namespace nubera::printout {
@@ -31,6 +33,10 @@ QString InstalledFamily(const QString& family) {
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) return family;
     const QString substitute = Substitute(family);
     return QFontDatabase::hasFamily(substitute) ? substitute : QFont().defaultFamily();
+}
+
+void LoadFontConfiguration() {
+    FcInit();
 }
 
 void FindInstalledFonts() {
