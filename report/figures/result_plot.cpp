@@ -100,6 +100,21 @@ double DistanceTo(const Box& box, double x, double y) {
     return std::hypot(nx - x, ny - y);
 }
 
+// The boxes by their distance from (x, y), equally near ones in their order.
+// Each distance is worked out once, not at every comparison.
+std::vector<sheet::TextBox> NearestFirst(std::vector<sheet::TextBox> boxes, double x, double y) {
+    std::vector<std::pair<double, std::size_t>> order;
+    order.reserve(boxes.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        order.emplace_back(DistanceTo(BoxOf(boxes[i]), x, y), i);
+    }
+    std::ranges::sort(order);
+    std::vector<sheet::TextBox> nearestFirst;
+    nearestFirst.reserve(boxes.size());
+    for (const auto& [distance, i] : order) nearestFirst.push_back(std::move(boxes[i]));
+    return nearestFirst;
+}
+
 // From the axis's lowest to its highest value in whole steps, spread over the
 // curve's height.
 struct Scale {
@@ -290,9 +305,7 @@ class PlotBuilder {
         }
         boxes.push_back(box(p.x + kMarkHalfSize + kLabelGap, y - kTextHeight / 2));
         boxes.push_back(box(p.x - kMarkHalfSize - kLabelGap - width, y - kTextHeight / 2));
-        std::ranges::stable_sort(
-            boxes, {}, [&](const sheet::TextBox& b) { return DistanceTo(BoxOf(b), p.x, y); });
-        return boxes;
+        return NearestFirst(std::move(boxes), p.x, y);
     }
 
     // The nearest place allowed, else right next to the point.

@@ -179,6 +179,9 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
          "属性「paperale」はこの要素に使えません"},
         {"xl/worksheets/sheet1.xml", "top=\"0.75\"", "top=\"1e309\"",
          sheet1 + "要素「pageMargins」の属性「top」の値「1e309」は有限の数値ではありません"},
+        // Judged as read, its reference resolved.
+        {"xl/worksheets/sheet1.xml", "top=\"0.75\"", "top=\"&#49;e309\"",
+         sheet1 + "要素「pageMargins」の属性「top」の値「1e309」は有限の数値ではありません"},
         {"xl/styles.xml", "vertical=\"center\"", "vertical=\"middle\"",
          "パーツ「xl/styles.xml」の要素「alignment」の属性「vertical」の値「middle」は"
          "top、center、bottom、justify、distributedのいずれかではありません"},

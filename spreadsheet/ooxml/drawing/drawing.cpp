@@ -71,23 +71,30 @@ int Drawing::LargestObjectId() const {
 
 void Drawing::AddLine(const LineShape& line) {
     AppendLineAnchor(Root(document_), line, nextObjectId_++);
+    if (labelsIndexed_) IndexLabel(Root(document_).last_child());
     changed_ = true;
 }
 
 void Drawing::AddTextBox(const TextBox& box) {
     AppendTextBoxAnchor(Root(document_), box, nextObjectId_++);
+    if (labelsIndexed_) IndexLabel(Root(document_).last_child());
     changed_ = true;
 }
 
+// New anchors go last, so a name already indexed keeps its first anchor.
+void Drawing::IndexLabel(pugi::xml_node anchor) const {
+    if (!IsAnchor(anchor)) return;
+    const pugi::xml_node shape = anchor.child("xdr:sp");
+    labels_.emplace(shape.child("xdr:nvSpPr").child("xdr:cNvPr").attribute("name").value(), anchor);
+}
+
 pugi::xml_node Drawing::FindLabelAnchor(std::string_view name) const {
-    for (pugi::xml_node anchor : Root(document_).children()) {
-        if (!IsAnchor(anchor)) continue;
-        const pugi::xml_node shape = anchor.child("xdr:sp");
-        if (name == shape.child("xdr:nvSpPr").child("xdr:cNvPr").attribute("name").value()) {
-            return anchor;
-        }
+    if (!labelsIndexed_) {
+        for (pugi::xml_node anchor : Root(document_).children()) IndexLabel(anchor);
+        labelsIndexed_ = true;
     }
-    return {};
+    const auto found = labels_.find(name);
+    return found == labels_.end() ? pugi::xml_node() : found->second;
 }
 
 std::optional<Label> Drawing::FindLabel(std::string_view name,

@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "spreadsheet/ooxml/grid/sheet_geometry.h"
@@ -43,11 +44,21 @@ class Drawing {
   private:
     // The anchor of the top-level text box (xdr:sp) named `name`.
     pugi::xml_node FindLabelAnchor(std::string_view name) const;
+    void IndexLabel(pugi::xml_node anchor) const;
     int LargestObjectId() const;
+
+    struct NameHash : std::hash<std::string_view> {
+        using is_transparent = void;
+    };
 
     pugi::xml_document document_;
     int nextObjectId_ = 2;
     bool changed_ = false;
+    // Every anchor by the name of its text box, the first of each name, made
+    // at the first lookup: a report looks up its labels among thousands of
+    // plotted shapes.
+    mutable std::unordered_map<std::string, pugi::xml_node, NameHash, std::equal_to<>> labels_;
+    mutable bool labelsIndexed_ = false;
 };
 
 }  // namespace nubera::sheet

@@ -206,6 +206,23 @@ TEST_F(DrawingTest, AddedTextBoxesReadBackAndPrintAsGiven) {
     EXPECT_EQ(text.alignment, TextAlignment::Right);
 }
 
+// Labels are found by name however their lookups and additions interleave.
+TEST_F(DrawingTest, ATextBoxAddedAfterALookupIsFoundAndItsNameTaken) {
+    Worksheet& sheet = book_->Sheet("Labelled");
+    EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "old");
+    sheet.AddLine({10, 10, 50, 10, 0, {}});
+    TextBox box{"PLT_Point1", "① 1.00",          100, 200,   40,
+                11,           "ＭＳ Ｐゴシック", 8,   false, TextAlignment::Center};
+    sheet.AddTextBox(box);
+    sheet.MoveLabel("PLT_Point1", 120, 220);
+    const Label moved = sheet.GetLabel("PLT_Point1");
+    EXPECT_EQ(moved.caption, "① 1.00");
+    EXPECT_NEAR(moved.left, 120, 0.01);
+    EXPECT_NEAR(moved.top, 220, 0.01);
+    EXPECT_THROW(sheet.AddTextBox(box), SpreadsheetError);
+    EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "old");
+}
+
 TEST_F(DrawingTest, TextBoxesOffTheSheetOrOfTwoLinesOrTakenNamesAreRefused) {
     Worksheet& sheet = book_->Sheet("Labelled");
     const auto refused = [&](std::string name, std::string text, double left, double width) {

@@ -8,24 +8,35 @@
 namespace nubera::sheet {
 namespace {
 
-constexpr std::string_view kXmlSpace = " \t\r\n";
-constexpr std::string_view kDigits = "0123456789";
 constexpr int kLastColumn = 16384;  // XFD
 constexpr int kLastRow = 1'048'576;
 
+// Character tests of their own: every attribute of every written part comes
+// through here.
+bool IsXmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigit(char c) {
+    return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
 std::string_view Trimmed(std::string_view value) {
-    const std::size_t first = value.find_first_not_of(kXmlSpace);
-    if (first == std::string_view::npos) return {};
-    return value.substr(first, value.find_last_not_of(kXmlSpace) - first + 1);
+    while (!value.empty() && IsXmlSpace(value.front())) value.remove_prefix(1);
+    while (!value.empty() && IsXmlSpace(value.back())) value.remove_suffix(1);
+    return value;
 }
 
 bool AllDigits(std::string_view text) {
-    return !text.empty() && text.find_first_not_of(kDigits) == std::string_view::npos;
+    return !text.empty() && std::ranges::all_of(text, IsDigit);
 }
 
 bool AllHexDigits(std::string_view text, std::size_t count) {
-    return text.size() == count &&
-           text.find_first_not_of("0123456789ABCDEFabcdef") == std::string_view::npos;
+    return text.size() == count && std::ranges::all_of(text, IsHexDigit);
 }
 
 bool IsUnsigned(std::string_view text) {

@@ -1,7 +1,7 @@
 #include "spreadsheet/ooxml/package/checks/known_attributes.h"
 
 #include <algorithm>
-#include <map>
+#include <unordered_map>
 #include <utility>
 
 namespace nubera::sheet {
@@ -294,7 +294,27 @@ constexpr std::string_view kShapeType[] = {"accentBorderCallout1",
                                            "wedgeRoundRectCallout"};
 
 using Key = std::pair<std::string_view, std::string_view>;
-using Table = std::map<Key, Rules>;
+
+// The vocabularies by their namespace names, filled as table[{ns, element}].
+class Table {
+  public:
+    Rules& operator[](const Key& key) {
+        return vocabularies_[key.first].elements[key.second].attributes;
+    }
+    const Vocabulary* Find(std::string_view ns) const {
+        const auto found = vocabularies_.find(ns);
+        return found == vocabularies_.end() ? nullptr : &found->second;
+    }
+    void MarkHoldingText(const Key& key) {
+        const auto vocabulary = vocabularies_.find(key.first);
+        if (vocabulary == vocabularies_.end()) return;
+        const auto element = vocabulary->second.elements.find(key.second);
+        if (element != vocabulary->second.elements.end()) element->second.holdsText = true;
+    }
+
+  private:
+    std::unordered_map<std::string_view, Vocabulary> vocabularies_;
+};
 
 void AddPackage(Table& table) {
     table[{kContentTypesNamespace, "Types"}] = {};
@@ -562,29 +582,10 @@ void AddDrawing(Table& table) {
     }
 }
 
-const Table& Known() {
-    static const Table table = [] {
-        Table built;
-        AddPackage(built);
-        AddWorkbook(built);
-        AddStyles(built);
-        AddSharedStrings(built);
-        AddWorksheet(built);
-        AddSheetDrawing(built);
-        AddDrawing(built);
-        return built;
-    }();
-    return table;
-}
-
-}  // namespace
-
-const std::vector<AttributeRule>* KnownAttributes(std::string_view ns, std::string_view element) {
-    const auto found = Known().find({ns, element});
-    return found == Known().end() ? nullptr : &found->second;
-}
-
-bool HoldsText(std::string_view ns, std::string_view element) {
+// The elements that hold text of their own (a cell value, a formula, a
+// run's text); the others hold only elements, and a reader that maps them
+// finds nothing it knows in text.
+void AddHoldingText(Table& table) {
     static const Key withText[] = {{kSpreadsheetNamespace, "t"},
                                    {kSpreadsheetNamespace, "v"},
                                    {kSpreadsheetNamespace, "f"},
@@ -596,7 +597,34 @@ bool HoldsText(std::string_view ns, std::string_view element) {
                                    {kSpreadsheetNamespace, "firstHeader"},
                                    {kSpreadsheetNamespace, "firstFooter"},
                                    {kDrawingNamespace, "t"}};
-    return std::ranges::find(withText, Key{ns, element}) != std::end(withText);
+    for (const Key& key : withText) table.MarkHoldingText(key);
+}
+
+const Table& Known() {
+    static const Table table = [] {
+        Table built;
+        AddPackage(built);
+        AddWorkbook(built);
+        AddStyles(built);
+        AddSharedStrings(built);
+        AddWorksheet(built);
+        AddSheetDrawing(built);
+        AddDrawing(built);
+        AddHoldingText(built);
+        return built;
+    }();
+    return table;
+}
+
+}  // namespace
+
+const Vocabulary* VocabularyOf(std::string_view ns) {
+    return Known().Find(ns);
+}
+
+const ElementRules* KnownElement(const Vocabulary& vocabulary, std::string_view element) {
+    const auto found = vocabulary.elements.find(element);
+    return found == vocabulary.elements.end() ? nullptr : &found->second;
 }
 
 }  // namespace nubera::sheet

@@ -8,6 +8,7 @@
 // own reader passes over what it does not use.
 
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "spreadsheet/ooxml/package/checks/attribute_value.h"
@@ -25,13 +26,25 @@ inline constexpr std::string_view kContentTypesNamespace =
 inline constexpr std::string_view kPackageRelationshipsNamespace =
     "http://schemas.openxmlformats.org/package/2006/relationships";
 
-// The attributes `element` of namespace `ns` may carry; nothing when the
-// element is not one whose attributes are known.
-const std::vector<AttributeRule>* KnownAttributes(std::string_view ns, std::string_view element);
+struct ElementRules {
+    std::vector<AttributeRule> attributes;  // the attributes the element may carry
+    // Whether the element holds text of its own (a cell value, a formula, a
+    // run's text); the others hold only elements, and a reader that maps
+    // them finds nothing it knows in text.
+    bool holdsText = false;
+};
 
-// Whether such an element holds text of its own (a cell value, a formula, a
-// run's text); the others hold only elements, and a reader that maps them
-// finds nothing it knows in text.
-bool HoldsText(std::string_view ns, std::string_view element);
+// The elements of one namespace whose attributes are known.
+struct Vocabulary {
+    std::unordered_map<std::string_view, ElementRules> elements;
+};
+
+// The vocabulary of namespace `ns`; nothing when none of its elements is
+// one whose attributes are known.
+const Vocabulary* VocabularyOf(std::string_view ns);
+
+// The rules of `element` in `vocabulary`; nothing when its attributes are
+// not known.
+const ElementRules* KnownElement(const Vocabulary& vocabulary, std::string_view element);
 
 }  // namespace nubera::sheet

@@ -18,32 +18,35 @@ std::string_view LocalName(std::string_view name) {
 }
 
 // The namespaces declared on the elements from the root down to where the
-// walk stands, each with the depth of its element.
+// walk stands, each with the depth of its element, by the vocabulary each
+// names: looked up once where it is declared, not at every element.
 class NamespaceScope {
   public:
     void EnterElement(pugi::xml_node element, int depth) {
         while (!bound_.empty() && bound_.back().depth >= depth) bound_.pop_back();
-        for (pugi::xml_attribute attribute : element.attributes()) {
+        for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
+             attribute = attribute.next_attribute()) {
             const std::string_view name = attribute.name();
             if (name == "xmlns") {
-                bound_.push_back({depth, {}, attribute.value()});
+                bound_.push_back({depth, {}, VocabularyOf(attribute.value())});
             } else if (name.starts_with("xmlns:")) {
-                bound_.push_back({depth, name.substr(6), attribute.value()});
+                bound_.push_back({depth, name.substr(6), VocabularyOf(attribute.value())});
             }
         }
     }
-    std::string_view NamespaceOf(std::string_view prefix) const {
+    // Nothing where the prefix names a namespace of no known vocabulary.
+    const Vocabulary* VocabularyOfPrefix(std::string_view prefix) const {
         for (auto binding = bound_.rbegin(); binding != bound_.rend(); ++binding) {
-            if (binding->prefix == prefix) return binding->uri;
+            if (binding->prefix == prefix) return binding->vocabulary;
         }
-        return {};
+        return nullptr;
     }
 
   private:
     struct Binding {
         int depth;
         std::string_view prefix;
-        std::string_view uri;
+        const Vocabulary* vocabulary;
     };
     std::vector<Binding> bound_;
 };
@@ -65,7 +68,7 @@ std::string AttributeFault(pugi::xml_node element, pugi::xml_attribute attribute
 }
 
 bool HasText(pugi::xml_node element) {
-    for (pugi::xml_node child : element.children()) {
+    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
         const bool text = child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata;
         if (text && std::string_view(child.value()).find_first_not_of(" \t\r\n") !=
                         std::string_view::npos) {
@@ -83,18 +86,20 @@ class MarkupWalker : public pugi::xml_tree_walker {
         if (node.type() != pugi::node_element) return true;
         scope_.EnterElement(node, depth());
         const std::string_view name = node.name();
-        const std::string_view ns = scope_.NamespaceOf(PrefixOf(name));
-        const auto* rules = KnownAttributes(ns, LocalName(name));
+        const Vocabulary* vocabulary = scope_.VocabularyOfPrefix(PrefixOf(name));
+        const ElementRules* rules =
+            vocabulary ? KnownElement(*vocabulary, LocalName(name)) : nullptr;
         if (!rules) return true;
-        if (!HoldsText(ns, LocalName(name)) && HasText(node)) {
+        if (!rules->holdsText && HasText(node)) {
             fault_ = "要素「" + std::string(name) + "」は文字データを持てません";
             return false;
         }
-        for (pugi::xml_attribute attribute : node.attributes()) {
+        for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
+             attribute = attribute.next_attribute()) {
             const std::string_view attributeName = attribute.name();
             // Attributes with a prefix belong to other vocabularies.
             if (attributeName == "xmlns" || !PrefixOf(attributeName).empty()) continue;
-            fault_ = AttributeFault(node, attribute, *rules);
+            fault_ = AttributeFault(node, attribute, rules->attributes);
             if (!fault_.empty()) return false;
         }
         return true;

@@ -5,6 +5,7 @@
 // given twice, bytes that are not UTF-8, a stray "&"), so a part our reader
 // takes may still be one that other programs refuse.
 
+#include <pugixml.hpp>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,10 @@ namespace nubera::sheet {
 // URI reference, no attribute twice),
 // and every entity and character reference.
 std::string XmlWellFormedFault(std::string_view bytes);
+
+// As above, leaving in `parsed` the part as read for the check, its
+// references unresolved: without an "&" in the part, the same document a
+// reader gets, which other checks can then walk without parsing again.
+std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& parsed);
 
 }  // namespace nubera::sheet
