@@ -4,6 +4,8 @@
 #include <QPen>
 #include <algorithm>
 
+#include "printout/render/text_block.h"
+
 namespace nubera::printout {
 namespace {
 
@@ -197,31 +199,33 @@ void CellPainter::PaintText(int row, int column) {
     const sheet::FontFormat& font = format.font;
     QFont drawn =
         fonts_.Font(font.name, font.size, font.bold, font.italic, font.underline, font.strike);
+    QPaintDevice* device = painter_.device();
     QRectF box = cell->box;
     const Qt::Alignment horizontal = HorizontalOf(format, *shown);
-    const Qt::Alignment vertical = VerticalOf(format);
+    const Qt::Alignment alignment = horizontal | VerticalOf(format);
     QRectF inner = Inner(box, format, horizontal);
     QString text = QString::fromStdString(shown->text);
-    int flags = static_cast<int>(horizontal | vertical);
+    const QFontMetricsF* metrics = &fonts_.Metrics(drawn);
+    std::optional<TextBlock> block;
     bool clip = false;
     if (Wraps(format)) {
-        flags |= Qt::TextWordWrap;
-        SetFont(painter_, drawn);
-        clip = !box.contains(painter_.boundingRect(inner, flags, text));
+        block.emplace(text, drawn, *metrics, device, LineBreaks::AtLineFeedsAndWidth,
+                      inner.width());
+        clip = !box.contains(block->Bounds(inner, alignment));
     } else {
         text.remove(QLatin1Char('\n'));
-        flags |= Qt::TextSingleLine;
-        const QFontMetricsF* metrics = &fonts_.Metrics(drawn);
-        double width = metrics->horizontalAdvance(text);
+        block.emplace(text, drawn, *metrics, device);
+        double width = block->Width();
         if (format.shrinkToFit && width > inner.width() && width > 0) {
             drawn.setPointSizeF(drawn.pointSizeF() * inner.width() / width);
             metrics = &fonts_.Metrics(drawn);
-            width = metrics->horizontalAdvance(text);
+            block.emplace(text, drawn, *metrics, device);
+            width = block->Width();
         }
         if (format.horizontal == sheet::HorizontalAlignment::Fill) {
-            text = Repeated(text, *metrics, inner.width());
+            block.emplace(Repeated(text, *metrics, inner.width()), drawn, *metrics, device);
         } else if (shown->number && width > inner.width()) {
-            text = Hashes(*metrics, inner.width());
+            block.emplace(Hashes(*metrics, inner.width()), drawn, *metrics, device);
         } else if (!cell->merged && width > inner.width()) {
             box = SpillRect(row, column, horizontal, width);
             inner = Inner(box, format, horizontal);
@@ -234,7 +238,7 @@ void CellPainter::PaintText(int row, int column) {
         painter_.save();
         painter_.setClipRect(box, Qt::IntersectClip);
     }
-    painter_.drawText(inner, flags | Qt::TextDontClip, text);
+    block->Draw(painter_, inner, alignment);
     if (clip) painter_.restore();
 }
 
