@@ -13,11 +13,12 @@ namespace {
 
 // Why the workbook `target` cannot be written, or nothing.
 std::string NameRefusal(const std::filesystem::path& project, const std::filesystem::path& target,
-                        const std::map<std::filesystem::path, std::filesystem::path>& taken,
-                        const CalcOptions& options) {
+                        const std::map<std::filesystem::path, std::size_t>& taken,
+                        const std::vector<PlannedProject>& planned, const CalcOptions& options) {
     if (const auto earlier = taken.find(target); earlier != taken.end()) {
-        return "「" + Utf8FromPath(project) + "」の計算結果は「" + Utf8FromPath(earlier->second) +
-               "」と同じ名前「" + Utf8FromPath(target) + "」になるため、計算しませんでした";
+        return "「" + Utf8FromPath(project) + "」の計算結果は「" +
+               Utf8FromPath(planned[earlier->second].project) + "」と同じ名前「" +
+               Utf8FromPath(target) + "」になるため、計算しませんでした";
     }
     const std::filesystem::path pdf = PdfPathOf(target);
     std::error_code unknown;  // a name that cannot be looked at is refused when written
@@ -37,22 +38,24 @@ std::filesystem::path BatchWorkbookPath(const std::filesystem::path& project,
         .lexically_normal();
 }
 
-std::vector<PlannedProject> PlanWorkbooks(const std::vector<ListedProject>& listed,
+std::vector<PlannedProject> PlanWorkbooks(std::vector<ListedProject> listed,
                                           const CalcOptions& options) {
     std::vector<PlannedProject> planned;
-    std::map<std::filesystem::path, std::filesystem::path> taken;  // workbook: its project
-    for (const ListedProject& item : listed) {
-        PlannedProject project{item.path, {}, item.refusal};
+    planned.reserve(listed.size());
+    std::map<std::filesystem::path, std::size_t> taken;  // workbook: its project's place
+    for (ListedProject& item : listed) {
+        PlannedProject project{std::move(item.path), {}, std::move(item.refusal)};
         // A path that names no readable file (or a named pipe, which would
         // never end) is refused here and takes no workbook name from a
         // project that can be read.
-        if (project.refusal.empty() && !CanReadRegularFile(item.path)) {
-            project.refusal = UnreadableProjectText(item.path);
+        if (project.refusal.empty() && !CanReadRegularFile(project.project)) {
+            project.refusal = UnreadableProjectText(project.project);
         }
         if (options.writeWorkbook && project.refusal.empty()) {
-            project.workbook = BatchWorkbookPath(item.path, options);
-            project.refusal = NameRefusal(item.path, project.workbook, taken, options);
-            taken.emplace(project.workbook, item.path);
+            project.workbook = BatchWorkbookPath(project.project, options);
+            project.refusal =
+                NameRefusal(project.project, project.workbook, taken, planned, options);
+            taken.emplace(project.workbook, planned.size());
         }
         planned.push_back(std::move(project));
     }

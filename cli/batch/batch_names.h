@@ -26,7 +26,7 @@ std::filesystem::path BatchWorkbookPath(const std::filesystem::path& project,
 // take the name of an earlier one's (projects of the same name from different
 // folders) is refused, and so, unless replacing is asked for, is one whose
 // PDF would be written over a file that is already there.
-std::vector<PlannedProject> PlanWorkbooks(const std::vector<ListedProject>& listed,
+std::vector<PlannedProject> PlanWorkbooks(std::vector<ListedProject> listed,
                                           const CalcOptions& options);
 
 }  // namespace nubera::cli
