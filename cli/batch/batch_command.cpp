@@ -123,16 +123,14 @@ void AddPdfFields(const AwaitingPdf& project, ProjectOutcome& outcome) {
     if (!outcome.pdfFailure.empty()) outcome.json["pdfError"] = outcome.pdfFailure;
 }
 
-// The CSV summary in one step, replacing a file of that name only when told
-// to.
-bool WriteCsv(const CalcOptions& options, const std::string& csv, std::ostream& err) {
-    const std::filesystem::path& path = *options.csv;
+// The CSV summary given its name, replacing a file of that name only when
+// told to.
+bool WriteCsv(const CalcOptions& options, BatchTally& tally, std::ostream& err) {
     std::string reason;
-    if (WriteFileAtomically(path, csv, &reason,
-                            options.replace ? ExistingFile::Replace : ExistingFile::Refuse)) {
+    if (tally.PublishCsv(options.replace ? ExistingFile::Replace : ExistingFile::Refuse, &reason)) {
         return true;
     }
-    err << "「" << Utf8FromPath(path) << "」を保存できません: " << reason << '\n';
+    err << "「" << Utf8FromPath(*options.csv) << "」を保存できません: " << reason << '\n';
     return false;
 }
 
@@ -188,7 +186,7 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
     }
     RemoveAbandonedFiles(plan);
     ProgressDisplay progress(err, plan.Size(), terminal && plan.Size() > 1);
-    BatchTally tally(options.writePdf, options.csv.has_value());
+    BatchTally tally(options.writePdf, options.csv);
     // Unless PDFs follow, each summary line is printed as soon as it and
     // those before it are known.
     std::vector<AwaitingPdf> awaiting;
@@ -212,7 +210,7 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
             project = AwaitingPdf{};
         }
     }
-    bool written = !tally.Csv() || WriteCsv(options, *tally.Csv(), err);
+    bool written = WriteCsv(options, tally, err);
     written = SyncOutputFolders(tally.Folders(), options, err) && written;
     const OutcomeCounts& counts = tally.Counts();
     out << CountLine(counts, options.json) << '\n';

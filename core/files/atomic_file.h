@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/pending_file.h"
+
 namespace nubera {
 
 // What becomes of a file that already has the name being written.
@@ -18,5 +20,12 @@ enum class ExistingFile { Refuse, Replace };
 // (in Japanese, see SystemReasonText) on failure.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                          std::string* reason, ExistingFile existing = ExistingFile::Replace);
+
+// The last step of the same for a file written piece by piece: syncs the
+// complete `file` and gives it the name `path`, replacing or refusing a
+// file of that name as `existing` says. On failure the name is untouched,
+// *reason says why, and the file goes with `file`.
+bool PublishFile(PendingFile& file, const std::filesystem::path& path, std::string* reason,
+                 ExistingFile existing);
 
 }  // namespace nubera

@@ -273,6 +273,37 @@ TEST(CalcFiles, ASingleRunMakesItsWorkbooksNameDurable) {
     EXPECT_TRUE(FileNames(projects.Out()).empty());
 }
 
+// The CSV summary is written as the projects are reported, piece by piece:
+// a long one reads back whole and in order, and one the system refuses is
+// told, with no file under its name and nothing left behind.
+TEST(CalcFiles, TheCsvSummaryIsWholeOrNotThere) {
+    const Projects projects("csv-long");
+    constexpr int kCount = 700;
+    const auto nameOf = [](int i) {
+        return "a-project-with-a-rather-long-name-" + std::to_string(1000 + i) + ".nbr";
+    };
+    for (int i = 0; i < kCount; ++i) projects.Add(nameOf(i), "one-block.nbr");
+    const auto csv = projects.Out() / "summary.csv";
+    const std::string call = "'" NUBERA_BINARY_DIR "/bin/nubera-cli' calc " +
+                             Quoted(projects.Root()) + " --no-workbook --csv " + Quoted(csv) +
+                             " 2>&1 >/dev/null";
+    std::string err;
+    ASSERT_EQ(RunCommand(call, &err), 0) << err;
+    EXPECT_GT(std::filesystem::file_size(csv), 64u * 1024) << "more than one piece";
+    const json rows = CsvRows(csv);
+    ASSERT_EQ(rows.size(), kCount + 1u);
+    for (int i = 0; i < kCount; ++i) {
+        EXPECT_EQ(rows[i + 1][0], projects.RootText() + "/" + nameOf(i));
+        EXPECT_EQ(rows[i + 1][1], "6860.00");
+    }
+
+    // A file-size limit of 16 KiB (the shell counts blocks of 512 bytes).
+    std::filesystem::remove(csv);
+    EXPECT_EQ(RunCommand("ulimit -f 32; " + call, &err), 1);
+    EXPECT_EQ(err, "「" + csv.string() + "」を保存できません: ファイルサイズの上限を超えました\n");
+    EXPECT_TRUE(FileNames(projects.Out()).empty()) << "no summary and no pending file";
+}
+
 // A loop of symbolic links at the template's name used to end the program
 // with a library's English message.
 TEST(CalcFiles, ATemplateNameThatLoopsIsReported) {
