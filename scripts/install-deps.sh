@@ -7,12 +7,12 @@
 set -euo pipefail
 
 # The programs and their package (scripts/package.sh): compilers, Qt, the
-# libraries, zip for the report template, git for the version, and what
+# libraries (fontconfig: nubera-pdf loads Qt's font configuration early), zip for the report template, git for the version, and what
 # cpack uses to make the .deb (dpkg-shlibdeps in dpkg-dev, file, strip).
 package=(
   build-essential cmake ninja-build pkg-config git zip file dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libgl-dev
-  libpugixml-dev libzip-dev libssl-dev nlohmann-json3-dev libcli11-dev
+  libpugixml-dev libzip-dev libssl-dev nlohmann-json3-dev libcli11-dev libfontconfig-dev
 )
 # The tests and what they run: the programs offscreen with a Japanese font,
 # the workbooks and PDFs read back, the package's metadata and completion

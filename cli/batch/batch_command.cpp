@@ -1,16 +1,18 @@
 #include "cli/batch/batch_command.h"
 
 #include <algorithm>
+#include <functional>
 #include <ostream>
 #include <set>
 
 #include "cli/batch/batch_job.h"
 #include "cli/batch/batch_summary.h"
+#include "cli/batch/batch_tally.h"
 #include "cli/batch/csv_target.h"
 #include "cli/batch/parallel_runs.h"
 #include "cli/batch/progress_display.h"
-#include "cli/batch/summary_csv.h"
 #include "cli/pdf_export.h"
+#include "cli/results_json.h"
 #include "files/atomic_file.h"
 #include "files/folder_sync.h"
 #include "files/pending_file.h"
@@ -20,9 +22,9 @@ namespace nubera::cli {
 namespace {
 
 constexpr std::chrono::milliseconds kProgressInterval{250};
-// Workbooks written and waiting for their names at most: each holds an open
-// file while the calling thread syncs and names those before it.
-constexpr std::size_t kUnnamedAtMost = 32;
+// Projects done and not yet reported at most: each may hold an open file
+// while the calling thread syncs and names those before it.
+constexpr std::size_t kWaitingAtMost = 32;
 
 void PrintSummary(const ProjectOutcome& outcome, const CalcOptions& options, std::ostream& out) {
     out << (options.json ? SummaryJsonLine(outcome) : SummaryLine(outcome)) << '\n';
@@ -30,51 +32,77 @@ void PrintSummary(const ProjectOutcome& outcome, const CalcOptions& options, std
 
 // What killed runs left in the folders the workbooks go to, removed once for
 // all of them.
-void RemoveAbandonedFiles(const std::vector<PlannedProject>& planned) {
+void RemoveAbandonedFiles(const BatchPlan& plan) {
     std::set<std::filesystem::path> folders;
-    for (const PlannedProject& project : planned) {
+    for (std::size_t i = 0; i < plan.Size(); ++i) {
+        const PlannedProject project = plan.At(i);
         if (!project.workbook.empty()) folders.insert(FolderOf(project.workbook));
     }
     for (const std::filesystem::path& folder : folders) PendingFile::RemoveAbandoned(folder);
 }
 
-// Every project computed on the worker threads. Each workbook is synced and
-// named on this thread, in order, while the workers fill the next ones:
-// waiting for the disk overlaps their work, and one wait covers the
-// workbooks written meanwhile. Unless PDFs follow, each summary line is
-// printed as soon as it and those before it are known.
-std::vector<ProjectOutcome> RunJobs(const std::vector<PlannedProject>& planned,
-                                    const CalcOptions& options,
-                                    const report::ResultTemplate* source, std::ostream& out,
-                                    ProgressDisplay& progress) {
-    std::vector<ProjectOutcome> outcomes(planned.size());
-    std::vector<std::optional<PendingFile>> unnamed(planned.size());
+// One project between its job and its report.
+struct ProjectInFlight {
+    PlannedProject planned;
+    ProjectOutcome outcome;
+    std::optional<PendingFile> unnamed;
+};
+
+// Every project computed on the worker threads and handed to `report` on
+// this one, in order; the outcome is dropped once reported. Each workbook
+// is synced and named here before its report, while the workers fill the
+// next ones: waiting for the disk overlaps their work, and one wait covers
+// the workbooks written meanwhile.
+void RunJobs(const BatchPlan& plan, const CalcOptions& options,
+             const report::ResultTemplate* source, ProgressDisplay& progress,
+             const std::function<void(ProjectOutcome&)>& report) {
+    // Job i starts only once project i - kWaitingAtMost is reported, so this
+    // many places, taken in turn, hold every project between the two.
+    std::vector<ProjectInFlight> inFlight(std::min(plan.Size(), kWaitingAtMost));
+    const auto place = [&](std::size_t i) -> ProjectInFlight& {
+        return inFlight[i % inFlight.size()];
+    };
     RunInParallel(
-        planned.size(), options.jobs,
-        [&](std::size_t i) { outcomes[i] = RunBatchJob(planned[i], options, source, unnamed[i]); },
+        plan.Size(), options.jobs,
         [&](std::size_t i) {
-            if (unnamed[i]) {
-                NameBatchWorkbook(planned[i], options, *unnamed[i], outcomes[i]);
-                unnamed[i].reset();
-            }
-            if (options.writePdf) return;
-            progress.Clear();
-            PrintSummary(outcomes[i], options, out);
-            out.flush();
-            // Printed: the rest of the batch needs only the summary, so that
-            // memory does not grow with the project's full results.
-            outcomes[i].json = nlohmann::ordered_json();
+            ProjectInFlight& project = place(i);
+            project.planned = plan.At(i);
+            project.outcome = RunBatchJob(project.planned, options, source, project.unnamed);
         },
-        [&](std::size_t done) { progress.Show(done); }, kProgressInterval, kUnnamedAtMost);
+        [&](std::size_t i) {
+            ProjectInFlight& project = place(i);
+            if (project.unnamed) {
+                NameBatchWorkbook(project.planned, options, *project.unnamed, project.outcome);
+                project.unnamed.reset();
+            }
+            report(project.outcome);
+            project.planned = PlannedProject{};
+            project.outcome = ProjectOutcome{};
+        },
+        [&](std::size_t done) { progress.Show(done); }, kProgressInterval, kWaitingAtMost);
     progress.Clear();
-    return outcomes;
+}
+
+// A project reported before the PDFs are written: its outcome, with the
+// JSON object held as its text, a fraction of the tree's size, until the
+// PDF's fields join it.
+struct AwaitingPdf {
+    ProjectOutcome outcome;
+    std::string json;
+};
+
+AwaitingPdf Awaiting(ProjectOutcome& reported, const CalcOptions& options) {
+    const nlohmann::ordered_json json = std::move(reported.json);
+    reported.json = nlohmann::ordered_json();
+    return {reported, options.json && reported.Succeeded() ? JsonLine(json) : std::string()};
 }
 
 // The printed pages of every workbook written, with one run of the helper.
-void WritePdfs(const CalcOptions& options, std::vector<ProjectOutcome>& outcomes) {
+void WritePdfs(const CalcOptions& options, std::vector<AwaitingPdf>& awaiting) {
     std::vector<PdfRequest> requests;
     std::vector<ProjectOutcome*> asking;
-    for (ProjectOutcome& outcome : outcomes) {
+    for (AwaitingPdf& project : awaiting) {
+        ProjectOutcome& outcome = project.outcome;
         if (!outcome.Succeeded() || !outcome.workbook) continue;
         requests.push_back({*outcome.workbook, outcome.alsoLateral});
         asking.push_back(&outcome);
@@ -85,19 +113,22 @@ void WritePdfs(const CalcOptions& options, std::vector<ProjectOutcome>& outcomes
     for (std::size_t i = 0; i < asking.size(); ++i) {
         asking[i]->pdf = written[i].pdf;
         asking[i]->pdfFailure = written[i].error;
-        if (!options.json) continue;
-        if (written[i].pdf) asking[i]->json["pdf"] = Utf8FromPath(*written[i].pdf);
-        if (!written[i].error.empty()) asking[i]->json["pdfError"] = written[i].error;
     }
+}
+
+// The JSON object of a project with its PDF's fields.
+void AddPdfFields(const AwaitingPdf& project, ProjectOutcome& outcome) {
+    outcome.json = nlohmann::ordered_json::parse(project.json);
+    if (outcome.pdf) outcome.json["pdf"] = Utf8FromPath(*outcome.pdf);
+    if (!outcome.pdfFailure.empty()) outcome.json["pdfError"] = outcome.pdfFailure;
 }
 
 // The CSV summary in one step, replacing a file of that name only when told
 // to.
-bool WriteCsv(const CalcOptions& options, const std::vector<ProjectOutcome>& outcomes,
-              std::ostream& err) {
+bool WriteCsv(const CalcOptions& options, const std::string& csv, std::ostream& err) {
     const std::filesystem::path& path = *options.csv;
     std::string reason;
-    if (WriteFileAtomically(path, SummaryCsv(outcomes), &reason,
+    if (WriteFileAtomically(path, csv, &reason,
                             options.replace ? ExistingFile::Replace : ExistingFile::Refuse)) {
         return true;
     }
@@ -108,12 +139,8 @@ bool WriteCsv(const CalcOptions& options, const std::vector<ProjectOutcome>& out
 // Every name given during the batch made durable, one sync per folder: each
 // file's bytes were synced before it got its name (so a name never holds a
 // partial file), and this makes the names themselves survive a power cut.
-bool SyncOutputFolders(const std::vector<ProjectOutcome>& outcomes, const CalcOptions& options,
+bool SyncOutputFolders(std::set<std::filesystem::path> folders, const CalcOptions& options,
                        std::ostream& err) {
-    std::set<std::filesystem::path> folders;
-    for (const ProjectOutcome& outcome : outcomes) {
-        if (outcome.workbook) folders.insert(FolderOf(*outcome.workbook));
-    }
     if (options.csv) folders.insert(FolderOf(*options.csv));
     bool synced = true;
     for (const std::filesystem::path& folder : folders) {
@@ -136,7 +163,7 @@ std::string GivenText(const std::vector<std::filesystem::path>& given) {
 }  // namespace
 
 int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, bool terminal) {
-    const std::vector<ListedProject> listed = ListProjects(options.projects, options.recursive);
+    std::vector<ListedProject> listed = ListProjects(options.projects, options.recursive);
     if (listed.empty()) {
         err << "プロジェクトファイル（*.nbr）が見つかりません:" << GivenText(options.projects)
             << '\n';
@@ -151,25 +178,43 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
             return 1;
         }
     }
-    const std::vector<PlannedProject> planned = PlanWorkbooks(listed, options);
+    const BatchPlan plan(std::move(listed), options);
     if (options.csv) {
-        if (const std::string refusal = CsvTargetRefusal(*options.csv, planned, options);
+        if (const std::string refusal = CsvTargetRefusal(*options.csv, plan, options);
             !refusal.empty()) {
             err << refusal << '\n';
             return 1;
         }
     }
-    RemoveAbandonedFiles(planned);
-    ProgressDisplay progress(err, listed.size(), terminal && listed.size() > 1);
-    std::vector<ProjectOutcome> outcomes =
-        RunJobs(planned, options, source ? &*source : nullptr, out, progress);
+    RemoveAbandonedFiles(plan);
+    ProgressDisplay progress(err, plan.Size(), terminal && plan.Size() > 1);
+    BatchTally tally(options.writePdf, options.csv.has_value());
+    // Unless PDFs follow, each summary line is printed as soon as it and
+    // those before it are known.
+    std::vector<AwaitingPdf> awaiting;
+    RunJobs(plan, options, source ? &*source : nullptr, progress, [&](ProjectOutcome& outcome) {
+        if (options.writePdf) {
+            awaiting.push_back(Awaiting(outcome, options));
+            return;
+        }
+        progress.Clear();
+        PrintSummary(outcome, options, out);
+        out.flush();
+        tally.Add(outcome);
+    });
     if (options.writePdf) {
-        WritePdfs(options, outcomes);
-        for (const ProjectOutcome& outcome : outcomes) PrintSummary(outcome, options, out);
+        WritePdfs(options, awaiting);
+        for (AwaitingPdf& project : awaiting) {
+            ProjectOutcome& outcome = project.outcome;
+            if (!project.json.empty()) AddPdfFields(project, outcome);
+            PrintSummary(outcome, options, out);
+            tally.Add(outcome);
+            project = AwaitingPdf{};
+        }
     }
-    bool written = !options.csv || WriteCsv(options, outcomes, err);
-    written = SyncOutputFolders(outcomes, options, err) && written;
-    const OutcomeCounts counts = CountOutcomes(outcomes, options.writePdf);
+    bool written = !tally.Csv() || WriteCsv(options, *tally.Csv(), err);
+    written = SyncOutputFolders(tally.Folders(), options, err) && written;
+    const OutcomeCounts& counts = tally.Counts();
     out << CountLine(counts, options.json) << '\n';
     return counts.refused == 0 && counts.pdfFailed == 0 && written ? 0 : 1;
 }

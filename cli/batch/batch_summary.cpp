@@ -84,14 +84,9 @@ std::string SummaryJsonLine(const ProjectOutcome& outcome) {
     return JsonLine({{"project", Utf8FromPath(outcome.project)}, {"error", outcome.refusal}});
 }
 
-OutcomeCounts CountOutcomes(const std::vector<ProjectOutcome>& outcomes, bool pdfAsked) {
-    OutcomeCounts counts;
-    counts.pdfAsked = pdfAsked;
-    for (const ProjectOutcome& outcome : outcomes) {
-        ++(outcome.Succeeded() ? counts.succeeded : counts.refused);
-        if (!outcome.pdfFailure.empty()) ++counts.pdfFailed;
-    }
-    return counts;
+void OutcomeCounts::Add(const ProjectOutcome& outcome) {
+    ++(outcome.Succeeded() ? succeeded : refused);
+    if (!outcome.pdfFailure.empty()) ++pdfFailed;
 }
 
 std::string CountLine(const OutcomeCounts& counts, bool json) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <string>
-#include <vector>
 
 #include "cli/batch/project_outcome.h"
 
@@ -32,8 +31,10 @@ struct OutcomeCounts {
     std::size_t refused = 0;
     std::size_t pdfFailed = 0;  // succeeded, but the PDF asked for is missing
     bool pdfAsked = false;
+
+    // Counts one more project.
+    void Add(const ProjectOutcome& outcome);
 };
-OutcomeCounts CountOutcomes(const std::vector<ProjectOutcome>& outcomes, bool pdfAsked);
 
 // The summary's last line, counting every kind of outcome (failed PDFs only
 // when they were asked for).

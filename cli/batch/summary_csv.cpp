@@ -1,5 +1,7 @@
 #include "cli/batch/summary_csv.h"
 
+#include <vector>
+
 #include "cli/batch/batch_summary.h"
 #include "text/path_text.h"
 
@@ -48,7 +50,7 @@ std::vector<std::string> Fields(const ProjectOutcome& outcome) {
 
 }  // namespace
 
-std::string SummaryCsv(const std::vector<ProjectOutcome>& outcomes) {
+std::string SummaryCsvHeader() {
     const std::vector<std::string> header{"プロジェクト",
                                           "Em (kN/m2)",
                                           "最大沈下量 (cm)",
@@ -61,9 +63,11 @@ std::string SummaryCsv(const std::vector<ProjectOutcome>& outcomes) {
                                           "PDF",
                                           "拒否理由",
                                           "PDFの失敗理由"};
-    std::string csv = std::string(kByteOrderMark) + Row(header);
-    for (const ProjectOutcome& outcome : outcomes) csv += Row(Fields(outcome));
-    return csv;
+    return std::string(kByteOrderMark) + Row(header);
+}
+
+std::string SummaryCsvRow(const ProjectOutcome& outcome) {
+    return Row(Fields(outcome));
 }
 
 }  // namespace nubera::cli

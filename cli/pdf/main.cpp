@@ -11,18 +11,25 @@
 // its name unless --replace is given; without it that PDF is refused.
 // Exit status: 0 written (with --list: every answer given), 1 a workbook or
 // a PDF failed (the reason on stderr), 2 a usage error.
+// A workbook is read on a thread of its own while Qt starts (or while the
+// one before it is drawn), and the font configuration is loaded on another:
+// neither needs Qt, and each takes as long as starting Qt.
 
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdlib>
 #include <exception>
+#include <future>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
+#include "printout/render/print_fonts.h"
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"
 #include "version.h"
@@ -36,12 +43,19 @@ struct PdfJob {
 };
 
 using nubera::ExistingFile;
+using nubera::printout::WorkbookPrintout;
 
-// Writes one PDF; returns why it failed, or nothing.
-std::string WriteOne(const PdfJob& job, ExistingFile existing) {
+std::future<std::unique_ptr<WorkbookPrintout>> StartReading(const PdfJob& job) {
+    return std::async(std::launch::async, [&job] {
+        return std::make_unique<WorkbookPrintout>(job.workbook, job.sheets);
+    });
+}
+
+// Writes one PDF of the workbook being read; returns why it failed, or nothing.
+std::string WriteOne(std::future<std::unique_ptr<WorkbookPrintout>> reading, const PdfJob& job,
+                     ExistingFile existing) {
     try {
-        const nubera::printout::WorkbookPrintout printout(job.workbook, job.sheets);
-        return nubera::printout::WritePdf(printout, job.pdf, existing);
+        return nubera::printout::WritePdf(*reading.get(), job.pdf, existing);
     } catch (const std::exception& failure) {
         return failure.what();
     }
@@ -69,14 +83,14 @@ std::optional<std::vector<PdfJob>> ReadList(std::istream& in) {
     return jobs;
 }
 
-int WriteListed(ExistingFile existing) {
-    const auto jobs = ReadList(std::cin);
-    if (!jobs) {
-        std::cerr << "nubera-pdf --list: the list on standard input is malformed\n";
-        return 2;
-    }
-    for (const PdfJob& job : *jobs) {
-        std::cout << WriteOne(job, existing) << '\0' << std::flush;
+// Answers for each job in turn, reading the next workbook while one is drawn.
+int WriteListed(const std::vector<PdfJob>& jobs,
+                std::future<std::unique_ptr<WorkbookPrintout>> first, ExistingFile existing) {
+    std::future<std::unique_ptr<WorkbookPrintout>> next = std::move(first);
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        std::future<std::unique_ptr<WorkbookPrintout>> reading = std::move(next);
+        if (i + 1 < jobs.size()) next = StartReading(jobs[i + 1]);
+        std::cout << WriteOne(std::move(reading), jobs[i], existing) << '\0' << std::flush;
     }
     return 0;
 }
@@ -109,11 +123,25 @@ int main(int argc, char** argv) {
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
         if (type == QtFatalMsg) std::cerr << text.toStdString() << '\n';
     });
+    std::optional<std::vector<PdfJob>> jobs;
+    if (listed) {
+        jobs = ReadList(std::cin);
+        if (!jobs) {
+            std::cerr << "nubera-pdf --list: the list on standard input is malformed\n";
+            return 2;
+        }
+    } else {
+        jobs = {{arguments[0], arguments[1], {arguments + 2, arguments + count}}};
+    }
+    std::future<std::unique_ptr<WorkbookPrintout>> first;
+    if (!jobs->empty()) first = StartReading(jobs->front());
+    std::thread fontConfiguration(nubera::printout::LoadFontConfiguration);
     int qtArgc = 1;
     QGuiApplication application(qtArgc, argv);
-    if (listed) return WriteListed(existing);
-    const std::string failure =
-        WriteOne({arguments[0], arguments[1], {arguments + 2, arguments + count}}, existing);
+    fontConfiguration.join();
+    nubera::printout::FindInstalledFonts();
+    if (listed) return WriteListed(*jobs, std::move(first), existing);
+    const std::string failure = WriteOne(std::move(first), jobs->front(), existing);
     if (!failure.empty()) {
         std::cerr << failure << '\n';
         return 1;

@@ -4,6 +4,9 @@
 #include <QPen>
 #include <algorithm>
 
+#include "printout/render/border_lines.h"
+#include "printout/render/text_block.h"
+
 namespace nubera::printout {
 namespace {
 
@@ -197,31 +200,33 @@ void CellPainter::PaintText(int row, int column) {
     const sheet::FontFormat& font = format.font;
     QFont drawn =
         fonts_.Font(font.name, font.size, font.bold, font.italic, font.underline, font.strike);
+    QPaintDevice* device = painter_.device();
     QRectF box = cell->box;
     const Qt::Alignment horizontal = HorizontalOf(format, *shown);
-    const Qt::Alignment vertical = VerticalOf(format);
+    const Qt::Alignment alignment = horizontal | VerticalOf(format);
     QRectF inner = Inner(box, format, horizontal);
     QString text = QString::fromStdString(shown->text);
-    int flags = static_cast<int>(horizontal | vertical);
+    const QFontMetricsF* metrics = &fonts_.Metrics(drawn);
+    std::optional<TextBlock> block;
     bool clip = false;
     if (Wraps(format)) {
-        flags |= Qt::TextWordWrap;
-        SetFont(painter_, drawn);
-        clip = !box.contains(painter_.boundingRect(inner, flags, text));
+        block.emplace(text, drawn, *metrics, device, LineBreaks::AtLineFeedsAndWidth,
+                      inner.width());
+        clip = !box.contains(block->Bounds(inner, alignment));
     } else {
         text.remove(QLatin1Char('\n'));
-        flags |= Qt::TextSingleLine;
-        const QFontMetricsF* metrics = &fonts_.Metrics(drawn);
-        double width = metrics->horizontalAdvance(text);
+        block.emplace(text, drawn, *metrics, device);
+        double width = block->Width();
         if (format.shrinkToFit && width > inner.width() && width > 0) {
             drawn.setPointSizeF(drawn.pointSizeF() * inner.width() / width);
             metrics = &fonts_.Metrics(drawn);
-            width = metrics->horizontalAdvance(text);
+            block.emplace(text, drawn, *metrics, device);
+            width = block->Width();
         }
         if (format.horizontal == sheet::HorizontalAlignment::Fill) {
-            text = Repeated(text, *metrics, inner.width());
+            block.emplace(Repeated(text, *metrics, inner.width()), drawn, *metrics, device);
         } else if (shown->number && width > inner.width()) {
-            text = Hashes(*metrics, inner.width());
+            block.emplace(Hashes(*metrics, inner.width()), drawn, *metrics, device);
         } else if (!cell->merged && width > inner.width()) {
             box = SpillRect(row, column, horizontal, width);
             inner = Inner(box, format, horizontal);
@@ -234,7 +239,7 @@ void CellPainter::PaintText(int row, int column) {
         painter_.save();
         painter_.setClipRect(box, Qt::IntersectClip);
     }
-    painter_.drawText(inner, flags | Qt::TextDontClip, text);
+    block->Draw(painter_, inner, alignment);
     if (clip) painter_.restore();
 }
 
@@ -266,19 +271,9 @@ void CellPainter::PaintBorders() {
     auto sameMerge = [&](const sheet::CellRange* merge, int row, int column) {
         return merge && merge->Contains(row, column);
     };
-    auto draw = [&](const sheet::BorderSide& side, QPointF from, QPointF to, QPointF across) {
-        const Stroke stroke = StrokeOf(side.line);
-        if (stroke.style == Qt::NoPen) return;
-        QPen pen(ToColor(side.color), stroke.width, stroke.style,
-                 stroke.style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
-        painter_.setPen(pen);
-        if (!stroke.doubled) {
-            painter_.drawLine(from, to);
-            return;
-        }
-        const QPointF shift = across * (stroke.width * 1.5);
-        painter_.drawLine(from - shift, to - shift);
-        painter_.drawLine(from + shift, to + shift);
+    std::vector<SideLine> lines;
+    auto add = [&](CellSide kind, const sheet::BorderSide& side, QPointF from, QPointF to) {
+        if (side.line != sheet::BorderLine::None) lines.push_back({kind, side, from, to});
     };
     for (int row = block_.firstRow; row <= block_.lastRow; ++row) {
         for (int column = block_.firstColumn; column <= block_.lastColumn; ++column) {
@@ -287,18 +282,32 @@ void CellPainter::PaintBorders() {
             const sheet::CellRange* merge = sheet_.MergeAt(row, column);
             const QRectF cell = CellRect(row, column);
             if (!sameMerge(merge, row, column - 1)) {
-                draw(format.left, cell.topLeft(), cell.bottomLeft(), {1, 0});
+                add(CellSide::Left, format.left, cell.topLeft(), cell.bottomLeft());
             }
             if (!sameMerge(merge, row, column + 1)) {
-                draw(format.right, cell.topRight(), cell.bottomRight(), {1, 0});
+                add(CellSide::Right, format.right, cell.topRight(), cell.bottomRight());
             }
             if (!sameMerge(merge, row - 1, column)) {
-                draw(format.top, cell.topLeft(), cell.topRight(), {0, 1});
+                add(CellSide::Top, format.top, cell.topLeft(), cell.topRight());
             }
             if (!sameMerge(merge, row + 1, column)) {
-                draw(format.bottom, cell.bottomLeft(), cell.bottomRight(), {0, 1});
+                add(CellSide::Bottom, format.bottom, cell.bottomLeft(), cell.bottomRight());
             }
         }
+    }
+    for (const SideLine& line : Joined(std::move(lines))) {
+        const Stroke stroke = StrokeOf(line.side.line);
+        painter_.setPen(QPen(ToColor(line.side.color), stroke.width, stroke.style,
+                             stroke.style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap));
+        if (!stroke.doubled) {
+            painter_.drawLine(line.from, line.to);
+            continue;
+        }
+        const bool horizontal = line.kind == CellSide::Top || line.kind == CellSide::Bottom;
+        const QPointF shift =
+            QPointF(horizontal ? 0 : 1, horizontal ? 1 : 0) * (stroke.width * 1.5);
+        painter_.drawLine(line.from - shift, line.to - shift);
+        painter_.drawLine(line.from + shift, line.to + shift);
     }
 }
 

@@ -70,21 +70,22 @@ std::optional<CrossReference> ReadCrossReference(const QByteArray& pdf) {
     return xref;
 }
 
-// Object `number` from "N 0 obj" to before "endobj"; empty when the table
-// does not hold it or it is not there.
-QByteArray ObjectAt(const QByteArray& pdf, const CrossReference& xref, int number) {
+// Where object `number` lies in `pdf`, from "N 0 obj" to before "endobj";
+// empty when the table does not hold it or it is not there.
+QByteArrayView ObjectView(const QByteArray& pdf, const CrossReference& xref, int number) {
     const auto found = xref.offsets.find(number);
-    if (found == xref.offsets.end()) return {};
-    const QByteArray header = QByteArray::number(number) + " 0 obj";
-    if (found->second < 0 || pdf.mid(found->second, header.size()) != header) return {};
-    const qsizetype end = pdf.indexOf("endobj", found->second);
-    return end < 0 ? QByteArray() : pdf.mid(found->second, end - found->second);
+    if (found == xref.offsets.end() || found->second < 0 || found->second > pdf.size()) return {};
+    const QByteArrayView object = QByteArrayView(pdf).sliced(found->second);
+    if (!object.startsWith(QByteArray::number(number) + " 0 obj")) return {};
+    const qsizetype end = object.indexOf("endobj");
+    return end < 0 ? QByteArrayView() : object.first(end);
 }
 
-// An object's dictionary as text: the object before any stream.
-QString DictionaryOf(const QByteArray& object) {
+// An object's dictionary as text: the object before any stream. Only the
+// dictionary is copied: the streams are most of the file.
+QString DictionaryOf(QByteArrayView object) {
     const qsizetype stream = object.indexOf("stream");
-    return QString::fromLatin1(stream < 0 ? object : object.left(stream));
+    return QString::fromLatin1(stream < 0 ? object : object.first(stream));
 }
 
 std::optional<int> Reference(const QString& dictionary, const char* key) {
@@ -110,14 +111,16 @@ std::map<int, QString> TaggedFontNames(const QByteArray& pdf, const CrossReferen
     std::map<int, QString> tagged;
     std::map<int, QString> composite;
     for (const auto& [number, offset] : xref.offsets) {
-        const QString dictionary = DictionaryOf(ObjectAt(pdf, xref, number));
+        const QString dictionary = DictionaryOf(ObjectView(pdf, xref, number));
+        // Most objects are pages and streams: no font name to read.
+        if (!dictionary.contains(QLatin1String("/BaseFont"))) continue;
         const QString base = Name(dictionary, "BaseFont");
         if (base.isEmpty() || !SubsetTag(base).isEmpty()) continue;
         if (dictionary.contains(QLatin1String("/Subtype /CIDFontType2")) ||
             dictionary.contains(QLatin1String("/Subtype /CIDFontType0"))) {
             const auto descriptor = Reference(dictionary, "FontDescriptor");
             if (!descriptor) continue;
-            const QString name = Name(DictionaryOf(ObjectAt(pdf, xref, *descriptor)), "FontName");
+            const QString name = Name(DictionaryOf(ObjectView(pdf, xref, *descriptor)), "FontName");
             const QString tag = SubsetTag(name);
             if (!tag.isEmpty() && name.mid(tag.size() + 1) == base) tagged[number] = name;
         } else if (dictionary.contains(QLatin1String("/Subtype /Type0"))) {
@@ -126,7 +129,7 @@ std::map<int, QString> TaggedFontNames(const QByteArray& pdf, const CrossReferen
     }
     for (const auto& [number, base] : composite) {
         const auto descendant =
-            Reference(DictionaryOf(ObjectAt(pdf, xref, number)), "DescendantFonts");
+            Reference(DictionaryOf(ObjectView(pdf, xref, number)), "DescendantFonts");
         if (!descendant) continue;
         const auto found = tagged.find(*descendant);
         if (found != tagged.end() && found->second.endsWith(QLatin1Char('+') + base)) {
@@ -175,11 +178,11 @@ bool ReviseNamesAndInformation(QByteArray& pdf, const PdfInformation& informatio
     if (!xref) return false;
     std::map<int, QByteArray> objects;
     for (const auto& [number, name] : TaggedFontNames(pdf, *xref)) {
-        objects[number] = Renamed(ObjectAt(pdf, *xref, number), name);
+        objects[number] = Renamed(ObjectView(pdf, *xref, number).toByteArray(), name);
     }
     const int informationNumber = xref->information.value_or(xref->size);
     const QString previous =
-        xref->information ? DictionaryOf(ObjectAt(pdf, *xref, informationNumber)) : QString();
+        xref->information ? DictionaryOf(ObjectView(pdf, *xref, informationNumber)) : QString();
     objects[informationNumber] = InformationObject(informationNumber, information, previous);
 
     QByteArray update = pdf.endsWith('\n') ? QByteArray() : QByteArray("\n");

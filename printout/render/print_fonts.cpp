@@ -1,5 +1,7 @@
 #include "printout/render/print_fonts.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QFontDatabase>
 
 namespace nubera::printout {
@@ -33,6 +35,14 @@ QString InstalledFamily(const QString& family) {
     return QFontDatabase::hasFamily(substitute) ? substitute : QFont().defaultFamily();
 }
 
+void LoadFontConfiguration() {
+    FcInit();
+}
+
+void FindInstalledFonts() {
+    InstalledFamily(kGothic);
+}
+
 // A font's point size counts the device's pixels, which the painter's scale
 // to points enlarges in turn; sizes are set in points of the painter instead.
 PrintFonts::PrintFonts(QPaintDevice* device)
@@ -47,11 +57,9 @@ QString PrintFonts::Family(const std::string& name) {
 
 const QFont& PrintFonts::Font(const std::string& name, double size, bool bold, bool italic,
                               bool underline, bool strike) {
-    const QString key = QString::fromStdString(name) + QLatin1Char('/') + QString::number(size) +
-                        QLatin1Char('/') + QString::number(bold) + QString::number(italic) +
-                        QString::number(underline) + QString::number(strike);
-    auto found = fonts_.find(key);
-    if (found != fonts_.end()) return *found;
+    Request request{name, size, bold, italic, underline, strike};
+    const auto found = fonts_.find(request);
+    if (found != fonts_.end()) return found->second;
     QFont font(Family(name));
     font.setPointSizeF(size * pointsPerPixel_);
     font.setBold(bold);
@@ -64,14 +72,13 @@ const QFont& PrintFonts::Font(const std::string& name, double size, bool bold, b
     // Japanese and Latin need no shaping; shaped digits would lose their
     // characters in the PDF's text ("H = 21m" read back as "H = m").
     font.setStyleStrategy(QFont::PreferNoShaping);
-    return *fonts_.insert(key, font);
+    return fonts_.emplace(std::move(request), font).first->second;
 }
 
 const QFontMetricsF& PrintFonts::Metrics(const QFont& font) {
-    const QString key = font.key();
-    auto found = metrics_.find(key);
+    auto found = metrics_.find(font);
     if (found == metrics_.end()) {
-        found = metrics_.insert(key, std::make_shared<QFontMetricsF>(font, device_));
+        found = metrics_.insert(font, std::make_shared<QFontMetricsF>(font, device_));
     }
     return **found;
 }

@@ -10,6 +10,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QString>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -27,17 +28,35 @@ class PrintFonts {
     const QFontMetricsF& Metrics(const QFont& font);
 
   private:
+    // A font as a workbook asks for it.
+    struct Request {
+        std::string name;
+        double size;
+        bool bold, italic, underline, strike;
+        auto operator<=>(const Request&) const = default;
+    };
+
     QString Family(const std::string& name);
 
     QPaintDevice* device_;
     double pointsPerPixel_;
     QHash<QString, QString> families_;
-    QHash<QString, QFont> fonts_;
-    QHash<QString, std::shared_ptr<QFontMetricsF>> metrics_;
+    std::map<Request, QFont> fonts_;
+    QHash<QFont, std::shared_ptr<QFontMetricsF>> metrics_;
 };
 
 // The installed family printed for a family a workbook names.
 QString InstalledFamily(const QString& family);
+
+// Loads the system's font configuration, which Qt's fonts are found
+// through, before Qt asks for it: loading it takes milliseconds and needs
+// no Qt, so it can be done on another thread while Qt starts.
+void LoadFontConfiguration();
+
+// Finds the installed fonts now (the first look takes milliseconds), so
+// that it can be done while something else waits, such as a workbook being
+// read on another thread.
+void FindInstalledFonts();
 
 // Gives `painter` the font unless it has an equal one already: a font set
 // anew loses the glyph tables it has found, and finding them again for every

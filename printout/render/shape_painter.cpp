@@ -3,9 +3,12 @@
 #include <QColor>
 #include <QPen>
 #include <array>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "printout/render/text_block.h"
 
 namespace nubera::printout {
 namespace {
@@ -90,35 +93,37 @@ void ShapePainter::PaintText(const sheet::DrawnShape& shape) {
     struct Laid {
         const sheet::ShapeParagraph* paragraph;
         QFont font;
-        QRectF box;
+        std::unique_ptr<TextBlock> text;
+        double height;
     };
     std::vector<Laid> laid;
     double height = 0;
-    const int wrap = shape.wrapText ? Qt::TextWordWrap : 0;
+    const LineBreaks breaks =
+        shape.wrapText ? LineBreaks::AtLineFeedsAndWidth : LineBreaks::AtLineFeeds;
     for (const sheet::ShapeParagraph& paragraph : shape.paragraphs) {
         const std::string& name = paragraph.fontName.empty() ? defaultFont_ : paragraph.fontName;
         const QFont& font = fonts_.Font(name, paragraph.fontSize, paragraph.bold, paragraph.italic);
         const QFontMetricsF& metrics = fonts_.Metrics(font);
-        const QString text = QString::fromStdString(paragraph.text);
-        QRectF box = metrics.boundingRect(QRectF(0, 0, std::max(inner.width(), 0.0), 1e6),
-                                          wrap | static_cast<int>(AlignmentOf(paragraph.alignment)),
-                                          text.isEmpty() ? QStringLiteral(" ") : text);
-        box.setHeight(std::max(box.height(), metrics.lineSpacing()));
-        laid.push_back({&paragraph, font, box});
-        height += box.height();
+        // An empty paragraph is as high as a line.
+        const QString text =
+            paragraph.text.empty() ? QStringLiteral(" ") : QString::fromStdString(paragraph.text);
+        auto block = std::make_unique<TextBlock>(text, font, metrics, painter_.device(), breaks,
+                                                 std::max(inner.width(), 0.0));
+        const double lineHeight = std::max(block->Height(), metrics.lineSpacing());
+        laid.push_back({&paragraph, font, std::move(block), lineHeight});
+        height += lineHeight;
     }
     double y = inner.top();
     if (shape.textAnchor == sheet::TextAnchor::Center) y = inner.center().y() - height / 2;
     if (shape.textAnchor == sheet::TextAnchor::Bottom) y = inner.bottom() - height;
     for (const Laid& line : laid) {
-        SetFont(painter_, line.font);
-        painter_.setPen(ToColor(line.paragraph->color));
-        const QRectF box(inner.left(), y, inner.width(), line.box.height());
-        painter_.drawText(box,
-                          wrap | Qt::TextDontClip | Qt::AlignTop |
-                              static_cast<int>(AlignmentOf(line.paragraph->alignment)),
-                          QString::fromStdString(line.paragraph->text));
-        y += line.box.height();
+        if (!line.paragraph->text.empty()) {
+            SetFont(painter_, line.font);
+            painter_.setPen(ToColor(line.paragraph->color));
+            line.text->Draw(painter_, QRectF(inner.left(), y, inner.width(), line.height),
+                            Qt::AlignTop | AlignmentOf(line.paragraph->alignment));
+        }
+        y += line.height;
     }
 }
 

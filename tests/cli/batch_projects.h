@@ -52,6 +52,12 @@ class Projects {
     std::filesystem::path out_;
 };
 
+// The RunCli prefix that makes one system call fail or wait (see
+// faults/system_faults.cpp).
+inline std::string WithFault(const std::string& fault) {
+    return "LD_PRELOAD='" NUBERA_SYSTEM_FAULTS "' NUBERA_FAULT=" + fault;
+}
+
 inline std::string Quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
 }

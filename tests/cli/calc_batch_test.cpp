@@ -35,6 +35,7 @@ using test::Quoted;
 using test::ReadAll;
 using test::RunCli;
 using test::RunCommand;
+using test::WithFault;
 
 ino_t Inode(const std::filesystem::path& path) {
     struct stat status {};
@@ -167,6 +168,55 @@ TEST(CalcBatch, TheCsvSummaryReadsBackWithItsByteOrderMark) {
                              "ファイル形式、もしくはバージョンが違います", ""}));
     EXPECT_EQ(rows[3], json({root + "/c.nbr", "7304.46", "16.55", "⑥", "0.00", "2.52", "②",
                              "-12.60", "", "", "", ""}));
+}
+
+// Far more projects than a batch holds at once: each summary line, CSV row
+// and workbook still belongs to its own project, in order.
+TEST(CalcBatch, ManyMoreProjectsThanAreHeldAtOnceEachKeepTheirOwnResults) {
+    const Projects projects("many");
+    constexpr int kCount = 90;
+    std::vector<std::string> names;
+    std::vector<std::string> workbooks;
+    for (int i = 0; i < kCount; ++i) {
+        const std::string stem = (i < 10 ? "p0" : "p") + std::to_string(i);
+        names.push_back(stem);
+        if (i % 7 == 3) {
+            projects.AddRefused(stem + ".nbr");
+        } else {
+            projects.Add(stem + ".nbr", i % 2 == 0 ? "one-block.nbr" : "five-blocks-lateral.nbr");
+            workbooks.push_back(stem + kWorkbookSuffix);
+        }
+    }
+    const auto csv = projects.Out().parent_path() / "summary.csv";
+    // A slow disk: the workers get as far ahead as they may while each file
+    // waits for its name.
+    const auto run = RunCli("calc " + Quoted(projects.Root()) + " --jobs 3 --csv " + Quoted(csv) +
+                                projects.OutArgument(),
+                            WithFault("slow-sync"));
+    EXPECT_EQ(run.exitCode, 1);
+    const auto lines = Lines(run.out);
+    const json rows = CsvRows(csv);
+    ASSERT_EQ(lines.size(), kCount + 1u) << run.out;
+    ASSERT_EQ(rows.size(), kCount + 1u) << rows;
+    for (int i = 0; i < kCount; ++i) {
+        SCOPED_TRACE(names[i]);
+        const std::string project = projects.RootText() + "/" + names[i] + ".nbr";
+        const std::string workbook = (projects.Out() / (names[i] + kWorkbookSuffix)).string();
+        const json& row = rows[i + 1];
+        EXPECT_EQ(row[0], project);
+        if (i % 7 == 3) {
+            EXPECT_EQ(lines[i], project + "\t拒否: ファイル形式、もしくはバージョンが違います");
+            EXPECT_EQ(row[8], "");
+            continue;
+        }
+        const std::string em = i % 2 == 0 ? "6860.00" : "7304.46";
+        EXPECT_THAT(lines[i], StartsWith(project + "\tEm " + em + " kN/m2\t"));
+        EXPECT_THAT(lines[i], ::testing::EndsWith("\t" + workbook));
+        EXPECT_EQ(row[1], em);
+        EXPECT_EQ(row[8], workbook);
+    }
+    EXPECT_EQ(lines.back(), "成功 77 件、拒否 13 件");
+    EXPECT_EQ(FileNames(projects.Out()), workbooks) << "no pending file left";
 }
 
 // The example of the help: --out and --csv into a folder that is not there yet.

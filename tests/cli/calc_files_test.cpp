@@ -35,13 +35,9 @@ using test::ReadAll;
 using test::RunCli;
 using test::RunCommand;
 using test::TodayDigits;
+using test::WithFault;
 
 const std::string kResultStem = "即時沈下量計算結果";
-
-// The environment that makes one system call fail (see faults/system_faults.cpp).
-std::string WithFault(const std::string& fault) {
-    return "LD_PRELOAD='" NUBERA_SYSTEM_FAULTS "' NUBERA_FAULT=" + fault;
-}
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

@@ -5,14 +5,18 @@
 //                service)
 //   folder-sync  fsync of a folder fails with EIO (a disk that fails while
 //                a name is made durable)
+//   slow-sync    fsync of a file takes 20 ms longer (a slow disk: a batch's
+//                workers get far ahead of the thread that names their files)
 // Every other call goes to the C library as usual.
 
 #include <dlfcn.h>
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -46,6 +50,9 @@ extern "C" int fsync(int fd) {
     if (FaultIs("folder-sync") && IsFolder(fd)) {
         errno = EIO;
         return -1;
+    }
+    if (FaultIs("slow-sync") && !IsFolder(fd)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     static const auto next = Next<int (*)(int)>("fsync");
     return next(fd);
