@@ -32,9 +32,10 @@ void PrintSummary(const ProjectOutcome& outcome, const CalcOptions& options, std
 
 // What killed runs left in the folders the workbooks go to, removed once for
 // all of them.
-void RemoveAbandonedFiles(const std::vector<PlannedProject>& planned) {
+void RemoveAbandonedFiles(const BatchPlan& plan) {
     std::set<std::filesystem::path> folders;
-    for (const PlannedProject& project : planned) {
+    for (std::size_t i = 0; i < plan.Size(); ++i) {
+        const PlannedProject project = plan.At(i);
         if (!project.workbook.empty()) folders.insert(FolderOf(project.workbook));
     }
     for (const std::filesystem::path& folder : folders) PendingFile::RemoveAbandoned(folder);
@@ -42,6 +43,7 @@ void RemoveAbandonedFiles(const std::vector<PlannedProject>& planned) {
 
 // One project between its job and its report.
 struct ProjectInFlight {
+    PlannedProject planned;
     ProjectOutcome outcome;
     std::optional<PendingFile> unnamed;
 };
@@ -51,28 +53,30 @@ struct ProjectInFlight {
 // is synced and named here before its report, while the workers fill the
 // next ones: waiting for the disk overlaps their work, and one wait covers
 // the workbooks written meanwhile.
-void RunJobs(const std::vector<PlannedProject>& planned, const CalcOptions& options,
+void RunJobs(const BatchPlan& plan, const CalcOptions& options,
              const report::ResultTemplate* source, ProgressDisplay& progress,
              const std::function<void(ProjectOutcome&)>& report) {
     // Job i starts only once project i - kWaitingAtMost is reported, so this
     // many places, taken in turn, hold every project between the two.
-    std::vector<ProjectInFlight> inFlight(std::min(planned.size(), kWaitingAtMost));
+    std::vector<ProjectInFlight> inFlight(std::min(plan.Size(), kWaitingAtMost));
     const auto place = [&](std::size_t i) -> ProjectInFlight& {
         return inFlight[i % inFlight.size()];
     };
     RunInParallel(
-        planned.size(), options.jobs,
+        plan.Size(), options.jobs,
         [&](std::size_t i) {
             ProjectInFlight& project = place(i);
-            project.outcome = RunBatchJob(planned[i], options, source, project.unnamed);
+            project.planned = plan.At(i);
+            project.outcome = RunBatchJob(project.planned, options, source, project.unnamed);
         },
         [&](std::size_t i) {
             ProjectInFlight& project = place(i);
             if (project.unnamed) {
-                NameBatchWorkbook(planned[i], options, *project.unnamed, project.outcome);
+                NameBatchWorkbook(project.planned, options, *project.unnamed, project.outcome);
                 project.unnamed.reset();
             }
             report(project.outcome);
+            project.planned = PlannedProject{};
             project.outcome = ProjectOutcome{};
         },
         [&](std::size_t done) { progress.Show(done); }, kProgressInterval, kWaitingAtMost);
@@ -174,21 +178,21 @@ int RunBatch(const CalcOptions& options, std::ostream& out, std::ostream& err, b
             return 1;
         }
     }
-    const std::vector<PlannedProject> planned = PlanWorkbooks(std::move(listed), options);
+    const BatchPlan plan(std::move(listed), options);
     if (options.csv) {
-        if (const std::string refusal = CsvTargetRefusal(*options.csv, planned, options);
+        if (const std::string refusal = CsvTargetRefusal(*options.csv, plan, options);
             !refusal.empty()) {
             err << refusal << '\n';
             return 1;
         }
     }
-    RemoveAbandonedFiles(planned);
-    ProgressDisplay progress(err, planned.size(), terminal && planned.size() > 1);
+    RemoveAbandonedFiles(plan);
+    ProgressDisplay progress(err, plan.Size(), terminal && plan.Size() > 1);
     BatchTally tally(options.writePdf, options.csv.has_value());
     // Unless PDFs follow, each summary line is printed as soon as it and
     // those before it are known.
     std::vector<AwaitingPdf> awaiting;
-    RunJobs(planned, options, source ? &*source : nullptr, progress, [&](ProjectOutcome& outcome) {
+    RunJobs(plan, options, source ? &*source : nullptr, progress, [&](ProjectOutcome& outcome) {
         if (options.writePdf) {
             awaiting.push_back(Awaiting(outcome, options));
             return;

@@ -11,16 +11,18 @@
 namespace nubera::cli {
 namespace {
 
-// Why the workbook `target` cannot be written, or nothing.
-std::string NameRefusal(const std::filesystem::path& project, const std::filesystem::path& target,
-                        const std::map<std::filesystem::path, std::size_t>& taken,
-                        const std::vector<PlannedProject>& planned, const CalcOptions& options) {
-    if (const auto earlier = taken.find(target); earlier != taken.end()) {
-        return "「" + Utf8FromPath(project) + "」の計算結果は「" +
-               Utf8FromPath(planned[earlier->second].project) + "」と同じ名前「" +
-               Utf8FromPath(target) + "」になるため、計算しませんでした";
-    }
-    const std::filesystem::path pdf = PdfPathOf(target);
+// The refusal of a project whose workbook would take the name `workbook` of
+// the earlier project's.
+std::string NameTakenText(const std::filesystem::path& project,
+                          const std::filesystem::path& earlier,
+                          const std::filesystem::path& workbook) {
+    return "「" + Utf8FromPath(project) + "」の計算結果は「" + Utf8FromPath(earlier) +
+           "」と同じ名前「" + Utf8FromPath(workbook) + "」になるため、計算しませんでした";
+}
+
+// Why the PDF beside `workbook` cannot be written, or nothing.
+std::string PdfRefusal(const std::filesystem::path& workbook, const CalcOptions& options) {
+    const std::filesystem::path pdf = PdfPathOf(workbook);
     std::error_code unknown;  // a name that cannot be looked at is refused when written
     if (options.writePdf && !options.replace && std::filesystem::exists(pdf, unknown)) {
         return "「" + Utf8FromPath(pdf) + "」は既にあります（上書きしません）";
@@ -38,27 +40,33 @@ std::filesystem::path BatchWorkbookPath(const std::filesystem::path& project,
         .lexically_normal();
 }
 
-std::vector<PlannedProject> PlanWorkbooks(std::vector<ListedProject> listed,
-                                          const CalcOptions& options) {
-    std::vector<PlannedProject> planned;
-    planned.reserve(listed.size());
-    std::map<std::filesystem::path, std::size_t> taken;  // workbook: its project's place
+BatchPlan::BatchPlan(std::vector<ListedProject> listed, const CalcOptions& options)
+    : options_(options) {
+    projects_.reserve(listed.size());
+    std::map<std::string, std::size_t> taken;  // a workbook's path text: its project's place
     for (ListedProject& item : listed) {
-        PlannedProject project{std::move(item.path), {}, std::move(item.refusal)};
+        Project project{std::move(item), false};
+        const std::filesystem::path path = project.listed.path;
+        std::string& refusal = project.listed.refusal;
         // A path that names no readable file (or a named pipe, which would
         // never end) is refused here and takes no workbook name from a
         // project that can be read.
-        if (project.refusal.empty() && !CanReadRegularFile(project.project)) {
-            project.refusal = UnreadableProjectText(project.project);
+        if (refusal.empty() && !CanReadRegularFile(path)) refusal = UnreadableProjectText(path);
+        if (options.writeWorkbook && refusal.empty()) {
+            project.writesWorkbook = true;
+            const std::filesystem::path workbook = BatchWorkbookPath(path, options);
+            const auto [earlier, first] = taken.emplace(workbook.native(), projects_.size());
+            refusal = first ? PdfRefusal(workbook, options)
+                            : NameTakenText(path, projects_[earlier->second].listed.path, workbook);
         }
-        if (options.writeWorkbook && project.refusal.empty()) {
-            project.workbook = BatchWorkbookPath(project.project, options);
-            project.refusal =
-                NameRefusal(project.project, project.workbook, taken, planned, options);
-            taken.emplace(project.workbook, planned.size());
-        }
-        planned.push_back(std::move(project));
+        projects_.push_back(std::move(project));
     }
+}
+
+PlannedProject BatchPlan::At(std::size_t i) const {
+    const Project& project = projects_[i];
+    PlannedProject planned{project.listed.path, {}, project.listed.refusal};
+    if (project.writesWorkbook) planned.workbook = BatchWorkbookPath(planned.project, options_);
     return planned;
 }
 

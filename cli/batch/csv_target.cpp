@@ -17,31 +17,29 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     return absoluteA == absoluteB || std::filesystem::equivalent(a, b, unknown);
 }
 
-// Every file the call reads or writes besides the CSV.
-std::vector<std::filesystem::path> FilesOfTheCall(const std::vector<PlannedProject>& planned,
-                                                  const CalcOptions& options) {
-    std::vector<std::filesystem::path> files{options.templatePath, options.pdfTool};
-    for (const PlannedProject& project : planned) {
-        files.push_back(project.project);
+// Whether `csv` is a file the call reads or writes besides the CSV: each is
+// looked at as it is named, so that none of them is held.
+bool IsFileOfTheCall(const std::filesystem::path& csv, const BatchPlan& plan,
+                     const CalcOptions& options) {
+    if (SameFile(csv, options.templatePath) || SameFile(csv, options.pdfTool)) return true;
+    for (std::size_t i = 0; i < plan.Size(); ++i) {
+        const PlannedProject project = plan.At(i);
+        if (SameFile(csv, project.project)) return true;
         if (project.workbook.empty()) continue;
-        files.push_back(project.workbook);
-        if (options.writePdf) files.push_back(PdfPathOf(project.workbook));
+        if (SameFile(csv, project.workbook)) return true;
+        if (options.writePdf && SameFile(csv, PdfPathOf(project.workbook))) return true;
     }
-    return files;
+    return false;
 }
 
 }  // namespace
 
-std::string CsvTargetRefusal(const std::filesystem::path& csv,
-                             const std::vector<PlannedProject>& planned,
+std::string CsvTargetRefusal(const std::filesystem::path& csv, const BatchPlan& plan,
                              const CalcOptions& options) {
     const std::string name = "「" + Utf8FromPath(csv) + "」";
-    for (const std::filesystem::path& file : FilesOfTheCall(planned, options)) {
-        if (SameFile(csv, file)) {
-            return "CSVファイル" + name +
-                   "はこの実行で読み書きするファイルです。CSVの保存先には別の名前を指定してくださ"
-                   "い";
-        }
+    if (IsFileOfTheCall(csv, plan, options)) {
+        return "CSVファイル" + name +
+               "はこの実行で読み書きするファイルです。CSVの保存先には別の名前を指定してください";
     }
     std::error_code unknown;  // a name that cannot be looked at is refused when written
     if (!options.replace &&

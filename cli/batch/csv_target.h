@@ -13,8 +13,7 @@ namespace nubera::cli {
 // file this call reads or writes (a project, a workbook or PDF it writes, the
 // template, the PDF helper), which it never replaces, or, unless replacing is
 // asked for, a file that is already there.
-std::string CsvTargetRefusal(const std::filesystem::path& csv,
-                             const std::vector<PlannedProject>& planned,
+std::string CsvTargetRefusal(const std::filesystem::path& csv, const BatchPlan& plan,
                              const CalcOptions& options);
 
 }  // namespace nubera::cli

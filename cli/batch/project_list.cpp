@@ -4,12 +4,17 @@
 #include <system_error>
 
 #include "files/system_reason.h"
+#include "text/path_order.h"
 #include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {
 
 constexpr const char* kProjectExtension = ".nbr";
+
+ListedProject Listed(const std::filesystem::path& path, std::string refusal = {}) {
+    return {path.lexically_normal().native(), std::move(refusal)};
+}
 
 // The project files of `folder`; with `recursive`, those of its subfolders
 // too (symbolic links to folders are not followed, so no loop is entered).
@@ -29,12 +34,13 @@ void AddFolder(const std::filesystem::path& folder, bool recursive,
             if (isFolder && recursive && !it->is_symlink(unknown)) {
                 pending.push_back(it->path());
             } else if (!isFolder && it->path().extension() == kProjectExtension) {
-                listed.push_back({it->path(), {}});
+                listed.push_back(Listed(it->path()));
             }
         }
         if (failure) {
-            listed.push_back({current, "フォルダ「" + Utf8FromPath(current) +
-                                           "」を読めません: " + SystemReasonText(failure.value())});
+            listed.push_back(
+                Listed(current, "フォルダ「" + Utf8FromPath(current) +
+                                    "」を読めません: " + SystemReasonText(failure.value())));
         }
     }
 }
@@ -47,13 +53,12 @@ std::vector<ListedProject> ListProjects(const std::vector<std::filesystem::path>
     for (const std::filesystem::path& path : given) {
         std::error_code unknown;  // what cannot be looked at is refused when read as a file
         if (!std::filesystem::is_directory(path, unknown)) {
-            listed.push_back({path, {}});
+            listed.push_back(Listed(path));
         } else {
             AddFolder(path, recursive, listed);
         }
     }
-    for (ListedProject& project : listed) project.path = project.path.lexically_normal();
-    std::ranges::sort(listed, {}, &ListedProject::path);
+    std::ranges::sort(listed, PathTextBefore, &ListedProject::path);
     const auto repeated = std::ranges::unique(listed, {}, &ListedProject::path);
     listed.erase(repeated.begin(), repeated.end());
     return listed;
