@@ -1,5 +1,6 @@
 #include "spreadsheet/ooxml/package/checks/markup_check.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "spreadsheet/ooxml/package/checks/known_attributes.h"
@@ -7,13 +8,21 @@
 namespace nubera::sheet {
 namespace {
 
+// Names are a few characters long: a plain loop finds their colon sooner
+// than a call to the library's search.
+std::size_t ColonAt(std::string_view name) {
+    const auto colon = std::ranges::find(name, ':');
+    return colon == name.end() ? std::string_view::npos
+                               : static_cast<std::size_t>(colon - name.begin());
+}
+
 std::string_view PrefixOf(std::string_view name) {
-    const std::size_t colon = name.find(':');
+    const std::size_t colon = ColonAt(name);
     return colon == std::string_view::npos ? std::string_view() : name.substr(0, colon);
 }
 
 std::string_view LocalName(std::string_view name) {
-    const std::size_t colon = name.find(':');
+    const std::size_t colon = ColonAt(name);
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
@@ -26,7 +35,9 @@ class NamespaceScope {
         while (!bound_.empty() && bound_.back().depth >= depth) bound_.pop_back();
         for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
              attribute = attribute.next_attribute()) {
-            const std::string_view name = attribute.name();
+            const char* raw = attribute.name();
+            if (*raw != 'x') continue;  // not a declaration: the usual case
+            const std::string_view name = raw;
             if (name == "xmlns") {
                 bound_.push_back({depth, {}, VocabularyOf(attribute.value())});
             } else if (name.starts_with("xmlns:")) {
