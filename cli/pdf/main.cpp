@@ -29,6 +29,7 @@
 #include <thread>
 #include <vector>
 
+#include "printout/render/font_configuration.h"
 #include "printout/render/print_fonts.h"
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"

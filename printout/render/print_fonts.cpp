@@ -1,7 +1,5 @@
 #include "printout/render/print_fonts.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <QFontDatabase>
 
 namespace nubera::printout {
@@ -33,10 +31,6 @@ QString InstalledFamily(const QString& family) {
     if (!family.isEmpty() && QFontDatabase::hasFamily(family)) return family;
     const QString substitute = Substitute(family);
     return QFontDatabase::hasFamily(substitute) ? substitute : QFont().defaultFamily();
-}
-
-void LoadFontConfiguration() {
-    FcInit();
 }
 
 void FindInstalledFonts() {

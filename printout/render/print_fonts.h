@@ -48,11 +48,6 @@ class PrintFonts {
 // The installed family printed for a family a workbook names.
 QString InstalledFamily(const QString& family);
 
-// Loads the system's font configuration, which Qt's fonts are found
-// through, before Qt asks for it: loading it takes milliseconds and needs
-// no Qt, so it can be done on another thread while Qt starts.
-void LoadFontConfiguration();
-
 // Finds the installed fonts now (the first look takes milliseconds), so
 // that it can be done while something else waits, such as a workbook being
 // read on another thread.
