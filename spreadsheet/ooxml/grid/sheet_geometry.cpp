@@ -53,9 +53,14 @@ double SheetGeometry::ColumnWidth(int column) const {
 
 double SheetGeometry::RowHeight(int row) const {
     const auto found = rows_.find(row);
-    if (found == rows_.end()) return defaults_.rowHeight;
-    if (found->second.hidden) return 0;
-    return found->second.height.value_or(defaults_.rowHeight);
+    return found == rows_.end() ? defaults_.rowHeight : HeightOf(found->second);
+}
+
+// The walks over the rows read each row's height where they stand rather
+// than looking the row up again.
+double SheetGeometry::HeightOf(const Row& row) const {
+    if (row.hidden) return 0;
+    return row.height.value_or(defaults_.rowHeight);
 }
 
 double SheetGeometry::ColumnLeft(int column) const {
@@ -71,7 +76,7 @@ double SheetGeometry::ColumnLeft(int column) const {
 double SheetGeometry::RowTop(int row) const {
     double top = (row - 1) * defaults_.rowHeight;
     for (auto it = rows_.begin(); it != rows_.end() && it->first < row; ++it) {
-        top += RowHeight(it->first) - defaults_.rowHeight;
+        top += HeightOf(it->second) - defaults_.rowHeight;
     }
     return top;
 }
@@ -100,7 +105,7 @@ SheetGeometry::Place SheetGeometry::RowAt(double y) const {
     for (auto it = rows_.lower_bound(1); it != rows_.end() && it->first < kMaxRow; ++it) {
         passDefaultRows(it->first);
         if (place.index < it->first) return place;
-        const double own = RowHeight(it->first);
+        const double own = HeightOf(it->second);
         if (place.offset < own) return place;
         place.offset -= own;
         ++place.index;

@@ -46,6 +46,7 @@ class SheetGeometry {
   private:
     double WidthInPoints(double characters) const;
     double DefaultColumnWidth() const;
+    double HeightOf(const Row& row) const;
 
     const std::vector<ColumnFormat>& columns_;
     const std::map<int, Row>& rows_;
