@@ -68,6 +68,15 @@ class Reader {
         }
     }
 
+    // A division that ends at the ground surface has no thickness, and a
+    // log of such divisions would leave nothing to propose.
+    void RequireBelowSurface(pugi::xml_node node, double depth) const {
+        if (depth <= 0) {
+            throw Refusal{Where(node) + " " + FormatNumber(depth) +
+                          " m が地表（0 m）より深くありません。"};
+        }
+    }
+
     std::vector<BoringDivision> Divisions(pugi::xml_node core) const {
         std::vector<BoringDivision> divisions;
         std::optional<double> above;
@@ -75,6 +84,7 @@ class Reader {
             if (divisions.size() == kMaxBoringRecords) throw TooMany(schema_.division);
             const pugi::xml_node depthNode = Required(node, schema_.divisionDepth);
             const double depth = Number(depthNode);
+            if (!above) RequireBelowSurface(depthNode, depth);
             RequireDeeper(depthNode, depth, above);
             divisions.push_back(
                 {depth, node.child(schema_.divisionName).child_value(), LineOf(node)});

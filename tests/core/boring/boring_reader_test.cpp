@@ -65,6 +65,8 @@ TEST(BoringReader, RefusesBadContentNamingTheElementAndItsLine) {
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(RefusalOf(text), "");
     const std::pair<std::string, std::string> cases[] = {
+        {Replaced(text, "<岩石土区分_下端深度>1.20<", "<岩石土区分_下端深度>0.00<"),
+         "34行目の「岩石土区分_下端深度」 0 m が地表（0 m）より深くありません。"},
         {Replaced(text, "<岩石土区分_下端深度>2.85<", "<岩石土区分_下端深度>1.20<"),
          "35行目の「岩石土区分_下端深度」 1.2 m が一つ上の 1.2 m より深くありません。"},
         {Replaced(text, "<標準貫入試験_開始深度>3.15<", "<標準貫入試験_開始深度>2.00<"),
