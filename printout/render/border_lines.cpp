@@ -6,19 +6,15 @@
 namespace nubera::printout {
 namespace {
 
-bool Horizontal(CellSide kind) {
-    return kind == CellSide::Top || kind == CellSide::Bottom;
-}
-
 // The coordinate a line keeps, and the one it runs along from and to.
 double Across(const SideLine& line) {
-    return Horizontal(line.kind) ? line.from.y() : line.from.x();
+    return IsHorizontal(line.kind) ? line.from.y() : line.from.x();
 }
 double Start(const SideLine& line) {
-    return Horizontal(line.kind) ? line.from.x() : line.from.y();
+    return IsHorizontal(line.kind) ? line.from.x() : line.from.y();
 }
 double End(const SideLine& line) {
-    return Horizontal(line.kind) ? line.to.x() : line.to.y();
+    return IsHorizontal(line.kind) ? line.to.x() : line.to.y();
 }
 
 // A dashed line's pattern starts again at each line; a joined one would
@@ -49,6 +45,10 @@ bool Continues(const SideLine& run, const SideLine& next) {
 }
 
 }  // namespace
+
+bool IsHorizontal(CellSide kind) {
+    return kind == CellSide::Top || kind == CellSide::Bottom;
+}
 
 std::vector<SideLine> Joined(std::vector<SideLine> lines) {
     if (lines.empty() || !OneColour(lines)) return lines;

@@ -17,6 +17,9 @@ namespace nubera::printout {
 // drawn by each, as before.
 enum class CellSide { Left, Right, Top, Bottom };
 
+// Whether a side of that kind runs across the sheet (a top or a bottom).
+bool IsHorizontal(CellSide kind);
+
 struct SideLine {
     CellSide kind;
     sheet::BorderSide side;

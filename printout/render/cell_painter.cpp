@@ -303,7 +303,7 @@ void CellPainter::PaintBorders() {
             painter_.drawLine(line.from, line.to);
             continue;
         }
-        const bool horizontal = line.kind == CellSide::Top || line.kind == CellSide::Bottom;
+        const bool horizontal = IsHorizontal(line.kind);
         const QPointF shift =
             QPointF(horizontal ? 0 : 1, horizontal ? 1 : 0) * (stroke.width * 1.5);
         painter_.drawLine(line.from - shift, line.to - shift);

@@ -56,21 +56,22 @@ double TextBlock::Top(const QRectF& box, Qt::Alignment alignment) const {
     return box.y();
 }
 
-QRectF TextBlock::Bounds(const QRectF& box, Qt::Alignment alignment) const {
+double TextBlock::Left(const QRectF& box, Qt::Alignment alignment, double width) {
     double left = box.x();
-    if (alignment & Qt::AlignRight) left += box.width() - width_;
-    if (alignment & Qt::AlignHCenter) left += (box.width() - width_) / 2;
-    return QRectF(left, Top(box, alignment), width_, height_);
+    if (alignment & Qt::AlignRight) left += box.width() - width;
+    if (alignment & Qt::AlignHCenter) left += (box.width() - width) / 2;
+    return left;
+}
+
+QRectF TextBlock::Bounds(const QRectF& box, Qt::Alignment alignment) const {
+    return QRectF(Left(box, alignment, width_), Top(box, alignment), width_, height_);
 }
 
 void TextBlock::Draw(QPainter& painter, const QRectF& box, Qt::Alignment alignment) const {
     const double top = Top(box, alignment);
     for (int i = 0; i < layout_.lineCount(); ++i) {
         const QTextLine line = layout_.lineAt(i);
-        double left = box.x();
-        if (alignment & Qt::AlignRight) left += box.width() - line.horizontalAdvance();
-        if (alignment & Qt::AlignHCenter) left += (box.width() - line.horizontalAdvance()) / 2;
-        line.draw(&painter, QPointF(left, top));
+        line.draw(&painter, QPointF(Left(box, alignment, line.horizontalAdvance()), top));
     }
 }
 

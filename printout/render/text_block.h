@@ -39,6 +39,8 @@ class TextBlock {
 
   private:
     double Top(const QRectF& box, Qt::Alignment alignment) const;
+    // Where a line `width` wide starts in `box` with `alignment`.
+    static double Left(const QRectF& box, Qt::Alignment alignment, double width);
 
     QTextLayout layout_;
     double width_ = 0;
