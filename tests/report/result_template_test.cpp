@@ -161,6 +161,11 @@ TEST(ResultTemplate, ATemplateThatOtherReadersWouldRefuseIsRefusedNamingThePart)
          xmlFault("[Content_Types].xml", "OverrideにPartNameまたはContentTypeがありません")},
         {"xl/worksheets/sheet1.xml", "<sheetData>", "<sheetData><x:row/>",
          xmlFault("xl/worksheets/sheet1.xml", "接頭辞「x」が宣言されていません（「x:row」）")},
+        // XML that is not well-formed is named first, even below an element
+        // that carries an attribute it does not take (in a part without "&",
+        // which both checks look at in one walk).
+        {"xl/worksheets/sheet8.xml", "<sheetData>", "<sheetData bogus=\"1\"><x:row/>",
+         xmlFault("xl/worksheets/sheet8.xml", "接頭辞「x」が宣言されていません（「x:row」）")},
         {"xl/worksheets/sheet2.xml", "<sheetData>", "<sheetData a=\"1\" a=\"2\">",
          xmlFault("xl/worksheets/sheet2.xml", "要素「sheetData」に属性「a」が2つあります")},
         {"xl/styles.xml", "<fonts", "<!-- &nope; --><fonts x=\"&nope;\"",

@@ -26,53 +26,17 @@ std::string_view LocalName(std::string_view name) {
     return colon == std::string_view::npos ? name : name.substr(colon + 1);
 }
 
-// The namespaces declared on the elements from the root down to where the
-// walk stands, each with the depth of its element, by the vocabulary each
-// names: looked up once where it is declared, not at every element.
-class NamespaceScope {
-  public:
-    void EnterElement(pugi::xml_node element, int depth) {
-        while (!bound_.empty() && bound_.back().depth >= depth) bound_.pop_back();
-        for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
-             attribute = attribute.next_attribute()) {
-            const char* raw = attribute.name();
-            if (*raw != 'x') continue;  // not a declaration: the usual case
-            const std::string_view name = raw;
-            if (name == "xmlns") {
-                bound_.push_back({depth, {}, VocabularyOf(attribute.value())});
-            } else if (name.starts_with("xmlns:")) {
-                bound_.push_back({depth, name.substr(6), VocabularyOf(attribute.value())});
-            }
-        }
-    }
-    // Nothing where the prefix names a namespace of no known vocabulary.
-    const Vocabulary* VocabularyOfPrefix(std::string_view prefix) const {
-        for (auto binding = bound_.rbegin(); binding != bound_.rend(); ++binding) {
-            if (binding->prefix == prefix) return binding->vocabulary;
-        }
-        return nullptr;
-    }
-
-  private:
-    struct Binding {
-        int depth;
-        std::string_view prefix;
-        const Vocabulary* vocabulary;
-    };
-    std::vector<Binding> bound_;
-};
-
-std::string AttributeFault(pugi::xml_node element, pugi::xml_attribute attribute,
+std::string AttributeFault(std::string_view element, const AttributeView& attribute,
                            const std::vector<AttributeRule>& rules) {
-    const std::string_view name = attribute.name();
+    const std::string_view name = attribute.name;
     // Named only when at fault: nearly every attribute passes.
     const auto where = [&] {
-        return "要素「" + std::string(element.name()) + "」の属性「" + std::string(name) + "」";
+        return "要素「" + std::string(element) + "」の属性「" + std::string(name) + "」";
     };
     for (const AttributeRule& rule : rules) {
         if (rule.name != name) continue;
-        if (FitsRule(rule, attribute.value())) return {};
-        return where() + "の値「" + std::string(attribute.value()) + "」は" +
+        if (FitsRule(rule, attribute.value)) return {};
+        return where() + "の値「" + std::string(attribute.value) + "」は" +
                ExpectedValueText(rule) + "ではありません";
     }
     return where() + "はこの要素に使えません";
@@ -89,39 +53,6 @@ bool HasText(pugi::xml_node element) {
     return false;
 }
 
-// Walks every element without recursion (pugixml's walker), as a part may
-// nest deeper than a stack.
-class MarkupWalker : public pugi::xml_tree_walker {
-  public:
-    bool for_each(pugi::xml_node& node) override {
-        if (node.type() != pugi::node_element) return true;
-        scope_.EnterElement(node, depth());
-        const std::string_view name = node.name();
-        const Vocabulary* vocabulary = scope_.VocabularyOfPrefix(PrefixOf(name));
-        const ElementRules* rules =
-            vocabulary ? KnownElement(*vocabulary, LocalName(name)) : nullptr;
-        if (!rules) return true;
-        if (!rules->holdsText && HasText(node)) {
-            fault_ = "要素「" + std::string(name) + "」は文字データを持てません";
-            return false;
-        }
-        for (pugi::xml_attribute attribute = node.first_attribute(); attribute;
-             attribute = attribute.next_attribute()) {
-            const std::string_view attributeName = attribute.name();
-            // Attributes with a prefix belong to other vocabularies.
-            if (attributeName == "xmlns" || !PrefixOf(attributeName).empty()) continue;
-            fault_ = AttributeFault(node, attribute, rules->attributes);
-            if (!fault_.empty()) return false;
-        }
-        return true;
-    }
-    const std::string& Fault() const { return fault_; }
-
-  private:
-    NamespaceScope scope_;
-    std::string fault_;
-};
-
 }  // namespace
 
 std::string RootElementFault(const pugi::xml_document& document, std::string_view ns,
@@ -137,12 +68,51 @@ std::string RootElementFault(const pugi::xml_document& document, std::string_vie
 }
 
 std::string MarkupFault(const pugi::xml_document& document) {
-    MarkupWalker walker;
-    // The walker starts below the node it is given: the document, so that
-    // the root element is walked too.
-    pugi::xml_node top = document;
-    top.traverse(walker);
-    return walker.Fault();
+    MarkupCheck check;
+    WalkElements(document.document_element(), {&check});
+    return check.Fault();
+}
+
+std::string MarkupCheck::ElementFault(const ElementView& element) {
+    EnterElement(element);
+    const Vocabulary* vocabulary = VocabularyOfPrefix(PrefixOf(element.name));
+    const ElementRules* rules =
+        vocabulary ? KnownElement(*vocabulary, LocalName(element.name)) : nullptr;
+    if (!rules) return {};
+    if (!rules->holdsText && HasText(element.node)) {
+        return "要素「" + std::string(element.name) + "」は文字データを持てません";
+    }
+    for (const AttributeView& attribute : element.attributes) {
+        // Attributes with a prefix belong to other vocabularies.
+        if (attribute.name == "xmlns" || !PrefixOf(attribute.name).empty()) continue;
+        if (std::string fault = AttributeFault(element.name, attribute, rules->attributes);
+            !fault.empty()) {
+            return fault;
+        }
+    }
+    return {};
+}
+
+// The namespaces the element declares are looked up once, where they are
+// declared, not at every element.
+void MarkupCheck::EnterElement(const ElementView& element) {
+    while (!bound_.empty() && bound_.back().depth >= element.depth) bound_.pop_back();
+    for (const AttributeView& attribute : element.attributes) {
+        const std::string_view name = attribute.name;
+        if (!name.starts_with('x')) continue;  // not a declaration: the usual case
+        if (name == "xmlns") {
+            bound_.push_back({element.depth, {}, VocabularyOf(attribute.value)});
+        } else if (name.starts_with("xmlns:")) {
+            bound_.push_back({element.depth, name.substr(6), VocabularyOf(attribute.value)});
+        }
+    }
+}
+
+const Vocabulary* MarkupCheck::VocabularyOfPrefix(std::string_view prefix) const {
+    for (auto binding = bound_.rbegin(); binding != bound_.rend(); ++binding) {
+        if (binding->prefix == prefix) return binding->vocabulary;
+    }
+    return nullptr;
 }
 
 }  // namespace nubera::sheet

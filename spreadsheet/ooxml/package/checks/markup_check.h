@@ -6,8 +6,13 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "spreadsheet/ooxml/package/checks/element_walk.h"
 
 namespace nubera::sheet {
+
+struct Vocabulary;
 
 // Why the root element of `document` is not `element` of namespace `ns`,
 // in Japanese; empty when it is.
@@ -20,5 +25,25 @@ std::string RootElementFault(const pugi::xml_document& document, std::string_vie
 // take, or text in an element that holds only elements. Empty when there is
 // none.
 std::string MarkupFault(const pugi::xml_document& document);
+
+// MarkupFault as a check of a walk, for a walk that other checks share.
+class MarkupCheck final : public ElementCheck {
+  protected:
+    std::string ElementFault(const ElementView& element) override;
+
+  private:
+    void EnterElement(const ElementView& element);
+    // Nothing where the prefix names a namespace of no known vocabulary.
+    const Vocabulary* VocabularyOfPrefix(std::string_view prefix) const;
+
+    // The namespaces declared from the root down to where the walk stands,
+    // each with the depth of its element and the vocabulary it names.
+    struct Binding {
+        int depth;
+        std::string_view prefix;
+        const Vocabulary* vocabulary;
+    };
+    std::vector<Binding> bound_;
+};
 
 }  // namespace nubera::sheet

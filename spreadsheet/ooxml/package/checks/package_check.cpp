@@ -49,9 +49,9 @@ struct XmlPart {
     pugi::xml_document document;
 };
 
-// The root element a part of this name and type must have, and the
-// attributes of its elements.
-std::string MarkupFaultOf(const XmlPart& part) {
+// The root element a part of this name and type must have, then the
+// attributes of its elements as `markup` found them.
+std::string MarkupFaultOf(const XmlPart& part, const MarkupCheck& markup) {
     std::string fault;
     if (part.name == kContentTypesPart) {
         fault = RootElementFault(part.document, kContentTypesNamespace, "Types");
@@ -60,8 +60,31 @@ std::string MarkupFaultOf(const XmlPart& part) {
     } else if (const PartKind* kind = KindOfContentType(part.type)) {
         fault = RootElementFault(part.document, kind->rootNamespace, kind->rootElement);
     }
-    if (fault.empty()) fault = MarkupFault(part.document);
+    if (fault.empty()) fault = markup.Fault();
     return fault.empty() ? fault : "パーツ「" + std::string(part.name) + "」の" + fault;
+}
+
+// Whether the part is well-formed and its elements carry what readers take.
+// A part that reads alike either way is walked once for both checks; any
+// other is parsed again, references resolved, for the markup check.
+std::string XmlPartFault(XmlPart& part, std::string_view bytes) {
+    if (std::string fault = XmlDocumentFault(bytes, part.document); !fault.empty()) {
+        return PartFault(part.name, fault);
+    }
+    WellFormedNames names;
+    MarkupCheck markup;
+    const bool alike = ReadsAlike(bytes);
+    if (alike) {
+        WalkElements(part.document.document_element(), {&names, &markup});
+    } else {
+        WalkElements(part.document.document_element(), {&names});
+    }
+    if (!names.Fault().empty()) return PartFault(part.name, names.Fault());
+    if (!alike) {
+        part.document.load_buffer(bytes.data(), bytes.size());
+        WalkElements(part.document.document_element(), {&markup});
+    }
+    return MarkupFaultOf(part, markup);
 }
 
 // "xl/_rels/workbook.xml.rels" → "xl/workbook.xml"; "_rels/.rels" → "";
@@ -147,13 +170,7 @@ std::string PackageFault(const std::vector<ZipEntry>& parts) {
             return "パーツ「" + part.name + "」の種類（ContentType）が決まっていません";
         if (part.name != kContentTypesPart && !IsXmlPart(part.name, type)) continue;
         XmlPart& xml = xmlParts.emplace_back(part.name, std::move(type));
-        if (std::string fault = XmlWellFormedFault(part.bytes, xml.document); !fault.empty()) {
-            return PartFault(part.name, fault);
-        }
-        if (!ReadsAlike(part.bytes)) {
-            xml.document.load_buffer(part.bytes.data(), part.bytes.size());
-        }
-        if (std::string fault = MarkupFaultOf(xml); !fault.empty()) return fault;
+        if (std::string fault = XmlPartFault(xml, part.bytes); !fault.empty()) return fault;
     }
     if (std::string fault = RelationshipKindFault(xmlParts, parts, types); !fault.empty()) {
         return fault;

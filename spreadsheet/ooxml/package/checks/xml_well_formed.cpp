@@ -110,111 +110,21 @@ QualifiedName SplitName(std::string_view name) {
             !prefix.empty() && !local.empty() && std::ranges::find(local, ':') == local.end()};
 }
 
-// The prefixes bound where the walk stands, innermost last.
-class PrefixScope {
-  public:
-    void Enter() { marks_.push_back(bound_.size()); }
-    void Leave() {
-        bound_.resize(marks_.back());
-        marks_.pop_back();
-    }
-    void Bind(std::string_view prefix) { bound_.push_back(prefix); }
-    bool IsBound(std::string_view prefix) const {
-        return prefix.empty() || prefix == "xml" ||
-               std::ranges::find(bound_, prefix) != bound_.end();
-    }
-
-  private:
-    std::vector<std::string_view> bound_;
-    std::vector<std::size_t> marks_;
-};
-
-std::string NameFault(std::string_view name, const PrefixScope& scope, bool attribute) {
-    const QualifiedName parts = SplitName(name);
+std::string NameFault(std::string_view name, const QualifiedName& parts, bool bound,
+                      bool attribute) {
     if (!parts.valid) return "名前「" + std::string(name) + "」は正しくありません";
     if (parts.prefix == "xmlns" && attribute) return {};
-    if (parts.prefix == "xmlns" || !scope.IsBound(parts.prefix)) {
+    if (parts.prefix == "xmlns" || !bound) {
         return "接頭辞「" + std::string(parts.prefix) + "」が宣言されていません（「" +
                std::string(name) + "」）";
     }
     return {};
 }
 
-// An element's declarations enter the scope before its own names are checked.
-// `names` is room for its attributes' names, kept from element to element.
-std::string ElementFault(pugi::xml_node element, PrefixScope& scope,
-                         std::vector<std::string_view>& names) {
-    names.clear();
-    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
-         attribute = attribute.next_attribute()) {
-        const std::string_view name = attribute.name();
-        if (std::ranges::find(names, name) != names.end()) {
-            return "要素「" + std::string(element.name()) + "」に属性「" + std::string(name) +
-                   "」が2つあります";
-        }
-        names.push_back(name);
-        if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
-        if (!IsUriReference(attribute.value())) {
-            return "名前空間「" + std::string(attribute.value()) +
-                   "」はURIとして正しくありません（「" + std::string(name) + "」）";
-        }
-        if (name == "xmlns") continue;
-        const std::string_view prefix = name.substr(6);
-        if (prefix == "xmlns" || *attribute.value() == '\0') {
-            return "接頭辞の宣言「" + std::string(name) + "」は正しくありません";
-        }
-        scope.Bind(prefix);
-    }
-    if (std::string fault = NameFault(element.name(), scope, false); !fault.empty()) return fault;
-    for (pugi::xml_attribute attribute = element.first_attribute(); attribute;
-         attribute = attribute.next_attribute()) {
-        if (std::string fault = NameFault(attribute.name(), scope, true); !fault.empty()) {
-            return fault;
-        }
-        const std::string_view value = attribute.value();
-        // One look at each character: nearly every value has neither.
-        if (std::ranges::none_of(value, [](char c) { return c == '<' || c == '&'; })) continue;
-        if (value.find('<') != std::string_view::npos) {
-            return "属性「" + std::string(attribute.name()) + "」の値に「<」があります";
-        }
-        if (std::string fault = ReferenceFault(value); !fault.empty()) return fault;
-    }
-    return {};
-}
-
-std::string TextFault(pugi::xml_node text) {
+std::string CharacterDataFault(pugi::xml_node text) {
     const std::string_view value = text.value();
     if (value.find("]]>") != std::string_view::npos) return "文字データに「]]>」があります";
     return ReferenceFault(value);
-}
-
-// Every element below the root, depth first, without recursion: a part may
-// nest deeper than a stack.
-std::string TreeFault(pugi::xml_node root) {
-    PrefixScope scope;
-    std::vector<std::string_view> names;
-    pugi::xml_node node = root;
-    while (true) {
-        std::string fault;
-        if (node.type() == pugi::node_element) {
-            scope.Enter();
-            fault = ElementFault(node, scope, names);
-            if (fault.empty() && node.first_child()) {
-                node = node.first_child();
-                continue;
-            }
-            scope.Leave();
-        } else if (node.type() == pugi::node_pcdata) {
-            fault = TextFault(node);
-        }
-        if (!fault.empty()) return fault;
-        while (node != root && !node.next_sibling()) {
-            node = node.parent();
-            scope.Leave();
-        }
-        if (node == root) return {};
-        node = node.next_sibling();
-    }
 }
 
 // Whether the declaration's pseudo-attributes are those XML allows, in its
@@ -287,7 +197,7 @@ std::string XmlWellFormedFault(std::string_view bytes) {
     return XmlWellFormedFault(bytes, document);
 }
 
-std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& document) {
+std::string XmlDocumentFault(std::string_view bytes, pugi::xml_document& document) {
     if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
     if (std::string fault = EncodingFault(bytes); !fault.empty()) return fault;
     // The values stay as written, so that every reference can be looked at.
@@ -303,8 +213,65 @@ std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& docum
                "バイトの位置: " + ParseFaultText(result.status);
     }
     if (std::string fault = DeclarationFault(document, bytes); !fault.empty()) return fault;
-    if (std::string fault = RootFault(document); !fault.empty()) return fault;
-    return TreeFault(document.document_element());
+    return RootFault(document);
+}
+
+std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& document) {
+    if (std::string fault = XmlDocumentFault(bytes, document); !fault.empty()) return fault;
+    WellFormedNames names;
+    WalkElements(document.document_element(), {&names});
+    return names.Fault();
+}
+
+// An element's declarations bind their prefixes before its own names are
+// checked.
+std::string WellFormedNames::ElementFault(const ElementView& element) {
+    while (!bound_.empty() && bound_.back().depth >= element.depth) bound_.pop_back();
+    for (std::size_t i = 0; i < element.attributes.size(); ++i) {
+        const AttributeView& attribute = element.attributes[i];
+        const std::string_view name = attribute.name;
+        const auto earlier = element.attributes.first(i);
+        if (std::ranges::find(earlier, name, &AttributeView::name) != earlier.end()) {
+            return "要素「" + std::string(element.name) + "」に属性「" + std::string(name) +
+                   "」が2つあります";
+        }
+        if (name != "xmlns" && !name.starts_with("xmlns:")) continue;
+        if (!IsUriReference(attribute.value)) {
+            return "名前空間「" + std::string(attribute.value) +
+                   "」はURIとして正しくありません（「" + std::string(name) + "」）";
+        }
+        if (name == "xmlns") continue;
+        const std::string_view prefix = name.substr(6);
+        if (prefix == "xmlns" || attribute.value.empty()) {
+            return "接頭辞の宣言「" + std::string(name) + "」は正しくありません";
+        }
+        bound_.push_back({prefix, element.depth});
+    }
+    if (std::string fault = NameFaultOf(element.name, false); !fault.empty()) return fault;
+    for (const AttributeView& attribute : element.attributes) {
+        if (std::string fault = NameFaultOf(attribute.name, true); !fault.empty()) return fault;
+        // One look at each character: nearly every value has neither.
+        if (std::ranges::none_of(attribute.value, [](char c) { return c == '<' || c == '&'; }))
+            continue;
+        if (attribute.value.find('<') != std::string_view::npos) {
+            return "属性「" + std::string(attribute.name) + "」の値に「<」があります";
+        }
+        if (std::string fault = ReferenceFault(attribute.value); !fault.empty()) return fault;
+    }
+    return {};
+}
+
+std::string WellFormedNames::TextFault(pugi::xml_node text) {
+    return CharacterDataFault(text);
+}
+
+// Why the name of an element or an attribute is not a name with its prefix
+// bound where the walk stands.
+std::string WellFormedNames::NameFaultOf(std::string_view name, bool attribute) const {
+    const QualifiedName parts = SplitName(name);
+    const bool bound = parts.prefix.empty() || parts.prefix == "xml" ||
+                       std::ranges::find(bound_, parts.prefix, &Binding::prefix) != bound_.end();
+    return NameFault(name, parts, bound, attribute);
 }
 
 }  // namespace nubera::sheet

@@ -8,6 +8,9 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "spreadsheet/ooxml/package/checks/element_walk.h"
 
 namespace nubera::sheet {
 
@@ -25,5 +28,29 @@ std::string XmlWellFormedFault(std::string_view bytes);
 // references unresolved: without an "&" in the part, the same document a
 // reader gets, which other checks can then walk without parsing again.
 std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& parsed);
+
+// The first steps of XmlWellFormedFault: the encoding, the characters, the
+// structure and the declaration, with the part parsed into `parsed` as
+// above. A walk of its root element with WellFormedNames does the rest.
+std::string XmlDocumentFault(std::string_view bytes, pugi::xml_document& parsed);
+
+// The last step of XmlWellFormedFault, as a check of a walk: every name and
+// prefix, every attribute given once, and every reference.
+class WellFormedNames final : public ElementCheck {
+  protected:
+    std::string ElementFault(const ElementView& element) override;
+    std::string TextFault(pugi::xml_node text) override;
+
+  private:
+    std::string NameFaultOf(std::string_view name, bool attribute) const;
+
+    // The prefixes declared from the root down to where the walk stands,
+    // each with the depth of its element.
+    struct Binding {
+        std::string_view prefix;
+        int depth;
+    };
+    std::vector<Binding> bound_;
+};
 
 }  // namespace nubera::sheet
