@@ -41,7 +41,6 @@ Drawing::Drawing(std::string_view xml, std::string_view partName) {
                                "」の要素に接頭辞xdr:が使われていません");
     }
     if (!root.attribute("xmlns:a")) root.append_attribute("xmlns:a") = kDrawingMainNamespace;
-    nextObjectId_ = LargestObjectId() + 1;
 }
 
 std::vector<LineShape> Drawing::Lines(const SheetGeometry& geometry) const {
@@ -69,14 +68,22 @@ int Drawing::LargestObjectId() const {
     return walker.largest;
 }
 
+// Found when the first shape is added, not when the part is read: most
+// drawings are only read, for the printed pages, and a walk of thousands of
+// plotted shapes would be wasted on them.
+int Drawing::TakeObjectId() {
+    if (nextObjectId_ == 0) nextObjectId_ = LargestObjectId() + 1;
+    return nextObjectId_++;
+}
+
 void Drawing::AddLine(const LineShape& line) {
-    AppendLineAnchor(Root(document_), line, nextObjectId_++);
+    AppendLineAnchor(Root(document_), line, TakeObjectId());
     if (labelsIndexed_) IndexLabel(Root(document_).last_child());
     changed_ = true;
 }
 
 void Drawing::AddTextBox(const TextBox& box) {
-    AppendTextBoxAnchor(Root(document_), box, nextObjectId_++);
+    AppendTextBoxAnchor(Root(document_), box, TakeObjectId());
     if (labelsIndexed_) IndexLabel(Root(document_).last_child());
     changed_ = true;
 }

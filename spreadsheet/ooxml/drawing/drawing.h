@@ -46,13 +46,14 @@ class Drawing {
     pugi::xml_node FindLabelAnchor(std::string_view name) const;
     void IndexLabel(pugi::xml_node anchor) const;
     int LargestObjectId() const;
+    int TakeObjectId();
 
     struct NameHash : std::hash<std::string_view> {
         using is_transparent = void;
     };
 
     pugi::xml_document document_;
-    int nextObjectId_ = 2;
+    int nextObjectId_ = 0;  // not yet known
     bool changed_ = false;
     // Every anchor by the name of its text box, the first of each name, made
     // at the first lookup: a report looks up its labels among thousands of
