@@ -27,5 +27,18 @@ TEST(XmlWellFormedFault, FindsEveryCharacterXmlForbidsAndNoOther) {
     EXPECT_EQ(XmlWellFormedFault(Part("\x01 and later \xFF")), "UTF-8でないバイトがあります");
 }
 
+// A prefix is bound on the element that declares it and below, never on the
+// elements after it, however deep the walk has been in between.
+TEST(XmlWellFormedFault, BindsAPrefixOnlyWithinTheElementThatDeclaresIt) {
+    EXPECT_EQ(XmlWellFormedFault("<r><a xmlns:p=\"urn:a\"><p:b><p:c/></p:b></a></r>"), "");
+    EXPECT_EQ(XmlWellFormedFault("<r xmlns:p=\"urn:r\"><a xmlns:p=\"urn:a\"/><p:c/></r>"), "");
+    const std::string unbound = "接頭辞「p」が宣言されていません（「p:c」）";
+    EXPECT_EQ(XmlWellFormedFault("<r><a xmlns:p=\"urn:a\"><b/></a><p:c/></r>"), unbound);
+    std::string deep = "<r><a xmlns:p=\"urn:a\">";
+    for (int i = 0; i < 50000; ++i) deep += "<b>";
+    for (int i = 0; i < 50000; ++i) deep += "</b>";
+    EXPECT_EQ(XmlWellFormedFault(deep + "</a><p:c/></r>"), unbound);
+}
+
 }  // namespace
 }  // namespace nubera::sheet
