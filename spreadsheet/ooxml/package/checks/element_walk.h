@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nubera::sheet {
 
@@ -25,6 +26,37 @@ struct ElementView {
     std::string_view name;
     int depth = 0;
     std::span<const AttributeView> attributes;
+};
+
+// What the elements from the root down to where a walk stands bind to their
+// prefixes (the empty prefix for a default namespace), each binding kept
+// while the walk is within the element that made it.
+template <class Value>
+class PrefixBindings {
+  public:
+    // The walk has come to an element at `depth`: the bindings of the
+    // elements it has left end.
+    void EnterAt(int depth) {
+        while (!bound_.empty() && bound_.back().depth >= depth) bound_.pop_back();
+    }
+    void Bind(std::string_view prefix, int depth, Value value) {
+        bound_.push_back({prefix, depth, value});
+    }
+    // The innermost binding of `prefix`; nothing when it is not bound.
+    const Value* Find(std::string_view prefix) const {
+        for (auto binding = bound_.rbegin(); binding != bound_.rend(); ++binding) {
+            if (binding->prefix == prefix) return &binding->value;
+        }
+        return nullptr;
+    }
+
+  private:
+    struct Binding {
+        std::string_view prefix;
+        int depth;
+        Value value;
+    };
+    std::vector<Binding> bound_;
 };
 
 // A check of a part's elements and text, in document order. Once it has

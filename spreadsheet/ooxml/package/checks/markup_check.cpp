@@ -93,26 +93,22 @@ std::string MarkupCheck::ElementFault(const ElementView& element) {
     return {};
 }
 
-// The namespaces the element declares are looked up once, where they are
-// declared, not at every element.
 void MarkupCheck::EnterElement(const ElementView& element) {
-    while (!bound_.empty() && bound_.back().depth >= element.depth) bound_.pop_back();
+    bound_.EnterAt(element.depth);
     for (const AttributeView& attribute : element.attributes) {
         const std::string_view name = attribute.name;
         if (!name.starts_with('x')) continue;  // not a declaration: the usual case
         if (name == "xmlns") {
-            bound_.push_back({element.depth, {}, VocabularyOf(attribute.value)});
+            bound_.Bind({}, element.depth, VocabularyOf(attribute.value));
         } else if (name.starts_with("xmlns:")) {
-            bound_.push_back({element.depth, name.substr(6), VocabularyOf(attribute.value)});
+            bound_.Bind(name.substr(6), element.depth, VocabularyOf(attribute.value));
         }
     }
 }
 
 const Vocabulary* MarkupCheck::VocabularyOfPrefix(std::string_view prefix) const {
-    for (auto binding = bound_.rbegin(); binding != bound_.rend(); ++binding) {
-        if (binding->prefix == prefix) return binding->vocabulary;
-    }
-    return nullptr;
+    const Vocabulary* const* vocabulary = bound_.Find(prefix);
+    return vocabulary ? *vocabulary : nullptr;
 }
 
 }  // namespace nubera::sheet

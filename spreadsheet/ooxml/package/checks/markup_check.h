@@ -6,7 +6,6 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "spreadsheet/ooxml/package/checks/element_walk.h"
 
@@ -36,14 +35,9 @@ class MarkupCheck final : public ElementCheck {
     // Nothing where the prefix names a namespace of no known vocabulary.
     const Vocabulary* VocabularyOfPrefix(std::string_view prefix) const;
 
-    // The namespaces declared from the root down to where the walk stands,
-    // each with the depth of its element and the vocabulary it names.
-    struct Binding {
-        int depth;
-        std::string_view prefix;
-        const Vocabulary* vocabulary;
-    };
-    std::vector<Binding> bound_;
+    // Each prefix in scope with the vocabulary its namespace names, looked
+    // up once where it is declared, not at every element.
+    PrefixBindings<const Vocabulary*> bound_;
 };
 
 }  // namespace nubera::sheet

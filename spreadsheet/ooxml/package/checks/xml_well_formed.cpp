@@ -226,7 +226,7 @@ std::string XmlWellFormedFault(std::string_view bytes, pugi::xml_document& docum
 // An element's declarations bind their prefixes before its own names are
 // checked.
 std::string WellFormedNames::ElementFault(const ElementView& element) {
-    while (!bound_.empty() && bound_.back().depth >= element.depth) bound_.pop_back();
+    bound_.EnterAt(element.depth);
     for (std::size_t i = 0; i < element.attributes.size(); ++i) {
         const AttributeView& attribute = element.attributes[i];
         const std::string_view name = attribute.name;
@@ -245,7 +245,7 @@ std::string WellFormedNames::ElementFault(const ElementView& element) {
         if (prefix == "xmlns" || attribute.value.empty()) {
             return "接頭辞の宣言「" + std::string(name) + "」は正しくありません";
         }
-        bound_.push_back({prefix, element.depth});
+        bound_.Bind(prefix, element.depth, true);
     }
     if (std::string fault = NameFaultOf(element.name, false); !fault.empty()) return fault;
     for (const AttributeView& attribute : element.attributes) {
@@ -269,8 +269,8 @@ std::string WellFormedNames::TextFault(pugi::xml_node text) {
 // bound where the walk stands.
 std::string WellFormedNames::NameFaultOf(std::string_view name, bool attribute) const {
     const QualifiedName parts = SplitName(name);
-    const bool bound = parts.prefix.empty() || parts.prefix == "xml" ||
-                       std::ranges::find(bound_, parts.prefix, &Binding::prefix) != bound_.end();
+    const bool bound =
+        parts.prefix.empty() || parts.prefix == "xml" || bound_.Find(parts.prefix) != nullptr;
     return NameFault(name, parts, bound, attribute);
 }
 

@@ -8,7 +8,6 @@
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "spreadsheet/ooxml/package/checks/element_walk.h"
 
@@ -44,13 +43,9 @@ class WellFormedNames final : public ElementCheck {
   private:
     std::string NameFaultOf(std::string_view name, bool attribute) const;
 
-    // The prefixes declared from the root down to where the walk stands,
-    // each with the depth of its element.
-    struct Binding {
-        std::string_view prefix;
-        int depth;
-    };
-    std::vector<Binding> bound_;
+    // The prefixes declared where the walk stands (nothing to keep for each
+    // but that it is bound).
+    PrefixBindings<bool> bound_;
 };
 
 }  // namespace nubera::sheet
