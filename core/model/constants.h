@@ -1,14 +1,14 @@
 #pragma once
 
-#include <cmath>
-
 namespace nubera {
 
-// Computed once, as the engine has always computed them, rather than taken from
-// literals, so results stay identical to the last digit.
-inline const double Pi = 4.0 * std::atan(1.0);
+// Constant expressions, so that no result can depend on the order in which
+// object files initialise their variables. Each holds, bit for bit, what the
+// engine has always computed at start-up: 4·atan(1) and tan(π/180 · 30) with
+// the C library's atan and tan (a test compares the bits).
+inline constexpr double Pi = 0x1.921fb54442d18p+1;
 // The angle at which a load spreads with depth in the equivalent modulus.
 inline constexpr double kSpreadAngleDegrees = 30.0;
-inline const double tanSpread = std::tan(Pi / 180.0 * kSpreadAngleDegrees);
+inline constexpr double tanSpread = 0x1.279a74590331cp-1;
 
 }  // namespace nubera
