@@ -13,6 +13,7 @@ package=(
   build-essential cmake ninja-build pkg-config git zip file dpkg-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-l10n-tools libgl-dev
   libpugixml-dev libzip-dev libssl-dev nlohmann-json3-dev libcli11-dev libfontconfig-dev
+  libfmt-dev libfast-float-dev
 )
 # The tests and what they run: the programs offscreen with a Japanese font,
 # the workbooks and PDFs read back, the package's metadata and completion

@@ -14,7 +14,8 @@ inline char AsciiLower(char c) {
 }
 
 inline bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 }  // namespace nubera::sheet

@@ -1,13 +1,13 @@
 #include "files/pending_file.h"
 
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
+#include "files/system_calls.h"
 #include "files/system_reason.h"
 
 namespace nubera {
@@ -111,7 +111,7 @@ bool PendingFile::Write(std::string_view bytes, std::string* reason) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     // The disk starts on the bytes now; naming the file waits for them.
-    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    StartWriteback(fd_);
     synced_ = false;
     return true;
 }
@@ -137,10 +137,7 @@ PendingFile::Published PendingFile::PublishAs(const std::filesystem::path& targe
     // File systems without hard links (FAT on a memory stick) can still
     // rename without replacing.
     if (failure == EPERM || failure == EOPNOTSUPP || failure == ENOSYS) {
-        failure =
-            ::renameat2(AT_FDCWD, path_.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0
-                ? 0
-                : errno;
+        failure = RenameWithoutReplacing(path_, target);
         if (failure == 0) {
             named_ = true;
             return Published::Done;

@@ -4,6 +4,18 @@
 #include <cstring>
 
 namespace nubera {
+namespace {
+
+// glibc's strerror_r returns the text, which may not be in the buffer;
+// the standard's (musl's) fills the buffer and returns 0. Each system uses one.
+[[maybe_unused]] const char* ErrorText(const char* text, const char*) {
+    return text;
+}
+[[maybe_unused]] const char* ErrorText(int result, const char* buffer) {
+    return result == 0 ? buffer : "不明なエラー";
+}
+
+}  // namespace
 
 std::string SystemReasonText(int error) {
     switch (error) {
@@ -36,7 +48,8 @@ std::string SystemReasonText(int error) {
         default: {
             // strerror's buffer is shared between threads; strerror_r's is ours.
             char buffer[256];
-            return std::string("システムエラー: ") + ::strerror_r(error, buffer, sizeof buffer);
+            return std::string("システムエラー: ") +
+                   ErrorText(::strerror_r(error, buffer, sizeof buffer), buffer);
         }
     }
 }

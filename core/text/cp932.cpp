@@ -1,42 +1,63 @@
 #include "text/cp932.h"
 
-#include <iconv.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <memory>
-#include <type_traits>
+
+#include "text/utf8_text.h"
 
 namespace nubera {
 namespace {
 
-struct IconvCloser {
-    void operator()(iconv_t cd) const { iconv_close(cd); }
+// kSingleByte, kDoubleByte and kEncodings, made at build time from the C
+// library's iconv (make_cp932_tables.py); tests hold them to iconv on every
+// one- and two-byte sequence and every character.
+#include "text/cp932_tables.inc"
+
+// The character `bytes` start with and how many bytes it takes; nothing for
+// an unknown or truncated character.
+struct Decoded {
+    char16_t character;
+    std::size_t length;
 };
-using IconvHandle = std::unique_ptr<std::remove_pointer_t<iconv_t>, IconvCloser>;
+std::optional<Decoded> DecodeAt(std::string_view bytes, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    if (kSingleByte[lead] != kNoCharacter) return Decoded{kSingleByte[lead], 1};
+    if (lead < kFirstLead || lead > kLastLead || at + 1 == bytes.size()) return std::nullopt;
+    const auto trail = static_cast<unsigned char>(bytes[at + 1]);
+    if (trail < kFirstTrail || trail > kLastTrail) return std::nullopt;
+    const char16_t character = kDoubleByte[lead - kFirstLead][trail - kFirstTrail];
+    if (character == kNoCharacter) return std::nullopt;
+    return Decoded{character, 2};
+}
 
-// Converts the whole input in one go; both directions are stateless, so an
-// error can only mean an invalid or incomplete character.
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view input) {
-    iconv_t raw = iconv_open(to, from);
-    if (raw == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    IconvHandle cd(raw);
-
-    std::string output(input.size() * 2 + 16, '\0');
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    std::size_t written = 0;
-    while (inLeft > 0) {
-        char* out = output.data() + written;
-        std::size_t outLeft = output.size() - written;
-        const std::size_t result = iconv(cd.get(), &in, &inLeft, &out, &outLeft);
-        written = output.size() - outLeft;
-        if (result != static_cast<std::size_t>(-1)) break;
-        if (errno != E2BIG) return std::nullopt;
-        output.resize(output.size() * 2);
+void AppendUtf8(char16_t character, std::string& text) {
+    if (character < 0x80) {
+        text += static_cast<char>(character);
+    } else if (character < 0x800) {
+        text += static_cast<char>(0xC0 | (character >> 6));
+        text += static_cast<char>(0x80 | (character & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (character >> 12));
+        text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (character & 0x3F));
     }
-    output.resize(written);
-    return output;
+}
+
+// The code point of the well-formed UTF-8 sequence of `length` bytes.
+char32_t CodePoint(std::string_view sequence) {
+    const auto lead = static_cast<unsigned char>(sequence[0]);
+    if (sequence.size() == 1) return lead;
+    char32_t code = lead & (0x7F >> sequence.size());
+    for (std::size_t k = 1; k < sequence.size(); ++k) {
+        code = (code << 6) | (static_cast<unsigned char>(sequence[k]) & 0x3F);
+    }
+    return code;
+}
+
+const Encoding* EncodingOf(char32_t code) {
+    const auto found = std::lower_bound(
+        std::begin(kEncodings), std::end(kEncodings), code,
+        [](const Encoding& encoding, char32_t c) { return encoding.character < c; });
+    return found != std::end(kEncodings) && found->character == code ? found : nullptr;
 }
 
 // The length of the UTF-8 character a lead byte starts; 1 for a byte that
@@ -51,15 +72,30 @@ std::size_t Utf8CharLength(unsigned char lead) {
 }  // namespace
 
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
-    return Convert("UTF-8", "CP932", bytes);
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();) {
+        const auto decoded = DecodeAt(bytes, at);
+        if (!decoded) return std::nullopt;
+        AppendUtf8(decoded->character, text);
+        at += decoded->length;
+    }
+    return text;
 }
 
 std::optional<std::string> Utf8ToCp932(std::string_view text) {
-    auto encoded = Convert("CP932", "UTF-8", text);
-    if (!encoded) return std::nullopt;
-    const auto decoded = Cp932ToUtf8(*encoded);
-    if (!decoded || *decoded != text) return std::nullopt;
-    return encoded;
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceAt(text, at);
+        if (length == 0) return std::nullopt;
+        const Encoding* encoding = EncodingOf(CodePoint(text.substr(at, length)));
+        if (!encoding) return std::nullopt;
+        bytes += static_cast<char>(encoding->bytes[0]);
+        if (encoding->bytes[1] != 0) bytes += static_cast<char>(encoding->bytes[1]);
+        at += length;
+    }
+    return bytes;
 }
 
 std::string Cp932Writable(std::string_view text) {

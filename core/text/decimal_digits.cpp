@@ -3,12 +3,14 @@
 #include <charconv>
 #include <string_view>
 
+#include "text/double_chars.h"
+
 namespace nubera {
 
 DecimalDigits SignificantDigits(double magnitude) {
     if (magnitude == 0) return {};
     char text[32];
-    const char* end = std::to_chars(text, text + sizeof text, magnitude,
+    const char* end = DoubleToChars(text, text + sizeof text, magnitude,
                                     std::chars_format::scientific, kSignificantDigits - 1)
                           .ptr;
     // d.ddddddddddddddde±x

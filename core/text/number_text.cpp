@@ -1,11 +1,11 @@
 #include "text/number_text.h"
 
-#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
+#include "text/double_chars.h"
 #include "text/round_half.h"
 
 namespace nubera {
@@ -67,7 +67,7 @@ double ParseDecimal(const std::string& text) {
 std::string FormatNumber(double value) {
     if (value == 0) return "0";  // also for -0
     char text[40];
-    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
+    char* end = DoubleToChars(text, text + sizeof text, value, std::chars_format::general, 15).ptr;
     std::string result(text, end);
     if (auto e = result.find('e'); e != std::string::npos) result[e] = 'E';
     return result;
@@ -78,7 +78,7 @@ std::string FormatFixed2(double value) {
     // the binary double, so 0.125 shows as 0.13 as it was typed.
     double magnitude = RoundHalf(std::fabs(value));
     char text[400];
-    char* end = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::fixed, 2).ptr;
+    char* end = DoubleToChars(text, text + sizeof text, magnitude, std::chars_format::fixed, 2).ptr;
     return (value < 0 && magnitude != 0 ? "-" : "") + std::string(text, end);
 }
 

@@ -9,7 +9,7 @@ bool PathTextBefore(std::string_view a, std::string_view b) {
     if (rootedA != b.starts_with('/')) return !rootedA;
     // Name by name: a separator ends a name, so it comes before every byte
     // another name may go on with; a shorter path runs out of names first.
-    const auto [endA, endB] = std::ranges::mismatch(a, b);
+    const auto [endA, endB] = std::mismatch(a.begin(), a.end(), b.begin(), b.end());
     if (endA == a.end()) return endB != b.end();
     if (endB == b.end()) return false;
     if (*endA == '/' || *endB == '/') return *endA == '/';

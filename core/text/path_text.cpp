@@ -49,7 +49,10 @@ std::filesystem::path WithExtension(std::filesystem::path name, std::string_view
         return std::tolower(static_cast<unsigned char>(a)) ==
                std::tolower(static_cast<unsigned char>(b));
     };
-    if (!std::ranges::equal(current, extension, sameLetter)) name += extension;
+    if (!std::equal(current.begin(), current.end(), extension.begin(), extension.end(),
+                    sameLetter)) {
+        name += extension;
+    }
     return name;
 }
 

@@ -1,10 +1,10 @@
 #include "text/round_half.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
 #include "text/decimal_digits.h"
+#include "text/double_chars.h"
 
 namespace nubera {
 namespace {
@@ -53,7 +53,7 @@ double FromDecimal(Int128 digits, int exponent) {
     } while (digits != 0);
     text = (negative ? "-" : "") + text + "e" + std::to_string(exponent);
     double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    DoubleFromChars(text.data(), text.data() + text.size(), value);
     return value;
 }
 

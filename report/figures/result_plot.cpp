@@ -108,7 +108,7 @@ std::vector<sheet::TextBox> NearestFirst(std::vector<sheet::TextBox> boxes, doub
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         order.emplace_back(DistanceTo(BoxOf(boxes[i]), x, y), i);
     }
-    std::ranges::sort(order);
+    std::sort(order.begin(), order.end());
     std::vector<sheet::TextBox> nearestFirst;
     nearestFirst.reserve(boxes.size());
     for (const auto& [distance, i] : order) nearestFirst.push_back(std::move(boxes[i]));
@@ -127,9 +127,9 @@ struct Scale {
 };
 
 Scale ChooseScale(const std::vector<double>& values) {
-    const auto [smallest, largest] = std::ranges::minmax(values);
-    const double low = std::min(0.0, smallest);
-    const double high = std::max(0.0, largest);
+    const auto [smallest, largest] = std::minmax_element(values.begin(), values.end());
+    const double low = std::min(0.0, *smallest);
+    const double high = std::max(0.0, *largest);
     Scale scale;
     if (!(high - low > 0)) return scale;  // all zero: 0 to 1 cm
     scale.step = NiceStep((high - low) / kTargetTicks);
@@ -151,6 +151,10 @@ struct PlottedPoint {
     double value;
 };
 
+bool ByX(const PlottedPoint& a, const PlottedPoint& b) {
+    return a.x < b.x;
+}
+
 class PlotBuilder {
   public:
     PlotBuilder(const PlotSubject& subject, std::vector<PlottedPoint> points)
@@ -158,10 +162,9 @@ class PlotBuilder {
         std::vector<double> values;
         for (const PlottedPoint& p : points_) values.push_back(p.value);
         scale_ = ChooseScale(values);
-        const double leftmost = std::ranges::min(points_, {}, &PlottedPoint::x).x;
-        const double rightmost = std::ranges::max(points_, {}, &PlottedPoint::x).x;
-        axisX_ = std::max(kMinAxisX, std::min(kDiagramOriginX, leftmost) - kAxisGap);
-        right_ = std::max(kDiagramOriginX + kDiagramMaxWidth, rightmost + kRightOverhang);
+        const auto [leftmost, rightmost] = std::minmax_element(points_.begin(), points_.end(), ByX);
+        axisX_ = std::max(kMinAxisX, std::min(kDiagramOriginX, leftmost->x) - kAxisGap);
+        right_ = std::max(kDiagramOriginX + kDiagramMaxWidth, rightmost->x + kRightOverhang);
         plot_.zeroY = scale_.Y(0);
         plot_.pointsPerCm = scale_.PointsPerCm();
     }
@@ -204,7 +207,7 @@ class PlotBuilder {
     }
 
     void AddCurve() {
-        std::ranges::stable_sort(points_, {}, &PlottedPoint::x);
+        std::stable_sort(points_.begin(), points_.end(), ByX);
         for (const PlottedPoint& p : points_) {
             const double y = scale_.Y(p.value);
             if (!plot_.marks.empty()) {
@@ -225,8 +228,9 @@ class PlotBuilder {
     void AddPointLabels() {
         std::vector<std::size_t> bySize(points_.size());
         std::iota(bySize.begin(), bySize.end(), std::size_t{0});
-        std::ranges::stable_sort(bySize, std::greater<>(),
-                                 [&](std::size_t i) { return std::fabs(points_[i].value); });
+        std::stable_sort(bySize.begin(), bySize.end(), [&](std::size_t a, std::size_t b) {
+            return std::fabs(points_[a].value) > std::fabs(points_[b].value);
+        });
         for (std::size_t i : bySize) {
             const PlottedPoint& p = points_[i];
             const bool largest = i == bySize.front() && p.value != 0;
@@ -255,16 +259,18 @@ class PlotBuilder {
             (largestAbove_ ? area.top < largest_->top : area.bottom > largest_->bottom)) {
             return false;
         }
-        return std::ranges::none_of(taken_, [&](const Box& t) { return t.Overlaps(area); }) &&
-               std::ranges::none_of(plot_.lines,
-                                    [&](const sheet::LineShape& l) { return Strikes(l, area); });
+        return std::none_of(taken_.begin(), taken_.end(),
+                            [&](const Box& t) { return t.Overlaps(area); }) &&
+               std::none_of(plot_.lines.begin(), plot_.lines.end(),
+                            [&](const sheet::LineShape& l) { return Strikes(l, area); });
     }
 
     // A leader from a far label to its point may cross no other text.
     bool LeaderAllowed(const PlottedPoint& p, const Box& area) const {
         if (DistanceTo(area, p.x, scale_.Y(p.value)) <= kLeaderDistance) return true;
         const sheet::LineShape leader = LeaderTo(p, area);
-        return std::ranges::none_of(taken_, [&](const Box& t) { return Strikes(leader, t); });
+        return std::none_of(taken_.begin(), taken_.end(),
+                            [&](const Box& t) { return Strikes(leader, t); });
     }
 
     sheet::LineShape LeaderTo(const PlottedPoint& p, const Box& area) const {

@@ -32,7 +32,8 @@ std::string Quoted(std::string_view name) {
 pugi::xml_node PlaceCalcPr(pugi::xml_node workbook) {
     if (pugi::xml_node existing = workbook.child("calcPr")) return existing;
     for (pugi::xml_node child : workbook.children()) {
-        if (std::ranges::find(kAfterCalcPr, std::string_view(child.name())) != kAfterCalcPr.end()) {
+        if (std::find(kAfterCalcPr.begin(), kAfterCalcPr.end(), std::string_view(child.name())) !=
+            kAfterCalcPr.end()) {
             return workbook.insert_child_before("calcPr", child);
         }
     }
@@ -144,7 +145,8 @@ void XlsxWorkbook::ReadSheetList() {
         std::string part = workbookRelationships_.TargetPart(*relationship);
         // Two sheets on one part would be written over each other, and
         // deleting either would take the other's cells with it.
-        const auto sharing = std::ranges::find(sheets_, part, &SheetEntry::part);
+        const auto sharing = std::find_if(sheets_.begin(), sheets_.end(),
+                                          [&part](const SheetEntry& s) { return s.part == part; });
         if (sharing != sheets_.end()) {
             throw SpreadsheetError("シート" + Quoted(sharing->name) + "とシート" + Quoted(name) +
                                    "が同じパーツ" + Quoted(part) + "を使っています");

@@ -23,13 +23,14 @@ constexpr std::size_t kMaxRowBreaks = 1026;
 constexpr std::size_t kMaxCellText = 32767;
 
 std::size_t CharacterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::ranges::count_if(
-        utf8, [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
 }
 
 // Captions are drawn text: line breaks and tabs, no other control characters.
 bool IsDrawableText(std::string_view text) {
-    return IsValidUtf8(text) && std::ranges::none_of(text, [](char c) {
+    return IsValidUtf8(text) && std::none_of(text.begin(), text.end(), [](char c) {
                const auto byte = static_cast<unsigned char>(c);
                return byte < 0x20 && c != '\n' && c != '\t';
            });

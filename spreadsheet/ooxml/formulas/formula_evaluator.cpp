@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include "text/double_chars.h"
 
 namespace nubera::sheet {
 namespace {
@@ -30,7 +31,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, error] = DoubleFromChars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
     return value;
@@ -111,7 +112,8 @@ FormulaValue Aggregate(std::string_view function, const Numbers& numbers) {
     if (function == "AVERAGE")
         return v.empty() ? FormulaValue(FormulaError::Div0) : Checked(sum / v.size());
     if (v.empty()) return 0.0;
-    return function == "MIN" ? *std::ranges::min_element(v) : *std::ranges::max_element(v);
+    return function == "MIN" ? *std::min_element(v.begin(), v.end())
+                             : *std::max_element(v.begin(), v.end());
 }
 
 class Evaluator {

@@ -67,7 +67,9 @@ void SheetData::DeleteColumns(int first, int last) {
 }
 
 bool SheetData::AddRowBreak(int beforeRow) {
-    const auto at = std::ranges::lower_bound(rowBreaks, beforeRow, {}, &RowBreak::beforeRow);
+    const auto at = std::lower_bound(
+        rowBreaks.begin(), rowBreaks.end(), beforeRow,
+        [](const RowBreak& rowBreak, int row) { return rowBreak.beforeRow < row; });
     if (at != rowBreaks.end() && at->beforeRow == beforeRow) return false;
     rowBreaks.insert(at, RowBreak{beforeRow, true});
     return true;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <iterator>
 #include <tuple>
 #include <unordered_map>
@@ -12,6 +11,7 @@
 #include "spreadsheet/ooxml/grid/shared_strings.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "spreadsheet/spreadsheet_error.h"
+#include "text/double_chars.h"
 
 namespace nubera::sheet {
 namespace {
@@ -216,7 +216,7 @@ class GridReader {
             cell.text = v;
         } else if (!v.empty()) {
             cell.kind = CellKind::Number;
-            std::from_chars(v.data(), v.data() + v.size(), cell.number);
+            DoubleFromChars(v.data(), v.data() + v.size(), cell.number);
         }
     }
 
@@ -371,7 +371,8 @@ void WriteRowBreaks(pugi::xml_node worksheet, const std::vector<RowBreak>& break
     pugi::xml_node node = FreshElement(worksheet, "rowBreaks", breaks.empty());
     if (breaks.empty()) return;
     node.append_attribute("count") = breaks.size();
-    node.append_attribute("manualBreakCount") = std::ranges::count(breaks, true, &RowBreak::manual);
+    node.append_attribute("manualBreakCount") = std::count_if(
+        breaks.begin(), breaks.end(), [](const RowBreak& rowBreak) { return rowBreak.manual; });
     for (const RowBreak& brk : breaks) {
         pugi::xml_node entry = node.append_child("brk");
         entry.append_attribute("id") = brk.beforeRow - 1;

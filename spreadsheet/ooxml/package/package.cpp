@@ -37,7 +37,8 @@ std::string Package::Fault() const {
 }
 
 const ZipEntry* Package::Find(std::string_view part) const {
-    const auto found = std::ranges::find(parts_, part, &ZipEntry::name);
+    const auto found = std::find_if(parts_.begin(), parts_.end(),
+                                    [part](const ZipEntry& entry) { return entry.name == part; });
     return found == parts_.end() ? nullptr : &*found;
 }
 
@@ -52,7 +53,8 @@ const std::string& Package::Bytes(std::string_view part) const {
 }
 
 void Package::Put(std::string_view part, std::string bytes) {
-    const auto found = std::ranges::find(parts_, part, &ZipEntry::name);
+    const auto found = std::find_if(parts_.begin(), parts_.end(),
+                                    [part](const ZipEntry& entry) { return entry.name == part; });
     if (found != parts_.end()) {
         found->bytes = std::move(bytes);
     } else {
@@ -86,7 +88,9 @@ void Package::CollectReachable(std::string_view part, std::vector<std::string>& 
     for (const Relationship& item : relationships.Items()) {
         if (item.external) continue;
         std::string target = relationships.TargetPart(item);
-        if (!Has(target) || std::ranges::find(reached, target) != reached.end()) continue;
+        if (!Has(target) || std::find(reached.begin(), reached.end(), target) != reached.end()) {
+            continue;
+        }
         reached.push_back(target);
         CollectReachable(target, reached);
     }
@@ -96,7 +100,7 @@ void Package::DropUnreachableParts(ContentTypes& contentTypes) {
     std::vector<std::string> reached{kContentTypesPart};
     CollectReachable("", reached);
     const auto isReached = [&reached](std::string_view part) {
-        return std::ranges::find(reached, part) != reached.end();
+        return std::find(reached.begin(), reached.end(), part) != reached.end();
     };
     std::erase_if(parts_, [&](const ZipEntry& entry) { return !isReached(entry.name); });
     contentTypes.RemoveOverridesUnless(isReached);

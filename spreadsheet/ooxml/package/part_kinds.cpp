@@ -44,14 +44,18 @@ const PartKind kKinds[] = {
 }  // namespace
 
 const PartKind* KindOfRelationship(std::string_view type) {
-    const auto found = std::ranges::find(kKinds, type, &PartKind::relationship);
+    const auto found =
+        std::find_if(std::begin(kKinds), std::end(kKinds),
+                     [type](const PartKind& kind) { return kind.relationship == type; });
     return found == std::end(kKinds) ? nullptr : &*found;
 }
 
 const PartKind* KindOfContentType(std::string_view type) {
-    const auto found = std::ranges::find_if(kKinds, [type](const PartKind& kind) {
-        return std::ranges::find(kind.contentTypes, type) != kind.contentTypes.end();
-    });
+    const auto found =
+        std::find_if(std::begin(kKinds), std::end(kKinds), [type](const PartKind& kind) {
+            return std::find(kind.contentTypes.begin(), kind.contentTypes.end(), type) !=
+                   kind.contentTypes.end();
+        });
     return found == std::end(kKinds) ? nullptr : &*found;
 }
 

@@ -72,12 +72,14 @@ Relationships Relationships::Empty(std::string sourcePart) {
 }
 
 const Relationship* Relationships::FindById(std::string_view id) const {
-    const auto found = std::ranges::find(items_, id, &Relationship::id);
+    const auto found = std::find_if(items_.begin(), items_.end(),
+                                    [id](const Relationship& item) { return item.id == id; });
     return found == items_.end() ? nullptr : &*found;
 }
 
 const Relationship* Relationships::FindByType(std::string_view type) const {
-    const auto found = std::ranges::find(items_, type, &Relationship::type);
+    const auto found = std::find_if(items_.begin(), items_.end(),
+                                    [type](const Relationship& item) { return item.type == type; });
     return found == items_.end() ? nullptr : &*found;
 }
 

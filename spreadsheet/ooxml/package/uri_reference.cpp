@@ -37,9 +37,10 @@ bool HoldsOnly(std::string_view text, std::string_view extra) {
 }
 
 bool IsScheme(std::string_view text) {
-    return !text.empty() && IsAlpha(text.front()) && std::ranges::all_of(text, [](char c) {
-        return IsAlpha(c) || IsDigit(c) || c == '+' || c == '-' || c == '.';
-    });
+    return !text.empty() && IsAlpha(text.front()) &&
+           std::all_of(text.begin(), text.end(), [](char c) {
+               return IsAlpha(c) || IsDigit(c) || c == '+' || c == '-' || c == '.';
+           });
 }
 
 // "user@host:port", the host a name or "[address]".
@@ -67,7 +68,7 @@ bool IsAuthority(std::string_view text) {
         }
         if (!HoldsOnly(host, "")) return false;
     }
-    return std::ranges::all_of(port, IsDigit);
+    return std::all_of(port.begin(), port.end(), IsDigit);
 }
 
 }  // namespace

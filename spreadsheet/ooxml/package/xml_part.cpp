@@ -1,8 +1,7 @@
 #include "spreadsheet/ooxml/package/xml_part.h"
 
-#include <charconv>
-
 #include "spreadsheet/spreadsheet_error.h"
+#include "text/double_chars.h"
 
 namespace nubera::sheet {
 
@@ -73,7 +72,7 @@ std::string SerializeXml(const pugi::xml_document& document) {
 std::string NumberText(double value) {
     if (value == 0) return "0";  // no "-0"
     char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    const auto result = DoubleToChars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
 

@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -74,7 +75,7 @@ std::string ReadEntry(zip_t* archive, zip_uint64_t index, const std::filesystem:
 // A part name as package readers compare it: without regard to ASCII case.
 std::string FoldedName(std::string_view name) {
     std::string folded(name);
-    std::ranges::transform(folded, folded.begin(), AsciiLower);
+    std::transform(folded.begin(), folded.end(), folded.begin(), AsciiLower);
     return folded;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/system_calls.h"
 #include "files/system_reason.h"
 #include "tests/core/file_size_limit.h"
 #include "tests/core/scratch_folder.h"
@@ -109,6 +110,23 @@ TEST(SystemReasonText, CommonReasonsAreJapaneseAndRareOnesKeepTheSystemText) {
     EXPECT_EQ(SystemReasonText(EFBIG), "ファイルサイズの上限を超えました");
     EXPECT_EQ(SystemReasonText(EROFS), "読み取り専用の場所です");
     EXPECT_EQ(SystemReasonText(ETXTBSY), "システムエラー: Text file busy");
+}
+
+// The rename that publishes a file where hard links are missing: a name
+// already taken, by a file or a folder, is left as it was.
+TEST(RenameWithoutReplacing, GivesTheNameOnlyWhenItIsFree) {
+    ScratchFolder folder;
+    const auto from = folder.Write("from", "new");
+    const auto taken = folder.Write("taken", "old");
+    std::filesystem::create_directory(folder / "folder");
+    EXPECT_EQ(RenameWithoutReplacing(from, taken), EEXIST);
+    EXPECT_EQ(RenameWithoutReplacing(from, folder / "folder"), EEXIST);
+    EXPECT_EQ(ReadBytes(taken), "old");
+    EXPECT_EQ(ReadBytes(from), "new");
+
+    EXPECT_EQ(RenameWithoutReplacing(from, folder / "free"), 0);
+    EXPECT_EQ(ReadBytes(folder / "free"), "new");
+    EXPECT_FALSE(std::filesystem::exists(from));
 }
 
 }  // namespace

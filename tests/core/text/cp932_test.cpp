@@ -1,7 +1,9 @@
 #include "text/cp932.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 
+#include <cerrno>
 #include <string>
 
 namespace nubera {
@@ -54,6 +56,91 @@ TEST(Cp932, ConvertsTextsThatGrowThreefold) {
     ASSERT_TRUE(bytes);
     EXPECT_EQ(*bytes, std::string(20000, '\xCE'));
     EXPECT_EQ(Cp932ToUtf8(*bytes), text);
+}
+
+// What the C library's iconv makes of the whole input; nothing where it
+// refuses any of it.
+class Iconv {
+  public:
+    Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        EXPECT_NE(cd_, reinterpret_cast<iconv_t>(-1)) << from << " to " << to;
+    }
+    ~Iconv() { iconv_close(cd_); }
+    Iconv(const Iconv&) = delete;
+    Iconv& operator=(const Iconv&) = delete;
+
+    std::optional<std::string> operator()(std::string_view input) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::string output(input.size() * 4 + 4, '\0');
+        char* in = const_cast<char*>(input.data());
+        std::size_t inLeft = input.size();
+        char* out = output.data();
+        std::size_t outLeft = output.size();
+        if (iconv(cd_, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+            return std::nullopt;
+        }
+        output.resize(output.size() - outLeft);
+        return output;
+    }
+
+  private:
+    iconv_t cd_;
+};
+
+std::string Utf8Of(char32_t code) {
+    std::string text;
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | (code >> 18));
+        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
+    return text;
+}
+
+// The tables the conversions use were made from iconv at build time; here
+// they are held to it on every one- and two-byte sequence.
+TEST(Cp932, DecodesEveryOneAndTwoByteSequenceAsIconvDoes) {
+    Iconv decode("UTF-8", "CP932");
+    int differences = 0;
+    for (int first = 0; first < 256; ++first) {
+        const std::string one(1, static_cast<char>(first));
+        differences += Cp932ToUtf8(one) != decode(one);
+        for (int second = 0; second < 256; ++second) {
+            const std::string two = one + static_cast<char>(second);
+            if (Cp932ToUtf8(two) != decode(two) && ++differences <= 10) {
+                ADD_FAILURE() << std::hex << first << " " << second;
+            }
+        }
+    }
+    EXPECT_EQ(differences, 0);
+}
+
+// ... and on every character, each written only where iconv writes bytes
+// that read back as it.
+TEST(Cp932, EncodesEveryCharacterAsIconvDoes) {
+    Iconv encode("CP932", "UTF-8");
+    Iconv decode("UTF-8", "CP932");
+    int differences = 0;
+    for (char32_t code = 0; code <= 0x10FFFF; ++code) {
+        if (code >= 0xD800 && code <= 0xDFFF) continue;
+        const std::string text = Utf8Of(code);
+        std::optional<std::string> expected = encode(text);
+        if (expected && decode(*expected) != text) expected.reset();
+        if (Utf8ToCp932(text) != expected && ++differences <= 10) {
+            ADD_FAILURE() << "U+" << std::hex << static_cast<unsigned>(code);
+        }
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "text/double_chars.h"
+
 namespace nubera::sheet {
 namespace {
 
@@ -32,11 +34,11 @@ std::string_view Trimmed(std::string_view value) {
 }
 
 bool AllDigits(std::string_view text) {
-    return !text.empty() && std::ranges::all_of(text, IsDigit);
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
 }
 
 bool AllHexDigits(std::string_view text, std::size_t count) {
-    return text.size() == count && std::ranges::all_of(text, IsHexDigit);
+    return text.size() == count && std::all_of(text.begin(), text.end(), IsHexDigit);
 }
 
 bool IsUnsigned(std::string_view text) {
@@ -78,7 +80,7 @@ bool IsFiniteNumber(std::string_view text) {
     if (!IsDecimalForm(text)) return false;
     if (text.starts_with('+')) text.remove_prefix(1);
     double number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    const auto [end, error] = DoubleFromChars(text.data(), text.data() + text.size(), number);
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(number);
 }
 
@@ -137,7 +139,7 @@ bool FitsRule(const AttributeRule& rule, std::string_view value) {
         case ValueKind::Number:
             return IsFiniteNumber(text);
         case ValueKind::Choice:
-            return std::ranges::find(rule.choices, text) != rule.choices.end();
+            return std::find(rule.choices.begin(), rule.choices.end(), text) != rule.choices.end();
         case ValueKind::ArgbColor:
             return AllHexDigits(text, 8);
         case ValueKind::RgbColor:

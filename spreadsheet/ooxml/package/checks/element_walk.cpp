@@ -16,8 +16,8 @@ void ElementCheck::LookAtText(pugi::xml_node text) {
 namespace {
 
 bool AllFaulted(std::initializer_list<ElementCheck*> checks) {
-    return std::ranges::all_of(checks,
-                               [](const ElementCheck* check) { return !check->Fault().empty(); });
+    return std::all_of(checks.begin(), checks.end(),
+                       [](const ElementCheck* check) { return !check->Fault().empty(); });
 }
 
 }  // namespace

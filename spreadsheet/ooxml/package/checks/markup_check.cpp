@@ -11,7 +11,7 @@ namespace {
 // Names are a few characters long: a plain loop finds their colon sooner
 // than a call to the library's search.
 std::size_t ColonAt(std::string_view name) {
-    const auto colon = std::ranges::find(name, ':');
+    const auto colon = std::find(name.begin(), name.end(), ':');
     return colon == name.end() ? std::string_view::npos
                                : static_cast<std::size_t>(colon - name.begin());
 }

@@ -16,6 +16,12 @@
 namespace nubera::sheet {
 namespace {
 
+std::vector<ZipEntry>::const_iterator FindEntry(const std::vector<ZipEntry>& parts,
+                                                std::string_view name) {
+    return std::find_if(parts.begin(), parts.end(),
+                        [name](const ZipEntry& entry) { return entry.name == name; });
+}
+
 std::string PartFault(std::string_view part, const std::string& fault) {
     return "パーツ「" + std::string(part) + "」のXMLが正しくありません: " + fault;
 }
@@ -107,14 +113,13 @@ std::string RelationshipKindFault(const std::deque<XmlPart>& xmlParts,
         if (!source) continue;
         Relationships relationships;
         try {
-            relationships =
-                Relationships(*source, std::ranges::find(parts, part.name, &ZipEntry::name)->bytes);
+            relationships = Relationships(*source, FindEntry(parts, part.name)->bytes);
         } catch (const SpreadsheetError& error) {
             return error.what();
         }
         for (const Relationship& item : relationships.Items()) {
             const std::string target = relationships.TargetPart(item);
-            if (item.external || std::ranges::find(parts, target, &ZipEntry::name) == parts.end()) {
+            if (item.external || FindEntry(parts, target) == parts.end()) {
                 continue;
             }
             const std::string type = types.TypeOf(target);
@@ -151,8 +156,7 @@ std::string ReferenceFault(const std::deque<XmlPart>& xmlParts) {
 }  // namespace
 
 std::string PackageFault(const std::vector<ZipEntry>& parts) {
-    const auto typesPart =
-        std::ranges::find(parts, std::string_view(kContentTypesPart), &ZipEntry::name);
+    const auto typesPart = FindEntry(parts, kContentTypesPart);
     if (typesPart == parts.end())
         return "パーツ「" + std::string(kContentTypesPart) + "」がありません";
     if (std::string fault = XmlWellFormedFault(typesPart->bytes); !fault.empty()) {

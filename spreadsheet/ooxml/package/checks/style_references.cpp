@@ -69,7 +69,8 @@ std::string FormatFault(std::string_view part, pugi::xml_node format, const Styl
     }
     const pugi::xml_attribute number = format.attribute("numFmtId");
     if (!number || number.as_ullong() < kFirstCustomNumberFormat ||
-        std::ranges::find(counts.numberFormats, number.as_ullong()) != counts.numberFormats.end()) {
+        std::find(counts.numberFormats.begin(), counts.numberFormats.end(), number.as_ullong()) !=
+            counts.numberFormats.end()) {
         return {};
     }
     return "パーツ「" + std::string(part) + "」の要素「xf」の属性「numFmtId」の値 " +

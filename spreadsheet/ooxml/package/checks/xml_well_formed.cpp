@@ -26,7 +26,8 @@ std::string CodeText(unsigned code) {
     char digits[16];
     const auto end = std::to_chars(digits, digits + sizeof digits, code, 16).ptr;
     std::string text(digits, end);
-    std::ranges::transform(text, text.begin(), [](char c) { return c >= 'a' ? c - 'a' + 'A' : c; });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' ? c - 'a' + 'A' : c; });
     return "U+" + std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
 }
 
@@ -102,12 +103,12 @@ struct QualifiedName {
 // Names are a few characters long: plain loops find their colons sooner
 // than calls to the library's search.
 QualifiedName SplitName(std::string_view name) {
-    const auto colon = std::ranges::find(name, ':');
+    const auto colon = std::find(name.begin(), name.end(), ':');
     if (colon == name.end()) return {{}, name, !name.empty()};
     const std::string_view prefix(name.begin(), colon);
     const std::string_view local(colon + 1, name.end());
     return {prefix, local,
-            !prefix.empty() && !local.empty() && std::ranges::find(local, ':') == local.end()};
+            !prefix.empty() && !local.empty() && local.find(':') == std::string_view::npos};
 }
 
 std::string NameFault(std::string_view name, const QualifiedName& parts, bool bound,
@@ -231,7 +232,8 @@ std::string WellFormedNames::ElementFault(const ElementView& element) {
         const AttributeView& attribute = element.attributes[i];
         const std::string_view name = attribute.name;
         const auto earlier = element.attributes.first(i);
-        if (std::ranges::find(earlier, name, &AttributeView::name) != earlier.end()) {
+        if (std::any_of(earlier.begin(), earlier.end(),
+                        [name](const AttributeView& other) { return other.name == name; })) {
             return "要素「" + std::string(element.name) + "」に属性「" + std::string(name) +
                    "」が2つあります";
         }
@@ -251,8 +253,7 @@ std::string WellFormedNames::ElementFault(const ElementView& element) {
     for (const AttributeView& attribute : element.attributes) {
         if (std::string fault = NameFaultOf(attribute.name, true); !fault.empty()) return fault;
         // One look at each character: nearly every value has neither.
-        if (std::ranges::none_of(attribute.value, [](char c) { return c == '<' || c == '&'; }))
-            continue;
+        if (attribute.value.find_first_of("<&") == std::string_view::npos) continue;
         if (attribute.value.find('<') != std::string_view::npos) {
             return "属性「" + std::string(attribute.name) + "」の値に「<」があります";
         }
