@@ -2,46 +2,31 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "boring/boring_reader.h"
-#include "boring/proposal_rows.h"
+#include "cli/boring_project.h"
 #include "cli/proposal_json.h"
+#include "cli/proposal_table.h"
 #include "cli/results_json.h"
 #include "projectfile/project_file.h"
-#include "text/number_text.h"
 #include "text/path_text.h"
-#include "text/round_half.h"
 
 namespace nubera::cli {
 namespace {
 
-// The widths the soil screen accepts.
-constexpr double kMaxWidth = 100;
+// A line of cells, tab-separated.
+void PrintLine(const std::vector<std::string>& cells, std::ostream& out) {
+    for (std::size_t i = 0; i < cells.size(); ++i) out << (i ? "\t" : "") << cells[i];
+    out << '\n';
+}
 
 void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
                    const std::filesystem::path& file, std::ostream& out) {
-    out << "ボーリング\t" << log.name << '\t' << Utf8FromPath(file.filename()) << " (DTD "
-        << log.dtdVersion << ")\n";
-    out << "孔口標高\t" << (log.groundLevel ? FormatFixed2(*log.groundLevel) + " m" : "-")
-        << "\t総掘進長\t" << FormatFixed2(log.totalLength) << " m\n";
-    out << "α\t" << FormatNumber(proposal.alpha) << "\t深度H\t" << FormatFixed2(proposal.cutDepth)
-        << " m" << (proposal.merged ? "\t同じ土質の層をまとめた" : "") << '\n';
-    out << "層\t土質名\t深度(m)\t層厚(m)\tN値\tN平均\tEs(kN/m2)\n";
-    for (std::size_t i = 0; i < proposal.layers.size(); ++i) {
-        const DerivedLayer& layer = proposal.layers[i];
-        const auto modulus = DerivedModulus(proposal.alpha, layer);
-        out << i + 1 << '\t' << layer.name << '\t' << FormatFixed2(layer.top) << "～"
-            << FormatFixed2(layer.bottom) << '\t' << FormatFixed2(layer.Thickness()) << '\t'
-            << (layer.nValues.empty() ? "-" : NValuesText(layer.nValues)) << '\t'
-            << (layer.meanN ? MeanNText(*layer.meanN) : "-") << '\t'
-            << (modulus ? FormatNumber(*modulus) : "試験なし: Es を入力してください") << '\n';
-    }
-}
-
-std::optional<std::string> WidthRefusal(const char* name, double width) {
-    if (width > 0 && width <= kMaxWidth) return std::nullopt;
-    return std::string(name) + "は 0 より大きく " + FormatNumber(kMaxWidth) +
-           " 以下で指定してください。";
+    const ProposalTable table = MakeProposalTable(log, proposal, file);
+    for (const auto& line : table.lines) PrintLine(line, out);
+    PrintLine(table.headers, out);
+    for (const auto& row : table.rows) PrintLine(row, out);
 }
 
 // The project of the log's layers, written as a new file. Nothing is written
@@ -49,28 +34,15 @@ std::optional<std::string> WidthRefusal(const char* name, double width) {
 bool WriteProject(const BoringOptions& options, const BoringLog& log, const LayerProposal& proposal,
                   std::string* error) {
     const std::filesystem::path& path = *options.projectOut;
-    if (auto refusal = ProposalUnfit(proposal)) {
-        *error = *refusal;
-        return false;
-    }
-    for (const auto& refusal : {WidthRefusal("開削幅", options.excavationWidth),
-                                WidthRefusal("堤体幅", options.leveeWidth)}) {
-        if (refusal) {
-            *error = *refusal;
-            return false;
-        }
-    }
+    const auto project = ProjectOfProposal(log, proposal, options.file, options.excavationWidth,
+                                           options.leveeWidth, error);
+    if (!project) return false;
     std::error_code ignored;
     if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
         *error = "「" + Utf8FromPath(path) + "」は既にあります。別の名前を指定してください。";
         return false;
     }
-    ProjectData project;
-    project.excavationWidth = RoundHalf(options.excavationWidth);
-    project.leveeWidth = RoundHalf(options.leveeWidth);
-    project.soilLayers = BuildSoilLayerTable(SoilRowsOf(proposal));
-    project.soilDerivation = DerivationOf(proposal, log, options.file);
-    return SaveProject(project, path, error);
+    return SaveProject(*project, path, error);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 # machine, as root or through sudo:
 #   bash scripts/install-deps.sh            everything: build, tests, fuzzing, package checks
 #   bash scripts/install-deps.sh --package  only what building the Debian package needs
+#   bash scripts/install-deps.sh --web      only what the browser edition and its tests need
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -26,10 +27,21 @@ development=(
   lintian man-db bash-completion desktop-file-utils appstream
 )
 
+# The browser edition (scripts/web.sh): emscripten, the header-only
+# libraries, the -dev packages whose source packages it compiles (and
+# dpkg-dev to unpack them), esbuild for the page and Chromium for its tests.
+# npm only where node came without it.
+web=(
+  emscripten esbuild chromium cmake ninja-build zip dpkg-dev
+  libfmt-dev libfast-float-dev nlohmann-json3-dev libpugixml-dev libzip-dev zlib1g-dev libmd-dev
+)
+command -v npm >/dev/null || web+=(npm)
+
 case ${1:-} in
   --package) wanted=("${package[@]}") ;;
+  --web) wanted=("${web[@]}") ;;
   "") wanted=("${package[@]}" "${development[@]}") ;;
-  *) echo "usage: bash scripts/install-deps.sh [--package]" >&2; exit 2 ;;
+  *) echo "usage: bash scripts/install-deps.sh [--package|--web]" >&2; exit 2 ;;
 esac
 
 missing=()

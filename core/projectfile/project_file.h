@@ -60,6 +60,11 @@ std::optional<LoadedProject> LoadProject(const std::filesystem::path& path, std:
 // loaded project. poissonRatio is left for the check before a run or save.
 void ApplyLoadedProject(const LoadedProject& loaded, ProjectData& project);
 
+// The bytes of the project's file: code page 932 with CR LF lines. Returns
+// nothing and sets *reason when a text of the project cannot be written (a
+// description refused, a character the code page lacks).
+std::optional<std::string> ProjectFileContent(const ProjectData& project, std::string* reason);
+
 // Writes the project in code page 932 with CR LF lines, through a temporary
 // file in the same folder renamed over the target only when complete, so a
 // failed save leaves any previous file intact. Returns false and sets *error

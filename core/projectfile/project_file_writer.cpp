@@ -110,31 +110,28 @@ ProjectTextComposer ComposeProjectText(const ProjectData& project) {
     return composer;
 }
 
-bool WriteProjectFile(const ProjectData& project, const std::filesystem::path& path,
-                      std::string& reason) {
+}  // namespace
+
+std::optional<std::string> ProjectFileContent(const ProjectData& project, std::string* reason) {
     if (auto problem = DescriptionProblem(project.description)) {
-        reason = std::move(*problem);
-        return false;
+        *reason = std::move(*problem);
+        return std::nullopt;
     }
     const ProjectTextComposer composer = ComposeProjectText(project);
     if (const auto& text = composer.UnwritableText()) {
-        reason = "値「" + *text + "」はプロジェクトファイルに書けない文字を含んでいます";
-        return false;
+        *reason = "値「" + *text + "」はプロジェクトファイルに書けない文字を含んでいます";
+        return std::nullopt;
     }
-    const auto bytes = Utf8ToCp932(composer.Text());
-    if (!bytes) {
-        reason = "プロジェクトファイルに書けない文字があります";
-        return false;
-    }
-    return WriteFileAtomically(path, *bytes, &reason);
+    auto bytes = Utf8ToCp932(composer.Text());
+    if (!bytes) *reason = "プロジェクトファイルに書けない文字があります";
+    return bytes;
 }
-
-}  // namespace
 
 bool SaveProject(const ProjectData& project, const std::filesystem::path& path,
                  std::string* error) {
     std::string reason;
-    if (WriteProjectFile(project, path, reason)) return true;
+    const auto bytes = ProjectFileContent(project, &reason);
+    if (bytes && WriteFileAtomically(path, *bytes, &reason)) return true;
     if (error) *error = "「" + path.string() + "」を保存できませんでした: " + reason;
     return false;
 }
