@@ -18,8 +18,9 @@ case $mode in
 esac
 
 bash scripts/install-deps.sh --web
-# Debian's emscripten with Debian's Python, whatever python3 comes first on PATH.
-export EMSDK_PYTHON=/usr/bin/python3
+# Debian's emscripten with Debian's Python and Node.js modules (acorn),
+# whichever python3 and node come first on PATH.
+export EMSDK_PYTHON=/usr/bin/python3 NODE_PATH=/usr/share/nodejs
 out=$PWD/build-web
 mkdir -p "$out"
 
@@ -56,12 +57,12 @@ fetch_sources() {
 }
 
 build_module() {
-  if [[ ! -f $out/module/build.ninja ]]; then
-    emcmake cmake -S . -B "$out/module" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  if [[ ! -f $out/cmake/build.ninja ]]; then
+    emcmake cmake -S . -B "$out/cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_CROSSCOMPILING_EMULATOR="$(command -v node)" \
       -DNUBERA_WEB_SOURCES="$out/sources" >/dev/null
   fi
-  cmake --build "$out/module" --target nubera_module
+  cmake --build "$out/cmake" --target nubera_module
 }
 
 # The page and its worker in TypeScript, checked by tsc and bundled by
@@ -79,7 +80,7 @@ build_page() {
     --log-level=warning --outfile="$page/worker.js"
   {
     echo "self.nuberaWorker = function () {"
-    cat "$out/module/bin/nubera-module.js" "$page/worker.js"
+    cat "$out/cmake/bin/nubera-module.js" "$page/worker.js"
     echo "};"
   } >"$dist/nubera-worker.js"
   esbuild web/page/main.ts --bundle --format=iife --target=es2020 --minify \

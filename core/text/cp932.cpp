@@ -29,19 +29,6 @@ std::optional<Decoded> DecodeAt(std::string_view bytes, std::size_t at) {
     return Decoded{character, 2};
 }
 
-void AppendUtf8(char16_t character, std::string& text) {
-    if (character < 0x80) {
-        text += static_cast<char>(character);
-    } else if (character < 0x800) {
-        text += static_cast<char>(0xC0 | (character >> 6));
-        text += static_cast<char>(0x80 | (character & 0x3F));
-    } else {
-        text += static_cast<char>(0xE0 | (character >> 12));
-        text += static_cast<char>(0x80 | ((character >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (character & 0x3F));
-    }
-}
-
 // The code point of the well-formed UTF-8 sequence of `length` bytes.
 char32_t CodePoint(std::string_view sequence) {
     const auto lead = static_cast<unsigned char>(sequence[0]);

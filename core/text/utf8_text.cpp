@@ -69,6 +69,19 @@ bool IsValidUtf8(std::string_view text) {
     return true;
 }
 
+void AppendUtf8(char32_t code, std::string& text) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+        return;
+    }
+    const int length = code < 0x800 ? 2 : code < 0x10000 ? 3 : 4;
+    constexpr unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
+    text += static_cast<char>(kLead[length] | (code >> (6 * (length - 1))));
+    for (int k = length - 2; k >= 0; --k) {
+        text += static_cast<char>(0x80 | ((code >> (6 * k)) & 0x3F));
+    }
+}
+
 std::string WithReplacementCharacters(std::string_view text) {
     std::string replaced;
     for (std::size_t i = 0; i < text.size();) {

@@ -13,6 +13,9 @@ std::size_t Utf8SequenceAt(std::string_view text, std::size_t at);
 
 bool IsValidUtf8(std::string_view text);
 
+// Appends the UTF-8 sequence of a code point (up to U+10FFFF).
+void AppendUtf8(char32_t code, std::string& text);
+
 // `text` with every byte that starts no well-formed sequence replaced by
 // U+FFFD, the replacement character.
 std::string WithReplacementCharacters(std::string_view text);

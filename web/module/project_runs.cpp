@@ -13,9 +13,9 @@
 namespace nubera::web {
 namespace {
 
-// The report template the build put into the module's files.
-const std::filesystem::path kTemplatePath =
-    std::filesystem::path("/nubera") / PathFromUtf8(report::kTemplateFileName);
+// The report template the build put into the module's files (under an
+// ASCII name: emscripten's packer takes no other).
+const std::filesystem::path kTemplatePath = "/nubera/template.xltx";
 
 // Read and checked once: every workbook after the first starts from it.
 const report::ResultTemplate* LoadedTemplate(std::string* error) {

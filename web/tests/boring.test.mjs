@@ -3,37 +3,22 @@
 // byte (--write-project); refusals with the same messages.
 import assert from "node:assert/strict";
 import { spawnSync } from "node:child_process";
-import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from "node:fs";
-import { tmpdir } from "node:os";
+import { readFileSync, writeFileSync } from "node:fs";
 import { join } from "node:path";
-import { after, before, test } from "node:test";
-import { nativeBuild, root, startPage } from "./browser.mjs";
+import { test } from "node:test";
+import { nativeCli, root, sharedPage } from "./browser.mjs";
 
-const cli = join(nativeBuild, "bin", "nubera-cli");
 const sample = (name) => readFileSync(join(root, "tests", "core", "boring", "samples", name));
-
-let session;
-let page;
-let folder;
-before(async () => {
-  assert.ok(existsSync(cli), `the native build's ${cli} is needed to compare with`);
-  folder = mkdtempSync(join(tmpdir(), "nubera-boring-"));
-  session = await startPage();
-  page = await session.open();
-});
-after(async () => {
-  await session.close();
-  rmSync(folder, { recursive: true, force: true });
-});
+const shared = sharedPage({ native: true });
 
 // The command line on a copy of the sample in the folder, run from there.
 function native(name, ...options) {
-  writeFileSync(join(folder, name), sample(name));
-  return spawnSync(cli, ["boring", name, ...options], { cwd: folder, encoding: "utf8" });
+  writeFileSync(join(shared.folder, name), sample(name));
+  return spawnSync(nativeCli, ["boring", name, ...options], { cwd: shared.folder, encoding: "utf8" });
 }
 
 function inPage(name, options) {
-  return page.evaluate(
+  return shared.page.evaluate(
     async ({ bytes, name, options }) => {
       try {
         const result = await window.nubera.boring(new Uint8Array(bytes), name, options);
@@ -79,5 +64,5 @@ test("the project of the layers is the file the command line writes", async () =
   assert.equal(written.status, 0, written.stderr);
   const ours = await inPage("LEVEE_NO3_BED0300.XML", { depth: 2.85, ...widths });
   assert.equal(ours.project.name, "LEVEE_NO3_BED0300.nbr");
-  assert.deepEqual(ours.project.bytes, Array.from(readFileSync(join(folder, "b.nbr"))));
+  assert.deepEqual(ours.project.bytes, Array.from(readFileSync(join(shared.folder, "b.nbr"))));
 });

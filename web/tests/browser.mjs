@@ -2,7 +2,9 @@
 // playwright-core (no browser is downloaded), the built page served on
 // 127.0.0.1, the examples and the native build to compare with.
 import { chromium } from "playwright-core";
-import { mkdtempSync, readFileSync, rmSync } from "node:fs";
+import assert from "node:assert/strict";
+import { existsSync, mkdtempSync, readFileSync, rmSync } from "node:fs";
+import { after, before } from "node:test";
 import { tmpdir } from "node:os";
 import { dirname, join } from "node:path";
 import { fileURLToPath } from "node:url";
@@ -11,6 +13,7 @@ import { serve } from "./serve.mjs";
 export const root = join(dirname(fileURLToPath(import.meta.url)), "..", "..");
 export const dist = join(root, "build-web", "dist");
 export const nativeBuild = process.env.NUBERA_NATIVE_BUILD ?? join(root, "build");
+export const nativeCli = join(nativeBuild, "bin", "nubera-cli");
 export const examples = [
   "one-block.nbr",
   "manual-points.nbr",
@@ -87,4 +90,23 @@ export function callInPage(page, method, bytes, ...rest) {
     },
     { method, bytes: Array.from(bytes), rest },
   );
+}
+
+// What the tests of a file share, set up before them and taken down after:
+// the served page (`session`), one page of it opened (`page`) and a fresh
+// folder (`folder`). With `native`, the native build's nubera-cli must be
+// there to compare with.
+export function sharedPage({ native = false } = {}) {
+  const shared = {};
+  before(async () => {
+    if (native) assert.ok(existsSync(nativeCli), `the native build's ${nativeCli} is needed to compare with`);
+    shared.folder = mkdtempSync(join(tmpdir(), "nubera-web-test-"));
+    shared.session = await startPage();
+    shared.page = await shared.session.open();
+  });
+  after(async () => {
+    await shared.session.close();
+    rmSync(shared.folder, { recursive: true, force: true });
+  });
+  return shared;
 }

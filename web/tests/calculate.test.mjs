@@ -4,8 +4,8 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
-import { after, before, test } from "node:test";
-import { callInPage, example, examples, root, startPage } from "./browser.mjs";
+import { test } from "node:test";
+import { callInPage, example, examples, root, sharedPage } from "./browser.mjs";
 
 const TOLERANCE = 1e-12;
 
@@ -26,22 +26,16 @@ function differences(expected, actual, path = "", found = []) {
   return found;
 }
 
-let session;
-let page;
-before(async () => {
-  session = await startPage();
-  page = await session.open();
-});
-after(() => session.close());
+const shared = sharedPage();
 
 for (const name of examples) {
   test(`${name} gives the golden results`, async () => {
     const golden = JSON.parse(
       readFileSync(join(root, "tests", "cli", "golden", name.replace(".nbr", ".json")), "utf8"));
-    const { value, refusal } = await callInPage(page, "calculate", example(name), name);
+    const { value, refusal } = await callInPage(shared.page, "calculate", example(name), name);
     assert.equal(refusal, undefined);
     assert.deepEqual(differences(golden, value), []);
   });
 }
 
-test("the page raised no error", () => assert.deepEqual(page.errors, []));
+test("the page raised no error", () => assert.deepEqual(shared.page.errors, []));

@@ -1,19 +1,13 @@
 // The project file's code page through the page's API: the examples read
 // and written back byte for byte, and what the code page lacks refused.
 import assert from "node:assert/strict";
-import { after, before, test } from "node:test";
-import { example, examples, startPage } from "./browser.mjs";
+import { test } from "node:test";
+import { example, examples, sharedPage } from "./browser.mjs";
 
-let session;
-let page;
-before(async () => {
-  session = await startPage();
-  page = await session.open();
-});
-after(() => session.close());
+const shared = sharedPage();
 
 const roundTrip = (bytes) =>
-  page.evaluate(async (bytes) => {
+  shared.page.evaluate(async (bytes) => {
     const text = await window.nubera.decodeCp932(new Uint8Array(bytes));
     return { text, bytes: Array.from(await window.nubera.encodeCp932(text)) };
   }, Array.from(bytes));
@@ -32,7 +26,7 @@ test("the code page's own characters", async () => {
 });
 
 test("bytes outside the code page and characters it lacks are refused", async () => {
-  const refusals = await page.evaluate(async () => {
+  const refusals = await shared.page.evaluate(async () => {
     const refusal = (promise) => promise.then(() => "", (error) => error.message);
     return [
       await refusal(window.nubera.decodeCp932(new Uint8Array([0x31, 0x80]))),

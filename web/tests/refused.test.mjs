@@ -3,8 +3,8 @@
 import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { join } from "node:path";
-import { after, before, test } from "node:test";
-import { callInPage, example, root, startPage } from "./browser.mjs";
+import { test } from "node:test";
+import { callInPage, example, root, sharedPage } from "./browser.mjs";
 
 // The list writes bytes one character each (U+0000..U+00FF).
 const bytesOf = (text) => Buffer.from(text, "latin1");
@@ -20,13 +20,7 @@ function caseBytes(refusal) {
 
 const refusals = JSON.parse(readFileSync(join(root, "tests", "cli", "golden", "refused.json"), "utf8"));
 
-let session;
-let page;
-before(async () => {
-  session = await startPage();
-  page = await session.open();
-});
-after(() => session.close());
+const shared = sharedPage();
 
 test("the list holds the sixteen cases", () => assert.equal(refusals.length, 16));
 
@@ -34,7 +28,7 @@ for (const refusal of refusals) {
   test(`${refusal.name} is refused with the program's message`, async () => {
     const bytes = caseBytes(refusal);
     for (const method of ["calculate", "workbook"]) {
-      const answer = await callInPage(page, method, bytes, refusal.name);
+      const answer = await callInPage(shared.page, method, bytes, refusal.name);
       assert.deepEqual(answer, { refusal: refusal.message }, method);
     }
   });

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "text/utf8_text.h"
+
 namespace nubera::sheet {
 namespace {
 
@@ -19,19 +21,6 @@ bool IsEscapeAt(std::string_view text, std::size_t at) {
         if (!IsHex(text[i])) return false;
     }
     return true;
-}
-
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 }  // namespace
@@ -65,7 +54,7 @@ std::string UnescapeCellText(std::string_view stored) {
         }
         unsigned code = 0;
         std::from_chars(stored.data() + i + 2, stored.data() + i + 6, code, 16);
-        AppendUtf8(text, code);
+        AppendUtf8(code, text);
         i += 7;
     }
     return text;

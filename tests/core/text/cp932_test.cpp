@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <string>
 
+#include "text/utf8_text.h"
+
 namespace nubera {
 namespace {
 
@@ -87,26 +89,6 @@ class Iconv {
     iconv_t cd_;
 };
 
-std::string Utf8Of(char32_t code) {
-    std::string text;
-    if (code < 0x80) {
-        text += static_cast<char>(code);
-    } else if (code < 0x800) {
-        text += static_cast<char>(0xC0 | (code >> 6));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        text += static_cast<char>(0xE0 | (code >> 12));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        text += static_cast<char>(0xF0 | (code >> 18));
-        text += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        text += static_cast<char>(0x80 | (code & 0x3F));
-    }
-    return text;
-}
-
 // The tables the conversions use were made from iconv at build time; here
 // they are held to it on every one- and two-byte sequence.
 TEST(Cp932, DecodesEveryOneAndTwoByteSequenceAsIconvDoes) {
@@ -133,7 +115,8 @@ TEST(Cp932, EncodesEveryCharacterAsIconvDoes) {
     int differences = 0;
     for (char32_t code = 0; code <= 0x10FFFF; ++code) {
         if (code >= 0xD800 && code <= 0xDFFF) continue;
-        const std::string text = Utf8Of(code);
+        std::string text;
+        AppendUtf8(code, text);
         std::optional<std::string> expected = encode(text);
         if (expected && decode(*expected) != text) expected.reset();
         if (Utf8ToCp932(text) != expected && ++differences <= 10) {

@@ -103,12 +103,14 @@ struct QualifiedName {
 // Names are a few characters long: plain loops find their colons sooner
 // than calls to the library's search.
 QualifiedName SplitName(std::string_view name) {
-    const auto colon = std::find(name.begin(), name.end(), ':');
-    if (colon == name.end()) return {{}, name, !name.empty()};
-    const std::string_view prefix(name.begin(), colon);
-    const std::string_view local(colon + 1, name.end());
+    const auto colon =
+        static_cast<std::size_t>(std::find(name.begin(), name.end(), ':') - name.begin());
+    if (colon == name.size()) return {{}, name, !name.empty()};
+    const std::string_view prefix = name.substr(0, colon);
+    const std::string_view local = name.substr(colon + 1);
     return {prefix, local,
-            !prefix.empty() && !local.empty() && local.find(':') == std::string_view::npos};
+            !prefix.empty() && !local.empty() &&
+                std::find(local.begin(), local.end(), ':') == local.end()};
 }
 
 std::string NameFault(std::string_view name, const QualifiedName& parts, bool bound,
