@@ -65,6 +65,8 @@ export class App {
         this.message.textContent = (error as Error).message;
       }
     });
-    this.content.replaceChildren(projectView(JSON.parse(view) as ResultView, name), run);
+    const shown = projectView(JSON.parse(view) as ResultView, name);
+    shown.querySelector("h2")!.after(run);
+    this.content.replaceChildren(shown);
   }
 }
