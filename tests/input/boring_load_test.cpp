@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTimer>
 #include <memory>
@@ -170,6 +171,24 @@ TEST(BoringLoad, AnUnreadableLogOrACancelledReviewLeavesTheGridAndClearingForget
     ASSERT_EQ(screen.result(), QDialog::Accepted);
     EXPECT_EQ(screen.Conditions().layers->RowCount(), 1u);
     EXPECT_FALSE(screen.Conditions().derivation);
+}
+
+// The reader's warnings are shown above the layers, and a layer whose tests
+// are all N = 0 asks for its Es like one without a test.
+TEST(BoringLoad, TheReviewShowsTheReadersWarningsAndLeavesEsOfNZeroForTyping) {
+    test::ScriptedMessageBox messages;
+    BoringLog log;
+    log.dtdVersion = "5.00";
+    log.totalLength = 4;
+    log.divisions = {{2, "粘土", 1}, {4, "砂", 2}};
+    log.tests = {{1, 0, 30, 3}, {3, 10, 30, 4}};
+    log.warnings = {"一つ目。", "二つ目。"};
+    BoringReviewDialog review(log, QStringLiteral("B.XML"), messages);
+    EXPECT_EQ(Child<QLabel>(review, QStringLiteral("LBL_警告"))->text(),
+              QStringLiteral("警告: 一つ目。\n警告: 二つ目。"));
+    auto* table = Child<QTableWidget>(review, QStringLiteral("VSF_Boring"));
+    EXPECT_EQ(table->item(0, kModulusColumn)->text(), QString());
+    EXPECT_EQ(table->item(1, kModulusColumn)->text(), QStringLiteral("28000"));
 }
 
 }  // namespace
