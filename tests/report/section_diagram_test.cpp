@@ -58,11 +58,11 @@ TEST(SectionDiagram, SingleBlockTenByTwoScalesByForty) {
     ExpectLine(d.outline[2], 230, 220, 470, 220);  // crest
     ExpectLine(d.outline[3], 470, 220, 550, 300);  // right slope
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(d.outline[i].dashStyle, 0);
+        EXPECT_EQ(d.outline[i].dashStyle, sheet::DashStyle::SheetDefault);
         EXPECT_FALSE(d.outline[i].schemeColor);
     }
     ExpectLine(d.outline[4], 350, 215, 350, 305);  // centre line: x = 5 m
-    EXPECT_EQ(d.outline[4].dashStyle, 8);
+    EXPECT_EQ(d.outline[4].dashStyle, sheet::DashStyle::LongDashDot);
     EXPECT_TRUE(d.markers.empty());
 }
 
@@ -101,8 +101,8 @@ TEST(SectionDiagram, EveryPlacedPointGetsARedTickAndItsLabel) {
         const report::PointMarker& m = d.markers[k];
         const double x = (5 + (-5 + static_cast<double>(k))) * 40 + 150;
         ExpectLine(m.tick, x, 300, x, 310);
-        EXPECT_EQ(m.tick.dashStyle, 1);
-        EXPECT_EQ(m.tick.schemeColor, 10);
+        EXPECT_EQ(m.tick.dashStyle, sheet::DashStyle::Solid);
+        EXPECT_EQ(m.tick.schemeColor, sheet::PaletteColor::Red);
         EXPECT_EQ(m.label, names[k]);
         EXPECT_EQ(m.caption, CircledNumber(static_cast<int>(k) + 1));
         EXPECT_DOUBLE_EQ(m.left, x);

@@ -88,7 +88,7 @@ TEST_F(SummaryDiagramTest, TheRedTicksStandOnTheGroundLine) {
     }
     int ticks = 0;
     for (const sheet::LineShape& line : book->Sheet("即時沈下量のまとめ").Lines()) {
-        if (line.schemeColor != 10) continue;
+        if (line.schemeColor != sheet::PaletteColor::Red) continue;
         ++ticks;
         const auto [x, y] = OnPaper(line.x1, (line.y1 + line.y2) / 2);
         const QColor pixel = image.pixelColor(static_cast<int>(x * kPixelsPerPoint),

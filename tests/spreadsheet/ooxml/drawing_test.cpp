@@ -50,7 +50,7 @@ class DrawingTest : public ::testing::Test {
 };
 
 TEST_F(DrawingTest, TheFirstLineGivesTheSheetADrawingPart) {
-    book_->Sheet("Plain").AddLine({150, 300, 550, 300, 0, {}});
+    book_->Sheet("Plain").AddLine({150, 300, 550, 300, DashStyle::SheetDefault, {}});
     const auto path = Save();
     const auto parts = PartNames(path);
     EXPECT_NE(std::ranges::find(parts, "xl/drawings/drawing1.xml"), parts.end());
@@ -71,7 +71,7 @@ TEST_F(DrawingTest, TheFirstLineGivesTheSheetADrawingPart) {
 
 // Drawn from (200, 310) to (150, 300): up and to the left, so both flips.
 TEST_F(DrawingTest, ALineIsAnAbsolutelyAnchoredConnector) {
-    book_->Sheet("Plain").AddLine({200, 310, 150, 300, 8, 10});
+    book_->Sheet("Plain").AddLine({200, 310, 150, 300, DashStyle::LongDashDot, PaletteColor::Red});
     const std::string xml = PartText(Save(), "xl/drawings/drawing1.xml");
     EXPECT_NE(
         xml.find(
@@ -88,11 +88,11 @@ TEST_F(DrawingTest, ALineIsAnAbsolutelyAnchoredConnector) {
 TEST_F(DrawingTest, LinesReadBackAsTheyWereDrawn) {
     Worksheet& sheet = book_->Sheet("Labelled");
     const LineShape lines[] = {
-        {150, 300, 550, 300, 0, {}},  // the default style
-        {160, 300, 190, 220, 0, {}},  // up and to the right
-        {300, 215, 300, 305, 8, {}},  // long dash-dot
-        {400, 300, 400, 310, 1, 10},  // solid red
-        {90.5, 10, 20.25, 40, 4, 12},
+        {150, 300, 550, 300, DashStyle::SheetDefault, {}},
+        {160, 300, 190, 220, DashStyle::SheetDefault, {}},  // up and to the right
+        {300, 215, 300, 305, DashStyle::LongDashDot, {}},
+        {400, 300, 400, 310, DashStyle::Solid, PaletteColor::Red},
+        {90.5, 10, 20.25, 40, DashStyle::Dash, PaletteColor::Blue},
     };
     for (const LineShape& line : lines) sheet.AddLine(line);
     const std::vector<LineShape> read = sheet.Lines();  // the text box is no line
@@ -112,10 +112,12 @@ TEST_F(DrawingTest, LinesReadBackAsTheyWereDrawn) {
 
 TEST_F(DrawingTest, LinesThatCannotBeDrawnAreRefusedAndNothingIsAdded) {
     Worksheet& sheet = book_->Sheet("Labelled");
-    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, 3, {}}), SpreadsheetError);  // no such dash
-    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, 1, 64}), SpreadsheetError);  // beyond the palette
-    EXPECT_THROW(sheet.AddLine({0, 0, std::nan(""), 10, 1, {}}), SpreadsheetError);
-    EXPECT_THROW(sheet.AddLine({-1, 0, 10, 10, 1, {}}), SpreadsheetError);
+    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, static_cast<DashStyle>(3), {}}),
+                 SpreadsheetError);  // no such dash
+    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, DashStyle::Solid, static_cast<PaletteColor>(64)}),
+                 SpreadsheetError);  // beyond the palette
+    EXPECT_THROW(sheet.AddLine({0, 0, std::nan(""), 10, DashStyle::Solid, {}}), SpreadsheetError);
+    EXPECT_THROW(sheet.AddLine({-1, 0, 10, 10, DashStyle::Solid, {}}), SpreadsheetError);
     EXPECT_TRUE(sheet.Lines().empty());
 }
 
@@ -210,7 +212,7 @@ TEST_F(DrawingTest, AddedTextBoxesReadBackAndPrintAsGiven) {
 TEST_F(DrawingTest, ATextBoxAddedAfterALookupIsFoundAndItsNameTaken) {
     Worksheet& sheet = book_->Sheet("Labelled");
     EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "old");
-    sheet.AddLine({10, 10, 50, 10, 0, {}});
+    sheet.AddLine({10, 10, 50, 10, DashStyle::SheetDefault, {}});
     TextBox box{"PLT_Point1", "① 1.00",          100, 200,   40,
                 11,           "ＭＳ Ｐゴシック", 8,   false, TextAlignment::Center};
     sheet.AddTextBox(box);

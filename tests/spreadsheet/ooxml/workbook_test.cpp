@@ -220,7 +220,7 @@ TEST(Workbook, AnIndependentReaderSeesTheChanges) {
     calc.AddPageBreakBefore(10);
     Worksheet& summary = book->Sheet("Summary");
     summary.DeleteColumns(2, 3);
-    summary.AddLine({10, 10, 100, 10, 8, 10});
+    summary.AddLine({10, 10, 100, 10, DashStyle::LongDashDot, PaletteColor::Red});
     book->DeleteSheetAt(0);
     const auto path = folder / "saved.xlsx";
     book->SaveAs(path);
