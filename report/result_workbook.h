@@ -10,8 +10,8 @@
 #include "files/pending_file.h"
 #include "model/calc_results.h"
 #include "model/project_data.h"
-#include "report/report_context.h"
 #include "report/result_template.h"
+#include "report/text/report_context.h"
 
 namespace nubera::report {
 

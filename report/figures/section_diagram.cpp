@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/report_text.h"
+#include "report/text/report_text.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::report {

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "report/report_text.h"
+#include "report/text/report_text.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "tests/report/mock_worksheet.h"
 
