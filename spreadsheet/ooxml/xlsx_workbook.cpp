@@ -4,9 +4,10 @@
 #include <array>
 
 #include "spreadsheet/ooxml/formulas/formula_references.h"
-#include "spreadsheet/ooxml/formulas/workbook_calculation.h"
+#include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/document_properties.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
+#include "spreadsheet/ooxml/workbook_calculation.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
@@ -78,7 +79,7 @@ std::unique_ptr<Workbook> Workbook::Open(const std::filesystem::path& path) {
 
 std::shared_ptr<const WorkbookImage> Workbook::ReadImage(const std::filesystem::path& path) {
     Package package = Package::Read(path);
-    if (std::string fault = package.Fault(); !fault.empty()) {
+    if (std::string fault = PackageFault(package.Entries()); !fault.empty()) {
         throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + fault);
     }
     return std::make_shared<const WorkbookImage>(std::move(package));
@@ -360,7 +361,7 @@ std::string XlsxWorkbook::SavedBytes() {
 }
 
 void XlsxWorkbook::CheckParts() const {
-    if (std::string fault = package_.Fault(); !fault.empty()) {
+    if (std::string fault = PackageFault(package_.Entries()); !fault.empty()) {
         throw SpreadsheetError("作成したブックを他のプログラムで開けません: " + fault);
     }
 }
