@@ -4,6 +4,7 @@
 #include <array>
 
 #include "spreadsheet/ooxml/formulas/formula_references.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/document_properties.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
@@ -73,11 +74,11 @@ std::string MentionOf(std::string_view name) {
 
 }  // namespace
 
-std::unique_ptr<Workbook> Workbook::Open(const std::filesystem::path& path) {
+std::unique_ptr<Workbook> OpenWorkbook(const std::filesystem::path& path) {
     return std::make_unique<XlsxWorkbook>(path);
 }
 
-std::shared_ptr<const WorkbookImage> Workbook::ReadImage(const std::filesystem::path& path) {
+std::shared_ptr<const WorkbookImage> ReadWorkbookImage(const std::filesystem::path& path) {
     Package package = Package::Read(path);
     if (std::string fault = PackageFault(package.Entries()); !fault.empty()) {
         throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + fault);
@@ -85,7 +86,7 @@ std::shared_ptr<const WorkbookImage> Workbook::ReadImage(const std::filesystem::
     return std::make_shared<const WorkbookImage>(std::move(package));
 }
 
-std::unique_ptr<Workbook> Workbook::Open(const WorkbookImage& image) {
+std::unique_ptr<Workbook> OpenWorkbook(const WorkbookImage& image) {
     return std::make_unique<XlsxWorkbook>(image.Parts());
 }
 

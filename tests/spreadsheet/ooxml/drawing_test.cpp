@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/printable_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
@@ -37,7 +38,7 @@ FixtureBook DrawingBook() {
 
 class DrawingTest : public ::testing::Test {
   protected:
-    void SetUp() override { book_ = Workbook::Open(WriteFixture(folder_, DrawingBook())); }
+    void SetUp() override { book_ = OpenWorkbook(WriteFixture(folder_, DrawingBook())); }
 
     std::filesystem::path Save() {
         const auto path = folder_ / "saved.xlsx";
@@ -185,14 +186,14 @@ TEST_F(DrawingTest, AddedTextBoxesReadBackAndPrintAsGiven) {
     book_->Sheet("Plain").AddTextBox(box);
     book_->Sheet("Labelled").AddTextBox(box);  // beside the template's own text box
     const auto path = Save();
-    const auto saved = Workbook::Open(path);
+    const auto saved = OpenWorkbook(path);
     const Label label = saved->Sheet("Plain").GetLabel("PLT_Point5");
     EXPECT_EQ(label.caption, box.text);
     EXPECT_NEAR(label.left, 280, 0.01);
     EXPECT_NEAR(label.top, 420.5, 0.01);
     EXPECT_EQ(saved->Sheet("Labelled").GetLabel("LBL_X0").caption, "old");
 
-    const auto printable = PrintableWorkbook::Open(path);
+    const auto printable = OpenPrintableWorkbook(path);
     const std::vector<DrawnShape>& shapes = printable->FindSheet("Plain")->Shapes();
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_NEAR(shapes[0].rect.width, 70, 0.01);
