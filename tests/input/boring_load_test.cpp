@@ -14,6 +14,7 @@
 #include "input/boring_review_dialog.h"
 #include "input/soil_conditions_screen.h"
 #include "report/sheets/input_sheet.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/input/screen_harness.h"
 #include "tests/widgets/scripted_message_box.h"
@@ -107,8 +108,8 @@ TEST(BoringLoad, ReviewedLayersFillTheGridAndTheirDerivationReachesTheReport) {
 
     project.fillLoads = MakeFillLoadTable();
     project.fillLoads->ResizeRows(1);
-    auto book = sheet::Workbook::Open(std::filesystem::path(NUBERA_BINARY_DIR) / "bin" /
-                                      u8"即時沈下量計算結果.xltx");
+    auto book = sheet::OpenWorkbook(std::filesystem::path(NUBERA_BINARY_DIR) / "bin" /
+                                    u8"即時沈下量計算結果.xltx");
     ASSERT_TRUE(book);
     report::WriteInputSheet(*book, project, results, report::ReportContext{});
     const std::vector<std::string> rows = SheetRows(book->Sheet(report::kInputSheet));
