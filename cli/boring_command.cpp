@@ -55,6 +55,7 @@ int RunBoring(const BoringOptions& options, std::ostream& out, std::ostream& err
         err << error << '\n';
         return 1;
     }
+    for (const std::string& warning : log->warnings) err << "警告: " << warning << '\n';
     if (options.projectOut && !WriteProject(options, *log, *proposal, &error)) {
         err << "プロジェクトを書き出せません: " << error << '\n';
         return 1;

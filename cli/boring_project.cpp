@@ -10,10 +10,18 @@ namespace {
 // The widths the soil screen accepts.
 constexpr double kMaxWidth = 100;
 
+// The width is written as the soil screen keeps it, to two decimals: one
+// that rounds to 0 would be written as a width the run then refuses.
 std::optional<std::string> WidthRefusal(const char* name, double width) {
-    if (width > 0 && width <= kMaxWidth) return std::nullopt;
-    return std::string(name) + "は 0 より大きく " + FormatNumber(kMaxWidth) +
-           " 以下で指定してください。";
+    const double written = RoundHalf(width);
+    if (written > 0 && written <= kMaxWidth) return std::nullopt;
+    const std::string range = std::string(name) + "は 0 より大きく " + FormatNumber(kMaxWidth) +
+                              " 以下で指定してください。";
+    if (width > 0 && written == 0) {
+        return std::string(name) + " " + FormatNumber(width) +
+               " は小数第2位に丸めると 0 になります。" + range;
+    }
+    return range;
 }
 
 }  // namespace

@@ -20,13 +20,14 @@ ProposalTable MakeProposalTable(const BoringLog& log, const LayerProposal& propo
     for (std::size_t i = 0; i < proposal.layers.size(); ++i) {
         const DerivedLayer& layer = proposal.layers[i];
         const auto modulus = DerivedModulus(proposal.alpha, layer);
-        table.rows.push_back(
-            {std::to_string(i + 1), layer.name,
-             FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom),
-             FormatFixed2(layer.Thickness()),
-             layer.nValues.empty() ? "-" : NValuesText(layer.nValues),
-             layer.meanN ? MeanNText(*layer.meanN) : "-",
-             modulus ? FormatNumber(*modulus) : "試験なし: Es を入力してください"});
+        table.rows.push_back({std::to_string(i + 1), layer.name,
+                              FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom),
+                              FormatFixed2(layer.Thickness()),
+                              layer.nValues.empty() ? "-" : NValuesText(layer.nValues),
+                              layer.meanN ? MeanNText(*layer.meanN) : "-",
+                              modulus       ? FormatNumber(*modulus)
+                              : layer.meanN ? "N平均 0: Es を入力してください"
+                                            : "試験なし: Es を入力してください"});
     }
     return table;
 }

@@ -8,7 +8,7 @@ namespace nubera {
 namespace {
 
 // kSingleByte, kDoubleByte and kEncodings, made at build time from the C
-// library's iconv (make_cp932_tables.py); tests hold them to iconv on every
+// library's iconv (cmake/make_cp932_tables.py); tests hold them to iconv on every
 // one- and two-byte sequence and every character.
 #include "text/cp932_tables.inc"
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 
 namespace nubera {
 

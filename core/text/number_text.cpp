@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 #include "text/round_half.h"
 
 namespace nubera {

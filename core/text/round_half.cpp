@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
+#include "decimal/double_chars.h"
 #include "text/decimal_digits.h"
-#include "text/double_chars.h"
 
 namespace nubera {
 namespace {
@@ -79,6 +79,10 @@ double RoundHalf(double value, int digits, int bias) {
                                : mantissa * PowerOfTen(-shift) + bias;
     Int128 units = FloorDiv(scaled, PowerOfTen(shift >= 0 ? shift + 1 : 1));
     return FromDecimal(units, -digits);
+}
+
+bool WithinRounding(double a, double b) {
+    return std::fabs(a - b) <= kRoundingTolerance + 1e-9;
 }
 
 }  // namespace nubera

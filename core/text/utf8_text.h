@@ -16,6 +16,11 @@ bool IsValidUtf8(std::string_view text);
 // Appends the UTF-8 sequence of a code point (up to U+10FFFF).
 void AppendUtf8(char32_t code, std::string& text);
 
+// The first `characters` characters of `text` (all of it when shorter), for
+// a message to quote the start of a long text; it ends before the first
+// byte that starts no well-formed sequence.
+std::string_view Utf8Prefix(std::string_view text, std::size_t characters);
+
 // `text` with every byte that starts no well-formed sequence replaced by
 // U+FFFD, the replacement character.
 std::string WithReplacementCharacters(std::string_view text);

@@ -14,9 +14,11 @@
 namespace nubera::web {
 namespace {
 
-std::string ViewOf(const cli::ProposalTable& table) {
-    return cli::JsonLine(
-        {{"lines", table.lines}, {"headers", table.headers}, {"rows", table.rows}});
+std::string ViewOf(const BoringLog& log, const cli::ProposalTable& table) {
+    return cli::JsonLine({{"lines", table.lines},
+                          {"headers", table.headers},
+                          {"rows", table.rows},
+                          {"warnings", log.warnings}});
 }
 
 // The project file of the proposal, or why there is none, as the command
@@ -47,7 +49,7 @@ BoringAnswer ProposeFromBoring(std::string_view bytes, std::string_view fileName
         log ? ProposeLayers(*log, request.proposal, &answer.refusal) : std::nullopt;
     if (!proposal) return answer;
     answer.json = cli::JsonLine(cli::ProposalJson(*log, *proposal));
-    answer.view = ViewOf(cli::MakeProposalTable(*log, *proposal, file.Path()));
+    answer.view = ViewOf(*log, cli::MakeProposalTable(*log, *proposal, file.Path()));
     AddProject(*log, *proposal, file.Path(), request, answer);
     return answer;
 }

@@ -23,7 +23,7 @@ struct BoringRequest {
 struct BoringAnswer {
     std::string refusal;
     std::string json;
-    std::string view;  // {lines, headers, rows}, the printed table's texts
+    std::string view;  // {lines, headers, rows, warnings}: the printed texts
     std::string project;
     std::string projectName;
     std::string projectRefusal;

@@ -5,6 +5,7 @@
 #include "cli/project_calculation.h"
 #include "cli/results_json.h"
 #include "files/file_bytes.h"
+#include "report/result_names.h"
 #include "report/result_workbook.h"
 #include "text/path_text.h"
 #include "web/module/result_view.h"

@@ -27,6 +27,7 @@ export interface ProposalView {
   lines: string[][];
   headers: string[];
   rows: string[][];
+  warnings: string[];
 }
 
 export interface BoringResult {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 
 namespace nubera::sheet {
 namespace {

@@ -6,12 +6,12 @@
 #include <tuple>
 #include <unordered_map>
 
+#include "decimal/double_chars.h"
 #include "spreadsheet/ooxml/formulas/formula_references.h"
 #include "spreadsheet/ooxml/grid/cell_text.h"
 #include "spreadsheet/ooxml/grid/shared_strings.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "spreadsheet/spreadsheet_error.h"
-#include "text/double_chars.h"
 
 namespace nubera::sheet {
 namespace {

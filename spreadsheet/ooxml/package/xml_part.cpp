@@ -1,7 +1,7 @@
 #include "spreadsheet/ooxml/package/xml_part.h"
 
+#include "decimal/double_chars.h"
 #include "spreadsheet/spreadsheet_error.h"
-#include "text/double_chars.h"
 
 namespace nubera::sheet {
 

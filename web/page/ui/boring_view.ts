@@ -66,7 +66,8 @@ export class BoringView {
   private show(result: BoringResult): void {
     this.result = result;
     const lines = result.view.lines.map((cells) => element("p", {}, cells.join("　")));
-    this.proposal.replaceChildren(...lines, textTable("層", result.view.headers, result.view.rows));
+    const warnings = result.view.warnings.map((w) => element("p", { class: "warning", role: "status" }, w));
+    this.proposal.replaceChildren(...lines, ...warnings, textTable("層", result.view.headers, result.view.rows));
   }
 
   private saveProject(): void {

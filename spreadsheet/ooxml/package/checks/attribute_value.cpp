@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 
 namespace nubera::sheet {
 namespace {

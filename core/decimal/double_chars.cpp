@@ -1,4 +1,4 @@
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 
 // The library says whether its to_chars and from_chars take floating-point
 // values by __cpp_lib_to_chars; libc++ 13 has them for integers only.

@@ -2,7 +2,7 @@
 // held to the C++ library's own to_chars and from_chars: a digit that differs
 // would change a result the report shows or a workbook stores.
 
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "text/double_chars.h"
+#include "decimal/double_chars.h"
 
 namespace nubera::portable {
 namespace {

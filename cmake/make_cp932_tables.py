@@ -94,7 +94,7 @@ def rows(values, per_line=12):
 
 
 out = []
-out.append("// Made by core/text/make_cp932_tables.py from the C library's iconv.\n")
+out.append("// Made by cmake/make_cp932_tables.py from the C library's iconv.\n")
 out.append(f"constexpr char16_t kNoCharacter = 0x{NONE:04X};")
 out.append("// The character of each byte that is one on its own.")
 out.append("constexpr char16_t kSingleByte[256] = {")
