@@ -42,13 +42,13 @@ val Answered(Work work) {
     }
 }
 
-val Calculate(const std::string& bytes, const std::string& fileName) {
+val Calculate(const std::string& bytes, const std::string& fileName, bool withView) {
     return Answered([&] {
-        const Answer answer = CalculateProject(bytes, fileName);
+        const Answer answer = CalculateProject(bytes, fileName, withView);
         if (!answer.refusal.empty()) return Refusal(answer.refusal);
         val result = val::object();
         result.set("json", answer.json);
-        result.set("view", answer.view);
+        if (withView) result.set("view", answer.view);
         return result;
     });
 }

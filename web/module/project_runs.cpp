@@ -35,7 +35,7 @@ Answer Refused(std::string message) {
 
 }  // namespace
 
-Answer CalculateProject(std::string_view bytes, std::string_view fileName) {
+Answer CalculateProject(std::string_view bytes, std::string_view fileName, bool withView) {
     const ScratchFile file(bytes, fileName);
     std::string error;
     const auto computed = cli::ComputeProject(file.Path(), std::nullopt, &error);
@@ -43,7 +43,7 @@ Answer CalculateProject(std::string_view bytes, std::string_view fileName) {
     Answer answer;
     answer.json = cli::JsonLine(cli::ResultsJson(
         {computed->project, computed->results, computed->placement, std::nullopt, std::nullopt}));
-    answer.view = cli::JsonLine(ResultView(*computed));
+    if (withView) answer.view = cli::JsonLine(ResultView(*computed));
     return answer;
 }
 

@@ -17,8 +17,8 @@ struct Answer {
 
 // The project file's bytes loaded and calculated as nubera-cli calc
 // --json --no-workbook does, under the file's name: the same JSON, or the
-// same message.
-Answer CalculateProject(std::string_view bytes, std::string_view fileName);
+// same message; with `withView`, also what the page shows of it.
+Answer CalculateProject(std::string_view bytes, std::string_view fileName, bool withView);
 
 // The same calculation and its result workbook, filled and checked as the
 // programs do, under the name the desktop gives a saved project's workbook.

@@ -67,12 +67,12 @@ export class NuberaClient {
 
   // nubera-cli calc --json's object for the project file's bytes.
   async calculate(bytes: Uint8Array, name = "project.nbr"): Promise<unknown> {
-    return JSON.parse((await this.ask("calculate", bytes, name)).json!);
+    return JSON.parse((await this.ask("calculate", bytes, name, false)).json!);
   }
 
   // The same with what the page shows of it (the module's ResultView, JSON).
   async calculateWithView(bytes: Uint8Array, name: string): Promise<{ results: unknown; view: string }> {
-    const answer = await this.ask("calculate", bytes, name);
+    const answer = await this.ask("calculate", bytes, name, true);
     return { results: JSON.parse(answer.json!), view: answer.view! };
   }
 
