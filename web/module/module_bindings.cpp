@@ -11,6 +11,7 @@
 #include <string>
 
 #include "text/cp932.h"
+#include "version.h"
 #include "web/module/boring_runs.h"
 #include "web/module/project_runs.h"
 
@@ -93,6 +94,13 @@ val Boring(const std::string& bytes, const std::string& fileName, double alpha, 
     });
 }
 
+// "ヌベラ 1.1.0+g1a2b3c4", as every program's --version prints it.
+val Version() {
+    val answer = val::object();
+    answer.set("text", std::string(kProgramAndVersion));
+    return answer;
+}
+
 val DecodeCp932(const std::string& bytes) {
     const auto text = Cp932ToUtf8(bytes);
     if (!text) return Refusal("シフトJIS（コードページ932）として読めないバイトがあります");
@@ -115,6 +123,7 @@ EMSCRIPTEN_BINDINGS(nubera) {
     emscripten::function("calculate", &Calculate);
     emscripten::function("workbook", &Workbook);
     emscripten::function("boring", &Boring);
+    emscripten::function("version", &Version);
     emscripten::function("decodeCp932", &DecodeCp932);
     emscripten::function("encodeCp932", &EncodeCp932);
 }

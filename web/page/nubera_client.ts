@@ -99,6 +99,11 @@ export class NuberaClient {
     };
   }
 
+  // The program's name and version, as --version prints it.
+  async version(): Promise<string> {
+    return (await this.ask("version")).text!;
+  }
+
   async decodeCp932(bytes: Uint8Array): Promise<string> {
     return (await this.ask("decodeCp932", bytes)).text!;
   }

@@ -2,7 +2,7 @@
 // module's function and its arguments; the reply carries the module's answer
 // to the request of the same id.
 
-export type Operation = "calculate" | "workbook" | "boring" | "decodeCp932" | "encodeCp932";
+export type Operation = "calculate" | "workbook" | "boring" | "version" | "decodeCp932" | "encodeCp932";
 
 export interface Request {
   id: number;

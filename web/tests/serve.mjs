@@ -1,5 +1,5 @@
-// Serves a folder on 127.0.0.1 (a free port unless one is given) and prints
-// its address; `node serve.mjs FOLDER [PORT]`. The tests start it in-process.
+// Serves a folder on 127.0.0.1 and prints its address: `node serve.mjs
+// FOLDER`. The tests start it in-process on a free port.
 import { createReadStream, statSync } from "node:fs";
 import { createServer } from "node:http";
 import { extname, join, normalize, resolve } from "node:path";
@@ -29,12 +29,15 @@ export function serve(folder, port = 0) {
     response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream" });
     createReadStream(file).pipe(response);
   });
-  return new Promise((done) =>
-    server.listen(port, "127.0.0.1", () => done({ server, url: `http://127.0.0.1:${server.address().port}/` })),
-  );
+  return new Promise((done, fail) => {
+    server.once("error", fail);
+    server.listen(port, "127.0.0.1", () => done({ server, url: `http://127.0.0.1:${server.address().port}/` }));
+  });
 }
 
+// As a program: on port 8080, or on a free one when that is taken.
 if (import.meta.url === pathToFileURL(process.argv[1]).href) {
-  const { url } = await serve(process.argv[2] ?? "build-web/dist", Number(process.argv[3] ?? 8080));
+  const folder = process.argv[2] ?? "build-web/dist";
+  const { url } = await serve(folder, 8080).catch(() => serve(folder));
   console.log(`ヌベラ: ${url}  (Ctrl+C で終了)`);
 }

@@ -10,6 +10,13 @@ import { example, examples, nativeCli, root, sharedPage } from "./browser.mjs";
 
 const shared = sharedPage({ native: true });
 
+// The workbook records the program's version, which holds the commit.
+test("the native build is of the page's version", async () => {
+  const native = execFileSync(nativeCli, ["--version"], { encoding: "utf8" }).trim();
+  const page = await shared.page.evaluate(() => window.nubera.version());
+  assert.equal(native, page, "build the native programs (build/) and the page at the same commit");
+});
+
 // The native workbook of an example, written from a copy under its own name.
 function nativeWorkbook(name) {
   const run = join(shared.folder, name.replace(".nbr", ""));

@@ -21,8 +21,10 @@ export class App {
     });
     const open = element("button", { type: "button", class: "open" }, "読み込み");
     open.addEventListener("click", () => picker.click());
+    const version = element("span", { class: "version" });
+    void nubera.version().then((text) => (version.textContent = text));
     root.append(
-      element("header", {}, element("h1", {}, "ヌベラ"), open, picker),
+      element("header", {}, element("h1", {}, "ヌベラ"), open, picker, version),
       this.message,
       this.content,
     );
