@@ -7,6 +7,7 @@
 #include "cli/project_calculation.h"
 #include "cli/results_json.h"
 #include "cli/results_table.h"
+#include "engine/run_warnings.h"
 #include "files/folder_sync.h"
 #include "report/result_workbook.h"
 #include "text/local_date.h"

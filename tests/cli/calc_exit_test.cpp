@@ -109,6 +109,46 @@ TEST(CalcExit, APoissonRatioAboveHalfIsComputedWithAWarning) {
     EXPECT_THAT(plain.out, HasSubstr("\"warnings\":[]"));
 }
 
+// Odd values are computed as they stand, never in silence: each is named
+// with its range, on the error stream and in the JSON's warnings.
+TEST(CalcExit, ValuesOutsideTheirPlausibleRangesAreComputedWithWarnings) {
+    const std::string warning =
+        "盛土荷重 q1 の単位重量γt(3)が目安の範囲(12～25 kN/m³)を外れています。"
+        "軽い火山灰質土から締まった礫質土までの値です。単位(t/m³など)の取り違えが疑われます。";
+    ChangedExample odd("one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,3,45");
+    auto text = RunCli("calc " + odd.Argument() + " --no-workbook");
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_EQ(text.err, "警告: " + warning + "\n");
+    EXPECT_THAT(text.out, HasSubstr("即時沈下量 (cm)"));
+    auto json = RunCli("calc " + odd.Argument() + " --json --no-workbook");
+    EXPECT_EQ(json.exitCode, 0);
+    EXPECT_THAT(json.out, HasSubstr("\"warnings\":[\"" + warning + "\"]"));
+}
+
+// Beyond 1E+15 a value would print in the exponent form and break the
+// columns: it is refused, named, before anything is computed.
+TEST(CalcExit, ValuesBeyondWhatTheNumberTextShowsAreRefusedNamingThem) {
+    struct {
+        ChangedExample file;
+        const char* message;
+    } cases[] = {
+        {{"one-block.nbr", "5,5,6860", "5,5,1e40"},
+         "土質条件の第1層の変形係数Es(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
+        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,18,1e40"},
+         "盛土荷重 q1 の荷重q(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
+        {{"five-blocks-lateral.nbr", "10,3.5,-0.5", "1e40,3.5,-0.5"},
+         "上載荷重 qX の荷重(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
+    };
+    for (const auto& c : cases) {
+        for (const char* json : {"", " --json"}) {
+            auto run = RunCli("calc " + c.file.Argument() + json + " --no-workbook");
+            EXPECT_EQ(run.exitCode, 1) << c.message;
+            EXPECT_EQ(run.err, c.message);
+            EXPECT_EQ(run.out, "") << c.message;
+        }
+    }
+}
+
 TEST(CalcExit, AnOutputFolderThatIsNotUtf8StillGivesJson) {
     const auto folder = std::filesystem::temp_directory_path() /
                         ("nubera-cli-" + std::to_string(::getpid()) + "-x\xff");
