@@ -2,20 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "engine/run_warnings.h"
 #include "tests/case_name.h"
+#include "tests/core/engine/project_change.h"
 #include "tests/core/one_block_project.h"
 
 namespace nubera {
 namespace {
 
+using test::FillValue;
 using test::OneBlockProject;
+using test::ProjectChange;
+using test::SoilValue;
+using test::SurchargeLoad;
 
 struct RangeCase {
     const char* name;
-    std::function<void(ProjectData&)> change;
+    ProjectChange change;
     const char* warned;  // the value's name in the warning; nullptr inside its range
 };
 
@@ -35,25 +38,7 @@ TEST_P(PlausibleRanges, WarnOfAValueBeyondItsBoundsOnly) {
     EXPECT_EQ(found[0].Name(), GetParam().warned);
 }
 
-std::function<void(ProjectData&)> Fill(std::size_t column, double value) {
-    return [=](ProjectData& p) { p.fillLoads->At(column, 0) = Cell::Number(value); };
-}
-
-std::function<void(ProjectData&)> Modulus(double value) {
-    return
-        [=](ProjectData& p) { p.soilLayers->At(soil_column::kModulus, 0) = Cell::Number(value); };
-}
-
-std::function<void(ProjectData&)> Surcharge(double value) {
-    return [=](ProjectData& p) {
-        p.surcharge = MakeSurchargeTable();
-        p.surcharge->ResizeRows(1);
-        p.surcharge->At(surcharge_column::kLoad, 0) = Cell::Number(value);
-        p.surcharge->At(surcharge_column::kLoadingWidth, 0) = Cell::Number(4);
-    };
-}
-
-std::function<void(ProjectData&)> Poisson(double ratio, bool lateral = true) {
+ProjectChange Poisson(double ratio, bool lateral = true) {
     return [=](ProjectData& p) {
         p.alsoLateral = lateral;
         p.poissonRatio = ratio;
@@ -61,7 +46,7 @@ std::function<void(ProjectData&)> Poisson(double ratio, bool lateral = true) {
 }
 
 // A second layer from 5 m down to `depth`.
-std::function<void(ProjectData&)> SecondLayerTo(double depth) {
+ProjectChange SecondLayerTo(double depth) {
     return [=](ProjectData& p) {
         p.soilLayers->ResizeRows(2);
         p.soilLayers->At(soil_column::kThickness, 1) = Cell::Number(depth - 5);
@@ -72,7 +57,7 @@ std::function<void(ProjectData&)> SecondLayerTo(double depth) {
 
 // The layer read off a boring log with the tests' N-values; `bottom` 5
 // describes the project's layer, anything else no longer does.
-std::function<void(ProjectData&)> Boring(double n, double bottom = 5) {
+ProjectChange Boring(double n, double bottom = 5) {
     return [=](ProjectData& p) {
         DerivedLayer layer;
         layer.top = 0;
@@ -87,32 +72,34 @@ std::function<void(ProjectData&)> Boring(double n, double bottom = 5) {
 INSTANTIATE_TEST_SUITE_P(
     AtAndBeyondEachBound, PlausibleRanges,
     ::testing::Values(
-        RangeCase{"unit_weight_12", Fill(fill_column::kUnitWeight, 12), nullptr},
-        RangeCase{"unit_weight_11_99", Fill(fill_column::kUnitWeight, 11.99),
+        RangeCase{"unit_weight_12", FillValue(fill_column::kUnitWeight, 12), nullptr},
+        RangeCase{"unit_weight_11_99", FillValue(fill_column::kUnitWeight, 11.99),
                   "盛土荷重 q1 の単位重量γt"},
-        RangeCase{"unit_weight_25", Fill(fill_column::kUnitWeight, 25), nullptr},
-        RangeCase{"unit_weight_25_01", Fill(fill_column::kUnitWeight, 25.01),
+        RangeCase{"unit_weight_25", FillValue(fill_column::kUnitWeight, 25), nullptr},
+        RangeCase{"unit_weight_25_01", FillValue(fill_column::kUnitWeight, 25.01),
                   "盛土荷重 q1 の単位重量γt"},
-        RangeCase{"modulus_100", Modulus(100), nullptr},
-        RangeCase{"modulus_99_99", Modulus(99.99), "土質条件の第1層の変形係数Es"},
-        RangeCase{"modulus_1e7", Modulus(1e7), nullptr},
-        RangeCase{"modulus_above_1e7", Modulus(10000000.01), "土質条件の第1層の変形係数Es"},
-        RangeCase{"load_1000", Fill(fill_column::kLoad, 1000), nullptr},
-        RangeCase{"load_1000_01", Fill(fill_column::kLoad, 1000.01), "盛土荷重 q1 の荷重q"},
-        RangeCase{"surcharge_1000", Surcharge(1000), nullptr},
-        RangeCase{"surcharge_1000_01", Surcharge(1000.01), "上載荷重 qX の荷重"},
+        RangeCase{"modulus_100", SoilValue(soil_column::kModulus, 100), nullptr},
+        RangeCase{"modulus_99_99", SoilValue(soil_column::kModulus, 99.99),
+                  "土質条件の第1層の変形係数Es"},
+        RangeCase{"modulus_1e7", SoilValue(soil_column::kModulus, 1e7), nullptr},
+        RangeCase{"modulus_above_1e7", SoilValue(soil_column::kModulus, 10000000.01),
+                  "土質条件の第1層の変形係数Es"},
+        RangeCase{"load_1000", FillValue(fill_column::kLoad, 1000), nullptr},
+        RangeCase{"load_1000_01", FillValue(fill_column::kLoad, 1000.01), "盛土荷重 q1 の荷重q"},
+        RangeCase{"surcharge_1000", SurchargeLoad(1000), nullptr},
+        RangeCase{"surcharge_1000_01", SurchargeLoad(1000.01), "上載荷重 qX の荷重"},
         RangeCase{"n_value_300", Boring(300), nullptr},
         RangeCase{"n_value_300_1", Boring(300.1), "土質条件の第1層のN値"},
         RangeCase{"n_value_of_a_boring_no_longer_shown", Boring(100000, 6), nullptr},
-        RangeCase{"height_40", Fill(fill_column::kHeight, 40), nullptr},
-        RangeCase{"height_40_01", Fill(fill_column::kHeight, 40.01), "盛土荷重 q1 の盛土高h"},
-        RangeCase{"extra_height_5_01", Fill(fill_column::kExtraHeight, 5.01),
+        RangeCase{"height_40", FillValue(fill_column::kHeight, 40), nullptr},
+        RangeCase{"height_40_01", FillValue(fill_column::kHeight, 40.01), "盛土荷重 q1 の盛土高h"},
+        RangeCase{"extra_height_5_01", FillValue(fill_column::kExtraHeight, 5.01),
                   "盛土荷重 q1 の余盛高hy"},
-        RangeCase{"left_slope_100_01", Fill(fill_column::kLeftSlope, 100.01),
+        RangeCase{"left_slope_100_01", FillValue(fill_column::kLeftSlope, 100.01),
                   "盛土荷重 q1 の法面幅A"},
-        RangeCase{"crest_100", Fill(fill_column::kCrest, 100), nullptr},
-        RangeCase{"crest_100_01", Fill(fill_column::kCrest, 100.01), "盛土荷重 q1 の天端幅B"},
-        RangeCase{"right_slope_100_01", Fill(fill_column::kRightSlope, 100.01),
+        RangeCase{"crest_100", FillValue(fill_column::kCrest, 100), nullptr},
+        RangeCase{"crest_100_01", FillValue(fill_column::kCrest, 100.01), "盛土荷重 q1 の天端幅B"},
+        RangeCase{"right_slope_100_01", FillValue(fill_column::kRightSlope, 100.01),
                   "盛土荷重 q1 の法面幅C"},
         RangeCase{"excavation_0_5", [](ProjectData& p) { p.excavationWidth = 0.5; }, nullptr},
         RangeCase{"excavation_0_49", [](ProjectData& p) { p.excavationWidth = 0.49; }, "開削幅"},
@@ -132,8 +119,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ImplausibleValueText, NamesTheValueItsRangeAndWhy) {
     ProjectData project = OneBlockProject();
-    Modulus(280000000)(project);
-    Fill(fill_column::kUnitWeight, 3)(project);
+    SoilValue(soil_column::kModulus, 280000000)(project);
+    FillValue(fill_column::kUnitWeight, 3)(project);
     Boring(100000)(project);
     const std::vector<RangedValue> found = FindImplausibleValues(project);
     ASSERT_EQ(found.size(), 3u);
@@ -155,7 +142,7 @@ TEST(RunWarnings, TellTheReversingPoissonRatioFirstThenEachValueOutsideItsRange)
     ProjectData project = OneBlockProject();
     EXPECT_TRUE(RunWarnings(project).empty());
     Poisson(0.8)(project);
-    Fill(fill_column::kUnitWeight, 3)(project);
+    FillValue(fill_column::kUnitWeight, 3)(project);
     const std::vector<std::string> warnings = RunWarnings(project);
     ASSERT_EQ(warnings.size(), 2u);
     EXPECT_EQ(warnings[0].rfind("ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。", 0), 0u);

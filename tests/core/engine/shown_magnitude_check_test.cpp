@@ -2,21 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "engine/calculation.h"
 #include "engine/engine_error.h"
 #include "tests/case_name.h"
+#include "tests/core/engine/project_change.h"
 #include "tests/core/one_block_project.h"
 
 namespace nubera {
 namespace {
 
+using test::FillValue;
 using test::OneBlockProject;
+using test::ProjectChange;
+using test::SoilValue;
+using test::SurchargeLoad;
 
 struct MagnitudeCase {
     const char* name;
-    std::function<void(ProjectData&)> change;
+    ProjectChange change;
     const char* refusal;  // the whole message; nullptr when the run computes
 };
 
@@ -40,25 +43,8 @@ TEST_P(ShownMagnitudes, AreRefusedBeyondWhatTheNumberTextShows) {
     }
 }
 
-std::function<void(ProjectData&)> Soil(std::size_t column, double value) {
-    return [=](ProjectData& p) { p.soilLayers->At(column, 0) = Cell::Number(value); };
-}
-
-std::function<void(ProjectData&)> Fill(std::size_t column, double value) {
-    return [=](ProjectData& p) { p.fillLoads->At(column, 0) = Cell::Number(value); };
-}
-
-std::function<void(ProjectData&)> Surcharge(double value) {
-    return [=](ProjectData& p) {
-        p.surcharge = MakeSurchargeTable();
-        p.surcharge->ResizeRows(1);
-        p.surcharge->At(surcharge_column::kLoad, 0) = Cell::Number(value);
-        p.surcharge->At(surcharge_column::kLoadingWidth, 0) = Cell::Number(4);
-    };
-}
-
 // The project's layer read off a boring log: α, and one test of N.
-std::function<void(ProjectData&)> Boring(double alpha, double n) {
+ProjectChange Boring(double alpha, double n) {
     return [=](ProjectData& p) {
         DerivedLayer layer{"砂", 0, 5, {1}, {n}, n};
         p.soilDerivation = SoilDerivation{"log.xml", "B-1", alpha, {layer}};
@@ -68,22 +54,22 @@ std::function<void(ProjectData&)> Boring(double alpha, double n) {
 INSTANTIATE_TEST_SUITE_P(
     HandEditedFiles, ShownMagnitudes,
     ::testing::Values(
-        MagnitudeCase{"modulus_1e15", Soil(soil_column::kModulus, 1e15), nullptr},
+        MagnitudeCase{"modulus_1e15", SoilValue(soil_column::kModulus, 1e15), nullptr},
         MagnitudeCase{
-            "modulus_1e40", Soil(soil_column::kModulus, 1e40),
+            "modulus_1e40", SoilValue(soil_column::kModulus, 1e40),
             "土質条件の第1層の変形係数Es(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。"},
-        MagnitudeCase{"modulus_1_1e15", Soil(soil_column::kModulus, 1.1e15),
+        MagnitudeCase{"modulus_1_1e15", SoilValue(soil_column::kModulus, 1.1e15),
                       "土質条件の第1層の変形係数Es(1.1E+15)が扱える範囲(±1E+15 kN/㎡)を超えてい"
                       "ます。"},
-        MagnitudeCase{"load_1e40", Fill(fill_column::kLoad, 1e40),
+        MagnitudeCase{"load_1e40", FillValue(fill_column::kLoad, 1e40),
                       "盛土荷重 q1 の荷重q(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。"},
-        MagnitudeCase{"unit_weight_1e40", Fill(fill_column::kUnitWeight, 1e40),
+        MagnitudeCase{"unit_weight_1e40", FillValue(fill_column::kUnitWeight, 1e40),
                       "盛土荷重 q1 の単位重量γt(1E+40)が扱える範囲(±1E+15 kN/m³)を超えていま"
                       "す。"},
-        MagnitudeCase{"unit_weight_minus_1e40", Fill(fill_column::kUnitWeight, -1e40),
+        MagnitudeCase{"unit_weight_minus_1e40", FillValue(fill_column::kUnitWeight, -1e40),
                       "盛土荷重 q1 の単位重量γt(-1E+40)が扱える範囲(±1E+15 kN/m³)を超えていま"
                       "す。"},
-        MagnitudeCase{"surcharge_1e40", Surcharge(1e40),
+        MagnitudeCase{"surcharge_1e40", SurchargeLoad(1e40),
                       "上載荷重 qX の荷重(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。"},
         MagnitudeCase{"n_value_1e40", Boring(700, 1e40),
                       "土質条件の第1層のN値(1E+40)が扱える範囲(±1E+15)を超えています。"},
@@ -93,8 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 0.02 are not.
         MagnitudeCase{"settlement_beyond",
                       [](ProjectData& p) {
-                          Soil(soil_column::kModulus, 0.02)(p);
-                          Fill(fill_column::kLoad, 1e14)(p);
+                          SoilValue(soil_column::kModulus, 0.02)(p);
+                          FillValue(fill_column::kLoad, 1e14)(p);
                       },
                       "値が扱える範囲を超えたため、盛土荷重 q1 の着目点①の即時沈下量を計算でき"
                       "ません。"}),
