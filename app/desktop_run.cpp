@@ -20,6 +20,7 @@
 #include "projectfile/project_session.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "text/local_date.h"
 #include "widgets/dialogs/message_box.h"
@@ -95,7 +96,7 @@ void DesktopRun::ShowResult(const QString& workbook) {
     // project's mode is now.
     std::vector<std::string> present;
     try {
-        present = sheet::Workbook::Open(widgets::ToPath(workbook))->SheetNames();
+        present = sheet::OpenWorkbook(widgets::ToPath(workbook))->SheetNames();
     } catch (const std::exception& error) {
         Report(QStringLiteral("計算結果ファイルを開けません。\n") +
                QDir::toNativeSeparators(workbook) + QStringLiteral("\n") +

@@ -605,6 +605,12 @@ void MainWindow::MarkSaved(const QString& file) {
     ShowModified();
 }
 
+void MainWindow::ShowAmendedProject() {
+    ResetHistory();
+    RefreshResults();
+    ShowModified();
+}
+
 std::string MainWindow::SavedProjectDigest() const {
     return session_.SavedDigest(poissonBox_->text().toStdString());
 }

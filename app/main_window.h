@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow, private RunView, private FileCommandsView
     QWidget* Parent() override { return this; }
     void ShowLoadedProject(const LoadedProject& loaded) override;
     void MarkSaved(const QString& file) override;
+    void ShowAmendedProject() override;
     // The first status panel's text; the window repaints before it returns
     // (user input waits until the caller returns to the event loop).
     void SetStatusText(const QString& text) override;

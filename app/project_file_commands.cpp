@@ -8,6 +8,7 @@
 #include "app/session_views.h"
 #include "projectfile/project_file.h"
 #include "projectfile/project_session.h"
+#include "screenrules/derived_fill_values.h"
 #include "widgets/dialogs/file_dialogs.h"
 #include "widgets/dialogs/message_box.h"
 #include "widgets/qt_path.h"
@@ -15,6 +16,20 @@
 #include "widgets/wait_cursor.h"
 
 namespace nubera::app {
+namespace {
+
+FillLoads StoredFillLoads(const LoadedProject& loaded) {
+    return {loaded.fillLoads, loaded.surcharge};
+}
+
+}  // namespace
+
+QString DerivedValuesQuestion(const std::vector<DerivedMismatch>& mismatches) {
+    return widgets::ToQt(DerivedMismatchText(mismatches)) +
+           QStringLiteral(
+               "\n入力値からの計算値に置き換えて読み込みますか？"
+               "\n（「いいえ」ではファイルを読み込みません。）");
+}
 
 void ProjectFileCommands::New() {
     if (SaveChangesFirst(kSaveBeforeNewQuestion)) view_.StartNewProject();
@@ -88,9 +103,21 @@ void ProjectFileCommands::Read(const QString& name) {
         messages.Warning(view_.Parent(), widgets::ToQt(error));
         return;
     }
+    // Values the file contradicts itself with are shown before anything is
+    // replaced: taken, the project differs from its file until it is saved.
+    const std::vector<DerivedMismatch> mismatches =
+        DerivedValueMismatches(StoredFillLoads(*loaded));
+    if (!mismatches.empty() && !messages.Ask(view_.Parent(), DerivedValuesQuestion(mismatches),
+                                             widgets::MsgIcon::Exclamation)) {
+        return;
+    }
     ApplyLoadedProject(*loaded, session_.Project());
     view_.ShowLoadedProject(*loaded);
     view_.MarkSaved(name);
+    if (!mismatches.empty()) {
+        TakeComputedValues(session_.Project());
+        view_.ShowAmendedProject();
+    }
     view_.SayLoaded(name);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <vector>
+
+#include "screenrules/derived_fill_values.h"
 
 namespace nubera {
 class ProjectSession;
@@ -62,6 +65,10 @@ inline const QString kSaveBeforeNewQuestion =
 inline const QString kSaveBeforeLoadingQuestion =
     QStringLiteral("データが保存されていません。\n読み込む前に保存しますか？");
 inline const QString kNoFileNameMessage = QStringLiteral("ファイル名を指定してください");
+// Asked when a file's derived fill values contradict its entered ones: はい
+// takes the computed values, いいえ leaves the file unopened.
+QString DerivedValuesQuestion(const std::vector<DerivedMismatch>& mismatches);
+
 inline const QString kOverwriteQuestion =
     QStringLiteral("同名のファイルが存在します、上書きしますか？");
 

@@ -42,6 +42,10 @@ class FileCommandsView {
     virtual void ShowLoadedProject(const LoadedProject& loaded) = 0;
     // The project as it is now is the one in `file` (just loaded or saved).
     virtual void MarkSaved(const QString& file) = 0;
+    // The project just loaded and marked saved was amended (the fill values
+    // computed from the entered ones taken): shows it changed since its file,
+    // as the start of its history.
+    virtual void ShowAmendedProject() = 0;
     // The project differs from what was last loaded or saved.
     virtual bool Modified() const = 0;
     // Says on the status line that `file` was loaded.

@@ -1,6 +1,7 @@
 // make_projects: writes COUNT random but valid project files into FOLDER, as
-// the screens could have made them (stacked blocks, cumulative depths, values
-// within the screens' limits), for timing batch runs.
+// the screens could have made them (stacked blocks, cumulative depths, layers
+// of thickness 0 among them, values within the screens' limits), for timing
+// batch runs and for the test that every one of them computes.
 //   make_projects FOLDER COUNT [SEED]
 
 #include <cstdlib>
@@ -28,10 +29,15 @@ std::size_t Count(Random& random, std::size_t low, std::size_t high) {
     return std::uniform_int_distribution<std::size_t>(low, high)(random);
 }
 
+// About one layer in four has the thickness 0, which the soil screen takes;
+// the ground as a whole is never of thickness 0.
 nubera::SoilLayerTable RandomLayers(Random& random) {
     std::vector<nubera::SoilLayerRow> rows;
+    bool thick = false;
     for (std::size_t i = Count(random, 1, nubera::kMaxSoilLayers); i > 0; --i) {
-        const double thickness = Uniform(random, 0.5, 6);
+        const bool zero = Count(random, 0, 3) == 0 && (thick || i > 1);
+        const double thickness = zero ? 0 : Uniform(random, 0.5, 6);
+        thick = thick || !zero;
         rows.push_back({nubera::FormatFixed2(thickness),
                         nubera::LayerDepthText(rows, rows.size(), thickness),
                         std::to_string(static_cast<int>(Uniform(random, 1000, 60000)))});

@@ -8,6 +8,7 @@
 #include "engine/equivalent_modulus.h"
 #include "projectfile/loaded_run_settings.h"
 #include "projectfile/project_file.h"
+#include "screenrules/derived_fill_values.h"
 #include "screenrules/poisson_ratio.h"
 #include "text/path_text.h"
 
@@ -29,6 +30,16 @@ std::optional<LoadedProject> LoadForCalc(const std::filesystem::path& path, std:
     return LoadProject(path, error);
 }
 
+// A file whose derived fill values contradict its entered ones is refused:
+// the run would print both side by side.
+bool DerivedValuesAgree(const LoadedProject& loaded, std::string* error) {
+    const std::vector<DerivedMismatch> mismatches =
+        DerivedValueMismatches({loaded.fillLoads, loaded.surcharge});
+    if (mismatches.empty()) return true;
+    *error = DerivedMismatchText(mismatches) + "\n" + kDerivedMismatchAdvice;
+    return false;
+}
+
 }  // namespace
 
 std::string UnreadableProjectText(const std::filesystem::path& path) {
@@ -39,7 +50,7 @@ std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
                                               std::optional<Placement> placement,
                                               std::string* error) {
     const auto loaded = LoadForCalc(path, error);
-    if (!loaded) return std::nullopt;
+    if (!loaded || !DerivedValuesAgree(*loaded, error)) return std::nullopt;
     ComputedProject computed;
     ApplyLoadedProject(*loaded, computed.project);
     const PoissonCheck poisson = CheckLoadedPoisson(*loaded);

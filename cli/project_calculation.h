@@ -7,7 +7,7 @@
 #include "model/calc_results.h"
 #include "model/placement.h"
 #include "model/project_data.h"
-#include "report/report_context.h"
+#include "report/text/report_context.h"
 
 namespace nubera::cli {
 
@@ -21,9 +21,11 @@ struct ComputedProject {
 // The message for a project file that cannot be read, naming it.
 std::string UnreadableProjectText(const std::filesystem::path& path);
 
-// Loads the project as the main window's load command would, checks the
-// Poisson's ratio from the loaded box text, runs Em, the settlement step and,
-// when the project asks for it, the lateral step; `placement` overrides what the file's manual
+// Loads the project as the main window's load command would, refuses it when
+// its derived fill values contradict the entered ones (where the main window
+// offers to take the computed values), checks the Poisson's ratio from the
+// loaded box text, runs Em, the settlement step and, when the project asks
+// for it, the lateral step; `placement` overrides what the file's manual
 // points decide. A refused file or input, Em = 0 or an engine failure returns
 // nothing and sets *error to the program's message.
 std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,

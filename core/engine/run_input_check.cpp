@@ -36,18 +36,24 @@ void RequireRowCount(const std::string& table, std::size_t rows, std::size_t lim
 
 // Em weighs each layer by its depths: a depth above the one before it, or one
 // that is not the sum of the thicknesses down to it, gives a meaningless Em.
+// A layer of thickness 0 adds nothing to Em and repeats the depth above it.
 // The top layer is compared with the surface only through its thickness: a
 // ground of depth 0 is what the Em = 0 message is for.
-void CheckLayerDepth(const std::string& layer, std::size_t row, double depth, double depthAbove,
-                     double thicknessSum) {
-    if (row > 0 && !(depth > depthAbove)) {
-        throw EngineError(layer + "深度" + Quoted(depth) + "が上の層の深度" + Quoted(depthAbove) +
+void CheckLayerDepth(const std::string& layer, std::size_t row, const LayerDepths& depths) {
+    if (row > 0 && !DepthFollows(depths)) {
+        if (ShownAsZero(depths.thickness)) {
+            throw EngineError(
+                layer + "深度" + Quoted(depths.depth) + "が上の層の深度" +
+                Quoted(depths.depthAbove) +
+                "と合いません。層厚が0の層の深度は上の層の深度と同じにしてください。");
+        }
+        throw EngineError(layer + "深度" + Quoted(depths.depth) + "が上の層の深度" +
+                          Quoted(depths.depthAbove) +
                           "より深くありません。深度は上から順に深くしてください。");
     }
-    // The margin keeps a depth exactly the tolerance away from failing on the
-    // binary sum's last bit.
-    if (!(std::fabs(depth - thicknessSum) <= kDepthTolerance + 1e-9)) {
-        throw EngineError(layer + "深度" + Quoted(depth) + "が層厚の合計" + Quoted(thicknessSum) +
+    if (!DepthIsThicknessSum(depths)) {
+        throw EngineError(layer + "深度" + Quoted(depths.depth) + "が層厚の合計" +
+                          Quoted(depths.thicknessSum) +
                           "と合いません。深度は上の層の深度に層厚を足した値にしてください。");
     }
 }
@@ -66,7 +72,7 @@ void CheckSoilLayers(const SoilLayerTable& layers) {
         RequireLength(layer + "深度", depth);
         RequireNotNegative(layer + "深度", depth);
         thicknessSum += thickness;
-        CheckLayerDepth(layer, row, depth, depthAbove, thicknessSum);
+        CheckLayerDepth(layer, row, {thickness, depth, depthAbove, thicknessSum});
         depthAbove = depth;
         if (!(modulus > 0)) {
             throw EngineError(layer + "変形係数Es" + Quoted(modulus) +

@@ -1,6 +1,7 @@
 #include "screenrules/soil_layer_rules.h"
 
 #include "text/number_text.h"
+#include "text/round_half.h"
 
 namespace nubera {
 namespace {
@@ -35,6 +36,19 @@ SoilLayerTable BuildSoilLayerTable(const std::vector<SoilLayerRow>& rows) {
 std::string LayerDepthText(const std::vector<SoilLayerRow>& rows, std::size_t row,
                            double thickness) {
     return FormatFixed2(DepthAbove(rows, row) + thickness);
+}
+
+bool ShownAsZero(double thickness) {
+    return RoundHalf(thickness) == 0;
+}
+
+bool DepthFollows(const LayerDepths& layer) {
+    if (ShownAsZero(layer.thickness)) return WithinRounding(layer.depth, layer.depthAbove);
+    return layer.depth > layer.depthAbove;
+}
+
+bool DepthIsThicknessSum(const LayerDepths& layer) {
+    return WithinRounding(layer.depth, layer.thicknessSum);
 }
 
 void RecomputeDepths(std::vector<SoilLayerRow>& rows, std::size_t first) {

@@ -34,6 +34,27 @@ SoilLayerTable BuildSoilLayerTable(const std::vector<SoilLayerRow>& rows);
 std::string LayerDepthText(const std::vector<SoilLayerRow>& rows, std::size_t row,
                            double thickness);
 
+// What a layer's depth is checked against: its own thickness, the depth of
+// the layer above it (0 above the top layer) and the sum of the thicknesses
+// down to it, all m.
+struct LayerDepths {
+    double thickness = 0;
+    double depth = 0;
+    double depthAbove = 0;
+    double thicknessSum = 0;
+};
+
+// A layer shown with the thickness 0.00: it adds nothing to the ground.
+bool ShownAsZero(double thickness);
+
+// The layer lies below the one above it: deeper, or, when its thickness is
+// shown as 0.00, at the same depth within kRoundingTolerance.
+bool DepthFollows(const LayerDepths& layer);
+
+// The depth is the sum of the thicknesses down to it, within
+// kRoundingTolerance (both are kept to two decimals).
+bool DepthIsThicknessSum(const LayerDepths& layer);
+
 // Rewrites the depth of every layer from `first` downwards as the depth above
 // it plus its own thickness, so depths stay cumulative after an edit or a
 // removal.

@@ -81,4 +81,8 @@ double RoundHalf(double value, int digits, int bias) {
     return FromDecimal(units, -digits);
 }
 
+bool WithinRounding(double a, double b) {
+    return std::fabs(a - b) <= kRoundingTolerance + 1e-9;
+}
+
 }  // namespace nubera

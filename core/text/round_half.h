@@ -10,4 +10,12 @@ namespace nubera {
 // 2.345 -> 2.35, -2.345 -> -2.34, 1.005 -> 1.01. Returns the nearest double.
 double RoundHalf(double value, int digits = 2, int bias = 5);
 
+// Half the last decimal the screens show: two values no farther apart than
+// this are the same value kept to 2 decimals.
+inline constexpr double kRoundingTolerance = 0.005;
+
+// |a - b| <= kRoundingTolerance, with a margin that keeps a difference of
+// exactly the tolerance from failing on the last bit of a binary sum.
+bool WithinRounding(double a, double b);
+
 }  // namespace nubera

@@ -11,6 +11,7 @@
 
 #include "projectfile/project_file.h"
 #include "tests/app/main_window_harness.h"
+#include "tests/core/one_block_project.h"
 #include "text/cp932.h"
 
 namespace nubera::test {
@@ -223,6 +224,47 @@ TEST_F(ProjectFileCommandsTest, ALoadedProjectIsUnchangedUntilEdited) {
     EXPECT_FALSE(window->isWindowModified());
     Poisson()->setText(QStringLiteral("0.36"));
     EXPECT_TRUE(window->isWindowModified());
+}
+
+// A file whose fill values contradict the entered ones they derive from is
+// shown with its list before anything is replaced: いいえ leaves it unopened,
+// はい takes the computed values, changed since the file so that saving
+// writes them.
+TEST_F(ProjectFileCommandsTest, ContradictingFillValuesAreListedAndTakenOnlyOnYes) {
+    std::string bytes = Bytes(Example("one-block.nbr"));
+    const std::string entered = "18,45,0,5,4,5,9,";
+    bytes.replace(bytes.find(entered), entered.size(), "18,90,0,5,4,5,30,");
+    const QString file =
+        WriteFile(QStringLiteral("contradicting.nbr"), QByteArray::fromStdString(bytes));
+    Open();
+    LoadExample("five-blocks-lateral.nbr");
+    const ProjectData before = project;
+    messages.Clear();
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::No});
+    dialogs.Plan(file);
+    Load();
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    EXPECT_EQ(messages.Shown()[1].text,
+              QStringLiteral("盛土荷重 q1 の荷重q(90)が入力値からの計算値(45)と合いません。\n"
+                             "盛土荷重 q1 の載荷幅2a(30)が入力値からの計算値(9)と合いません。\n"
+                             "入力値からの計算値に置き換えて読み込みますか？\n"
+                             "（「いいえ」ではファイルを読み込みません。）"));
+    EXPECT_EQ(messages.Shown()[1].icon, widgets::MsgIcon::Exclamation);
+    EXPECT_EQ(project, before);
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("five-blocks-lateral.nbr"));
+    EXPECT_FALSE(window->isWindowModified());
+
+    messages.PlanAnswers({widgets::MsgAnswer::Yes, widgets::MsgAnswer::Yes});
+    dialogs.Plan(file);
+    Load();
+    EXPECT_EQ(project.fillLoads->Number(fill_column::kLoad, 0), 45);
+    EXPECT_EQ(project.fillLoads->Number(fill_column::kLoadingWidth, 0), 9);
+    EXPECT_THAT(window->windowTitle().toStdString(), StartsWith("contradicting.nbr"));
+    EXPECT_TRUE(window->isWindowModified());
+    const QString target = folder.filePath(QStringLiteral("mended.nbr"));
+    dialogs.Plan(target);
+    Save();
+    EXPECT_EQ(Bytes(target), Bytes(Example("one-block.nbr")));
 }
 
 TEST_F(ProjectFileCommandsTest, AWrongHeaderIsRefusedBeforeReading) {

@@ -267,6 +267,26 @@ TEST(CalcBatch, JsonLinesAreTheSingleProjectObjectsWithTheirProject) {
     EXPECT_EQ(lines[2], json({{"succeeded", 1}, {"refused", 1}}));
 }
 
+// Projects as the screens could have made them, layers of thickness 0 among
+// them, all compute: none is refused for its depths or its derived values.
+TEST(CalcBatch, GeneratedValidProjectsAllCompute) {
+    const auto folder = test::FreshFolder("generated");
+    std::string printed;
+    ASSERT_EQ(RunCommand("'" NUBERA_BINARY_DIR "/bin/make_projects' " + Quoted(folder) + " 300 30",
+                         &printed),
+              0);
+    int withZeroLayers = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        withZeroLayers += test::ReadAll(entry.path()).find("\r\n0,") != std::string::npos;
+    EXPECT_GT(withZeroLayers, 50) << "layers of thickness 0 are made";
+
+    const auto run = RunCli("calc " + Quoted(folder) + " --json --no-workbook");
+    EXPECT_EQ(run.exitCode, 0) << run.out;
+    const std::vector<json> lines = JsonLines(run.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), json({{"succeeded", 300}, {"refused", 0}}));
+}
+
 TEST(CalcBatch, OneProjectFileRunsAsItAlwaysDid) {
     const Projects projects("single");
     const auto project = projects.Add("a.nbr", "one-block.nbr");

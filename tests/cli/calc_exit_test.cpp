@@ -60,8 +60,13 @@ TEST(CalcExit, RefusedInputGivesOneAndTheProgramsMessage) {
          {"one-block.nbr", "5,5,6860", "5,5,10000\r\n2,2,100"},
          "土質条件の第2層の深度(2)が上の層の深度(5)より深くありません。"
          "深度は上から順に深くしてください。\n"},
+        {"fill values that contradict the entered ones",
+         {"one-block.nbr", "18,45,0,5,4,5,9,", "18,90,0,5,4,5,30,"},
+         "盛土荷重 q1 の荷重q(90)が入力値からの計算値(45)と合いません。\n"
+         "盛土荷重 q1 の載荷幅2a(30)が入力値からの計算値(9)と合いません。\n"
+         "盛土荷重入力画面で入力した値をご確認ください。\n"},
         {"zero loading width",
-         {"one-block.nbr", ",9,7,0", ",0,7,0"},
+         {"one-block.nbr", ",0,5,4,5,9,7,0", ",0,0,0,0,0,0,0"},
          "載荷幅が0以下のため、盛土荷重 q1 の着目点①の即時沈下量を計算できません。\n"},
     };
     for (const auto& c : cases) {
@@ -70,6 +75,15 @@ TEST(CalcExit, RefusedInputGivesOneAndTheProgramsMessage) {
         EXPECT_EQ(run.err, c.message) << c.name;
         EXPECT_EQ(run.out, "") << c.name;
     }
+}
+
+// A layer of thickness 0 repeats the depth above it and adds nothing to Em.
+TEST(CalcExit, LayersOfNoThicknessCompute) {
+    ChangedExample zero("one-block.nbr", "5,5,6860\r\n", "5,5,6860\r\n0,5,7000\r\n3,8,9000\r\n");
+    ChangedExample without("one-block.nbr", "5,5,6860\r\n", "5,5,6860\r\n3,8,9000\r\n");
+    const auto run = RunCli("calc " + zero.Argument() + " --json --no-workbook");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, RunCli("calc " + without.Argument() + " --json --no-workbook").out);
 }
 
 TEST(CalcExit, HandEditedTablesBeyondTheScreensLimitsAreRefusedBeforeComputing) {

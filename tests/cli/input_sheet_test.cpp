@@ -59,6 +59,22 @@ FillLoadTable Fill(std::size_t blocks) {
     return fill;
 }
 
+// The surcharge on the top crest as the fill screen derives it: the crest's
+// width, and the offset of its centre from the top block's centre (the text
+// "0" with a single block).
+SurchargeTable Surcharge(const FillLoadTable& fill) {
+    SurchargeTable surcharge = MakeSurchargeTable();
+    surcharge.ResizeRows(1);
+    const double crest = fill.Number(7, 0);
+    surcharge.At(0, 0) = Cell::Number(12.5);
+    surcharge.At(1, 0) = Cell::Number(crest);
+    surcharge.At(2, 0) =
+        fill.RowCount() == 1
+            ? Cell::Text("0")
+            : Cell::Number(fill.Number(5, 0) + fill.Number(6, 0) + crest / 2 - fill.Number(10, 0));
+    return surcharge;
+}
+
 // A project as the screens would have entered it.
 std::filesystem::path Generated(const std::filesystem::path& folder, std::size_t blocks,
                                 bool surcharge, bool lateral) {
@@ -74,13 +90,7 @@ std::filesystem::path Generated(const std::filesystem::path& folder, std::size_t
         }
     }
     project.fillLoads = Fill(blocks);
-    if (surcharge) {
-        project.surcharge = MakeSurchargeTable();
-        project.surcharge->ResizeRows(1);
-        project.surcharge->At(0, 0) = Cell::Number(12.5);
-        project.surcharge->At(1, 0) = Cell::Number(4.5);
-        project.surcharge->At(2, 0) = Cell::Number(-0.75);
-    }
+    if (surcharge) project.surcharge = Surcharge(*project.fillLoads);
     project.alsoLateral = lateral;
     project.poissonRatio = 0.42;
     const auto path = folder / "generated.nbr";

@@ -1,4 +1,5 @@
-// A project file read as the load command reads it, then the whole
+// A project file read as the load command reads it, its fill values derived
+// from the entered ones taken as the desktop program offers, then the whole
 // calculation. Whatever the file holds, the reader refuses it or the engine
 // either throws its own EngineError or produces only finite numbers.
 
@@ -12,6 +13,7 @@
 #include "model/calc_results.h"
 #include "projectfile/loaded_run_settings.h"
 #include "projectfile/project_file.h"
+#include "screenrules/derived_fill_values.h"
 #include "tests/fuzz/fuzz_input_file.h"
 
 namespace {
@@ -49,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     nubera::ProjectData project;
     nubera::ApplyLoadedProject(*loaded, project);
+    nubera::TakeComputedValues(project);
     const nubera::PoissonCheck poisson = nubera::CheckLoadedPoisson(*loaded);
     if (!poisson.ok) return 0;
     project.poissonRatio = poisson.ratio;

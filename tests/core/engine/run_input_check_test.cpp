@@ -97,11 +97,27 @@ INSTANTIATE_TEST_SUITE_P(
                       p.soilLayers = Layers({{5, 5, 10000}, {2, 8, 100}});
                   },
                   "土質条件の第2層の深度(8)が層厚の合計(7)と合いません。"},
-        BoundCase{"layer_of_no_thickness",
+        BoundCase{"layer_of_no_thickness_above_the_one_before",
                   [](ProjectData& p) {
-                      p.soilLayers = Layers({{5, 5, 10000}, {0, 5, 100}});
+                      p.soilLayers = Layers({{5, 5, 10000}, {0, 4.994, 100}});
+                  },
+                  "土質条件の第2層の深度(4.994)が上の層の深度(5)と合いません。"
+                  "層厚が0の層の深度は上の層の深度と同じにしてください。"},
+        BoundCase{"layer_of_no_thickness_below_the_one_before",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 5, 10000}, {0, 5.006, 100}});
+                  },
+                  "土質条件の第2層の深度(5.006)が上の層の深度(5)と合いません。"},
+        BoundCase{"thin_layer_at_the_depth_before",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 5, 10000}, {0.01, 5, 100}});
                   },
                   "土質条件の第2層の深度(5)が上の層の深度(5)より深くありません。"},
+        BoundCase{"layer_of_no_thickness_off_the_sum",
+                  [](ProjectData& p) {
+                      p.soilLayers = Layers({{5, 5.004, 10000}, {0, 5.008, 100}});
+                  },
+                  "土質条件の第2層の深度(5.008)が層厚の合計(5)と合いません。"},
         BoundCase{"top_depth_not_its_thickness",
                   [](ProjectData& p) {
                       p.soilLayers = Layers({{5, 4, 10000}});
@@ -159,6 +175,47 @@ TEST(RunInputCheckBounds, AcceptsTheLimitsThemselves) {
     project.excavationWidth = kMaxLength;
     project.leveeWidth = -kMaxLength;  // refused later by Em, not by the bounds
     EXPECT_NO_THROW(CheckRunInputs(project));
+}
+
+// A layer of thickness 0 repeats the depth above it, within the half
+// centimetre the depths are kept to, and adds nothing to Em (but the half
+// centimetre it may move the depth by).
+TEST(RunInputCheckBounds, LayersOfNoThicknessAddNothing) {
+    struct {
+        const char* name;
+        SoilLayerTable layers;
+        double emDifference;  // kN/m2
+    } cases[] = {
+        {"between", Layers({{5, 5, 6860}, {0, 5, 7000}, {3, 8, 9000}}), 0},
+        {"on_top", Layers({{0, 0, 7000}, {5, 5, 6860}, {3, 8, 9000}}), 0},
+        {"at_the_bottom", Layers({{5, 5, 6860}, {3, 8, 9000}, {0, 8, 7000}}), 0},
+        {"two_in_a_row", Layers({{5, 5, 6860}, {0, 5, 7000}, {0, 5, 100}, {3, 8, 9000}}), 0},
+        {"shown_as_zero", Layers({{5, 5, 6860}, {0.004, 5, 7000}, {3, 8, 9000}}), 0},
+        {"half_a_centimetre_up", Layers({{5, 5, 6860}, {0, 4.995, 7000}, {3, 8, 9000}}), 1},
+        {"half_a_centimetre_down", Layers({{5, 5, 6860}, {0, 5.005, 7000}, {3, 8, 9000}}), 1},
+    };
+    ProjectData without = OneBlockProject();
+    without.soilLayers = Layers({{5, 5, 6860}, {3, 8, 9000}});
+    CalcResults expected;
+    ASSERT_EQ(RunCalculation(without, expected, Placement::Automatic), RunOutcome::Computed);
+    for (const auto& c : cases) {
+        ProjectData project = OneBlockProject();
+        project.soilLayers = c.layers;
+        CalcResults results;
+        ASSERT_EQ(RunCalculation(project, results, Placement::Automatic), RunOutcome::Computed)
+            << c.name;
+        EXPECT_NEAR(results.equivalentModulus, expected.equivalentModulus, c.emDifference)
+            << c.name;
+    }
+}
+
+// A ground of layers of thickness 0 alone has no depth: Em = 0 and its
+// message, not a complaint about the order of the depths.
+TEST(RunInputCheckBounds, AGroundOfNoThicknessGivesEmZero) {
+    ProjectData project = OneBlockProject();
+    project.soilLayers = Layers({{0, 0, 6860}, {0, 0, 7000}});
+    CalcResults results;
+    EXPECT_EQ(RunCalculation(project, results, Placement::Automatic), RunOutcome::ModulusZero);
 }
 
 // Em stops the run unless it is positive and finite (a run would print
