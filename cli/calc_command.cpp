@@ -7,9 +7,9 @@
 #include "cli/project_calculation.h"
 #include "cli/results_json.h"
 #include "cli/results_table.h"
-#include "engine/run_warnings.h"
 #include "files/folder_sync.h"
 #include "report/result_workbook.h"
+#include "screenrules/run_warnings.h"
 #include "text/local_date.h"
 #include "text/path_text.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/engine_error.h"
-#include "engine/plausible_ranges.h"
+#include "screenrules/plausible_ranges.h"
 #include "text/number_text.h"
 
 namespace nubera {

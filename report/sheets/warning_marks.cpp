@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "engine/run_warnings.h"
 #include "report/sheets/result_sheet.h"
 #include "screenrules/poisson_ratio.h"
+#include "screenrules/run_warnings.h"
 #include "text/number_text.h"
 
 namespace nubera::report {

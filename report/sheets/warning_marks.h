@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/plausible_ranges.h"
 #include "model/project_data.h"
+#include "screenrules/plausible_ranges.h"
 #include "spreadsheet/worksheet.h"
 
 namespace nubera::report {

@@ -118,7 +118,7 @@ TEST(CalcExit, WarnedValuesAreComputedAndNamed) {
         {{"five-blocks-lateral.nbr", "0.35", "0.8"},
          "ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。側方変位量の向きがすべて逆になります(0.5では0になりま"
          "す)。"},
-        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,3,45"},
+        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,3,7.5"},
          "盛土荷重 q1 の単位重量γt(3)が目安の範囲(12～25 kN/m³)を外れています。"
          "軽い火山灰質土から締まった礫質土までの値です。単位(t/m³など)の取り違えが疑われます。"},
     };
@@ -146,8 +146,9 @@ TEST(CalcExit, ValuesBeyondWhatTheNumberTextShowsAreRefusedNamingThem) {
     } cases[] = {
         {{"one-block.nbr", "5,5,6860", "5,5,1e40"},
          "土質条件の第1層の変形係数Es(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
-        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,18,1e40"},
-         "盛土荷重 q1 の荷重q(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
+        // q = γt × 合計高 as the fill-load screen stores it: γt is named first.
+        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,4e39,1e40"},
+         "盛土荷重 q1 の単位重量γt(4E+39)が扱える範囲(±1E+15 kN/m³)を超えています。\n"},
         {{"five-blocks-lateral.nbr", "10,3.5,-0.5", "1e40,3.5,-0.5"},
          "上載荷重 qX の荷重(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
     };

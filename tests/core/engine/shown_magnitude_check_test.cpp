@@ -5,8 +5,8 @@
 #include "engine/calculation.h"
 #include "engine/engine_error.h"
 #include "tests/case_name.h"
-#include "tests/core/engine/project_change.h"
 #include "tests/core/one_block_project.h"
+#include "tests/core/project_change.h"
 
 namespace nubera {
 namespace {

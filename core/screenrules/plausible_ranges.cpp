@@ -1,4 +1,4 @@
-#include "engine/plausible_ranges.h"
+#include "screenrules/plausible_ranges.h"
 
 #include "screenrules/fill_load_rules.h"
 #include "screenrules/poisson_ratio.h"

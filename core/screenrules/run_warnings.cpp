@@ -1,6 +1,6 @@
-#include "engine/run_warnings.h"
+#include "screenrules/run_warnings.h"
 
-#include "engine/plausible_ranges.h"
+#include "screenrules/plausible_ranges.h"
 #include "screenrules/poisson_ratio.h"
 
 namespace nubera {

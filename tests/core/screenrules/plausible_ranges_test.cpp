@@ -1,11 +1,11 @@
-#include "engine/plausible_ranges.h"
+#include "screenrules/plausible_ranges.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/run_warnings.h"
+#include "screenrules/run_warnings.h"
 #include "tests/case_name.h"
-#include "tests/core/engine/project_change.h"
 #include "tests/core/one_block_project.h"
+#include "tests/core/project_change.h"
 
 namespace nubera {
 namespace {
