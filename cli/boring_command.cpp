@@ -7,6 +7,7 @@
 #include "boring/proposal_rows.h"
 #include "cli/proposal_json.h"
 #include "cli/results_json.h"
+#include "files/file_bytes.h"
 #include "projectfile/project_file.h"
 #include "text/number_text.h"
 #include "text/path_text.h"
@@ -45,7 +46,8 @@ std::optional<std::string> WidthRefusal(const char* name, double width) {
 }
 
 // The project of the log's layers, written as a new file. Nothing is written
-// when the layers do not fit or the file exists.
+// when the layers do not fit, or the file exists and replacing it was not
+// asked for.
 bool WriteProject(const BoringOptions& options, const BoringLog& log, const LayerProposal& proposal,
                   std::string* error) {
     const std::filesystem::path& path = *options.projectOut;
@@ -60,8 +62,13 @@ bool WriteProject(const BoringOptions& options, const BoringLog& log, const Laye
             return false;
         }
     }
+    if (IsOtherThanRegularFile(path)) {
+        *error = "「" + Utf8FromPath(path) + "」は通常のファイルではありません（置き換えません）";
+        return false;
+    }
     std::error_code ignored;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
+    if (!options.replace &&
+        std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
         *error = "「" + Utf8FromPath(path) + "」は既にあります。別の名前を指定してください。";
         return false;
     }
@@ -70,7 +77,9 @@ bool WriteProject(const BoringOptions& options, const BoringLog& log, const Laye
     project.leveeWidth = RoundHalf(options.leveeWidth);
     project.soilLayers = BuildSoilLayerTable(SoilRowsOf(proposal));
     project.soilDerivation = DerivationOf(proposal, log, options.file);
-    return SaveProject(project, path, error);
+    // A file that takes the name meanwhile is kept unless replacing is asked for.
+    return SaveProject(project, path, error,
+                       options.replace ? ExistingFile::Replace : ExistingFile::Refuse);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "tests/cli/batch_projects.h"
 #include "tests/cli/run_cli.h"
 #include "text/cp932.h"
 
@@ -65,6 +67,49 @@ TEST(BoringCommand, WritesAProjectOnlyWhenEveryLayerHasEs) {
         RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + " --depth 2.85" + write);
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_THAT(again.err, HasSubstr("は既にあります"));
+}
+
+// A file that takes the name while the project is written is kept, unless
+// replacing is asked for.
+TEST(BoringCommand, AProjectNameTakenMeanwhileIsReplacedOnlyWithReplace) {
+    const auto folder = FreshFolder("boring-race");
+    const auto project = folder / "no3.nbr";
+    const std::string write = "boring " + Sample("LEVEE_NO3_BED0300.XML") +
+                              " --depth 2.85 --write-project '" + project.string() +
+                              "' --excavation-width 10 --levee-width 20";
+    const std::string fault =
+        test::WithFault("name-appears") + " NUBERA_APPEARING='" + project.string() + "'";
+    const auto kept = RunCli(write, fault);
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_EQ(kept.err,
+              "プロジェクトを書き出せません: 「" + project.string() +
+                  "」を保存できませんでした: 同じ名前のファイルが既にあります（上書きしません）\n");
+    EXPECT_EQ(test::ReadAll(project), "stranger");
+    EXPECT_THAT(test::FileNames(folder), ::testing::ElementsAre("no3.nbr")) << "nothing left";
+
+    const auto replaced = RunCli(write + " --replace", fault);
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
+    EXPECT_THAT(Cp932ToUtf8(test::ReadAll(project)).value_or(""), HasSubstr("[土質条件]"));
+
+    // Not even --replace puts a file where a pipe or a link is.
+    const auto pipe = folder / "pipe.nbr";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto refused =
+        RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + " --depth 2.85 --write-project '" +
+               pipe.string() + "' --excavation-width 10 --levee-width 20 --replace");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "プロジェクトを書き出せません: 「" + pipe.string() +
+                               "」は通常のファイルではありません（置き換えません）\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+TEST(BoringCommand, LayersThatCannotBePrintedAreAFailure) {
+    for (const std::string format : {"", " --json"}) {
+        const auto run =
+            RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + format + " >/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << format;
+        EXPECT_EQ(run.err, "結果を標準出力に書き出せませんでした\n") << format;
+    }
 }
 
 TEST(BoringCommand, RefusesBadFilesAndOptionsWithTheirReason) {
