@@ -5,6 +5,7 @@
 
 #include "boring/boring_reader.h"
 #include "boring/proposal_rows.h"
+#include "cli/escaped_text.h"
 #include "cli/proposal_json.h"
 #include "cli/results_json.h"
 #include "files/file_bytes.h"
@@ -21,8 +22,9 @@ constexpr double kMaxWidth = 100;
 
 void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
                    const std::filesystem::path& file, std::ostream& out) {
-    out << "ボーリング\t" << log.name << '\t' << Utf8FromPath(file.filename()) << " (DTD "
-        << log.dtdVersion << ")\n";
+    out << "ボーリング\t" << EscapedText(log.name) << '\t'
+        << EscapedText(Utf8FromPath(file.filename())) << " (DTD " << EscapedText(log.dtdVersion)
+        << ")\n";
     out << "孔口標高\t" << (log.groundLevel ? FormatFixed2(*log.groundLevel) + " m" : "-")
         << "\t総掘進長\t" << FormatFixed2(log.totalLength) << " m\n";
     out << "α\t" << FormatNumber(proposal.alpha) << "\t深度H\t" << FormatFixed2(proposal.cutDepth)
@@ -31,7 +33,7 @@ void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
     for (std::size_t i = 0; i < proposal.layers.size(); ++i) {
         const DerivedLayer& layer = proposal.layers[i];
         const auto modulus = DerivedModulus(proposal.alpha, layer);
-        out << i + 1 << '\t' << layer.name << '\t' << FormatFixed2(layer.top) << "～"
+        out << i + 1 << '\t' << EscapedText(layer.name) << '\t' << FormatFixed2(layer.top) << "～"
             << FormatFixed2(layer.bottom) << '\t' << FormatFixed2(layer.Thickness()) << '\t'
             << (layer.nValues.empty() ? "-" : NValuesText(layer.nValues)) << '\t'
             << (layer.meanN ? MeanNText(*layer.meanN) : "-") << '\t'

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "tests/cli/batch_projects.h"
@@ -101,6 +102,27 @@ TEST(BoringCommand, AProjectNameTakenMeanwhileIsReplacedOnlyWithReplace) {
     EXPECT_EQ(refused.err, "プロジェクトを書き出せません: 「" + pipe.string() +
                                "」は通常のファイルではありません（置き換えません）\n");
     EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+// Names from the file keep the table's lines and cells whole and send the
+// terminal nothing: control characters print as escapes.
+TEST(BoringCommand, ControlCharactersInNamesPrintAsEscapes) {
+    const auto folder = FreshFolder("boring-controls");
+    std::string bytes = test::ReadAll(std::string(NUBERA_SOURCE_DIR) +
+                                      "/tests/core/boring/samples/SMALL_BED0400.XML");
+    const auto replace = [&bytes](const std::string& from, const std::string& to) {
+        const std::string cp932 = Utf8ToCp932(from).value_or(from);
+        bytes.replace(bytes.find(cp932), cp932.size(), Utf8ToCp932(to).value_or(to));
+    };
+    replace("<ボーリング名>R-2<", "<ボーリング名>R&#x1b;[31m-2&#x9;<");
+    replace(">粘土<", ">粘&#xa;土<");
+    const auto file = folder / "controls.xml";
+    std::ofstream(file, std::ios::binary) << bytes;
+    const auto run = RunCli("boring '" + file.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("ボーリング\tR\\x1b[31m-2\\t\tcontrols.xml (DTD 4.00)\n"));
+    EXPECT_THAT(run.out, HasSubstr("\n1\t粘\\n土\t0.00～2.00\t"));
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
 }
 
 TEST(BoringCommand, LayersThatCannotBePrintedAreAFailure) {
