@@ -19,6 +19,7 @@
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
 #include "screenrules/poisson_ratio.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "text/local_date.h"
 #include "widgets/dialogs/message_box.h"
@@ -94,7 +95,7 @@ void DesktopRun::ShowResult(const QString& workbook) {
     // project's mode is now.
     std::vector<std::string> present;
     try {
-        present = sheet::Workbook::Open(widgets::ToPath(workbook))->SheetNames();
+        present = sheet::OpenWorkbook(widgets::ToPath(workbook))->SheetNames();
     } catch (const std::exception& error) {
         Report(QStringLiteral("計算結果ファイルを開けません。\n") +
                QDir::toNativeSeparators(workbook) + QStringLiteral("\n") +

@@ -3,15 +3,16 @@
 # `nubera-cli calc --json` and how fast the printed pages of its workbook are
 # drawn, on the largest example; one project with its workbook and nubera-pdf
 # against their floors; and 1,000 random projects as one batch call against
-# one call each, on every core against one, with the batch's peak memory. Builds a Release configuration into build-bench/ first
-# (or into $BUILD_DIR when set).
+# one call each, on every core against one, with the batch's peak memory; and
+# how long boring logs of thousands of records take to read. Builds a Release
+# configuration into build-bench/ first (or into $BUILD_DIR when set).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build-bench}"
 project=examples/five-blocks-lateral.nbr
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench bench_render bench_batch bench_calls nubera-cli >/dev/null
+cmake --build "$build" --target bench bench_render bench_batch bench_calls bench_boring nubera-cli >/dev/null
 
 "$build/bin/bench" "$project"
 
@@ -41,6 +42,10 @@ rm -rf "$pages"
 # One project with its workbook and its PDF, each against its floor.
 echo
 "$build/bin/bench_calls" "$project"
+
+# Boring logs of thousands of records, and one at the size bound.
+echo
+"$build/bin/bench_boring"
 
 # Many projects: one batch call against one call per project.
 echo

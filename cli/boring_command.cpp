@@ -37,14 +37,25 @@ void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
             << FormatFixed2(layer.bottom) << '\t' << FormatFixed2(layer.Thickness()) << '\t'
             << (layer.nValues.empty() ? "-" : NValuesText(layer.nValues)) << '\t'
             << (layer.meanN ? MeanNText(*layer.meanN) : "-") << '\t'
-            << (modulus ? FormatNumber(*modulus) : "試験なし: Es を入力してください") << '\n';
+            << (modulus       ? FormatNumber(*modulus)
+                : layer.meanN ? "N平均 0: Es を入力してください"
+                              : "試験なし: Es を入力してください")
+            << '\n';
     }
 }
 
+// The width is written as the soil screen keeps it, to two decimals: one
+// that rounds to 0 would be written as a width the run then refuses.
 std::optional<std::string> WidthRefusal(const char* name, double width) {
-    if (width > 0 && width <= kMaxWidth) return std::nullopt;
-    return std::string(name) + "は 0 より大きく " + FormatNumber(kMaxWidth) +
-           " 以下で指定してください。";
+    const double written = RoundHalf(width);
+    if (written > 0 && written <= kMaxWidth) return std::nullopt;
+    const std::string range = std::string(name) + "は 0 より大きく " + FormatNumber(kMaxWidth) +
+                              " 以下で指定してください。";
+    if (width > 0 && written == 0) {
+        return std::string(name) + " " + FormatNumber(width) +
+               " は小数第2位に丸めると 0 になります。" + range;
+    }
+    return range;
 }
 
 // The project of the log's layers, written as a new file. Nothing is written
@@ -94,6 +105,7 @@ int RunBoring(const BoringOptions& options, std::ostream& out, std::ostream& err
         err << error << '\n';
         return 1;
     }
+    for (const std::string& warning : log->warnings) err << "警告: " << warning << '\n';
     if (options.projectOut && !WriteProject(options, *log, *proposal, &error)) {
         err << "プロジェクトを書き出せません: " << error << '\n';
         return 1;

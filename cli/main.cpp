@@ -96,7 +96,7 @@ void AddCalcCommand(CLI::App& app, nubera::cli::CalcOptions& options, std::strin
 CLI::App* AddBoringCommand(CLI::App& app, nubera::cli::BoringOptions& options) {
     CLI::App* boring = app.add_subcommand(
         "boring",
-        "Propose soil layers from a boring exchange file (XML, DTD 2.10/3.00/4.00): each "
+        "Propose soil layers from a boring exchange file (XML, DTD 2.10 to 5.00): each "
         "division a layer with the mean N of the penetration tests starting in it and "
         "Es = alpha * N");
     boring->add_option("FILE", options.file, "The boring exchange file")

@@ -36,7 +36,8 @@ json ProposalJson(const BoringLog& log, const LayerProposal& proposal) {
             {"alpha", proposal.alpha},
             {"depth", proposal.cutDepth},
             {"merged", proposal.merged},
-            {"layers", layers}};
+            {"layers", layers},
+            {"warnings", log.warnings}};
 }
 
 }  // namespace nubera::cli

@@ -64,6 +64,7 @@ void BoringReviewDialog::BuildControls() {
                             widgets::ToQt(FormatFixed2(log_.totalLength))));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(source);
+    if (!log_.warnings.empty()) layout->addWidget(BuildWarnings());
     layout->addLayout(BuildOptions());
     layout->addWidget(BuildTable());
     layout->addWidget(new QLabel(
@@ -71,6 +72,19 @@ void BoringReviewDialog::BuildControls() {
                        "入力してください。")
             .arg(widgets::ToQt(FormatNumber(kMaxConvertedN)))));
     layout->addWidget(BuildButtons());
+}
+
+// What the reader took on trust or found at odds, one a line, to be seen
+// before the layers are taken.
+QLabel* BoringReviewDialog::BuildWarnings() {
+    QStringList lines;
+    for (const std::string& warning : log_.warnings) {
+        lines << QStringLiteral("警告: ") + widgets::ToQt(warning);
+    }
+    auto* warnings =
+        widgets::Named(new QLabel(lines.join(QLatin1Char('\n'))), QStringLiteral("LBL_警告"));
+    warnings->setWordWrap(true);
+    return warnings;
 }
 
 QFormLayout* BoringReviewDialog::BuildOptions() {

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QDialogButtonBox;
 class QFormLayout;
+class QLabel;
 class QTableWidget;
 
 namespace nubera::widgets {
@@ -43,6 +44,7 @@ class BoringReviewDialog : public QDialog {
 
   private:
     void BuildControls();
+    QLabel* BuildWarnings();
     QFormLayout* BuildOptions();
     QTableWidget* BuildTable();
     QDialogButtonBox* BuildButtons();

@@ -1,16 +1,17 @@
 #include "printout/workbook_printout.h"
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::printout {
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : WorkbookPrintout(path, sheet::PrintableWorkbook::Open(path), sheetNames) {}
+    : WorkbookPrintout(path, sheet::OpenPrintableWorkbook(path), sheetNames) {}
 
 WorkbookPrintout::WorkbookPrintout(std::string_view bytes, const std::filesystem::path& path,
                                    const std::vector<std::string>& sheetNames)
-    : WorkbookPrintout(path, sheet::PrintableWorkbook::Open(bytes, path), sheetNames) {}
+    : WorkbookPrintout(path, sheet::OpenPrintableWorkbook(bytes, path), sheetNames) {}
 
 WorkbookPrintout::WorkbookPrintout(const std::filesystem::path& path,
                                    std::unique_ptr<sheet::PrintableWorkbook> book,

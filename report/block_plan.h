@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "report/result_block_kind.h"
+#include "report/sheets/result_block_kind.h"
 
 namespace nubera::report {
 

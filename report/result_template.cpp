@@ -10,6 +10,7 @@
 #include "report/sheets/input_sheet.h"
 #include "report/sheets/method_sheet.h"
 #include "report/sheets/summary_extremes.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/worksheet.h"
 #include "text/path_text.h"
@@ -65,7 +66,7 @@ std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& 
         return std::nullopt;
     }
     try {
-        ResultTemplate loaded(sheet::Workbook::ReadImage(path));
+        ResultTemplate loaded(sheet::ReadWorkbookImage(path));
         const std::unique_ptr<sheet::Workbook> book = loaded.NewWorkbook();
         CheckTemplate(*book, false);
         try {
@@ -78,6 +79,10 @@ std::optional<ResultTemplate> ResultTemplate::Load(const std::filesystem::path& 
         *error = failure.what();
         return std::nullopt;
     }
+}
+
+std::unique_ptr<sheet::Workbook> ResultTemplate::NewWorkbook() const {
+    return sheet::OpenWorkbook(*image_);
 }
 
 }  // namespace nubera::report

@@ -7,6 +7,10 @@
 
 #include "spreadsheet/workbook.h"
 
+namespace nubera::sheet {
+class WorkbookImage;
+}  // namespace nubera::sheet
+
 namespace nubera::report {
 
 // The three sheets of one kind of result in the template: the model rows the
@@ -41,7 +45,7 @@ class ResultTemplate {
     }
 
     // A workbook of its own to write into. Throws SpreadsheetError.
-    std::unique_ptr<sheet::Workbook> NewWorkbook() const { return sheet::Workbook::Open(*image_); }
+    std::unique_ptr<sheet::Workbook> NewWorkbook() const;
 
   private:
     explicit ResultTemplate(std::shared_ptr<const sheet::WorkbookImage> image)

@@ -1,9 +1,8 @@
 #pragma once
 
-// A saved workbook read for printing its sheets.
+// A saved workbook read for printing its sheets (spreadsheet/ooxml/
+// open_workbook.h opens one).
 
-#include <filesystem>
-#include <memory>
 #include <string_view>
 
 #include "spreadsheet/cell_format.h"
@@ -14,12 +13,6 @@ namespace nubera::sheet {
 
 class PrintableWorkbook {
   public:
-    // Throws SpreadsheetError naming the file when it cannot be read.
-    static std::unique_ptr<PrintableWorkbook> Open(const std::filesystem::path& path);
-    // The same from the bytes of a saved workbook held in memory (read as the
-    // file holding them would be); `path` names them in messages.
-    static std::unique_ptr<PrintableWorkbook> Open(std::string_view bytes,
-                                                   const std::filesystem::path& path);
     virtual ~PrintableWorkbook() = default;
 
     // The sheet of that name, read if it was not yet; nullptr when there is

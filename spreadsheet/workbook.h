@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,33 +11,18 @@
 namespace nubera::sheet {
 
 // What a workbook says about itself in its document properties.
-// A package read into memory once (defined with the package format). It is
-// never changed after reading, so several threads may open workbooks from one
-// image at the same time.
-class WorkbookImage;
-
 struct DocumentProperties {
     std::string title;
     std::string program;  // the writing program with its version
     std::chrono::sys_seconds created;
 };
 
-// A workbook read from an Office Open XML package (.xlsx or .xltx), changed
-// through the few operations the report needs, and written back as .xlsx with
-// every part it did not touch (styles, theme, page setup, print settings)
-// carried through unchanged.
+// A workbook read from a package (spreadsheet/ooxml/open_workbook.h opens
+// one), changed through the few operations the report needs, and written
+// back as .xlsx with every part it did not touch (styles, theme, page setup,
+// print settings) carried through unchanged.
 class Workbook {
   public:
-    // Throws SpreadsheetError naming the file when it cannot be read.
-    static std::unique_ptr<Workbook> Open(const std::filesystem::path& path);
-    // Reads the package once, for opening many workbooks from it without the
-    // file. Throws SpreadsheetError naming the file when it cannot be read,
-    // and naming the part as well when other readers would refuse the
-    // package (an XML part not well-formed, a content type missing).
-    static std::shared_ptr<const WorkbookImage> ReadImage(const std::filesystem::path& path);
-    // A workbook of its own, starting from a copy of the image's parts.
-    // Throws SpreadsheetError naming the file the image was read from.
-    static std::unique_ptr<Workbook> Open(const WorkbookImage& image);
     virtual ~Workbook() = default;
 
     virtual std::vector<std::string> SheetNames() const = 0;

@@ -18,10 +18,27 @@ namespace nubera::sheet {
 // formula cell shows its computed value.
 using CellValue = std::variant<std::monostate, double, std::string>;
 
+// The dash of a line, numbered as the old drawing object model numbers it.
+enum class DashStyle {
+    SheetDefault = 0,  // the sheet's default line (solid)
+    Solid = 1,
+    Dash = 4,
+    DashDot = 5,
+    LongDash = 7,
+    LongDashDot = 8,
+    SystemDash = 10,
+    SystemDot = 11,
+    SystemDashDot = 12,
+};
+
+// A colour of the legacy palette by its index (0..63); the colours the
+// figures draw in are named.
+enum class PaletteColor { Red = 10, Blue = 12 };
+
 struct LineShape {
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // points
-    int dashStyle = 0;                      // 0: the sheet's default; 1 solid; 8 long dash-dot
-    std::optional<int> schemeColor;         // 10 is red
+    DashStyle dashStyle = DashStyle::SheetDefault;
+    std::optional<PaletteColor> schemeColor;  // none: the theme's text colour
 };
 
 struct Label {

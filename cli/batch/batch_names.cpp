@@ -6,6 +6,7 @@
 #include "cli/pdf_export.h"
 #include "cli/project_calculation.h"
 #include "files/file_bytes.h"
+#include "report/result_names.h"
 #include "text/path_text.h"
 
 namespace nubera::cli {
@@ -43,8 +44,7 @@ std::filesystem::path BatchWorkbookPath(const std::filesystem::path& project,
                                         const CalcOptions& options) {
     const std::filesystem::path folder =
         options.besideProject ? project.parent_path() : options.outputFolder;
-    return (folder / PathFromUtf8(Utf8FromPath(project.stem()) + "_即時沈下量計算結果.xlsx"))
-        .lexically_normal();
+    return report::ProjectResultFileName(folder, project.stem(), 0).lexically_normal();
 }
 
 BatchPlan::BatchPlan(std::vector<ListedProject> listed, const CalcOptions& options)

@@ -29,12 +29,16 @@ struct PenetrationTest {
 
 // What the program takes from a boring exchange file. Text is UTF-8.
 struct BoringLog {
-    std::string dtdVersion;                 // "2.10", "3.00" or "4.00"
+    std::string dtdVersion;                 // as the file gives it: "2.10" to "5.00", or newer
     std::string name;                       // ボーリング名; may be empty
     std::optional<double> groundLevel;      // 孔口標高 (m)
-    double totalLength = 0;                 // 総掘進長 / 総削孔長 (m)
+    double totalLength = 0;                 // 総掘進長 / 総削孔長 (m); see warnings
     std::vector<BoringDivision> divisions;  // top first, bottoms strictly increasing
     std::vector<PenetrationTest> tests;     // start depths strictly increasing
+    // What the reader took on trust or found at odds, in Japanese, to show
+    // with the log: a newer version read by known names, a missing total
+    // length (then the deepest division's bottom), one that disagrees.
+    std::vector<std::string> warnings;
 
     bool operator==(const BoringLog&) const = default;
 };

@@ -15,9 +15,10 @@ namespace nubera {
 inline constexpr std::size_t kMaxBoringFileBytes = 8 * 1024 * 1024;
 inline constexpr std::size_t kMaxBoringRecords = 5000;  // divisions, and tests
 
-// Reads a boring exchange file's bytes (Shift_JIS, DTD 2.10, 3.00 or 4.00).
-// On failure returns nothing and sets *error to a Japanese message naming
-// the element and its line.
+// Reads a boring exchange file's bytes (Shift_JIS, DTD 2.10 to 5.00; a newer
+// version by the names of 5.00, with a warning in the log). On failure
+// returns nothing and sets *error to a Japanese message naming the element
+// and its line.
 std::optional<BoringLog> ParseBoringLog(std::string_view bytes, std::string* error);
 
 // The same for a file; the message then also names the file.

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace nubera {
@@ -16,7 +18,28 @@ struct BoringSchema {
     double penetrationToCm;     // the penetration unit: cm up to 3.00, mm from 4.00
 };
 
-std::optional<BoringSchema> BoringSchemaOf(std::string_view dtdVersion);
+// The versions the program knows, oldest first.
+std::span<const BoringSchema> KnownBoringSchemas();
+
+// How a file's DTD_version is read: by its own schema when the program knows
+// it; by the newest known one when it is newer than that, with a warning.
+struct BoringSchemaChoice {
+    BoringSchema schema;
+    bool newerThanKnown = false;
+};
+
+// Nothing for a version that is neither known nor newer (older, between known
+// versions, or not a number).
+std::optional<BoringSchemaChoice> BoringSchemaOf(std::string_view dtdVersion);
+
+// "2.10、3.00、4.00、5.00", for messages.
+std::string KnownBoringVersionsText();
+
+// The first known version whose division vocabulary is not `schema`'s and
+// names `element` (the division itself or one of its items, "岩石土区分_…");
+// nothing when no other version's vocabulary names it.
+std::optional<std::string_view> OtherVersionNaming(const BoringSchema& schema,
+                                                   std::string_view element);
 
 namespace boring_element {
 inline constexpr const char* kRoot = "ボーリング情報";

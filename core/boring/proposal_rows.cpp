@@ -5,6 +5,16 @@
 #include "text/path_text.h"
 
 namespace nubera {
+namespace {
+
+// Why α·N̄ gives a layer no Es, to follow its label; nothing when it gives one.
+std::optional<std::string> ModulusMissing(const DerivedLayer& layer) {
+    if (!layer.meanN) return "には標準貫入試験がないため";
+    if (*layer.meanN == 0) return "は N値の平均が 0 のため";
+    return std::nullopt;
+}
+
+}  // namespace
 
 std::vector<SoilLayerRow> SoilRowsOf(const LayerProposal& proposal) {
     std::vector<SoilLayerRow> rows;
@@ -38,9 +48,15 @@ std::optional<std::string> TooManyLayers(std::size_t layerCount) {
 std::optional<std::string> ProposalUnfit(const LayerProposal& proposal) {
     if (auto tooMany = TooManyLayers(proposal.layers.size())) return tooMany;
     for (std::size_t i = 0; i < proposal.layers.size(); ++i) {
-        if (!proposal.layers[i].meanN) {
-            return LayerLabel(proposal, i) +
-                   "には標準貫入試験がないため、Es が決まりません（Es を入力してください）。";
+        if (auto missing = ModulusMissing(proposal.layers[i])) {
+            return LayerLabel(proposal, i) + *missing +
+                   "、Es が決まりません（Es を入力してください）。";
+        }
+        // A layer without stiffness is no layer: the soil screen and the run
+        // refuse an Es of 0.
+        if (DerivedModulus(proposal.alpha, proposal.layers[i]) == 0.0) {
+            return LayerLabel(proposal, i) + "の Es が係数 α " + FormatNumber(proposal.alpha) +
+                   " では 0 になります（α を大きくしてください）。";
         }
     }
     return std::nullopt;

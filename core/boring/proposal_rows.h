@@ -28,7 +28,8 @@ std::string LayerLabel(const LayerProposal& proposal, std::size_t layer);
 std::optional<std::string> TooManyLayers(std::size_t layerCount);
 
 // Why the proposal cannot become the project's layers as it stands (a layer
-// without Es, more layers than the screen takes); nothing when it can.
+// without Es or with an Es of 0, more layers than the screen takes); nothing
+// when it can.
 std::optional<std::string> ProposalUnfit(const LayerProposal& proposal);
 
 }  // namespace nubera

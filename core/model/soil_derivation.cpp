@@ -17,7 +17,7 @@ double ModulusFromN(double alpha, double meanN) {
 }
 
 std::optional<double> DerivedModulus(double alpha, const DerivedLayer& layer) {
-    if (!layer.meanN) return std::nullopt;
+    if (!layer.meanN || *layer.meanN == 0) return std::nullopt;
     return ModulusFromN(alpha, *layer.meanN);
 }
 

@@ -31,7 +31,9 @@ struct DerivedLayer {
 
 // Es = α·N̄, rounded to whole kN/m² as the soil screen takes it.
 double ModulusFromN(double alpha, double meanN);
-// Es of a layer by the relation; nothing for a layer without a test.
+// Es of a layer by the relation; nothing for a layer without a test, or
+// whose tests are all N = 0: the relation gives such a layer no stiffness,
+// so its Es is entered by hand like that of a layer without a test.
 std::optional<double> DerivedModulus(double alpha, const DerivedLayer& layer);
 
 // How N-values are shown: "1, 0, 2"; a mean with its one decimal, "1.0".

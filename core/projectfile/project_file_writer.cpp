@@ -10,6 +10,8 @@
 #include "projectfile/project_file_format.h"
 #include "text/cp932.h"
 #include "text/number_text.h"
+#include "text/text_lines.h"
+#include "text/utf8_text.h"
 
 namespace nubera {
 namespace {
@@ -81,6 +83,27 @@ class ProjectTextComposer {
     std::optional<std::string> unwritable_;
 };
 
+// The reader refuses a line longer than its bound, in the file's code page;
+// a project holding one (a very long boring name, thousands of test depths
+// in one layer's derivation) is refused here rather than saved as a file
+// that cannot be opened again. Names the line by its number and its start.
+std::optional<std::string> OverlongLine(std::string_view text) {
+    constexpr std::size_t kQuotedCharacters = 16;
+    int number = 0;
+    for (const std::string_view line : SplitLines(text)) {
+        ++number;
+        // No character takes more bytes in code page 932 than in UTF-8.
+        if (line.size() <= pf::kMaxLineBytes) continue;
+        const auto bytes = Utf8ToCp932(line);
+        if (!bytes || bytes->size() <= pf::kMaxLineBytes) continue;
+        return std::to_string(number) + "行目「" +
+               std::string(Utf8Prefix(line, kQuotedCharacters)) + "…」が長すぎます（" +
+               std::to_string(bytes->size()) + " バイト、上限 " +
+               std::to_string(pf::kMaxLineBytes) + " バイト）";
+    }
+    return std::nullopt;
+}
+
 // What the project keeps in the file's preamble, in the order written.
 ProjectPreamble PreambleOf(const ProjectData& project) {
     ProjectPreamble preamble;
@@ -119,6 +142,10 @@ bool WriteProjectFile(const ProjectData& project, const std::filesystem::path& p
     const ProjectTextComposer composer = ComposeProjectText(project);
     if (const auto& text = composer.UnwritableText()) {
         reason = "値「" + *text + "」はプロジェクトファイルに書けない文字を含んでいます";
+        return false;
+    }
+    if (auto overlong = OverlongLine(composer.Text())) {
+        reason = std::move(*overlong);
         return false;
     }
     const auto bytes = Utf8ToCp932(composer.Text());

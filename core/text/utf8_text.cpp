@@ -46,6 +46,16 @@ std::size_t Utf8SequenceAt(std::string_view text, std::size_t at) {
     return length;
 }
 
+std::string_view Utf8Prefix(std::string_view text, std::size_t characters) {
+    std::size_t end = 0;
+    for (; characters > 0 && end < text.size(); --characters) {
+        const std::size_t length = Utf8SequenceAt(text, end);
+        if (length == 0) break;
+        end += length;
+    }
+    return text.substr(0, end);
+}
+
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         // ASCII, most of any text read or written here, is valid alone:

@@ -37,13 +37,11 @@ constexpr double kDimensionGap = 5;
 
 constexpr double kFontSize = 7;
 constexpr double kLineStep = 9;  // between stacked captions
-constexpr int kPlain = 0;
-constexpr int kSolid = 1;
-constexpr int kLongDashDot = 8;
-constexpr int kDotted = 11;
-constexpr int kRed = 10;
+using sheet::DashStyle;
+using sheet::PaletteColor;
 
-sheet::LineShape Line(double x1, double y1, double x2, double y2, int dash = kPlain) {
+sheet::LineShape Line(double x1, double y1, double x2, double y2,
+                      DashStyle dash = DashStyle::SheetDefault) {
     return {x1, y1, x2, y2, dash, std::nullopt};
 }
 
@@ -98,10 +96,10 @@ class FigureBuilder {
     // A dimension line with a short stroke across each end.
     void AddDimension(double x1, double y1, double x2, double y2) {
         const bool across = y1 == y2;
-        figure_.lines.push_back(Line(x1, y1, x2, y2, kSolid));
+        figure_.lines.push_back(Line(x1, y1, x2, y2, DashStyle::Solid));
         for (const auto& [x, y] : {std::pair{x1, y1}, std::pair{x2, y2}}) {
-            figure_.lines.push_back(across ? Line(x, y - 2.5, x, y + 2.5, kSolid)
-                                           : Line(x - 2.5, y, x + 2.5, y, kSolid));
+            figure_.lines.push_back(across ? Line(x, y - 2.5, x, y + 2.5, DashStyle::Solid)
+                                           : Line(x - 2.5, y, x + 2.5, y, DashStyle::Solid));
         }
     }
 
@@ -125,7 +123,7 @@ class FigureBuilder {
         crestY_ = base;
         const double centre = X(fill_.Number(fill_column::kCentreDistance, 0));
         figure_.lines.push_back(
-            Line(centre, crestY_ - kTick, centre, bottom_ + kTick, kLongDashDot));
+            Line(centre, crestY_ - kTick, centre, bottom_ + kTick, DashStyle::LongDashDot));
     }
 
     // Arrows down onto the top block's crest, under the surcharge's name.
@@ -135,13 +133,13 @@ class FigureBuilder {
                               fill_.Number(fill_column::kLeftSlope, 0));
         const double to = from + fill_.Number(fill_column::kCrest, 0) * figure_.scale;
         const double y = crestY_ - 2 * kTick;
-        figure_.lines.push_back(Line(from, y, to, y, kSolid));
+        figure_.lines.push_back(Line(from, y, to, y, DashStyle::Solid));
         constexpr int kArrows = 5;
         for (int i = 0; i < kArrows; ++i) {
             const double x = from + (to - from) * i / (kArrows - 1);
-            figure_.lines.push_back(Line(x, y, x, crestY_, kSolid));
-            figure_.lines.push_back(Line(x - 1.5, crestY_ - 2, x, crestY_, kSolid));
-            figure_.lines.push_back(Line(x + 1.5, crestY_ - 2, x, crestY_, kSolid));
+            figure_.lines.push_back(Line(x, y, x, crestY_, DashStyle::Solid));
+            figure_.lines.push_back(Line(x - 1.5, crestY_ - 2, x, crestY_, DashStyle::Solid));
+            figure_.lines.push_back(Line(x + 1.5, crestY_ - 2, x, crestY_, DashStyle::Solid));
         }
         AddText("FIG_Surcharge", kSurchargeLabel, (from + to) / 2 - 10, y - kFigureTextHeight, 20,
                 sheet::TextAlignment::Center);
@@ -176,7 +174,8 @@ class FigureBuilder {
     // named in the column on the right at their middle depth, lower when the
     // captions above take that place, then with a leader.
     void AddLayers(double depth) {
-        figure_.lines.push_back(Line(left_, figure_.groundY, right_, figure_.groundY, kSolid));
+        figure_.lines.push_back(
+            Line(left_, figure_.groundY, right_, figure_.groundY, DashStyle::Solid));
         figure_.lines.push_back(Line(left_, figure_.groundY, left_, bottom_));
         figure_.lines.push_back(Line(right_, figure_.groundY, right_, bottom_));
         double nextFree = std::max(figure_.groundY, top_ + kPlanBottom);
@@ -188,8 +187,8 @@ class FigureBuilder {
             const double middle = figure_.groundY + (above + below) / 2 * figure_.scale;
             const double top = std::max(middle - kFigureTextHeight / 2, nextFree);
             if (top - (middle - kFigureTextHeight / 2) > 1) {
-                figure_.lines.push_back(
-                    Line(right_, middle, kColumnX - 2, top + kFigureTextHeight / 2, kDotted));
+                figure_.lines.push_back(Line(right_, middle, kColumnX - 2,
+                                             top + kFigureTextHeight / 2, DashStyle::SystemDot));
             }
             AddText("FIG_Layer" + std::to_string(i),
                     std::to_string(i + 1) + "：厚さ " +
@@ -214,7 +213,7 @@ class FigureBuilder {
             if (offset.IsMissing()) continue;
             const double x = X(centre + offset.AsNumber());
             for (double y : {figure_.groundY, bottom_}) {
-                figure_.lines.push_back({x, y, x, y + kTick, kSolid, kRed});
+                figure_.lines.push_back({x, y, x, y + kTick, DashStyle::Solid, PaletteColor::Red});
             }
             const std::string index = std::to_string(k);
             AddText("FIG_Point" + index, CircledNumber(k + 1), x - 8, bottom_ + kTick, 16,

@@ -46,9 +46,8 @@ constexpr double kStrikeInset = 0.5;
 
 constexpr const char* kXAxisTitle = "x (m)";
 
-constexpr int kSolid = 1;
-constexpr int kDotted = 11;
-constexpr int kBlue = 12;
+using sheet::DashStyle;
+using sheet::PaletteColor;
 
 struct Box {
     double left, top, right, bottom;
@@ -186,8 +185,10 @@ class PlotBuilder {
         AddFixedText(FigureText("PLT_Axis", subject_.axisTitle, axisX_ - captionWidth / 2,
                                 kAxisTitleTop, captionWidth, kFontSize,
                                 sheet::TextAlignment::Center));
-        plot_.lines.push_back({axisX_, kCurveTop, axisX_, kCurveBottom, kSolid, std::nullopt});
-        plot_.lines.push_back({axisX_, plot_.zeroY, right_, plot_.zeroY, kSolid, std::nullopt});
+        plot_.lines.push_back(
+            {axisX_, kCurveTop, axisX_, kCurveBottom, DashStyle::Solid, std::nullopt});
+        plot_.lines.push_back(
+            {axisX_, plot_.zeroY, right_, plot_.zeroY, DashStyle::Solid, std::nullopt});
         const double xCaptionWidth = TextWidth(kXAxisTitle, kFontSize) + 4;
         AddFixedText(FigureText("PLT_XAxis", kXAxisTitle, right_ - xCaptionWidth, plot_.zeroY + 2,
                                 xCaptionWidth, kFontSize, sheet::TextAlignment::Right));
@@ -195,7 +196,8 @@ class PlotBuilder {
         for (int i = 0; i <= ticks; ++i) {
             const double value = scale_.low + i * scale_.step;
             const double y = scale_.Y(value);
-            plot_.lines.push_back({axisX_ - kTickLength, y, axisX_, y, kSolid, std::nullopt});
+            plot_.lines.push_back(
+                {axisX_ - kTickLength, y, axisX_, y, DashStyle::Solid, std::nullopt});
             const double textRight = axisX_ - kTickLength - kTickTextGap;
             AddFixedText(FigureText("PLT_Tick" + std::to_string(i), TickText(value, scale_.step),
                                     textRight - kTickTextWidth, y - kTextHeight / 2, kTickTextWidth,
@@ -209,13 +211,14 @@ class PlotBuilder {
             const double y = scale_.Y(p.value);
             if (!plot_.marks.empty()) {
                 const ResultPlot::Mark& last = plot_.marks.back();
-                plot_.lines.push_back({last.x, last.y, p.x, y, kSolid, kBlue});
+                plot_.lines.push_back(
+                    {last.x, last.y, p.x, y, DashStyle::Solid, PaletteColor::Blue});
             }
-            plot_.lines.push_back({p.x, plot_.zeroY, p.x, y, kDotted, std::nullopt});
+            plot_.lines.push_back({p.x, plot_.zeroY, p.x, y, DashStyle::SystemDot, std::nullopt});
             plot_.lines.push_back({p.x - kMarkHalfSize, y - kMarkHalfSize, p.x + kMarkHalfSize,
-                                   y + kMarkHalfSize, kSolid, kBlue});
+                                   y + kMarkHalfSize, DashStyle::Solid, PaletteColor::Blue});
             plot_.lines.push_back({p.x - kMarkHalfSize, y + kMarkHalfSize, p.x + kMarkHalfSize,
-                                   y - kMarkHalfSize, kSolid, kBlue});
+                                   y - kMarkHalfSize, DashStyle::Solid, PaletteColor::Blue});
             plot_.marks.push_back({p.point, p.x, y, 0});
         }
     }
@@ -272,7 +275,8 @@ class PlotBuilder {
         const auto [nx, ny] = NearestOn(area, p.x, y);
         const double length = std::hypot(nx - p.x, ny - y);
         const double start = std::min(1.0, (kMarkHalfSize + 1) / length);
-        return {p.x + (nx - p.x) * start, y + (ny - y) * start, nx, ny, kSolid, std::nullopt};
+        return {p.x + (nx - p.x) * start, y + (ny - y) * start, nx, ny,
+                DashStyle::Solid,         std::nullopt};
     }
 
     void AddLeaderIfMoved(const PlottedPoint& p, const Box& area) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/report_text.h"
+#include "report/text/report_text.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::report {
@@ -15,9 +15,6 @@ constexpr double kMaxWidth = kDiagramMaxWidth;
 constexpr double kMaxHeight = 90;  // of the whole stack
 constexpr double kCentreLineOverhang = 5;
 constexpr double kTickLength = 10;
-constexpr int kSolid = 1;
-constexpr int kLongDashDot = 8;
-constexpr int kRed = 10;
 
 // Fill table columns the diagram reads.
 constexpr std::size_t kColTotalHeight = 2;
@@ -37,7 +34,7 @@ double Scale(const FillLoadTable& fill) {
 
 // A line in the sheet's default style.
 sheet::LineShape PlainLine(double x1, double y1, double x2, double y2) {
-    return {x1, y1, x2, y2, 0, std::nullopt};
+    return {x1, y1, x2, y2, sheet::DashStyle::SheetDefault, std::nullopt};
 }
 
 std::string TickLabelName(std::size_t k) {
@@ -58,12 +55,13 @@ std::vector<PointMarker> LayOutMarkers(const FillLoadTable& fill, const CalcResu
         }
         const double x = (centre + offset.AsNumber()) * scale + kOriginX;
         const double tickEnd = kGroundY + kTickLength;
-        markers.push_back({{x, kGroundY, x, tickEnd, kSolid, kRed},
-                           TickLabelName(k),
-                           CircledNumber(k + 1),
-                           x,
-                           tickEnd,
-                           k});
+        markers.push_back(
+            {{x, kGroundY, x, tickEnd, sheet::DashStyle::Solid, sheet::PaletteColor::Red},
+             TickLabelName(k),
+             CircledNumber(k + 1),
+             x,
+             tickEnd,
+             k});
     }
     return markers;
 }
@@ -114,7 +112,8 @@ SectionDiagram LayOutSectionDiagram(const ProjectData& project, const CalcResult
     }
     const double centreX = fill.Number(kColCentre, 0) * scale + kOriginX;
     diagram.outline.push_back({centreX, base - kCentreLineOverhang, centreX,
-                               kGroundY + kCentreLineOverhang, kLongDashDot, std::nullopt});
+                               kGroundY + kCentreLineOverhang, sheet::DashStyle::LongDashDot,
+                               std::nullopt});
     diagram.markers = LayOutMarkers(fill, results, scale);
     return diagram;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/project_data.h"
-#include "report/report_context.h"
+#include "report/text/report_context.h"
 #include "spreadsheet/workbook.h"
 
 namespace nubera::report {

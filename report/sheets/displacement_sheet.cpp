@@ -1,7 +1,7 @@
 #include "report/sheets/displacement_sheet.h"
 
-#include "report/report_text.h"
 #include "report/sheets/result_sheet.h"
+#include "report/text/report_text.h"
 #include "text/number_text.h"
 
 namespace nubera::report {

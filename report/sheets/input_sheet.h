@@ -2,7 +2,7 @@
 
 #include "model/calc_results.h"
 #include "model/project_data.h"
-#include "report/report_context.h"
+#include "report/text/report_context.h"
 #include "spreadsheet/workbook.h"
 
 namespace nubera::report {

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "report/report_text.h"
+#include "report/text/report_text.h"
 
 namespace nubera::report {
 namespace {

@@ -1,7 +1,7 @@
 #include "report/sheets/settlement_sheet.h"
 
-#include "report/report_text.h"
 #include "report/sheets/result_sheet.h"
+#include "report/text/report_text.h"
 
 namespace nubera::report {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "model/calc_results.h"
 #include "model/project_data.h"
-#include "report/result_block_kind.h"
+#include "report/sheets/result_block_kind.h"
 #include "spreadsheet/worksheet.h"
 
 namespace nubera::report {

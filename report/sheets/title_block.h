@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/report_context.h"
+#include "report/text/report_context.h"
 #include "spreadsheet/workbook.h"
 
 namespace nubera::report {

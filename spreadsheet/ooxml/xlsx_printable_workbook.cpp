@@ -4,18 +4,19 @@
 #include <optional>
 #include <string>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/ooxml/package/document_properties.h"
 #include "spreadsheet/ooxml/package/relationships.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 
 namespace nubera::sheet {
 
-std::unique_ptr<PrintableWorkbook> PrintableWorkbook::Open(const std::filesystem::path& path) {
+std::unique_ptr<PrintableWorkbook> OpenPrintableWorkbook(const std::filesystem::path& path) {
     return std::make_unique<XlsxPrintableWorkbook>(path);
 }
 
-std::unique_ptr<PrintableWorkbook> PrintableWorkbook::Open(std::string_view bytes,
-                                                           const std::filesystem::path& path) {
+std::unique_ptr<PrintableWorkbook> OpenPrintableWorkbook(std::string_view bytes,
+                                                         const std::filesystem::path& path) {
     return std::make_unique<XlsxPrintableWorkbook>(Package::Read(bytes, path));
 }
 

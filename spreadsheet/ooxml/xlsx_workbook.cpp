@@ -4,9 +4,11 @@
 #include <array>
 
 #include "spreadsheet/ooxml/formulas/formula_references.h"
-#include "spreadsheet/ooxml/formulas/workbook_calculation.h"
+#include "spreadsheet/ooxml/open_workbook.h"
+#include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/document_properties.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
+#include "spreadsheet/ooxml/workbook_calculation.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
@@ -72,19 +74,19 @@ std::string MentionOf(std::string_view name) {
 
 }  // namespace
 
-std::unique_ptr<Workbook> Workbook::Open(const std::filesystem::path& path) {
+std::unique_ptr<Workbook> OpenWorkbook(const std::filesystem::path& path) {
     return std::make_unique<XlsxWorkbook>(path);
 }
 
-std::shared_ptr<const WorkbookImage> Workbook::ReadImage(const std::filesystem::path& path) {
+std::shared_ptr<const WorkbookImage> ReadWorkbookImage(const std::filesystem::path& path) {
     Package package = Package::Read(path);
-    if (std::string fault = package.Fault(); !fault.empty()) {
+    if (std::string fault = PackageFault(package.Entries()); !fault.empty()) {
         throw SpreadsheetError(Quoted(path.string()) + "を読み込めません: " + fault);
     }
     return std::make_shared<const WorkbookImage>(std::move(package));
 }
 
-std::unique_ptr<Workbook> Workbook::Open(const WorkbookImage& image) {
+std::unique_ptr<Workbook> OpenWorkbook(const WorkbookImage& image) {
     return std::make_unique<XlsxWorkbook>(image.Parts());
 }
 
@@ -360,7 +362,7 @@ std::string XlsxWorkbook::SavedBytes() {
 }
 
 void XlsxWorkbook::CheckParts() const {
-    if (std::string fault = package_.Fault(); !fault.empty()) {
+    if (std::string fault = PackageFault(package_.Entries()); !fault.empty()) {
         throw SpreadsheetError("作成したブックを他のプログラムで開けません: " + fault);
     }
 }

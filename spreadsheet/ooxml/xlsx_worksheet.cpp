@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "spreadsheet/ooxml/formulas/workbook_calculation.h"
 #include "spreadsheet/ooxml/grid/cell_text.h"
 #include "spreadsheet/ooxml/grid/page_setup_xml.h"
 #include "spreadsheet/ooxml/grid/sheet_xml.h"
 #include "spreadsheet/ooxml/package/content_types.h"
 #include "spreadsheet/ooxml/package/package.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
+#include "spreadsheet/ooxml/workbook_calculation.h"
 #include "spreadsheet/ooxml/xlsx_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "text/utf8_text.h"

@@ -12,6 +12,7 @@
 
 #include "files/result_folder.h"
 #include "report/result_workbook.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/app/main_window_harness.h"
 #include "tests/core/files/abandoned_pending_file.h"
@@ -80,7 +81,7 @@ class CalculationRunTest : public MainWindowTest {
     }
 
     std::vector<std::string> SheetsOf(const QString& path) const {
-        return sheet::Workbook::Open(path.toStdString())->SheetNames();
+        return sheet::OpenWorkbook(path.toStdString())->SheetNames();
     }
 
     QString loaded;
@@ -162,7 +163,7 @@ TEST_F(CalculationRunTest, ASecondRunShowsNothingOfTheFirstRunsPoints) {
     Run();
     ASSERT_EQ(preview.shown.size(), 2u);
     EXPECT_TRUE(messages.Shown().empty());
-    const auto workbook = sheet::Workbook::Open(widgets::ToPath(preview.shown[1].workbook));
+    const auto workbook = sheet::OpenWorkbook(widgets::ToPath(preview.shown[1].workbook));
     constexpr int kPointEightRow = 11;
     for (const char* summary : {"即時沈下量のまとめ", "側方変位量のまとめ"}) {
         const sheet::Worksheet& sheet = workbook->Sheet(summary);
@@ -185,7 +186,7 @@ TEST_F(CalculationRunTest, ASettlementOnlyRunStoresTheDefaultRatioAndSkipsTheLat
               std::vector<std::string>(
                   {"表紙", "入力条件", "計算方法", "即時沈下量の計算", "即時沈下量のまとめ"}));
     // The inputs name the project file the run was loaded from.
-    EXPECT_EQ(sheet::Workbook::Open(FirstResult().toStdString())->Sheet("入力条件").Value(4, 5),
+    EXPECT_EQ(sheet::OpenWorkbook(FirstResult().toStdString())->Sheet("入力条件").Value(4, 5),
               sheet::CellValue{std::string("one-block.nbr")});
     ASSERT_EQ(preview.shown.size(), 1u);
     EXPECT_EQ(
@@ -244,7 +245,7 @@ TEST_F(CalculationRunTest, APoissonRatioAboveHalfIsAskedAboutBeforeTheRun) {
     messages.PlanAnswers({widgets::MsgAnswer::Yes});
     Run();
     ASSERT_EQ(Results().size(), 1u);
-    const auto inputs = sheet::Workbook::Open(FirstResult().toStdString());
+    const auto inputs = sheet::OpenWorkbook(FirstResult().toStdString());
     EXPECT_EQ(inputs->Sheet("入力条件").Value(7, 6),
               sheet::CellValue{std::string("※0.5を超えています: 側方変位量の向きが逆になります")});
 }

@@ -68,31 +68,31 @@ TEST_F(MainWindowTest, CarriesEveryControlWithItsNameAndText) {
         EXPECT_EQ(Option(QString::fromUtf8(name))->text(), QString::fromUtf8(text));
     }
     EXPECT_NE(window->findChild<QStatusBar*>(QStringLiteral("STS_Bar")), nullptr);
-    QStringList menus;
+}
+
+// The letter after "&" in an item's text; empty when it has none.
+QString AccessKey(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text.mid(at + 1, 1).toUpper() : QString();
+}
+
+// Two items of one menu with the same access key would leave one of them
+// out of reach of the keyboard.
+TEST_F(MainWindowTest, NoTwoItemsOfAMenuShareAnAccessKey) {
+    Open();
+    const auto expectDistinct = [](const QList<QAction*>& actions, const QString& menu) {
+        QStringList keys;
+        for (QAction* action : actions) {
+            const QString key = AccessKey(action->text());
+            if (key.isEmpty()) continue;
+            EXPECT_FALSE(keys.contains(key)) << menu.toStdString() << action->text().toStdString();
+            keys << key;
+        }
+    };
+    expectDistinct(window->menuBar()->actions(), QStringLiteral("menu bar"));
     for (QAction* menu : window->menuBar()->actions()) {
-        menus << menu->text();
-        for (QAction* item : menu->menu()->actions()) menus << item->text();
+        expectDistinct(menu->menu()->actions(), menu->text());
     }
-    EXPECT_EQ(menus, QStringList({"ﾌｧｲﾙ(&F)",
-                                  "新規(&N)",
-                                  "読み込み(&O)",
-                                  "上書き保存(&S)",
-                                  "書き込み(&V)",
-                                  "最近使ったファイル(&R)",
-                                  "",
-                                  "実行(&E)",
-                                  "前回の結果を開く(&L)",
-                                  "",
-                                  "表題・署名欄(&T)...",
-                                  "",
-                                  "終了(&X)",
-                                  "編集(&E)",
-                                  "元に戻す",
-                                  "やり直し",
-                                  "その他(&O)",
-                                  "ﾊﾞｰｼﾞｮﾝ情報(&A)",
-                                  "",
-                                  "ﾍﾙﾌﾟ(&H)"}));
 }
 
 TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacement) {
@@ -111,8 +111,6 @@ TEST_F(MainWindowTest, StartsWithoutDataInSettlementOnlyModeAndAutomaticPlacemen
     EXPECT_FALSE(Button(QStringLiteral("CMD_Exec"))->isEnabled());
     EXPECT_FALSE(Poisson()->isEnabled());
     EXPECT_TRUE(Poisson()->text().isEmpty());
-    EXPECT_EQ(Poisson()->palette().color(QPalette::Disabled, QPalette::Base),
-              QColor(192, 192, 255));
 }
 
 TEST_F(MainWindowTest, ClosingTheSoilScreenWithFillAndAutomaticPlacementEnablesTheRun) {
@@ -270,8 +268,6 @@ TEST_F(MainWindowTest, TheLateralModeOpensThePoissonBoxWithTheStoredRatio) {
         EXPECT_TRUE(Poisson()->isEnabled());
         EXPECT_TRUE(Poisson()->hasFocus());
         EXPECT_EQ(Poisson()->text(), QString::fromUtf8(c.shown)) << c.stored;
-        EXPECT_NE(Poisson()->palette().color(QPalette::Active, QPalette::Base),
-                  QColor(192, 192, 255));
         EXPECT_FALSE(Option(QStringLiteral("OPT_Select_0"))->isChecked());
     }
 }

@@ -42,6 +42,7 @@
 #include "projectfile/project_file.h"
 #include "report/result_workbook.h"
 #include "screenrules/run_enabling_rule.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/app/main_window_harness.h"
 #include "tests/app/random_person.h"
@@ -564,7 +565,7 @@ class Session {
     // Row 4 + i of a summary sheet is point i: numbers there only for the
     // points this run placed.
     void CheckReport(const QString& workbook) {
-        const auto book = sheet::Workbook::Open(widgets::ToPath(workbook));
+        const auto book = sheet::OpenWorkbook(widgets::ToPath(workbook));
         const QString project = QFileInfo(QString::fromStdString(session_.FileName())).fileName();
         EXPECT_EQ(
             book->Sheet("入力条件").Value(4, 5),

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -132,6 +133,100 @@ TEST(BoringCommand, LayersThatCannotBePrintedAreAFailure) {
         EXPECT_EQ(run.exitCode, 1) << format;
         EXPECT_EQ(run.err, "結果を標準出力に書き出せませんでした\n") << format;
     }
+}
+
+// A log written for one test: a sample (UTF-8 text) with `from` replaced by
+// `to`, saved in the format's Shift_JIS; its quoted path.
+std::string Variant(const std::filesystem::path& folder, const std::string& sample,
+                    const std::string& from, const std::string& to) {
+    std::string text = Cp932ToUtf8(test::ReadAll(std::string(NUBERA_SOURCE_DIR) +
+                                                 "/tests/core/boring/samples/" + sample))
+                           .value_or("");
+    const std::size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    const auto path = folder / ("variant-" + std::to_string(at) + "-" + sample);
+    std::ofstream(path, std::ios::binary) << Utf8ToCp932(text).value_or("");
+    return "'" + path.string() + "'";
+}
+
+TEST(BoringCommand, ReadsVersion5AndShowsTheReadersWarnings) {
+    const auto v5 = RunCli("boring " + Sample("SMALL_BED0500.XML"));
+    ASSERT_EQ(v5.exitCode, 0) << v5.err;
+    EXPECT_THAT(v5.out, HasSubstr("ボーリング\tR-3\tSMALL_BED0500.XML (DTD 5.00)\n"));
+    EXPECT_EQ(v5.err, "");
+
+    const auto folder = FreshFolder("boring-warnings");
+    const std::string noTotal =
+        Variant(folder, "LEVEE_NO3_BED0300.XML", "<総掘進長>15.45</総掘進長>", "");
+    const std::string warning =
+        "28行目の「ボーリング基本情報」に「総掘進長」がありません。最も深い「岩石土区分_下端深度」 "
+        "15.45 m（41行目）を総掘進長とします。";
+    const auto table = RunCli("boring " + noTotal);
+    ASSERT_EQ(table.exitCode, 0) << table.err;
+    EXPECT_EQ(table.err, "警告: " + warning + "\n");
+    EXPECT_THAT(table.out, HasSubstr("\t総掘進長\t15.45 m\n"));
+    const auto run = RunCli("boring " + noTotal + " --json");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(json::parse(run.out)["warnings"], json::array({warning}));
+}
+
+// What `--write-project` writes, the program reads and runs on: a value the
+// file would hold as 0, a line longer than the project reader takes, and a
+// layer that needs its Es typed are refused before anything is written.
+TEST(BoringCommand, NeverWritesAProjectTheProgramWouldRefuse) {
+    const auto folder = FreshFolder("boring-unwritable");
+    std::string longName;
+    for (int i = 0; i < 40000; ++i) longName += "名";
+    std::string manyTests;
+    // After the sample's three, below its last at 5 m: 5,000 in all.
+    for (int i = 0; i < 4997; ++i) {
+        char depth[32];
+        std::snprintf(depth, sizeof depth, "%.9f", 5.001 + i * 0.000198 + 1e-9);
+        manyTests += std::string("<標準貫入試験><標準貫入試験_開始深度>") + depth +
+                     "</標準貫入試験_開始深度><標準貫入試験_合計打撃回数>4</"
+                     "標準貫入試験_合計打撃回数><標準貫入試験_合計貫入量>300</"
+                     "標準貫入試験_合計貫入量></標準貫入試験>\r\n";
+    }
+    const std::string zeroBlows = "<標準貫入試験_合計打撃回数>4<";
+    const struct {
+        const char* name;
+        std::string arguments;
+        std::string refusal;
+    } cases[] = {
+        {"a width that rounds to 0",
+         Sample("SMALL_BED0400.XML") + " --excavation-width 0.004 --levee-width 20",
+         "開削幅 0.004 は小数第2位に丸めると 0 になります。開削幅は 0 より大きく 100 "
+         "以下で指定してください。"},
+        {"an α that makes every Es 0",
+         Sample("SMALL_BED0400.XML") + " --alpha 0.0001 --excavation-width 10 --levee-width 20",
+         "第1層「粘土」(0.00～2.00 m)の Es が係数 α 0.0001 では 0 になります"},
+        {"a 40,000-character name",
+         Variant(folder, "SMALL_BED0400.XML", ">R-2<", ">" + longName + "<") +
+             " --excavation-width 10 --levee-width 20",
+         "行目「ボーリング名=名名名名名名名名名…」が長すぎます（80013 バイト、上限 65536 バイト）"},
+        {"5,000 tests with 9-decimal depths",
+         Variant(folder, "SMALL_BED0400.XML", "  </コア情報>", manyTests + "  </コア情報>") +
+             " --excavation-width 10 --levee-width 20",
+         "行目「ボーリング層=4,6,4,5:5…」が長すぎます"},
+        {"a layer of N 0 only",
+         Variant(folder, "SMALL_BED0400.XML", zeroBlows, "<標準貫入試験_合計打撃回数>0<") +
+             " --excavation-width 10 --levee-width 20",
+         "第1層「粘土」(0.00～2.00 m)は N値の平均が 0 のため、Es が決まりません"},
+    };
+    for (const auto& c : cases) {
+        const auto project = folder / "refused.nbr";
+        const auto run =
+            RunCli("boring " + c.arguments + " --write-project '" + project.string() + "'");
+        EXPECT_EQ(run.exitCode, 1) << c.name;
+        EXPECT_THAT(run.err, HasSubstr(c.refusal)) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(project)) << c.name;
+    }
+    // The layer of N 0 is shown for its Es to be typed, as one without a test.
+    const auto shown = RunCli("boring " + Variant(folder, "SMALL_BED0400.XML", zeroBlows,
+                                                  "<標準貫入試験_合計打撃回数>0<"));
+    EXPECT_THAT(shown.out,
+                HasSubstr("1\t粘土\t0.00～2.00\t2.00\t0\t0.0\tN平均 0: Es を入力してください\n"));
 }
 
 TEST(BoringCommand, RefusesBadFilesAndOptionsWithTheirReason) {

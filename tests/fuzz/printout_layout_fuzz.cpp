@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "printout/workbook_printout.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
 #include "tests/fuzz/fuzz_input_file.h"
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const nubera::fuzz::FuzzInputFile input(data, size);
     try {
         const std::vector<std::string> names =
-            nubera::sheet::Workbook::Open(input.Path())->SheetNames();
+            nubera::sheet::OpenWorkbook(input.Path())->SheetNames();
         const nubera::printout::WorkbookPrintout printout(input.Path(), names);
         for (int index = 0; index < printout.PageCount(); ++index)
             RequireSound(printout.Page(index));

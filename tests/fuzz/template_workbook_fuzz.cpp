@@ -20,6 +20,7 @@
 #include "projectfile/project_file.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/zip_archive.h"
 #include "spreadsheet/spreadsheet_error.h"
@@ -79,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Every part as other readers will find it in the file.
     Require(nubera::sheet::PackageFault(nubera::sheet::ReadZipArchive(*published)).empty());
     // Read back by both readers: the model's, every sheet, and the printout's.
-    const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::Workbook::Open(*published);
+    const std::unique_ptr<nubera::sheet::Workbook> book = nubera::sheet::OpenWorkbook(*published);
     for (std::size_t i = 0; i < book->SheetNames().size(); ++i) book->SheetAt(i);
     const nubera::printout::WorkbookPrintout printout(
         *published, nubera::report::PrintedResultSheets(run.project.alsoLateral));

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QTableWidget>
 #include <QTimer>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "input/boring_review_dialog.h"
 #include "input/soil_conditions_screen.h"
 #include "report/sheets/input_sheet.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/input/screen_harness.h"
 #include "tests/widgets/scripted_message_box.h"
@@ -106,8 +108,8 @@ TEST(BoringLoad, ReviewedLayersFillTheGridAndTheirDerivationReachesTheReport) {
 
     project.fillLoads = MakeFillLoadTable();
     project.fillLoads->ResizeRows(1);
-    auto book = sheet::Workbook::Open(std::filesystem::path(NUBERA_BINARY_DIR) / "bin" /
-                                      u8"即時沈下量計算結果.xltx");
+    auto book = sheet::OpenWorkbook(std::filesystem::path(NUBERA_BINARY_DIR) / "bin" /
+                                    u8"即時沈下量計算結果.xltx");
     ASSERT_TRUE(book);
     report::WriteInputSheet(*book, project, results, report::ReportContext{});
     const std::vector<std::string> rows = SheetRows(book->Sheet(report::kInputSheet));
@@ -170,6 +172,24 @@ TEST(BoringLoad, AnUnreadableLogOrACancelledReviewLeavesTheGridAndClearingForget
     ASSERT_EQ(screen.result(), QDialog::Accepted);
     EXPECT_EQ(screen.Conditions().layers->RowCount(), 1u);
     EXPECT_FALSE(screen.Conditions().derivation);
+}
+
+// The reader's warnings are shown above the layers, and a layer whose tests
+// are all N = 0 asks for its Es like one without a test.
+TEST(BoringLoad, TheReviewShowsTheReadersWarningsAndLeavesEsOfNZeroForTyping) {
+    test::ScriptedMessageBox messages;
+    BoringLog log;
+    log.dtdVersion = "5.00";
+    log.totalLength = 4;
+    log.divisions = {{2, "粘土", 1}, {4, "砂", 2}};
+    log.tests = {{1, 0, 30, 3}, {3, 10, 30, 4}};
+    log.warnings = {"一つ目。", "二つ目。"};
+    BoringReviewDialog review(log, QStringLiteral("B.XML"), messages);
+    EXPECT_EQ(Child<QLabel>(review, QStringLiteral("LBL_警告"))->text(),
+              QStringLiteral("警告: 一つ目。\n警告: 二つ目。"));
+    auto* table = Child<QTableWidget>(review, QStringLiteral("VSF_Boring"));
+    EXPECT_EQ(table->item(0, kModulusColumn)->text(), QString());
+    EXPECT_EQ(table->item(1, kModulusColumn)->text(), QStringLiteral("28000"));
 }
 
 }  // namespace

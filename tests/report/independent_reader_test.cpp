@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "report/report_text.h"
 #include "report/result_workbook.h"
+#include "report/text/report_text.h"
 #include "tests/report/report_run.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
 

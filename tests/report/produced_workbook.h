@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "report/result_workbook.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/report/report_run.h"
 
@@ -29,7 +30,7 @@ class ProducedWorkbook {
         EXPECT_TRUE(ok_) << error;
         if (ok_) {
             path_ = *published;
-            book_ = sheet::Workbook::Open(path_);
+            book_ = sheet::OpenWorkbook(path_);
         }
     }
     bool ok() const { return ok_ && book_; }

@@ -9,7 +9,7 @@
 #include "model/calc_results.h"
 #include "model/placement.h"
 #include "model/project_data.h"
-#include "report/report_context.h"
+#include "report/text/report_context.h"
 
 namespace nubera::test {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "report/report_text.h"
+#include "report/text/report_text.h"
 
 namespace nubera::report {
 namespace {

@@ -8,10 +8,11 @@
 #include "report/block_plan.h"
 #include "report/figures/result_plot.h"
 #include "report/figures/section_diagram.h"
-#include "report/report_text.h"
 #include "report/sheets/cover_sheet.h"
 #include "report/sheets/input_sheet.h"
 #include "report/sheets/method_sheet.h"
+#include "report/text/report_text.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/report/produced_workbook.h"
 #include "tests/report/report_run.h"
@@ -365,7 +366,7 @@ TEST(WriteResultWorkbook, AMissingTemplateIsNamed) {
 TEST(WriteResultWorkbook, ASheetMissingFromTheTemplateIsNamed) {
     const auto folder = FreshFolder("template-without-summary");
     const auto broken = folder / "broken.xltx";
-    auto book = sheet::Workbook::Open(TemplatePath());
+    auto book = sheet::OpenWorkbook(TemplatePath());
     book->DeleteSheet(kSettlementSummary);
     book->SaveAs(broken);
     EXPECT_EQ(FailedProduction(OneBlockRun(), broken, "missing-sheet"),

@@ -3,7 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "report/report_text.h"
+#include "report/text/report_text.h"
+#include "screenrules/section_figure.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "tests/report/mock_worksheet.h"
 
@@ -41,51 +42,83 @@ CalcResults WithPoints(std::initializer_list<Cell> row0) {
     return results;
 }
 
-void ExpectLine(const sheet::LineShape& line, double x1, double y1, double x2, double y2) {
-    EXPECT_DOUBLE_EQ(line.x1, x1);
-    EXPECT_DOUBLE_EQ(line.y1, y1);
-    EXPECT_DOUBLE_EQ(line.x2, x2);
-    EXPECT_DOUBLE_EQ(line.y2, y2);
+// The screens' figure laid out in twips as the summary lays out its diagram
+// in points: the reference point at x = 150, the ground at y = 300, the
+// bottom block at most 400 wide and the stack at most 90 high. A point is 20
+// twips.
+constexpr double kTwipsPerPoint = 20;
+constexpr SectionLayout kSummaryLayoutInTwips{400 * kTwipsPerPoint,
+                                              90 * kTwipsPerPoint,
+                                              kDiagramOriginX* kTwipsPerPoint,
+                                              300 * kTwipsPerPoint,
+                                              0,
+                                              0};
+
+void ExpectSameLine(const sheet::LineShape& line, const FigureLine& twips,
+                    const std::string& what) {
+    EXPECT_NEAR(line.x1, twips.x1 / kTwipsPerPoint, 1e-9) << what;
+    EXPECT_NEAR(line.y1, twips.y1 / kTwipsPerPoint, 1e-9) << what;
+    EXPECT_NEAR(line.x2, twips.x2 / kTwipsPerPoint, 1e-9) << what;
+    EXPECT_NEAR(line.y2, twips.y2 / kTwipsPerPoint, 1e-9) << what;
+    // The screens' plain line is the sheet's default; their red ticks are
+    // solid red, their centre line long dash-dot.
+    const sheet::DashStyle dash =
+        twips.style == FigureLine::Style::DashDot
+            ? sheet::DashStyle::LongDashDot
+            : (twips.red ? sheet::DashStyle::Solid : sheet::DashStyle::SheetDefault);
+    EXPECT_EQ(line.dashStyle, dash) << what;
+    EXPECT_EQ(line.schemeColor, twips.red ? std::optional(sheet::PaletteColor::Red) : std::nullopt)
+        << what;
 }
 
-TEST(SectionDiagram, SingleBlockTenByTwoScalesByForty) {
-    // S = min(400 / 10, 90 / 2) = 40
-    const report::SectionDiagram d =
-        report::LayOutSectionDiagram(WithFill({{2, 0, 2, 6, 2}}), CalcResults{});
-    ASSERT_EQ(d.outline.size(), 5u);
-    ExpectLine(d.outline[0], 150, 300, 550, 300);  // base
-    ExpectLine(d.outline[1], 150, 300, 230, 220);  // left slope
-    ExpectLine(d.outline[2], 230, 220, 470, 220);  // crest
-    ExpectLine(d.outline[3], 470, 220, 550, 300);  // right slope
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(d.outline[i].dashStyle, 0);
-        EXPECT_FALSE(d.outline[i].schemeColor);
+// The geometry of the section (blocks stacked on the crest below, the
+// smaller of the two scales, the centre line, the ticks) is pinned once,
+// with the screens' figure; the summary's diagram must draw the same.
+TEST(SectionDiagram, IsTheSectionTheScreensDrawOnTheSummarysScale) {
+    const std::vector<std::array<double, 5>> fills[] = {
+        {{2, 0, 2, 6, 2}},                    // 10 m wide, scaled by its width
+        {{3, 0, 2, 6, 2}},                    // scaled by its height
+        {{1, 4, 2, 8, 2}, {1, 0, 4, 12, 4}},  // an upper block on the lower's crest
+        {{6, 3, 1, 2, 1}, {2, 0, 2, 6, 2}},   // tall and narrow on top
+        {{2, 0, 0, 0, 0}},                    // no width: nothing drawn
+        {{0, 0, 2, 6, 2}},                    // no height: nothing drawn
+    };
+    CalcResults results;
+    results.pointOffsets.resize(1);
+    for (std::size_t k = 0; k < kPointCount; ++k) {
+        if (k != 3) results.pointOffsets[0][k] = Cell::Number(-5 + 1.25 * static_cast<double>(k));
     }
-    ExpectLine(d.outline[4], 350, 215, 350, 305);  // centre line: x = 5 m
-    EXPECT_EQ(d.outline[4].dashStyle, 8);
-    EXPECT_TRUE(d.markers.empty());
+    for (const auto& rows : fills) {
+        ProjectData project;
+        project.fillLoads = MakeFillLoadTable();
+        for (const auto& r : rows) AddFillRow(*project.fillLoads, r[0], r[1], r[2], r[3], r[4]);
+        const SectionDiagram diagram = LayOutSectionDiagram(project, results);
+        SectionFigure screens = DrawSection(*project.fillLoads, kSummaryLayoutInTwips);
+        for (const PointMarker& marker : diagram.markers) {
+            AddPointMarker(screens, project.fillLoads->Number(fill_column::kCentreDistance, 0),
+                           results.pointOffsets[0][marker.point].AsNumber(), marker.point);
+        }
+        const std::string fill = std::to_string(rows.size()) + " blocks, bottom " +
+                                 std::to_string(rows.back()[3]) + " wide";
+        ASSERT_EQ(diagram.outline.size() + diagram.markers.size(), screens.lines.size()) << fill;
+        ASSERT_EQ(diagram.markers.size(), screens.texts.size()) << fill;
+        EXPECT_EQ(diagram.markers.size(), screens.scale > 0 ? kPointCount - 1 : 0) << fill;
+        for (std::size_t i = 0; i < diagram.outline.size(); ++i) {
+            ExpectSameLine(diagram.outline[i], screens.lines[i],
+                           fill + ", line " + std::to_string(i));
+        }
+        for (std::size_t m = 0; m < diagram.markers.size(); ++m) {
+            const PointMarker& marker = diagram.markers[m];
+            const std::string what = fill + ", point " + std::to_string(marker.point);
+            ExpectSameLine(marker.tick, screens.lines[diagram.outline.size() + m], what);
+            EXPECT_EQ(marker.caption, screens.texts[m].text) << what;
+            EXPECT_NEAR(marker.left, screens.texts[m].x / kTwipsPerPoint, 1e-9) << what;
+            EXPECT_NEAR(marker.top, screens.texts[m].y / kTwipsPerPoint, 1e-9) << what;
+        }
+    }
 }
 
-TEST(SectionDiagram, UpperBlockStandsOnTheCrestOfTheLowerOne) {
-    // Bottom block 20 m wide: S = min(400 / 20, 90 / 2) = 20.
-    const report::SectionDiagram d =
-        report::LayOutSectionDiagram(WithFill({{1, 4, 2, 8, 2}, {1, 0, 4, 12, 4}}), CalcResults{});
-    ASSERT_EQ(d.outline.size(), 9u);
-    ExpectLine(d.outline[0], 150, 300, 550, 300);  // the bottom block comes first
-    ExpectLine(d.outline[4], 230, 280, 470, 280);  // upper base at 300 - S
-    ExpectLine(d.outline[6], 270, 260, 430, 260);  // upper crest at 300 - 2S
-    ExpectLine(d.outline[8], 350, 255, 350, 305);  // starts 5 above the top
-}
-
-TEST(SectionDiagram, TheLowerLimitOfTheTwoScalesWins) {
-    // 10 m wide but 3 m high: S = min(40, 30) = 30
-    const report::SectionDiagram d =
-        report::LayOutSectionDiagram(WithFill({{3, 0, 2, 6, 2}}), CalcResults{});
-    ExpectLine(d.outline[0], 150, 300, 450, 300);
-    ExpectLine(d.outline[2], 210, 210, 390, 210);
-}
-
-TEST(SectionDiagram, EveryPlacedPointGetsARedTickAndItsLabel) {
+TEST(SectionDiagram, EveryPlacedPointGetsItsLabelWithItsCircledNumber) {
     CalcResults results;
     results.pointOffsets.resize(1);
     for (std::size_t k = 0; k < kPointCount; ++k) {
@@ -98,15 +131,9 @@ TEST(SectionDiagram, EveryPlacedPointGetsARedTickAndItsLabel) {
                            "LBL_Tyaku4", "LBL_Tyaku5", "LBL_Tyaku6", "LBL_Tyaku7",
                            "LBL_Tyaku8", "LBL_Tyaku9", "LBL_TyakuA"};
     for (std::size_t k = 0; k < kPointCount; ++k) {
-        const report::PointMarker& m = d.markers[k];
-        const double x = (5 + (-5 + static_cast<double>(k))) * 40 + 150;
-        ExpectLine(m.tick, x, 300, x, 310);
-        EXPECT_EQ(m.tick.dashStyle, 1);
-        EXPECT_EQ(m.tick.schemeColor, 10);
-        EXPECT_EQ(m.label, names[k]);
-        EXPECT_EQ(m.caption, CircledNumber(static_cast<int>(k) + 1));
-        EXPECT_DOUBLE_EQ(m.left, x);
-        EXPECT_DOUBLE_EQ(m.top, 310);
+        EXPECT_EQ(d.markers[k].label, names[k]);
+        EXPECT_EQ(d.markers[k].caption, CircledNumber(static_cast<int>(k) + 1));
+        EXPECT_EQ(d.markers[k].point, k);
     }
 }
 
@@ -118,12 +145,10 @@ TEST(SectionDiagram, PointsWithoutPositionAreNotMarked) {
     EXPECT_DOUBLE_EQ(d.markers[0].left, (5 + 1.5) * 40 + 150);
 }
 
-TEST(SectionDiagram, BlocksWithoutWidthOrHeightDrawNothing) {
+TEST(SectionDiagram, AProjectWithoutFillBlocksDrawsNothing) {
     const CalcResults points = WithPoints({Cell::Number(0)});
-    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({{2, 0, 0, 0, 0}}), points).outline.empty());
-    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).outline.empty());
-    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({{0, 0, 2, 6, 2}}), points).markers.empty());
     EXPECT_TRUE(report::LayOutSectionDiagram(ProjectData{}, points).outline.empty());
+    EXPECT_TRUE(report::LayOutSectionDiagram(WithFill({}), points).markers.empty());
 }
 
 TEST(DrawSectionDiagram, AFailureStopsTheDrawingQuietlyAndKeepsWhatIsDrawn) {

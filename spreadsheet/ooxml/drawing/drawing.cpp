@@ -6,16 +6,12 @@
 #include "spreadsheet/ooxml/drawing/line_shape_xml.h"
 #include "spreadsheet/ooxml/drawing/text_body.h"
 #include "spreadsheet/ooxml/drawing/text_box_xml.h"
+#include "spreadsheet/ooxml/package/namespaces.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "spreadsheet/spreadsheet_error.h"
 
 namespace nubera::sheet {
 namespace {
-
-constexpr const char* kDrawingNamespace =
-    "http://schemas.openxmlformats.org/drawingml/2006/spreadsheetDrawing";
-constexpr const char* kDrawingMainNamespace =
-    "http://schemas.openxmlformats.org/drawingml/2006/main";
 
 pugi::xml_node Root(const pugi::xml_document& document) {
     return document.child("xdr:wsDr");
@@ -25,8 +21,8 @@ pugi::xml_node Root(const pugi::xml_document& document) {
 
 Drawing::Drawing() {
     pugi::xml_node root = document_.append_child("xdr:wsDr");
-    root.append_attribute("xmlns:xdr") = kDrawingNamespace;
-    root.append_attribute("xmlns:a") = kDrawingMainNamespace;
+    root.append_attribute("xmlns:xdr") = kSheetDrawingNamespace.data();
+    root.append_attribute("xmlns:a") = kDrawingNamespace.data();
     changed_ = true;
 }
 
@@ -36,11 +32,11 @@ Drawing::Drawing() {
 Drawing::Drawing(std::string_view xml, std::string_view partName) {
     ParseXmlPart(document_, xml, partName);
     pugi::xml_node root = Root(document_);
-    if (!root || std::string_view(root.attribute("xmlns:xdr").value()) != kDrawingNamespace) {
+    if (!root || std::string_view(root.attribute("xmlns:xdr").value()) != kSheetDrawingNamespace) {
         throw SpreadsheetError("描画パーツ「" + std::string(partName) +
                                "」の要素に接頭辞xdr:が使われていません");
     }
-    if (!root.attribute("xmlns:a")) root.append_attribute("xmlns:a") = kDrawingMainNamespace;
+    if (!root.attribute("xmlns:a")) root.append_attribute("xmlns:a") = kDrawingNamespace.data();
 }
 
 std::vector<LineShape> Drawing::Lines(const SheetGeometry& geometry) const {

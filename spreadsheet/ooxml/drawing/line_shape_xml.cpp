@@ -15,38 +15,40 @@
 namespace nubera::sheet {
 namespace {
 
-constexpr auto kDashStyles = std::to_array<std::pair<int, std::string_view>>({
-    {1, "solid"},
-    {4, "dash"},
-    {5, "dashDot"},
-    {7, "lgDash"},
-    {8, "lgDashDot"},
-    {10, "sysDash"},
-    {11, "sysDot"},
-    {12, "sysDashDot"},
+constexpr auto kDashStyles = std::to_array<std::pair<DashStyle, std::string_view>>({
+    {DashStyle::Solid, "solid"},
+    {DashStyle::Dash, "dash"},
+    {DashStyle::DashDot, "dashDot"},
+    {DashStyle::LongDash, "lgDash"},
+    {DashStyle::LongDashDot, "lgDashDot"},
+    {DashStyle::SystemDash, "sysDash"},
+    {DashStyle::SystemDot, "sysDot"},
+    {DashStyle::SystemDashDot, "sysDashDot"},
 });
 
 // A hairline of 0.75 pt, the width a new line gets in a spreadsheet program.
 constexpr long long kLineWidthEmu = 9525;
 
-std::string_view DashName(int style) {
+std::string_view DashName(DashStyle style) {
     for (const auto& [known, name] : kDashStyles) {
         if (known == style) return name;
     }
-    throw SpreadsheetError("線種" + std::to_string(style) + "には対応していません");
+    throw SpreadsheetError("線種" + std::to_string(static_cast<int>(style)) +
+                           "には対応していません");
 }
 
-int DashStyle(std::string_view name) {
+DashStyle DashStyleNamed(std::string_view name) {
     for (const auto& [style, known] : kDashStyles) {
         if (known == name) return style;
     }
-    return 0;
+    return DashStyle::SheetDefault;
 }
 
-std::string ColorText(int schemeColor) {
-    const auto rgb = IndexedColor(schemeColor);
+std::string ColorText(PaletteColor schemeColor) {
+    const int index = static_cast<int>(schemeColor);
+    const auto rgb = IndexedColor(index);
     if (!rgb) {
-        throw SpreadsheetError("線の色" + std::to_string(schemeColor) +
+        throw SpreadsheetError("線の色" + std::to_string(index) +
                                "はカラーパレット（0〜63）にありません");
     }
     char text[8];
@@ -101,20 +103,22 @@ void WriteOutline(pugi::xml_node shapeProperties, const LineShape& line) {
     } else {
         fill.append_child("a:schemeClr").append_attribute("val") = "tx1";
     }
-    if (line.dashStyle != 0) {
+    if (line.dashStyle != DashStyle::SheetDefault) {
         outline.append_child("a:prstDash").append_attribute("val") =
             std::string(DashName(line.dashStyle)).c_str();
     }
 }
 
-std::optional<int> ReadSchemeColor(const pugi::xml_node& outline) {
+std::optional<PaletteColor> ReadSchemeColor(const pugi::xml_node& outline) {
     const std::string_view rgb =
         outline.child("a:solidFill").child("a:srgbClr").attribute("val").value();
     unsigned value = 0;
     const auto [end, error] = std::from_chars(rgb.data(), rgb.data() + rgb.size(), value, 16);
     if (rgb.size() != 6 || error != std::errc() || end != rgb.data() + rgb.size())
         return std::nullopt;
-    return IndexOfColor(value);
+    const std::optional<int> index = IndexOfColor(value);
+    if (!index) return std::nullopt;
+    return static_cast<PaletteColor>(*index);
 }
 
 bool IsLine(const pugi::xml_node& object) {
@@ -134,7 +138,7 @@ void CheckLine(const LineShape& line) {
                                    ")への線がシートからはみ出しています");
         }
     }
-    if (line.dashStyle != 0) DashName(line.dashStyle);
+    if (line.dashStyle != DashStyle::SheetDefault) DashName(line.dashStyle);
     if (line.schemeColor) ColorText(*line.schemeColor);
 }
 
@@ -169,7 +173,7 @@ std::optional<LineShape> ReadLineShape(const pugi::xml_node& anchor,
     line.y1 = flipV ? rect.top + rect.height : rect.top;
     line.y2 = flipV ? rect.top : rect.top + rect.height;
     const pugi::xml_node outline = properties.child("a:ln");
-    line.dashStyle = DashStyle(outline.child("a:prstDash").attribute("val").value());
+    line.dashStyle = DashStyleNamed(outline.child("a:prstDash").attribute("val").value());
     line.schemeColor = ReadSchemeColor(outline);
     return line;
 }

@@ -3,10 +3,9 @@
 // Straight lines of a sheet's drawing: written as connector shapes
 // (xdr:cxnSp) at an absolute position, read back from any anchor.
 //
-// Dash styles are those of the old drawing object model (1 solid, 4 dash,
-// 5 dash-dot, 7 long dash, 8 long dash-dot, 10–12 the system dashes); 0
-// keeps the default solid line. Scheme colours are indexes into the legacy
-// palette (10 is red); without one the line takes the theme's text colour.
+// Each dash style is written as its preset dash; the sheet's default as
+// none. Palette colours are written as their RGB; without one the line takes
+// the theme's text colour.
 
 #include <optional>
 #include <pugixml.hpp>

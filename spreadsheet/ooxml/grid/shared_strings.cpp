@@ -1,12 +1,11 @@
 #include "spreadsheet/ooxml/grid/shared_strings.h"
 
 #include "spreadsheet/ooxml/grid/cell_text.h"
+#include "spreadsheet/ooxml/package/namespaces.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 
 namespace nubera::sheet {
 namespace {
-
-constexpr const char* kMainNamespace = "http://schemas.openxmlformats.org/spreadsheetml/2006/main";
 
 bool IsPlainItem(const pugi::xml_node& item) {
     return !item.child("r") && !item.child("rPh");
@@ -29,7 +28,7 @@ std::string StringItemText(const pugi::xml_node& item) {
 
 SharedStrings::SharedStrings() {
     pugi::xml_node root = document_.append_child("sst");
-    root.append_attribute("xmlns") = kMainNamespace;
+    root.append_attribute("xmlns") = kSpreadsheetNamespace.data();
     root.append_attribute("uniqueCount") = 0;
 }
 

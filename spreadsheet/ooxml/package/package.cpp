@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "spreadsheet/ooxml/package/checks/package_check.h"
 #include "spreadsheet/ooxml/package/content_types.h"
 #include "spreadsheet/spreadsheet_error.h"
 
@@ -30,10 +29,6 @@ Package Package::Read(const std::filesystem::path& path) {
 
 Package Package::Read(std::string_view bytes, const std::filesystem::path& path) {
     return Checked(Package(path, ReadZipArchive(bytes, path)));
-}
-
-std::string Package::Fault() const {
-    return PackageFault(parts_);
 }
 
 const ZipEntry* Package::Find(std::string_view part) const {

@@ -41,9 +41,8 @@ class Package {
     // their content-type overrides.
     void DropUnreachableParts(ContentTypes& contentTypes);
 
-    // Why other readers would refuse the package as it stands, naming the
-    // part (see PackageFault); empty when they would not.
-    std::string Fault() const;
+    // The parts in their zip order.
+    const std::vector<ZipEntry>& Entries() const { return parts_; }
 
     // Throws SpreadsheetError naming the file and the reason.
     void Write(const std::filesystem::path& path) const { WriteZipArchive(path, parts_); }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "spreadsheet/ooxml/package/checks/known_attributes.h"
 #include "spreadsheet/ooxml/package/content_types.h"
+#include "spreadsheet/ooxml/package/namespaces.h"
 #include "spreadsheet/ooxml/package/relationships.h"
 
 namespace nubera::sheet {

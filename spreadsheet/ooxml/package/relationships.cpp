@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "spreadsheet/ooxml/package/namespaces.h"
 #include "spreadsheet/ooxml/package/xml_part.h"
 #include "spreadsheet/spreadsheet_error.h"
 
@@ -106,7 +107,7 @@ void Relationships::Remove(std::string_view id) {
 std::string Relationships::Serialize() const {
     pugi::xml_document document;
     pugi::xml_node root = document.append_child("Relationships");
-    root.append_attribute("xmlns") = "http://schemas.openxmlformats.org/package/2006/relationships";
+    root.append_attribute("xmlns") = kPackageRelationshipsNamespace.data();
     for (const Relationship& item : items_) {
         pugi::xml_node node = root.append_child("Relationship");
         node.append_attribute("Id") = item.id.c_str();

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "boring/proposal_rows.h"
 #include "tests/core/boring/boring_samples.h"
 
 namespace nubera {
@@ -99,6 +100,52 @@ TEST(LayerProposal, MergingAndCuttingChangeTheLayersAndTheirMeans) {
     const LayerProposal shallow = Propose(log, Options(1400, 2.85));
     ExpectLayers(shallow, {{"盛土（砂質土）", 0, 1.2, {3}, 3.0, 4200},
                            {"シルト", 1.2, 2.85, {2}, 2.0, 2800}});
+}
+
+// A layer α·N̄ gives no Es, or an Es of 0, cannot become a soil layer as it
+// stands: its Es is left for the user to type, and a project is not written.
+TEST(LayerProposal, ALayerWithoutAnEsFromItsTestsIsLeftForEsByHand) {
+    BoringLog allZero = ParseSample("SMALL_BED0210.XML");
+    allZero.tests.insert(allZero.tests.begin(), {0.5, 0, 45, 0});
+    allZero.tests[1].blows = 0;  // 1.00 m, 30 cm
+    const struct {
+        const char* name;
+        BoringLog log;
+        double alpha;
+        std::vector<std::string> moduli;  // as the soil grid gets them
+        std::string unfit;
+    } cases[] = {
+        {"every layer tested",
+         ParseSample("SMALL_BED0210.XML"),
+         kDefaultAlpha,
+         {"11200", "33600", "140000"},
+         ""},
+        {"a layer of N 0 and 0",
+         allZero,
+         kDefaultAlpha,
+         {"", "33600", "140000"},
+         "第1層「粘土」(0.00～2.00 m)は N値の平均が 0 のため、Es が決まりません（Es "
+         "を入力してください）。"},
+        {"an α that rounds every Es to 0",
+         ParseSample("SMALL_BED0210.XML"),
+         0.0001,
+         {"0", "0", "0"},
+         "第1層「粘土」(0.00～2.00 m)の Es が係数 α 0.0001 では 0 になります（α "
+         "を大きくしてください）。"},
+        {"a layer without a test",
+         ParseSample("LEVEE_NO3_BED0300.XML"),
+         kDefaultAlpha,
+         {"8400", "5600", "", "2800", "8400", "21560", "51240", "130760"},
+         "第3層「腐植土」(2.85～3.10 m)には標準貫入試験がないため、Es が決まりません（Es "
+         "を入力してください）。"},
+    };
+    for (const auto& c : cases) {
+        const LayerProposal proposal = Propose(c.log, Options(c.alpha, std::nullopt));
+        std::vector<std::string> moduli;
+        for (const SoilLayerRow& row : SoilRowsOf(proposal)) moduli.push_back(row.modulus);
+        EXPECT_EQ(moduli, c.moduli) << c.name;
+        EXPECT_EQ(ProposalUnfit(proposal).value_or(""), c.unfit) << c.name;
+    }
 }
 
 TEST(LayerProposal, RefusesAnAlphaOrDepthOutOfRange) {

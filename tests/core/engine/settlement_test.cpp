@@ -163,24 +163,6 @@ TEST(ComputeSettlement, SurchargeResultsGoToTheirOwnTable) {
               Item(results.surchargeSettlementDetail, 4, point_item::kResult));
 }
 
-TEST(ComputeSettlement, RerunsResizeKeepingEarlierRowsAndSurchargeCells) {
-    ProjectData project = TwoBlocksWithSurcharge();
-    project.focusPoints = Points({1, 2, 3});
-    CalcResults results = ResultsWithEm(6860);
-    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
-    PointDetail earlierSurcharge = results.surchargeSettlementDetail;
-
-    project.focusPoints = Points({1, std::nullopt, 3});
-    project.fillLoads = OneBlockProject().fillLoads;
-    RunSettlementStep(EngineInputOf(project), results, Placement::Manual);
-    EXPECT_EQ(results.pointOffsets.size(), 2u);
-    EXPECT_EQ(results.settlementDetail.size(), 1u);
-    EXPECT_TRUE(results.surchargeSettlementDetail[1][point_item::kOffset].IsMissing());
-    for (std::size_t i = 1; i < point_item::kCount; ++i) {
-        EXPECT_EQ(results.surchargeSettlementDetail[1][i], earlierSurcharge[1][i]) << i;
-    }
-}
-
 TEST(ComputeSettlement, RefusesDivisionsByZeroNamingLoadAndPoint) {
     struct Case {
         const char* name;

@@ -162,6 +162,41 @@ TEST_F(ProjectFileWriter, RefusesTextsThatCannotBeWritten) {
     }
 }
 
+// The reader refuses a line longer than 65,536 bytes of the file's code page,
+// so a project holding one is refused before anything is written. A boring
+// name is the longest text a project holds; "ボーリング名=" takes 13 bytes.
+TEST_F(ProjectFileWriter, RefusesALineLongerThanTheReaderTakes) {
+    std::string hiragana40000;
+    for (int i = 0; i < 40000; ++i) hiragana40000 += "あ";
+    const struct {
+        std::string name;
+        std::string refusal;  // empty: saved and read back
+    } cases[] = {
+        {std::string(65523, 'a'), ""},
+        {std::string(65524, 'a'),
+         "3行目「ボーリング名=aaaaaaaaa…」が長すぎます（65537 バイト、上限 65536 バイト）"},
+        // Measured in code page 932 (2 bytes a character), not in UTF-8 (3).
+        {hiragana40000.substr(0, 30000 * 3), ""},
+        {hiragana40000,
+         "3行目「ボーリング名=あああああああああ…」が長すぎます（80013 バイト、上限 65536 "
+         "バイト）"},
+    };
+    for (const auto& c : cases) {
+        ProjectData project = test::OneBlockProject();
+        project.soilDerivation =
+            SoilDerivation{"BED0001.XML", c.name, 2800, {{"砂", 0, 5, {}, {}, std::nullopt}}};
+        const auto path = folder_ / "long.nbr";
+        std::string error;
+        if (c.refusal.empty()) {
+            EXPECT_EQ(RoundTrip(project).soilDerivation, project.soilDerivation);
+        } else {
+            EXPECT_FALSE(SaveProject(project, path, &error));
+            EXPECT_EQ(error, "「" + path.string() + "」を保存できませんでした: " + c.refusal);
+            EXPECT_FALSE(std::filesystem::exists(path));
+        }
+    }
+}
+
 TEST_F(ProjectFileWriter, ReplacesAnExistingFile) {
     const auto path = folder_.Write("project.nbr", std::string(5000, 'x'));
     ASSERT_TRUE(SaveProject(test::OneBlockProject(), path, nullptr));

@@ -12,8 +12,8 @@
 
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"
-#include "report/report_context.h"
 #include "report/result_printout.h"
+#include "report/text/report_context.h"
 #include "tests/printout/render/example_report.h"
 
 namespace nubera::test {

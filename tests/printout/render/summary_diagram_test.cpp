@@ -12,6 +12,7 @@
 #include "printout/render/printed_pages.h"
 #include "printout/workbook_printout.h"
 #include "report/result_printout.h"
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/printout/render/example_report.h"
 
@@ -37,7 +38,7 @@ class SummaryDiagramTest : public ::testing::Test {
         report = RunExample("five-blocks-lateral.nbr");
         printout = std::make_unique<printout::WorkbookPrintout>(report.workbook,
                                                                 report::PrintedResultSheets(true));
-        book = sheet::Workbook::Open(report.workbook);
+        book = sheet::OpenWorkbook(report.workbook);
         ASSERT_EQ(printout->Page(kSummaryPage).sheet->Name(), "即時沈下量のまとめ");
     }
 
@@ -88,7 +89,7 @@ TEST_F(SummaryDiagramTest, TheRedTicksStandOnTheGroundLine) {
     }
     int ticks = 0;
     for (const sheet::LineShape& line : book->Sheet("即時沈下量のまとめ").Lines()) {
-        if (line.schemeColor != 10) continue;
+        if (line.schemeColor != sheet::PaletteColor::Red) continue;
         ++ticks;
         const auto [x, y] = OnPaper(line.x1, (line.y1 + line.y2) / 2);
         const QColor pixel = image.pixelColor(static_cast<int>(x * kPixelsPerPoint),

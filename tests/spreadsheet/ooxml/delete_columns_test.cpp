@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
 
@@ -68,7 +69,7 @@ class DeleteColumnsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         path_ = WriteFixture(folder_, SummaryBook());
-        book_ = Workbook::Open(path_);
+        book_ = OpenWorkbook(path_);
         sum_ = &book_->Sheet("Sum");
     }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/printable_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
@@ -37,7 +38,7 @@ FixtureBook DrawingBook() {
 
 class DrawingTest : public ::testing::Test {
   protected:
-    void SetUp() override { book_ = Workbook::Open(WriteFixture(folder_, DrawingBook())); }
+    void SetUp() override { book_ = OpenWorkbook(WriteFixture(folder_, DrawingBook())); }
 
     std::filesystem::path Save() {
         const auto path = folder_ / "saved.xlsx";
@@ -50,7 +51,7 @@ class DrawingTest : public ::testing::Test {
 };
 
 TEST_F(DrawingTest, TheFirstLineGivesTheSheetADrawingPart) {
-    book_->Sheet("Plain").AddLine({150, 300, 550, 300, 0, {}});
+    book_->Sheet("Plain").AddLine({150, 300, 550, 300, DashStyle::SheetDefault, {}});
     const auto path = Save();
     const auto parts = PartNames(path);
     EXPECT_NE(std::ranges::find(parts, "xl/drawings/drawing1.xml"), parts.end());
@@ -71,7 +72,7 @@ TEST_F(DrawingTest, TheFirstLineGivesTheSheetADrawingPart) {
 
 // Drawn from (200, 310) to (150, 300): up and to the left, so both flips.
 TEST_F(DrawingTest, ALineIsAnAbsolutelyAnchoredConnector) {
-    book_->Sheet("Plain").AddLine({200, 310, 150, 300, 8, 10});
+    book_->Sheet("Plain").AddLine({200, 310, 150, 300, DashStyle::LongDashDot, PaletteColor::Red});
     const std::string xml = PartText(Save(), "xl/drawings/drawing1.xml");
     EXPECT_NE(
         xml.find(
@@ -88,11 +89,11 @@ TEST_F(DrawingTest, ALineIsAnAbsolutelyAnchoredConnector) {
 TEST_F(DrawingTest, LinesReadBackAsTheyWereDrawn) {
     Worksheet& sheet = book_->Sheet("Labelled");
     const LineShape lines[] = {
-        {150, 300, 550, 300, 0, {}},  // the default style
-        {160, 300, 190, 220, 0, {}},  // up and to the right
-        {300, 215, 300, 305, 8, {}},  // long dash-dot
-        {400, 300, 400, 310, 1, 10},  // solid red
-        {90.5, 10, 20.25, 40, 4, 12},
+        {150, 300, 550, 300, DashStyle::SheetDefault, {}},
+        {160, 300, 190, 220, DashStyle::SheetDefault, {}},  // up and to the right
+        {300, 215, 300, 305, DashStyle::LongDashDot, {}},
+        {400, 300, 400, 310, DashStyle::Solid, PaletteColor::Red},
+        {90.5, 10, 20.25, 40, DashStyle::Dash, PaletteColor::Blue},
     };
     for (const LineShape& line : lines) sheet.AddLine(line);
     const std::vector<LineShape> read = sheet.Lines();  // the text box is no line
@@ -112,10 +113,12 @@ TEST_F(DrawingTest, LinesReadBackAsTheyWereDrawn) {
 
 TEST_F(DrawingTest, LinesThatCannotBeDrawnAreRefusedAndNothingIsAdded) {
     Worksheet& sheet = book_->Sheet("Labelled");
-    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, 3, {}}), SpreadsheetError);  // no such dash
-    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, 1, 64}), SpreadsheetError);  // beyond the palette
-    EXPECT_THROW(sheet.AddLine({0, 0, std::nan(""), 10, 1, {}}), SpreadsheetError);
-    EXPECT_THROW(sheet.AddLine({-1, 0, 10, 10, 1, {}}), SpreadsheetError);
+    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, static_cast<DashStyle>(3), {}}),
+                 SpreadsheetError);  // no such dash
+    EXPECT_THROW(sheet.AddLine({0, 0, 10, 10, DashStyle::Solid, static_cast<PaletteColor>(64)}),
+                 SpreadsheetError);  // beyond the palette
+    EXPECT_THROW(sheet.AddLine({0, 0, std::nan(""), 10, DashStyle::Solid, {}}), SpreadsheetError);
+    EXPECT_THROW(sheet.AddLine({-1, 0, 10, 10, DashStyle::Solid, {}}), SpreadsheetError);
     EXPECT_TRUE(sheet.Lines().empty());
 }
 
@@ -183,14 +186,14 @@ TEST_F(DrawingTest, AddedTextBoxesReadBackAndPrintAsGiven) {
     book_->Sheet("Plain").AddTextBox(box);
     book_->Sheet("Labelled").AddTextBox(box);  // beside the template's own text box
     const auto path = Save();
-    const auto saved = Workbook::Open(path);
+    const auto saved = OpenWorkbook(path);
     const Label label = saved->Sheet("Plain").GetLabel("PLT_Point5");
     EXPECT_EQ(label.caption, box.text);
     EXPECT_NEAR(label.left, 280, 0.01);
     EXPECT_NEAR(label.top, 420.5, 0.01);
     EXPECT_EQ(saved->Sheet("Labelled").GetLabel("LBL_X0").caption, "old");
 
-    const auto printable = PrintableWorkbook::Open(path);
+    const auto printable = OpenPrintableWorkbook(path);
     const std::vector<DrawnShape>& shapes = printable->FindSheet("Plain")->Shapes();
     ASSERT_EQ(shapes.size(), 1u);
     EXPECT_NEAR(shapes[0].rect.width, 70, 0.01);
@@ -210,7 +213,7 @@ TEST_F(DrawingTest, AddedTextBoxesReadBackAndPrintAsGiven) {
 TEST_F(DrawingTest, ATextBoxAddedAfterALookupIsFoundAndItsNameTaken) {
     Worksheet& sheet = book_->Sheet("Labelled");
     EXPECT_EQ(sheet.GetLabel("LBL_X0").caption, "old");
-    sheet.AddLine({10, 10, 50, 10, 0, {}});
+    sheet.AddLine({10, 10, 50, 10, DashStyle::SheetDefault, {}});
     TextBox box{"PLT_Point1", "① 1.00",          100, 200,   40,
                 11,           "ＭＳ Ｐゴシック", 8,   false, TextAlignment::Center};
     sheet.AddTextBox(box);

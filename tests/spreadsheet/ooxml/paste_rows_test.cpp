@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "spreadsheet/workbook.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
@@ -35,7 +36,7 @@ FixtureBook BlockBook() {
 class PasteRowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        book_ = Workbook::Open(WriteFixture(folder_, BlockBook()));
+        book_ = OpenWorkbook(WriteFixture(folder_, BlockBook()));
         model_ = &book_->Sheet("Model");
         calc_ = &book_->Sheet("Calc");
     }
@@ -107,7 +108,7 @@ TEST_F(PasteRowsTest, RowsOutsideTheSheetAreRefused) {
     EXPECT_THROW(calc_->PasteRows(*model_, 3, 2, 10), SpreadsheetError);
     EXPECT_THROW(calc_->PasteRows(*model_, 2, 17, 1048570), SpreadsheetError);
     TempFolder other;
-    const auto otherBook = Workbook::Open(WriteFixture(other, BlockBook()));
+    const auto otherBook = OpenWorkbook(WriteFixture(other, BlockBook()));
     try {
         calc_->PasteRows(otherBook->Sheet("Model"), 2, 3, 10);
         FAIL() << "rows of another workbook were taken";

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/spreadsheet_error.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
 
@@ -58,26 +59,26 @@ FixtureBook ReportBook() {
 
 TEST(Workbook, OpeningFailuresNameTheFileAndTheReason) {
     TempFolder folder;
-    EXPECT_TRUE(Contains(ErrorOf([&] { Workbook::Open(folder / "none.xltx"); }),
+    EXPECT_TRUE(Contains(ErrorOf([&] { OpenWorkbook(folder / "none.xltx"); }),
                          "「" + (folder / "none.xltx").string() + "」を開けません: "));
     std::ofstream(folder / "text.xltx") << "not a zip";
     EXPECT_EQ(
-        ErrorOf([&] { Workbook::Open(folder / "text.xltx"); }),
+        ErrorOf([&] { OpenWorkbook(folder / "text.xltx"); }),
         "「" + (folder / "text.xltx").string() + "」を開けません: ZIP形式のファイルではありません");
     FixtureBook broken = ReportBook();
     broken.sheets[1].body = "<sheetData><row r=\"1\"><c r=\"A1\"";
     const auto path = WriteFixture(folder, broken);
-    EXPECT_EQ(ErrorOf([&] { Workbook::Open(path)->Sheet("Calc"); }),
+    EXPECT_EQ(ErrorOf([&] { OpenWorkbook(path)->Sheet("Calc"); }),
               "パーツ「xl/worksheets/sheet2.xml」のXMLが正しくありません（先頭から241バイトの位置: "
               "開始タグが不正です）");
-    const auto book = Workbook::Open(WriteFixture(folder, ReportBook(), "good.xltx"));
+    const auto book = OpenWorkbook(WriteFixture(folder, ReportBook(), "good.xltx"));
     EXPECT_EQ(ErrorOf([&] { book->Sheet("Gone"); }),
               "ブック「" + (folder / "good.xltx").string() + "」にシート「Gone」がありません");
 }
 
 TEST(Workbook, CellsTakeNumbersTextsAndClearingAndKeepTheirStyle) {
     TempFolder folder;
-    const auto book = Workbook::Open(WriteFixture(folder, ReportBook()));
+    const auto book = OpenWorkbook(WriteFixture(folder, ReportBook()));
     Worksheet& calc = book->Sheet("Calc");
     calc.SetText(3, 1, "分布荷重：ｑ１");
     calc.SetText(4, 1, "Model title");  // already shared: stored once
@@ -113,7 +114,7 @@ TEST(Workbook, CellsTakeNumbersTextsAndClearingAndKeepTheirStyle) {
 
 TEST(Workbook, PageBreaksStaySortedAndSingle) {
     TempFolder folder;
-    const auto book = Workbook::Open(WriteFixture(folder, ReportBook()));
+    const auto book = OpenWorkbook(WriteFixture(folder, ReportBook()));
     Worksheet& calc = book->Sheet("Calc");
     for (int row : {66, 34, 66}) calc.AddPageBreakBefore(row);
     EXPECT_EQ(calc.PageBreaks(), (std::vector<int>{34, 66}));
@@ -128,7 +129,7 @@ TEST(Workbook, PageBreaksStaySortedAndSingle) {
 
 TEST(Workbook, FormulasAreSavedWithTheirValues) {
     TempFolder folder;
-    const auto book = Workbook::Open(WriteFixture(folder, ReportBook()));
+    const auto book = OpenWorkbook(WriteFixture(folder, ReportBook()));
     book->Sheet("Calc").SetNumber(3, 1, 5);
     const auto path = folder / "saved.xlsx";
     book->SaveAs(path);
@@ -149,7 +150,7 @@ TEST(Workbook, FormulasAreSavedWithTheirValues) {
 
 TEST(Workbook, DeletingASheetTakesItsPartsNamesAndReferences) {
     TempFolder folder;
-    const auto book = Workbook::Open(WriteFixture(folder, ReportBook()));
+    const auto book = OpenWorkbook(WriteFixture(folder, ReportBook()));
     book->DeleteSheetAt(0);
     EXPECT_EQ(book->SheetNames(), (std::vector<std::string>{"Calc", "Summary"}));
     EXPECT_EQ(book->Sheet("Summary").Value(1, 4), CellValue(std::string("#REF!")));
@@ -183,7 +184,7 @@ TEST(Workbook, DeletingASheetTakesItsPartsNamesAndReferences) {
 
 TEST(Workbook, AFailedSaveLeavesNothingBehind) {
     TempFolder folder;
-    const auto book = Workbook::Open(WriteFixture(folder, ReportBook()));
+    const auto book = OpenWorkbook(WriteFixture(folder, ReportBook()));
     const auto target = folder / "missing" / "saved.xlsx";
     EXPECT_TRUE(Contains(ErrorOf([&] { book->SaveAs(target); }),
                          "「" + target.string() + "」を保存できません: "));
@@ -212,7 +213,7 @@ TEST(Workbook, AnIndependentReaderSeesTheChanges) {
     fixture.sheets[2].body =
         R"(<cols><col min="1" max="1" width="5" customWidth="1"/><col min="2" max="6" width="9" customWidth="1"/></cols>)" +
         fixture.sheets[2].body;
-    const auto book = Workbook::Open(WriteFixture(folder, fixture));
+    const auto book = OpenWorkbook(WriteFixture(folder, fixture));
     Worksheet& model = book->Sheet("Model");
     model.SetNumber(3, 2, 1.25);
     Worksheet& calc = book->Sheet("Calc");
@@ -220,7 +221,7 @@ TEST(Workbook, AnIndependentReaderSeesTheChanges) {
     calc.AddPageBreakBefore(10);
     Worksheet& summary = book->Sheet("Summary");
     summary.DeleteColumns(2, 3);
-    summary.AddLine({10, 10, 100, 10, 8, 10});
+    summary.AddLine({10, 10, 100, 10, DashStyle::LongDashDot, PaletteColor::Red});
     book->DeleteSheetAt(0);
     const auto path = folder / "saved.xlsx";
     book->SaveAs(path);
@@ -253,7 +254,7 @@ TEST(Workbook, HeadersFootersAndDocumentPropertiesAsAReaderSeesThem) {
                   "<headerFooter><oddHeader>&amp;L[P]&amp;R[T] [P]</oddHeader>"
                   "<oddFooter>&amp;Cp. &amp;P</oddFooter><firstHeader>&amp;C[P]</firstHeader>"
                   "</headerFooter>");
-    const auto book = Workbook::Open(WriteFixture(folder, {{{"Sheet", body, ""}}, {}, "", 0}));
+    const auto book = OpenWorkbook(WriteFixture(folder, {{{"Sheet", body, ""}}, {}, "", 0}));
     Worksheet& sheet = book->Sheet("Sheet");
     sheet.ReplaceInHeadersAndFooters("[P]", "A&&B.nbr");
     sheet.ReplaceInHeadersAndFooters("[T]", "2025/03/14 14:06");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/printable_workbook.h"
 #include "tests/spreadsheet/fixture/package_fixture.h"
 
@@ -33,7 +34,7 @@ FixtureBook FormattedBook() {
 class XlsxPrintableSheetTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        book_ = PrintableWorkbook::Open(WriteFixture(folder_, FormattedBook()));
+        book_ = OpenPrintableWorkbook(WriteFixture(folder_, FormattedBook()));
         sheet_ = book_->FindSheet("Data");
         ASSERT_NE(sheet_, nullptr);
     }

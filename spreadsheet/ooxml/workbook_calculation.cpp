@@ -1,4 +1,4 @@
-#include "spreadsheet/ooxml/formulas/workbook_calculation.h"
+#include "spreadsheet/ooxml/workbook_calculation.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "report/report_context.h"
+#include "report/text/report_context.h"
 
 #include <cstdio>
 

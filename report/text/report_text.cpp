@@ -1,4 +1,4 @@
-#include "report/report_text.h"
+#include "report/text/report_text.h"
 
 #include "text/number_text.h"
 #include "text/round_half.h"
