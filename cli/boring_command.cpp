@@ -5,8 +5,10 @@
 
 #include "boring/boring_reader.h"
 #include "boring/proposal_rows.h"
+#include "cli/escaped_text.h"
 #include "cli/proposal_json.h"
 #include "cli/results_json.h"
+#include "files/file_bytes.h"
 #include "projectfile/project_file.h"
 #include "text/number_text.h"
 #include "text/path_text.h"
@@ -20,8 +22,9 @@ constexpr double kMaxWidth = 100;
 
 void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
                    const std::filesystem::path& file, std::ostream& out) {
-    out << "ボーリング\t" << log.name << '\t' << Utf8FromPath(file.filename()) << " (DTD "
-        << log.dtdVersion << ")\n";
+    out << "ボーリング\t" << EscapedText(log.name) << '\t'
+        << EscapedText(Utf8FromPath(file.filename())) << " (DTD " << EscapedText(log.dtdVersion)
+        << ")\n";
     out << "孔口標高\t" << (log.groundLevel ? FormatFixed2(*log.groundLevel) + " m" : "-")
         << "\t総掘進長\t" << FormatFixed2(log.totalLength) << " m\n";
     out << "α\t" << FormatNumber(proposal.alpha) << "\t深度H\t" << FormatFixed2(proposal.cutDepth)
@@ -30,7 +33,7 @@ void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
     for (std::size_t i = 0; i < proposal.layers.size(); ++i) {
         const DerivedLayer& layer = proposal.layers[i];
         const auto modulus = DerivedModulus(proposal.alpha, layer);
-        out << i + 1 << '\t' << layer.name << '\t' << FormatFixed2(layer.top) << "～"
+        out << i + 1 << '\t' << EscapedText(layer.name) << '\t' << FormatFixed2(layer.top) << "～"
             << FormatFixed2(layer.bottom) << '\t' << FormatFixed2(layer.Thickness()) << '\t'
             << (layer.nValues.empty() ? "-" : NValuesText(layer.nValues)) << '\t'
             << (layer.meanN ? MeanNText(*layer.meanN) : "-") << '\t'
@@ -56,7 +59,8 @@ std::optional<std::string> WidthRefusal(const char* name, double width) {
 }
 
 // The project of the log's layers, written as a new file. Nothing is written
-// when the layers do not fit or the file exists.
+// when the layers do not fit, or the file exists and replacing it was not
+// asked for.
 bool WriteProject(const BoringOptions& options, const BoringLog& log, const LayerProposal& proposal,
                   std::string* error) {
     const std::filesystem::path& path = *options.projectOut;
@@ -71,8 +75,13 @@ bool WriteProject(const BoringOptions& options, const BoringLog& log, const Laye
             return false;
         }
     }
+    if (IsOtherThanRegularFile(path)) {
+        *error = "「" + Utf8FromPath(path) + "」は通常のファイルではありません（置き換えません）";
+        return false;
+    }
     std::error_code ignored;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
+    if (!options.replace &&
+        std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
         *error = "「" + Utf8FromPath(path) + "」は既にあります。別の名前を指定してください。";
         return false;
     }
@@ -81,7 +90,9 @@ bool WriteProject(const BoringOptions& options, const BoringLog& log, const Laye
     project.leveeWidth = RoundHalf(options.leveeWidth);
     project.soilLayers = BuildSoilLayerTable(SoilRowsOf(proposal));
     project.soilDerivation = DerivationOf(proposal, log, options.file);
-    return SaveProject(project, path, error);
+    // A file that takes the name meanwhile is kept unless replacing is asked for.
+    return SaveProject(project, path, error,
+                       options.replace ? ExistingFile::Replace : ExistingFile::Refuse);
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ ProjectTextComposer ComposeProjectText(const ProjectData& project) {
 }
 
 bool WriteProjectFile(const ProjectData& project, const std::filesystem::path& path,
-                      std::string& reason) {
+                      std::string& reason, ExistingFile existing) {
     if (auto problem = DescriptionProblem(project.description)) {
         reason = std::move(*problem);
         return false;
@@ -153,15 +153,15 @@ bool WriteProjectFile(const ProjectData& project, const std::filesystem::path& p
         reason = "プロジェクトファイルに書けない文字があります";
         return false;
     }
-    return WriteFileAtomically(path, *bytes, &reason);
+    return WriteFileAtomically(path, *bytes, &reason, existing);
 }
 
 }  // namespace
 
-bool SaveProject(const ProjectData& project, const std::filesystem::path& path,
-                 std::string* error) {
+bool SaveProject(const ProjectData& project, const std::filesystem::path& path, std::string* error,
+                 ExistingFile existing) {
     std::string reason;
-    if (WriteProjectFile(project, path, reason)) return true;
+    if (WriteProjectFile(project, path, reason, existing)) return true;
     if (error) *error = "「" + path.string() + "」を保存できませんでした: " + reason;
     return false;
 }

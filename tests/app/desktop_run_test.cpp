@@ -15,6 +15,7 @@
 #include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/app/main_window_harness.h"
+#include "tests/core/files/abandoned_pending_file.h"
 #include "widgets/qt_path.h"
 
 namespace nubera::test {
@@ -137,9 +138,8 @@ TEST_F(CalculationRunTest, AProgramFolderThatTakesNoFileSendsTheWorkbookToThePer
 TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkbook) {
     Open();
     LoadExample("one-block.nbr");
-    QFile left(folder.filePath(QStringLiteral(".nubera-999999-0.tmp")));
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.close();
+    QFile left(widgets::ToQString(test::AbandonedPendingFile(widgets::ToPath(folder.path()))));
+    ASSERT_TRUE(left.exists());
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(left.exists());
