@@ -13,12 +13,13 @@
 #include "app/session_views.h"
 #include "engine/calculation.h"
 #include "engine/design_results.h"
+#include "engine/engine_error.h"
 #include "engine/equivalent_modulus.h"
 #include "files/result_folder.h"
 #include "projectfile/project_session.h"
 #include "report/result_printout.h"
 #include "report/result_workbook.h"
-#include "screenrules/poisson_ratio.h"
+#include "screenrules/run_warnings.h"
 #include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "text/local_date.h"
@@ -60,7 +61,7 @@ report::ResultNaming ResultNamingFor(const QString& projectFile,
 }
 
 void DesktopRun::Execute() {
-    if (!view_.CheckPoissonRatio() || !PoissonRatioAccepted()) return;
+    if (!view_.CheckPoissonRatio() || !Runnable() || !WarningsAccepted()) return;
     QString resultPath;
     try {
         if (const QString failure = Produce(resultPath); !failure.isEmpty()) {
@@ -164,15 +165,28 @@ QString DesktopRun::Produce(QString& resultPath) {
            QStringLiteral("\n雛形ファイルとアプリケーションフォルダをご確認ください。");
 }
 
-// A ratio that reverses every lateral displacement runs only when the person
-// says so, knowing its effect.
-bool DesktopRun::PoissonRatioAccepted() {
-    const ProjectData& project = session_.Project();
-    const std::string warning = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
-    return warning.empty() ||
-           services_.messages.Ask(
-               view_.Parent(), widgets::ToQt(warning) + QStringLiteral("\nこのまま計算しますか？"),
-               widgets::MsgIcon::Exclamation);
+// A project the run refuses is refused before anything is asked about it.
+bool DesktopRun::Runnable() {
+    try {
+        CheckRunnable(session_.Project());
+        return true;
+    } catch (const EngineError& error) {
+        Report(widgets::ToQt(CalculationFailureText(error)));
+        return false;
+    }
+}
+
+// A ratio that reverses every lateral displacement, or values outside their
+// plausible ranges, run only when the person says so, knowing them: one
+// question lists them all.
+bool DesktopRun::WarningsAccepted() {
+    const std::vector<std::string> warnings = RunWarnings(session_.Project());
+    if (warnings.empty()) return true;
+    QString question;
+    for (const std::string& warning : warnings) question += widgets::ToQt(warning) + u'\n';
+    return services_.messages.Ask(view_.Parent(),
+                                  question + QStringLiteral("このまま計算しますか？"),
+                                  widgets::MsgIcon::Exclamation);
 }
 
 void DesktopRun::Report(const QString& text) {

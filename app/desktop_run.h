@@ -21,12 +21,11 @@ report::ResultNaming ResultNamingFor(const QString& projectFile,
                                      const std::filesystem::path& folder);
 
 // The run of the main window's 実行 button: the Poisson's-ratio check, the
-// equivalent modulus Em, a free result-file name, the settlement (and lateral
-// displacement) of every load at every point, the result workbook, whose
-// pages are then shown in the print preview; the run ends when it is closed.
-// A failure stops the run with a message saying
-// what failed; the pointer and the status text are restored and the project
-// is kept.
+// inputs' refusals, one question about what the run warns of (RunWarnings),
+// where いいえ ends the run, the equivalent modulus Em, a free result-file name, the settlement
+// (and lateral displacement) of every load at every point, the result workbook, whose pages are
+// then shown in the print preview; the run ends when it is closed. A failure stops the run with a
+// message saying what failed; the pointer and the status text are restored and the project is kept.
 class DesktopRun {
   public:
     DesktopRun(ProjectSession& session, const MainWindowServices& services, RunView& view)
@@ -44,7 +43,8 @@ class DesktopRun {
     void ShowResult(const QString& workbook);
 
   private:
-    bool PoissonRatioAccepted();
+    bool Runnable();
+    bool WarningsAccepted();
     QString Produce(QString& resultPath);
     void Report(const QString& text);
 

@@ -9,6 +9,7 @@
 #include "cli/proposal_json.h"
 #include "cli/proposal_table.h"
 #include "cli/results_json.h"
+#include "files/file_bytes.h"
 #include "projectfile/project_file.h"
 #include "text/path_text.h"
 
@@ -30,19 +31,27 @@ void PrintProposal(const BoringLog& log, const LayerProposal& proposal,
 }
 
 // The project of the log's layers, written as a new file. Nothing is written
-// when the layers do not fit or the file exists.
+// when the layers do not fit, or the file exists and replacing it was not
+// asked for.
 bool WriteProject(const BoringOptions& options, const BoringLog& log, const LayerProposal& proposal,
                   std::string* error) {
     const std::filesystem::path& path = *options.projectOut;
     const auto project = ProjectOfProposal(log, proposal, options.file, options.excavationWidth,
                                            options.leveeWidth, error);
     if (!project) return false;
+    if (IsOtherThanRegularFile(path)) {
+        *error = "「" + Utf8FromPath(path) + "」は通常のファイルではありません（置き換えません）";
+        return false;
+    }
     std::error_code ignored;
-    if (std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
+    if (!options.replace &&
+        std::filesystem::exists(std::filesystem::symlink_status(path, ignored))) {
         *error = "「" + Utf8FromPath(path) + "」は既にあります。別の名前を指定してください。";
         return false;
     }
-    return SaveProject(*project, path, error);
+    // A file that takes the name meanwhile is kept unless replacing is asked for.
+    return SaveProject(*project, path, error,
+                       options.replace ? ExistingFile::Replace : ExistingFile::Refuse);
 }
 
 }  // namespace

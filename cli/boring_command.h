@@ -18,6 +18,7 @@ struct BoringOptions {
     std::optional<std::filesystem::path> projectOut;
     double excavationWidth = 0;  // m, with projectOut
     double leveeWidth = 0;       // m, with projectOut
+    bool replace = false;        // replace a file that has projectOut's name
 };
 
 // Reads the log, prints the proposed layers (a table, or one JSON object),

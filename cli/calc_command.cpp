@@ -9,6 +9,7 @@
 #include "cli/results_table.h"
 #include "files/folder_sync.h"
 #include "report/result_workbook.h"
+#include "screenrules/run_warnings.h"
 #include "text/local_date.h"
 #include "text/path_text.h"
 

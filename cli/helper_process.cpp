@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string_view>
 
+#include "cli/helper_caller.h"
+
 extern char** environ;
 
 namespace nubera::cli {
@@ -21,6 +23,25 @@ void WriteAll(int fd, std::string_view bytes) {
         if (written <= 0) return;  // the helper stopped reading; its outcome says why
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
+}
+
+// Our environment, with our process id as the helper's caller.
+std::vector<std::string> HelperEnvironment() {
+    const std::string prefix = std::string(kHelperCallerVariable) + "=";
+    std::vector<std::string> environment;
+    for (char** entry = environ; *entry != nullptr; ++entry) {
+        if (!std::string_view(*entry).starts_with(prefix)) environment.emplace_back(*entry);
+    }
+    environment.push_back(prefix + std::to_string(::getpid()));
+    return environment;
+}
+
+// The pointers execve takes to `strings`, ended by a null one.
+std::vector<char*> Pointers(std::vector<std::string>& strings) {
+    std::vector<char*> pointers;
+    for (std::string& text : strings) pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
 }
 
 std::string ReadAll(int fd) {
@@ -54,12 +75,12 @@ int RunHelper(const std::vector<std::string>& arguments, const HelperRun& how,
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, output[1], how.gatheredOutput);
     if (how.input) posix_spawn_file_actions_adddup2(&actions, input[0], STDIN_FILENO);
-    std::vector<char*> argv;
-    for (const std::string& argument : arguments)
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
+    std::vector<std::string> argumentTexts = arguments;
+    std::vector<std::string> environment = HelperEnvironment();
+    const std::vector<char*> argv = Pointers(argumentTexts);
+    const std::vector<char*> envp = Pointers(environment);
     pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     ::close(output[1]);
     if (how.input) {

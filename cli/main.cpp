@@ -4,7 +4,8 @@
 //   nubera-cli calc PROJECT.nbr|FOLDER... [--recursive] [--jobs N]
 //                               [--out DIR | --beside] [--replace] [--csv FILE] ...
 //   nubera-cli boring FILE.xml [--alpha A] [--depth H] [--merge] [--json]
-//                     [--write-project OUT.nbr --excavation-width B --levee-width L]
+//                     [--write-project OUT.nbr --excavation-width B --levee-width L
+//                      [--replace]]
 // Exit status: 0 success, 1 a refused file or input (the program's message on
 // stderr; in a batch, any project refused), 2 a usage error.
 
@@ -113,6 +114,10 @@ CLI::App* AddBoringCommand(CLI::App& app, nubera::cli::BoringOptions& options) {
     boring->add_option("--excavation-width", options.excavationWidth, "Excavation width B (m)")
         ->needs(out);
     boring->add_option("--levee-width", options.leveeWidth, "Levee width L (m)")->needs(out);
+    boring
+        ->add_flag("--replace", options.replace,
+                   "Replace a project file of that name (otherwise the project is not written)")
+        ->needs(out);
     return boring;
 }
 
@@ -204,7 +209,8 @@ int main(int argc, char** argv) {
             std::cerr << "--write-project には --excavation-width と --levee-width が必要です。\n";
             return kUsageError;
         }
-        return nubera::cli::RunBoring(boringOptions, std::cout, std::cerr);
+        const int status = nubera::cli::RunBoring(boringOptions, std::cout, std::cerr);
+        return ResultsDelivered() ? status : 1;
     }
     if (!placementText.empty()) {
         options.placement = placementText == "auto" ? Placement::Automatic : Placement::Manual;

@@ -73,15 +73,6 @@ std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
     return computed;
 }
 
-std::vector<std::string> RunWarnings(const ProjectData& project) {
-    std::vector<std::string> warnings;
-    if (std::string poisson = PoissonRatioWarning(project.alsoLateral, project.poissonRatio);
-        !poisson.empty()) {
-        warnings.push_back(std::move(poisson));
-    }
-    return warnings;
-}
-
 report::ReportContext RunContext(const std::filesystem::path& path, Placement placement) {
     return {Utf8FromPath(path.filename()),
             std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()), placement,

@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "model/calc_results.h"
 #include "model/placement.h"
@@ -32,10 +31,6 @@ std::string UnreadableProjectText(const std::filesystem::path& path);
 std::optional<ComputedProject> ComputeProject(const std::filesystem::path& path,
                                               std::optional<Placement> placement,
                                               std::string* error);
-
-// What a computed project's run is warned about (a Poisson's ratio that
-// reverses the lateral displacements); empty for most.
-std::vector<std::string> RunWarnings(const ProjectData& project);
 
 // What the report records of the run: the project file's name without its
 // folder, the time now.

@@ -1,5 +1,6 @@
 #include "cli/proposal_table.h"
 
+#include "cli/escaped_text.h"
 #include "text/number_text.h"
 #include "text/path_text.h"
 
@@ -8,8 +9,9 @@ namespace nubera::cli {
 ProposalTable MakeProposalTable(const BoringLog& log, const LayerProposal& proposal,
                                 const std::filesystem::path& file) {
     ProposalTable table;
-    table.lines.push_back(
-        {"ボーリング", log.name, Utf8FromPath(file.filename()) + " (DTD " + log.dtdVersion + ")"});
+    table.lines.push_back({"ボーリング", EscapedText(log.name),
+                           EscapedText(Utf8FromPath(file.filename())) + " (DTD " +
+                               EscapedText(log.dtdVersion) + ")"});
     table.lines.push_back({"孔口標高",
                            log.groundLevel ? FormatFixed2(*log.groundLevel) + " m" : "-",
                            "総掘進長", FormatFixed2(log.totalLength) + " m"});
@@ -20,7 +22,7 @@ ProposalTable MakeProposalTable(const BoringLog& log, const LayerProposal& propo
     for (std::size_t i = 0; i < proposal.layers.size(); ++i) {
         const DerivedLayer& layer = proposal.layers[i];
         const auto modulus = DerivedModulus(proposal.alpha, layer);
-        table.rows.push_back({std::to_string(i + 1), layer.name,
+        table.rows.push_back({std::to_string(i + 1), EscapedText(layer.name),
                               FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom),
                               FormatFixed2(layer.Thickness()),
                               layer.nValues.empty() ? "-" : NValuesText(layer.nValues),

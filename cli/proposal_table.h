@@ -10,8 +10,9 @@
 namespace nubera::cli {
 
 // The layers proposed from a log as `nubera-cli boring` prints them and the
-// browser's page shows them, every value a text: lines about the log and
-// the proposal (cells of a line are printed tab-separated), then the table.
+// browser's page shows them, every value a text (the log's names with their
+// control characters as escapes): lines about the log and the proposal
+// (cells of a line are printed tab-separated), then the table.
 struct ProposalTable {
     std::vector<std::vector<std::string>> lines;
     std::vector<std::string> headers;

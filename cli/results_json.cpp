@@ -1,6 +1,7 @@
 #include "cli/results_json.h"
 
 #include "cli/project_calculation.h"
+#include "screenrules/run_warnings.h"
 
 namespace nubera::cli {
 namespace {

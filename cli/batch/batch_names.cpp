@@ -21,11 +21,18 @@ std::string NameTakenText(const std::filesystem::path& project,
            "」と同じ名前「" + Utf8FromPath(workbook) + "」になるため、計算しませんでした";
 }
 
-// Why the PDF beside `workbook` cannot be written, or nothing.
-std::string PdfRefusal(const std::filesystem::path& workbook, const CalcOptions& options) {
+std::string NotRegularText(const std::filesystem::path& target) {
+    return "「" + Utf8FromPath(target) + "」は通常のファイルではありません（置き換えません）";
+}
+
+// Why the workbook, or the PDF beside it, cannot be written, or nothing.
+std::string TargetRefusal(const std::filesystem::path& workbook, const CalcOptions& options) {
+    if (IsOtherThanRegularFile(workbook)) return NotRegularText(workbook);
+    if (!options.writePdf) return {};
     const std::filesystem::path pdf = PdfPathOf(workbook);
+    if (IsOtherThanRegularFile(pdf)) return NotRegularText(pdf);
     std::error_code unknown;  // a name that cannot be looked at is refused when written
-    if (options.writePdf && !options.replace && std::filesystem::exists(pdf, unknown)) {
+    if (!options.replace && std::filesystem::exists(pdf, unknown)) {
         return "「" + Utf8FromPath(pdf) + "」は既にあります（上書きしません）";
     }
     return {};
@@ -56,7 +63,7 @@ BatchPlan::BatchPlan(std::vector<ListedProject> listed, const CalcOptions& optio
             project.writesWorkbook = true;
             const std::filesystem::path workbook = BatchWorkbookPath(path, options);
             const auto [earlier, first] = taken.emplace(workbook.native(), projects_.size());
-            refusal = first ? PdfRefusal(workbook, options)
+            refusal = first ? TargetRefusal(workbook, options)
                             : NameTakenText(path, projects_[earlier->second].listed.path, workbook);
         }
         projects_.push_back(std::move(project));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/escaped_text.h"
 #include "cli/results_json.h"
 #include "model/point_name.h"
 #include "text/number_text.h"
@@ -20,26 +21,7 @@ std::string OneLine(std::string text) {
 
 // A path as one field of the line.
 std::string PathField(const std::filesystem::path& path) {
-    std::string field;
-    for (const char c : Utf8FromPath(path)) {
-        switch (c) {
-            case '\\':
-                field += "\\\\";
-                break;
-            case '\t':
-                field += "\\t";
-                break;
-            case '\n':
-                field += "\\n";
-                break;
-            case '\r':
-                field += "\\r";
-                break;
-            default:
-                field += c;
-        }
-    }
-    return field;
+    return EscapedText(Utf8FromPath(path));
 }
 
 // "沈下量 1.13 cm ⑥ x=0.00 m", or the label and "-" without a result.

@@ -3,18 +3,25 @@
 #include <system_error>
 
 #include "cli/pdf_export.h"
+#include "files/file_bytes.h"
 #include "text/path_text.h"
 
 namespace nubera::cli {
 namespace {
 
-// The same file: the same name once made absolute and normal, or two names
-// of one existing file (links, "..", a different spelling of the folder).
+// The name `path` gives once its folder is resolved: links to the folder, ".."
+// and other spellings of it all give the same, also for a file not yet made.
+std::filesystem::path ResolvedName(const std::filesystem::path& path) {
+    std::error_code unknown;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, unknown);
+    return std::filesystem::weakly_canonical(absolute.parent_path(), unknown) / absolute.filename();
+}
+
+// The same file: the same name in the same resolved folder, or two names of
+// one existing file (links to the file itself).
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
     std::error_code unknown;
-    const auto absoluteA = std::filesystem::absolute(a, unknown).lexically_normal();
-    const auto absoluteB = std::filesystem::absolute(b, unknown).lexically_normal();
-    return absoluteA == absoluteB || std::filesystem::equivalent(a, b, unknown);
+    return ResolvedName(a) == ResolvedName(b) || std::filesystem::equivalent(a, b, unknown);
 }
 
 // Whether `csv` is a file the call reads or writes besides the CSV: each is
@@ -40,6 +47,9 @@ std::string CsvTargetRefusal(const std::filesystem::path& csv, const BatchPlan& 
     if (IsFileOfTheCall(csv, plan, options)) {
         return "CSVファイル" + name +
                "はこの実行で読み書きするファイルです。CSVの保存先には別の名前を指定してください";
+    }
+    if (IsOtherThanRegularFile(csv)) {
+        return "CSVファイル" + name + "は通常のファイルではありません（置き換えません）";
     }
     std::error_code unknown;  // a name that cannot be looked at is refused when written
     if (!options.replace &&

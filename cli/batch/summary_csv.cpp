@@ -1,5 +1,6 @@
 #include "cli/batch/summary_csv.h"
 
+#include <string_view>
 #include <vector>
 
 #include "cli/batch/batch_summary.h"
@@ -20,8 +21,18 @@ std::string Field(const std::string& text) {
     return quoted + '"';
 }
 
+// A text field a spreadsheet program would take for a formula (a project
+// named "=1+2.nbr") starts with an apostrophe, so that it imports as text, as
+// spreadsheet-safe CSV writers do. The numeric fields are left as numbers.
+std::string Text(const std::string& text) {
+    if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos) {
+        return text;
+    }
+    return "'" + text;
+}
+
 std::string PathText(const std::optional<std::filesystem::path>& path) {
-    return path ? Utf8FromPath(*path) : std::string();
+    return path ? Text(Utf8FromPath(*path)) : std::string();
 }
 
 std::string Row(const std::vector<std::string>& fields) {
@@ -34,7 +45,7 @@ std::string Row(const std::vector<std::string>& fields) {
 }
 
 std::vector<std::string> Fields(const ProjectOutcome& outcome) {
-    return {Utf8FromPath(outcome.project),
+    return {Text(Utf8FromPath(outcome.project)),
             EmText(outcome),
             ValueText(outcome.settlement),
             PointText(outcome.settlement),
@@ -44,8 +55,8 @@ std::vector<std::string> Fields(const ProjectOutcome& outcome) {
             PointXText(outcome.lateral),
             PathText(outcome.workbook),
             PathText(outcome.pdf),
-            outcome.refusal,
-            outcome.pdfFailure};
+            Text(outcome.refusal),
+            Text(outcome.pdfFailure)};
 }
 
 }  // namespace

@@ -15,7 +15,11 @@
 // one before it is drawn), and the font configuration is loaded on another:
 // neither needs Qt, and each takes as long as starting Qt.
 
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <QGuiApplication>
+#include <charconv>
 #include <csignal>
 #include <cstdlib>
 #include <exception>
@@ -29,6 +33,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/helper_caller.h"
 #include "printout/render/font_configuration.h"
 #include "printout/render/print_fonts.h"
 #include "printout/render/printed_pages.h"
@@ -96,9 +101,24 @@ int WriteListed(const std::vector<PdfJob>& jobs,
     return 0;
 }
 
+// Whether the program that started this one is gone: a PDF nobody waits
+// for any more is never written. From here on the system ends this program
+// when its parent ends; a caller that named itself and is no longer the
+// parent died before that took hold.
+bool CallerGone() {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const char* caller = std::getenv(nubera::cli::kHelperCallerVariable);
+    if (caller == nullptr) return false;
+    const std::string_view text(caller);
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
+    return error != std::errc() || end != text.data() + text.size() || pid != ::getppid();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (CallerGone()) return 1;
     if (argc == 2 && std::string_view(argv[1]) == "--version") {
         std::cout << nubera::kProgramAndVersion << '\n';
         return 0;

@@ -4,12 +4,18 @@
 #include "engine/lateral.h"
 #include "engine/run_input_check.h"
 #include "engine/settlement.h"
+#include "engine/shown_magnitude_check.h"
 
 namespace nubera {
 
+void CheckRunnable(const ProjectData& project) {
+    CheckRunInputs(project);
+    CheckShownMagnitudes(project);
+}
+
 RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,
                           const AfterModulus& afterModulus) {
-    CheckRunInputs(project);
+    CheckRunnable(project);
     const EngineInput input = EngineInputOf(project);
     // Nothing of an earlier run may show up beside this one's results.
     results = CalcResults{};

@@ -19,7 +19,14 @@ enum class RunOutcome {
     Stopped,      // afterModulus said stop
 };
 
-// One run: the inputs' bounds (CheckRunInputs), Em, then the placement and settlement step and,
+// What a run refuses before computing anything: the inputs' bounds
+// (CheckRunInputs) and a value the report could not show
+// (CheckShownMagnitudes). Throws EngineError naming the value. A caller that
+// asks the person something before the run calls it first, so that nobody is
+// asked about a project that is then refused.
+void CheckRunnable(const ProjectData& project);
+
+// One run: the refusals of CheckRunnable, Em, then the placement and settlement step and,
 // when the project asks for it, the lateral step; nothing further once Em is not usable or
 // `afterModulus` said stop. Throws EngineError as the steps do.
 RunOutcome RunCalculation(const ProjectData& project, CalcResults& results, Placement placement,

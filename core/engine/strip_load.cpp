@@ -5,6 +5,7 @@
 #include "engine/engine_error.h"
 #include "engine/engine_message.h"
 #include "screenrules/fill_load_rules.h"
+#include "text/number_text.h"
 
 namespace nubera {
 
@@ -58,9 +59,13 @@ PointItems LoadItems(const PointLoad& load) {
 
 namespace {
 
-bool AllFinite(const PointItems& items) {
+// Every number of the items is one the report can show: finite, and not so
+// large that its text breaks the columns.
+bool AllShown(const PointItems& items) {
     for (const Cell& cell : items) {
-        if (cell.IsNumber() && !std::isfinite(std::get<double>(cell.value))) return false;
+        if (cell.IsNumber() && !(std::fabs(std::get<double>(cell.value)) <= kMaxShownMagnitude)) {
+            return false;
+        }
     }
     return true;
 }
@@ -76,7 +81,7 @@ void WritePointDetails(const StripLoad& load, std::string_view quantity,
             continue;
         }
         const PointItems items = formula(p, offsets[p].AsNumber());
-        if (!AllFinite(items)) {
+        if (!AllShown(items)) {
             throw EngineError(CannotComputeAt(kBeyondRangeReason, load.name, p, quantity));
         }
         detail[p] = items;

@@ -67,9 +67,9 @@ using PointFormula = std::function<PointItems(std::size_t point, double x)>;
 
 // Writes the items of every point of one load into `detail`: an empty point
 // slot gets only item 0 = missing (its other items keep what they held); a
-// placed point gets the formula's items. Results that are not finite throw
-// EngineError naming the load and point, before anything of that point is
-// written.
+// placed point gets the formula's items. Results that are not finite or
+// beyond kMaxShownMagnitude throw EngineError naming the load and point,
+// before anything of that point is written.
 void WritePointDetails(const StripLoad& load, std::string_view quantity,
                        const PointOffsetRow& offsets, PointDetail& detail,
                        const PointFormula& formula);

@@ -61,4 +61,10 @@ bool CanReadRegularFile(const std::filesystem::path& path) {
     return Descriptor(OpenRegularFile(path)).Get() >= 0;
 }
 
+bool IsOtherThanRegularFile(const std::filesystem::path& path) {
+    std::error_code unknown;  // a name that cannot be looked at is refused when written
+    const std::filesystem::file_status status = std::filesystem::symlink_status(path, unknown);
+    return std::filesystem::exists(status) && !std::filesystem::is_regular_file(status);
+}
+
 }  // namespace nubera

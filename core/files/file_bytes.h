@@ -19,4 +19,9 @@ std::optional<std::string> ReadFileBytes(
 // Whether `path` is a regular file that opens for reading.
 bool CanReadRegularFile(const std::filesystem::path& path);
 
+// Whether something other than a regular file has the name `path` (a
+// device, a pipe, a folder, a symbolic link): a name never replaced by a
+// file written, not even when replacing is asked for.
+bool IsOtherThanRegularFile(const std::filesystem::path& path);
+
 }  // namespace nubera

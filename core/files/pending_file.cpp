@@ -6,6 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <random>
+#include <string_view>
 
 #include "files/system_calls.h"
 #include "files/system_reason.h"
@@ -15,23 +18,52 @@ namespace {
 
 constexpr std::string_view kPrefix = ".nubera-";
 constexpr std::string_view kSuffix = ".tmp";
+constexpr std::size_t kRandomDigits = 16;
 
-bool IsPendingName(const std::string& name) {
-    return name.starts_with(kPrefix) && name.ends_with(kSuffix);
+std::string Hex(std::uint64_t value, std::size_t digits) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text(digits, '0');
+    for (std::size_t i = digits; i-- > 0; value >>= 4) text[i] = kDigits[value & 0xF];
+    return text;
 }
 
-// Removes `path` when no live process holds its lock: its writer was killed.
-// The lock taken here and the same-file check keep a file that another run
-// has just created (and not yet locked) or that replaced it under the same
-// name from being removed.
+// The mark that follows the random part of a pending file's name: a hash
+// of that part only this program makes, so that a name some other program
+// or a user chose (".nubera-notes.tmp") is never taken for ours.
+std::string Mark(std::string_view random) {
+    std::uint64_t hash = 0xcbf29ce484222325;  // FNV-1a
+    for (const char c : std::string("nubera pending file ") + std::string(random)) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3;
+    }
+    return Hex(hash, kRandomDigits);
+}
+
+// ".nubera-<random>-<mark>.tmp"
+std::string PendingName(std::mt19937_64& random) {
+    const std::string part = Hex(random(), kRandomDigits);
+    return std::string(kPrefix) + part + "-" + Mark(part) + std::string(kSuffix);
+}
+
+bool IsPendingName(std::string_view name) {
+    if (!name.starts_with(kPrefix) || !name.ends_with(kSuffix)) return false;
+    name.remove_prefix(kPrefix.size());
+    name.remove_suffix(kSuffix.size());
+    return name.size() == 2 * kRandomDigits + 1 && name[kRandomDigits] == '-' &&
+           name.substr(kRandomDigits + 1) == Mark(name.substr(0, kRandomDigits));
+}
+
+// Removes `path` when it is a regular file of this user that no live
+// process holds the lock of: its writer was killed. The lock taken here and
+// the same-file check keep a file that another run has just created (and
+// not yet locked) or that replaced it under the same name from being removed.
 void RemoveIfAbandoned(const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return;
     struct stat held {};
     struct stat named {};
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && held.st_nlink > 0 &&
-        ::lstat(path.c_str(), &named) == 0 && named.st_ino == held.st_ino &&
-        named.st_dev == held.st_dev) {
+        S_ISREG(held.st_mode) && held.st_uid == ::geteuid() && ::lstat(path.c_str(), &named) == 0 &&
+        named.st_ino == held.st_ino && named.st_dev == held.st_dev) {
         ::unlink(path.c_str());
     }
     ::close(fd);
@@ -55,10 +87,9 @@ std::optional<PendingFile> PendingFile::Create(const std::filesystem::path& fold
                                                std::string* reason, Sweep sweep) {
     if (sweep == Sweep::First) RemoveAbandoned(folder);
     constexpr int kAttempts = 1000;
+    thread_local std::mt19937_64 random{std::random_device{}()};
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        std::filesystem::path path =
-            folder / (std::string(kPrefix) + std::to_string(::getpid()) + "-" +
-                      std::to_string(attempt) + std::string(kSuffix));
+        std::filesystem::path path = folder / PendingName(random);
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST) continue;

@@ -8,10 +8,12 @@
 namespace nubera {
 
 // A file being written in its destination folder under a hidden temporary
-// name (".nubera-PID-N.tmp"), which only gets its final name once complete.
-// While this object lives the file is locked; destroying it without
-// publishing removes the file. A process killed mid-write leaves its file
-// unlocked, and the next pending file created in that folder removes it.
+// name (".nubera-<random>-<mark>.tmp", the mark a hash of the random part),
+// which only gets its final name once complete. While this object lives the
+// file is locked; destroying it without publishing removes the file. A
+// process killed mid-write leaves its file unlocked, and the next pending
+// file created in that folder removes it; a file whose name lacks the mark,
+// or that belongs to another user, is never removed.
 class PendingFile {
   public:
     // Whether Create first removes what killed runs left in the folder. A

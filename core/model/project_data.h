@@ -52,4 +52,12 @@ struct ProjectData {
     bool operator==(const ProjectData&) const = default;
 };
 
+// The project's boring derivation while it still describes its soil layers,
+// as the report shows it; nullptr otherwise.
+inline const SoilDerivation* DescribingDerivation(const ProjectData& project) {
+    if (!project.soilLayers || !project.soilDerivation) return nullptr;
+    return DescribesLayers(*project.soilDerivation, *project.soilLayers) ? &*project.soilDerivation
+                                                                         : nullptr;
+}
+
 }  // namespace nubera

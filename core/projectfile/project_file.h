@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "files/atomic_file.h"
 #include "model/project_data.h"
 
 namespace nubera {
@@ -66,9 +67,11 @@ void ApplyLoadedProject(const LoadedProject& loaded, ProjectData& project);
 std::optional<std::string> ProjectFileContent(const ProjectData& project, std::string* reason);
 
 // Writes the project in code page 932 with CR LF lines, through a temporary
-// file in the same folder renamed over the target only when complete, so a
-// failed save leaves any previous file intact. Returns false and sets *error
-// (naming the file and the system's reason) on failure.
-bool SaveProject(const ProjectData& project, const std::filesystem::path& path, std::string* error);
+// file in the same folder given the name only when complete, so a failed
+// save leaves any previous file intact; a file that has the name by then is
+// replaced or left untouched (a failure) as `existing` says. Returns false
+// and sets *error (naming the file and the system's reason) on failure.
+bool SaveProject(const ProjectData& project, const std::filesystem::path& path, std::string* error,
+                 ExistingFile existing = ExistingFile::Replace);
 
 }  // namespace nubera

@@ -154,11 +154,11 @@ std::optional<std::string> ProjectFileContent(const ProjectData& project, std::s
     return bytes;
 }
 
-bool SaveProject(const ProjectData& project, const std::filesystem::path& path,
-                 std::string* error) {
+bool SaveProject(const ProjectData& project, const std::filesystem::path& path, std::string* error,
+                 ExistingFile existing) {
     std::string reason;
     const auto bytes = ProjectFileContent(project, &reason);
-    if (bytes && WriteFileAtomically(path, *bytes, &reason)) return true;
+    if (bytes && WriteFileAtomically(path, *bytes, &reason, existing)) return true;
     if (error) *error = "「" + path.string() + "」を保存できませんでした: " + reason;
     return false;
 }

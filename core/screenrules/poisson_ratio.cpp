@@ -16,23 +16,10 @@ PoissonCheck CheckPoissonText(std::string_view text) {
     return {true, *ParseNumericText(rounded), rounded, {}};
 }
 
-namespace {
-
-bool ReversesDisplacements(bool alsoLateral, double ratio) {
-    return alsoLateral && ratio > kPoissonSignLimit;
-}
-
-}  // namespace
-
 std::string PoissonRatioWarning(bool alsoLateral, double ratio) {
-    if (!ReversesDisplacements(alsoLateral, ratio)) return {};
+    if (!alsoLateral || ratio <= kPoissonSignLimit) return {};
     return "ﾎﾟｱｿﾝ比(" + FormatNumber(ratio) +
            ")が0.5を超えています。側方変位量の向きがすべて逆になります(0.5では0になります)。";
-}
-
-std::string PoissonRatioMark(bool alsoLateral, double ratio) {
-    if (!ReversesDisplacements(alsoLateral, ratio)) return {};
-    return "※0.5を超えています: 側方変位量の向きが逆になります";
 }
 
 }  // namespace nubera

@@ -32,7 +32,5 @@ inline constexpr double kPoissonSignLimit = 0.5;
 // kPoissonSignLimit, naming the value and its effect; empty otherwise (also
 // in settlement-only mode, where the ratio is not used).
 std::string PoissonRatioWarning(bool alsoLateral, double ratio);
-// The short mark beside such a ratio on the input sheet; empty otherwise.
-std::string PoissonRatioMark(bool alsoLateral, double ratio);
 
 }  // namespace nubera

@@ -11,6 +11,12 @@ namespace nubera {
 // outside the program's ranges take the exponent form: 1E-05, 1E+15.
 std::string FormatNumber(double value);
 
+// The largest magnitude the program takes a value of: up to it a number text
+// shows every digit the report's columns have room for; beyond it the text
+// takes the exponent form and a column shows garbage. The run refuses a
+// larger value, naming it.
+inline constexpr double kMaxShownMagnitude = 1e15;
+
 // The "0.00" format: at least one digit before the point, exactly two after,
 // a leading "-" for negative values. A third decimal of 5 rounds away from
 // zero (-2.345 shows -2.35); callers wanting the program's rounding, half

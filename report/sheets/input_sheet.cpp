@@ -7,8 +7,8 @@
 #include "report/figures/ground_figure.h"
 #include "report/sheets/paged_sections.h"
 #include "report/sheets/result_sheet.h"
+#include "report/sheets/warning_marks.h"
 #include "screenrules/fill_load_rules.h"
-#include "screenrules/poisson_ratio.h"
 #include "text/number_text.h"
 #include "text/round_half.h"
 
@@ -34,6 +34,10 @@ constexpr ModelRows kDerivationHeading{35, 36};
 constexpr ModelRows kDerivationLine{37, 37};
 constexpr TableRows kDerivationTable{{38, 38}, {39, 39}};
 constexpr ModelRows kDerivationEnd{40, 40};  // the space before the fill loads
+// A line of text from column C across the page, as the notes under Em's
+// formula, and the space after the run's lines.
+constexpr ModelRows kNoteLine{20, 20};
+constexpr ModelRows kRunEnd{11, 11};
 // The figure of ground and loads: a space, its heading, then the rows its
 // drawing stands on (their heights add up to the figure's).
 constexpr ModelRows kFigureRows{41, 62};
@@ -44,9 +48,8 @@ constexpr int kDerivationLines = 3;  // the file, the boring, how Es was derived
 constexpr std::size_t kRowsKeptWithHeading = 2;
 
 // The run's lines: a name in column B, the value in column E.
-constexpr int kColName = 2;       // B: also each table row's name (No, q1, qX, ①)
-constexpr int kColValue = 5;      // E
-constexpr int kColValueNote = 6;  // F: a warning beside a value
+constexpr int kColName = 2;   // B: also each table row's name (No, q1, qX, ①)
+constexpr int kColValue = 5;  // E
 constexpr int kRowProgram = 3;
 constexpr int kRowProject = 4;
 constexpr int kRowRunTime = 5;
@@ -65,6 +68,7 @@ constexpr int kModulusBasisRow = 2;
 constexpr int kColFirstValue = 3;  // C
 constexpr int kSoilColumnSpan = 2;
 constexpr int kColPointPosition = 3;  // C
+constexpr int kColNote = 3;           // C
 // The derivation table: name, depth range, N-values, N̄ and Es.
 constexpr int kColDivisionName = 3;  // C
 constexpr int kColDepthRange = 6;    // F
@@ -86,53 +90,46 @@ std::string PlacementText(Placement placement, const ProjectData& project) {
 
 // Poisson's ratio enters only the lateral displacement; a settlement-only run
 // does not print the value the box happened to hold.
-void WritePoisson(sheet::Worksheet& sheet, const ProjectData& project) {
+void WritePoisson(sheet::Worksheet& sheet, const ProjectData& project, const WarningMarks& marks) {
     if (!project.alsoLateral) {
         sheet.SetText(kRowPoisson, kColValue, "－（側方変位量を計算しないため用いない）");
         return;
     }
-    sheet.SetNumber(kRowPoisson, kColValue, project.poissonRatio);
-    if (const std::string mark = PoissonRatioMark(project.alsoLateral, project.poissonRatio);
-        !mark.empty()) {
-        sheet.SetText(kRowPoisson, kColValueNote, mark);
-    }
+    marks.Put(sheet, kRowPoisson, kColValue, Cell::Number(project.poissonRatio),
+              ValueSource::PoissonRatio);
 }
 
 std::string MetresText(double value) {
     return FormatFixed2(RoundHalf(value)) + " m";
 }
 
-void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportContext& context) {
+void WriteRun(sheet::Worksheet& sheet, const ProjectData& project, const ReportContext& context,
+              const WarningMarks& marks) {
     sheet.SetText(kRowProgram, kColValue, ProgramText());
     sheet.SetText(kRowProject, kColValue, ProjectNameText(context));
     sheet.SetText(kRowRunTime, kColValue, RunTimeText(context));
     sheet.SetText(kRowMode, kColValue, ModeText(project.alsoLateral));
-    WritePoisson(sheet, project);
+    WritePoisson(sheet, project, marks);
     sheet.SetText(kRowPlacement, kColValue, PlacementText(context.placement, project));
-    sheet.SetNumber(kRowExcavationWidth, kColValue, project.excavationWidth);
-    sheet.SetNumber(kRowLeveeWidth, kColValue, project.leveeWidth);
+    marks.Put(sheet, kRowExcavationWidth, kColValue, Cell::Number(project.excavationWidth),
+              ValueSource::ExcavationWidth);
+    marks.Put(sheet, kRowLeveeWidth, kColValue, Cell::Number(project.leveeWidth),
+              ValueSource::LeveeWidth);
+}
+
+// Below the run's lines, what the run warns of each marked value, so that
+// the warnings are read before the values in the tables below.
+void WriteLegend(PagedSectionWriter& writer, sheet::Worksheet& sheet, const WarningMarks& marks) {
+    const std::vector<std::string> lines = marks.Legend();
+    if (lines.empty()) return;
+    for (const std::string& line : lines) sheet.SetText(writer.Paste(kNoteLine), kColNote, line);
+    writer.Paste(kRunEnd);
 }
 
 // Pastes the heading of a table of `rows` rows, on one page with its first rows.
 void PasteHeading(PagedSectionWriter& writer, const TableRows& model, std::size_t rows) {
     writer.Paste(model.heading, static_cast<double>(std::min(rows, kRowsKeptWithHeading)) *
                                     writer.Height(model.row));
-}
-
-// Writes the table under its heading, each row named by `name`, its columns
-// `columns` of the table from column C on, `span` sheet columns apart.
-void WriteTable(PagedSectionWriter& writer, sheet::Worksheet& sheet, const TableRows& model,
-                const CellTable& table, std::size_t columns, int span,
-                std::string (*name)(std::size_t)) {
-    PasteHeading(writer, model, table.RowCount());
-    for (std::size_t row = 0; row < table.RowCount(); ++row) {
-        const int at = writer.PasteTableRow(model.row, model.Header());
-        sheet.SetText(at, kColName, name(row));
-        for (std::size_t column = 0; column < columns; ++column) {
-            PutValue(sheet, at, kColFirstValue + span * static_cast<int>(column),
-                     table.At(column, row));
-        }
-    }
 }
 
 std::string LayerNumber(std::size_t row) {
@@ -143,10 +140,42 @@ std::string SurchargeName(std::size_t) {
     return kSurchargeLabel;
 }
 
+// How a table of the project is laid out on the sheet: its model rows, each
+// row named by `name`, its first `columns` columns from column C on, `span`
+// sheet columns apart; `source` says where its values are kept.
+struct InputTable {
+    TableRows model;
+    std::size_t columns;
+    int span;
+    std::string (*name)(std::size_t);
+    ValueSource source;
+};
+
+constexpr InputTable kSoilInput{kSoilTable, soil_column::kCount, kSoilColumnSpan, LayerNumber,
+                                ValueSource::SoilLayer};
+constexpr InputTable kFillInput{kFillTable, fill_column::kCount, 1, FillLoadLabel,
+                                ValueSource::FillLoad};
+constexpr InputTable kSurchargeInput{kSurchargeTable, surcharge_column::kCount, 1, SurchargeName,
+                                     ValueSource::Surcharge};
+
+// Writes the table under its heading.
+void WriteTable(PagedSectionWriter& writer, sheet::Worksheet& sheet, const InputTable& layout,
+                const CellTable& table, const WarningMarks& marks) {
+    PasteHeading(writer, layout.model, table.RowCount());
+    for (std::size_t row = 0; row < table.RowCount(); ++row) {
+        const int at = writer.PasteTableRow(layout.model.row, layout.model.Header());
+        sheet.SetText(at, kColName, layout.name(row));
+        for (std::size_t column = 0; column < layout.columns; ++column) {
+            marks.Put(sheet, at, kColFirstValue + layout.span * static_cast<int>(column),
+                      table.At(column, row), layout.source, column, row);
+        }
+    }
+}
+
 void WriteSoil(PagedSectionWriter& writer, sheet::Worksheet& sheet, const ProjectData& project,
-               const CalcResults& results) {
+               const CalcResults& results, const WarningMarks& marks) {
     const SoilLayerTable& soil = *project.soilLayers;
-    WriteTable(writer, sheet, kSoilTable, soil, soil_column::kCount, kSoilColumnSpan, LayerNumber);
+    WriteTable(writer, sheet, kSoilInput, soil, marks);
     const int modulus = writer.Paste(kModulusRows);
     sheet.SetNumber(modulus + kModulusValueRow, kColValue, results.equivalentModulus);
     const double depth =
@@ -167,7 +196,8 @@ void WriteDerivationLine(PagedSectionWriter& writer, sheet::Worksheet& sheet,
 // Where the layers came from, when they were read off a boring log and are
 // still the layers it describes: each Es traced back to its N-values.
 void WriteDerivation(PagedSectionWriter& writer, sheet::Worksheet& sheet,
-                     const SoilDerivation& derivation, const SoilLayerTable& soil) {
+                     const SoilDerivation& derivation, const SoilLayerTable& soil,
+                     const WarningMarks& marks) {
     writer.Paste(kDerivationHeading, kDerivationLines * writer.Height(kDerivationLine));
     WriteDerivationLine(writer, sheet, "ボーリングデータ", derivation.fileName);
     WriteDerivationLine(writer, sheet, "ボーリング名", derivation.boringName);
@@ -184,7 +214,7 @@ void WriteDerivation(PagedSectionWriter& writer, sheet::Worksheet& sheet,
         sheet.SetText(at, kColDepthRange,
                       FormatFixed2(layer.top) + "～" + FormatFixed2(layer.bottom));
         sheet.SetText(at, kColNValues,
-                      layer.nValues.empty() ? "試験なし" : NValuesText(layer.nValues));
+                      layer.nValues.empty() ? "試験なし" : marks.NValuesText(row, layer.nValues));
         sheet.SetText(at, kColMeanN, layer.meanN ? MeanNText(*layer.meanN) : "-");
         sheet.SetText(
             at, kColDerivedEs,
@@ -223,18 +253,17 @@ void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const Ca
     const sheet::Worksheet& model = book.Sheet(kInputModelSheet);
     sheet::Worksheet& sheet = book.Sheet(kInputSheet);
     PagedSectionWriter writer(sheet, model);
+    const WarningMarks marks(project);
     writer.Paste(kRunRows);
-    WriteRun(sheet, project, context);
-    if (project.soilLayers) WriteSoil(writer, sheet, project, results);
-    if (project.soilLayers && project.soilDerivation &&
-        DescribesLayers(*project.soilDerivation, *project.soilLayers)) {
-        WriteDerivation(writer, sheet, *project.soilDerivation, *project.soilLayers);
+    WriteRun(sheet, project, context, marks);
+    WriteLegend(writer, sheet, marks);
+    if (project.soilLayers) WriteSoil(writer, sheet, project, results, marks);
+    if (const SoilDerivation* derivation = DescribingDerivation(project)) {
+        WriteDerivation(writer, sheet, *derivation, *project.soilLayers, marks);
     }
-    WriteTable(writer, sheet, kFillTable, *project.fillLoads, fill_column::kCount, 1,
-               FillLoadLabel);
+    WriteTable(writer, sheet, kFillInput, *project.fillLoads, marks);
     if (project.surcharge) {
-        WriteTable(writer, sheet, kSurchargeTable, *project.surcharge, surcharge_column::kCount, 1,
-                   SurchargeName);
+        WriteTable(writer, sheet, kSurchargeInput, *project.surcharge, marks);
     } else {
         writer.Paste(kNoSurcharge);
     }

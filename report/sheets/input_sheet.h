@@ -16,7 +16,9 @@ inline constexpr const char* kInputModelSheet = "入力条件雛形";
 // run (program, project file, time, modes, widths), the soil layers with Em
 // and how it was derived, the fill blocks, the surcharge, and the manual
 // points when the run placed its points by hand. Values are written as the
-// project holds them (a text cell as the number it reads as).
+// project holds them (a text cell as the number it reads as); one the run
+// warns of (RunWarnings) as its text with kWarningMark after it, the warnings
+// listed below the run's lines.
 void WriteInputSheet(sheet::Workbook& book, const ProjectData& project, const CalcResults& results,
                      const ReportContext& context);
 

@@ -15,6 +15,7 @@
 #include "spreadsheet/ooxml/open_workbook.h"
 #include "spreadsheet/workbook.h"
 #include "tests/app/main_window_harness.h"
+#include "tests/core/files/abandoned_pending_file.h"
 #include "widgets/qt_path.h"
 
 namespace nubera::test {
@@ -137,9 +138,8 @@ TEST_F(CalculationRunTest, AProgramFolderThatTakesNoFileSendsTheWorkbookToThePer
 TEST_F(CalculationRunTest, ARunRemovesWhatAKilledRunLeftAndPublishesOnlyItsWorkbook) {
     Open();
     LoadExample("one-block.nbr");
-    QFile left(folder.filePath(QStringLiteral(".nubera-999999-0.tmp")));
-    ASSERT_TRUE(left.open(QIODevice::WriteOnly));
-    left.close();
+    QFile left(widgets::ToQString(test::AbandonedPendingFile(widgets::ToPath(folder.path()))));
+    ASSERT_TRUE(left.exists());
     Run();
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_FALSE(left.exists());
@@ -246,8 +246,43 @@ TEST_F(CalculationRunTest, APoissonRatioAboveHalfIsAskedAboutBeforeTheRun) {
     Run();
     ASSERT_EQ(Results().size(), 1u);
     const auto inputs = sheet::OpenWorkbook(FirstResult().toStdString());
-    EXPECT_EQ(inputs->Sheet("入力条件").Value(7, 6),
-              sheet::CellValue{std::string("※0.5を超えています: 側方変位量の向きが逆になります")});
+    EXPECT_EQ(inputs->Sheet("入力条件").Value(7, 5), sheet::CellValue{std::string("0.8※")});
+}
+
+// Values outside their plausible ranges are asked about in one question that
+// lists them all; いいえ runs nothing. A value beyond what a number text shows
+// is refused before anything is asked.
+TEST_F(CalculationRunTest, ImplausibleValuesAreAskedAboutInOneQuestionBeforeTheRun) {
+    Open();
+    LoadExample("one-block.nbr");
+    project.soilLayers->At(soil_column::kModulus, 0) = Cell::Number(28);
+    project.fillLoads->At(fill_column::kUnitWeight, 0) = Cell::Number(3);
+    messages.PlanAnswers({widgets::MsgAnswer::No});
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("土質条件の第1層の変形係数Es(28)が目安の範囲(100～10000000 kN/㎡)を"
+                             "外れています。極めて軟らかい粘土から軟岩までの値です。"
+                             "単位(N/㎡、MN/㎡)の取り違えが疑われます。\n"
+                             "盛土荷重 q1 の単位重量γt(3)が目安の範囲(12～25 kN/m³)を外れています。"
+                             "軽い火山灰質土から締まった礫質土までの値です。"
+                             "単位(t/m³など)の取り違えが疑われます。\n"
+                             "このまま計算しますか？"));
+    EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::YesNo);
+    EXPECT_TRUE(Results().isEmpty());
+    EXPECT_TRUE(pauses.empty());
+
+    messages.Clear();
+    project.soilLayers->At(soil_column::kModulus, 0) = Cell::Number(1e40);
+    Run();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].text,
+              QStringLiteral("計算できませんでした。\n"
+                             "土質条件の第1層の変形係数Es(1E+40)が扱える範囲(±1E+15 kN/㎡)を"
+                             "超えています。\n入力した条件をご確認ください。"));
+    EXPECT_EQ(messages.Shown()[0].buttons, widgets::MsgButtons::Ok);
+    EXPECT_TRUE(Results().isEmpty());
+    EXPECT_TRUE(preview.shown.empty());
 }
 
 // The status line names a workbook only while it belongs to the project

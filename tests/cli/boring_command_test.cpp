@@ -1,11 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "tests/cli/batch_projects.h"
 #include "tests/cli/run_cli.h"
 #include "text/cp932.h"
 
@@ -67,6 +69,70 @@ TEST(BoringCommand, WritesAProjectOnlyWhenEveryLayerHasEs) {
         RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + " --depth 2.85" + write);
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_THAT(again.err, HasSubstr("は既にあります"));
+}
+
+// A file that takes the name while the project is written is kept, unless
+// replacing is asked for.
+TEST(BoringCommand, AProjectNameTakenMeanwhileIsReplacedOnlyWithReplace) {
+    const auto folder = FreshFolder("boring-race");
+    const auto project = folder / "no3.nbr";
+    const std::string write = "boring " + Sample("LEVEE_NO3_BED0300.XML") +
+                              " --depth 2.85 --write-project '" + project.string() +
+                              "' --excavation-width 10 --levee-width 20";
+    const std::string fault =
+        test::WithFault("name-appears") + " NUBERA_APPEARING='" + project.string() + "'";
+    const auto kept = RunCli(write, fault);
+    EXPECT_EQ(kept.exitCode, 1);
+    EXPECT_EQ(kept.err,
+              "プロジェクトを書き出せません: 「" + project.string() +
+                  "」を保存できませんでした: 同じ名前のファイルが既にあります（上書きしません）\n");
+    EXPECT_EQ(test::ReadAll(project), "stranger");
+    EXPECT_THAT(test::FileNames(folder), ::testing::ElementsAre("no3.nbr")) << "nothing left";
+
+    const auto replaced = RunCli(write + " --replace", fault);
+    EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
+    EXPECT_THAT(Cp932ToUtf8(test::ReadAll(project)).value_or(""), HasSubstr("[土質条件]"));
+
+    // Not even --replace puts a file where a pipe or a link is.
+    const auto pipe = folder / "pipe.nbr";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto refused =
+        RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + " --depth 2.85 --write-project '" +
+               pipe.string() + "' --excavation-width 10 --levee-width 20 --replace");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, "プロジェクトを書き出せません: 「" + pipe.string() +
+                               "」は通常のファイルではありません（置き換えません）\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
+// Names from the file keep the table's lines and cells whole and send the
+// terminal nothing: control characters print as escapes.
+TEST(BoringCommand, ControlCharactersInNamesPrintAsEscapes) {
+    const auto folder = FreshFolder("boring-controls");
+    std::string bytes = test::ReadAll(std::string(NUBERA_SOURCE_DIR) +
+                                      "/tests/core/boring/samples/SMALL_BED0400.XML");
+    const auto replace = [&bytes](const std::string& from, const std::string& to) {
+        const std::string cp932 = Utf8ToCp932(from).value_or(from);
+        bytes.replace(bytes.find(cp932), cp932.size(), Utf8ToCp932(to).value_or(to));
+    };
+    replace("<ボーリング名>R-2<", "<ボーリング名>R&#x1b;[31m-2&#x9;<");
+    replace(">粘土<", ">粘&#xa;土<");
+    const auto file = folder / "controls.xml";
+    std::ofstream(file, std::ios::binary) << bytes;
+    const auto run = RunCli("boring '" + file.string() + "'");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("ボーリング\tR\\x1b[31m-2\\t\tcontrols.xml (DTD 4.00)\n"));
+    EXPECT_THAT(run.out, HasSubstr("\n1\t粘\\n土\t0.00～2.00\t"));
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+}
+
+TEST(BoringCommand, LayersThatCannotBePrintedAreAFailure) {
+    for (const std::string format : {"", " --json"}) {
+        const auto run =
+            RunCli("boring " + Sample("LEVEE_NO3_BED0300.XML") + format + " >/dev/full");
+        EXPECT_EQ(run.exitCode, 1) << format;
+        EXPECT_EQ(run.err, "結果を標準出力に書き出せませんでした\n") << format;
+    }
 }
 
 // A log written for one test: a sample (UTF-8 text) with `from` replaced by

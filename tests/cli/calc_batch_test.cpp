@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -168,6 +169,34 @@ TEST(CalcBatch, TheCsvSummaryReadsBackWithItsByteOrderMark) {
                              "ファイル形式、もしくはバージョンが違います", ""}));
     EXPECT_EQ(rows[3], json({root + "/c.nbr", "7304.46", "16.55", "⑥", "0.00", "2.52", "②",
                              "-12.60", "", "", "", ""}));
+}
+
+// A spreadsheet program would take these names for formulas: each text field
+// that starts like one gets an apostrophe; numbers, negative ones too, stay.
+TEST(CalcBatch, CsvTextFieldsThatStartLikeFormulasAreKeptAsText) {
+    const Projects projects("csv-formulas");
+    const std::vector<std::string> names{"=1+2.nbr", "+a.nbr", "@b.nbr", "\tc.nbr", "\rd.nbr"};
+    std::string given;
+    for (const std::string& name : names) {
+        projects.Add(name, "five-blocks-lateral.nbr");
+        given += " " + Quoted(name);
+    }
+    const auto csv = projects.Out() / "summary.csv";
+    const auto run = RunCli("calc" + given + " --no-workbook --csv " + Quoted(csv),
+                            "cd " + Quoted(projects.Root()) + " &&");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const json rows = CsvRows(csv);
+    ASSERT_EQ(rows.size(), names.size() + 1) << rows;
+    std::vector<std::string> written;
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        written.push_back(rows[i + 1][0]);
+        expected.push_back("'" + names[i]);
+        EXPECT_EQ(rows[i + 1][7], "-12.60");
+    }
+    std::ranges::sort(written);
+    std::ranges::sort(expected);
+    EXPECT_EQ(written, expected);
 }
 
 // Far more projects than a batch holds at once: each summary line, CSV row

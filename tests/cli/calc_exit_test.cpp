@@ -106,21 +106,60 @@ TEST(CalcExit, HandEditedTablesBeyondTheScreensLimitsAreRefusedBeforeComputing) 
     EXPECT_EQ(run.err, "土質条件が21層あります。20層以下にしてください。\n");
 }
 
-// A ratio above 0.5 reverses every lateral displacement: the run goes on,
-// but says so, on the error stream and in the JSON's warnings.
-TEST(CalcExit, APoissonRatioAboveHalfIsComputedWithAWarning) {
-    const std::string warning =
-        "ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。側方変位量の向きがすべて逆になります(0.5では0になります)"
-        "。";
-    ChangedExample high("five-blocks-lateral.nbr", "0.35", "0.8");
-    auto run = RunCli("calc " + high.Argument() + " --json --no-workbook");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.err, "警告: " + warning + "\n");
-    EXPECT_THAT(run.out, HasSubstr("\"warnings\":[\"" + warning + "\"]"));
-
+// A ratio above 0.5 reverses every lateral displacement, and a value outside
+// its plausible range is more often a slip than ground or a fill that exists:
+// the run goes on, but says so, naming each value, on the error stream (in
+// the text output and with --json) and in the JSON's warnings.
+TEST(CalcExit, WarnedValuesAreComputedAndNamed) {
+    struct {
+        ChangedExample file;
+        std::string warning;
+    } cases[] = {
+        {{"five-blocks-lateral.nbr", "0.35", "0.8"},
+         "ﾎﾟｱｿﾝ比(0.8)が0.5を超えています。側方変位量の向きがすべて逆になります(0.5では0になりま"
+         "す)。"},
+        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,3,7.5"},
+         "盛土荷重 q1 の単位重量γt(3)が目安の範囲(12～25 kN/m³)を外れています。"
+         "軽い火山灰質土から締まった礫質土までの値です。単位(t/m³など)の取り違えが疑われます。"},
+    };
+    for (const auto& c : cases) {
+        auto text = RunCli("calc " + c.file.Argument() + " --no-workbook");
+        EXPECT_EQ(text.exitCode, 0);
+        EXPECT_EQ(text.err, "警告: " + c.warning + "\n");
+        EXPECT_THAT(text.out, HasSubstr("即時沈下量 (cm)"));
+        auto json = RunCli("calc " + c.file.Argument() + " --json --no-workbook");
+        EXPECT_EQ(json.exitCode, 0);
+        EXPECT_EQ(json.err, "警告: " + c.warning + "\n");
+        EXPECT_THAT(json.out, HasSubstr("\"warnings\":[\"" + c.warning + "\"]"));
+    }
     auto plain = RunCli("calc " + Example("five-blocks-lateral.nbr") + " --json --no-workbook");
     EXPECT_EQ(plain.err, "");
     EXPECT_THAT(plain.out, HasSubstr("\"warnings\":[]"));
+}
+
+// Beyond 1E+15 a value would print in the exponent form and break the
+// columns: it is refused, named, before anything is computed.
+TEST(CalcExit, ValuesBeyondWhatTheNumberTextShowsAreRefusedNamingThem) {
+    struct {
+        ChangedExample file;
+        const char* message;
+    } cases[] = {
+        {{"one-block.nbr", "5,5,6860", "5,5,1e40"},
+         "土質条件の第1層の変形係数Es(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
+        // q = γt × 合計高 as the fill-load screen stores it: γt is named first.
+        {{"one-block.nbr", "2,0.5,2.5,18,45", "2,0.5,2.5,4e39,1e40"},
+         "盛土荷重 q1 の単位重量γt(4E+39)が扱える範囲(±1E+15 kN/m³)を超えています。\n"},
+        {{"five-blocks-lateral.nbr", "10,3.5,-0.5", "1e40,3.5,-0.5"},
+         "上載荷重 qX の荷重(1E+40)が扱える範囲(±1E+15 kN/㎡)を超えています。\n"},
+    };
+    for (const auto& c : cases) {
+        for (const char* json : {"", " --json"}) {
+            auto run = RunCli("calc " + c.file.Argument() + json + " --no-workbook");
+            EXPECT_EQ(run.exitCode, 1) << c.message;
+            EXPECT_EQ(run.err, c.message);
+            EXPECT_EQ(run.out, "") << c.message;
+        }
+    }
 }
 
 TEST(CalcExit, AnOutputFolderThatIsNotUtf8StillGivesJson) {

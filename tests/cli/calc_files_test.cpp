@@ -65,6 +65,53 @@ TEST(CalcFiles, TheCsvNeverReplacesAFileTheCallReadsOrWrites) {
     }
 }
 
+// The workbook or PDF this call is about to write, named through a link to
+// their folder: the name is the same once the folder is resolved.
+TEST(CalcFiles, TheCsvNeverTakesAWorkbookOrPdfNameThroughALinkedFolder) {
+    const Projects projects("csv-linked-folder");
+    const auto project = projects.Add("a.nbr", "one-block.nbr");
+    const auto linked = projects.Out().parent_path() / "outlink";
+    std::filesystem::create_directory_symlink(projects.Out(), linked);
+    for (const std::string& name : {"a" + kWorkbookSuffix, "a_" + kResultStem + ".pdf"}) {
+        const auto run = RunCli("calc " + Quoted(project) + projects.OutArgument() +
+                                " --pdf --replace --csv " + Quoted(linked / name));
+        EXPECT_EQ(run.exitCode, 1) << name;
+        EXPECT_EQ(run.err, "CSVファイル「" + (linked / name).string() +
+                               "」はこの実行で読み書きするファイルです。CSVの保存先には別の"
+                               "名前を指定してください\n");
+        EXPECT_TRUE(FileNames(projects.Out()).empty()) << name;
+    }
+}
+
+// A device, a pipe or a link is never replaced by a file, --replace or not.
+TEST(CalcFiles, TargetsThatAreNotRegularFilesAreRefusedByName) {
+    const Projects projects("not-regular");
+    const auto project = projects.Add("a.nbr", "one-block.nbr");
+    const auto pipe = projects.Out() / "pipe.csv";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto link = projects.Out() / "link.csv";
+    std::filesystem::create_symlink("elsewhere.csv", link);
+    for (const auto& csv : {pipe, link}) {
+        const auto run = RunCli("calc " + Quoted(project) + projects.OutArgument() +
+                                " --replace --csv " + Quoted(csv));
+        EXPECT_EQ(run.exitCode, 1) << csv;
+        EXPECT_EQ(run.err, "CSVファイル「" + csv.string() +
+                               "」は通常のファイルではありません（置き換えません）\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+
+    // A workbook's name held by a pipe refuses its project.
+    const auto workbook = projects.Out() / ("a" + kWorkbookSuffix);
+    ASSERT_EQ(::mkfifo(workbook.c_str(), 0600), 0);
+    const auto run =
+        RunCli("calc " + Quoted(projects.Root()) + projects.OutArgument() + " --replace");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_THAT(run.out, HasSubstr("「" + workbook.string() +
+                                   "」は通常のファイルではありません（置き換えません）"));
+    EXPECT_TRUE(std::filesystem::is_fifo(workbook));
+}
+
 TEST(CalcFiles, TheCsvReplacesAnExistingFileOnlyWithReplace) {
     const Projects projects("csv-existing");
     const auto project = projects.Add("a.nbr", "one-block.nbr");
@@ -101,11 +148,12 @@ TEST(CalcFiles, APdfThatFailsInABatchLeavesItsProjectSucceededWithItsWorkbook) {
     const Projects projects("pdf-fails-in-batch");
     projects.Add("a.nbr", "one-block.nbr");
     projects.Add("b.nbr", "one-block.nbr");
-    // A folder in the way of a.pdf: replacing cannot take its place.
-    std::filesystem::create_directory(projects.Out() / ("a_" + kResultStem + ".pdf"));
+    // The disk fails as a.pdf is given its name.
     const auto csv = projects.Out() / "summary.csv";
-    const auto run = RunCli("calc " + Quoted(projects.Root()) + " --pdf --replace --csv " +
-                            Quoted(csv) + projects.OutArgument());
+    const auto run =
+        RunCli("calc " + Quoted(projects.Root()) + " --pdf --replace --csv " + Quoted(csv) +
+                   projects.OutArgument(),
+               WithFault("rename-fails") + " NUBERA_FAULT_NAME='a_" + kResultStem + ".pdf'");
     EXPECT_EQ(run.exitCode, 1);
     const auto lines = Lines(run.out);
     ASSERT_EQ(lines.size(), 3u) << run.out;

@@ -1,10 +1,17 @@
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/cli/run_cli.h"
@@ -90,6 +97,68 @@ TEST(CalcPdf, TheHelperAnswersForEachListedWorkbookAndGoesOnAfterAFailure) {
     EXPECT_THAT(answers, HasSubstr("missing.xlsx"));
     EXPECT_THAT(answers, ::testing::EndsWith("\n\n")) << "the second answer is empty: written";
     EXPECT_THAT(PdfInfo(folder / "written.pdf"), HasSubstr("Pages:           1\n"));
+}
+
+constexpr const char* kPdfHelper = NUBERA_BINARY_DIR "/bin/nubera-pdf";
+
+// Whether the process has ended (gone, or a zombie nobody has reaped yet).
+bool Ended(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string pidText, name, state;
+    return !(stat >> pidText >> name >> state) || state == "Z";
+}
+
+// A helper whose caller was killed stops rather than write a PDF nobody waits
+// for: here it waits for the rest of its list, which never comes.
+TEST(CalcPdf, TheHelperStopsWhenItsCallerDies) {
+    int list[2];
+    int told[2];
+    ASSERT_EQ(::pipe2(list, O_CLOEXEC), 0);
+    ASSERT_EQ(::pipe2(told, O_CLOEXEC), 0);
+    const pid_t caller = ::fork();
+    ASSERT_GE(caller, 0);
+    if (caller == 0) {
+        std::string named = "NUBERA_CALLER=" + std::to_string(::getpid());
+        char* environment[] = {named.data(), nullptr};
+        const pid_t helper = ::fork();
+        if (helper == 0) {
+            ::dup2(list[0], STDIN_FILENO);
+            ::execle(kPdfHelper, kPdfHelper, "--list", nullptr, environment);
+            ::_exit(127);
+        }
+        (void)!::write(told[1], &helper, sizeof helper);
+        ::pause();
+        ::_exit(0);
+    }
+    pid_t helper = 0;
+    ASSERT_EQ(::read(told[0], &helper, sizeof helper), static_cast<ssize_t>(sizeof helper));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    ::kill(caller, SIGKILL);
+    ::waitpid(caller, nullptr, 0);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!Ended(helper) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    EXPECT_TRUE(Ended(helper));
+    if (!Ended(helper)) ::kill(helper, SIGKILL);
+    for (int fd : {list[0], list[1], told[0], told[1]}) ::close(fd);
+}
+
+// A helper started for a caller that is no longer its parent writes nothing.
+TEST(CalcPdf, TheHelperOfACallerGoneBeforeItStartedWritesNothing) {
+    const auto folder = FreshFolder("pdf-orphan");
+    const auto made =
+        RunCli("calc " + Example("one-block.nbr") + " --json --out '" + folder.string() + "'");
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    const std::string workbook = json::parse(made.out)["workbook"].get<std::string>();
+    for (const std::string& caller : {std::string("1"), std::string("$$")}) {
+        const auto pdf = folder / ("caller-" + std::to_string(caller.size()) + ".pdf");
+        std::string ignored;
+        test::RunCommand("NUBERA_CALLER=" + caller + " '" + kPdfHelper + "' '" + workbook + "' '" +
+                             pdf.string() + "' 即時沈下量のまとめ; echo",
+                         &ignored);
+        EXPECT_EQ(std::filesystem::exists(pdf), caller == "$$") << caller;
+    }
 }
 
 TEST(CalcPdf, NeedsTheWorkbook) {

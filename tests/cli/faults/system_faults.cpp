@@ -7,15 +7,23 @@
 //                a name is made durable)
 //   slow-sync    fsync of a file takes 20 ms longer (a slow disk: a batch's
 //                workers get far ahead of the thread that names their files)
+//   name-appears fsync of a file first makes the file NUBERA_APPEARING holding
+//                "stranger" (another program takes the name while a file
+//                is being written for it)
+//   rename-fails rename onto a name that ends with NUBERA_FAULT_NAME fails
+//                with EIO (a disk that fails as one file is given its name)
 // Every other call goes to the C library as usual.
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <thread>
 
 namespace {
@@ -54,6 +62,25 @@ extern "C" int fsync(int fd) {
     if (FaultIs("slow-sync") && !IsFolder(fd)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
+    if (const char* appearing = std::getenv("NUBERA_APPEARING");
+        FaultIs("name-appears") && appearing != nullptr && !IsFolder(fd)) {
+        const int made = ::open(appearing, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (made >= 0) {
+            static constexpr char kStranger[] = "stranger";
+            (void)!::write(made, kStranger, sizeof kStranger - 1);
+            ::close(made);
+        }
+    }
     static const auto next = Next<int (*)(int)>("fsync");
     return next(fd);
+}
+
+extern "C" int rename(const char* from, const char* to) {
+    if (const char* name = std::getenv("NUBERA_FAULT_NAME");
+        FaultIs("rename-fails") && name != nullptr && std::string_view(to).ends_with(name)) {
+        errno = EIO;
+        return -1;
+    }
+    static const auto next = Next<int (*)(const char*, const char*)>("rename");
+    return next(from, to);
 }

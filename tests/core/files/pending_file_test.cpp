@@ -10,6 +10,7 @@
 #include "files/system_calls.h"
 #include "files/system_reason.h"
 #include "tests/core/file_size_limit.h"
+#include "tests/core/files/abandoned_pending_file.h"
 #include "tests/core/scratch_folder.h"
 
 namespace nubera {
@@ -68,14 +69,22 @@ TEST(PendingFile, PublishingIntoAMissingFolderFailsWithItsReason) {
     EXPECT_EQ(reason, "ファイルまたはフォルダが見つかりません");
 }
 
-// What a killed run leaves has no live lock; a run still writing holds one.
-TEST(PendingFile, TheNextOneRemovesWhatKilledRunsLeftButNotWhatARunIsWriting) {
+// What a killed run leaves has no live lock; a run still writing holds one;
+// a name only looks like ours unless it carries the mark of its random part.
+TEST(PendingFile, TheNextOneRemovesWhatKilledRunsLeftButNotWhatARunIsWritingNorAStrangersFile) {
     ScratchFolder folder;
-    folder.Write(".nubera-999999-0.tmp", "left by a killed run");
-    folder.Write("other.tmp", "not ours");
+    const auto left = test::AbandonedPendingFile(folder.Path());
+    ASSERT_TRUE(std::filesystem::exists(left));
+    std::string stranger = left.filename().string();
+    stranger[9] = stranger[9] == '0' ? '1' : '0';  // the random part no longer fits its mark
+    const std::vector<std::string> kept{".nubera-999999-0.tmp", ".nubera-notes.tmp", "other.tmp",
+                                        stranger};
+    for (const std::string& name : kept) folder.Write(name, "not ours");
     PendingFile writing = Created(folder);
-    const std::string writingName = writing.Path().filename().string();
-    EXPECT_EQ(Names(folder), (std::vector<std::string>{writingName, "other.tmp"}));
+    std::vector<std::string> expected = kept;
+    expected.push_back(writing.Path().filename().string());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Names(folder), expected);
     PendingFile second = Created(folder);
     EXPECT_NE(second.Path(), writing.Path());
     EXPECT_TRUE(std::filesystem::exists(writing.Path()));
