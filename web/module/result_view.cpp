@@ -8,6 +8,7 @@
 #include "engine/design_table.h"
 #include "model/point_name.h"
 #include "screenrules/fill_load_rules.h"
+#include "screenrules/run_warnings.h"
 #include "text/number_text.h"
 
 namespace nubera::web {
@@ -124,7 +125,7 @@ json ResultView(const cli::ComputedProject& computed) {
             {"tables", tables},
             {"modulus", ModulusLine(design, nullptr)},
             {"points", {{"headers", points.headers}, {"rows", points.rows}}},
-            {"warnings", cli::RunWarnings(project)},
+            {"warnings", RunWarnings(project)},
             {"plot", Plot(design)}};
 }
 
