@@ -96,10 +96,10 @@ std::to_chars_result DoubleToChars(char* first, char* last, double value) {
 
 std::to_chars_result DoubleToChars(char* first, char* last, double value, std::chars_format format,
                                    int precision) {
-    const char* const spec = format == std::chars_format::fixed        ? "{:.{}f}"
-                             : format == std::chars_format::scientific ? "{:.{}e}"
-                                                                       : "{:.{}g}";
-    return Copied(fmt::format(fmt::runtime(spec), value, precision), first, last);
+    const char* const pattern = format == std::chars_format::fixed        ? "{:.{}f}"
+                                : format == std::chars_format::scientific ? "{:.{}e}"
+                                                                          : "{:.{}g}";
+    return Copied(fmt::format(fmt::runtime(pattern), value, precision), first, last);
 }
 
 std::from_chars_result DoubleFromChars(const char* first, const char* last, double& value) {
